@@ -1,0 +1,25 @@
+# Two commands: `make run` and `make test`. Both install what the machine lacks first.
+.PHONY: run test deps build sanitize clean
+
+BUILD_DIR ?= build
+JOBS ?= 2
+
+deps:
+	bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+	bash scripts/sanitize-and-fuzz.sh
+
+sanitize: deps
+	bash scripts/sanitize-and-fuzz.sh
+
+run: build
+	bash scripts/run.sh
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan

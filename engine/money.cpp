@@ -1,0 +1,116 @@
+#include "engine/money.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace finplan {
+
+std::string stripNumberText(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == ' ') continue;
+        if (c == '$' || c == '.' || c == '-' || (c >= '0' && c <= '9')) {
+            out += c;
+        } else {
+            break;
+        }
+    }
+    return out;
+}
+
+std::string formatMoney(const std::string& numberText) {
+    const std::string s = stripNumberText(numberText);
+    std::size_t d = s.find('.');
+    if (d == std::string::npos) d = s.size();
+    const bool negative = s.substr(0, d).find('-') != std::string::npos;
+    long commas = (negative ? static_cast<long>(d) - 2 : static_cast<long>(d) - 1) / 3;
+    if (commas < 0) commas = 0;
+
+    std::string head;  // built right to left
+    int counted = 0;
+    for (std::size_t i = d; i-- > 0;) {
+        head.insert(head.begin(), s[i]);
+        if (++counted == 3 && commas > 0 && i > 0) {
+            head.insert(head.begin(), ',');
+            --commas;
+            counted = 0;
+        }
+    }
+    return "$" + head + s.substr(d);
+}
+
+std::string money(float v) { return formatMoney(format("%-11.2f", static_cast<double>(v))); }
+std::string money13(float v) { return formatMoney(format("%-13.2f", static_cast<double>(v))); }
+
+std::string formatPercent(const std::string& label, float rate) {
+    return label + stripNumberText(format("%-7.2f", static_cast<double>(rate))) + "%";
+}
+
+std::string format(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    va_list copy;
+    va_copy(copy, args);
+    int n = std::vsnprintf(nullptr, 0, fmt, copy);
+    va_end(copy);
+    std::string out;
+    if (n > 0) {
+        std::vector<char> buf(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(buf.data(), buf.size(), fmt, args);
+        out.assign(buf.data(), static_cast<std::size_t>(n));
+    }
+    va_end(args);
+    return out;
+}
+
+float powerOf(float x, int n) {
+    float result = x;
+    for (int i = 1; i < n; ++i) result = result * x;
+    return result;
+}
+
+float loanPayment(float p, float r, int n) {
+    if (r == 0.0f) return n > 0 ? p / static_cast<float>(n) : p;
+    const float growth = powerOf(1.0f + r, n);
+    return r * p / (1.0f - 1.0f / growth);
+}
+
+std::string dateText(const LocalTime& t) {
+    return format("%d/%d/%d", t.month, t.day, t.year % 100);
+}
+
+std::string timeText(const LocalTime& t) {
+    int h = t.hour % 12;
+    if (h == 0) h = 12;
+    return format("%d:%02d:%02d %s ", h, t.minute, t.second, t.hour < 12 ? "AM" : "PM");
+}
+
+AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x,
+                           int extraFrom) {
+    const float pay = loanPayment(p, r, n);
+    float balance = p;
+    AmortisedYear out;
+    for (int i = 0; i <= last; ++i) {
+        float q = pay - balance * r;
+        if (i >= extraFrom) q += x;
+        if (i >= first) {
+            out.interest += balance * r;
+            out.months += 1;
+            if (balance < q) {
+                out.principal = out.principal + balance;
+                return out;
+            }
+            out.principal += q;
+        }
+        balance -= q;
+        if (balance <= 0) {
+            out.principal = out.principal + balance;
+            if (out.principal < 0) out.principal = 0;
+            return out;
+        }
+    }
+    return out;
+}
+
+}  // namespace finplan

@@ -1,0 +1,27 @@
+// The one plan the program holds: initial values, events, accounts, groups and the
+// change flags. Owned by the application and passed by reference; a multi-run
+// analysis copies it per thread.
+#pragma once
+
+#include "model/records.h"
+
+namespace finplan {
+
+struct Scenario {
+    InitialValues initial;
+    int eventCount = 0;
+    Event events[kMaxEvents];
+    AccountTable accounts;
+    GroupTable groups;
+
+    // Event slot protocol: the event dialogs always work on slot currentEvent.
+    int currentEvent = 0;
+    bool editingEvent = false;
+
+    // Change flags.
+    bool scenarioModified = false;
+    bool accountsModified = false;
+    bool resultsStale = false;
+};
+
+}  // namespace finplan

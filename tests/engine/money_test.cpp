@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "engine/money.h"
+
+using namespace finplan;
+
+TEST(FormatMoney, GroupsThousandsAndKeepsTheSign) {
+    struct Row {
+        double value;
+        const char* fmt;
+        const char* expected;
+    } rows[] = {
+        {1234567.891, "%-13.2f", "$1,234,567.89"},
+        {-1234.5, "%-11.2f", "$-1,234.50"},
+        {-123456, "%-11.2f", "$-123,456.00"},
+        {0, "%-11.2f", "$0.00"},
+        {999.99, "%-11.2f", "$999.99"},
+        {1000.00, "%-11.2f", "$1,000.00"},
+        {-999.00, "%-11.2f", "$-999.00"},
+        {123456, "%-11.2f", "$123,456.00"},
+        {-12345, "%-11.2f", "$-12,345.00"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(formatMoney(format(r.fmt, r.value)), r.expected) << "value " << r.value;
+    }
+}
+
+TEST(FormatMoney, TextWithoutDigitsIsALoneDollar) {
+    EXPECT_EQ(formatMoney("inf"), "$");
+    EXPECT_EQ(formatMoney(""), "$");
+}
+
+TEST(StripNumberText, DropsBlanksAndCutsAtTheFirstForeignCharacter) {
+    EXPECT_EQ(stripNumberText(" 12 34.50  "), "1234.50");
+    EXPECT_EQ(stripNumberText("-250.00 CR"), "-250.00");
+    EXPECT_EQ(stripNumberText("$1,000"), "$1");
+}
+
+TEST(FormatPercent, AppendsTheStrippedRate) {
+    EXPECT_EQ(formatPercent(" Tax = ", 28.0f), " Tax = 28.00%");
+    EXPECT_EQ(formatPercent(" rate=", -3.0f), " rate=-3.00%");
+}
+
+TEST(PowerOf, MultipliesNMinusOneTimes) {
+    EXPECT_FLOAT_EQ(powerOf(1.005f, 1), 1.005f);
+    EXPECT_FLOAT_EQ(powerOf(3.0f, 0), 3.0f);
+    EXPECT_FLOAT_EQ(powerOf(2.0f, 10), 1024.0f);
+}
+
+TEST(LoanPayment, MatchesTheAnnuityFormula) {
+    // 100000 at 6%/12 over 30 years: 599.55 to the cent.
+    EXPECT_NEAR(loanPayment(100000.0f, 0.005f, 360), 599.55f, 0.005f);
+    // A zero rate (damaged file) spreads the principal evenly.
+    EXPECT_FLOAT_EQ(loanPayment(1200.0f, 0.0f, 12), 100.0f);
+}
+
+TEST(AmortiseYear, FirstYearOfAThirtyYearLoan) {
+    AmortisedYear y = amortiseYear(100000.0f, 0.005f, 360, 0, 11, 0.0f, 0);
+    EXPECT_NEAR(y.principal, 1228.02f, 0.05f);
+    EXPECT_NEAR(y.interest, 5966.59f, 0.05f);
+    EXPECT_EQ(y.months, 12);
+    EXPECT_NEAR(y.principal + y.interest, 12 * 599.55f, 0.1f);
+}
+
+TEST(AmortiseYear, LargeExtraPaymentEndsTheLoanInsideTheWindow) {
+    // 5000 at 1%/month over 12 months with 2000 extra a month: paid off in month 2.
+    AmortisedYear y = amortiseYear(5000.0f, 0.01f, 12, 0, 11, 2000.0f, 0);
+    EXPECT_NEAR(y.principal, 5000.0f, 0.01f);
+    EXPECT_EQ(y.months, 3);
+}
+
+TEST(DateAndTimeText, TwelveHourClockAndShortYear) {
+    EXPECT_EQ(dateText({2026, 12, 6, 0, 0, 0}), "12/6/26");
+    EXPECT_EQ(timeText({2026, 12, 6, 0, 5, 9}), "12:05:09 AM ");
+    EXPECT_EQ(timeText({2026, 12, 6, 13, 0, 0}), "1:00:00 PM ");
+    EXPECT_EQ(timeText({2026, 12, 6, 12, 0, 0}), "12:00:00 PM ");
+}
