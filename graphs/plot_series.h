@@ -1,0 +1,83 @@
+// The per-age series every run leaves behind for the graphs and the Summary folder.
+// Sized for every run a scenario can describe: a 100-year span gives 101 rows
+// (every year plus the end age) and ages run 0..120, so nothing is ever written
+// outside these tables.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/records.h"
+
+namespace finplan {
+
+inline constexpr int kMaxPlotRows = 101;
+inline constexpr int kMaxWholeAge = 120;
+inline constexpr int kAgeSlots = kMaxWholeAge + 1;  // whole ages 0..120
+inline constexpr int kPlotFieldCount = 20;
+inline constexpr int kBalanceColumns = 51;  // columns 0..49 used, by account index
+
+// One plotted year; the field index is also the series number of the graphs.
+struct PlotRow {
+    float age = 0;
+    float investmentSavings = 0;
+    float taxFreeSavings = 0;
+    float retirementSavings = 0;
+    float assets = 0;
+    float equity = 0;
+    float netWorth = 0;
+    float totalIncoming = 0;
+    float deposits = 0;
+    float taxableIncome = 0;
+    float nonTaxableIncome = 0;
+    float totalOutgoing = 0;
+    float withdrawals = 0;
+    float taxes = 0;
+    float interestPaid = 0;
+    float penalties = 0;
+    float loans = 0;
+    float incomeFromEquity = 0;
+    float incomeFromAssets = 0;
+    float otherOutgoing = 0;
+
+    // Series access by number (0 age .. 19 other); out-of-range numbers read 0.
+    float field(int series) const;
+    void setField(int series, float value);
+};
+
+using AccountBalanceRow = std::array<float, kBalanceColumns>;
+using AccountBalanceTable = std::array<AccountBalanceRow, kMaxPlotRows>;
+
+// Account names copied at run start: the series names of the ACCOUNTS graph.
+using AccountNameTable = std::array<std::string, kMaxAccounts>;
+
+// Start-of-year totals per whole age (the same values as that age's schedule row).
+struct AgeTotals {
+    std::array<float, kAgeSlots> investmentTotal{};
+    std::array<float, kAgeSlots> taxFreeTotal{};
+    std::array<float, kAgeSlots> retirementTotal{};
+    std::array<float, kAgeSlots> assetTotal{};
+    std::array<float, kAgeSlots> equityTotal{};
+    std::array<float, kAgeSlots> liabilities{};
+    std::array<float, kAgeSlots> netWorth{};
+};
+
+struct PlotSeries {
+    std::array<PlotRow, kMaxPlotRows> rows{};
+    int plotRowCount = -1;  // index of the last filled row; -1 before the first row
+    AccountBalanceTable accountBalances{};
+    AccountNameTable accountNames{};
+    int accountCount = 0;  // accounts named in accountNames by the last run
+    AgeTotals ageTotals{};
+    int plotStartAge = 0;  // startAge truncated to whole years
+
+    // Texts of the plot file header, kept for the graph footers.
+    std::string fileText;
+    std::string dateText;
+    std::string timeText;
+
+    int rowsFilled() const { return plotRowCount + 1; }
+    void clear();
+};
+
+}  // namespace finplan
