@@ -1,0 +1,21 @@
+// Messages port shown as Qt message boxes.
+#pragma once
+
+#include "platform/messages.h"
+
+class QWidget;
+
+namespace finplan {
+
+class QtMessages : public Messages {
+public:
+    explicit QtMessages(QWidget* parent = nullptr) : parent(parent) {}
+    void setParent(QWidget* p) { parent = p; }
+    void show(const std::string& text, const std::string& title, MessageIcon icon) override;
+    bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;
+
+private:
+    QWidget* parent;
+};
+
+}  // namespace finplan
