@@ -21,6 +21,9 @@ void recomputeTotals(Scenario& s);
 
 void clearEventSlot(Scenario& s, int slot);
 
+// True when all 150 slots are in use: adding or copying an event must be refused.
+bool eventTableFull(const Scenario& s);
+
 // Event slot protocol used by the event dialogs.
 void beginAddEvent(Scenario& s);              // currentEvent := eventCount, slot cleared
 int beginEditEvent(Scenario& s, int index);   // returns the saved eventCount
@@ -32,6 +35,9 @@ bool copyEvent(Scenario& s, int index);
 void deleteEvent(Scenario& s, int index);
 // List order: start age, description (byte-wise), kind; stable.
 void sortEvents(Scenario& s);
+
+// A damaged account count (outside 0..50) becomes an empty table, next id 0.
+void repairAccountCount(Scenario& s);
 
 // Slot index of the account with that id among the accounts in use, or -1.
 int findAccountIndex(const Scenario& s, int id);
@@ -52,6 +58,9 @@ bool reindexAccounts(Scenario& s, Messages& messages);
 
 // Fraction of a year since the last birthday, from today's date.
 float birthdayFraction(const InitialValues& iv, const LocalTime& today);
+
+// Ordering key of a stored float: NaN (damaged file) sorts after every number.
+float sortableFloat(float v);
 
 // Display name of an account type code ("Asset" ... "Tax Free Savings"), padded with
 // blanks to 18 characters; an unknown code gives 18 blanks.
