@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "engine/plot_row.h"
 #include "model/records.h"
 
 namespace finplan {
@@ -14,36 +15,9 @@ namespace finplan {
 inline constexpr int kMaxPlotRows = 101;
 inline constexpr int kMaxWholeAge = 120;
 inline constexpr int kAgeSlots = kMaxWholeAge + 1;  // whole ages 0..120
-inline constexpr int kPlotFieldCount = 20;
 inline constexpr int kBalanceColumns = 51;  // columns 0..49 used, by account index
 
-// One plotted year; the field index is also the series number of the graphs.
-struct PlotRow {
-    float age = 0;
-    float investmentSavings = 0;
-    float taxFreeSavings = 0;
-    float retirementSavings = 0;
-    float assets = 0;
-    float equity = 0;
-    float netWorth = 0;
-    float totalIncoming = 0;
-    float deposits = 0;
-    float taxableIncome = 0;
-    float nonTaxableIncome = 0;
-    float totalOutgoing = 0;
-    float withdrawals = 0;
-    float taxes = 0;
-    float interestPaid = 0;
-    float penalties = 0;
-    float loans = 0;
-    float incomeFromEquity = 0;
-    float incomeFromAssets = 0;
-    float otherOutgoing = 0;
-
-    // Series access by number (0 age .. 19 other); out-of-range numbers read 0.
-    float field(int series) const;
-    void setField(int series, float value);
-};
+// PlotRow (engine/plot_row.h): one plotted year of 20 fields.
 
 using AccountBalanceRow = std::array<float, kBalanceColumns>;
 using AccountBalanceTable = std::array<AccountBalanceRow, kMaxPlotRows>;
