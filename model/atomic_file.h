@@ -1,0 +1,19 @@
+// Writing a file the user cares about: the bytes go to a temporary file in the same
+// folder, which then replaces the target in one rename, so a failed write (full
+// disk, no permission) never destroys the old file.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace finplan {
+
+// True when the whole of bytes is now the content of path.
+bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+
+// Reads at most maxBytes from the start of path; false when it cannot be opened.
+bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& out);
+
+}  // namespace finplan

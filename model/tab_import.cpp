@@ -1,0 +1,186 @@
+#include "model/tab_import.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include "model/scenario_ops.h"
+
+namespace finplan {
+
+namespace {
+
+bool nameIs(const Account& a, const std::string& name) {
+    return !name.empty() && name.size() == strnlen(a.name, kAccountNameWidth) &&
+           std::memcmp(a.name, name.data(), name.size()) == 0;
+}
+
+bool sameName(const Account& a, const Account& b) {
+    return strnlen(a.name, kAccountNameWidth) == strnlen(b.name, kAccountNameWidth) &&
+           std::strncmp(a.name, b.name, kAccountNameWidth) == 0;
+}
+
+void accountLimitReached(Messages& messages) {
+    messages.show("Number of accounts exceed limit.", "Account Error", MessageIcon::Error);
+}
+
+// Fills the next free slot and lets the completer decide; true when it was counted in.
+bool addImported(Scenario& s, const ImportLine& line, AccountCompleter& completer) {
+    const int slot = s.accounts.accountCount;
+    fillImportedAccount(s.accounts.accounts[slot], slot, line);
+    completer.complete(s, slot);
+    return s.accounts.accountCount > slot;
+}
+
+int countMatches(Scenario& s, std::istream& in) {
+    int matches = 0;
+    std::string raw;
+    while (readImportLine(in, raw)) {
+        const std::string name = importLineName(raw);
+        for (int i = 0; i < s.accounts.accountCount; ++i)
+            if (nameIs(s.accounts.accounts[i], name)) ++matches;
+    }
+    return matches;
+}
+
+// Walks the table in list order; of two neighbours with one name the first goes.
+int removeNeighbourDuplicates(Scenario& s) {
+    int removed = 0;
+    int i = 0;
+    while (i + 1 < s.accounts.accountCount) {
+        if (sameName(s.accounts.accounts[i], s.accounts.accounts[i + 1])) {
+            deleteAccount(s, i);
+            ++removed;
+        } else {
+            ++i;
+        }
+    }
+    return removed;
+}
+
+void cannotOpen(const std::string& path, Messages& messages) {
+    messages.show("Cannot open " + path + ".", "File Open Error", MessageIcon::Error);
+}
+
+}  // namespace
+
+bool AcceptDefaultsCompleter::complete(Scenario& s, int slot) {
+    Account& a = s.accounts.accounts[slot];
+    a.balance = a.initialAmount;
+    a.currentRate = a.rate;
+    assignAccountId(s);
+    s.resultsStale = true;
+    s.accountsModified = true;
+    return true;
+}
+
+void fillImportedAccount(Account& a, int slot, const ImportLine& line) {
+    std::memset(a.name, 0, sizeof a.name);
+    std::memcpy(a.name, line.name.data(), std::min(line.name.size(), sizeof a.name - 1));
+    a.initialAmount = line.amount;
+    a.rate = 10.0f;
+    a.type = static_cast<int16_t>(AccountType::InvestmentSavings);
+    a.randomMinRate = 0.0f;
+    a.randomMaxRate = 20.0f;
+    a.penaltyFlag = 0;
+    std::memset(a.accessOrder, 0, sizeof a.accessOrder);
+    std::snprintf(a.accessOrder, sizeof a.accessOrder, "%d", slot);
+}
+
+TabImportResult readTabAccounts(Scenario& s, std::istream& in, AccountCompleter& completer,
+                                Messages& messages) {
+    TabImportResult result;
+    result.opened = true;
+    repairAccountCount(s);
+    std::string raw;
+    while (readImportLine(in, raw)) {
+        const auto line = parseImportLine(raw, ImportMode::Read);
+        if (!line) continue;
+        if (s.accounts.accountCount >= kMaxAccounts) {
+            accountLimitReached(messages);
+            break;
+        }
+        if (addImported(s, *line, completer)) ++result.added;
+    }
+    return result;
+}
+
+TabImportResult updateTabAccounts(Scenario& s, std::istream& in, const std::string& fileName,
+                                  const AccountListSort& sort, AccountCompleter& completer,
+                                  Messages& messages) {
+    TabImportResult result;
+    result.opened = true;
+    repairAccountCount(s);
+
+    int matches = countMatches(s, in);
+    if (matches == 0) {
+        messages.show("Found 0 accounts in the file " + fileName +
+                          ".\nPlease make sure this is a tab-delimited file type.",
+                      "Possible incorrect file type.", MessageIcon::Error);
+        return result;
+    }
+    matches = std::min(matches, static_cast<int>(s.accounts.accountCount));
+    if (!messages.ask("Updating " + std::to_string(matches) + " out of " +
+                          std::to_string(s.accounts.accountCount) +
+                          " accounts.\nDo you wish to continue?",
+                      "Updating Accounts", MessageIcon::Warning))
+        return result;
+    result.proceeded = true;
+
+    in.clear();
+    in.seekg(0);
+    std::string raw;
+    while (readImportLine(in, raw)) {
+        const auto line = parseImportLine(raw, ImportMode::Update);
+        if (!line) continue;
+        bool matched = false;
+        for (int i = 0; i < s.accounts.accountCount; ++i) {
+            Account& a = s.accounts.accounts[i];
+            if (!nameIs(a, line->name)) continue;
+            a.initialAmount = line->amount;
+            matched = true;
+        }
+        if (matched) {
+            ++result.updated;
+            continue;
+        }
+        if (!messages.ask("Account " + line->name +
+                              " is not an existing account.\nDo you wish to add it?",
+                          "New Account Found", MessageIcon::Warning))
+            continue;
+        if (s.accounts.accountCount >= kMaxAccounts) {
+            accountLimitReached(messages);
+            continue;
+        }
+        if (addImported(s, *line, completer)) ++result.added;
+    }
+
+    sortForList(s, sort);
+    result.duplicatesRemoved = removeNeighbourDuplicates(s);
+    sortForList(s, sort);
+    return result;
+}
+
+TabImportResult readTabAccountsFile(Scenario& s, const std::string& path,
+                                    AccountCompleter& completer, Messages& messages) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        cannotOpen(path, messages);
+        return {};
+    }
+    return readTabAccounts(s, in, completer, messages);
+}
+
+TabImportResult updateTabAccountsFile(Scenario& s, const std::string& path,
+                                      const AccountListSort& sort, AccountCompleter& completer,
+                                      Messages& messages) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        cannotOpen(path, messages);
+        return {};
+    }
+    return updateTabAccounts(s, in, path, sort, completer, messages);
+}
+
+}  // namespace finplan

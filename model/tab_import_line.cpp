@@ -1,0 +1,107 @@
+#include "model/tab_import_line.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "model/records.h"
+
+namespace finplan {
+
+namespace {
+
+// The text as a C string would see it, without carriage returns and line feeds.
+std::string withoutLineEnds(const std::string& line) {
+    std::string out;
+    for (char c : line) {
+        if (c == '\0') break;
+        if (c != '\r' && c != '\n') out += c;
+    }
+    return out;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string cleanName(std::string name) {
+    while (!name.empty() && !std::isalnum(static_cast<unsigned char>(name.back())))
+        name.pop_back();
+    const std::size_t first = name.find_first_not_of(' ');
+    if (first != std::string::npos) name.erase(0, first);
+    return name;
+}
+
+std::string cleanAmount(const std::string& text) {
+    std::string amount;
+    for (char c : text)
+        if (c != ',') amount += c;
+    const std::size_t first = amount.find_first_not_of(' ');
+    amount.erase(0, first == std::string::npos ? amount.size() : first);
+    while (amount.size() > 1 && !isDigit(amount.back()) && amount.back() != '-')
+        amount.pop_back();
+    return amount;
+}
+
+// "%f" reading: a text that is not a number gives 0, and so does one too large for a
+// float.
+float parseAmount(const std::string& text) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    const float v = std::strtof(begin, &end);
+    if (end == begin || !std::isfinite(v)) return 0.0f;
+    return v;
+}
+
+bool skippedWord(const std::string& line, ImportMode mode) {
+    if (line.find("LIABILI") != std::string::npos || line.find("Balance") != std::string::npos ||
+        line.find("TOTAL") != std::string::npos)
+        return true;
+    return mode == ImportMode::Update && line.find("Total") != std::string::npos;
+}
+
+std::string cutName(std::string name) {
+    if (name.size() > kAccountNameWidth - 1) name.resize(kAccountNameWidth - 1);
+    return name;
+}
+
+}  // namespace
+
+bool readImportLine(std::istream& in, std::string& line) {
+    line.clear();
+    char c;
+    while (line.size() < kImportLineChars && in.get(c)) {
+        line += c;
+        if (c == '\n') break;
+    }
+    return !line.empty();
+}
+
+std::optional<ImportLine> parseImportLine(const std::string& raw, ImportMode mode) {
+    if (mode == ImportMode::Read) {
+        const std::size_t asText = raw.find('\0');
+        if ((asText == std::string::npos ? raw.size() : asText) < 3) return std::nullopt;
+    }
+    const std::string line = withoutLineEnds(raw);
+    if (line.size() < 7 || skippedWord(line, mode)) return std::nullopt;
+
+    const std::size_t tab = line.rfind('\t');
+    if (tab == std::string::npos) return std::nullopt;
+
+    ImportLine out;
+    out.name = cleanName(line.substr(0, tab));
+    if (out.name.size() < 2) return std::nullopt;
+    out.name = cutName(out.name);
+
+    const std::string amount = cleanAmount(line.substr(tab + 1));
+    if (amount.size() < (mode == ImportMode::Read ? 3u : 2u)) return std::nullopt;
+    out.amount = parseAmount(amount);
+    return out;
+}
+
+std::string importLineName(const std::string& raw) {
+    const std::string line = withoutLineEnds(raw);
+    const std::size_t tab = line.rfind('\t');
+    if (tab == std::string::npos) return {};
+    return cutName(cleanName(line.substr(0, tab)));
+}
+
+}  // namespace finplan
