@@ -1,0 +1,220 @@
+// Open, Save, Save As and the new-scenario file. Files are opened and closed within
+// one operation; nothing stays open between them.
+#include "model/scenario_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+
+#include "model/atomic_file.h"
+#include "model/record_io.h"
+#include "model/scenario_ops.h"
+
+namespace finplan {
+
+namespace {
+
+constexpr const char* kFileError = "FILE ERROR";
+constexpr const char* kFileWarning = "FILE WARNING";
+
+// Out-of-range (or unreadable NaN) bounds become 0; a minimum above the maximum
+// clears both.
+void repairGroupBounds(GroupTable& g) {
+    auto inRange = [](float v) { return v >= -50.0f && v <= 100.0f; };
+    for (int k = 0; k < kMaxGroups; ++k) {
+        if (!inRange(g.groupRandomMinRate[k])) g.groupRandomMinRate[k] = 0.0f;
+        if (!inRange(g.groupRandomMaxRate[k])) g.groupRandomMaxRate[k] = 0.0f;
+        if (g.groupRandomMinRate[k] > g.groupRandomMaxRate[k])
+            g.groupRandomMinRate[k] = g.groupRandomMaxRate[k] = 0.0f;
+    }
+}
+
+enum class Creation { Created, Exists, Failed };
+
+// Creates path as a new, empty file; tells apart "already there" from other failures.
+Creation createNewFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd >= 0) {
+        ::close(fd);
+        return Creation::Created;
+    }
+    return errno == EEXIST ? Creation::Exists : Creation::Failed;
+}
+
+bool canOpen(const std::string& path, int flags) {
+    const int fd = ::open(path.c_str(), flags);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+void askToSave(bool flag, Scenario& s, ScenarioFiles& f, Messages& messages) {
+    if (!flag) return;
+    if (messages.ask("Do you wish to save the file " + f.scenarioPath + "?",
+                     "Korvel Financial Planner", MessageIcon::Warning))
+        writeScenario(s, f, messages);
+}
+
+}  // namespace
+
+std::string windowTitleFor(const std::string& name) { return "Financial Planner - " + name; }
+
+void encodeScenario(Scenario& s, std::vector<uint8_t>& out, bool withGroups) {
+    const int n = std::clamp(s.eventCount, 0, kMaxEvents);
+    s.initial.eventCount = static_cast<int16_t>(n);
+    out.clear();
+    out.reserve(kScenarioFileBaseSize + kEventSize * n);
+    writeInitialValues(s.initial, out);
+    for (int i = 0; i < n; ++i) writeEvent(s.events[i], out);
+    writeAccountTable(s.accounts, out);
+    if (withGroups) writeGroupTable(s.groups, out);
+}
+
+DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
+    // A refused file leaves the new-scenario state, birthday included.
+    const InitialValues before = s.initial;
+    auto refuse = [&] {
+        resetScenario(s);
+        s.initial.useBirthday = before.useBirthday;
+        s.initial.birthMonth = before.birthMonth;
+        s.initial.birthDay = before.birthDay;
+        s.eventCount = 0;
+        return DecodeResult::Invalid;
+    };
+
+    resetScenario(s);
+    if (!readInitialValues(bytes, s.initial)) return refuse();
+    // The event table has 150 slots; a count outside it cannot be a scenario.
+    const int n = s.initial.eventCount;
+    if (n < 0 || n > kMaxEvents) return refuse();
+    std::size_t at = kInitialValuesSize;
+    for (int i = 0; i < n; ++i, at += kEventSize)
+        if (!readEvent(bytes.subspan(std::min(at, bytes.size())), s.events[i])) return refuse();
+    if (!readAccountTable(bytes.subspan(std::min(at, bytes.size())), s.accounts)) return refuse();
+    at += kAccountTableSize;
+    // The group table may be short or missing (the new-scenario file has none).
+    readGroupTablePrefix(bytes.subspan(std::min(at, bytes.size())), s.groups);
+    repairGroupBounds(s.groups);
+    s.eventCount = n;
+    return DecodeResult::Ok;
+}
+
+bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    std::vector<uint8_t> bytes;
+    encodeScenario(s, bytes);
+    if (!writeFileAtomically(f.scenarioPath, bytes)) {
+        messages.show("Cannot open file!", kFileError, MessageIcon::Error);
+        return false;
+    }
+    s.accountsModified = false;
+    f.windowTitle = windowTitleFor(f.displayName);
+    return true;
+}
+
+bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    std::vector<uint8_t> bytes;
+    if (!readFilePrefix(f.displayName, kMaxScenarioFileSize, bytes)) return false;
+    s.resultsStale = true;
+    if (decodeScenario(bytes, s) == DecodeResult::Ok) {
+        f.scenarioPath = f.displayName;
+        return true;
+    }
+    messages.show(f.displayName + " doesn't seem to be a valid Korvel Financial Planner file.",
+                  kFileWarning, MessageIcon::Error);
+    f.scenarioPath = f.displayName = files::kFallbackScenario;
+    return false;
+}
+
+OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f,
+                        Messages& messages) {
+    OpenResult r;
+    r.previousDisplayName = f.displayName;
+    f.displayName = path;
+    s.scenarioModified = false;
+    if (!canOpen(path, O_RDWR)) {
+        // The scenario in memory is still the old one: keep its name with it.
+        f.displayName = r.previousDisplayName;
+        f.windowTitle = "Financial Planner";
+        return r;
+    }
+    if (!readScenario(s, f, messages)) {
+        f.windowTitle = windowTitleFor(files::kFallbackScenario);
+        return r;
+    }
+    f.windowTitle = windowTitleFor(f.displayName);
+    sortEvents(s);
+    r.ok = true;
+    r.closeEditors = true;
+    r.folder = s.eventCount > 0 ? FolderToShow::Scenario : FolderToShow::Summary;
+    return r;
+}
+
+SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles& f,
+                            Messages& messages) {
+    SaveAsResult r;
+    r.previousDisplayName = f.displayName;
+    f.displayName = name;
+    const Creation c = createNewFile(name);
+    if (c == Creation::Exists) {
+        if (!messages.ask(name + " exits - Overwrite anyway?", kFileWarning,
+                          MessageIcon::Error)) {
+            f.displayName = r.previousDisplayName;
+            return r;
+        }
+        if (!canOpen(name, O_WRONLY)) {
+            messages.show("Cannot open " + name + "!", kFileError, MessageIcon::Error);
+            return r;
+        }
+    } else if (c == Creation::Failed) {
+        messages.show("Cannot open file!", kFileError, MessageIcon::Error);
+        f.displayName = r.previousDisplayName;
+        return r;
+    }
+    f.scenarioPath = f.displayName;
+    if (!writeScenario(s, f, messages)) {
+        // Leave no empty file behind, and keep the changes marked as unsaved.
+        if (c == Creation::Created) ::unlink(name.c_str());
+        return r;
+    }
+    s.scenarioModified = false;
+    r.ok = true;
+    return r;
+}
+
+bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages,
+                           int scenarioNumber) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, files::kNewScenarioFormat, scenarioNumber, 1);
+    const std::string name = buffer;
+    const Creation c = createNewFile(name);
+    if (c == Creation::Failed) {
+        messages.show("Cannot open temporary file!", kFileError, MessageIcon::Error);
+        return false;
+    }
+    if (c == Creation::Exists && !canOpen(name, O_WRONLY)) {
+        messages.show("Cannot open " + name + "!", kFileError, MessageIcon::Error);
+        return false;
+    }
+    f.scenarioPath = f.displayName = name;
+    std::vector<uint8_t> bytes;
+    encodeScenario(s, bytes, /*withGroups=*/false);
+    if (!writeFileAtomically(name, bytes)) {
+        messages.show("Cannot open temporary file!", kFileError, MessageIcon::Error);
+        return false;
+    }
+    f.windowTitle = windowTitleFor(name);
+    return true;
+}
+
+void askToSaveScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    askToSave(s.scenarioModified, s, f, messages);
+}
+
+void askToSaveOnExit(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    askToSave(s.accountsModified, s, f, messages);
+}
+
+}  // namespace finplan

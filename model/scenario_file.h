@@ -1,0 +1,82 @@
+// The scenario file (.ret): the four records one after the other. Open, Save,
+// Save As, the new-scenario file, the save questions and the window title.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/file_names.h"
+#include "model/scenario.h"
+#include "platform/messages.h"
+
+namespace finplan {
+
+inline constexpr std::size_t kScenarioFileBaseSize =
+    kInitialValuesSize + kAccountTableSize + kGroupTableSize;  // 4944, no events
+inline constexpr std::size_t kNewScenarioFileSize = kInitialValuesSize + kAccountTableSize;
+inline constexpr std::size_t kMaxScenarioFileSize =
+    kScenarioFileBaseSize + kEventSize * kMaxEvents;
+
+// The names of the current file and the window title the shell shows.
+struct ScenarioFiles {
+    std::string scenarioPath = files::kFallbackScenario;  // what Save writes
+    std::string displayName = files::kFallbackScenario;   // title and recent list
+    std::string windowTitle = "Financial Planner - " + std::string(files::kFallbackScenario);
+};
+
+// "Financial Planner - name".
+std::string windowTitleFor(const std::string& name);
+
+// The file's bytes for the scenario as it is; copies the event count into the
+// InitialValues field first. Without groups it is the new-scenario form.
+void encodeScenario(Scenario& s, std::vector<uint8_t>& out, bool withGroups = true);
+
+enum class DecodeResult { Ok, Invalid };
+// Reads a whole file image into s (after resetScenario); the group table may be
+// cut short or missing. Invalid leaves s reset with no events.
+DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s);
+
+// Writes the whole scenario to scenarioPath (temporary file + rename). On failure
+// "Cannot open file!" and the old file stays as it was.
+bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages);
+
+// Loads displayName. False without a message when it cannot be opened (scenario
+// untouched); false with the "not valid" warning for a damaged file (scenario reset,
+// names "tmp01.ret").
+bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages);
+
+// What the main window does after an Open.
+enum class FolderToShow { Summary, Scenario };
+struct OpenResult {
+    bool ok = false;
+    FolderToShow folder = FolderToShow::Summary;
+    bool closeEditors = false;          // close the editors and result windows
+    std::string previousDisplayName;    // goes to the recent-file list on success
+};
+
+// The Open command (and the recent-file entries). Clears scenarioModified; the
+// caller reruns the simulation either way.
+OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f,
+                        Messages& messages);
+
+struct SaveAsResult {
+    bool ok = false;
+    std::string previousDisplayName;  // goes to the recent-file list on success
+};
+
+// Save As: asks before overwriting an existing file.
+SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles& f,
+                            Messages& messages);
+
+// The file a New scenario starts in: "./temp<scenarioNumber>1.ret", 4204 bytes.
+bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages,
+                           int scenarioNumber);
+
+// "Do you wish to save the file %s?" when scenarioModified (before New and Open)
+// or accountsModified (at exit) is set; Yes saves. The pending action goes on.
+void askToSaveScenario(Scenario& s, ScenarioFiles& f, Messages& messages);
+void askToSaveOnExit(Scenario& s, ScenarioFiles& f, Messages& messages);
+
+}  // namespace finplan
