@@ -1,0 +1,30 @@
+#include "model/window_placement.h"
+
+#include <fstream>
+#include <span>
+
+#include "model/atomic_file.h"
+#include "model/text_lines.h"
+
+namespace finplan {
+
+WindowPlacement loadPlacement(const std::string& path) {
+    WindowPlacement p;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    for (int* value : {&p.left, &p.top}) {
+        if (!readTextLine(in, line)) break;
+        const char* at = line.c_str();
+        scanInt(at, *value);
+    }
+    return p;
+}
+
+void savePlacement(const WindowPlacement& p, const std::string& path) {
+    std::string text;
+    for (int v : {p.left, p.top, p.width, p.height}) text += std::to_string(v) + "\n";
+    writeFileAtomically(
+        path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+}  // namespace finplan
