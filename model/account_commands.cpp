@@ -1,0 +1,66 @@
+#include "model/account_commands.h"
+
+#include "model/accounts_file.h"
+#include "model/file_names.h"
+
+namespace finplan {
+
+namespace {
+
+FileChoice accountsChoice(const char* title, const std::string& accountsPath) {
+    return {title, "Account Files (*.ACC)|*.acc", files::kAccountsExtension, accountsPath};
+}
+
+FileChoice tabChoice(const char* title) {
+    return {title, "Import Tab Files (*.KVI)|*.kvi|Text Files (*.TXT)|*.txt", files::kImportExtension, ""};
+}
+
+}  // namespace
+
+void saveAccountsCommand(const Scenario& s, std::string& accountsPath, FileChooser& chooser,
+                         Messages& messages) {
+    const auto path = chooser.saveFile(accountsChoice("Write Accounts", accountsPath));
+    if (!path) return;
+    accountsPath = *path;
+    if (writeAccountsFile(s.accounts, accountsPath, messages) == 0)
+        messages.show("Cannot write " + accountsPath + " accounts file!", "Write Error",
+                      MessageIcon::Error);
+}
+
+bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& chooser,
+                         Messages& messages) {
+    const auto path = chooser.openFile(accountsChoice("Read Accounts", accountsPath));
+    if (!path) return false;
+    accountsPath = *path;
+    if (readAccountsFile(s.accounts, accountsPath, messages) == 0) {
+        messages.show("Cannot read " + accountsPath + " accounts file!", "Read Error",
+                      MessageIcon::Error);
+        return false;
+    }
+    s.resultsStale = true;
+    s.scenarioModified = true;
+    return true;
+}
+
+bool importAccountDataCommand(Scenario& s, const AccountListSort& sort,
+                              AccountCompleter& completer, FileChooser& chooser,
+                              Messages& messages) {
+    const auto path = chooser.openFile(tabChoice("Update Accounts From a Tab File"));
+    if (!path) return false;
+    updateTabAccountsFile(s, *path, sort, completer, messages);
+    s.scenarioModified = true;
+    s.resultsStale = true;
+    return true;
+}
+
+bool offerTabAccountsAfterNew(Scenario& s, AccountCompleter& completer, FileChooser& chooser,
+                              Messages& messages) {
+    if (!messages.ask("Do you wish to read the accounts from a tab-delimited file?", "",
+                      MessageIcon::Warning))
+        return false;
+    const auto path = chooser.openFile(tabChoice("Read Accounts From a Tab File"));
+    if (!path) return false;
+    return readTabAccountsFile(s, *path, completer, messages).opened;
+}
+
+}  // namespace finplan
