@@ -1,0 +1,180 @@
+#include "calculators/accelerated_payment.h"
+
+#include "calculators/field_text.h"
+#include "calculators/range_check.h"
+#include "engine/money.h"
+
+namespace finplan {
+
+namespace {
+
+std::string moneyText(float v) { return formatMoney(format("%13.2f", static_cast<double>(v))); }
+std::string rateText(float v) { return format("%-13.2f", static_cast<double>(v)); }
+
+bool warn(Messages& messages, const char* text, const char* title) {
+    return refuseField(messages, text, title, MessageIcon::Warning);
+}
+
+}  // namespace
+
+AcceleratedPaymentAnalysis::AcceleratedPaymentAnalysis(AcceleratedMemory& memory,
+                                                       Messages& messages,
+                                                       const InitialValues& initial)
+    : loanAmount(format("%-13.2f", static_cast<double>(memory.loanAmount))),
+      numberOfYears(format("%3d", memory.years)),
+      yearsLeft(format("%3d", memory.yearsLeft)),
+      rate(format("%-6.2f", static_cast<double>(memory.rate))),
+      additionalPayment(format("%-13.2f", static_cast<double>(memory.additionalPayment))),
+      investedAmount(formatMoney(additionalPayment)),
+      investmentRate(rateText(kDefaultInvestmentRate)),
+      taxRate(rateText(initial.taxRate)),
+      inflationRate(rateText(initial.inflationRate)),
+      memory(memory),
+      messages(messages) {}
+
+bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float& inflation) {
+    const float amount = readFloatText(loanAmount, 13);
+    if (!(amount > 0.0f && amount <= 10000000.0f))
+        return warn(messages,
+                    "The mortgage amount must be greater than $0.00 and less than $10,000,000.00.",
+                    "Amount Error!");
+    memory.loanAmount = amount;
+
+    const int n = readIntText(numberOfYears, 2);
+    if (!(n >= 1 && n <= 50))
+        return warn(messages, "The number of years must be greater than 0 and less than 50.",
+                    "Number of Years Error!");
+    memory.years = n;
+
+    const int left = readIntText(yearsLeft, 2);
+    if (!(left >= 1 && left <= memory.years))
+        return warn(messages,
+                    "The number of years left must be greater than 0 and less than the life of "
+                    "the mortgage.",
+                    "Number of Years Left Error!");
+    memory.yearsLeft = left;
+
+    const float r = readFloatText(rate, 8);
+    if (!(r > 0.0f && r <= 50.0f))
+        return warn(messages, "The mortgage rate must be greater than 0.0% and less than 50.0%",
+                    "Rate Error!");
+    memory.rate = r;
+    memory.monthlyRate = static_cast<float>((1.0 / 12.0) * memory.rate * 0.01);
+
+    const float extra = readFloatText(additionalPayment, 13);
+    if (!(extra >= 0.0f && extra <= 100000.0f))
+        return warn(messages,
+                    "The addition monthly payment must be greater than $0.00 and less than "
+                    "$100,000.00",
+                    "Additional Amount Error!");
+    memory.additionalPayment = extra;
+    investedAmount = moneyText(extra);
+
+    investRate = readFloatText(investmentRate, 8);
+    if (!(investRate >= 0.0f && investRate <= 50.0f))
+        return warn(messages, "The investment rate must be greater than 0.0% and less than 50.0%",
+                    "Rate Error!");
+    tax = readFloatText(taxRate, 8);
+    if (!(tax >= 0.0f && tax <= 50.0f))
+        return warn(messages, "The tax rate must be greater than 0.0% and less than 50.0%",
+                    "Rate Error!");
+    inflation = readFloatText(inflationRate, 8);
+    if (!(inflation >= 0.0f && inflation <= 50.0f))
+        return warn(messages, "The inflation rate must be greater than 0.0% and less than 50.0%",
+                    "Rate Error!");
+    return true;
+}
+
+bool AcceleratedPaymentAnalysis::calculate() {
+    float investRate = 0, tax = 0, inflation = 0;
+    if (!readFields(investRate, tax, inflation)) return false;
+
+    const float a = memory.loanAmount;
+    const float x = memory.additionalPayment;
+    const float mr = memory.monthlyRate;
+    const int n = memory.years * 12;
+    const float p = loanPayment(a, mr, n);
+    const int paidBefore = (memory.years - memory.yearsLeft) * 12;
+
+    float existing = a, accelerated = a, interestExisting = 0, interestAccelerated = 0;
+    float step = 0;  // principal paid on the accelerated mortgage this month
+    int payoffMonth = 0;
+    for (int m = 1; m <= n; ++m) {
+        const float ei = mr * existing;
+        const float ai = mr * accelerated;
+        if (existing != 0.0f) {
+            const float existingStep = p - ei;
+            if (m > paidBefore) {
+                step = p + x - ai;
+                if (accelerated - step < 0.0f) {  // the final, partial payment
+                    step = accelerated;
+                    accelerated = 0;
+                }
+            } else {
+                step = p - ai;
+            }
+            if (existing > 0.0f) existing = existing - existingStep;
+        }
+        if (accelerated == 0.0f) {
+            step = 0;
+        } else {
+            if (accelerated > 0.0f) {
+                accelerated = accelerated - step;
+                payoffMonth = m + 1;
+            }
+            if (existing < 0.0f) existing = 0;
+            if (accelerated < 0.0f) {
+                step = step + accelerated;
+                accelerated = 0;
+            }
+        }
+        interestExisting = interestExisting + ei;
+        interestAccelerated = interestAccelerated + ai;
+    }
+
+    monthlyPayment = moneyText(p);
+    totalPayments = moneyText(interestExisting + a);
+    totalInterest = moneyText(interestExisting);
+    paymentYears = format("%-6.2f", payoffMonth * (1.0 / 12.0));
+    acceleratedMonthlyPayment = moneyText(p + x);
+    acceleratedTotalPayments = moneyText(interestAccelerated + a);
+    acceleratedTotalInterest = moneyText(interestAccelerated);
+    savings = moneyText((interestExisting + a) - (interestAccelerated + a));
+
+    // The same extra money invested monthly, taxed and deflated once a year.
+    const int wholeYears = payoffMonth / 12;
+    float w = 12 * x;
+    for (int k = 0; k < wholeYears; ++k) {
+        const float g = static_cast<float>(investRate * 0.01 * w);
+        w = static_cast<float>(w - g * tax * 0.01);
+        w = static_cast<float>(w - w * inflation * 0.01);
+        w = w + g + 12 * x;
+    }
+    worth = moneyText(w);
+    worthYears = format("%3d", wholeYears);
+    return true;
+}
+
+bool handOverToAccelerated(AcceleratedMemory& memory, const MortgageEditorTexts& texts,
+                           float initialStartAge, Messages& messages) {
+    constexpr std::size_t chars = 13;
+    memory.loanAmount =
+        readFloatText(texts.amount, chars) - readFloatText(texts.downPayment, chars);
+    memory.years = readIntText(texts.years, chars);
+    memory.rate = readFloatText(texts.rate, chars);
+    memory.monthlyRate = static_cast<float>(memory.rate / 12.0 * 0.01);
+    const float start = readFloatText(texts.startAge, chars);
+    memory.yearsLeft = start >= initialStartAge ? memory.years
+                                                : memory.years + static_cast<int>(start) -
+                                                      static_cast<int>(initialStartAge);
+    const float extra = readFloatText(texts.acceleratedPayment, chars);
+    if (!(extra >= 0.0f && extra <= 100000.0f))
+        return refuseField(messages,
+                           "This amount must be greater than or equal to  0.00 and less than "
+                           "99999.99",
+                           "Additional Monthly Amount Error", MessageIcon::Error);
+    if (extra != 0.0f) memory.additionalPayment = extra;
+    return true;
+}
+
+}  // namespace finplan

@@ -1,0 +1,174 @@
+#include "calculators/refinance_analysis.h"
+
+#include <algorithm>
+
+#include "calculators/field_text.h"
+#include "calculators/range_check.h"
+#include "engine/money.h"
+
+namespace finplan {
+
+namespace {
+
+// Ages beyond the oldest start age plus the longest mortgage are not simulated, so
+// an absurd refinanced term cannot keep the analysis running for hours.
+constexpr long long kLastAnalysedAge = 120 + 100;
+
+float monthlyRateOf(float yearlyPercent) {
+    return static_cast<float>(yearlyPercent * 0.01 * (1.0 / 12.0));
+}
+
+// Month count of a term, bounded so that an unchecked number of years cannot overflow.
+int monthsOf(int years) { return std::clamp(years, -100000, 100000) * 12; }
+
+std::string moneyText(float v) { return formatMoney(format("%-12.2f", static_cast<double>(v))); }
+
+}  // namespace
+
+float refinanceTaxRate(float taxRateInEffect) {
+    return taxRateInEffect > 0.0f ? taxRateInEffect : 20.0f;
+}
+
+RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& memory, Messages& messages,
+                                     const Event* editedMortgage)
+    : memory(memory), messages(messages) {
+    if (editedMortgage == nullptr) return;
+    const Event& e = *editedMortgage;
+    startAge = format("%-6.2f", static_cast<double>(e.startAge));
+    amount = format("%-12.2f", static_cast<double>(e.amount - e.downPayment));
+    rate = format("%-6.2f", static_cast<double>(e.loanRate));
+    monthlyPayment = formatMoney(format("%-9.2f", static_cast<double>(e.monthlyPayment)));
+    years = format("%-2d", e.years);
+    refiAge = format("%-6.2f", static_cast<double>(memory.age));
+    refiAmount = format("%-12.2f", static_cast<double>(memory.amount));
+    refiRate = format("%-6.2f", static_cast<double>(memory.rate));
+    refiYears = format("%-2d", memory.years);
+    refiMonthlyPayment = formatMoney(format("%-9.2f", static_cast<double>(memory.payment)));
+    closingCosts = format("%-12.2f", static_cast<double>(memory.closingCosts));
+    points = format("%-12.2f", static_cast<double>(memory.points));
+    includeClosingCosts = memory.includeClosingCosts != 0;
+    includePoints = memory.includePoints != 0;
+}
+
+void RefinanceAnalysis::ok() {
+    memory.age = readFloatText(refiAge, kFieldChars);
+    memory.amount = readFloatText(refiAmount, kFieldChars);
+    memory.rate = readFloatText(refiRate, kFieldChars);
+    memory.years = readIntText(refiYears, kFieldChars);
+    memory.closingCosts = readFloatText(closingCosts, kFieldChars);
+    memory.points = readFloatText(points, kFieldChars);
+    memory.includeClosingCosts = includeClosingCosts ? 1 : 0;
+    memory.includePoints = includePoints ? 1 : 0;
+}
+
+// The refinancing month: settles the refinanced amount, the up-front cost C and the
+// costs financed into the mortgage, which count on the advantage side G.
+void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, float& cost,
+                                  float& advantage, float& newPayment, float newMonthlyRate,
+                                  int newYears) {
+    if (memory.amount == 0.0f) {
+        memory.amount = existingAmount - paidOnExisting;
+        refiAmount = format("%-12.2f", static_cast<double>(memory.amount));
+    }
+    if (includeClosingCosts) {
+        memory.amount = memory.amount + memory.closingCosts;
+        advantage = advantage + memory.closingCosts;
+        memory.includeClosingCosts = 1;
+    } else {
+        memory.includeClosingCosts = 0;
+    }
+    cost = static_cast<float>(memory.points * 0.01 * memory.amount) + memory.closingCosts;
+    totalMortgageCosts = moneyText(cost);
+    if (includePoints) {
+        memory.amount = memory.amount + static_cast<float>(memory.points * 0.01 * memory.amount);
+        advantage = advantage + static_cast<float>(memory.points * 0.01 * memory.amount);
+        memory.includePoints = 1;
+    } else {
+        memory.includePoints = 0;
+    }
+    newPayment = loanPayment(memory.amount, newMonthlyRate, monthsOf(newYears));
+    memory.payment = newPayment;
+    refiMonthlyPayment = moneyText(newPayment);
+    refinancedAmount = moneyText(memory.amount);
+}
+
+bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
+    const int a0 = readIntText(startAge, kFieldChars);
+    if (!checkWholeRange(messages, a0, 1, 120, 7, "AGE ERROR")) return false;
+    const float oldAmount = readFloatText(amount, kFieldChars);
+    if (!checkRange(messages, oldAmount, 1.0f, 100000000.0f, 2, "AMOUNT ERROR")) return false;
+    const float oldRate = readFloatText(rate, kFieldChars);
+    if (!checkRange(messages, oldRate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
+    const int oldYears = readIntText(years, kFieldChars);
+    const float oldMonthlyRate = monthlyRateOf(oldRate);
+    const float oldPayment = loanPayment(oldAmount, oldMonthlyRate, monthsOf(oldYears));
+
+    const float age = readFloatText(refiAge, kFieldChars);
+    if (!checkRange(messages, age, 1.0f, 120.0f, 7, "AGE ERROR")) return false;
+    memory.age = age;
+    memory.amount = readFloatText(refiAmount, kFieldChars);
+    const float newRate = readFloatText(refiRate, kFieldChars);
+    if (!checkRange(messages, newRate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
+    memory.rate = newRate;
+    memory.years = readIntText(refiYears, kFieldChars);
+    memory.closingCosts = readFloatText(closingCosts, kFieldChars);
+    memory.points = readFloatText(points, kFieldChars);
+
+    const float i = static_cast<float>(kReinvestmentRate * 0.01 * (1.0 / 12.0));
+    const float t = static_cast<float>(refinanceTaxRate(taxRateInEffect) * 0.01 * (1.0 / 12.0));
+    const float newMonthlyRate = monthlyRateOf(newRate);
+    const int r = static_cast<int>(memory.age);
+    const int n = memory.years;
+
+    int mo = 0, mn = 0, months = 0;
+    float paidOld = 0, newPayment = 0, cost = 0, advantage = 0;
+    bool refinanced = false;
+    const long long lastAge = std::min(static_cast<long long>(r) + n, kLastAnalysedAge);
+    for (long long a = a0; a < lastAge; ++a) {
+        for (int j = 0; j < 12; ++j) {
+            const float po =
+                amortiseYear(oldAmount, oldMonthlyRate, monthsOf(oldYears), mo, mo, 0, 0).principal;
+            ++mo;
+            paidOld += po;
+            const float io = oldPayment - po;
+            if (a == r && !refinanced) {
+                refinanced = true;
+                refinance(oldAmount, paidOld, cost, advantage, newPayment, newMonthlyRate, n);
+            }
+            if (a < r) continue;
+
+            const float pn =
+                amortiseYear(memory.amount, newMonthlyRate, monthsOf(n), mn, mn, 0, 0).principal;
+            ++mn;
+            const float in = newPayment - pn;
+
+            // Cost side: the up-front cost grows net of tax, and the existing mortgage's
+            // principal and tax saving are what refinancing gives up while it would run.
+            cost = cost + i * cost;
+            cost = cost - i * cost * t;
+            if (a < static_cast<long long>(a0) + oldYears) {
+                cost = cost + po;
+                cost = cost + t * io;
+            }
+            // Advantage side: the payment difference and the new principal and tax saving.
+            advantage = advantage + i * advantage;
+            advantage = advantage - i * advantage * t;
+            const float d = oldPayment - newPayment;
+            advantage = advantage + d + i * d;
+            advantage = advantage - i * d * t;
+            advantage = advantage + pn;
+            advantage = advantage + t * in;
+
+            if (advantage >= cost) {
+                monthsToBreakEven = format("%-4d", months);
+                refiAmount = format("%-12.2f", static_cast<double>(memory.amount));
+                break;
+            }
+            ++months;
+        }
+    }
+    monthsToBreakEven = format("%-4d", months);
+    return true;
+}
+
+}  // namespace finplan

@@ -1,0 +1,89 @@
+#include "calculators/trade_off_analysis.h"
+
+#include <cmath>
+#include <utility>
+
+#include "calculators/field_text.h"
+#include "calculators/trade_off_files.h"
+#include "engine/money.h"
+#include "model/file_names.h"
+
+namespace finplan {
+
+TradeOffAnalysis::TradeOffAnalysis(TradeOffState& state, Messages& messages, Launcher& launcher,
+                                   float taxRate, std::string folder)
+    : state(state),
+      messages(messages),
+      launcher(launcher),
+      taxRate(taxRate),
+      folder(std::move(folder)) {
+    names = state.names;
+    for (int k = 0; k < kFieldValues; ++k)
+        values[static_cast<std::size_t>(k)] =
+            format("%-6.2f", static_cast<double>(state.values[static_cast<std::size_t>(k)]));
+    periods = format("%3d", tradePeriods(state));
+    useTaxRate = state.values[kTradeUseTaxRate] == 1.0f;
+    show();
+}
+
+std::string TradeOffAnalysis::valuesPath() const {
+    return folder.empty() ? files::kTradeOffValues : folder + "/" + files::kTradeOffValues;
+}
+
+std::string TradeOffAnalysis::graphPath() const {
+    return folder.empty() ? files::kTradeOffGraphData : folder + "/" + files::kTradeOffGraphData;
+}
+
+int TradeOffAnalysis::spinPosition() const { return tradePeriods(state); }
+
+void TradeOffAnalysis::readDialog() {
+    for (int j = 0; j < kTradeOptions; ++j)
+        state.names[static_cast<std::size_t>(j)] =
+            cutText(names[static_cast<std::size_t>(j)], kNameChars);
+    for (int k = 0; k < kFieldValues; ++k)
+        state.values[static_cast<std::size_t>(k)] =
+            readFloatText(values[static_cast<std::size_t>(k)], kValueChars);
+    state.values[kTradePeriods] = readFloatText(periods, kValueChars);
+    state.values[kTradeUseTaxRate] = useTaxRate ? 1.0f : 0.0f;
+}
+
+void TradeOffAnalysis::show() {
+    const auto e = tradeEndAmounts(state, tradeTaxFactor(state, taxRate));
+    for (std::size_t j = 0; j < e.size(); ++j)
+        endAmounts[j] = format("%-10.2f", static_cast<double>(e[j]));
+    differences[0] = format("%-10.2f", static_cast<double>(std::fabs(e[0] - e[1])));
+    differences[1] = format("%-10.2f", static_cast<double>(std::fabs(e[1] - e[2])));
+    differences[2] = format("%-10.2f", static_cast<double>(std::fabs(e[0] - e[2])));
+}
+
+void TradeOffAnalysis::calculate() {
+    readDialog();
+    show();
+}
+
+void TradeOffAnalysis::setUseTaxRate(bool checked) {
+    useTaxRate = checked;
+    state.values[kTradeUseTaxRate] = checked ? 1.0f : 0.0f;
+    readDialog();
+    show();
+}
+
+void TradeOffAnalysis::spinTo(int position) {
+    state.values[kTradePeriods] = static_cast<float>(position);
+    periods = format("%d", position);
+    show();
+}
+
+bool TradeOffAnalysis::graph() {
+    readDialog();
+    show();
+    if (!writeTradeGraph(graphPath(), state, taxRate, messages)) return false;
+    return launcher.launch({files::kTradeOffGrapher, graphPath()});
+}
+
+bool TradeOffAnalysis::ok() {
+    readDialog();
+    return saveTradeOff(valuesPath(), state, messages);
+}
+
+}  // namespace finplan
