@@ -114,3 +114,11 @@ AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x
 }
 
 }  // namespace finplan
+
+namespace finplan {
+
+float monthlyRate(float yearlyPercent) {
+    return static_cast<float>((1.0 / 12.0) * yearlyPercent * 0.01);
+}
+
+}  // namespace finplan

@@ -50,3 +50,10 @@ struct AmortisedYear {
 AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x, int extraFrom);
 
 }  // namespace finplan
+
+namespace finplan {
+
+// Monthly loan rate (a fraction) of a yearly rate in percent.
+float monthlyRate(float yearlyPercent);
+
+}  // namespace finplan

@@ -5,6 +5,8 @@
 namespace finplan {
 
 inline constexpr int kPlotFieldCount = 20;
+// A 100-year span gives 100 years and the final age.
+inline constexpr int kMaxPlotRows = 101;
 
 struct PlotRow {
     float age = 0;

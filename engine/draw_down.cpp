@@ -1,0 +1,112 @@
+#include "engine/draw_down.h"
+
+namespace finplan {
+
+namespace {
+
+enum : int { kAsset = 0, kEquity = 1, kInvestment = 2, kRetirement = 3, kTaxFree = 4 };
+
+// Tax and penalty on money v taken from a savings account.
+void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) {
+    RunState& st = ctx.state;
+    if (!taxable) return;
+    if (a.type == kRetirement) {
+        const float tax = st.taxRateInEffect * 0.01 * v;
+        st.tallies.taxes += tax;
+        st.tallies.taxesOnWithdrawals += tax;
+    }
+    if ((a.type == kRetirement || a.type == kTaxFree) && st.currentAge < st.penaltyAge &&
+        a.penaltyFlag != 0) {
+        st.tallies.penalties += v * st.penaltyRate * 0.01;
+    }
+}
+
+}  // namespace
+
+void addToTypeTotal(RunState& st, int type, float amount) {
+    if (float* total = st.typeTotal(type)) *total += amount;
+}
+
+void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxable) {
+    RunState& st = ctx.state;
+    if (st.currentAge < st.plotStartAge) return;
+    float a = amount;
+    if (principal > 0) {
+        const float f = st.yearFraction;
+        if (ctx.emitting()) {
+            const Event& e = ctx.scenario.events[tag];
+            ctx.emit(format("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
+                            eventDescription(e).c_str(), money(a * f).c_str(),
+                            money(principal * f).c_str(), money((a - principal) * f).c_str()),
+                     tag);
+        }
+        a = a * f;
+    }
+    const bool details = ctx.view.showDetails;
+    const int n = ctx.accountCount();
+    for (int i = 0; i < n; ++i) {
+        Account& acc = ctx.scenario.accounts.accounts[i];
+        if (acc.type == kAsset || acc.type == kEquity || !(acc.balance > 0)) continue;
+        const float b = acc.balance;
+        if (b - a > 0) {
+            acc.balance -= a;
+            addToTypeTotal(st, acc.type, -a);
+            chargeWithdrawal(ctx, acc, a, taxable);
+            if (details && ctx.emitting())
+                ctx.emit(format("      %s from %s", money(a).c_str(), accountName(acc).c_str()),
+                         tag);
+            return;
+        }
+        chargeWithdrawal(ctx, acc, b, taxable);
+        if (details && ctx.emitting())
+            ctx.emit(format("      %s from %s", money(b).c_str(), accountName(acc).c_str()), tag);
+        a -= b;
+        addToTypeTotal(st, acc.type, -b);
+        acc.balance = 0;
+    }
+    if (a > 0 && n > 0) {
+        for (int i = 0; i < n; ++i) {
+            Account& acc = ctx.scenario.accounts.accounts[i];
+            if (acc.type != kInvestment) continue;
+            acc.balance -= a;
+            st.investmentTotal -= a;
+            if (details && ctx.emitting())
+                ctx.emit(format("      Savings depleted -- %s withdrawn from %s.", money(a).c_str(),
+                                accountName(acc).c_str()),
+                         tag);
+            return;
+        }
+    }
+}
+
+void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
+    RunState& st = ctx.state;
+    if (st.currentAge < st.plotStartAge) return;
+    const Event& e = ctx.scenario.events[eventIndex];
+    Account* f = ctx.account(e.fromAccountId);
+    Account* t = ctx.account(e.toAccountId);
+    if (f == nullptr || t == nullptr) return;  // an account was deleted: nothing can move
+    const float a = amount;
+    if (f->balance - a < 0) {
+        if (ctx.emitting())
+            ctx.emit(format("  %s - %s depleted %s not transferred!", eventDescription(e).c_str(),
+                            accountName(*f).c_str(), money(a).c_str()),
+                     eventIndex);
+        return;
+    }
+    if (f->type == kRetirement && t->type != kRetirement) {
+        const float tax = st.taxRateInEffect * 0.01 * a;
+        st.tallies.taxes += tax;
+        st.tallies.taxesOnWithdrawals += tax;
+    }
+    f->balance -= a;
+    t->balance += a;
+    addToTypeTotal(st, f->type, -a);
+    addToTypeTotal(st, t->type, a);
+    if (ctx.emitting())
+        ctx.emit(format("  %s %s %s from %s to %s ", eventDescription(e).c_str(), " Transfer",
+                        money(a).c_str(), accountName(*f).c_str(), accountName(*t).c_str()),
+                 eventIndex);
+}
+
+}  // namespace finplan

@@ -1,0 +1,18 @@
+// Payments out of savings in access order, with withdrawal taxes and early-withdrawal
+// penalties, and transfers between two accounts.
+#pragma once
+
+#include "engine/run_context.h"
+
+namespace finplan {
+
+// principal > 0 marks a loan instalment (its line is written and the amount scaled by
+// the year fraction). tag is the event index, or kTagDriver for year-end payments.
+void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxable);
+
+void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount);
+
+// Adds to the running total of the account's type.
+void addToTypeTotal(RunState& st, int type, float amount);
+
+}  // namespace finplan

@@ -1,0 +1,229 @@
+#include "engine/event_processing.h"
+
+#include "engine/draw_down.h"
+
+namespace finplan {
+
+namespace {
+
+void startFundamentals(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    ctx.emit(format("  %s - Rate Changes: ", eventDescription(e).c_str()), idx);
+    if (e.rateAccountId >= 0) {
+        Account* a = ctx.account(e.rateAccountId);
+        if (a != nullptr && a->currentRate != e.newAccountRate) {
+            a->currentRate = e.newAccountRate;
+            if (ctx.emitting())
+                ctx.emit(formatPercent(format("     %s = ", accountName(*a).c_str()),
+                                       e.newAccountRate),
+                         idx);
+        }
+    }
+    if (st.taxRateInEffect != e.newTaxRate) {
+        st.taxRateInEffect = e.newTaxRate;
+        if (ctx.emitting()) ctx.emit(formatPercent("     Tax Rate = ", e.newTaxRate), idx);
+    }
+    if (st.inflationRateInEffect != e.newInflationRate) {
+        st.inflationRateInEffect = e.newInflationRate;
+        if (ctx.emitting())
+            ctx.emit(formatPercent("     Inflation Rate = ", e.newInflationRate), idx);
+    }
+    e.eventState = 2;
+}
+
+void startLoan(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    const std::string desc = ctx.emitting() ? eventDescription(e) : std::string();
+    // A loan whose account was deleted still counts as a debt; only the deposit of
+    // its money into the account (and its line) is left out.
+    if (Account* a = ctx.account(e.toAccountId)) {
+        a->balance += e.amount;
+        const char* how = "Transfer";
+        switch (a->type) {
+            case 2: st.investmentTotal += e.amount; break;
+            case 4: st.taxFreeTotal += e.amount; break;
+            case 3: st.retirementTotal += e.amount; break;
+            case 0: st.assetTotal += e.amount; break;
+            case 1: st.equityTotal += e.amount; break;
+            default: how = nullptr; break;  // unknown type (damaged file): no total, no line
+        }
+        if (a->type >= 2 && a->type <= 4) {
+            e.appreciationRate = 0;
+            how = "Deposit";
+        }
+        if (how != nullptr && ctx.emitting())
+            ctx.emit(format("  %s - %s %s to %s from loan", desc.c_str(), how,
+                            money(e.amount).c_str(), accountName(*a).c_str()),
+                     idx);
+    }
+    st.tallies.totalIncoming += e.amount;
+    st.tallies.loans += e.amount;
+    st.liabilities += e.amount;
+    if (e.downPayment > 0) {
+        if (ctx.emitting())
+            ctx.emit(format("  %s - Withdraw %s for down payment", desc.c_str(),
+                            money(e.downPayment).c_str()),
+                     idx);
+        st.liabilities -= e.downPayment;
+        st.tallies.totalIncoming -= e.downPayment;
+        st.tallies.loans -= e.downPayment;
+        drawDown(ctx, 0, idx, e.downPayment, true);
+    }
+}
+
+void startMortgage(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    const std::string desc = ctx.emitting() ? eventDescription(e) : std::string();
+    const float financed = e.amount - e.downPayment;
+    st.liabilities += financed;
+    st.assetTotal += financed;
+    if (e.downPayment > 0) {
+        if (e.isRefinance == 0) {
+            if (ctx.emitting())
+                ctx.emit(format("  %s - Withdraw %s for down payment", desc.c_str(),
+                                money(e.downPayment).c_str()),
+                         idx);
+            st.equityTotal += e.downPayment;
+            drawDown(ctx, 0, idx, e.downPayment, true);
+        } else {
+            if (ctx.emitting())
+                ctx.emit(format("  %s - %s to equity.", desc.c_str(), money(e.downPayment).c_str()),
+                         idx);
+            st.equityTotal += e.downPayment;
+        }
+    }
+    if (e.closingCosts > 0) {
+        if (ctx.emitting())
+            ctx.emit(format("  %s - Withdraw %s for closing costs", desc.c_str(),
+                            money(e.closingCosts).c_str()),
+                     idx);
+        st.tallies.closingCosts += e.closingCosts;
+        drawDown(ctx, 0, idx, e.closingCosts, true);
+    }
+}
+
+void startEvent(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    e.assetValue = e.amount;
+    e.eventState = 1;
+    e.propertySold = 0;
+    switch (e.kind) {
+        case kKindFundamentals: startFundamentals(ctx, idx); break;
+        case kKindLoan:
+        case kKindMortgage:
+            e.monthlyPayment = loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate),
+                                           e.years * 12);
+            if (e.kind == kKindLoan)
+                startLoan(ctx, idx);
+            else
+                startMortgage(ctx, idx);
+            break;
+        default: break;
+    }
+}
+
+// Finishing, skipping, growth and the year fraction of a Deposit, Withdrawal or
+// Transfer; false when the event does nothing this year.
+bool timedAmount(RunContext& ctx, Event& e, float& amount) {
+    const RunState& st = ctx.state;
+    const int wholeStart = static_cast<int>(e.startAge);
+    const int wholeNow = static_cast<int>(st.currentAge);
+    if (e.oneTime == 0) {
+        if (e.endAge <= st.currentAge) e.eventState = 2;
+    } else if (e.kind == kKindDeposit) {
+        if (wholeStart >= wholeNow) e.eventState = 2;
+    } else if (st.currentAge <= e.startAge) {
+        e.eventState = 2;
+    }
+    if (e.endAge < st.currentAge && !(e.oneTime != 0 && wholeStart == wholeNow)) return false;
+
+    amount = (e.applyRate == 0 && e.applyInflation == 0) ? e.amount : e.assetValue;
+    float g = 0;
+    if (e.applyRate != 0) g = e.applyRate * 0.01;
+    if (e.applyInflation != 0) g = g + st.inflationRateInEffect * 0.01;
+    if (g != 0) e.assetValue = e.assetValue * (1 + g);
+    if (e.oneTime == 0) amount = amount * st.yearFraction;
+    return true;
+}
+
+void deposit(RunContext& ctx, int idx, float amount) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    float tax = 0;
+    if (e.taxDeposit != 0) {
+        tax = st.taxRateInEffect * 0.01 * amount;
+        st.tallies.depositTaxes += tax;
+        amount = (1 - st.taxRateInEffect * 0.01) * amount;
+    }
+    st.tallies.totalIncoming += amount;
+    st.tallies.deposits += amount;
+    Account* a = ctx.account(e.toAccountId);
+    if (a == nullptr) return;  // deleted account: the money is counted, not placed
+    if (st.currentAge >= st.plotStartAge) {
+        a->balance += amount;
+        addToTypeTotal(st, a->type, amount);
+    }
+    if (!ctx.emitting()) return;
+    if (e.taxDeposit == 1)
+        ctx.emit(format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
+                        eventDescription(e).c_str(), money(amount).c_str(),
+                        accountName(*a).c_str(), money(tax).c_str()),
+                 idx);
+    else
+        ctx.emit(format("  %s - Deposit %s to %s", eventDescription(e).c_str(),
+                        money(amount).c_str(), accountName(*a).c_str()),
+                 idx);
+}
+
+void withdraw(RunContext& ctx, int idx, float amount) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    if (e.useSmartWithdrawal != 0 && st.badYear == 1) {
+        const float unreduced = amount;
+        const float worth = st.investmentTotal + st.taxFreeTotal + st.retirementTotal +
+                            st.equityTotal + st.assetTotal + st.mortgagePrincipalThisYear -
+                            st.liabilities;
+        if (worth < 13.0 * amount) {
+            if (st.badYearRun < 2)
+                amount = amount - amount * 2.66 * st.rateShortfall * 0.01;
+            else
+                amount = amount - amount * 2.66 * 15.0 * 0.01;
+        }
+        if (amount < e.minSmartWithdrawal) amount = e.minSmartWithdrawal;
+        if (amount > unreduced) amount = unreduced;
+    }
+    st.tallies.withdrawals += amount;
+    if (ctx.emitting())
+        ctx.emit(format("  %s - Withdraw %s", eventDescription(e).c_str(), money(amount).c_str()),
+                 idx);
+    drawDown(ctx, 0, idx, amount, true);
+}
+
+}  // namespace
+
+void processEvent(RunContext& ctx, int idx) {
+    if (idx < 0 || idx >= kMaxEvents) return;
+    Event& e = ctx.scenario.events[idx];
+    if (e.eventState == 0 && e.startAge <= ctx.state.currentAge) startEvent(ctx, idx);
+    if (e.eventState != 1) return;
+    float amount = 0;
+    switch (e.kind) {
+        case kKindDeposit:
+            if (timedAmount(ctx, e, amount)) deposit(ctx, idx, amount);
+            break;
+        case kKindWithdrawal:
+            if (timedAmount(ctx, e, amount)) withdraw(ctx, idx, amount);
+            break;
+        case kKindTransfer:
+            if (timedAmount(ctx, e, amount)) transferBetweenAccounts(ctx, idx, amount);
+            break;
+        case kKindLoan:
+        case kKindMortgage: processLoanYear(ctx, idx); break;
+        default: break;
+    }
+}
+
+}  // namespace finplan

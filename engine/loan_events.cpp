@@ -1,0 +1,179 @@
+// The yearly life of a Loan or Mortgage: instalments, property taxes, payoff, sale.
+#include "engine/draw_down.h"
+#include "engine/event_processing.h"
+
+namespace finplan {
+
+namespace {
+
+bool isAssetLoan(RunContext& ctx, const Event& e) {
+    const Account* a = ctx.account(e.toAccountId);
+    return e.kind == kKindLoan && a != nullptr && a->type == 0;
+}
+
+void payInstalment(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    const Scenario& s = ctx.scenario;
+    int extraFrom = 0;
+    float extra = 0;
+    if (e.acceleratedMode == 2) {
+        const int offset =
+            (static_cast<int>(s.initial.startAge) - static_cast<int>(e.startAge)) * 12;
+        extraFrom = offset > 0 ? offset : 0;
+        extra = e.acceleratedPayment;
+        if (static_cast<int>(st.currentAge) < static_cast<int>(s.initial.startAge)) extra = 0;
+    } else if (e.acceleratedMode == 1) {
+        extra = e.acceleratedPayment;
+    }
+    const AmortisedYear y = st.amortisers[idx].year(
+        e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12, e.monthsElapsed,
+        e.monthsElapsed + 11, extra, extraFrom);
+    const float p = y.principal;
+    const float i = y.interest;
+    e.monthsElapsed = static_cast<int16_t>(e.monthsElapsed + 12);
+    e.principalPaid += p;
+    if (e.years + e.startAge != st.currentAge) e.interestPaidTotal += i;
+    st.tallies.interestPaid += i * st.yearFraction;
+    st.liabilities -= p;
+    if (e.kind == kKindMortgage) {
+        st.mortgagePrincipalThisYear += p;
+        st.equityTotal += p;
+        st.assetTotal -= p;
+    }
+    drawDown(ctx, p, idx, p + i, true);
+}
+
+void payPropertyTaxes(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    if (!(e.yearlyPropertyTax * st.yearFraction >= 1.0f)) return;
+    float t = e.yearlyPropertyTax * st.yearFraction;
+    if (e.applyInflation != 0) {
+        const int to = static_cast<int>(st.currentAge);
+        for (int year = static_cast<int>(e.startAge); year < to; ++year)
+            t = t * (1 + st.inflationRateInEffect * 0.01);
+    }
+    if (ctx.emitting()) ctx.emit(format("  Withdraw %s for property taxes", money(t).c_str()), idx);
+    st.tallies.propertyTaxes += t;
+    st.tallies.taxes += t;
+    drawDown(ctx, 0, idx, t, true);
+}
+
+void totalsLine(RunContext& ctx, int idx) {
+    const Event& e = ctx.scenario.events[idx];
+    if (ctx.emitting())
+        ctx.emit(format("    Total Principal=%s Total Interest=%s", money(e.principalPaid).c_str(),
+                        money(e.interestPaidTotal).c_str()),
+                 idx);
+}
+
+void payOff(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    e.paidOff = 1;
+    const float r = (e.amount - e.downPayment) - e.principalPaid;
+    const bool mortgage = e.kind == kKindMortgage;
+    st.liabilities -= r;
+    if (mortgage) {
+        st.assetTotal -= r;
+        st.equityTotal += r;
+    }
+    if (ctx.emitting())
+        ctx.emit(format(mortgage ? "   %s - Paid off mortgage with %s" : "   %s - Paid off loan with %s",
+                        eventDescription(e).c_str(), money(r).c_str()),
+                 idx);
+    drawDown(ctx, 0, idx, r, true);
+    totalsLine(ctx, idx);
+    // Nothing is left to pay: a later sale must not lower the debt a second time.
+    if (mortgage || isAssetLoan(ctx, e)) e.principalPaid = e.amount - e.downPayment;
+}
+
+// The sale money goes to the first Investment Savings account in access order.
+void depositSale(RunContext& ctx, int idx, float v) {
+    RunState& st = ctx.state;
+    st.investmentTotal += v;
+    const int n = ctx.accountCount();
+    for (int i = 0; i < n; ++i) {
+        Account& a = ctx.scenario.accounts.accounts[i];
+        if (a.type != 2) continue;
+        a.balance += v;
+        if (ctx.emitting())
+            ctx.emit(format("      Deposited %s to %s", money(v).c_str(), accountName(a).c_str()),
+                     idx);
+        return;
+    }
+    if (ctx.emitting())
+        ctx.emit(format("      Deposited %s to Investment Savings", money(v).c_str()), idx);
+}
+
+void sell(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    e.eventState = 2;
+    const float v = e.assetValue;
+    const float principal = e.amount - e.downPayment;
+    const float r = principal - e.principalPaid;
+    const bool mortgage = e.kind == kKindMortgage;
+    Account* a = mortgage ? nullptr : ctx.account(e.toAccountId);
+    const bool assetLoan = a != nullptr && a->type == 0;
+    const std::string desc = ctx.emitting() ? eventDescription(e) : std::string();
+    if (mortgage) {
+        e.propertySold = 1;
+        st.liabilities -= r;
+        st.equityTotal -= (e.principalPaid + e.downPayment) + (v - e.amount);
+        st.assetTotal -= r;
+        if (ctx.emitting())
+            ctx.emit(format("  %s - Sold property for %s", desc.c_str(), money(v).c_str()), idx);
+        if (v - e.amount > 0) {
+            st.tallies.totalIncoming += v - r;
+            st.tallies.equitySales += v - r;
+        }
+        depositSale(ctx, idx, v);
+        e.assetValue = 0;
+    } else if (assetLoan) {
+        if (ctx.emitting())
+            ctx.emit(format("  %s - Sold asset for %s", desc.c_str(), money(v).c_str()), idx);
+        st.assetTotal -= v;
+        st.liabilities -= r;
+        depositSale(ctx, idx, v);
+        a->balance -= v;
+        e.assetValue = 0;
+    } else if (a != nullptr && a->type == 1) {
+        if (ctx.emitting())
+            ctx.emit(format("  %s - Sold equity for %s", desc.c_str(), money(v).c_str()), idx);
+        st.equityTotal -= v;
+        depositSale(ctx, idx, v);
+        a->balance -= v;
+        e.assetValue = 0;
+    }
+    if (e.paidOff == 0) {
+        e.paidOff = 1;
+        // Other loans keep their debt on the books until here; settle it once.
+        if (!mortgage && !assetLoan) st.liabilities -= r;
+        if (ctx.emitting())
+            ctx.emit(format(mortgage ? "   Paid off mortgage with %s" : "   Paid off loan with %s",
+                            money(r).c_str()),
+                     idx);
+        drawDown(ctx, 0, idx, r, true);
+    }
+    if (e.principalPaid < principal) totalsLine(ctx, idx);
+    e.paidOff = 1;
+    if (assetLoan) e.principalPaid = principal;
+}
+
+}  // namespace
+
+void processLoanYear(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
+    if (e.years + e.startAge <= st.currentAge) e.paidOff = 1;
+    if (st.currentAge != e.sellAge) {
+        if (st.currentAge < e.endAge && e.paidOff == 0) payInstalment(ctx, idx);
+        if (e.kind == kKindMortgage && e.propertySold == 0) payPropertyTaxes(ctx, idx);
+    }
+    if (e.endAge <= st.currentAge && e.paidOff == 0) payOff(ctx, idx);
+    if (e.sellAge > 0 && e.sellAge <= st.currentAge && e.sellAge > e.startAge) sell(ctx, idx);
+}
+
+}  // namespace finplan

@@ -1,0 +1,67 @@
+#include "engine/plot_rows.h"
+
+#include <cmath>
+
+namespace finplan {
+
+void storeRowStart(RunContext& ctx) {
+    RunState& st = ctx.state;
+    const Scenario& s = ctx.scenario;
+    const int n = ctx.accountCount();
+    // Rows beyond the table (more than a 100-year span) are not stored.
+    st.rowOpen = false;
+    if (st.plotRowIndex + 1 >= kMaxPlotRows) return;
+    st.rowOpen = true;
+    st.plotRowIndex += 1;
+    float balances[kMaxAccounts];
+    float assets = 0;
+    for (int i = 0; i < n; ++i) {
+        const Account& a = s.accounts.accounts[i];
+        balances[i] = a.balance;
+        if (a.type == 0) assets += a.balance;
+    }
+    PlotRow& row = st.row;
+    row = PlotRow{};
+    row.age = st.currentAge;
+    row.investmentSavings = st.investmentTotal;
+    row.taxFreeSavings = st.taxFreeTotal;
+    row.retirementSavings = st.retirementTotal;
+    row.assets = assets;
+    row.equity = st.equityTotal;
+    row.netWorth = st.netWorth();
+    const float writtenAge =
+        (st.plotRowIndex == 0 && s.initial.useBirthday == 1) ? s.initial.startAge : st.currentAge;
+    if (ctx.plot != nullptr) ctx.plot->rowStart(st.plotRowIndex, row, balances, n, writtenAge);
+    if (ctx.tabExport != nullptr) ctx.tabExport->row(st.currentAge, s, st.equityTotal);
+}
+
+void storeRowEnd(RunContext& ctx) {
+    RunState& st = ctx.state;
+    if (!st.rowOpen) return;
+    st.rowOpen = false;
+    const YearTallies& t = st.tallies;
+    PlotRow& row = st.row;
+    row.totalIncoming = t.totalIncoming;
+    row.deposits = t.deposits;
+    row.taxableIncome = t.taxableIncome;
+    row.nonTaxableIncome = t.nonTaxableIncome;
+    row.withdrawals = t.withdrawals;
+    row.taxes = t.taxes;
+    row.interestPaid = t.interestPaid;
+    row.penalties = t.penalties;
+    row.loans = t.loans;
+    row.incomeFromEquity = t.equitySales;
+    row.incomeFromAssets = t.appreciation;
+    const float depreciation = std::fabs(t.depreciation);
+    row.otherOutgoing = depreciation + t.closingCosts;
+    float outgoing = t.withdrawals + t.taxes;
+    outgoing = outgoing + t.interestPaid;
+    outgoing = outgoing + t.penalties;
+    float written = outgoing + depreciation;
+    outgoing = outgoing + row.otherOutgoing;
+    row.totalOutgoing = outgoing;
+    if (st.startNetWorth > 0) written = outgoing;
+    if (ctx.plot != nullptr) ctx.plot->rowEnd(st.plotRowIndex, row, written);
+}
+
+}  // namespace finplan

@@ -1,0 +1,49 @@
+// Everything one run works on, handed to every phase of the year loop.
+#pragma once
+
+#include <string>
+
+#include "engine/run_sinks.h"
+#include "engine/run_state.h"
+#include "model/scenario.h"
+#include "platform/random.h"
+
+namespace finplan {
+
+struct RunContext {
+    Scenario& scenario;
+    RunState& state;
+    ScheduleSink& lines;
+    PlotSink* plot = nullptr;          // nullptr: no plot output
+    TabExportSink* tabExport = nullptr;
+    Random& random;
+    RunFlags flags;
+    ViewSettings view;
+
+    bool randomMode() const { return flags.randomAccountRates || flags.randomGroupRates; }
+
+    // True when a line written now would reach the sink (the age gate of the
+    // schedule), so callers build their texts only then.
+    bool emitting() const {
+        if (flags.prepareOnly || !lines.wantsText()) return false;
+        return state.beforeLoop || state.currentAge >= state.plotStartAge;
+    }
+    void emit(const std::string& text, int tag) {
+        if (emitting()) lines.line(text, tag, wholeAge());
+    }
+    int wholeAge() const { return static_cast<int>(state.currentAge); }
+
+    // Index of the account with that id among the accounts in use, or -1.
+    int accountIndex(int id) const;
+    Account* account(int id) {
+        int i = accountIndex(id);
+        return i < 0 ? nullptr : &scenario.accounts.accounts[i];
+    }
+    int accountCount() const;
+};
+
+// An account's name as a text (the record's field may lack its terminator).
+std::string accountName(const Account& a);
+std::string eventDescription(const Event& e);
+
+}  // namespace finplan

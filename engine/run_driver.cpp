@@ -1,0 +1,263 @@
+#include "engine/run_driver.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/event_processing.h"
+#include "engine/plot_rows.h"
+#include "engine/year_end.h"
+#include "model/scenario_ops.h"
+
+namespace finplan {
+
+namespace {
+
+int eventsInUse(const Scenario& s) {
+    return s.eventCount < 0 ? 0 : (s.eventCount > kMaxEvents ? kMaxEvents : s.eventCount);
+}
+
+float whole(float v) { return std::trunc(v); }
+
+// By kind, then start age; equal keys keep their order.
+void sortEventsForRun(Scenario& s) {
+    const int n = eventsInUse(s);
+    for (int i = 1; i < n; ++i) {
+        for (int j = i; j > 0; --j) {
+            const Event& a = s.events[j - 1];
+            const Event& b = s.events[j];
+            const bool after = a.kind > b.kind || (a.kind == b.kind && a.startAge > b.startAge);
+            if (!after) break;
+            std::swap(s.events[j - 1], s.events[j]);
+        }
+    }
+}
+
+void prepare(RunContext& ctx) {
+    Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
+    const InitialValues& iv = s.initial;
+    st.investmentTotal = st.taxFreeTotal = st.retirementTotal = 0;
+    st.equityTotal = st.assetTotal = st.liabilities = 0;
+    st.mortgagePrincipalThisYear = 0;
+    st.tallies.depositTaxes = 0;
+    st.taxRateInEffect = iv.taxRate;
+    st.inflationRateInEffect = iv.inflationRate;
+    st.penaltyAge = iv.penaltyAge;
+    st.penaltyRate = iv.penaltyRate;
+    const int n = eventsInUse(s);
+    for (int k = 0; k < n; ++k) {
+        Event& e = s.events[k];
+        e.assetValue = 0;
+        e.monthsElapsed = 0;
+        e.eventState = 0;
+        if (e.kind != kKindFundamentals) {
+            e.principalPaid = 0;
+            e.interestPaidTotal = 0;
+        }
+    }
+    for (auto& a : st.amortisers) a.reset();
+}
+
+void initialRates(RunContext& ctx) {
+    if (!ctx.view.showDetails || !ctx.emitting()) return;
+    const Scenario& s = ctx.scenario;
+    ctx.emit("Initial Rates:", kTagHeading);
+    const int n = ctx.accountCount();
+    for (int i = 0; i < n; ++i) {
+        const Account& a = s.accounts.accounts[i];
+        ctx.emit(formatPercent(format(" %s = ", accountName(a).c_str()), a.rate), kTagRateLine);
+    }
+    ctx.emit(formatPercent(" Tax = ", s.initial.taxRate), kTagRates);
+    ctx.emit(formatPercent(" Inflation = ", s.initial.inflationRate), kTagRates);
+    ctx.emit(formatPercent(" Appreciation = ", s.initial.avgEquityAppreciationRate), kTagRates);
+}
+
+float loopStart(const Scenario& s) {
+    float result = whole(s.initial.endAge);
+    const int n = eventsInUse(s);
+    for (int k = 0; k < n; ++k)
+        if (s.events[k].startAge < result) result = whole(s.events[k].startAge);
+    return result < s.initial.startAge ? result : whole(s.initial.startAge);
+}
+
+void clearSmall(float& v) {
+    if (v > -1.0f && v < 1.0f) v = 0.0f;
+}
+
+// Clears totals strictly between -1 and 1, stores the age's totals, writes the row.
+void ageRow(RunContext& ctx, bool exactAge, float shownAge) {
+    RunState& st = ctx.state;
+    clearSmall(st.investmentTotal);
+    clearSmall(st.taxFreeTotal);
+    clearSmall(st.retirementTotal);
+    clearSmall(st.assetTotal);
+    clearSmall(st.equityTotal);
+    clearSmall(st.liabilities);
+    const float totals[7] = {st.investmentTotal, st.taxFreeTotal, st.retirementTotal,
+                             st.assetTotal,      st.equityTotal,  st.liabilities,
+                             st.netWorth()};
+    const int age = ctx.wholeAge();
+    if (ctx.plot != nullptr && age >= 0 && age <= 120) ctx.plot->ageTotals(age, totals);
+    if (ctx.emitting()) ctx.emit(ageRowText(shownAge, st, exactAge), kTagDriver);
+}
+
+const std::string& dashes(int n) {
+    static const std::string d184(184, '-'), d185(185, '-'), d175(175, '-');
+    return n == 184 ? d184 : (n == 185 ? d185 : d175);
+}
+
+void simulateYear(RunContext& ctx) {
+    Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
+    st.tallies.depositTaxes = 0;
+    st.yearFraction =
+        st.currentAge == st.plotStartAge ? 1 - (s.initial.startAge - st.plotStartAge) : 1.0f;
+    st.tallies.resetPerYear();
+    if (st.currentAge == st.plotStartAge) {
+        st.investmentTotal = s.initial.initialInvestmentSavings;
+        st.taxFreeTotal = s.initial.initialTaxFreeSavings;
+        st.retirementTotal = s.initial.initialRetirementSavings;
+        st.equityTotal += s.initial.initialEquity;
+        st.assetTotal += s.initial.initialAssets;
+        const int n = ctx.accountCount();
+        for (int i = 0; i < n; ++i) {
+            Account& a = s.accounts.accounts[i];
+            a.balance = a.initialAmount;
+            a.currentRate = a.rate;
+        }
+    }
+    if (st.currentAge >= st.plotStartAge) storeRowStart(ctx);
+
+    ctx.emit(dashes(184), kTagDriver);
+    const bool exact = st.currentAge == st.plotStartAge && s.initial.useBirthday == 1;
+    ageRow(ctx, exact, exact ? s.initial.startAge : st.currentAge);
+    st.startNetWorth = st.netWorth();
+    ctx.emit(dashes(185), kTagDriver);
+    ctx.emit("Financial Events:", kTagDriver);
+
+    const int n = eventsInUse(s);
+    for (int k = 0; k < n; ++k) {
+        processEvent(ctx, k);
+        Event& e = s.events[k];
+        if (e.eventState == 1 && e.endAge < st.currentAge && e.kind != kKindLoan &&
+            e.kind != kKindMortgage)
+            e.eventState = 2;
+    }
+    yearEnd(ctx);
+    if (st.liabilities < 1.0f) st.liabilities = 0;
+}
+
+void rateStatistics(RunContext& ctx) {
+    const Scenario& s = ctx.scenario;
+    ctx.emit("Rate Statistics:", kTagDriver);
+    if (ctx.flags.randomAccountRates) {
+        const int n = ctx.accountCount();
+        for (int i = 0; i < n; ++i) {
+            const Account& a = s.accounts.accounts[i];
+            if (a.rateStatCount <= 0) continue;
+            ctx.emit(format("Average %s Rate = %-6.2f Number = %-3d Min = %-6.2f Max = %-6.2f",
+                            accountName(a).c_str(), a.rateStatSum / a.rateStatCount,
+                            a.rateStatCount, a.rateStatMin, a.rateStatMax),
+                     kTagRateLine);
+        }
+        return;
+    }
+    for (int g = 0; g < kMaxGroups; ++g) {
+        const GroupRateStats& gs = ctx.state.groupStats[g];
+        if (!(gs.count > 0)) continue;
+        const std::string name(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
+        ctx.emit(format("Average %s Rate    = %-6.2f Number = %-3d Min = %-6.2f Max = %-6.2f",
+                        name.c_str(), gs.sum / gs.count, static_cast<int>(gs.count), gs.min,
+                        gs.max),
+                 kTagRateLine);
+    }
+}
+
+}  // namespace
+
+std::string ageRowText(float age, const RunState& st, bool exactAge) {
+    return format(exactAge ? "%-5.2f%15s %15s %15s %15s %15s %15s %15s"
+                           : "%-4.1f%15s %15s %15s %15s %15s %15s %15s",
+                  age, money13(st.investmentTotal).c_str(), money13(st.taxFreeTotal).c_str(),
+                  money13(st.retirementTotal).c_str(), money13(st.assetTotal).c_str(),
+                  money13(st.equityTotal).c_str(), money13(st.liabilities).c_str(),
+                  money13(st.netWorth()).c_str());
+}
+
+bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& random,
+                 const Clock& clock) {
+    NullScheduleSink nullLines;
+    const bool prepareOnly = request.flags.prepareOnly;
+    RunContext ctx{s,
+                   st,
+                   request.lines != nullptr ? *request.lines : nullLines,
+                   prepareOnly ? nullptr : request.plot,
+                   prepareOnly ? nullptr : request.tabExport,
+                   random,
+                   request.flags,
+                   request.view};
+    st.beforeLoop = true;
+    if (!prepareOnly) ctx.lines.beginRun();
+
+    prepare(ctx);                                               // P1, P2
+    if (ctx.plot != nullptr && !ctx.plot->begin()) return false;  // P4
+    initialRates(ctx);                                          // P5
+    sortEventsForRun(s);                                        // P6
+    st.loopStartAge = loopStart(s);                             // P7
+    st.endAge = s.initial.endAge;
+    const int n = eventsInUse(s);                               // P8
+    for (int k = 0; k < n; ++k)
+        if (s.events[k].kind == kKindLoan || s.events[k].kind == kKindMortgage) s.events[k].paidOff = 0;
+    st.tallies = YearTallies{};
+    st.mortgagePrincipalThisYear = 0;
+    st.startNetWorth = 0;
+    if (ctx.plot != nullptr)                                    // P9
+        ctx.plot->header(st.endAge - whole(s.initial.startAge) + 1, ctx.accountCount());
+    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);  // P10
+    if (ctx.plot != nullptr)                                    // P11
+        for (int i = 0; i < ctx.accountCount(); ++i)
+            ctx.plot->accountName(i, s.accounts.accounts[i].name);
+    if (!request.flags.savingResults) ctx.emit("??", kTagHeading);  // P12
+    if (prepareOnly) return false;
+
+    st.badYear = 0;                                             // R1
+    st.rateShortfall = 0;
+    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);  // R2
+    InitialValues& iv = s.initial;                              // R3
+    iv.startAge = iv.useBirthday == 1 ? whole(iv.startAge) + birthdayFraction(iv, clock.now())
+                                      : whole(iv.startAge);
+    st.plotStartAge = whole(iv.startAge);
+    st.plotRowIndex = -1;                                       // R4
+    st.rowOpen = false;
+    for (int i = 0; i < ctx.accountCount(); ++i) {
+        Account& a = s.accounts.accounts[i];
+        a.rateStatCount = 0;
+        a.rateStatMin = a.randomMaxRate;
+        a.rateStatMax = a.randomMinRate;
+        a.rateStatSum = 0;
+    }
+    for (auto& g : st.groupStats) g = GroupRateStats{};
+
+    st.beforeLoop = false;                                      // R5
+    // The loop counter is a float stepped by 1.0; a span is at most 120 years, the
+    // bound only guards against damaged ages.
+    int guard = 0;
+    for (st.currentAge = st.loopStartAge; st.currentAge < st.endAge && guard < 1000;
+         st.currentAge += 1.0f, ++guard)
+        simulateYear(ctx);
+
+    if (st.currentAge >= st.plotStartAge) {                     // R6
+        storeRowStart(ctx);
+        storeRowEnd(ctx);
+    }
+    ctx.emit(dashes(175), kTagDriver);                          // R7
+    ageRow(ctx, false, st.currentAge);
+    ctx.emit(dashes(175), kTagDriver);
+    st.tallies.resetPerYear();
+    if (request.view.showDetails && ctx.randomMode()) rateStatistics(ctx);  // R8
+    if (ctx.plot != nullptr) ctx.plot->end(s);                  // R10
+    if (ctx.tabExport != nullptr) ctx.tabExport->end();
+    return true;
+}
+
+}  // namespace finplan

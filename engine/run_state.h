@@ -1,0 +1,111 @@
+// The engine's working state for one run: totals, tallies, rates in force, the
+// smart-withdrawal signal and the loan amortisers. One object per run in progress;
+// a many-run analysis gives each thread its own.
+#pragma once
+
+#include <array>
+
+#include "engine/loan_amortiser.h"
+#include "engine/plot_row.h"
+#include "model/records.h"
+
+namespace finplan {
+
+// Where the schedule lines of a run go.
+enum class RunMode { List = 0, ResultsFile = 1, PrintFile = 2 };
+
+// Flags set by the command that starts a run and cleared after it.
+struct RunFlags {
+    bool randomAccountRates = false;
+    bool randomGroupRates = false;
+    bool prepareOnly = false;
+    bool savingResults = false;
+    bool printingResults = false;
+};
+
+// The two view settings of the Results folder; they persist between runs.
+struct ViewSettings {
+    bool showDetails = false;
+    bool showAccounts = false;
+};
+
+struct YearTallies {
+    float totalIncoming = 0;
+    float deposits = 0;
+    float taxableIncome = 0;
+    float nonTaxableIncome = 0;
+    float loans = 0;
+    float equitySales = 0;
+    float appreciation = 0;
+    float depreciation = 0;
+    float withdrawals = 0;
+    float interestPaid = 0;
+    float taxes = 0;
+    float penalties = 0;
+    float taxOnSavingsInterest = 0;
+    float taxesOnWithdrawals = 0;
+    float depositTaxes = 0;
+    float propertyTaxes = 0;
+    float closingCosts = 0;
+
+    // The tallies counted per year (reset when a year begins).
+    void resetPerYear();
+};
+
+struct GroupRateStats {
+    float count = 0;
+    float sum = 0;
+    float min = 100.0f;
+    float max = -100.0f;
+};
+
+struct RunState {
+    float currentAge = 0;
+    float loopStartAge = 0;
+    float plotStartAge = 0;
+    float endAge = 0;
+    float yearFraction = 1.0f;
+
+    float investmentTotal = 0;
+    float taxFreeTotal = 0;
+    float retirementTotal = 0;
+    float equityTotal = 0;
+    float assetTotal = 0;
+    float liabilities = 0;
+    float mortgagePrincipalThisYear = 0;
+    float startNetWorth = 0;
+
+    float taxRateInEffect = 15.0f;
+    float inflationRateInEffect = 4.0f;
+    float penaltyAge = 59.0f;
+    float penaltyRate = 10.0f;
+
+    YearTallies tallies;
+
+    int badYear = 0;
+    float rateShortfall = 0;
+    int badYearRun = 0;  // carries over between runs on purpose
+
+    std::array<GroupRateStats, kMaxGroups> groupStats{};
+    std::array<float, kMaxGroups> groupDrawnRate{};
+    std::array<bool, kMaxGroups> groupReported{};
+
+    int plotRowIndex = -1;
+    PlotRow row;           // the plotted year in progress
+    bool rowOpen = false;  // row stored at the year start, awaiting its year-end values
+
+    // Each loan's amortisation carried from year to year, by event slot.
+    std::array<LoanAmortiser, kMaxEvents> amortisers{};
+
+    // True while the lines before the year loop are written (no age gate).
+    bool beforeLoop = true;
+
+    float netWorth() const {
+        return investmentTotal + taxFreeTotal + retirementTotal + equityTotal + assetTotal -
+               liabilities;
+    }
+    // The running total of an account type (0..4); nullptr for an unknown type.
+    float* typeTotal(int type);
+};
+
+}  // namespace finplan

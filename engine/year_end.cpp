@@ -1,0 +1,281 @@
+#include "engine/year_end.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/draw_down.h"
+#include "engine/event_processing.h"
+#include "engine/plot_rows.h"
+
+namespace finplan {
+
+float drawRandomRate(float min, float max, Random& random) {
+    const float span = max - min;
+    // Ranges come from the editors (-99..99); clamp so a damaged file cannot overflow.
+    const double t = std::trunc(static_cast<double>(span));
+    const long long d = std::isnan(t) ? 0 : static_cast<long long>(std::fmax(-1e9, std::fmin(1e9, t)));
+    if (d == -1) return min;
+    const long long r = random.next();
+    return min + static_cast<float>(r % (d + 1));
+}
+
+namespace {
+
+bool groupExists(const Scenario& s, int g) {
+    return g >= 0 && g < kMaxGroups && strnlen(s.groups.groupName[g], kGroupNameWidth) >= 2;
+}
+
+bool groupHasRange(const Scenario& s, int g) {
+    return groupExists(s, g) &&
+           (s.groups.groupRandomMinRate[g] != 0 || s.groups.groupRandomMaxRate[g] != 0);
+}
+
+std::string groupName(const Scenario& s, int g) {
+    return std::string(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
+}
+
+struct SignalSums {
+    int n = 0;
+    float drawn = 0;
+    float own = 0;
+};
+
+void creditAccount(RunContext& ctx, Account& acc, float q) {
+    RunState& st = ctx.state;
+    YearTallies& t = st.tallies;
+    const float b = acc.balance;
+    const float f = st.yearFraction;
+    switch (acc.type) {
+        case 2: {
+            const float i = b * q * 0.01 * f;
+            if (i > 0) {
+                const float tax = i * st.taxRateInEffect * 0.01;
+                t.taxOnSavingsInterest += tax;
+                t.taxes += tax;
+            }
+            acc.balance += i;
+            st.investmentTotal += i;
+            t.totalIncoming += i;
+            t.taxableIncome += i;
+            break;
+        }
+        case 4:
+        case 3: {
+            const float i = b * q * 0.01 * f;
+            acc.balance += i;
+            (acc.type == 4 ? st.taxFreeTotal : st.retirementTotal) += i;
+            t.totalIncoming += i;
+            t.nonTaxableIncome += i;
+            break;
+        }
+        case 0:
+        case 1: {
+            const float g = b * q * 0.01 * f;
+            if (q > 0) {
+                t.appreciation += g;
+                t.totalIncoming += g;
+            }
+            if (q < 0) t.depreciation += g;
+            (acc.type == 0 ? st.assetTotal : st.equityTotal) += g;
+            acc.balance = (q * 0.01 * f + 1) * b;
+            break;
+        }
+        default: break;
+    }
+}
+
+void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
+    Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
+    const bool groupMode = ctx.flags.randomGroupRates && !ctx.flags.randomAccountRates;
+    const bool accountMode = ctx.flags.randomAccountRates;
+    const bool details = ctx.view.showDetails;
+    if (details && ctx.emitting()) {
+        if (accountMode)
+            ctx.emit("  Account random interest rates in effect.", kTagDriver);
+        else if (groupMode)
+            ctx.emit("  Group random interest rates in effect.", kTagDriver);
+    }
+    const int n = ctx.accountCount();
+    for (int i = 0; i < n; ++i) {
+        Account& acc = s.accounts.accounts[i];
+        float q = acc.currentRate;
+        bool drawn = false;
+        const int g = acc.groupIndex;
+        if (groupMode) {
+            if (groupHasRange(s, g)) {
+                q = st.groupDrawnRate[g];
+                drawn = true;
+            }
+        } else if (accountMode) {
+            if (acc.randomMinRate != 0 || acc.randomMaxRate != 0) {
+                q = drawRandomRate(acc.randomMinRate, acc.randomMaxRate, ctx.random);
+                drawn = true;
+                if (acc.balance > 0) {
+                    acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
+                    if (q < acc.rateStatMin) acc.rateStatMin = q;
+                    if (q > acc.rateStatMax) acc.rateStatMax = q;
+                    acc.rateStatSum += q;
+                }
+            }
+        }
+        if (!(acc.balance > 0)) continue;
+        if (drawn) {
+            if (groupMode) {
+                if (!st.groupReported[g]) {
+                    st.groupReported[g] = true;
+                    if (details && ctx.emitting())
+                        ctx.emit(formatPercent(format("      %s%s", groupName(s, g).c_str(), " rate="), q),
+                                 kTagRateLine);
+                    GroupRateStats& gs = st.groupStats[g];
+                    gs.count += 1;
+                    gs.sum += q;
+                    if (q < gs.min) gs.min = q;
+                    if (q > gs.max) gs.max = q;
+                }
+            } else if (details && ctx.emitting()) {
+                ctx.emit(formatPercent(format("      %s%s", accountName(acc).c_str(), " rate="), q),
+                         kTagRateLine);
+            }
+            if (acc.type >= 2 && acc.type <= 4) {
+                sums.n += 1;
+                sums.drawn += q;
+                sums.own += acc.currentRate;
+            }
+        }
+        creditAccount(ctx, acc, q);
+    }
+}
+
+void growLoanAssets(RunContext& ctx) {
+    Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
+    const int count = s.eventCount < 0 ? 0 : (s.eventCount > kMaxEvents ? kMaxEvents : s.eventCount);
+    for (int k = 0; k < count; ++k) {
+        Event& e = s.events[k];
+        if (!(e.startAge <= st.currentAge)) continue;
+        if (e.kind == kKindLoan) {
+            const Account* a = ctx.account(e.toAccountId);
+            if (a != nullptr && (a->type == 0 || a->type == 1))
+                e.assetValue = e.assetValue * (1 + a->currentRate * 0.01);
+        } else if (e.kind == kKindMortgage) {
+            const float a = e.appreciationRate;
+            st.equityTotal += a * 0.01 * e.assetValue;
+            const float g = a * 0.01 * e.assetValue * st.yearFraction;
+            if (a > 0) {
+                st.tallies.appreciation += g;
+                st.tallies.totalIncoming += g;
+            }
+            if (a < 0) st.tallies.depreciation += g;
+            e.assetValue += g;
+        }
+    }
+}
+
+void smartSignal(RunState& st, const SignalSums& sums) {
+    float ownAverage = 0;
+    float drawnAverage = 0;
+    if (sums.n > 0) {
+        ownAverage = sums.own / sums.n;
+        drawnAverage = sums.drawn / sums.n;
+    }
+    if (ownAverage > drawnAverage) {
+        st.badYear = 1;
+        st.rateShortfall = ownAverage - drawnAverage;
+        st.badYearRun += 1;
+    } else {
+        st.badYear = 0;
+        st.rateShortfall = 0;
+        st.badYearRun = 0;
+    }
+}
+
+void payYearEnd(RunContext& ctx, const char* fmt, float amount, bool withdraw) {
+    if (!(amount > 0)) return;
+    if (ctx.emitting()) ctx.emit(format(fmt, money13(amount).c_str()), kTagDriver);
+    if (withdraw) drawDown(ctx, 0, kTagDriver, amount, false);
+}
+
+void summary(RunContext& ctx) {
+    const YearTallies& t = ctx.state.tallies;
+    auto line = [&](const char* fmt, float v, bool always) {
+        if (always || v > 0) ctx.emit(format(fmt, money(v).c_str()), kTagDriver);
+    };
+    ctx.emit("Summary:", kTagDriver);
+    line("    Total Incoming=%s", t.totalIncoming, true);
+    line("       Deposits=%s", t.deposits, false);
+    line("       Taxable Income=%s", t.taxableIncome, false);
+    line("       Non Taxable Income=%s", t.nonTaxableIncome, false);
+    line("       Loans=%s", t.loans, false);
+    line("       Selling Assets/Property=%s", t.equitySales, false);
+    line("       Appreciation=%s", t.appreciation, false);
+    const float depreciation = std::fabs(t.depreciation);
+    float outgoing = t.withdrawals + t.taxOnSavingsInterest;
+    outgoing = outgoing + t.interestPaid;
+    outgoing = outgoing + t.penalties;
+    outgoing = outgoing + t.propertyTaxes;
+    outgoing = outgoing + t.taxesOnWithdrawals;
+    outgoing = outgoing + t.closingCosts;
+    outgoing = outgoing + depreciation;
+    line("    Total Outgoing=%s", outgoing, true);
+    line("       Withdrawals=%s", t.withdrawals, false);
+    line("       Interest Paid=%s", t.interestPaid, false);
+    line("       Taxes on withdrawals=%s", t.taxesOnWithdrawals, false);
+    line("       Taxes on savings interest=%s", t.taxOnSavingsInterest, false);
+    line("       Property taxes=%s", t.propertyTaxes, false);
+    line("       Closing costs=%s", t.closingCosts, false);
+    line("       Penalties Paid=%s", t.penalties, false);
+    line("       Depreciation=%s", depreciation, false);
+}
+
+void accountBlock(RunContext& ctx) {
+    ctx.emit("End Of Year Account Summary:", kTagDriver);
+    const int n = ctx.accountCount();
+    for (int i = 0; i < n; ++i) {
+        const Account& a = ctx.scenario.accounts.accounts[i];
+        ctx.emit(format("  %s=%-20s", accountName(a).c_str(), money(a.balance).c_str()), kTagDriver);
+    }
+}
+
+}  // namespace
+
+void yearEnd(RunContext& ctx) {
+    Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
+    YearTallies& t = st.tallies;
+    t.taxOnSavingsInterest = 0;
+    t.appreciation = 0;
+    t.depreciation = 0;
+    st.mortgagePrincipalThisYear = 0;
+
+    for (int g = 0; g < kMaxGroups; ++g) {
+        st.groupReported[g] = false;
+        st.groupDrawnRate[g] = -1000.0f;
+        if (groupHasRange(s, g))
+            st.groupDrawnRate[g] = drawRandomRate(s.groups.groupRandomMinRate[g],
+                                                  s.groups.groupRandomMaxRate[g], ctx.random);
+    }
+
+    const bool plotted = st.currentAge >= st.plotStartAge;
+    SignalSums sums;
+    if (plotted) interestAndGrowth(ctx, sums);
+    growLoanAssets(ctx);
+    if (ctx.randomMode() && plotted) smartSignal(st, sums);
+
+    payYearEnd(ctx, "  Pay %s Tax On Savings Interest", t.taxOnSavingsInterest, true);
+    payYearEnd(ctx, "  Withdrawal Taxes = %s", t.taxesOnWithdrawals, true);
+    payYearEnd(ctx, "  Deposit Taxes = %s.", t.depositTaxes, false);
+    payYearEnd(ctx, "  Penalties Paid = %s", t.penalties, true);
+
+    if (ctx.view.showDetails && ctx.emitting()) summary(ctx);
+    if (ctx.view.showAccounts && ctx.emitting()) accountBlock(ctx);
+    if (plotted) storeRowEnd(ctx);
+
+    t.taxesOnWithdrawals = 0;
+    t.propertyTaxes = 0;
+    t.taxOnSavingsInterest = 0;
+    t.taxes = 0;
+    t.closingCosts = 0;
+}
+
+}  // namespace finplan
