@@ -1,7 +1,84 @@
+// finplan info FILE.ret      a short summary of a scenario
+// finplan save-as IN OUT     Open, then Save As without the overwrite question
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+
 #include "app/cli_commands.h"
+#include "app/cli_support.h"
+#include "engine/money.h"
+#include "model/scenario_file.h"
+#include "model/scenario_ops.h"
 
 namespace finplan::cli {
 
-void addScenarioCommands(CLI::App& app) { (void)app; }
+namespace {
+
+std::string fixedText(const char* p, std::size_t width) { return std::string(p, strnlen(p, width)); }
+
+void printSummary(const Scenario& s, const ScenarioFiles& files, std::ostream& out) {
+    const InitialValues& iv = s.initial;
+    out << "File: " << files.displayName << '\n';
+    out << format("Start age: %.2f  End age: %.2f  Birthday: %d/%d%s\n",
+                  static_cast<double>(iv.startAge), static_cast<double>(iv.endAge),
+                  iv.birthMonth, iv.birthDay, iv.useBirthday == 1 ? " (used)" : "");
+    out << formatPercent("Tax rate: ", iv.taxRate) << "  "
+        << formatPercent("Inflation rate: ", iv.inflationRate) << "  "
+        << format("Penalty age: %.2f  ", static_cast<double>(iv.penaltyAge))
+        << formatPercent("Penalty rate: ", iv.penaltyRate) << '\n';
+
+    const int accounts = s.accounts.usableCount();
+    out << "Accounts: " << accounts << '\n';
+    for (int i = 0; i < accounts; ++i) {
+        const Account& a = s.accounts.accounts[i];
+        out << format("  %-29s  %s  %-15s %7.2f%%", fixedText(a.name, kAccountNameWidth).c_str(),
+                      accountTypeName(a.type), money(a.initialAmount).c_str(),
+                      static_cast<double>(a.rate));
+        if (s.groups.exists(a.groupIndex))
+            out << "  " << fixedText(s.groups.groupName[a.groupIndex], kGroupNameWidth);
+        out << '\n';
+    }
+
+    int byKind[7] = {};
+    for (int i = 0; i < s.eventCount; ++i) {
+        const int k = s.events[i].kind;
+        ++byKind[(k >= 1 && k <= 6) ? k : 0];
+    }
+    out << "Events: " << s.eventCount << '\n';
+    for (int k = 1; k <= 6; ++k)
+        if (byKind[k]) out << format("  %-12s %d\n", eventKindName(k), byKind[k]);
+    if (byKind[0]) out << format("  %-12s %d\n", "(unknown)", byKind[0]);
+}
+
+}  // namespace
+
+void addScenarioCommands(CLI::App& app) {
+    auto infoPath = std::make_shared<std::string>();
+    CLI::App* info = app.add_subcommand("info", "Print a short summary of a scenario file");
+    info->add_option("file", *infoPath, "Scenario file (.ret)")->required();
+    info->callback([infoPath] {
+        StderrMessages messages;
+        auto s = std::make_unique<Scenario>();
+        ScenarioFiles files;
+        if (!loadScenario(*infoPath, *s, files, messages)) throw CLI::RuntimeError(1);
+        printSummary(*s, files, std::cout);
+    });
+
+    auto in = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+    CLI::App* saveAs =
+        app.add_subcommand("save-as", "Open a scenario and write it under a new name");
+    saveAs->add_option("input", *in, "Scenario file to open")->required();
+    saveAs->add_option("output", *out, "File to write")->required();
+    saveAs->callback([in, out] {
+        StderrMessages messages;
+        auto s = std::make_unique<Scenario>();
+        ScenarioFiles files;
+        if (!loadScenario(*in, *s, files, messages)) throw CLI::RuntimeError(1);
+        files.scenarioPath = files.displayName = *out;
+        if (!writeScenario(*s, files, messages)) throw CLI::RuntimeError(1);
+    });
+}
 
 }  // namespace finplan::cli

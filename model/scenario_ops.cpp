@@ -94,4 +94,11 @@ const char* accountTypeName(int type) {
     return kNames[type];
 }
 
+const char* eventKindName(int kind) {
+    static const char* const kNames[] = {"",         "Fundamentals", "Deposit",   "Loan",
+                                         "Mortgage", "Transfer",     "Withdrawal"};
+    if (kind < 1 || kind > 6) return "";
+    return kNames[kind];
+}
+
 }  // namespace finplan

@@ -66,4 +66,7 @@ float sortableFloat(float v);
 // blanks to 18 characters; an unknown code gives 18 blanks.
 const char* accountTypeName(int type);
 
+// Dialog title of an event kind ("Fundamentals" ... "Withdrawal"); "" for others.
+const char* eventKindName(int kind);
+
 }  // namespace finplan

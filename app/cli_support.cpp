@@ -1,0 +1,36 @@
+#include "app/cli_support.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "model/scenario_ops.h"
+
+namespace finplan::cli {
+
+void StderrMessages::show(const std::string& text, const std::string& title, MessageIcon) {
+    std::cerr << title << ": " << text << '\n';
+}
+
+bool StderrMessages::ask(const std::string& text, const std::string& title, MessageIcon) {
+    std::cerr << title << ": " << text << (answer_ ? " Yes" : " No") << '\n';
+    return answer_;
+}
+
+bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files,
+                  Messages& messages) {
+    // The desktop Open is silent about a file it cannot open; a command must say why
+    // it stopped.
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        std::fclose(f);
+    } else {
+        messages.show("Cannot open " + path + "!", "FILE ERROR", MessageIcon::Error);
+        return false;
+    }
+    files.displayName = path;
+    if (!readScenario(s, files, messages)) return false;
+    files.windowTitle = windowTitleFor(files.displayName);
+    sortEvents(s);
+    return true;
+}
+
+}  // namespace finplan::cli
