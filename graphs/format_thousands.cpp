@@ -1,0 +1,33 @@
+#include "graphs/format_thousands.h"
+
+#include <cmath>
+
+#include "engine/money.h"
+
+namespace finplan {
+
+std::string formatThousands(const std::string& text) {
+    const std::string s = stripNumberText(text);
+    std::size_t lead = 0;
+    while (lead < s.size() && (s[lead] == '-' || s[lead] == '$')) ++lead;
+    std::size_t end = lead;
+    while (end < s.size() && s[end] >= '0' && s[end] <= '9') ++end;
+
+    const std::string digits = s.substr(lead, end - lead);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        grouped += digits[i];
+    }
+    return s.substr(0, lead) + grouped + s.substr(end);
+}
+
+std::string formatThousandsPadded(const std::string& text) { return " " + formatThousands(text); }
+
+std::string groupedValue(double v) {
+    if (v == 0) return format("%.2f", v);
+    if (v < 0) return "-" + formatThousands(format("%.2f", std::fabs(v)));
+    return formatThousands(format("%.2f", v));
+}
+
+}  // namespace finplan
