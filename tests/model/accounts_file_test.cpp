@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "files_test_support.h"
+#include "model/account_commands.h"
+#include "model/accounts_file.h"
+#include "model/record_io.h"
+#include "model/scenario_ops.h"
+#include "platform/recording_messages.h"
+#include "platform/scripted_file_chooser.h"
+
+namespace finplan {
+namespace {
+
+using test::ScratchDir;
+
+std::vector<uint8_t> bytesOf(const AccountTable& t) {
+    std::vector<uint8_t> out;
+    writeAccountTable(t, out);
+    return out;
+}
+
+AccountTable sampleTable() {
+    AccountTable t;
+    t.accountCount = 2;
+    std::strcpy(t.accounts[0].name, "Checking");
+    t.accounts[0].initialAmount = 1234.5f;
+    t.accounts[0].id = 7;
+    std::strcpy(t.accounts[1].name, "IRA");
+    t.accounts[1].type = static_cast<int16_t>(AccountType::RetirementSavings);
+    t.accounts[1].id = 9;
+    std::strcpy(t.accounts[2].name, "left in an unused slot");
+    t.nextAccountId = 77;
+    t.reserved[5] = 0xAB;
+    return t;
+}
+
+TEST(AccountsFile, WriteThenReadGivesTheSameTable) {
+    ScratchDir dir;
+    const std::string path = dir.file("a.acc");
+    RecordingMessages messages;
+    const AccountTable t = sampleTable();
+    ASSERT_EQ(writeAccountsFile(t, path, messages), 1);
+    EXPECT_EQ(test::readBytes(path).size(), 4124u);
+
+    AccountTable back;
+    ASSERT_EQ(readAccountsFile(back, path, messages), 1);
+    EXPECT_EQ(bytesOf(back), bytesOf(t));
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+TEST(AccountsFile, OnlyExactly4124BytesAreAccepted) {
+    ScratchDir dir;
+    for (std::size_t size : {std::size_t{4123}, std::size_t{4125}, std::size_t{0}}) {
+        const std::string path = dir.file("bad.acc");
+        test::writeBytes(path, std::string(size, '\x01'));
+        AccountTable t = sampleTable();
+        RecordingMessages messages;
+        EXPECT_EQ(readAccountsFile(t, path, messages), 0) << size;
+        EXPECT_EQ(bytesOf(t), bytesOf(sampleTable()));
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text,
+                  "The file " + path + " does not appear to be a valid accounts file!");
+        EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+    }
+}
+
+TEST(AccountsFile, OverwriteIsAskedAndNoWritesNothing) {
+    ScratchDir dir;
+    const std::string path = dir.file("a.acc");
+    test::writeBytes(path, "old");
+    RecordingMessages messages;
+    messages.answers = {false, true};
+    EXPECT_EQ(writeAccountsFile(sampleTable(), path, messages), 1);
+    EXPECT_EQ(test::readBytes(path), "old");
+    EXPECT_EQ(messages.entries[0].text, path + " exists - Overwrite anyway?");
+    EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+    EXPECT_TRUE(messages.entries[0].question);
+
+    EXPECT_EQ(writeAccountsFile(sampleTable(), path, messages), 1);
+    EXPECT_EQ(test::readBytes(path).size(), 4124u);
+}
+
+TEST(AccountsCommands, FailuresAreReportedByTheCommands) {
+    ScratchDir dir;
+    Scenario s;
+    resetScenario(s);
+    std::string accountsPath;
+    ScriptedFileChooser chooser;
+    RecordingMessages messages;
+
+    const std::string nowhere = dir.file("missing/a.acc");
+    chooser.answers = {nowhere};
+    saveAccountsCommand(s, accountsPath, chooser, messages);
+    EXPECT_EQ(accountsPath, nowhere);
+    EXPECT_EQ(chooser.asked[0].title, "Write Accounts");
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, "Cannot write " + nowhere + " accounts file!");
+    EXPECT_EQ(messages.entries[0].title, "Write Error");
+
+    const std::string shortFile = dir.file("short.acc");
+    test::writeBytes(shortFile, std::string(4123, '\0'));
+    chooser.answers = {shortFile};
+    messages.entries.clear();
+    EXPECT_FALSE(readAccountsCommand(s, accountsPath, chooser, messages));
+    EXPECT_EQ(chooser.asked[1].initialName, nowhere);  // the last path is offered again
+    ASSERT_EQ(messages.entries.size(), 2u);
+    EXPECT_EQ(messages.entries[1].text, "Cannot read " + shortFile + " accounts file!");
+    EXPECT_EQ(messages.entries[1].title, "Read Error");
+    EXPECT_FALSE(s.scenarioModified);
+}
+
+TEST(AccountsCommands, ReadReplacesTheAccountsAndKeepsTheEvents) {
+    ScratchDir dir;
+    const std::string path = dir.file("a.acc");
+    RecordingMessages messages;
+    ASSERT_EQ(writeAccountsFile(sampleTable(), path, messages), 1);
+
+    Scenario s;
+    resetScenario(s);
+    s.eventCount = 1;
+    s.events[0].kind = static_cast<int16_t>(EventKind::Deposit);
+    s.events[0].toAccountId = 3;  // no account in the file has id 3
+    std::string accountsPath;
+    ScriptedFileChooser chooser;
+    chooser.answers = {path};
+    ASSERT_TRUE(readAccountsCommand(s, accountsPath, chooser, messages));
+    EXPECT_TRUE(s.scenarioModified);
+    EXPECT_TRUE(s.resultsStale);
+    EXPECT_EQ(s.accounts.accountCount, 2);
+    EXPECT_EQ(s.events[0].toAccountId, 3);
+    EXPECT_EQ(findAccountIndex(s, 3), -1);
+    EXPECT_EQ(findAccountIndex(s, 9), 1);
+}
+
+}  // namespace
+}  // namespace finplan

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <deque>
+#include <sstream>
+
+#include "model/scenario_ops.h"
+#include "model/tab_import.h"
+#include "platform/recording_messages.h"
+
+namespace finplan {
+namespace {
+
+struct LineCase {
+    const char* line;
+    ImportMode mode;
+    bool used;
+    const char* name;
+    float amount;
+};
+
+TEST(TabImportLine, LineRules) {
+    const std::string forty(40, 'N');
+    const LineCase cases[] = {
+        {"Checking\t1,234.56\n", ImportMode::Read, true, "Checking", 1234.56f},
+        {"Savings Acct.  \t  -250.00 CR\n", ImportMode::Read, true, "Savings Acct", -250.0f},
+        {"Savings Acct.  \t  -250.00 CR\r\n", ImportMode::Update, true, "Savings Acct", -250.0f},
+        {"   Brokerage\t12.50\n", ImportMode::Read, true, "Brokerage", 12.5f},
+        {"TOTAL ASSETS\t5000.00\n", ImportMode::Read, false, "", 0},
+        {"TOTAL ASSETS\t5000.00\n", ImportMode::Update, false, "", 0},
+        {"Cash Total\t10.00\n", ImportMode::Read, true, "Cash Total", 10.0f},
+        {"Cash Total\t10.00\n", ImportMode::Update, false, "", 0},
+        {"Credit LIABILITIES\t1.00\n", ImportMode::Read, false, "", 0},
+        {"Opening Balance\t1.00\n", ImportMode::Update, false, "", 0},
+        {"Ab\t1.0\n", ImportMode::Read, false, "", 0},             // 6 characters
+        {"Checking 1234.56\n", ImportMode::Read, false, "", 0},     // no tab
+        {"X.\t100.00\n", ImportMode::Read, false, "", 0},           // name of 1 character
+        {"Bonds\t50\n", ImportMode::Read, false, "", 0},            // amount of 2 characters
+        {"Bonds\t50\n", ImportMode::Update, true, "Bonds", 50.0f},
+        {"Bonds\tabc\n", ImportMode::Update, false, "", 0},         // cleans down to "a"
+        {"Bonds\tx12\n", ImportMode::Read, true, "Bonds", 0.0f},    // not a number
+        {"Bonds\t1e99\n", ImportMode::Read, true, "Bonds", 0.0f},   // not a float either
+        {"A\tB\tC\t-7.00\n", ImportMode::Read, true, "A\tB\tC", -7.0f},  // last tab
+    };
+    for (const auto& c : cases) {
+        const std::string raw = c.line;
+        const auto got = parseImportLine(raw, c.mode);
+        SCOPED_TRACE(raw);
+        ASSERT_EQ(got.has_value(), c.used);
+        if (!got) continue;
+        EXPECT_EQ(got->name, c.name);
+        EXPECT_FLOAT_EQ(got->amount, c.amount);
+    }
+    const auto cut = parseImportLine(forty + "\t1.00\n", ImportMode::Read);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->name, std::string(29, 'N'));
+    // The text ends at a NUL, as the stored C text would.
+    const char withNul[] = "Che\0cking\t1.00\n";
+    EXPECT_FALSE(parseImportLine(std::string(withNul, sizeof withNul - 1), ImportMode::Read));
+}
+
+TEST(TabImportLine, LongLineIsReadInPiecesOf119) {
+    std::istringstream in(std::string(130, 'a') + "\t5.00\nnext\n");
+    std::string piece;
+    ASSERT_TRUE(readImportLine(in, piece));
+    EXPECT_EQ(piece, std::string(119, 'a'));
+    ASSERT_TRUE(readImportLine(in, piece));
+    EXPECT_EQ(piece, std::string(11, 'a') + "\t5.00\n");
+    ASSERT_TRUE(readImportLine(in, piece));
+    EXPECT_EQ(piece, "next\n");
+    EXPECT_FALSE(readImportLine(in, piece));
+}
+
+// Answers OK or Cancel from a script (OK when it runs out), as the dialog would.
+class ScriptedCompleter : public AccountCompleter {
+public:
+    bool complete(Scenario& s, int slot) override {
+        seen.push_back(std::string(s.accounts.accounts[slot].name));
+        bool ok = answers.empty() || answers.front();
+        if (!answers.empty()) answers.pop_front();
+        if (ok) defaults.complete(s, slot);
+        return ok;
+    }
+    std::deque<bool> answers;
+    std::vector<std::string> seen;
+    AcceptDefaultsCompleter defaults;
+};
+
+void addAccount(Scenario& s, const char* name, float amount) {
+    Account& a = s.accounts.accounts[s.accounts.accountCount];
+    std::strncpy(a.name, name, sizeof a.name - 1);
+    a.initialAmount = amount;
+    assignAccountId(s);
+}
+
+TEST(TabImport, ReadGivesEveryUsableLineTheDefaults) {
+    Scenario s;
+    resetScenario(s);
+    std::istringstream in("Account Balances\r\n\r\nChecking\t1,234.56\r\nSavings\t200.00\r\n"
+                          "TOTAL ASSETS\t1434.56\r\n");
+    ScriptedCompleter completer;
+    RecordingMessages messages;
+    const auto r = readTabAccounts(s, in, completer, messages);
+    EXPECT_EQ(r.added, 2);
+    ASSERT_EQ(s.accounts.accountCount, 2);
+    EXPECT_TRUE(messages.entries.empty());
+    const Account& a = s.accounts.accounts[1];
+    EXPECT_STREQ(a.name, "Savings");
+    EXPECT_FLOAT_EQ(a.initialAmount, 200.0f);
+    EXPECT_FLOAT_EQ(a.rate, 10.0f);
+    EXPECT_EQ(a.accountType(), AccountType::InvestmentSavings);
+    EXPECT_FLOAT_EQ(a.randomMinRate, 0.0f);
+    EXPECT_FLOAT_EQ(a.randomMaxRate, 20.0f);
+    EXPECT_EQ(a.penaltyFlag, 0);
+    EXPECT_STREQ(a.accessOrder, "1");
+    EXPECT_STREQ(s.accounts.accounts[0].accessOrder, "0");
+    EXPECT_EQ(a.id, 1);
+}
+
+TEST(TabImport, ReadCancelledAccountIsLeftOutAndTheLimitStopsTheRead) {
+    Scenario s;
+    resetScenario(s);
+    std::istringstream in("First\t1.00\nSecond\t2.00\nThird\t3.00\n");
+    ScriptedCompleter completer;
+    completer.answers = {true, false, true};
+    RecordingMessages messages;
+    readTabAccounts(s, in, completer, messages);
+    ASSERT_EQ(s.accounts.accountCount, 2);
+    EXPECT_STREQ(s.accounts.accounts[1].name, "Third");
+    EXPECT_STREQ(s.accounts.accounts[1].accessOrder, "1");  // the slot it was offered in
+
+    Scenario full;
+    resetScenario(full);
+    for (int i = 0; i < 49; ++i) addAccount(full, "Old", 0);
+    std::istringstream more("First\t1.00\nSecond\t2.00\nThird\t3.00\n");
+    RecordingMessages limit;
+    const auto r = readTabAccounts(full, more, completer, limit);
+    EXPECT_EQ(r.added, 1);
+    EXPECT_EQ(full.accounts.accountCount, 50);
+    EXPECT_EQ(limit.texts(), std::vector<std::string>{"Number of accounts exceed limit."});
+}
+
+TEST(TabImport, UpdateWithoutMatchesChangesNothing) {
+    Scenario s;
+    resetScenario(s);
+    addAccount(s, "Checking", 5.0f);
+    std::istringstream in("Savings\t10.00\n");
+    ScriptedCompleter completer;
+    RecordingMessages messages;
+    const auto r = updateTabAccounts(s, in, "bank.kvi", AccountListSort{}, completer, messages);
+    EXPECT_FALSE(r.proceeded);
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text,
+              "Found 0 accounts in the file bank.kvi.\nPlease make sure this is a tab-delimited "
+              "file type.");
+    EXPECT_EQ(messages.entries[0].title, "Possible incorrect file type.");
+    EXPECT_FLOAT_EQ(s.accounts.accounts[0].initialAmount, 5.0f);
+}
+
+TEST(TabImport, UpdateSetsEveryNamesakeThenDropsTheFirstOfNeighbours) {
+    Scenario s;
+    resetScenario(s);
+    addAccount(s, "Cash", 1.0f);   // id 0
+    addAccount(s, "Bonds", 2.0f);  // id 1
+    addAccount(s, "Cash", 3.0f);   // id 2
+    std::istringstream in("Cash\t10.00\nNew Fund\t7.00\nOther\t8.00\n");
+    ScriptedCompleter completer;
+    RecordingMessages messages;
+    messages.answers = {true, true, false};  // continue, add New Fund, not Other
+    const auto r = updateTabAccounts(s, in, "f.kvi", AccountListSort{}, completer, messages);
+    ASSERT_TRUE(r.proceeded);
+    EXPECT_EQ(messages.entries[0].text, "Updating 2 out of 3 accounts.\nDo you wish to continue?");
+    EXPECT_EQ(messages.entries[1].text,
+              "Account New Fund is not an existing account.\nDo you wish to add it?");
+    EXPECT_EQ(messages.entries[1].title, "New Account Found");
+    EXPECT_EQ(r.added, 1);
+    EXPECT_EQ(r.duplicatesRemoved, 1);
+    // By name ascending: Bonds, Cash (id 2), New Fund.
+    ASSERT_EQ(s.accounts.accountCount, 3);
+    EXPECT_STREQ(s.accounts.accounts[0].name, "Bonds");
+    EXPECT_STREQ(s.accounts.accounts[1].name, "Cash");
+    EXPECT_EQ(s.accounts.accounts[1].id, 2);
+    EXPECT_FLOAT_EQ(s.accounts.accounts[1].initialAmount, 10.0f);
+    EXPECT_STREQ(s.accounts.accounts[2].name, "New Fund");
+    EXPECT_STREQ(s.accounts.accounts[2].accessOrder, "3");
+}
+
+TEST(TabImport, UpdateCountsWithoutTheSkipRulesButUpdatesWithThem) {
+    Scenario s;
+    resetScenario(s);
+    addAccount(s, "Total Fund", 1.0f);
+    std::istringstream in("Total Fund\t9.00\n");
+    ScriptedCompleter completer;
+    RecordingMessages messages;
+    const auto r = updateTabAccounts(s, in, "f.kvi", AccountListSort{}, completer, messages);
+    EXPECT_TRUE(r.proceeded);
+    EXPECT_EQ(messages.entries[0].text, "Updating 1 out of 1 accounts.\nDo you wish to continue?");
+    EXPECT_FLOAT_EQ(s.accounts.accounts[0].initialAmount, 1.0f);
+}
+
+TEST(TabImport, UpdateDeclinedChangesNothing) {
+    Scenario s;
+    resetScenario(s);
+    addAccount(s, "Cash", 1.0f);
+    std::istringstream in("Cash\t10.00\n");
+    ScriptedCompleter completer;
+    RecordingMessages messages;
+    messages.answers = {false};
+    updateTabAccounts(s, in, "f.kvi", AccountListSort{}, completer, messages);
+    EXPECT_FLOAT_EQ(s.accounts.accounts[0].initialAmount, 1.0f);
+}
+
+}  // namespace
+}  // namespace finplan
