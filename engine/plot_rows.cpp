@@ -4,6 +4,31 @@
 
 namespace finplan {
 
+namespace {
+
+// The fields in series order; PlotRow is 20 floats laid out in that order.
+float PlotRow::*const kFields[kPlotFieldCount] = {
+    &PlotRow::age,           &PlotRow::investmentSavings, &PlotRow::taxFreeSavings,
+    &PlotRow::retirementSavings, &PlotRow::assets,        &PlotRow::equity,
+    &PlotRow::netWorth,      &PlotRow::totalIncoming,     &PlotRow::deposits,
+    &PlotRow::taxableIncome, &PlotRow::nonTaxableIncome,  &PlotRow::totalOutgoing,
+    &PlotRow::withdrawals,   &PlotRow::taxes,             &PlotRow::interestPaid,
+    &PlotRow::penalties,     &PlotRow::loans,             &PlotRow::incomeFromEquity,
+    &PlotRow::incomeFromAssets, &PlotRow::otherOutgoing};
+
+}  // namespace
+
+float PlotRow::field(int series) const {
+    if (series < 0 || series >= kPlotFieldCount) return 0;
+    return this->*kFields[series];
+}
+
+void PlotRow::setField(int series, float value) {
+    if (series < 0 || series >= kPlotFieldCount) return;
+    this->*kFields[series] = value;
+}
+
+
 void storeRowStart(RunContext& ctx) {
     RunState& st = ctx.state;
     const Scenario& s = ctx.scenario;

@@ -12,12 +12,11 @@
 
 namespace finplan {
 
-inline constexpr int kMaxPlotRows = 101;
 inline constexpr int kMaxWholeAge = 120;
 inline constexpr int kAgeSlots = kMaxWholeAge + 1;  // whole ages 0..120
 inline constexpr int kBalanceColumns = 51;  // columns 0..49 used, by account index
 
-// PlotRow (engine/plot_row.h): one plotted year of 20 fields.
+// PlotRow and kMaxPlotRows (engine/plot_row.h): one plotted year of 20 fields.
 
 using AccountBalanceRow = std::array<float, kBalanceColumns>;
 using AccountBalanceTable = std::array<AccountBalanceRow, kMaxPlotRows>;

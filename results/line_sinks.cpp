@@ -1,0 +1,40 @@
+#include "results/line_sinks.h"
+
+namespace finplan {
+
+void ResultsList::beginRun() {
+    lines.clear();
+    lineCounter = 0;
+    lineTags.fill(0);
+    ageLineIndex.fill(-1);
+}
+
+void ResultsList::line(std::string_view text, int tag, int wholeAge) {
+    if (text.starts_with("??")) return;
+    // An age row has its decimal point among the first four characters.
+    if (text.substr(0, 4).find('.') != std::string_view::npos && wholeAge >= 0 &&
+        wholeAge < kAgeIndexSlots)
+        ageLineIndex[wholeAge] = lineCounter;
+    if (lineCounter < kLineTagCapacity) lineTags[lineCounter] = tag;
+    ++lineCounter;
+    lines.emplace_back(text);
+}
+
+bool ResultsList::tagOf(int i, int& tag) const {
+    if (i < 0 || i >= lineCounter || i >= kLineTagCapacity) return false;
+    tag = lineTags[i];
+    return true;
+}
+
+int ResultsList::ageLine(int wholeAge) const {
+    if (wholeAge < 0 || wholeAge >= kAgeIndexSlots) return -1;
+    return ageLineIndex[wholeAge];
+}
+
+void TextScheduleSink::line(std::string_view text, int, int) {
+    if (text.starts_with("??")) this->text += "\n\n";
+    this->text.append(text);
+    this->text += '\n';
+}
+
+}  // namespace finplan

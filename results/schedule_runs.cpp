@@ -1,0 +1,113 @@
+#include "results/schedule_runs.h"
+
+#include <cstdio>
+#include <span>
+
+#include "engine/money.h"
+#include "model/atomic_file.h"
+#include "results/event_descriptions.h"
+
+namespace finplan {
+
+namespace {
+
+bool run(RunSession& session, RunFlags flags, ScheduleSink& lines, TabExportSink* tabExport) {
+    RunRequest request;
+    request.flags = flags;
+    request.view = session.view;
+    request.lines = &lines;
+    request.plot = session.plot;
+    request.tabExport = tabExport;
+    return runScenario(session.scenario, session.state, request, session.random, session.clock);
+}
+
+// The file form: event descriptions first, then the run.
+bool fileRun(RunSession& session, RunFlags flags, TextScheduleSink& sink,
+             TabExportSink* tabExport) {
+    for (const std::string& line : describeEvents(session.scenario, false)) {
+        sink.text += line;
+        sink.text += '\n';
+    }
+    return run(session, flags, sink, tabExport);
+}
+
+// Opening for append creates a missing file and leaves an existing one as it is.
+bool canWrite(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (f == nullptr) return false;
+    std::fclose(f);
+    return true;
+}
+
+bool saveText(const std::string& path, const std::string& text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
+}
+
+}  // namespace
+
+bool runToList(RunSession& session, ResultsList& list, RunFlags flags, TabExportSink* tabExport) {
+    return run(session, flags, list, tabExport);
+}
+
+bool resultsFileText(RunSession& session, RunFlags flags, std::string& text,
+                     TabExportSink* tabExport) {
+    flags.savingResults = true;
+    TextScheduleSink sink;
+    const bool ok = fileRun(session, flags, sink, tabExport);
+    text = std::move(sink.text);
+    return ok;
+}
+
+bool writeResultsFile(RunSession& session, RunFlags flags, const std::string& path) {
+    if (!canWrite(path)) {
+        session.messages.show(format("Cannot open %s", path.c_str()), "FILE ERROR",
+                              MessageIcon::Error);
+        return false;
+    }
+    std::string text;
+    const bool ok = resultsFileText(session, flags, text);
+    if (!saveText(path, text)) {
+        session.messages.show(format("Cannot open %s", path.c_str()), "FILE ERROR",
+                              MessageIcon::Error);
+        return false;
+    }
+    return ok;
+}
+
+bool saveResults(RunSession& session, FileChooser& chooser) {
+    const auto path =
+        chooser.saveFile({"Save Results To A File", "Result Files (*.SCH)|*.sch", "sch", ""});
+    if (!path) return false;
+    const bool ok = writeResultsFile(session, RunFlags{}, *path);
+    prepareRun(session, RunFlags{});
+    return ok;
+}
+
+bool writePrintFile(RunSession& session, RunFlags flags, const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "w");
+    if (f == nullptr) {
+        session.messages.show("Cannot open temporary print file", "FILE ERROR",
+                              MessageIcon::Error);
+        return false;
+    }
+    flags.savingResults = false;
+    TextScheduleSink sink;
+    const bool ok = fileRun(session, flags, sink, nullptr);
+    const bool written = std::fwrite(sink.text.data(), 1, sink.text.size(), f) == sink.text.size();
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !closed) {
+        session.messages.show("Cannot open temporary print file", "FILE ERROR",
+                              MessageIcon::Error);
+        return false;
+    }
+    return ok;
+}
+
+void prepareRun(RunSession& session, RunFlags flags) {
+    flags.prepareOnly = true;
+    NullScheduleSink none;
+    run(session, flags, none, nullptr);
+}
+
+}  // namespace finplan

@@ -1,0 +1,81 @@
+#include "results/tab_export.h"
+
+#include <cstdio>
+#include <span>
+#include <sys/stat.h>
+
+#include "engine/money.h"
+#include "engine/run_context.h"
+#include "model/atomic_file.h"
+
+namespace finplan {
+
+namespace {
+
+int accountsInUse(const Scenario& s) {
+    const int n = s.accounts.accountCount;
+    return (n < 0 || n > kMaxAccounts) ? 0 : n;
+}
+
+void cannotOpen(Messages& messages) {
+    messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
+}
+
+}  // namespace
+
+void TabExportWriter::row(float age, const Scenario& s, float equityTotal) {
+    const int n = accountsInUse(s);
+    if (!headerWritten_) {
+        headerWritten_ = true;
+        text += "Age\t";
+        for (int i = 0; i < n; ++i) text += accountName(s.accounts.accounts[i]) + "\t";
+        text += "Equity\t";
+        text += "Total\n";
+    }
+    text += format("%.2f\t", age);
+    float total = 0;
+    for (int i = 0; i < n; ++i) {
+        const float b = s.accounts.accounts[i].balance;
+        text += format("%.2f\t", b);
+        total += b;
+    }
+    text += format("%.2f\t", equityTotal);
+    total += equityTotal;
+    text += format("%.2f\n", total);
+}
+
+bool openExportFile(const std::string& path, Messages& messages) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0) {
+        if (!messages.ask(path + " exits - Overwrite anyway?", "FILE WARNING", MessageIcon::Error))
+            return false;
+    }
+    std::FILE* f = std::fopen(path.c_str(), "ab");  // creates a missing file, keeps an old one
+    if (f == nullptr) {
+        cannotOpen(messages);
+        return false;
+    }
+    std::fclose(f);
+    return true;
+}
+
+bool exportResultsTo(RunSession& session, ResultsList& list, const std::string& path) {
+    if (!openExportFile(path, session.messages)) return false;
+    TabExportWriter writer;
+    const bool ok = runToList(session, list, RunFlags{}, &writer);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(writer.text.data());
+    if (!writeFileAtomically(path, std::span<const uint8_t>(bytes, writer.text.size()))) {
+        cannotOpen(session.messages);
+        return false;
+    }
+    return ok;
+}
+
+bool exportResults(RunSession& session, ResultsList& list, FileChooser& chooser) {
+    const auto path = chooser.saveFile(
+        {"Export Results To a Tab File", "Export Tab Files (*.KVE)|*.kve", "kve", ""});
+    if (!path) return false;
+    return exportResultsTo(session, list, *path);
+}
+
+}  // namespace finplan
