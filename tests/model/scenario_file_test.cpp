@@ -1,0 +1,315 @@
+// The scenario file: sizes, damaged files, group repair, Save, Save As, New and
+// the save questions.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "model/scenario_file.h"
+#include "model/scenario_ops.h"
+#include "platform/recording_messages.h"
+#include "tests/model/files_test_support.h"
+
+namespace finplan {
+namespace {
+
+using test::readBytes;
+using test::ScratchDir;
+using test::writeBytes;
+
+const char* const kInvalid = " doesn't seem to be a valid Korvel Financial Planner file.";
+
+void setText(char* field, std::size_t width, const char* text) {
+    std::memset(field, 0, width);
+    std::strncpy(field, text, width - 1);
+}
+
+// A small plan: two accounts, a group and n events.
+std::unique_ptr<Scenario> samplePlan(int events) {
+    auto s = std::make_unique<Scenario>();
+    resetScenario(*s);
+    setText(s->groups.groupName[0], kGroupNameWidth, "Stocks");
+    s->groups.groupRandomMinRate[0] = -10.0f;
+    s->groups.groupRandomMaxRate[0] = 20.0f;
+    for (const char* name : {"Savings", "IRA"}) {
+        Account& a = s->accounts.accounts[s->accounts.accountCount];
+        setText(a.name, kAccountNameWidth, name);
+        a.type = 2;
+        a.initialAmount = 1000.0f;
+        assignAccountId(*s);
+    }
+    for (int i = 0; i < events; ++i) {
+        beginAddEvent(*s);
+        Event& e = s->events[s->currentEvent];
+        e.startAge = 40.0f + static_cast<float>(i);
+        e.endAge = 60.0f;
+        e.amount = 500.0f;
+        setText(e.description, kDescriptionWidth, "event");
+        storeEvent(*s, EventKind::Withdrawal);
+    }
+    return s;
+}
+
+std::string zeros(std::size_t n) { return std::string(n, '\0'); }
+
+class ScenarioFileTest : public ::testing::Test {
+protected:
+    ScratchDir dir;
+    RecordingMessages messages;
+    std::unique_ptr<Scenario> s = std::make_unique<Scenario>();
+    ScenarioFiles files;
+};
+
+TEST_F(ScenarioFileTest, FileWithoutEventsOpens) {
+    const std::string path = dir.file("empty.ret");
+    writeBytes(path, zeros(4944));
+    const OpenResult r = openScenario(path, *s, files, messages);
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(s->eventCount, 0);
+    EXPECT_EQ(r.folder, FolderToShow::Summary);
+    EXPECT_EQ(files.scenarioPath, path);
+    EXPECT_EQ(files.windowTitle, "Financial Planner - " + path);
+}
+
+TEST_F(ScenarioFileTest, FileCutShortIsRefusedWithTheProgramsMessage) {
+    // Two events: the account table would end at 80 + 320 + 4124; also cut the
+    // header and an event record.
+    for (std::size_t size : {80u + 320u + 4124u - 1u, 80u + 160u + 5u, 79u, 0u}) {
+        SCOPED_TRACE(size);
+        std::string bytes = zeros(size);
+        if (size >= 2) bytes[0] = 2;
+        const std::string path = dir.file("short.ret");
+        writeBytes(path, bytes);
+        auto previous = samplePlan(4);
+        s = std::move(previous);
+        messages.entries.clear();
+        files = ScenarioFiles{};
+
+        const OpenResult r = openScenario(path, *s, files, messages);
+        EXPECT_FALSE(r.ok);
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text, path + kInvalid);
+        EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+        EXPECT_EQ(files.scenarioPath, "tmp01.ret");
+        EXPECT_EQ(files.displayName, "tmp01.ret");
+        EXPECT_EQ(files.windowTitle, "Financial Planner - tmp01.ret");
+        EXPECT_EQ(s->eventCount, 0);
+        EXPECT_EQ(s->accounts.accountCount, 0);
+        EXPECT_EQ(s->initial.startAge, 30.0f);
+        EXPECT_EQ(s->groups.groupName[0][0], 0);
+    }
+}
+
+TEST_F(ScenarioFileTest, EventCountOutsideTheTableIsRefused) {
+    for (int16_t count : {151, -1, 32767}) {
+        SCOPED_TRACE(count);
+        // Long enough for 151 events: only the count makes it invalid.
+        std::string bytes = zeros(4944 + 160 * 151);
+        bytes[0] = static_cast<char>(count & 0xFF);
+        bytes[1] = static_cast<char>((count >> 8) & 0xFF);
+        const std::string path = dir.file("count.ret");
+        writeBytes(path, bytes);
+        messages.entries.clear();
+        files.displayName = path;
+        EXPECT_FALSE(readScenario(*s, files, messages));
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text, path + kInvalid);
+        EXPECT_EQ(s->eventCount, 0);
+    }
+}
+
+TEST_F(ScenarioFileTest, GroupBoundsAreRepairedOnLoad) {
+    struct Row {
+        float min, max, wantMin, wantMax;
+    };
+    const Row rows[] = {
+        {150.0f, 20.0f, 0.0f, 20.0f},  // minimum out of range
+        {30.0f, 20.0f, 0.0f, 0.0f},    // minimum above maximum
+        {-50.0f, 100.0f, -50.0f, 100.0f},  // both ends allowed
+        {-60.0f, -10.0f, 0.0f, 0.0f},  // repaired minimum 0 is above -10
+        {5.0f, 101.0f, 0.0f, 0.0f},    // maximum out of range, then 5 > 0
+    };
+    for (const Row& row : rows) {
+        auto plan = samplePlan(1);
+        plan->groups.groupRandomMinRate[3] = row.min;
+        plan->groups.groupRandomMaxRate[3] = row.max;
+        files.scenarioPath = files.displayName = dir.file("groups.ret");
+        ASSERT_TRUE(writeScenario(*plan, files, messages));
+        ASSERT_TRUE(readScenario(*s, files, messages));
+        EXPECT_EQ(s->groups.groupRandomMinRate[3], row.wantMin) << row.min << "/" << row.max;
+        EXPECT_EQ(s->groups.groupRandomMaxRate[3], row.wantMax) << row.min << "/" << row.max;
+        EXPECT_EQ(s->groups.groupRandomMaxRate[0], 20.0f);
+    }
+}
+
+TEST_F(ScenarioFileTest, SaveWritesTheDocumentedSizeAndIsRepeatable) {
+    auto plan = samplePlan(3);
+    files.scenarioPath = files.displayName = dir.file("three.ret");
+    plan->accountsModified = plan->scenarioModified = true;
+    ASSERT_TRUE(writeScenario(*plan, files, messages));
+    const std::string first = readBytes(files.scenarioPath);
+    EXPECT_EQ(first.size(), 5424u);
+    EXPECT_EQ(first[0], 3);
+    EXPECT_FALSE(plan->accountsModified);
+    EXPECT_TRUE(plan->scenarioModified);  // only Save As and Open clear it
+    ASSERT_TRUE(writeScenario(*plan, files, messages));
+    EXPECT_EQ(readBytes(files.scenarioPath), first);
+
+    // Read back and written again under another name: the same bytes.
+    ASSERT_TRUE(openScenario(files.scenarioPath, *s, files, messages).ok);
+    EXPECT_EQ(s->eventCount, 3);
+    files.scenarioPath = dir.file("copy.ret");
+    ASSERT_TRUE(writeScenario(*s, files, messages));
+    EXPECT_EQ(readBytes(files.scenarioPath), first);
+    // No temporary files are left beside the target.
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.file(""))) ++entries;
+    EXPECT_EQ(entries, 2);
+}
+
+TEST_F(ScenarioFileTest, OpenSortsEventsAndShowsTheScenarioFolder) {
+    auto plan = samplePlan(2);
+    plan->events[0].startAge = 70.0f;  // out of list order on disk
+    files.scenarioPath = files.displayName = dir.file("unsorted.ret");
+    ASSERT_TRUE(writeScenario(*plan, files, messages));
+    files.displayName = "previous.ret";
+    s->scenarioModified = true;
+    const OpenResult r = openScenario(dir.file("unsorted.ret"), *s, files, messages);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.folder, FolderToShow::Scenario);
+    EXPECT_TRUE(r.closeEditors);
+    EXPECT_EQ(r.previousDisplayName, "previous.ret");
+    EXPECT_EQ(s->events[0].startAge, 41.0f);
+    EXPECT_EQ(s->events[1].startAge, 70.0f);
+    EXPECT_FALSE(s->scenarioModified);
+    EXPECT_TRUE(s->resultsStale);
+}
+
+TEST_F(ScenarioFileTest, OpenOfAMissingFileLeavesTheScenario) {
+    s = samplePlan(2);
+    files.scenarioPath = files.displayName = "current.ret";
+    const OpenResult r = openScenario(dir.file("missing.ret"), *s, files, messages);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(files.windowTitle, "Financial Planner");
+    EXPECT_EQ(files.scenarioPath, "current.ret");
+    EXPECT_EQ(s->eventCount, 2);
+}
+
+TEST_F(ScenarioFileTest, NewScenarioFileHoldsNoGroupTableAndOpens) {
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.file(""));
+    resetScenario(*s);
+    s->eventCount = 0;
+    EXPECT_TRUE(createNewScenarioFile(*s, files, messages, 0));
+    EXPECT_EQ(files.scenarioPath, "./temp01.ret");
+    EXPECT_EQ(files.displayName, "./temp01.ret");
+    EXPECT_EQ(files.windowTitle, "Financial Planner - ./temp01.ret");
+    EXPECT_EQ(readBytes("temp01.ret").size(), 4204u);
+    // An existing file is reused without a question.
+    EXPECT_TRUE(createNewScenarioFile(*s, files, messages, 3));
+    EXPECT_TRUE(createNewScenarioFile(*s, files, messages, 3));
+    EXPECT_EQ(files.scenarioPath, "./temp31.ret");
+    EXPECT_TRUE(messages.entries.empty());
+
+    auto loaded = samplePlan(1);
+    const OpenResult r = openScenario("./temp01.ret", *loaded, files, messages);
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(loaded->eventCount, 0);
+    EXPECT_FALSE(loaded->groups.exists(0));
+}
+
+TEST_F(ScenarioFileTest, SaveAsAsksBeforeOverwriting) {
+    const std::string target = dir.file("exists.ret");
+    writeBytes(target, "keep me");
+    s = samplePlan(1);
+    files.scenarioPath = files.displayName = "old.ret";
+    s->scenarioModified = true;
+
+    messages.answers = {false};
+    SaveAsResult r = saveScenarioAs(target, *s, files, messages);
+    EXPECT_FALSE(r.ok);
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, target + " exits - Overwrite anyway?");
+    EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+    EXPECT_TRUE(messages.entries[0].question);
+    EXPECT_EQ(readBytes(target), "keep me");
+    EXPECT_EQ(files.displayName, "old.ret");
+    EXPECT_TRUE(s->scenarioModified);
+
+    messages.answers = {true};
+    r = saveScenarioAs(target, *s, files, messages);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.previousDisplayName, "old.ret");
+    EXPECT_EQ(readBytes(target).size(), 5104u);
+    EXPECT_EQ(files.scenarioPath, target);
+    EXPECT_FALSE(s->scenarioModified);
+
+    // A new name needs no question.
+    messages.entries.clear();
+    EXPECT_TRUE(saveScenarioAs(dir.file("fresh.ret"), *s, files, messages).ok);
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+// A save that runs out of room (file size limit) must leave the old file whole.
+TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
+    const std::string target = dir.file("plan.ret");
+    auto small = samplePlan(0);
+    files.scenarioPath = files.displayName = target;
+    ASSERT_TRUE(writeScenario(*small, files, messages));
+    const std::string before = readBytes(target);
+
+    auto big = samplePlan(100);
+    big->accountsModified = true;
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = old;
+    tight.rlim_cur = 6000;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const bool ok = writeScenario(*big, files, messages);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, "Cannot open file!");
+    EXPECT_EQ(messages.entries[0].title, "FILE ERROR");
+    EXPECT_TRUE(big->accountsModified);
+    EXPECT_EQ(readBytes(target), before);
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.file(""))) ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST_F(ScenarioFileTest, SaveQuestionsFollowTheirFlags) {
+    s = samplePlan(1);
+    files.scenarioPath = files.displayName = dir.file("asked.ret");
+
+    s->scenarioModified = false;
+    askToSaveScenario(*s, files, messages);
+    EXPECT_TRUE(messages.entries.empty());
+
+    s->scenarioModified = true;
+    messages.answers = {false};
+    askToSaveScenario(*s, files, messages);
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, "Do you wish to save the file " + files.scenarioPath + "?");
+    EXPECT_EQ(messages.entries[0].title, "Korvel Financial Planner");
+    EXPECT_FALSE(std::filesystem::exists(files.scenarioPath));
+
+    s->accountsModified = true;
+    messages.answers = {true};
+    askToSaveOnExit(*s, files, messages);
+    EXPECT_TRUE(std::filesystem::exists(files.scenarioPath));
+    EXPECT_FALSE(s->accountsModified);
+}
+
+}  // namespace
+}  // namespace finplan
