@@ -21,21 +21,24 @@ bool validMortgage(const Event& e) {
 
 std::string cellText(const char* fmt, float v) { return format(fmt, static_cast<double>(v)); }
 
+// The running columns are sums shown, not stored, so they are formed in double
+// precision: with no appreciation, Inflated Equity then equals Equity to the cent.
 MortgageSchedule::Row makeRow(int age, float principal, float interest, const Event& e,
                               float value) {
-    const float equity = e.downPayment + e.principalPaid;
-    float liability = e.amount - (e.downPayment + e.principalPaid);
-    if (liability < 0.0f) liability = 0.0f;
+    const double paid = e.principalPaid;
+    const double equity = static_cast<double>(e.downPayment) + paid;
+    double liability = e.amount - equity;
+    if (liability < 0.0) liability = 0.0;
     return {format("%3d", age),
             cellText("%14.2f", principal),
             cellText("%14.2f", interest),
-            cellText("%16.2f", e.principalPaid),
+            cellText("%16.2f", paid),
             cellText("%16.2f", e.interestPaidTotal),
-            cellText("%16.2f", e.principalPaid + e.interestPaidTotal),
-            cellText("%16.2f", equity),
-            cellText("%16.2f", e.downPayment + e.principalPaid + value - e.amount),
+            format("%16.2f", paid + e.interestPaidTotal),
+            format("%16.2f", equity),
+            format("%16.2f", equity + value - e.amount),
             cellText("%16.2f", value),
-            cellText("%16.2f", liability)};
+            format("%16.2f", liability)};
 }
 
 }  // namespace

@@ -18,8 +18,10 @@ float monthlyRateOf(float yearlyPercent) {
     return static_cast<float>(yearlyPercent * 0.01 * (1.0 / 12.0));
 }
 
-// Month count of a term, bounded so that an unchecked number of years cannot overflow.
-int monthsOf(int years) { return std::clamp(years, -100000, 100000) * 12; }
+// Month count of a term. The years are not checked, so they are bounded here: beyond
+// 1000 years the payment no longer changes to the cent, while each payment formula
+// multiplies once per month.
+int monthsOf(int years) { return std::clamp(years, -1000, 1000) * 12; }
 
 std::string moneyText(float v) { return formatMoney(format("%-12.2f", static_cast<double>(v))); }
 
