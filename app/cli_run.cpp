@@ -1,7 +1,114 @@
+// finplan run FILE.ret [--details] [--accounts] [--random accounts|groups] [--seed N]
+//                      [--out FILE.sch] [--plot FILE.kvp] [--export FILE.kve]
+//     the text of a saved results file for that scenario and view; writes the plot
+//     file in the working directory as every run does, and the optional copies
+// finplan describe FILE.ret    the event list lines
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <span>
+#include <string>
+
 #include "app/cli_commands.h"
+#include "app/cli_support.h"
+#include "engine/money.h"
+#include "graphs/plot_file.h"
+#include "model/atomic_file.h"
+#include "model/file_names.h"
+#include "model/scenario_ops.h"
+#include "results/event_descriptions.h"
+#include "results/schedule_runs.h"
+#include "results/tab_export.h"
 
 namespace finplan::cli {
 
-void addRunCommands(CLI::App& app) { (void)app; }
+namespace {
+
+struct RunOptions {
+    std::string path;
+    bool details = false;
+    bool accounts = false;
+    std::string random;
+    long long seed = -1;
+    std::string out;
+    std::string plot;
+    std::string exportPath;
+};
+
+bool writeText(const std::string& path, const std::string& text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
+}
+
+bool runCommand(const RunOptions& o) {
+    StderrMessages messages(true);
+    auto scenario = std::make_unique<Scenario>();
+    ScenarioFiles files;
+    if (!loadScenario(o.path, *scenario, files, messages)) return false;
+    recomputeTotals(*scenario);
+
+    SystemClock clock;
+    // Without a seed the generator is seeded from the clock, as at program start.
+    SeededRandom random(o.seed >= 0 ? static_cast<uint32_t>(o.seed)
+                                    : static_cast<uint32_t>(std::time(nullptr)));
+    auto state = std::make_unique<RunState>();
+    auto series = std::make_unique<PlotSeries>();
+    PlotFileWriter plot(*series, clock, messages, files::kPlotFile);
+    plot.setFileTitle(files.displayName);
+    ViewSettings view{o.details, o.accounts};
+    RunSession session{*scenario, *state, view, random, clock, messages, &plot};
+
+    RunFlags flags;
+    flags.randomAccountRates = o.random == "accounts";
+    flags.randomGroupRates = o.random == "groups";
+    if (!o.exportPath.empty() && !openExportFile(o.exportPath, messages)) return false;
+    TabExportWriter exporter;
+    std::string text;
+    if (!resultsFileText(session, flags, text, o.exportPath.empty() ? nullptr : &exporter))
+        return false;
+
+    if (o.out.empty()) {
+        std::cout << text << std::flush;
+    } else if (!writeText(o.out, text)) {
+        messages.show(format("Cannot open %s", o.out.c_str()), "FILE ERROR", MessageIcon::Error);
+        return false;
+    }
+    if (!o.exportPath.empty() && !writeText(o.exportPath, exporter.text)) {
+        messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
+        return false;
+    }
+    if (!o.plot.empty()) saveGraphsTo(o.plot, messages, files::kPlotFile);
+    return true;
+}
+
+}  // namespace
+
+void addRunCommands(CLI::App& app) {
+    auto o = std::make_shared<RunOptions>();
+    CLI::App* run = app.add_subcommand("run", "Run a scenario and print its results schedule");
+    run->add_option("file", o->path, "Scenario file (.ret)")->required();
+    run->add_flag("--details", o->details, "Show detailed results");
+    run->add_flag("--accounts", o->accounts, "Show accounts");
+    run->add_option("--random", o->random, "Random rates: accounts or groups")
+        ->check(CLI::IsMember({"accounts", "groups"}));
+    run->add_option("--seed", o->seed, "Seed of the rate generator")->check(CLI::NonNegativeNumber);
+    run->add_option("--out", o->out, "Write the schedule to this .sch file");
+    run->add_option("--plot", o->plot, "Save the graphs to this .kvp file");
+    run->add_option("--export", o->exportPath, "Export the balances to this .kve tab file");
+    run->callback([o] {
+        if (!runCommand(*o)) throw CLI::RuntimeError(1);
+    });
+
+    auto path = std::make_shared<std::string>();
+    CLI::App* describe = app.add_subcommand("describe", "Print the event list of a scenario");
+    describe->add_option("file", *path, "Scenario file (.ret)")->required();
+    describe->callback([path] {
+        StderrMessages messages;
+        auto s = std::make_unique<Scenario>();
+        ScenarioFiles files;
+        if (!loadScenario(*path, *s, files, messages)) throw CLI::RuntimeError(1);
+        for (const std::string& line : describeEvents(*s, false)) std::cout << line << '\n';
+    });
+}
 
 }  // namespace finplan::cli
