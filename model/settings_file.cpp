@@ -32,15 +32,15 @@ bool writeText(const std::string& path, const std::string& text) {
         path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-std::string fileText(const Settings& s, const std::string& lastScenario, bool allRecent) {
+}  // namespace
+
+std::string settingsFileText(const Settings& s, const std::string& lastScenario, bool allRecent) {
     std::string text = lastScenario + "\n" + settingsLine(s);
     for (const std::string& entry : s.recent.entries) {
         if (allRecent || entry.size() > 1) text += entry + "\n";
     }
     return text;
 }
-
-}  // namespace
 
 std::string settingsLine(const Settings& s) {
     const float* v[8];
@@ -62,22 +62,14 @@ void parseSettingsLine(const std::string& line, Settings& s) {
     scanInt(at, s.reservedInteger);
 }
 
-int loadSettings(Settings& s, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        s.lastScenario.clear();
-        s.recent = RecentFiles{};
-        writeText(path, fileText(s, "", true));
-        return 0;
-    }
-
+void readSettings(std::istream& in, Settings& s) {
     std::string line;
     s.lastScenario.clear();
     if (readTextLine(in, line)) {
         s.lastScenario = line;
         if (readTextLine(in, line)) parseSettingsLine(line, s);
     }
-    // Entries from the first one the file lacks onwards are emptied.
+    // Entries from the first one the input lacks onwards are emptied.
     bool ended = false;
     for (std::string& entry : s.recent.entries) {
         if (!ended && readTextLine(in, line)) {
@@ -87,18 +79,27 @@ int loadSettings(Settings& s, const std::string& path) {
             entry.clear();
         }
     }
-    in.close();
-
     // The whole part of scenarioNumber names the new-scenario file: one digit.
     float& number = s.statisticsSeeds[4];
     if (!(number >= 0.0f && number < 9.0f)) number = 0.0f;
+}
 
-    writeText(path, fileText(s, s.lastScenario, true));
+int loadSettings(Settings& s, const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        s.lastScenario.clear();
+        s.recent = RecentFiles{};
+        writeText(path, settingsFileText(s, "", true));
+        return 0;
+    }
+    readSettings(in, s);
+    in.close();
+    writeText(path, settingsFileText(s, s.lastScenario, true));
     return 1;
 }
 
 void saveSettings(const Settings& s, const std::string& displayName, const std::string& path) {
-    writeText(path, fileText(s, displayName, false));
+    writeText(path, settingsFileText(s, displayName, false));
 }
 
 }  // namespace finplan

@@ -2,6 +2,7 @@
 // recent-file list, carried from one run of the program to the next.
 #pragma once
 
+#include <istream>
 #include <string>
 
 #include "model/file_names.h"
@@ -34,6 +35,14 @@ std::string settingsLine(const Settings& s);
 // Takes the values of a settings line in order, stopping at the first that cannot be
 // read; the values after it keep what they were.
 void parseSettingsLine(const std::string& line, Settings& s);
+
+// Takes line 1, the settings line and up to six recent entries from a finance.dat
+// image; entries the input lacks are emptied, and so is line 1 when it is missing.
+void readSettings(std::istream& in, Settings& s);
+
+// The finance.dat image: line 1, the settings line, then all six recent entries (the
+// form written at start-up) or only those longer than one character (at Exit).
+std::string settingsFileText(const Settings& s, const std::string& lastScenario, bool allRecent);
 
 // Start-up. Reads the file into s and rewrites it at once (scenarioNumber 9 or more,
 // or below 0, becomes 0); returns 1. A file that cannot be read is created from the

@@ -23,7 +23,7 @@ bool readTextLine(std::istream& in, std::string& line, std::size_t limit) {
         }
         line += c;
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (!line.empty() && line.back() == '\r') line.pop_back();
     return any;
 }
 

@@ -1,6 +1,7 @@
 // Reading the small text files the planner keeps beside itself, whoever wrote them:
-// lines end with LF or CRLF, a line is cut at its first NUL, and a line longer than
-// the limit keeps its first characters while the rest of it is passed over.
+// lines end with LF or CRLF (carriage returns ending a line are dropped), a line is
+// cut at its first NUL, and a line longer than the limit keeps its first characters
+// while the rest of it is passed over.
 #pragma once
 
 #include <cstddef>
