@@ -1,0 +1,40 @@
+#include "shell/desktop_runner.h"
+
+#include "model/file_names.h"
+#include "results/tab_export.h"
+
+namespace finplan {
+
+bool DesktopRunner::run(ResultsList* list, RunMode mode, const RunFlags& flags) {
+    Scenario& s = session.scenario;
+    if (flags.prepareOnly) {
+        prepareRun(session, flags);
+        return false;
+    }
+    bool ok = false;
+    switch (mode) {
+        case RunMode::List:
+            if (list) {
+                ok = runToList(session, *list, flags);
+            } else {
+                RunRequest request{flags, session.view, nullptr, session.plot, nullptr};
+                ok = runScenario(s, session.state, request, session.random, session.clock);
+            }
+            break;
+        case RunMode::ResultsFile:
+            // The Save button: the file dialog, the file, then the preparing run.
+            return saveResults(session, chooser);
+        case RunMode::PrintFile:
+            ok = writePrintFile(session, flags, files::kPrintFile);
+            break;
+    }
+    if (ok) s.resultsStale = false;  // a completed run brings the results up to date
+    return ok;
+}
+
+bool DesktopRunner::exportResults() {
+    ResultsList scratch;
+    return finplan::exportResults(session, scratch, chooser);
+}
+
+}  // namespace finplan

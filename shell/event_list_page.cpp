@@ -1,0 +1,59 @@
+#include "shell/event_list_page.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/command_ids.h"
+
+namespace finplan {
+
+EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
+    : QWidget(parent), presenter(presenter) {
+    listView = new QListWidget(this);
+    listView->setObjectName("eventList");
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setPointSize(9);
+    listView->setFont(mono);
+    listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* text, std::function<void()> f) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(text);
+        connect(b, &QPushButton::clicked, this, f);
+        buttons->addWidget(b);
+    };
+    button("Add", [this] { if (onCommand) onCommand(cmd::kAddEventChooser); });
+    button("Edit", [this] { this->presenter.edit(selectedLine()); refresh(); });
+    button("Copy", [this] { this->presenter.copy(selectedLine()); refresh(); });
+    button("Delete", [this] { this->presenter.remove(selectedLine()); refresh(); });
+    button("Help", [this] { if (onHelp) onHelp(); });
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 0, 6, 4);
+    layout->addWidget(new QLabel("Double click an event to edit it.", this));
+    layout->addWidget(listView, 1);
+    layout->addLayout(buttons);
+    connect(listView, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        this->presenter.edit(listView->row(item));
+        refresh();
+    });
+    presenter.refill();
+    refresh();
+}
+
+int EventListPage::selectedLine() const { return listView->currentRow(); }
+
+void EventListPage::refresh() {
+    listView->clear();
+    for (const auto& l : presenter.lines()) listView->addItem(QString::fromStdString(l));
+    int sel = std::min(presenter.selectedLine(), listView->count() - 1);
+    if (sel >= 0) listView->setCurrentRow(sel);
+}
+
+}  // namespace finplan

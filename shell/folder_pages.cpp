@@ -1,0 +1,67 @@
+#include "shell/folder_pages.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "engine/money.h"
+#include "shell/icons.h"
+
+namespace finplan {
+
+QWidget* makeSplashPage(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName("splash");
+    label->setPixmap(splashPixmap());
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColumn,
+                          QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* tree = new QTreeWidget(page);
+    tree->setObjectName("accountsList");
+    tree->setRootIsDecorated(false);
+    tree->setAlternatingRowColors(true);
+    QStringList headers = {"Account", "Group", "P", "Account Type", "Rate", "Amount", "Order"};
+    std::vector<int> widths = {106, 106, 20, 106, 60, 80, 50};
+    if (idColumn) {
+        headers << "ID";
+        widths.push_back(50);
+    }
+    tree->setHeaderLabels(headers);
+    // The list width is shared out in proportion to the column widths.
+    int total = idColumn ? 590 : 540;
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
+        tree->setColumnWidth(c, widths[c] * 560 / total);
+    for (const AccountRow& r : accountListRows(s, sort)) {
+        QStringList cells = {QString::fromStdString(r.name),    QString::fromStdString(r.group),
+                             QString::fromStdString(r.penalty), QString::fromStdString(r.type),
+                             QString::fromStdString(r.rate),    QString::fromStdString(r.amount),
+                             QString::fromStdString(r.order)};
+        if (idColumn) cells << QString::fromStdString(r.id);
+        auto* item = new QTreeWidgetItem(tree, cells);
+        for (int c = 4; c < cells.size(); ++c) item->setTextAlignment(c, Qt::AlignRight);
+    }
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(10, 0, 10, 4);
+    layout->addWidget(new QLabel("Double click an account to edit.", page));
+    layout->addWidget(tree, 1);
+    layout->addWidget(new QLabel(QString::fromStdString(
+                                     format("Number of Accounts: %2d    Total: %s",
+                                            s.accounts.usableCount(),
+                                            money13(accountTotal(s)).c_str())),
+                                 page));
+    return page;
+}
+
+QWidget* makeUnavailablePage(const QString& title, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(QString("<h2>%1</h2><p>%2</p>").arg(title, text), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace finplan

@@ -1,0 +1,17 @@
+// The simple folder pages: the splash page, the read-only accounts list and the page
+// of a folder whose drawing is not in this build.
+#pragma once
+
+#include <QWidget>
+
+#include "model/account_list.h"
+#include "model/scenario.h"
+
+namespace finplan {
+
+QWidget* makeSplashPage(QWidget* parent);
+QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColumn,
+                          QWidget* parent);
+QWidget* makeUnavailablePage(const QString& title, const QString& text, QWidget* parent);
+
+}  // namespace finplan

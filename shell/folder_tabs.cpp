@@ -1,0 +1,64 @@
+#include "shell/folder_tabs.h"
+
+#include <algorithm>
+
+#include "engine/money.h"
+
+namespace finplan {
+
+std::string accountTabLabel(int n) {
+    if (n < 1 || n > 50) return {};
+    if (n <= 10) return n == 1 ? "Account 1" : format("Accounts 1-%1d", n);
+    int first = (n - 1) / 10 * 10 + 1;  // 11, 21, 31, 41
+    if (n == first) return format("Account %d", n);
+    return format("Accounts %d-%2d", first, n);
+}
+
+std::vector<std::string> folderTabLabels(int accountCount, bool summaryShown) {
+    std::vector<std::string> labels = {summaryShown ? "Summary" : kBrandTabLabel,
+                                       "Accounts",
+                                       "Scenario",
+                                       "Results",
+                                       "Net Worth",
+                                       "Incoming/Outgoing",
+                                       "Incoming",
+                                       "Outgoing",
+                                       "Groups"};
+    int count = std::clamp(accountCount, 0, 50);
+    for (int i = 1; i <= count / 10; ++i) labels.push_back(accountTabLabel(10 * i));
+    if (count % 10 != 0) labels.push_back(accountTabLabel(count));
+    return labels;
+}
+
+AccountRange accountTabRange(int tabIndex, int accountCount) {
+    if (tabIndex < tab::kFirstAccountTab || tabIndex > tab::kLastTab) return {};
+    int first = (tabIndex - tab::kFirstAccountTab) * 10;
+    int last = std::min(std::clamp(accountCount, 0, 50), first + 10);
+    return {first, std::max(0, last - first)};
+}
+
+GraphTab graphTab(int t) {
+    switch (t) {
+        case 4: return {1, "NET WORTH"};
+        case 5: return {2, "INCOMING / OUTGOING"};
+        case 6: return {3, "INCOMING"};
+        case 7: return {4, "OUTGOING"};
+        case 8: return {7, "GROUPS"};
+        default: break;
+    }
+    if (t >= tab::kFirstAccountTab && t <= tab::kLastTab) return {5, "ACCOUNTS"};
+    return {};
+}
+
+FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExists,
+                                  bool summaryShown) {
+    FolderSwitchPlan plan;
+    plan.dropResultsPage = resultsStale;
+    bool pageLeft = resultsPageExists && !resultsStale;
+    plan.runFirst = (t == 0 || t >= tab::kNetWorth) && (resultsStale || !pageLeft);
+    plan.graphPrintEnabled = t >= tab::kNetWorth;
+    plan.rebuildTabs = t != tab::kScenario && (t != 0 || summaryShown);
+    return plan;
+}
+
+}  // namespace finplan

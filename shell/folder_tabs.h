@@ -1,0 +1,54 @@
+// The row of folder tabs: fixed folders 0..8, then one tab per started group of ten
+// accounts, and the rules of a folder switch.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace finplan {
+
+namespace tab {
+inline constexpr int kSummary = 0;
+inline constexpr int kAccounts = 1;
+inline constexpr int kScenario = 2;
+inline constexpr int kResults = 3;
+inline constexpr int kNetWorth = 4;
+inline constexpr int kGroups = 8;
+inline constexpr int kFirstAccountTab = 9;
+inline constexpr int kLastTab = 13;
+}  // namespace tab
+
+// Label of the first tab before any other folder was shown.
+inline constexpr const char* kBrandTabLabel = "Welcome";
+
+// Label of the account tab that ends with account number n (1..50).
+std::string accountTabLabel(int n);
+
+// Every tab label for that account count; summaryShown picks the first label.
+std::vector<std::string> folderTabLabels(int accountCount, bool summaryShown);
+
+// First account and account count shown on account tab t (9..13).
+struct AccountRange {
+    int first = 0;
+    int count = 0;
+};
+AccountRange accountTabRange(int tabIndex, int accountCount);
+
+// Graph kind and title of graph tab t (4..13); kind 0 for other tabs.
+struct GraphTab {
+    int kind = 0;
+    const char* title = "";
+};
+GraphTab graphTab(int tabIndex);
+
+// What a folder switch to tab t has to do, decided from the change flags.
+struct FolderSwitchPlan {
+    bool dropResultsPage = false;  // the kept Results page is out of date
+    bool runFirst = false;         // a summary or graph needs a fresh run
+    bool graphPrintEnabled = false;
+    bool rebuildTabs = false;
+};
+FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExists,
+                                  bool summaryShown);
+
+}  // namespace finplan

@@ -1,0 +1,13 @@
+// A graph folder (kind 1..7) or, with kind 0, the Summary folder.
+#pragma once
+
+#include <QWidget>
+
+#include "shell/main_presenter.h"
+
+namespace finplan {
+
+QWidget* makeGraphPage(PlannerParts& parts, int kind, const char* title, int firstAccount,
+                       int accountCount, QWidget* parent);
+
+}  // namespace finplan

@@ -1,0 +1,233 @@
+#include "shell/main_presenter.h"
+
+#include "model/account_commands.h"
+#include "model/file_names.h"
+#include "model/scenario_ops.h"
+#include "shell/command_ids.h"
+#include "shell/folder_tabs.h"
+
+namespace finplan {
+
+namespace {
+
+const char* const kScenarioFilter = "Scenario Files (*.RET)|*.ret";
+
+FileChoice choice(const char* title, const char* filter, const char* ext) {
+    return {title, filter, ext, ""};
+}
+
+}  // namespace
+
+bool isAlwaysCommand(int id) {
+    using namespace cmd;
+    switch (id) {
+        case kOpen: case kReindexAccounts: case kExit: case kAbout: case kDesktopCalculator:
+        case kTipImport: case kTipExport: case kTipGraphs: case kTipAccounts: case kTipResults:
+        case kTipSummary: case kHelpContents: case kHelpOnHelp:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainPresenter::notInBuild(const std::string& feature) {
+    missing.insert(feature);
+    p.messages.show(feature + " is not available in this build of the planner.",
+                    "Not Available", MessageIcon::Information);
+}
+
+void MainPresenter::runScenario() { p.runner.run(nullptr, RunMode::List, {}); }
+
+bool MainPresenter::startUp() {
+    bool opened = false;
+    if (loadSettings(p.settings) == 1) {
+        view.rebuildRecentMenu(p.settings.recent.menu());
+        p.files.displayName = p.settings.lastScenario;
+        opened = !p.files.displayName.empty() && readScenario(p.scenario, p.files, p.messages);
+    }
+    if (opened) {
+        sortEvents(p.scenario);
+        p.files.windowTitle = windowTitleFor(p.files.displayName);
+        runScenario();
+    } else {
+        // Nothing usable was open last time: a fresh scenario under the fallback name.
+        p.files.scenarioPath = p.files.displayName = files::kFallbackScenario;
+        p.files.windowTitle = windowTitleFor(files::kFallbackScenario);
+        view.setMenuState(true);
+    }
+    view.setTitle(p.files.windowTitle);
+    view.setMenuState(false);
+    return opened;
+}
+
+void MainPresenter::closing() { askToSaveOnExit(p.scenario, p.files, p.messages); }
+
+bool MainPresenter::execute(int id) {
+    using namespace cmd;
+    // Print Results shows the Results folder before anything else.
+    if (id == kPrintResults) view.switchFolder(tab::kResults);
+    if (!isAlwaysCommand(id) && p.tools.bringToFront()) return false;
+
+    int recent = recentIndex(id);
+    if (recent >= 0) {
+        openRecent(recent);
+        return true;
+    }
+    switch (id) {
+        case kNew: newScenario(); break;
+        case kOpen: openScenarioCommand(); break;
+        case kSave: writeScenario(p.scenario, p.files, p.messages); break;
+        case kSaveAs: saveAs(); break;
+        case kImportAccounts: importAccounts(); break;
+        case kExportResults: exportResults(); break;
+        case kSaveAccounts: saveAccounts(); break;
+        case kReadAccounts: readAccounts(); break;
+        case kReindexAccounts: reindex(); break;
+        case kSaveGraphs: saveGraphs(); break;
+        case kExit: exit(); break;
+        case kAbout: view.showAbout(); break;
+        case kInitialValues: notInBuild("The Initial Values dialog"); break;
+        case kAddWithdrawal: case kAddDeposit: case kAddLoan: case kAddMortgage:
+        case kAddTransfer: case kAddFundamentals: case kAddEventChooser: case kEventListEditor:
+            notInBuild("The event editor");
+            break;
+        case kGroupNames: notInBuild("The Groups dialog"); break;
+        case kAccountInfo: case kEditAccounts: notInBuild("The account editor"); break;
+        case kMortgageCalculator: notInBuild("The Mortgage Calculator"); break;
+        case kRefinance: notInBuild("The Refinance Analysis"); break;
+        case kAccelerated: notInBuild("The Accelerated Mortgage Payment Analysis"); break;
+        case kInflationCalculator: notInBuild("The Inflation Calculator"); break;
+        case kTaxInflationInvestment: notInBuild("The Taxes/Inflation/Investment Analysis"); break;
+        case kTradeOff: notInBuild("The Trade-off Analysis"); break;
+        case kCompareScenarios: startProgram(files::kComparisonProgram, true); break;
+        case kGraphWindow: startProgram(files::kGraphViewer, true); break;
+        case kDesktopCalculator: desktopCalculator(); break;
+        case kPrintResults: case kPrintGraph: case kPrintGraph2: case kPrintSetup:
+            notInBuild("Printing");
+            break;
+        case kTipImport: p.help.showContext(1542); break;
+        case kTipExport: p.help.showContext(1543); break;
+        case kTipGraphs: p.help.showContext(1544); break;
+        case kTipAccounts: p.help.showContext(1553); break;
+        case kTipResults: p.help.showContext(1554); break;
+        case kTipSummary: p.help.showContext(1557); break;
+        case kHelpContents: p.help.showContents(); break;
+        case kHelpOnHelp: p.help.showHelpOnHelp(); break;
+        case kToggleToolbar: view.toggleToolbar(); break;
+        case kRandomRun: runScenario(); break;
+        case kShowSplashTab: view.switchFolder(tab::kSummary); break;
+        default: break;
+    }
+    return true;
+}
+
+void MainPresenter::newScenario() {
+    askToSaveScenario(p.scenario, p.files, p.messages);
+    p.scenario.scenarioModified = false;
+    p.scenario.eventCount = 0;
+    resetScenario(p.scenario);
+    int number = static_cast<int>(p.settings.scenarioNumber());
+    if (!createNewScenarioFile(p.scenario, p.files, p.messages, number)) return;
+    view.closeScenarioPages();
+    view.setTitle(p.files.windowTitle);
+    view.setMenuState(false);
+    view.switchFolder(tab::kSummary);
+    AcceptDefaultsCompleter completer;
+    offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages);
+}
+
+void MainPresenter::afterOpen(const OpenResult& r) {
+    if (r.ok) {
+        p.settings.recent.add(r.previousDisplayName);
+        view.rebuildRecentMenu(p.settings.recent.menu());
+        if (r.closeEditors) view.closeScenarioPages();
+    }
+    view.setTitle(p.files.windowTitle);
+    view.setMenuState(false);
+    view.switchFolder(r.ok && r.folder == FolderToShow::Scenario ? tab::kScenario : tab::kSummary);
+}
+
+void MainPresenter::openScenarioCommand() {
+    askToSaveScenario(p.scenario, p.files, p.messages);
+    auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
+    if (path) afterOpen(openScenario(*path, p.scenario, p.files, p.messages));
+    p.tools.clearMarks();
+    runScenario();
+}
+
+void MainPresenter::openPath(const std::string& path) {
+    afterOpen(openScenario(path, p.scenario, p.files, p.messages));
+    runScenario();
+}
+
+void MainPresenter::openRecent(int index) {
+    askToSaveScenario(p.scenario, p.files, p.messages);
+    const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
+    if (!name || name->empty()) return;
+    std::string path = *name;  // the list changes below
+    afterOpen(openScenario(path, p.scenario, p.files, p.messages));
+    runScenario();
+}
+
+void MainPresenter::saveAs() {
+    auto path = p.chooser.saveFile(choice("Save Scenario With a New Name", kScenarioFilter, "ret"));
+    if (path) {
+        SaveAsResult r = saveScenarioAs(*path, p.scenario, p.files, p.messages);
+        if (r.ok) {
+            p.settings.recent.add(r.previousDisplayName);
+            view.rebuildRecentMenu(p.settings.recent.menu());
+        }
+        view.setTitle(p.files.windowTitle);
+    }
+    p.tools.clearMarks();
+    runScenario();
+}
+
+void MainPresenter::importAccounts() {
+    AcceptDefaultsCompleter completer;
+    if (!importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser, p.messages))
+        return;
+    if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
+        view.dropResultsPage();
+        view.switchFolder(tab::kResults);
+    }
+}
+
+void MainPresenter::exportResults() { p.runner.exportResults(); }
+
+void MainPresenter::saveAccounts() {
+    saveAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages);
+}
+
+void MainPresenter::readAccounts() {
+    if (!readAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages)) return;
+    view.dropResultsPage();
+    view.switchFolder(tab::kAccounts);
+}
+
+void MainPresenter::reindex() {
+    if (reindexAccounts(p.scenario, p.messages)) view.switchFolder(tab::kScenario);
+}
+
+void MainPresenter::saveGraphs() { notInBuild("Saving graphs"); }
+
+void MainPresenter::exit() {
+    saveSettings(p.settings, p.files.displayName);
+    view.requestClose();
+}
+
+void MainPresenter::startProgram(const char* program, bool withPlotFile) {
+    std::vector<std::string> argv = {program};
+    if (withPlotFile) argv.push_back(files::kPlotFile);
+    if (!p.launcher.launch(argv))
+        p.messages.show(std::string("The program ") + program + " could not be found in the path.",
+                        "Execution Error", MessageIcon::Error);
+}
+
+void MainPresenter::desktopCalculator() {
+    if (!p.launcher.launch({files::kCalculator}))
+        p.messages.show("The Window's Calculator could not be found in the path.",
+                        "Execution Error", MessageIcon::Error);
+}
+
+}  // namespace finplan

@@ -1,0 +1,81 @@
+// The command table of the main window and the start-up and closing steps, without
+// widgets: every menu item, toolbar button and accelerator arrives at execute().
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "model/account_list.h"
+#include "model/scenario.h"
+#include "model/scenario_file.h"
+#include "model/settings_file.h"
+#include "platform/file_chooser.h"
+#include "platform/help.h"
+#include "platform/launcher.h"
+#include "platform/messages.h"
+#include "shell/scenario_runner.h"
+#include "shell/shell_view.h"
+#include "shell/tool_windows.h"
+
+namespace finplan {
+
+// The application's objects the commands work on (owned by main()).
+struct PlannerParts {
+    Scenario& scenario;
+    ScenarioFiles& files;
+    Settings& settings;
+    AccountListSort& accountSort;  // the Accounts folder's order
+    ScenarioRunner& runner;
+    ToolWindows& tools;
+    Messages& messages;
+    FileChooser& chooser;
+    Help& help;
+    Launcher& launcher;
+};
+
+// Commands that act even while a tool window is open.
+bool isAlwaysCommand(int id);
+
+class MainPresenter {
+public:
+    MainPresenter(PlannerParts parts, ShellView& view) : p(parts), view(view) {}
+
+    // Start-up after the window exists: "finance.dat", the last scenario and its run.
+    // True when the last scenario opened.
+    bool startUp();
+    // Opens a scenario named on the command line, as Open does after its dialog.
+    void openPath(const std::string& path);
+    // A command number; false when it was ignored because a tool window is open.
+    bool execute(int id);
+    // The close request: the save question; the caller then writes the placement.
+    void closing();
+
+    // The message shown by commands whose feature this build does not have.
+    void notInBuild(const std::string& feature);
+    // Features reported missing so far (for the About box and tests).
+    const std::set<std::string>& missingFeatures() const { return missing; }
+
+private:
+    void newScenario();
+    void openScenarioCommand();
+    void openRecent(int index);
+    void saveAs();
+    void afterOpen(const OpenResult& r);
+    void importAccounts();
+    void exportResults();
+    void saveAccounts();
+    void readAccounts();
+    void reindex();
+    void saveGraphs();
+    void exit();
+    void startProgram(const char* program, bool withPlotFile);
+    void desktopCalculator();
+    void runScenario();
+
+    PlannerParts p;
+    ShellView& view;
+    std::set<std::string> missing;
+    std::string accountsPath;  // last accounts file chosen
+};
+
+}  // namespace finplan

@@ -1,0 +1,302 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "model/window_placement.h"
+#include "shell/command_ids.h"
+#include "shell/event_list_page.h"
+#include "shell/folder_pages.h"
+#include "shell/folder_tab_row.h"
+#include "shell/folder_tabs.h"
+#include "shell/graph_page.h"
+#include "shell/icons.h"
+#include "shell/menu_model.h"
+#include "shell/results_page.h"
+
+namespace finplan {
+
+namespace {
+const std::vector<QAction*> kNoActions;
+constexpr int kWidth = 602;
+constexpr int kHeight = 510;
+}  // namespace
+
+MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      parts(parts),
+      options(options),
+      presenter(parts, *this),
+      resultsPresenter(parts.runner, parts.scenario, parts.messages),
+      eventList(parts.scenario, [this](int index) { return openEventEditor(index); }) {
+    setWindowTitle("Financial Planner");
+    setWindowIcon(programIcon());
+    // A fixed frame: caption, system menu and minimise box, no sizing border.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    WindowPlacement at = loadPlacement();
+    int x = std::max(10, at.left), y = std::max(10, at.top);
+    int w = kWidth, h = kHeight;
+    double dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
+    if (dpi > 96.0) {
+        w = static_cast<int>(kWidth * (dpi / 96.0)) + 40;
+        h = 590;
+        x = y = 10;
+    }
+    setFixedSize(w, h);
+    move(x, y);
+
+    buildMenu();
+    buildToolbar();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    tabs = new FolderTabRow(central);
+    folder = new QStackedWidget(central);
+    layout->addWidget(tabs);
+    layout->addSpacing(10);
+    layout->addWidget(folder, 1);
+    setCentralWidget(central);
+    connect(tabs, &FolderTabRow::tabClicked, this, [this](int t) { switchFolder(t); });
+
+    presenter.startUp();
+    rebuildTabs();
+    setMenuState(false);
+    setGraphPrintEnabled(false);
+    page = makeSplashPage(folder);
+    folder->addWidget(page);
+    tabs->setCurrent(tab::kSummary);
+    switchFolder(tab::kSummary);
+}
+
+MainWindow::~MainWindow() = default;
+
+const std::vector<QAction*>& MainWindow::actionsOf(int id) const {
+    auto it = actions.find(id);
+    return it == actions.end() ? kNoActions : it->second;
+}
+
+EventListPage* MainWindow::eventListView() const { return qobject_cast<EventListPage*>(page); }
+
+void MainWindow::addMenuEntries(QMenu* menu, const MenuEntry& popup) {
+    for (const MenuEntry& e : popup.items) {
+        if (e.isSeparator()) {
+            menu->addSeparator();
+        } else if (e.isPopup()) {
+            addMenuEntries(menu->addMenu(QString::fromStdString(e.text)), e);
+        } else {
+            QAction* a = menu->addAction(QString::fromStdString(e.text));
+            int id = e.id;
+            connect(a, &QAction::triggered, this, [this, id] { presenter.execute(id); });
+            actions[id].push_back(a);
+            if (id == cmd::kAbout) aboutAction = a;
+        }
+    }
+}
+
+void MainWindow::buildMenu() {
+    for (const MenuEntry& popup : retireMenu()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromStdString(popup.text));
+        if (popup.text == "&File") file = menu;
+        addMenuEntries(menu, popup);
+    }
+    // Keyboard accelerators for the commands whose letters are not taken by the menu bar.
+    const std::pair<int, const char*> keys[] = {{cmd::kNew, "Alt+N"}, {cmd::kOpen, "Alt+O"},
+                                                 {cmd::kSave, "Alt+S"}, {cmd::kExit, "Alt+X"},
+                                                 {cmd::kAbout, "Alt+B"}};
+    for (auto [id, key] : keys) {
+        auto* shortcut = new QAction(this);
+        shortcut->setShortcut(QKeySequence(key));
+        connect(shortcut, &QAction::triggered, this, [this, id = id] { presenter.execute(id); });
+        addAction(shortcut);
+    }
+}
+
+void MainWindow::buildToolbar() {
+    toolbar = addToolBar("Tools");
+    toolbar->setObjectName("toolbar");
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    for (const ToolButton& b : toolbarButtons()) {
+        if (b.image < 0) {
+            toolbar->addSeparator();
+            continue;
+        }
+        QAction* a = toolbar->addAction(QIcon(toolbarImage(b.image)), b.tooltip);
+        a->setToolTip(b.tooltip);
+        int id = b.command;
+        connect(a, &QAction::triggered, this, [this, id] { presenter.execute(id); });
+        actions[id].push_back(a);
+    }
+}
+
+void MainWindow::setTitle(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::setMenuState(bool noScenario) {
+    for (auto& [id, list] : actions)
+        for (QAction* a : list) a->setEnabled(true);
+    const std::vector<int> grey =
+        noScenario ? noScenarioGreyedIds() : std::vector<int>{cmd::kPrintGraph, cmd::kPrintGraph2};
+    for (int id : grey)
+        for (QAction* a : actionsOf(id)) a->setEnabled(false);
+}
+
+void MainWindow::setGraphPrintEnabled(bool on) {
+    for (int id : {cmd::kPrintGraph, cmd::kPrintGraph2})
+        for (QAction* a : actionsOf(id)) a->setEnabled(on);
+}
+
+void MainWindow::rebuildRecentMenu(const RecentMenu& menu) {
+    for (QAction* a : recentActions) {
+        file->removeAction(a);
+        delete a;
+    }
+    recentActions.clear();
+    for (const RecentMenuItem& item : menu.items) {
+        auto* a = new QAction(QString::fromStdString(item.label), file);
+        int id = item.id;
+        connect(a, &QAction::triggered, this, [this, id] { presenter.execute(id); });
+        file->insertAction(aboutAction, a);
+        recentActions.push_back(a);
+    }
+    if (menu.separator) {
+        QAction* sep = file->insertSeparator(aboutAction);
+        recentActions.push_back(sep);
+    }
+}
+
+void MainWindow::rebuildTabs() {
+    QStringList labels;
+    for (const auto& l : folderTabLabels(parts.scenario.accounts.usableCount(), summaryShown))
+        labels << QString::fromStdString(l);
+    tabs->setLabels(labels);
+    tabs->setCurrent(tabIndex < labels.size() ? tabIndex : 0);
+}
+
+bool MainWindow::resultsPageShown() const { return resultsPage && page == resultsPage; }
+
+void MainWindow::dropResultsPage() {
+    if (!resultsPage) return;
+    if (page == resultsPage) page = nullptr;
+    folder->removeWidget(resultsPage);
+    resultsPage->deleteLater();
+    resultsPage = nullptr;
+}
+
+void MainWindow::closeScenarioPages() {
+    dropResultsPage();
+    if (page) {
+        folder->removeWidget(page);
+        page->deleteLater();
+        page = nullptr;
+    }
+}
+
+QWidget* MainWindow::createPage(int t) {
+    if (t == tab::kSummary) {
+        if (!summaryShown) return makeSplashPage(folder);
+        return makeGraphPage(parts, 0, "", 0, 0, folder);
+    }
+    if (t == tab::kAccounts)
+        return makeAccountsPage(parts.scenario, parts.accountSort, options.idColumn, folder);
+    if (t == tab::kScenario) {
+        auto* p = new EventListPage(eventList, folder);
+        p->onCommand = [this](int id) { presenter.execute(id); };
+        p->onHelp = [this] { parts.help.showContext(514); };
+        return p;
+    }
+    if (t == tab::kResults) {
+        if (!resultsPage) {
+            resultsPage = new ResultsPage(resultsPresenter, folder);
+            resultsPage->onCommand = [this](int id) { presenter.execute(id); };
+            resultsPage->onEditEvent = [this](int index) { openEventEditor(index); };
+            resultsPresenter.show();
+        }
+        resultsPage->refresh();
+        return resultsPage;
+    }
+    GraphTab g = graphTab(t);
+    AccountRange r = accountTabRange(t, parts.scenario.accounts.usableCount());
+    return makeGraphPage(parts, g.kind, g.title, r.first, r.count, folder);
+}
+
+void MainWindow::switchFolder(int t) {
+    if (t < 0 || t >= static_cast<int>(tabs->labels().size())) t = tab::kSummary;
+    if (parts.tools.bringToFront()) {
+        tabs->setCurrent(tabIndex);
+        return;
+    }
+    tabs->setCurrent(t);
+    Scenario& s = parts.scenario;
+    FolderSwitchPlan plan = planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown);
+    QWidget* previous = page;
+    if (plan.dropResultsPage) {
+        if (previous == resultsPage) previous = nullptr;
+        dropResultsPage();
+    }
+    if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
+    setGraphPrintEnabled(plan.graphPrintEnabled);
+    if (t != tab::kSummary) summaryShown = true;
+    tabIndex = t;
+    if (plan.rebuildTabs) rebuildTabs();
+    page = createPage(t);
+    if (folder->indexOf(page) < 0) folder->addWidget(page);
+    folder->setCurrentWidget(page);
+    if (previous && previous != page && previous != resultsPage) {
+        folder->removeWidget(previous);
+        previous->deleteLater();
+    }
+}
+
+EventListPresenter::EditorResult MainWindow::openEventEditor(int index) {
+    presenter.notInBuild(index < 0 ? "The Initial Values dialog" : "The event editor");
+    return EventListPresenter::EditorResult::Unavailable;
+}
+
+void MainWindow::showAbout() {
+    QDialog box(this);
+    box.setWindowTitle(" About the Financial Planner");
+    auto* icon = new QLabel(&box);
+    icon->setPixmap(programIcon().pixmap(32, 32));
+    auto* text = new QLabel(" The Korvel Financial Planner\nVersion 6.0\n\n"
+                            "Plans savings, spending and retirement year by year.",
+                            &box);
+    auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    connect(ok, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addLayout(row);
+    layout->addWidget(ok);
+    parts.tools.open("about", [&box] { box.raise(); });
+    box.exec();
+    parts.tools.close("about");
+}
+
+void MainWindow::toggleToolbar() { toolbar->setVisible(!toolbar->isVisible()); }
+
+void MainWindow::requestClose() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    presenter.closing();
+    QRect frame = frameGeometry();
+    savePlacement({frame.x(), frame.y(), frame.width(), frame.height()});
+    e->accept();
+}
+
+}  // namespace finplan

@@ -1,0 +1,92 @@
+// The planner's main window: menu, toolbar, folder tabs and the folder shown below
+// them. Commands go to the MainPresenter; the window only shows things.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "shell/event_list_presenter.h"
+#include "shell/main_presenter.h"
+#include "shell/results_presenter.h"
+#include "shell/shell_view.h"
+
+class QAction;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+
+namespace finplan {
+
+class FolderTabRow;
+class ResultsPage;
+class EventListPage;
+
+struct ShellOptions {
+    bool idColumn = false;  // "IDON": the accounts list shows the ID column
+};
+
+class MainWindow : public QMainWindow, public ShellView {
+    Q_OBJECT
+public:
+    MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MainPresenter& commands() { return presenter; }
+    ResultsPresenter& results() { return resultsPresenter; }
+    FolderTabRow* tabRow() const { return tabs; }
+    QToolBar* toolBar() const { return toolbar; }
+    QWidget* currentPage() const { return page; }
+    ResultsPage* resultsView() const { return resultsPage; }
+    EventListPage* eventListView() const;
+    // Every action of a command id (some commands appear twice in the menu).
+    const std::vector<QAction*>& actionsOf(int id) const;
+    QMenu* fileMenu() const { return file; }
+    bool summaryFlag() const { return summaryShown; }
+
+    // ShellView
+    void setTitle(const std::string& title) override;
+    void setMenuState(bool noScenario) override;
+    void rebuildRecentMenu(const RecentMenu& menu) override;
+    void switchFolder(int tab) override;
+    int currentTab() const override { return tabIndex; }
+    bool resultsPageShown() const override;
+    void dropResultsPage() override;
+    void closeScenarioPages() override;
+    void showAbout() override;
+    void toggleToolbar() override;
+    void requestClose() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildMenu();
+    void addMenuEntries(QMenu* menu, const struct MenuEntry& popup);
+    void buildToolbar();
+    void rebuildTabs();
+    void setGraphPrintEnabled(bool on);
+    QWidget* createPage(int t);
+    EventListPresenter::EditorResult openEventEditor(int index);
+
+    PlannerParts parts;
+    ShellOptions options;
+    MainPresenter presenter;
+    ResultsPresenter resultsPresenter;
+    EventListPresenter eventList;
+
+    QMenu* file = nullptr;
+    QAction* aboutAction = nullptr;
+    std::vector<QAction*> recentActions;
+    std::map<int, std::vector<QAction*>> actions;
+    QToolBar* toolbar = nullptr;
+    FolderTabRow* tabs = nullptr;
+    QStackedWidget* folder = nullptr;
+    QWidget* page = nullptr;
+    ResultsPage* resultsPage = nullptr;
+    int tabIndex = 0;
+    bool summaryShown = false;
+};
+
+}  // namespace finplan

@@ -1,0 +1,44 @@
+// Help port: a help window that shows the planner's own help file, an HTML document
+// whose topics are anchors named "ctx<number>" ("contents" and "helponhelp" for the
+// two fixed topics).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/help.h"
+
+class QDialog;
+class QTextBrowser;
+class QWidget;
+
+namespace finplan {
+
+class QtHelp : public Help {
+public:
+    // fallbackFile is read when helpFile is missing (the copy beside the program).
+    explicit QtHelp(std::string helpFile, std::string fallbackFile = {}, QWidget* parent = nullptr);
+    ~QtHelp() override;
+    void setParent(QWidget* p) { parent = p; }
+    void showContents() override { showAnchor("contents"); }
+    void showContext(int context) override;
+    void showHelpOnHelp() override { showAnchor("helponhelp"); }
+
+    // The anchor last shown (tests).
+    const std::string& lastAnchor() const { return anchor; }
+    QDialog* window() const { return dialog.get(); }
+
+private:
+    void showAnchor(const std::string& name);
+    std::string helpFile;
+    std::string fallbackFile;
+    QWidget* parent;
+    std::unique_ptr<QDialog> dialog;
+    QTextBrowser* browser = nullptr;
+    std::string anchor;
+};
+
+// Anchor name of a context number.
+std::string helpAnchor(int context);
+
+}  // namespace finplan

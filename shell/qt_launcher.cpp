@@ -1,0 +1,56 @@
+#include "shell/qt_launcher.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <thread>
+
+#include "model/file_names.h"
+
+extern char** environ;
+
+namespace finplan {
+
+const std::vector<std::string>& desktopCalculators() {
+    static const std::vector<std::string> names = {"gnome-calculator", "kcalc", "galculator",
+                                                   "qalculate-gtk"};
+    return names;
+}
+
+bool onPath(const std::string& name) {
+    if (name.empty()) return false;
+    if (name.find('/') != std::string::npos) return access(name.c_str(), X_OK) == 0;
+    const char* path = std::getenv("PATH");
+    std::stringstream dirs(path ? path : "/usr/bin:/bin");
+    std::string dir;
+    while (std::getline(dirs, dir, ':')) {
+        std::string full = (dir.empty() ? "." : dir) + "/" + name;
+        if (access(full.c_str(), X_OK) == 0) return true;
+    }
+    return false;
+}
+
+std::vector<std::string> resolveCommand(const std::vector<std::string>& argv) {
+    if (argv.empty() || argv[0] != files::kCalculator) return argv;
+    for (const auto& calc : desktopCalculators())
+        if (onPath(calc)) return {calc};
+    return {};
+}
+
+bool QtLauncher::launch(const std::vector<std::string>& requested) {
+    std::vector<std::string> argv = resolveCommand(requested);
+    if (argv.empty() || !onPath(argv[0])) return false;
+    std::vector<char*> args;
+    for (auto& a : argv) args.push_back(a.data());
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
+    // Reap the child when it ends so that it does not linger as a zombie.
+    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+    return true;
+}
+
+}  // namespace finplan

@@ -1,0 +1,117 @@
+#include "shell/qt_surface.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+#include <cmath>
+#include <numbers>
+
+namespace finplan {
+
+namespace {
+
+QColor toQt(Color c) { return QColor(c.r, c.g, c.b); }
+
+QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// Qt counts sixteenths of a degree anticlockwise; ours are radians clockwise (y down).
+int sixteenths(double radians) {
+    return static_cast<int>(std::lround(-radians * 180.0 / std::numbers::pi * 16.0));
+}
+
+}  // namespace
+
+void QtSurface::setFont(const FontSpec& spec) {
+    QFont font = painter_.font();
+    if (!spec.face.empty()) font.setFamily(toQt(spec.face));
+    if (spec.height > 0) font.setPixelSize(spec.height);
+    font.setBold(spec.bold);
+    font.setFixedPitch(spec.fixedPitch);
+    if (spec.fixedPitch) font.setStyleHint(QFont::TypeWriter);
+    painter_.setFont(font);
+}
+
+FontMetrics QtSurface::metrics() const {
+    const QFontMetrics m(painter_.font(), painter_.device());
+    return FontMetrics{m.height(), m.leading() > 0 ? m.leading() : 0, m.averageCharWidth()};
+}
+
+int QtSurface::textWidth(const std::string& text) const {
+    return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(toQt(text));
+}
+
+void QtSurface::usePen(const Pen& pen, bool smooth) {
+    QPen p(toQt(pen.color));
+    p.setWidth(pen.width < 1 ? 1 : pen.width);
+    p.setCapStyle(Qt::SquareCap);
+    p.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(p);
+    painter_.setRenderHint(QPainter::Antialiasing, smooth);
+}
+
+void QtSurface::line(Point from, Point to, const Pen& pen) {
+    usePen(pen, false);
+    painter_.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void QtSurface::fillRect(const Rect& r, Color fill) {
+    painter_.fillRect(QRect(r.left, r.top, r.width(), r.height()), toQt(fill));
+}
+
+void QtSurface::rect(const Rect& r, const Pen& pen, std::optional<Color> fill) {
+    if (r.width() <= 0 || r.height() <= 0) return;
+    if (fill) fillRect(r, *fill);
+    usePen(pen, false);
+    painter_.setBrush(Qt::NoBrush);
+    // The outline stays inside the box, as a filled box of the same size.
+    const int inset = pen.width / 2;
+    painter_.drawRect(QRect(r.left + inset, r.top + inset, r.width() - 1 - 2 * inset,
+                            r.height() - 1 - 2 * inset));
+}
+
+void QtSurface::ellipse(const Rect& box, const Pen& pen, std::optional<Color> fill) {
+    usePen(pen, true);
+    painter_.setBrush(fill ? QBrush(toQt(*fill)) : QBrush(Qt::NoBrush));
+    painter_.drawEllipse(QRect(box.left, box.top, box.width(), box.height()));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void QtSurface::polygon(const std::vector<Point>& corners, const Pen& pen, Color fill) {
+    QPolygon poly;
+    for (const auto& p : corners) poly << QPoint(p.x, p.y);
+    usePen(pen, false);
+    painter_.setBrush(QBrush(toQt(fill)));
+    painter_.drawPolygon(poly);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void QtSurface::pie(const Rect& box, double startAngle, double endAngle, const Pen& pen,
+                    Color fill) {
+    usePen(pen, true);
+    painter_.setBrush(QBrush(toQt(fill)));
+    painter_.drawPie(QRect(box.left, box.top, box.width(), box.height()), sixteenths(startAngle),
+                     sixteenths(endAngle - startAngle));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void QtSurface::text(Point at, const std::string& text, Color color, TextAlign align,
+                     std::optional<Color> background) {
+    const QString s = toQt(text);
+    const QFontMetrics m(painter_.font(), painter_.device());
+    const int w = m.horizontalAdvance(s);
+    int left = at.x;
+    if (align == TextAlign::Centre) left -= w / 2;
+    if (align == TextAlign::Right) left -= w;
+    if (background)
+        painter_.fillRect(QRect(left, at.y, w, m.height() + m.leading()), toQt(*background));
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setPen(toQt(color));
+    painter_.drawText(QPoint(left, at.y + m.ascent()), s);
+}
+
+QImage blankGraphImage(int width, int height, Color background) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(toQt(background));
+    return image;
+}
+
+}  // namespace finplan

@@ -1,0 +1,41 @@
+// The Results folder: column headings, the schedule list and its buttons over a
+// ResultsPresenter.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "shell/results_presenter.h"
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+
+namespace finplan {
+
+class ResultsPage : public QWidget {
+    Q_OBJECT
+public:
+    ResultsPage(ResultsPresenter& presenter, QWidget* parent = nullptr);
+    // Shows the presenter's lines and selection.
+    void refresh();
+    QListWidget* list() const { return listView; }
+    QLineEdit* ageBox() const { return ageEdit; }
+
+    // Buttons that belong to the main window's commands (Print, Initial Values) and
+    // the event editor asked for by a double-click.
+    std::function<void(int command)> onCommand;
+    std::function<void(int eventIndex)> onEditEvent;
+
+private:
+    void act(const std::function<void()>& f);
+    ResultsPresenter& presenter;
+    QListWidget* listView;
+    QWidget* headings;
+    QCheckBox* details;
+    QCheckBox* accounts;
+    QLineEdit* ageEdit;
+    int shownRuns = -1;
+};
+
+}  // namespace finplan

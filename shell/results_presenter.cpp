@@ -1,0 +1,119 @@
+#include "shell/results_presenter.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "engine/money.h"
+
+namespace finplan {
+
+void ResultsPresenter::listRun(const RunFlags& flags) {
+    results.beginRun();
+    runner.run(&results, RunMode::List, flags);
+    ++runs;
+    applyPlace();
+}
+
+void ResultsPresenter::prepareThenList(const RunFlags& flags) {
+    results.beginRun();
+    RunFlags prepare = flags;
+    prepare.prepareOnly = true;
+    runner.run(nullptr, RunMode::PrintFile, prepare);
+    listRun(flags);
+}
+
+void ResultsPresenter::show() { listRun({}); }
+
+void ResultsPresenter::runAgain() { prepareThenList({}); }
+
+void ResultsPresenter::runRandom(bool groupRates) {
+    RunFlags flags;
+    flags.randomAccountRates = !groupRates;
+    flags.randomGroupRates = groupRates;
+    prepareThenList(flags);
+}
+
+void ResultsPresenter::toggleDetails() {
+    runner.viewSettings().showDetails = !runner.viewSettings().showDetails;
+    listRun({});
+}
+
+void ResultsPresenter::toggleAccounts() {
+    runner.viewSettings().showAccounts = !runner.viewSettings().showAccounts;
+    listRun({});
+}
+
+void ResultsPresenter::save() {
+    // The runner asks for the file, writes it and makes the preparing run after it.
+    RunFlags flags;
+    flags.savingResults = true;
+    runner.run(nullptr, RunMode::ResultsFile, flags);
+}
+
+void ResultsPresenter::top() {
+    remembered = ResultsPlace::Top;
+    applyPlace();
+}
+
+void ResultsPresenter::bottom() {
+    remembered = ResultsPlace::Bottom;
+    applyPlace();
+}
+
+bool ResultsPresenter::goTo(const std::string& ageText) {
+    // Parsed like every dialog field: leading number, nothing readable gives 0.
+    float age = std::strtof(ageText.c_str(), nullptr);
+    if (!(age >= 1.0f && age <= 120.0f)) {
+        messages.show("This age must be between 1.0 and 120.0.", "AGE ERROR", MessageIcon::Error);
+        return false;
+    }
+    remembered = ResultsPlace::GoToAge;
+    goToAge = static_cast<int>(age);
+    applyPlace();
+    return true;
+}
+
+void ResultsPresenter::applyPlace() {
+    int count = static_cast<int>(results.lines.size());
+    if (count == 0) {
+        selected = -1;
+        return;
+    }
+    switch (remembered) {
+        case ResultsPlace::Top: selected = 0; return;
+        case ResultsPlace::Bottom: selected = count - 1; return;
+        case ResultsPlace::GoToAge: break;
+    }
+    if (goToAge < static_cast<int>(runner.plotStartAge())) {
+        selected = 0;
+    } else if (static_cast<float>(goToAge) > scenario.initial.endAge) {
+        selected = count - 1;
+    } else {
+        int line = results.ageLine(goToAge);
+        selected = line == -1 ? count - 1 : line;
+    }
+}
+
+DoubleClickAction ResultsPresenter::doubleClick(int line) {
+    const auto& lines = results.lines;
+    if (line < 0 || line >= static_cast<int>(lines.size())) return {};
+    const std::string& text = lines[line];
+    if (text.size() > 1 && std::isdigit(static_cast<unsigned char>(text[1]))) {
+        int age = std::atoi(text.c_str());
+        if (age >= static_cast<int>(scenario.initial.startAge) &&
+            static_cast<float>(age) <= scenario.initial.endAge) {
+            remembered = ResultsPlace::GoToAge;
+            goToAge = age;
+            ageBox = format("%3d", age);
+            applyPlace();
+            return {DoubleClickAction::ShowAge, age};
+        }
+        return {};
+    }
+    int tag = 0;
+    if (results.tagOf(line, tag) && tag >= 0 && tag < kMaxEvents && tag < scenario.eventCount)
+        return {DoubleClickAction::EditEvent, tag};
+    return {};
+}
+
+}  // namespace finplan

@@ -1,0 +1,65 @@
+// The Results folder without its widgets: the runs its buttons start, the remembered
+// place (Top, Bottom or a Go To age) and what a double-click means.
+#pragma once
+
+#include <string>
+
+#include "model/scenario.h"
+#include "platform/messages.h"
+#include "results/line_sinks.h"
+#include "shell/scenario_runner.h"
+
+namespace finplan {
+
+enum class ResultsPlace { Top, Bottom, GoToAge };
+
+struct DoubleClickAction {
+    enum Kind { Nothing, ShowAge, EditEvent } kind = Nothing;
+    int value = 0;  // the age or the event index
+};
+
+class ResultsPresenter {
+public:
+    ResultsPresenter(ScenarioRunner& runner, Scenario& scenario, Messages& messages)
+        : runner(runner), scenario(scenario), messages(messages) {}
+
+    // The buttons; each leaves the list filled and selectedLine() updated.
+    void show();                    // the folder opens
+    void runAgain();
+    void runRandom(bool groupRates);
+    void toggleDetails();
+    void toggleAccounts();
+    void save();
+    void top();
+    void bottom();
+    // "Go To" with the age box text; false after the AGE ERROR message.
+    bool goTo(const std::string& ageText);
+    DoubleClickAction doubleClick(int line);
+
+    const ResultsList& list() const { return results; }
+    // Counts the list runs, so a view knows when its copy of the lines is old.
+    int listRuns() const { return runs; }
+    int selectedLine() const { return selected; }
+    ResultsPlace place() const { return remembered; }
+    bool showDetails() const { return runner.viewSettings().showDetails; }
+    bool showAccounts() const { return runner.viewSettings().showAccounts; }
+    // Text of the age box ("%3d" of the remembered age once one was chosen).
+    const std::string& ageBoxText() const { return ageBox; }
+
+private:
+    void listRun(const RunFlags& flags);
+    void prepareThenList(const RunFlags& flags);
+    void applyPlace();
+
+    ScenarioRunner& runner;
+    Scenario& scenario;
+    Messages& messages;
+    ResultsList results;
+    ResultsPlace remembered = ResultsPlace::Bottom;
+    int goToAge = 0;
+    int selected = -1;
+    int runs = 0;
+    std::string ageBox;
+};
+
+}  // namespace finplan

@@ -1,0 +1,25 @@
+// What the shell asks of a run: run the application's scenario once in a mode, with
+// the list lines going to the Results list. The desktop's implementation drives the
+// engine with the application's run state, plot tables, random generator and ports.
+#pragma once
+
+#include "engine/run_state.h"
+#include "results/line_sinks.h"
+
+namespace finplan {
+
+class ScenarioRunner {
+public:
+    virtual ~ScenarioRunner() = default;
+    // One run. RunMode::List fills `list` (nullptr: the lines are thrown away);
+    // ResultsFile asks for a .sch file; PrintFile with prepareOnly only prepares.
+    // True when it completed.
+    virtual bool run(ResultsList* list, RunMode mode, const RunFlags& flags) = 0;
+    // "Export Results To a Tab File".
+    virtual bool exportResults() = 0;
+    virtual ViewSettings& viewSettings() = 0;
+    // Whole first age the last run listed.
+    virtual float plotStartAge() const = 0;
+};
+
+}  // namespace finplan
