@@ -37,11 +37,11 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
     for (int c = 0; c < static_cast<int>(widths.size()); ++c)
         tree->setColumnWidth(c, widths[c] * 560 / total);
     for (const AccountRow& r : accountListRows(s, sort)) {
-        QStringList cells = {QString::fromStdString(r.name),    QString::fromStdString(r.group),
-                             QString::fromStdString(r.penalty), QString::fromStdString(r.type),
-                             QString::fromStdString(r.rate),    QString::fromStdString(r.amount),
-                             QString::fromStdString(r.order)};
-        if (idColumn) cells << QString::fromStdString(r.id);
+        // The fixed-width texts carry padding the list's own alignment replaces.
+        auto cell = [](const std::string& t) { return QString::fromStdString(t).trimmed(); };
+        QStringList cells = {cell(r.name), cell(r.group), cell(r.penalty), cell(r.type),
+                             cell(r.rate), cell(r.amount), cell(r.order)};
+        if (idColumn) cells << cell(r.id);
         auto* item = new QTreeWidgetItem(tree, cells);
         for (int c = 4; c < cells.size(); ++c) item->setTextAlignment(c, Qt::AlignRight);
     }

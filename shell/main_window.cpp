@@ -129,6 +129,10 @@ void MainWindow::buildToolbar() {
     toolbar->setObjectName("toolbar");
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(16, 16));
+    // Thirty-three buttons fit the fixed window only with tight buttons and separators.
+    toolbar->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; }"
+                           "QToolBar::separator { width: 3px; }"
+                           "QToolButton { padding: 1px; margin: 0px; }");
     for (const ToolButton& b : toolbarButtons()) {
         if (b.image < 0) {
             toolbar->addSeparator();

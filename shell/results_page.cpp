@@ -89,22 +89,23 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
 
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(4);
+    grid->setSpacing(3);
     grid->addWidget(button("Run Again", [this] { this->presenter.runAgain(); }), 0, 0);
     grid->addWidget(button("Run with random account rates", [this] { this->presenter.runRandom(false); }), 0, 1);
     grid->addWidget(button("Run with random group rates", [this] { this->presenter.runRandom(true); }), 0, 2);
-    grid->addWidget(details, 0, 3);
-    grid->addWidget(accounts, 1, 3);
     grid->addWidget(button("Save", [this] { this->presenter.save(); }), 1, 0);
     grid->addWidget(button("Print", [this] { if (onCommand) onCommand(cmd::kPrintResults); }), 1, 1);
     grid->addWidget(button("Edit inital values and run again",
                            [this] { if (onCommand) onCommand(cmd::kInitialValues); }), 1, 2);
     auto* nav = new QHBoxLayout;
+    nav->setSpacing(3);
     nav->addWidget(button("Top", [this] { this->presenter.top(); }));
     nav->addWidget(button("Bottom", [this] { this->presenter.bottom(); }));
     nav->addWidget(button("Go To", [this] { this->presenter.goTo(ageEdit->text().toStdString()); }));
     nav->addWidget(ageEdit);
     nav->addStretch();
+    nav->addWidget(details);
+    nav->addWidget(accounts);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 4);
