@@ -209,6 +209,15 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages,
     return true;
 }
 
+bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber) {
+    askToSaveScenario(s, f, messages);
+    s.scenarioModified = false;
+    s.eventCount = 0;
+    resetScenario(s);
+    s.resultsStale = true;
+    return createNewScenarioFile(s, f, messages, scenarioNumber);
+}
+
 void askToSaveScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
     askToSave(s.scenarioModified, s, f, messages);
 }

@@ -74,6 +74,11 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
 bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages,
                            int scenarioNumber);
 
+// The New command up to its file: the save question, then an empty scenario with
+// the group bounds and birthday kept, written to the new-scenario file. The shell
+// then closes the editors, shows the Summary folder and offers the tab import.
+bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber);
+
 // "Do you wish to save the file %s?" when scenarioModified (before New and Open)
 // or accountsModified (at exit) is set; Yes saves. The pending action goes on.
 void askToSaveScenario(Scenario& s, ScenarioFiles& f, Messages& messages);

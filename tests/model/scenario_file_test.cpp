@@ -225,6 +225,28 @@ TEST_F(ScenarioFileTest, NewScenarioFileHoldsNoGroupTableAndOpens) {
     EXPECT_FALSE(loaded->groups.exists(0));
 }
 
+TEST_F(ScenarioFileTest, NewAsksToSaveThenStartsEmpty) {
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.file(""));
+    s = samplePlan(2);
+    s->groups.groupRandomMaxRate[0] = 20.0f;
+    files.scenarioPath = files.displayName = "changed.ret";
+    s->scenarioModified = true;
+    messages.answers = {true};
+    const bool ok = newScenario(*s, files, messages, 0);
+    const bool saved = std::filesystem::exists("changed.ret");
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(ok);
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, "Do you wish to save the file changed.ret?");
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(s->eventCount, 0);
+    EXPECT_EQ(s->accounts.accountCount, 0);
+    EXPECT_FALSE(s->scenarioModified);
+    EXPECT_EQ(s->groups.groupRandomMaxRate[0], 20.0f);
+    EXPECT_EQ(files.displayName, "./temp01.ret");
+}
+
 TEST_F(ScenarioFileTest, SaveAsAsksBeforeOverwriting) {
     const std::string target = dir.file("exists.ret");
     writeBytes(target, "keep me");
