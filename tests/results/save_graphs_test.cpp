@@ -1,0 +1,114 @@
+// Save Graphs: the copy of the plot file and every refusal.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "graphs/plot_file.h"
+#include "platform/recording_messages.h"
+
+namespace finplan {
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+const std::string kHeader = "1\nFile: a.ret\nDate: 12/7/26\nTime: 1:05:09 PM \n";
+// One account, one plotted year plus the final row.
+const std::string kPlot = kHeader +
+                          "2.00\n1\nInv\n"
+                          "10.00\n60.00 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19\n"
+                          "11.00\n61.00 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19\n" +
+                          std::string(10, '\n') + "3\nDone\n";
+
+struct Files {
+    std::string plot = "graph_source.tmp";
+    std::string target = "copy_of_graphs.kvp";
+    Files() { std::remove(target.c_str()); }
+    ~Files() {
+        std::remove(plot.c_str());
+        std::remove(target.c_str());
+    }
+};
+
+TEST(SaveGraphs, CopyEndsWithDoneWithoutNewline) {
+    Files f;
+    writeFile(f.plot, kPlot);
+    RecordingMessages messages;
+    saveGraphsTo(f.target, messages, f.plot);
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(readAll(f.target), kPlot.substr(0, kPlot.size() - 5) + "Done");
+}
+
+TEST(SaveGraphs, DoneInsideTheRowsEndsTheCopy) {
+    Files f;
+    writeFile(f.plot, kHeader + "2.00\n1\nInv\n10.00\nDone\n");
+    RecordingMessages messages;
+    saveGraphsTo(f.target, messages, f.plot);
+    EXPECT_EQ(readAll(f.target), kHeader + "2.00\n1\nInv\n10.00\nDone\nDone");
+}
+
+TEST(SaveGraphs, HundredYearsOrMoreIsAProblemAndTheTargetIsKept) {
+    Files f;
+    writeFile(f.plot, kHeader + "100.00\n0\nDone\n");
+    writeFile(f.target, "old");
+    RecordingMessages messages;
+    messages.answers = {true};
+    saveGraphsTo(f.target, messages, f.plot);
+    ASSERT_EQ(messages.entries.size(), 2u);
+    EXPECT_EQ(messages.entries[0].text, f.target + " exists - Overwrite anyway?");
+    EXPECT_EQ(messages.entries[1].text, "Problem saving graphs.\nPlease try again.");
+    EXPECT_EQ(messages.entries[1].title, "FILE ERROR");
+    EXPECT_EQ(readAll(f.target), "old");
+}
+
+TEST(SaveGraphs, RefusesToOverwriteThePlotFile) {
+    Files f;
+    const std::string plot = "plotinf_save_test.tmp";
+    writeFile(plot, kPlot);
+    RecordingMessages messages;
+    saveGraphsTo(plot, messages, "plotinf01.tmp");
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text,
+              "Cannot overwrite the system file plotinf. \nChoose another file name.");
+    EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+    EXPECT_EQ(readAll(plot), kPlot);
+    std::remove(plot.c_str());
+}
+
+TEST(SaveGraphs, NoAnswerLeavesTheTargetAlone) {
+    Files f;
+    writeFile(f.plot, kPlot);
+    writeFile(f.target, "old");
+    RecordingMessages messages;
+    messages.answers = {false};
+    saveGraphsTo(f.target, messages, f.plot);
+    EXPECT_EQ(readAll(f.target), "old");
+}
+
+TEST(SaveGraphs, MissingPlotFile) {
+    Files f;
+    RecordingMessages messages;
+    saveGraphsTo(f.target, messages, "no_plot_here.tmp");
+    ASSERT_NE(messages.last(), nullptr);
+    EXPECT_EQ(messages.last()->text, "Cannot open plotinf for reading!");
+}
+
+TEST(GraphViewer, LaunchedOnThePlotFile) {
+    RecordingLauncher launcher;
+    launchGraphViewer(launcher, "plotinf01.tmp");
+    ASSERT_EQ(launcher.launched.size(), 1u);
+    EXPECT_EQ(launcher.launched[0], (std::vector<std::string>{"kvplot3.exe", "plotinf01.tmp"}));
+}
+
+}  // namespace
+}  // namespace finplan
