@@ -110,15 +110,17 @@ void drawPageTitle(const GraphContext& ctx, const std::string& title) {
 }
 
 void drawFooters(const GraphContext& ctx, const PlotSeries& series, bool leftAligned) {
-    const std::string* lines[] = {&series.fileText, &series.dateText, &series.timeText};
+    // The same three lines as the plot file header.
+    const std::string lines[] = {"File: " + series.fileText, "Date: " + series.dateText,
+                                 "Time: " + series.timeText};
     const int mid = (ctx.area.left + ctx.area.right) / 2;
     for (int i = 0; i < 3; ++i) {
         const int y = ctx.area.bottom - (3 - i) * ctx.h;
         if (leftAligned)
-            ctx.surface.text(Point{ctx.area.left + 8, y}, *lines[i], kBlack, TextAlign::Left,
+            ctx.surface.text(Point{ctx.area.left + 8, y}, lines[i], kBlack, TextAlign::Left,
                              std::nullopt);
         else
-            ctx.surface.text(Point{mid, y}, *lines[i], kBlack, TextAlign::Centre, std::nullopt);
+            ctx.surface.text(Point{mid, y}, lines[i], kBlack, TextAlign::Centre, std::nullopt);
     }
 }
 

@@ -1,0 +1,49 @@
+// finplan-graph-png: the `finplan graph` options, drawn with Qt into a PNG image
+// offscreen (no display needed).
+//
+//   finplan-graph-png FILE.ret --kind ... [same options as finplan graph] --png OUT.png
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/cli_support.h"
+#include "app/graph_job.h"
+#include "shell/qt_surface.h"
+
+int main(int argc, char** argv) {
+    using namespace finplan;
+    using namespace finplan::cli;
+    // Images are drawn offscreen whether or not a display is there.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    CLI::App cmd{"Run a scenario and draw a graph as a PNG image"};
+    GraphRequest request;
+    std::string out;
+    addGraphOptions(cmd, request);
+    cmd.add_option("--png", out, "Write the image to this .png file")->required();
+    CLI11_PARSE(cmd, argc, argv);
+
+    QGuiApplication app(argc, argv);
+    StderrMessages messages(true);
+    GraphJob job;
+    if (!prepareGraph(request, job, messages)) return 1;
+    if (!job.drawable) std::fprintf(stderr, "The scenario has no events or no accounts: nothing to draw.\n");
+
+    QImage image = blankGraphImage(request.width, request.height, job.state.options.buttonFace);
+    {
+        QPainter painter(&image);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(job.fontHeight * 6 / 7);  // a cell of about fontHeight
+        painter.setFont(font);
+        QtSurface surface(painter);
+        renderGraph(surface, job, request);
+    }
+    if (!image.save(QString::fromStdString(out), "PNG")) {
+        messages.show("Cannot open " + out + " for writing!", "FILE ERROR", MessageIcon::Error);
+        return 1;
+    }
+    return 0;
+}
