@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 #include <sstream>
 
 #include "model/scenario_ops.h"
+#include "model/scripted_account_completer.h"
 #include "model/tab_import.h"
 #include "platform/recording_messages.h"
 
@@ -71,20 +71,7 @@ TEST(TabImportLine, LongLineIsReadInPiecesOf119) {
     EXPECT_FALSE(readImportLine(in, piece));
 }
 
-// Answers OK or Cancel from a script (OK when it runs out), as the dialog would.
-class ScriptedCompleter : public AccountCompleter {
-public:
-    bool complete(Scenario& s, int slot) override {
-        seen.push_back(std::string(s.accounts.accounts[slot].name));
-        bool ok = answers.empty() || answers.front();
-        if (!answers.empty()) answers.pop_front();
-        if (ok) defaults.complete(s, slot);
-        return ok;
-    }
-    std::deque<bool> answers;
-    std::vector<std::string> seen;
-    AcceptDefaultsCompleter defaults;
-};
+using ScriptedCompleter = ScriptedAccountCompleter;
 
 void addAccount(Scenario& s, const char* name, float amount) {
     Account& a = s.accounts.accounts[s.accounts.accountCount];
@@ -128,6 +115,7 @@ TEST(TabImport, ReadCancelledAccountIsLeftOutAndTheLimitStopsTheRead) {
     ASSERT_EQ(s.accounts.accountCount, 2);
     EXPECT_STREQ(s.accounts.accounts[1].name, "Third");
     EXPECT_STREQ(s.accounts.accounts[1].accessOrder, "1");  // the slot it was offered in
+    EXPECT_EQ(completer.offered, (std::vector<std::string>{"First", "Second", "Third"}));
 
     Scenario full;
     resetScenario(full);
