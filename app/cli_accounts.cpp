@@ -19,23 +19,23 @@ namespace finplan::cli {
 namespace {
 
 std::string rowText(const AccountRow& r, bool withIds) {
-    std::string line = format("%-29s  %-20s  %-1s  %-18s  %8s  %13s  ", r.name.c_str(),
-                              r.group.c_str(), r.penalty.c_str(), r.type.c_str(), r.rate.c_str(),
-                              r.amount.c_str());
+    std::string line =
+        format("%-29s  %-20s  %-1s  %-18s  %8s  %13s  ", r.name.c_str(), r.group.c_str(),
+               r.penalty.c_str(), r.type.c_str(), r.rate.c_str(), r.amount.c_str());
     return line + (withIds ? format("%-5s  %s", r.order.c_str(), r.id.c_str()) : r.order);
 }
 
 void printAccounts(Scenario& s, bool withIds, std::ostream& out) {
-    const AccountRow header{"Account", "Group", "P", "Account Type", "Rate", "Amount", "Order",
-                            "   ID"};
+    const AccountRow header{"Account", "Group",  "P",     "Account Type",
+                            "Rate",    "Amount", "Order", "   ID"};
     out << rowText(header, withIds) << '\n';
     const auto rows = accountListRows(s, AccountListSort{});
-    for (const AccountRow& r : rows) out << rowText(r, withIds) << '\n';
+    for (const AccountRow& r : rows)
+        out << rowText(r, withIds) << '\n';
     // The folder leaves the count and total blank for an empty table.
     if (rows.empty()) return;
     out << format("Number of Accounts: %2d\n", static_cast<int>(rows.size()));
-    out << "Total: "
-        << formatMoney(format("%13.2f", static_cast<double>(accountTotal(s)))) << '\n';
+    out << "Total: " << formatMoney(format("%13.2f", static_cast<double>(accountTotal(s)))) << '\n';
 }
 
 // The non-interactive import: every question answered Yes, every new account OK'd
@@ -59,14 +59,14 @@ bool importAccounts(const std::string& scenarioPath, const std::string& tabPath,
         r = readTabAccountsFile(*s, tabPath, completer, messages);
         if (!r.opened) return false;
         std::cout << format("Added %d account(s)\n", r.added);
-        if (r.added == 0) return true;  // nothing to write back
+        if (r.added == 0) return true; // nothing to write back
     }
     // The totals the file carries, as the main window refreshes them before a save.
     recomputeTotals(*s);
     return writeScenario(*s, files, messages);
 }
 
-}  // namespace
+} // namespace
 
 void addAccountCommands(CLI::App& app) {
     auto listPath = std::make_shared<std::string>();
@@ -93,7 +93,7 @@ void addAccountCommands(CLI::App& app) {
                      "Update existing accounts by name and add the others (default: add all)");
     import->callback([scenario, tabFile, update] {
         if (!importAccounts(*scenario, *tabFile, *update)) throw CLI::RuntimeError(1);
-    });
-}
+});
+} // namespace finplan::cli
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

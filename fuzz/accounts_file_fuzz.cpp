@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     finplan::writeAccountTable(s->accounts, again);
     if (again.size() != size || std::memcmp(again.data(), data, size) != 0) std::abort();
 
-    std::memcpy(s->groups.groupName[0], data, 20);  // group names from the file's bytes too
+    std::memcpy(s->groups.groupName[0], data, 20); // group names from the file's bytes too
     for (int column = 0; column <= finplan::kAccessOrderColumn; ++column) {
         finplan::AccountListSort sort;
         sort.column = column;

@@ -11,11 +11,12 @@ namespace {
 
 std::size_t lineCount(const std::string& text) {
     std::size_t n = 0;
-    for (char c : text) n += c == '\n';
+    for (char c : text)
+        n += c == '\n';
     return n;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

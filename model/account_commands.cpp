@@ -12,10 +12,11 @@ FileChoice accountsChoice(const char* title, const std::string& accountsPath) {
 }
 
 FileChoice tabChoice(const char* title) {
-    return {title, "Import Tab Files (*.KVI)|*.kvi|Text Files (*.TXT)|*.txt", files::kImportExtension, ""};
+    return {title, "Import Tab Files (*.KVI)|*.kvi|Text Files (*.TXT)|*.txt",
+            files::kImportExtension, ""};
 }
 
-}  // namespace
+} // namespace
 
 void saveAccountsCommand(const Scenario& s, std::string& accountsPath, FileChooser& chooser,
                          Messages& messages) {
@@ -42,9 +43,8 @@ bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& ch
     return true;
 }
 
-bool importAccountDataCommand(Scenario& s, const AccountListSort& sort,
-                              AccountCompleter& completer, FileChooser& chooser,
-                              Messages& messages) {
+bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
+                              FileChooser& chooser, Messages& messages) {
     const auto path = chooser.openFile(tabChoice("Update Accounts From a Tab File"));
     if (!path) return false;
     updateTabAccountsFile(s, *path, sort, completer, messages);
@@ -63,4 +63,4 @@ bool offerTabAccountsAfterNew(Scenario& s, AccountCompleter& completer, FileChoo
     return readTabAccountsFile(s, *path, completer, messages).opened;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -27,13 +27,12 @@ bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& ch
 // Import Account Data (also the Accounts folder's Import button). True when a file was
 // chosen; the scenario is then marked changed and its results stale, and the shell
 // reruns and shows the Results folder when results were on screen.
-bool importAccountDataCommand(Scenario& s, const AccountListSort& sort,
-                              AccountCompleter& completer, FileChooser& chooser,
-                              Messages& messages);
+bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
+                              FileChooser& chooser, Messages& messages);
 
 // After New: "Do you wish to read the accounts from a tab-delimited file?"; Yes
 // offers the file dialog and reads the chosen file. True when a file was read.
 bool offerTabAccountsAfterNew(Scenario& s, AccountCompleter& completer, FileChooser& chooser,
                               Messages& messages);
 
-}  // namespace finplan
+} // namespace finplan

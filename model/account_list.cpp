@@ -17,17 +17,24 @@ std::string printed(const char* fmt, double v) {
 
 AccountSortKey keyOfColumn(int column) {
     switch (column) {
-    case 1: return AccountSortKey::Group;
-    case 2: return AccountSortKey::Penalty;
-    case 3: return AccountSortKey::Type;
-    case 4: return AccountSortKey::Rate;
-    case 5: return AccountSortKey::Amount;
-    case kAccessOrderColumn: return AccountSortKey::AccessOrder;
-    default: return AccountSortKey::Name;
+    case 1:
+        return AccountSortKey::Group;
+    case 2:
+        return AccountSortKey::Penalty;
+    case 3:
+        return AccountSortKey::Type;
+    case 4:
+        return AccountSortKey::Rate;
+    case 5:
+        return AccountSortKey::Amount;
+    case kAccessOrderColumn:
+        return AccountSortKey::AccessOrder;
+    default:
+        return AccountSortKey::Name;
     }
 }
 
-}  // namespace
+} // namespace
 
 void sortForList(Scenario& s, const AccountListSort& sort) {
     repairAccountCount(s);
@@ -60,15 +67,17 @@ AccountRow accountRow(const Scenario& s, int i) {
 
 float accountTotal(const Scenario& s) {
     float total = 0;
-    for (int i = 0; i < s.accounts.usableCount(); ++i) total += s.accounts.accounts[i].initialAmount;
+    for (int i = 0; i < s.accounts.usableCount(); ++i)
+        total += s.accounts.accounts[i].initialAmount;
     return total;
 }
 
 std::vector<AccountRow> accountListRows(Scenario& s, const AccountListSort& sort) {
     sortForList(s, sort);
     std::vector<AccountRow> rows;
-    for (int i = 0; i < s.accounts.usableCount(); ++i) rows.push_back(accountRow(s, i));
+    for (int i = 0; i < s.accounts.usableCount(); ++i)
+        rows.push_back(accountRow(s, i));
     return rows;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -31,4 +31,4 @@ int readAccountsFile(AccountTable& t, const std::string& path, Messages& message
     return readAccountTable(bytes, t) ? 1 : 0;
 }
 
-}  // namespace finplan
+} // namespace finplan

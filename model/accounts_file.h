@@ -17,4 +17,4 @@ int writeAccountsFile(const AccountTable& t, const std::string& path, Messages& 
 // A file of any length but the table's is refused before anything is taken from it.
 int readAccountsFile(AccountTable& t, const std::string& path, Messages& messages);
 
-}  // namespace finplan
+} // namespace finplan

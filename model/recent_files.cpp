@@ -16,11 +16,12 @@ bool sameName(const std::string& a, const std::string& b) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void RecentFiles::add(const std::string& name) {
     if (name.size() <= 3) return;
-    for (int i = kRecentFileCount - 1; i > 0; --i) entries[i] = entries[i - 1];
+    for (int i = kRecentFileCount - 1; i > 0; --i)
+        entries[i] = entries[i - 1];
     entries[0] = name;
 
     for (int i = 0; i < kRecentFileCount - 1; ++i) {
@@ -29,7 +30,8 @@ void RecentFiles::add(const std::string& name) {
         int j = i + 1;
         while (j < kRecentFileCount) {
             if (sameName(entries[i], entries[j])) {
-                for (int k = j; k < kRecentFileCount - 1; ++k) entries[k] = entries[k + 1];
+                for (int k = j; k < kRecentFileCount - 1; ++k)
+                    entries[k] = entries[k + 1];
                 entries[kRecentFileCount - 1].clear();
             } else {
                 ++j;
@@ -40,7 +42,8 @@ void RecentFiles::add(const std::string& name) {
 
 int RecentFiles::count() const {
     int n = 0;
-    while (n < kRecentFileCount && !entries[n].empty()) ++n;
+    while (n < kRecentFileCount && !entries[n].empty())
+        ++n;
     return n;
 }
 
@@ -62,4 +65,4 @@ const std::string* RecentFiles::fileForCommand(int id) const {
     return nullptr;
 }
 
-}  // namespace finplan
+} // namespace finplan

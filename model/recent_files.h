@@ -14,7 +14,7 @@ inline constexpr int kRecentSeparatorId = 607;
 
 struct RecentMenuItem {
     int id;
-    std::string label;  // "(1) " + file name
+    std::string label; // "(1) " + file name
 };
 
 // What the File menu shows before "A&bout..": the entries, then the separator when
@@ -25,7 +25,7 @@ struct RecentMenu {
 };
 
 class RecentFiles {
-public:
+  public:
     // Most recent first; an empty entry ends the list.
     std::array<std::string, kRecentFileCount> entries;
 
@@ -42,4 +42,4 @@ public:
     const std::string* fileForCommand(int id) const;
 };
 
-}  // namespace finplan
+} // namespace finplan

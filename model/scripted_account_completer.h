@@ -12,7 +12,7 @@
 namespace finplan {
 
 class ScriptedAccountCompleter : public AccountCompleter {
-public:
+  public:
     bool complete(Scenario& s, int slot) override {
         const char* name = s.accounts.accounts[slot].name;
         offered.emplace_back(name, strnlen(name, kAccountNameWidth));
@@ -22,11 +22,11 @@ public:
         return ok;
     }
 
-    std::deque<bool> answers;  // true = OK
+    std::deque<bool> answers; // true = OK
     std::vector<std::string> offered;
 
-private:
+  private:
     AcceptDefaultsCompleter accept;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -12,18 +12,26 @@ namespace finplan {
 namespace {
 
 // Where each of the eight numbers of the settings line lives.
-template <class S>
-auto* settingsValue(S& s, int position) {
+template <class S> auto* settingsValue(S& s, int position) {
     switch (position) {
-    case 0: return &s.statisticsSeeds[4];
-    case 1: return &s.statisticsSeeds[5];
-    case 2: return &s.statisticsSeeds[6];
-    case 3: return &s.reservedNumber4;
-    case 4: return &s.statisticsSeeds[8];
-    case 5: return &s.statisticsSeeds[9];
-    case 6: return &s.statisticsSeeds[10];
-    case 7: return &s.reservedNumber8;
-    default: return &s.reservedNumber8;
+    case 0:
+        return &s.statisticsSeeds[4];
+    case 1:
+        return &s.statisticsSeeds[5];
+    case 2:
+        return &s.statisticsSeeds[6];
+    case 3:
+        return &s.reservedNumber4;
+    case 4:
+        return &s.statisticsSeeds[8];
+    case 5:
+        return &s.statisticsSeeds[9];
+    case 6:
+        return &s.statisticsSeeds[10];
+    case 7:
+        return &s.reservedNumber8;
+    default:
+        return &s.reservedNumber8;
     }
 }
 
@@ -32,7 +40,7 @@ bool writeText(const std::string& path, const std::string& text) {
         path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-}  // namespace
+} // namespace
 
 std::string settingsFileText(const Settings& s, const std::string& lastScenario, bool allRecent) {
     std::string text = lastScenario + "\n" + settingsLine(s);
@@ -44,7 +52,8 @@ std::string settingsFileText(const Settings& s, const std::string& lastScenario,
 
 std::string settingsLine(const Settings& s) {
     const float* v[8];
-    for (int i = 0; i < 8; ++i) v[i] = settingsValue(s, i);
+    for (int i = 0; i < 8; ++i)
+        v[i] = settingsValue(s, i);
     char buf[512];
     std::snprintf(buf, sizeof buf, "%6.2f %6.2f %6.2f %6.2f %6.2f %6.2f %6.2f %6.2f %1d\n",
                   static_cast<double>(*v[0]), static_cast<double>(*v[1]),
@@ -102,4 +111,4 @@ void saveSettings(const Settings& s, const std::string& displayName, const std::
     writeText(path, settingsFileText(s, displayName, false));
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -13,7 +13,7 @@ namespace finplan {
 inline constexpr int kStatisticsSeedCount = 12;
 
 struct Settings {
-    std::string lastScenario;  // line 1: the display name of the scenario that was open
+    std::string lastScenario; // line 1: the display name of the scenario that was open
 
     // Only entries 5, 6, 7, 9, 10 and 11 (indexes 4..6, 8..10) travel through the
     // file; entry 5 is scenarioNumber. None of them affects a run.
@@ -55,4 +55,4 @@ int loadSettings(Settings& s, const std::string& path = files::kSettings);
 void saveSettings(const Settings& s, const std::string& displayName,
                   const std::string& path = files::kSettings);
 
-}  // namespace finplan
+} // namespace finplan

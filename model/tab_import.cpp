@@ -63,7 +63,7 @@ void cannotOpen(const std::string& path, Messages& messages) {
     messages.show("Cannot open " + path + ".", "File Open Error", MessageIcon::Error);
 }
 
-}  // namespace
+} // namespace
 
 bool AcceptDefaultsCompleter::complete(Scenario& s, int slot) {
     Account& a = s.accounts.accounts[slot];
@@ -183,4 +183,4 @@ TabImportResult updateTabAccountsFile(Scenario& s, const std::string& path,
     return updateTabAccounts(s, in, path, sort, completer, messages);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,22 +15,22 @@ namespace finplan {
 // accountCount), as the Account Information dialog does in its import mode: OK stores
 // the fields and counts the account in (assignAccountId), Cancel leaves it out.
 class AccountCompleter {
-public:
+  public:
     virtual ~AccountCompleter() = default;
     virtual bool complete(Scenario& s, int slot) = 0;
 };
 
 // Takes every account as the import filled it (the dialog's OK without changes).
 class AcceptDefaultsCompleter : public AccountCompleter {
-public:
+  public:
     bool complete(Scenario& s, int slot) override;
 };
 
 struct TabImportResult {
-    bool opened = false;     // false: the file could not be opened, nothing changed
-    bool proceeded = false;  // Update: the accounts were matched and the user went on
-    int updated = 0;         // Update: account amounts set from lines
-    int added = 0;           // accounts counted in through the completer
+    bool opened = false;    // false: the file could not be opened, nothing changed
+    bool proceeded = false; // Update: the accounts were matched and the user went on
+    int updated = 0;        // Update: account amounts set from lines
+    int added = 0;          // accounts counted in through the completer
     int duplicatesRemoved = 0;
 };
 
@@ -55,4 +55,4 @@ TabImportResult updateTabAccountsFile(Scenario& s, const std::string& path,
                                       const AccountListSort& sort, AccountCompleter& completer,
                                       Messages& messages);
 
-}  // namespace finplan
+} // namespace finplan

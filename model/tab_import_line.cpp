@@ -20,7 +20,9 @@ std::string withoutLineEnds(const std::string& line) {
     return out;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string cleanName(std::string name) {
     while (!name.empty() && !std::isalnum(static_cast<unsigned char>(name.back())))
@@ -63,7 +65,7 @@ std::string cutName(std::string name) {
     return name;
 }
 
-}  // namespace
+} // namespace
 
 bool readImportLine(std::istream& in, std::string& line) {
     line.clear();
@@ -104,4 +106,4 @@ std::string importLineName(const std::string& raw) {
     return cutName(cleanName(line.substr(0, tab)));
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -14,7 +14,7 @@ inline constexpr std::size_t kImportLineChars = 119;
 enum class ImportMode { Read, Update };
 
 struct ImportLine {
-    std::string name;  // cleaned, at most 29 characters
+    std::string name; // cleaned, at most 29 characters
     float amount = 0;
 };
 
@@ -29,4 +29,4 @@ std::optional<ImportLine> parseImportLine(const std::string& line, ImportMode mo
 // empty when the line has no tab.
 std::string importLineName(const std::string& line);
 
-}  // namespace finplan
+} // namespace finplan

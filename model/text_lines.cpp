@@ -10,7 +10,7 @@ namespace finplan {
 bool readTextLine(std::istream& in, std::string& line, std::size_t limit) {
     line.clear();
     bool any = false;
-    bool cut = false;  // after a NUL or past the limit the rest of the line is dropped
+    bool cut = false; // after a NUL or past the limit the rest of the line is dropped
     char c;
     while (in.get(c)) {
         any = true;
@@ -23,7 +23,8 @@ bool readTextLine(std::istream& in, std::string& line, std::size_t limit) {
         }
         line += c;
     }
-    while (!line.empty() && line.back() == '\r') line.pop_back();
+    while (!line.empty() && line.back() == '\r')
+        line.pop_back();
     return any;
 }
 
@@ -47,4 +48,4 @@ bool scanInt(const char*& text, int& value) {
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

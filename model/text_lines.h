@@ -21,4 +21,4 @@ bool readTextLine(std::istream& in, std::string& line, std::size_t limit = kText
 bool scanFloat(const char*& text, float& value);
 bool scanInt(const char*& text, int& value);
 
-}  // namespace finplan
+} // namespace finplan

@@ -22,9 +22,10 @@ WindowPlacement loadPlacement(const std::string& path) {
 
 void savePlacement(const WindowPlacement& p, const std::string& path) {
     std::string text;
-    for (int v : {p.left, p.top, p.width, p.height}) text += std::to_string(v) + "\n";
+    for (int v : {p.left, p.top, p.width, p.height})
+        text += std::to_string(v) + "\n";
     writeFileAtomically(
         path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -20,4 +20,4 @@ WindowPlacement loadPlacement(const std::string& path = files::kWindowPosition);
 // Four lines "%d": left, top, width, height. A file that cannot be written is skipped.
 void savePlacement(const WindowPlacement& p, const std::string& path = files::kWindowPosition);
 
-}  // namespace finplan
+} // namespace finplan

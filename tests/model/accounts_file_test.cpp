@@ -105,7 +105,7 @@ TEST(AccountsCommands, FailuresAreReportedByTheCommands) {
     chooser.answers = {shortFile};
     messages.entries.clear();
     EXPECT_FALSE(readAccountsCommand(s, accountsPath, chooser, messages));
-    EXPECT_EQ(chooser.asked[1].initialName, nowhere);  // the last path is offered again
+    EXPECT_EQ(chooser.asked[1].initialName, nowhere); // the last path is offered again
     ASSERT_EQ(messages.entries.size(), 2u);
     EXPECT_EQ(messages.entries[1].text, "Cannot read " + shortFile + " accounts file!");
     EXPECT_EQ(messages.entries[1].title, "Read Error");
@@ -122,7 +122,7 @@ TEST(AccountsCommands, ReadReplacesTheAccountsAndKeepsTheEvents) {
     resetScenario(s);
     s.eventCount = 1;
     s.events[0].kind = static_cast<int16_t>(EventKind::Deposit);
-    s.events[0].toAccountId = 3;  // no account in the file has id 3
+    s.events[0].toAccountId = 3; // no account in the file has id 3
     std::string accountsPath;
     ScriptedFileChooser chooser;
     chooser.answers = {path};
@@ -135,5 +135,5 @@ TEST(AccountsCommands, ReadReplacesTheAccountsAndKeepsTheEvents) {
     EXPECT_EQ(findAccountIndex(s, 9), 1);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -11,7 +11,7 @@
 namespace finplan::test {
 
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
@@ -23,7 +23,7 @@ public:
 
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -36,4 +36,4 @@ inline std::string readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace finplan::test
+} // namespace finplan::test

@@ -15,7 +15,8 @@ const std::string kDefaultLine = "  0.00  10.00 -10.00   0.00   0.00  10.00 -10.
 TEST(RecentFiles, EachSwitchAddsTheScenarioLeftAndRepeatsMoveToTheTop) {
     RecentFiles r;
     // X is open; opening A, B, then X again adds X, A, B in turn.
-    for (const char* left : {"X.ret", "A.ret", "B.ret"}) r.add(left);
+    for (const char* left : {"X.ret", "A.ret", "B.ret"})
+        r.add(left);
     EXPECT_EQ(r.entries[0], "B.ret");
     EXPECT_EQ(r.entries[1], "A.ret");
     EXPECT_EQ(r.entries[2], "X.ret");
@@ -26,7 +27,7 @@ TEST(RecentFiles, EachSwitchAddsTheScenarioLeftAndRepeatsMoveToTheTop) {
     EXPECT_EQ(r.entries[1], "B.ret");
     EXPECT_EQ(r.entries[2], "A.ret");
     EXPECT_EQ(r.count(), 3);
-    r.add("a.r");  // three characters: never added
+    r.add("a.r"); // three characters: never added
     EXPECT_EQ(r.count(), 3);
 }
 
@@ -34,14 +35,16 @@ TEST(RecentFiles, MenuHoldsSixEntriesWithTheirIdsAndASeparator) {
     RecentFiles r;
     EXPECT_TRUE(r.menu().items.empty());
     EXPECT_FALSE(r.menu().separator);
-    for (int i = 1; i <= 7; ++i) r.add("file" + std::to_string(i) + ".ret");
+    for (int i = 1; i <= 7; ++i)
+        r.add("file" + std::to_string(i) + ".ret");
     const RecentMenu m = r.menu();
     ASSERT_EQ(m.items.size(), 6u);
     EXPECT_TRUE(m.separator);
     EXPECT_EQ(m.items[0].label, "(1) file7.ret");
     EXPECT_EQ(m.items[5].label, "(6) file2.ret");
     const int ids[] = {602, 603, 604, 605, 606, 609};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(m.items[i].id, ids[i]);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(m.items[i].id, ids[i]);
     ASSERT_NE(r.fileForCommand(609), nullptr);
     EXPECT_EQ(*r.fileForCommand(609), "file2.ret");
     EXPECT_EQ(r.fileForCommand(607), nullptr);
@@ -58,8 +61,9 @@ TEST(SettingsFile, MissingFileIsCreatedWithDefaults) {
 TEST(SettingsFile, LoadRewritesAtOnceWithScenarioNumberNineAsZero) {
     ScratchDir dir;
     const std::string path = dir.file("finance.dat");
-    test::writeBytes(path, "last.ret\r\n  9.00   1.00   2.00   3.00   4.00   5.00   6.00   7.00 8\r\n"
-                           "A.ret\r\nB.ret\r\n");
+    test::writeBytes(path,
+                     "last.ret\r\n  9.00   1.00   2.00   3.00   4.00   5.00   6.00   7.00 8\r\n"
+                     "A.ret\r\nB.ret\r\n");
     Settings s;
     ASSERT_EQ(loadSettings(s, path), 1);
     EXPECT_EQ(s.lastScenario, "last.ret");
@@ -102,7 +106,7 @@ TEST(SettingsFile, DamagedFilesLoadWithDefaultsForWhatIsMissing) {
         {"long line", std::string(100000, 'p') + "\n1\nR1.ret\n", std::string(4096, 'p'), 1.0f, 1},
         {"extra lines", "a.ret\n1\n1.ret\n2.ret\n3.ret\n4.ret\n5.ret\n6.ret\n7.ret\n", "a.ret",
          1.0f, 6},
-        {"binary garbage", garbage, "", 0.0f, 1},  // "\xfe" is a one-character name
+        {"binary garbage", garbage, "", 0.0f, 1}, // "\xfe" is a one-character name
     };
     ScratchDir dir;
     for (const Case& c : cases) {
@@ -140,5 +144,5 @@ TEST(WindowPlacement, FirstTwoLinesAreThePosition) {
     EXPECT_EQ(loadPlacement(path).top, 250);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -32,15 +32,15 @@ TEST(TabImportLine, LineRules) {
         {"Cash Total\t10.00\n", ImportMode::Update, false, "", 0},
         {"Credit LIABILITIES\t1.00\n", ImportMode::Read, false, "", 0},
         {"Opening Balance\t1.00\n", ImportMode::Update, false, "", 0},
-        {"Ab\t1.0\n", ImportMode::Read, false, "", 0},             // 6 characters
-        {"Checking 1234.56\n", ImportMode::Read, false, "", 0},     // no tab
-        {"X.\t100.00\n", ImportMode::Read, false, "", 0},           // name of 1 character
-        {"Bonds\t50\n", ImportMode::Read, false, "", 0},            // amount of 2 characters
+        {"Ab\t1.0\n", ImportMode::Read, false, "", 0},          // 6 characters
+        {"Checking 1234.56\n", ImportMode::Read, false, "", 0}, // no tab
+        {"X.\t100.00\n", ImportMode::Read, false, "", 0},       // name of 1 character
+        {"Bonds\t50\n", ImportMode::Read, false, "", 0},        // amount of 2 characters
         {"Bonds\t50\n", ImportMode::Update, true, "Bonds", 50.0f},
-        {"Bonds\tabc\n", ImportMode::Update, false, "", 0},         // cleans down to "a"
-        {"Bonds\tx12\n", ImportMode::Read, true, "Bonds", 0.0f},    // not a number
-        {"Bonds\t1e99\n", ImportMode::Read, true, "Bonds", 0.0f},   // not a float either
-        {"A\tB\tC\t-7.00\n", ImportMode::Read, true, "A\tB\tC", -7.0f},  // last tab
+        {"Bonds\tabc\n", ImportMode::Update, false, "", 0},             // cleans down to "a"
+        {"Bonds\tx12\n", ImportMode::Read, true, "Bonds", 0.0f},        // not a number
+        {"Bonds\t1e99\n", ImportMode::Read, true, "Bonds", 0.0f},       // not a float either
+        {"A\tB\tC\t-7.00\n", ImportMode::Read, true, "A\tB\tC", -7.0f}, // last tab
     };
     for (const auto& c : cases) {
         const std::string raw = c.line;
@@ -114,12 +114,13 @@ TEST(TabImport, ReadCancelledAccountIsLeftOutAndTheLimitStopsTheRead) {
     readTabAccounts(s, in, completer, messages);
     ASSERT_EQ(s.accounts.accountCount, 2);
     EXPECT_STREQ(s.accounts.accounts[1].name, "Third");
-    EXPECT_STREQ(s.accounts.accounts[1].accessOrder, "1");  // the slot it was offered in
+    EXPECT_STREQ(s.accounts.accounts[1].accessOrder, "1"); // the slot it was offered in
     EXPECT_EQ(completer.offered, (std::vector<std::string>{"First", "Second", "Third"}));
 
     Scenario full;
     resetScenario(full);
-    for (int i = 0; i < 49; ++i) addAccount(full, "Old", 0);
+    for (int i = 0; i < 49; ++i)
+        addAccount(full, "Old", 0);
     std::istringstream more("First\t1.00\nSecond\t2.00\nThird\t3.00\n");
     RecordingMessages limit;
     const auto r = readTabAccounts(full, more, completer, limit);
@@ -148,13 +149,13 @@ TEST(TabImport, UpdateWithoutMatchesChangesNothing) {
 TEST(TabImport, UpdateSetsEveryNamesakeThenDropsTheFirstOfNeighbours) {
     Scenario s;
     resetScenario(s);
-    addAccount(s, "Cash", 1.0f);   // id 0
-    addAccount(s, "Bonds", 2.0f);  // id 1
-    addAccount(s, "Cash", 3.0f);   // id 2
+    addAccount(s, "Cash", 1.0f);  // id 0
+    addAccount(s, "Bonds", 2.0f); // id 1
+    addAccount(s, "Cash", 3.0f);  // id 2
     std::istringstream in("Cash\t10.00\nNew Fund\t7.00\nOther\t8.00\n");
     ScriptedCompleter completer;
     RecordingMessages messages;
-    messages.answers = {true, true, false};  // continue, add New Fund, not Other
+    messages.answers = {true, true, false}; // continue, add New Fund, not Other
     const auto r = updateTabAccounts(s, in, "f.kvi", AccountListSort{}, completer, messages);
     ASSERT_TRUE(r.proceeded);
     EXPECT_EQ(messages.entries[0].text, "Updating 2 out of 3 accounts.\nDo you wish to continue?");
@@ -198,5 +199,5 @@ TEST(TabImport, UpdateDeclinedChangesNothing) {
     EXPECT_FLOAT_EQ(s.accounts.accounts[0].initialAmount, 1.0f);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan
