@@ -98,7 +98,7 @@ void drawAgeLabels(const GraphContext& ctx, const PlotFrame& f, const PlotSeries
     for (int n = f.rowCount; n > 0 && f.width < n * 3 * ctx.c; n /= 2) step += 2;
     const int y = f.baseY + ctx.tick / 2 + 1;
     for (int r = 0; r < f.rowCount; r += step) {
-        const int age = static_cast<int>(series.rows[static_cast<std::size_t>(r)].age);
+        const int age = wholeNumber(series.rows[static_cast<std::size_t>(r)].age);
         const char* fmt = age <= 9 ? "%1d" : (age <= 99 ? "%2d" : "%3d");
         ctx.surface.text(Point{f.xOf(r) - ctx.c, y}, format(fmt, age), kBlack, TextAlign::Left,
                          std::nullopt);

@@ -1,5 +1,6 @@
 // Area, plot geometry, framed panels, titles and footers.
 #include <algorithm>
+#include <cmath>
 
 #include "graphs/graph_palette.h"
 #include "graphs/graph_parts.h"
@@ -11,10 +12,16 @@ constexpr int kQuarterMargin = 4;
 constexpr int kShadowRoom = 4;
 }  // namespace
 
+int wholeNumber(double v) {
+    if (!std::isfinite(v)) return 0;
+    return static_cast<int>(std::clamp(v, -1.0e9, 1.0e9));
+}
+
 int PlotFrame::yOf(float v) const {
-    const double y = baseY - (static_cast<double>(v) - scale.axisMin) / scale.axisSpan * height;
     // Far-off values are kept on a sane integer range; they fall outside the plot anyway.
-    return static_cast<int>(std::clamp(y, -1.0e6, 1.0e6));
+    return wholeNumber(
+        std::clamp(baseY - (static_cast<double>(v) - scale.axisMin) / scale.axisSpan * height,
+                   -1.0e6, 1.0e6));
 }
 
 Rect graphArea(const Rect& window, int layoutMode, const GraphOptions& options) {

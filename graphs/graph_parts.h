@@ -64,6 +64,10 @@ void drawFooters(const GraphContext& ctx, const PlotSeries& series, bool leftAli
 // "Net Worth", "Incoming" or "Outgoing" under Summary quarters 1 to 3.
 void drawQuarterCaption(const GraphContext& ctx);
 
+// A value truncated to a whole number; a damaged (not finite or far too large) value
+// gives a harmless number instead of an undefined conversion.
+int wholeNumber(double v);
+
 // The order bars of one column are drawn in: largest magnitude first.
 std::vector<int> barOrder(const std::vector<float>& values);
 

@@ -94,7 +94,7 @@ PieGeometry drawPie(const GraphContext& ctx, int mode, const PieComponents& pie,
         s.ellipse(Rect{box.left + shift, box.top, box.right + shift, box.bottom + shift},
                   Pen{kPieShadow, 1}, kPieShadow);
     }
-    if (g.total > 10 && r > 0) {
+    if (g.total > 10 && std::isfinite(g.total) && r > 0) {
         const int nonEmpty = static_cast<int>(
             std::count_if(g.values.begin(), g.values.end(), [](float v) { return v > 0; }));
         const Pen outline{kBlack, 1};
@@ -106,8 +106,8 @@ PieGeometry drawPie(const GraphContext& ctx, int mode, const PieComponents& pie,
                 const double a0 = 2 * std::numbers::pi * before / g.total;
                 const double a1 = 2 * std::numbers::pi * after / g.total;
                 auto edge = [&](double angle) {
-                    return Point{static_cast<int>(o.x + r * std::cos(angle)),
-                                 static_cast<int>(o.y + r * std::sin(angle))};
+                    return Point{wholeNumber(o.x + r * std::cos(angle)),
+                                 wholeNumber(o.y + r * std::sin(angle))};
                 };
                 if (nonEmpty == 1)
                     s.ellipse(box, outline, fill);
@@ -118,7 +118,7 @@ PieGeometry drawPie(const GraphContext& ctx, int mode, const PieComponents& pie,
         }
     }
     s.text(Point{o.x - 3 * ctx.c, o.y + r + (ctx.single() ? 6 : 3)},
-           format("Age %d", static_cast<int>(age)), kBlack, TextAlign::Left, std::nullopt);
+           format("Age %d", wholeNumber(age)), kBlack, TextAlign::Left, std::nullopt);
     if (ctx.printing())
         s.text(Point{(a.left + a.right) / 2, a.top}, pie.caption, kBlack, TextAlign::Centre,
                std::nullopt);

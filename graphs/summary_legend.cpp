@@ -33,7 +33,7 @@ LegendLine titleLine(const char* title) { return LegendLine{title, kBlack, false
 
 // AgeTotals slot of a whole age, or -1 outside the table.
 int ageSlot(float age) {
-    const int a = static_cast<int>(age);
+    const int a = wholeNumber(age);
     return (a >= 0 && a < kAgeSlots) ? a : -1;
 }
 
@@ -88,7 +88,8 @@ std::vector<LegendLine> sectionLines(const GraphWindowState& state, const GraphS
 }  // namespace
 
 long roundToUnits(double v) {
-    const double magnitude = std::fabs(v);
+    if (!std::isfinite(v)) return 0;
+    const double magnitude = std::min(std::fabs(v), 1.0e15);
     double whole = std::trunc(magnitude);
     if (magnitude - whole >= 0.5) whole += 1;
     return static_cast<long>(v < 0 ? -whole : whole);
@@ -114,7 +115,7 @@ void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowSt
     const double netWorth = netWorthAt(source.series.ageTotals, ageSlot(row.age));
     lines.push_back(LegendLine{"Net Worth", state.hoveredQuarter == 1 ? seriesColor(0) : kBlack,
                                true, netWorth, false});
-    const int endAge = static_cast<int>(source.scenario.initial.endAge);
+    const int endAge = wholeNumber(source.scenario.initial.endAge);
     const char* endFormat =
         endAge >= 100 ? "Age %3d Net Worth" : (endAge >= 10 ? "Age %2d Net Worth" : "Age %1d Net Worth");
     lines.push_back(LegendLine{format(endFormat, endAge), kBlack, true,
@@ -135,7 +136,7 @@ void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowSt
         }
         surface.text(Point{left + c, y}, l.label, l.labelColor, TextAlign::Left, std::nullopt);
         if (i == 0) {
-            surface.text(Point{valueRight, y}, format("%d", static_cast<int>(row.age)), kBlack,
+            surface.text(Point{valueRight, y}, format("%d", wholeNumber(row.age)), kBlack,
                          TextAlign::Right, std::nullopt);
         } else if (l.hasValue) {
             const long v = roundToUnits(l.value);

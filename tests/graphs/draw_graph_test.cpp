@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "graph_fixture.h"
 
@@ -241,6 +242,29 @@ TEST(DrawGraph, NoRowsDrawsNoPlot) {
     fx.state.layoutMode = 4;
     fx.draw(GraphKind::NetWorth);  // the Summary legend with nothing to list
     EXPECT_TRUE(fx.surface.textsEqual("Age").empty());
+}
+
+// Tables filled from a damaged file must not hang or fault the renderer.
+TEST(DrawGraph, DamagedValuesDrawWithoutFault) {
+    GraphFixture fx;
+    fx.setRows(4);
+    fx.row(1).age = NAN;
+    fx.row(2).netWorth = INFINITY;
+    fx.row(2).totalIncoming = -INFINITY;
+    fx.row(3).investmentSavings = 3e38f;
+    fx.row(3).taxFreeSavings = 3e38f;
+    fx.row(3).withdrawals = NAN;
+    fx.scenario->initial.endAge = NAN;
+    for (int kind : {1, 2, 3, 4, 5, 7}) fx.draw(kind);
+    fx.state.previousKind = GraphKind::NetWorth;
+    fx.state.selectedRow = 3;
+    fx.draw(GraphKind::Pie);
+    EXPECT_TRUE(fx.surface.opsOfKind(OpKind::Pie).empty());  // the total overflowed
+    fx.state.hoveredQuarter = 3;
+    drawSummary(fx.surface, fx.window, 3, fx.state, fx.source());
+    fx.state.selectedRow = 99;  // out of the table's filled rows
+    drawSummary(fx.surface, fx.window, 3, fx.state, fx.source());
+    EXPECT_EQ(fx.surface.textsEqual("Age").size(), 2u);
 }
 
 TEST(DrawGraph, AgeLabelsThinOutInANarrowPlot) {
