@@ -59,7 +59,7 @@ bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float
         return warn(messages, "The mortgage rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
     memory.rate = r;
-    memory.monthlyRate = static_cast<float>((1.0 / 12.0) * memory.rate * 0.01);
+    memory.monthlyRate = monthlyRate(memory.rate);
 
     const float extra = readFloatText(additionalPayment, 13);
     if (!(extra >= 0.0f && extra <= 100000.0f))
@@ -162,11 +162,11 @@ bool handOverToAccelerated(AcceleratedMemory& memory, const MortgageEditorTexts&
         readFloatText(texts.amount, chars) - readFloatText(texts.downPayment, chars);
     memory.years = readIntText(texts.years, chars);
     memory.rate = readFloatText(texts.rate, chars);
-    memory.monthlyRate = static_cast<float>(memory.rate / 12.0 * 0.01);
+    memory.monthlyRate = monthlyRate(memory.rate);
     const float start = readFloatText(texts.startAge, chars);
-    memory.yearsLeft = start >= initialStartAge ? memory.years
-                                                : memory.years + static_cast<int>(start) -
-                                                      static_cast<int>(initialStartAge);
+    memory.yearsLeft = start >= initialStartAge
+                           ? memory.years
+                           : memory.years + wholeNumber(start) - wholeNumber(initialStartAge);
     const float extra = readFloatText(texts.acceleratedPayment, chars);
     if (!(extra >= 0.0f && extra <= 100000.0f))
         return refuseField(messages,

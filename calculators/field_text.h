@@ -19,6 +19,10 @@ float readFloatText(const std::string& text, std::size_t maxChars);
 // 0 when there is none; clamped to the int range instead of overflowing.
 int readIntText(const std::string& text, std::size_t maxChars);
 
+// Whole part of a stored value (truncated toward zero); a value from a damaged file
+// that no int can hold is bounded, and a NaN counts as 0.
+int wholeNumber(float v);
+
 // The text without leading and trailing blanks (fields are printed with padding).
 std::string trimText(const std::string& text);
 

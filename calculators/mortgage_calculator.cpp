@@ -41,8 +41,8 @@ bool MortgageCalculator::calculate() {
     memory.years = n;
 
     const float principal = memory.amount - memory.downPayment;
-    const float monthlyRate = static_cast<float>(memory.rate * 0.01 * (1.0 / 12.0));
-    memory.payment = loanPayment(principal, monthlyRate, memory.years * 12);
+    const float perMonth = monthlyRate(memory.rate);
+    memory.payment = loanPayment(principal, perMonth, memory.years * 12);
     memory.paymentText = format("%-9.2f", static_cast<double>(memory.payment));
     monthlyPayment = memory.paymentText;
     return true;

@@ -1,5 +1,6 @@
 #include "calculators/mortgage_schedule.h"
 
+#include "calculators/field_text.h"
 #include "engine/money.h"
 
 namespace finplan {
@@ -69,11 +70,11 @@ void MortgageSchedule::fill(Event& e, const InitialValues& initial) {
     const int firstAge = static_cast<int>(e.startAge);
     rows.push_back(makeRow(firstAge, 0.0f, 0.0f, e, value));
 
-    const int planStart = static_cast<int>(initial.startAge);
+    const int planStart = wholeNumber(initial.startAge);
     int accelerationStart = (planStart - firstAge) * 12;
     if (accelerationStart < 0) accelerationStart = 0;
     const float principal = e.amount - e.downPayment;
-    const float monthlyRate = static_cast<float>(e.loanRate * 0.01 * (1.0 / 12.0));
+    const float perMonth = monthlyRate(e.loanRate);
     const int months = e.years * 12;
 
     for (int y = firstAge; static_cast<float>(y) < e.startAge + e.years; ++y) {
@@ -88,7 +89,7 @@ void MortgageSchedule::fill(Event& e, const InitialValues& initial) {
         }
         const int c = e.monthsElapsed;
         const AmortisedYear year =
-            amortiseYear(principal, monthlyRate, months, c, c + 11, extra, extraFrom);
+            amortiseYear(principal, perMonth, months, c, c + 11, extra, extraFrom);
         e.monthsElapsed = static_cast<int16_t>(e.monthsElapsed + 12);
         e.principalPaid += year.principal;
         e.interestPaidTotal += year.interest;

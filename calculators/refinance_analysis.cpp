@@ -14,10 +14,6 @@ namespace {
 // an absurd refinanced term cannot keep the analysis running for hours.
 constexpr long long kLastAnalysedAge = 120 + 100;
 
-float monthlyRateOf(float yearlyPercent) {
-    return static_cast<float>(yearlyPercent * 0.01 * (1.0 / 12.0));
-}
-
 // Month count of a term. The years are not checked, so they are bounded here: beyond
 // 1000 years the payment no longer changes to the cent, while each payment formula
 // multiplies once per month.
@@ -102,7 +98,7 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     const float oldRate = readFloatText(rate, kFieldChars);
     if (!checkRange(messages, oldRate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
     const int oldYears = readIntText(years, kFieldChars);
-    const float oldMonthlyRate = monthlyRateOf(oldRate);
+    const float oldMonthlyRate = monthlyRate(oldRate);
     const float oldPayment = loanPayment(oldAmount, oldMonthlyRate, monthsOf(oldYears));
 
     const float age = readFloatText(refiAge, kFieldChars);
@@ -116,9 +112,9 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     memory.closingCosts = readFloatText(closingCosts, kFieldChars);
     memory.points = readFloatText(points, kFieldChars);
 
-    const float i = static_cast<float>(kReinvestmentRate * 0.01 * (1.0 / 12.0));
-    const float t = static_cast<float>(refinanceTaxRate(taxRateInEffect) * 0.01 * (1.0 / 12.0));
-    const float newMonthlyRate = monthlyRateOf(newRate);
+    const float i = monthlyRate(kReinvestmentRate);
+    const float t = monthlyRate(refinanceTaxRate(taxRateInEffect));
+    const float newMonthlyRate = monthlyRate(newRate);
     const int r = static_cast<int>(memory.age);
     const int n = memory.years;
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <span>
 
+#include "calculators/field_text.h"
 #include "engine/money.h"
 #include "model/atomic_file.h"
 #include "model/text_lines.h"
@@ -22,11 +23,7 @@ bool writeText(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-int tradePeriods(const TradeOffState& state) {
-    const float p = state.values[kTradePeriods];
-    if (!(p > -1e9f)) return p < 0 ? -1000000000 : 0;  // also a NaN
-    return static_cast<int>(std::min(p, 1e9f));
-}
+int tradePeriods(const TradeOffState& state) { return wholeNumber(state.values[kTradePeriods]); }
 
 float tradeTaxFactor(const TradeOffState& state, float taxRate) {
     return state.values[kTradeUseTaxRate] == 1.0f ? static_cast<float>(1 - taxRate * 0.01)
@@ -52,15 +49,8 @@ std::array<float, kTradeOptions> tradeEndAmounts(const TradeOffState& state, flo
     return end;
 }
 
-void loadTradeOff(const std::string& path, TradeOffState& state) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        state.names = {"Option 1", "Option 2", "Option 3"};
-        for (int k = 0; k <= kTradePeriods; ++k) state.values[static_cast<std::size_t>(k)] = 0;
-        return;
-    }
-    // A short file leaves the rest as it was; an overlong name is cut, not carried over
-    // into the next line.
+void readTradeOff(std::istream& in, TradeOffState& state) {
+    // An overlong name is cut, not carried over into the next line.
     std::string line;
     for (auto& name : state.names) {
         if (!readTextLine(in, line)) return;
@@ -74,18 +64,32 @@ void loadTradeOff(const std::string& path, TradeOffState& state) {
     }
 }
 
-bool saveTradeOff(const std::string& path, const TradeOffState& state, Messages& messages) {
+void loadTradeOff(const std::string& path, TradeOffState& state) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        state.names = {"Option 1", "Option 2", "Option 3"};
+        for (int k = 0; k <= kTradePeriods; ++k) state.values[static_cast<std::size_t>(k)] = 0;
+        return;
+    }
+    readTradeOff(in, state);
+}
+
+std::string tradeOffFileText(const TradeOffState& state) {
     std::string text;
     for (const auto& name : state.names) text += name + "\n";
     for (float v : state.values) text += format("%f\n", static_cast<double>(v));
-    if (writeText(path, text)) return true;
+    return text;
+}
+
+bool saveTradeOff(const std::string& path, const TradeOffState& state, Messages& messages) {
+    if (writeText(path, tradeOffFileText(state))) return true;
     messages.show("Cannot open tradeinf.dat for writing!", "FILE ERROR", MessageIcon::Error);
     return false;
 }
 
 std::string tradeGraphText(const TradeOffState& state, float taxRate) {
     // The grapher's file taxes at the whole percent of the plan's rate.
-    const float wholeRate = static_cast<float>(static_cast<int>(std::clamp(taxRate, -1e6f, 1e6f)));
+    const float wholeRate = static_cast<float>(wholeNumber(taxRate));
     const float f = tradeTaxFactor(state, wholeRate);
     const int periods = tradePeriods(state);
 

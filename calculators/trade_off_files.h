@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <istream>
 #include <string>
 
 #include "calculators/calculator_memory.h"
@@ -26,6 +27,12 @@ std::array<float, kTradeOptions> tradeEndAmounts(const TradeOffState& state, flo
 
 // 1 - taxRate x 0.01 when "Use Initial Values Tax Rate" is set (value 13 is 1), else 1.
 float tradeTaxFactor(const TradeOffState& state, float taxRate);
+
+// Reads the lines of "tradeinf.dat": three names, then the fifteen values; a short
+// file leaves the rest as it was.
+void readTradeOff(std::istream& in, TradeOffState& state);
+// The text "tradeinf.dat" holds.
+std::string tradeOffFileText(const TradeOffState& state);
 
 // Reads "tradeinf.dat"; when it cannot be opened, the names become "Option 1".."Option 3"
 // and values 0 to 12 become 0 (13 and 14 keep theirs).

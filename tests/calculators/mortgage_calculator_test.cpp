@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "calculators/field_text.h"
 #include "platform/recording_messages.h"
 
@@ -141,6 +143,9 @@ TEST(FieldText, ReadsAsTheDialogDoes) {
     EXPECT_EQ(readIntText(" -7", 9), -7);
     EXPECT_EQ(readIntText("99999999999999", 20), 2147483647);
     EXPECT_EQ(readIntText("x1", 9), 0);
+    EXPECT_EQ(wholeNumber(-2.7f), -2);
+    EXPECT_EQ(wholeNumber(1e30f), 1000000000);
+    EXPECT_EQ(wholeNumber(std::numeric_limits<float>::quiet_NaN()), 0);
 }
 
 }  // namespace
