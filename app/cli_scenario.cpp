@@ -15,14 +15,16 @@ namespace finplan::cli {
 
 namespace {
 
-std::string fixedText(const char* p, std::size_t width) { return std::string(p, strnlen(p, width)); }
+std::string fixedText(const char* p, std::size_t width) {
+    return std::string(p, strnlen(p, width));
+}
 
 void printSummary(const Scenario& s, const ScenarioFiles& files, std::ostream& out) {
     const InitialValues& iv = s.initial;
     out << "File: " << files.displayName << '\n';
     out << format("Start age: %.2f  End age: %.2f  Birthday: %d/%d%s\n",
-                  static_cast<double>(iv.startAge), static_cast<double>(iv.endAge),
-                  iv.birthMonth, iv.birthDay, iv.useBirthday == 1 ? " (used)" : "");
+                  static_cast<double>(iv.startAge), static_cast<double>(iv.endAge), iv.birthMonth,
+                  iv.birthDay, iv.useBirthday == 1 ? " (used)" : "");
     out << formatPercent("Tax rate: ", iv.taxRate) << "  "
         << formatPercent("Inflation rate: ", iv.inflationRate) << "  "
         << format("Penalty age: %.2f  ", static_cast<double>(iv.penaltyAge))
@@ -51,7 +53,7 @@ void printSummary(const Scenario& s, const ScenarioFiles& files, std::ostream& o
     if (byKind[0]) out << format("  %-12s %d\n", "(unknown)", byKind[0]);
 }
 
-}  // namespace
+} // namespace
 
 void addScenarioCommands(CLI::App& app) {
     auto infoPath = std::make_shared<std::string>();
@@ -81,4 +83,4 @@ void addScenarioCommands(CLI::App& app) {
     });
 }
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

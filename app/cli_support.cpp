@@ -16,8 +16,7 @@ bool StderrMessages::ask(const std::string& text, const std::string& title, Mess
     return answer_;
 }
 
-bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files,
-                  Messages& messages) {
+bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages) {
     // The desktop Open is silent about a file it cannot open; a command must say why
     // it stopped.
     if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
@@ -33,4 +32,4 @@ bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files,
     return true;
 }
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

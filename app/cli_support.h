@@ -14,18 +14,17 @@ namespace finplan::cli {
 // Messages for a terminal: "TITLE: text" on standard error; questions get a fixed
 // answer, since nobody is there to give one.
 class StderrMessages : public Messages {
-public:
+  public:
     explicit StderrMessages(bool answer = true) : answer_(answer) {}
     void show(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;
 
-private:
+  private:
     bool answer_;
 };
 
 // Loads path as Open does (events in list order). On failure the program's own
 // message has been shown and the result is false.
-bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files,
-                  Messages& messages);
+bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages);
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

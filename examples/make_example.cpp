@@ -94,24 +94,24 @@ void buildPlan(Scenario& s) {
     setGroup(s, 1, "Bonds", -6.0f, 12.0f);
     setGroup(s, 2, "Real Estate", -12.0f, 15.0f);
     setGroup(s, 3, "Cash", 0.5f, 4.5f);
-    setGroup(s, 4, "Vehicles", 0.0f, 0.0f);  // no draw: always the account's own rate
+    setGroup(s, 4, "Vehicles", 0.0f, 0.0f); // no draw: always the account's own rate
 
     using T = AccountType;
-    const int brokerage = addAccount(s, {"Joint Brokerage", T::InvestmentSavings, 85000.0f, 7.0f,
-                                         -20.0f, 28.0f, "2", 0, false});
-    addAccount(s, {"Emergency Fund", T::InvestmentSavings, 25000.0f, 3.5f, 0.5f, 4.5f, "1", 3,
-                   false});
-    addAccount(s, {"Roth IRA - Pat", T::TaxFreeSavings, 48000.0f, 7.5f, -22.0f, 30.0f, "5", 0,
-                   true});
-    const int rothSam = addAccount(s, {"Roth IRA - Sam", T::TaxFreeSavings, 36000.0f, 6.0f,
-                                       -8.0f, 14.0f, "6", 1, true});
-    const int k401 = addAccount(s, {"401(k) - Pat", T::RetirementSavings, 310000.0f, 7.0f,
-                                    -20.0f, 28.0f, "3", 0, true});
-    const int iraSam = addAccount(s, {"IRA - Sam", T::RetirementSavings, 145000.0f, 5.5f, -6.0f,
-                                      12.0f, "4", 1, true});
+    const int brokerage = addAccount(
+        s, {"Joint Brokerage", T::InvestmentSavings, 85000.0f, 7.0f, -20.0f, 28.0f, "2", 0, false});
+    addAccount(s,
+               {"Emergency Fund", T::InvestmentSavings, 25000.0f, 3.5f, 0.5f, 4.5f, "1", 3, false});
+    addAccount(s,
+               {"Roth IRA - Pat", T::TaxFreeSavings, 48000.0f, 7.5f, -22.0f, 30.0f, "5", 0, true});
+    const int rothSam = addAccount(
+        s, {"Roth IRA - Sam", T::TaxFreeSavings, 36000.0f, 6.0f, -8.0f, 14.0f, "6", 1, true});
+    const int k401 = addAccount(
+        s, {"401(k) - Pat", T::RetirementSavings, 310000.0f, 7.0f, -20.0f, 28.0f, "3", 0, true});
+    const int iraSam = addAccount(
+        s, {"IRA - Sam", T::RetirementSavings, 145000.0f, 5.5f, -6.0f, 12.0f, "4", 1, true});
     addAccount(s, {"Rental Condo", T::Equity, 180000.0f, 3.5f, -10.0f, 12.0f, "7", 2, false});
-    const int cars = addAccount(s, {"Cars", T::Asset, 30000.0f, -15.0f, -20.0f, -10.0f, " ", 4,
-                                    false});
+    const int cars =
+        addAccount(s, {"Cars", T::Asset, 30000.0f, -15.0f, -20.0f, -10.0f, " ", 4, false});
 
     // A 30-year mortgage on a new home.
     {
@@ -196,7 +196,7 @@ void buildPlan(Scenario& s) {
     recomputeTotals(s);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     const std::string out = argc > 1 ? argv[1] : "examples/example.ret";

@@ -31,15 +31,15 @@ bool requiresAccount(const Event& e, int id) {
     case EventKind::Deposit:
     case EventKind::Loan:
     case EventKind::Fundamentals:
-        return e.toAccountId == id;  // rateAccountId for Fundamentals
+        return e.toAccountId == id; // rateAccountId for Fundamentals
     case EventKind::Transfer:
         return e.fromAccountId == id || e.toAccountId == id;
     default:
-        return false;  // withdrawals and mortgages never block a deletion
+        return false; // withdrawals and mortgages never block a deletion
     }
 }
 
-}  // namespace
+} // namespace
 
 void repairAccountCount(Scenario& s) {
     if (s.accounts.accountCount < 0 || s.accounts.accountCount > kMaxAccounts) {
@@ -65,7 +65,7 @@ void appendAccountName(const Scenario& s, std::string& text, int id) {
 void assignAccountId(Scenario& s) {
     repairAccountCount(s);
     AccountTable& t = s.accounts;
-    if (t.accountCount >= kMaxAccounts) return;  // the accounts folder refuses a 51st
+    if (t.accountCount >= kMaxAccounts) return; // the accounts folder refuses a 51st
     // Ids are 16-bit and wrap well before that; a damaged counter restarts the same way.
     if (t.nextAccountId >= 30000 || t.nextAccountId < 0) t.nextAccountId = 10;
 
@@ -109,7 +109,8 @@ void deleteAccount(Scenario& s, int index) {
     const int n = t.usableCount();
     if (index < 0 || index >= n) return;
     // The freed last slot keeps its old bytes, as the stored files always have.
-    for (int i = index; i + 1 < n; ++i) t.accounts[i] = t.accounts[i + 1];
+    for (int i = index; i + 1 < n; ++i)
+        t.accounts[i] = t.accounts[i + 1];
     t.accountCount = static_cast<int16_t>(n - 1);
     s.resultsStale = true;
 }
@@ -141,7 +142,8 @@ void sortAccounts(Scenario& s, AccountSortKey key, bool ascending) {
     if (ascending)
         std::stable_sort(first, last, less);
     else
-        std::stable_sort(first, last, [&](const Account& a, const Account& b) { return less(b, a); });
+        std::stable_sort(first, last,
+                         [&](const Account& a, const Account& b) { return less(b, a); });
 }
 
 bool reindexAccounts(Scenario& s, Messages& messages) {
@@ -164,4 +166,4 @@ bool reindexAccounts(Scenario& s, Messages& messages) {
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -43,7 +43,7 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
     if (path.empty()) return false;
@@ -67,4 +67,4 @@ bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<u
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

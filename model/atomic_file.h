@@ -16,4 +16,4 @@ bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes
 // Reads at most maxBytes from the start of path; false when it cannot be opened.
 bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& out);
 
-}  // namespace finplan
+} // namespace finplan

@@ -8,12 +8,13 @@ namespace finplan {
 namespace {
 constexpr int kMonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-int daysOfMonths(int from, int to) {  // months from..to inclusive
+int daysOfMonths(int from, int to) { // months from..to inclusive
     int days = 0;
-    for (int m = from; m <= to; ++m) days += kMonthDays[m];
+    for (int m = from; m <= to; ++m)
+        days += kMonthDays[m];
     return days;
 }
-}  // namespace
+} // namespace
 
 float birthdayFraction(const InitialValues& iv, const LocalTime& today) {
     const int d = today.day, m = today.month;
@@ -36,4 +37,4 @@ float birthdayFraction(const InitialValues& iv, const LocalTime& today) {
     return static_cast<float>(days) / 365.0f;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -11,12 +11,16 @@ namespace finplan {
 
 namespace {
 
-bool validSlot(int slot) { return slot >= 0 && slot < kMaxEvents; }
+bool validSlot(int slot) {
+    return slot >= 0 && slot < kMaxEvents;
+}
 
 // Events in use, never more than the table holds even if the count was damaged.
-int usedEvents(const Scenario& s) { return std::clamp(s.eventCount, 0, kMaxEvents); }
+int usedEvents(const Scenario& s) {
+    return std::clamp(s.eventCount, 0, kMaxEvents);
+}
 
-}  // namespace
+} // namespace
 
 // Damaged files may carry NaN ages or rates; sorting needs a total order.
 float sortableFloat(float v) {
@@ -27,7 +31,9 @@ void clearEventSlot(Scenario& s, int slot) {
     if (validSlot(slot)) s.events[slot] = Event{};
 }
 
-bool eventTableFull(const Scenario& s) { return s.eventCount >= kMaxEvents; }
+bool eventTableFull(const Scenario& s) {
+    return s.eventCount >= kMaxEvents;
+}
 
 void beginAddEvent(Scenario& s) {
     s.currentEvent = s.eventCount;
@@ -66,7 +72,8 @@ bool copyEvent(Scenario& s, int index) {
 void deleteEvent(Scenario& s, int index) {
     const int n = usedEvents(s);
     if (index < 0 || index >= n) return;
-    for (int i = index; i + 1 < n; ++i) s.events[i] = s.events[i + 1];
+    for (int i = index; i + 1 < n; ++i)
+        s.events[i] = s.events[i + 1];
     s.eventCount = n - 1;
     clearEventSlot(s, n - 1);
     s.resultsStale = true;
@@ -83,4 +90,4 @@ void sortEvents(Scenario& s) {
     });
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -5,8 +5,8 @@
 namespace finplan::files {
 
 // Scenario files.
-inline constexpr const char* kFallbackScenario = "tmp01.ret";        // after an unreadable file
-inline constexpr const char* kNewScenarioFormat = "./temp%d%d.ret";  // scenarioNumber, 1
+inline constexpr const char* kFallbackScenario = "tmp01.ret";       // after an unreadable file
+inline constexpr const char* kNewScenarioFormat = "./temp%d%d.ret"; // scenarioNumber, 1
 inline constexpr const char* kScenarioExtension = "ret";
 
 // Settings and recent files, window position.
@@ -40,4 +40,4 @@ inline constexpr const char* kResultsExtension = "sch";
 inline constexpr const char* kExportExtension = "kve";
 inline constexpr const char* kGraphExtension = "kvp";
 
-}  // namespace finplan::files
+} // namespace finplan::files

@@ -14,7 +14,7 @@ namespace {
 
 // Writes into / reads from one record's bytes at the offsets of a layout table.
 class Out {
-public:
+  public:
     explicit Out(uint8_t* base) : base_(base) {}
     void u16(FieldLayout f, uint16_t v) {
         base_[f.offset] = static_cast<uint8_t>(v);
@@ -22,19 +22,20 @@ public:
     }
     void i16(FieldLayout f, int16_t v) { u16(f, static_cast<uint16_t>(v)); }
     void u32(std::size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) base_[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            base_[at + i] = static_cast<uint8_t>(v >> (8 * i));
     }
     void i32(FieldLayout f, int32_t v) { u32(f.offset, static_cast<uint32_t>(v)); }
     void f32(FieldLayout f, float v) { u32(f.offset, std::bit_cast<uint32_t>(v)); }
     void f32At(std::size_t at, float v) { u32(at, std::bit_cast<uint32_t>(v)); }
     void raw(FieldLayout f, const void* p) { std::memcpy(base_ + f.offset, p, f.width); }
 
-private:
+  private:
     uint8_t* base_;
 };
 
 class In {
-public:
+  public:
     explicit In(const uint8_t* base) : base_(base) {}
     uint16_t u16(FieldLayout f) const {
         return static_cast<uint16_t>(base_[f.offset] | (base_[f.offset + 1] << 8));
@@ -42,7 +43,8 @@ public:
     int16_t i16(FieldLayout f) const { return static_cast<int16_t>(u16(f)); }
     uint32_t u32(std::size_t at) const {
         uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(base_[at + i]) << (8 * i);
+        for (int i = 0; i < 4; ++i)
+            v |= static_cast<uint32_t>(base_[at + i]) << (8 * i);
         return v;
     }
     int32_t i32(FieldLayout f) const { return static_cast<int32_t>(u32(f.offset)); }
@@ -50,7 +52,7 @@ public:
     float f32At(std::size_t at) const { return std::bit_cast<float>(u32(at)); }
     void raw(FieldLayout f, void* p) const { std::memcpy(p, base_ + f.offset, f.width); }
 
-private:
+  private:
     const uint8_t* base_;
 };
 
@@ -266,12 +268,14 @@ void decodeGroupTable(const uint8_t* p, GroupTable& g) {
     i.raw(L::kGtReserved, g.reserved);
 }
 
-}  // namespace
+} // namespace
 
 void writeInitialValues(const InitialValues& iv, std::vector<uint8_t>& out) {
     encodeInitialValues(iv, grow(out, kInitialValuesSize));
 }
-void writeEvent(const Event& e, std::vector<uint8_t>& out) { encodeEvent(e, grow(out, kEventSize)); }
+void writeEvent(const Event& e, std::vector<uint8_t>& out) {
+    encodeEvent(e, grow(out, kEventSize));
+}
 void writeAccount(const Account& a, std::vector<uint8_t>& out) {
     encodeAccount(a, grow(out, kAccountSize));
 }
@@ -315,4 +319,4 @@ void readGroupTablePrefix(std::span<const uint8_t> in, GroupTable& g) {
     decodeGroupTable(bytes.data(), g);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -30,4 +30,4 @@ bool readGroupTable(std::span<const uint8_t> in, GroupTable& g);
 // stored form, the rest of g keeps its values.
 void readGroupTablePrefix(std::span<const uint8_t> in, GroupTable& g);
 
-}  // namespace finplan
+} // namespace finplan

@@ -58,9 +58,11 @@ void askToSave(bool flag, Scenario& s, ScenarioFiles& f, Messages& messages) {
         writeScenario(s, f, messages);
 }
 
-}  // namespace
+} // namespace
 
-std::string windowTitleFor(const std::string& name) { return "Financial Planner - " + name; }
+std::string windowTitleFor(const std::string& name) {
+    return "Financial Planner - " + name;
+}
 
 void encodeScenario(Scenario& s, std::vector<uint8_t>& out, bool withGroups) {
     const int n = std::clamp(s.eventCount, 0, kMaxEvents);
@@ -68,7 +70,8 @@ void encodeScenario(Scenario& s, std::vector<uint8_t>& out, bool withGroups) {
     out.clear();
     out.reserve(kScenarioFileBaseSize + kEventSize * n);
     writeInitialValues(s.initial, out);
-    for (int i = 0; i < n; ++i) writeEvent(s.events[i], out);
+    for (int i = 0; i < n; ++i)
+        writeEvent(s.events[i], out);
     writeAccountTable(s.accounts, out);
     if (withGroups) writeGroupTable(s.groups, out);
 }
@@ -159,8 +162,7 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
     f.displayName = name;
     const Creation c = createNewFile(name);
     if (c == Creation::Exists) {
-        if (!messages.ask(name + " exits - Overwrite anyway?", kFileWarning,
-                          MessageIcon::Error)) {
+        if (!messages.ask(name + " exits - Overwrite anyway?", kFileWarning, MessageIcon::Error)) {
             f.displayName = r.previousDisplayName;
             return r;
         }
@@ -184,8 +186,7 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
     return r;
 }
 
-bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages,
-                           int scenarioNumber) {
+bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, files::kNewScenarioFormat, scenarioNumber, 1);
     const std::string name = buffer;
@@ -226,4 +227,4 @@ void askToSaveOnExit(Scenario& s, ScenarioFiles& f, Messages& messages) {
     askToSave(s.accountsModified, s, f, messages);
 }
 
-}  // namespace finplan
+} // namespace finplan

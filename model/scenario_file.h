@@ -14,15 +14,14 @@
 namespace finplan {
 
 inline constexpr std::size_t kScenarioFileBaseSize =
-    kInitialValuesSize + kAccountTableSize + kGroupTableSize;  // 4944, no events
+    kInitialValuesSize + kAccountTableSize + kGroupTableSize; // 4944, no events
 inline constexpr std::size_t kNewScenarioFileSize = kInitialValuesSize + kAccountTableSize;
-inline constexpr std::size_t kMaxScenarioFileSize =
-    kScenarioFileBaseSize + kEventSize * kMaxEvents;
+inline constexpr std::size_t kMaxScenarioFileSize = kScenarioFileBaseSize + kEventSize * kMaxEvents;
 
 // The names of the current file and the window title the shell shows.
 struct ScenarioFiles {
-    std::string scenarioPath = files::kFallbackScenario;  // what Save writes
-    std::string displayName = files::kFallbackScenario;   // title and recent list
+    std::string scenarioPath = files::kFallbackScenario; // what Save writes
+    std::string displayName = files::kFallbackScenario;  // title and recent list
     std::string windowTitle = "Financial Planner - " + std::string(files::kFallbackScenario);
 };
 
@@ -52,18 +51,17 @@ enum class FolderToShow { Summary, Scenario };
 struct OpenResult {
     bool ok = false;
     FolderToShow folder = FolderToShow::Summary;
-    bool closeEditors = false;          // close the editors and result windows
-    std::string previousDisplayName;    // goes to the recent-file list on success
+    bool closeEditors = false;       // close the editors and result windows
+    std::string previousDisplayName; // goes to the recent-file list on success
 };
 
 // The Open command (and the recent-file entries). Clears scenarioModified; the
 // caller reruns the simulation either way.
-OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f,
-                        Messages& messages);
+OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f, Messages& messages);
 
 struct SaveAsResult {
     bool ok = false;
-    std::string previousDisplayName;  // goes to the recent-file list on success
+    std::string previousDisplayName; // goes to the recent-file list on success
 };
 
 // Save As: asks before overwriting an existing file.
@@ -71,8 +69,7 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
                             Messages& messages);
 
 // The file a New scenario starts in: "./temp<scenarioNumber>1.ret", 4204 bytes.
-bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages,
-                           int scenarioNumber);
+bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber);
 
 // The New command up to its file: the save question, then an empty scenario with
 // the group bounds and birthday kept, written to the new-scenario file. The shell
@@ -84,4 +81,4 @@ bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenario
 void askToSaveScenario(Scenario& s, ScenarioFiles& f, Messages& messages);
 void askToSaveOnExit(Scenario& s, ScenarioFiles& f, Messages& messages);
 
-}  // namespace finplan
+} // namespace finplan

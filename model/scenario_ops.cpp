@@ -21,7 +21,7 @@ void resetAccountSlot(Account& a) {
     a.groupIndex = 0;
 }
 
-}  // namespace
+} // namespace
 
 void resetScenario(Scenario& s) {
     InitialValues& iv = s.initial;
@@ -41,14 +41,16 @@ void resetScenario(Scenario& s) {
     iv.penaltyRate = 10.0f;
     // useBirthday, birthMonth and birthDay survive a New.
 
-    for (Account& a : s.accounts.accounts) resetAccountSlot(a);
+    for (Account& a : s.accounts.accounts)
+        resetAccountSlot(a);
     s.accounts.accountCount = 0;
     s.accounts.nextAccountId = 0;
 
     // Group rate bounds survive a New; only the names go.
     std::memset(s.groups.groupName, 0, sizeof s.groups.groupName);
 
-    for (int i = 0; i < kMaxEvents; ++i) clearEventSlot(s, i);
+    for (int i = 0; i < kMaxEvents; ++i)
+        clearEventSlot(s, i);
 }
 
 void recomputeTotals(Scenario& s) {
@@ -88,8 +90,8 @@ void recomputeTotals(Scenario& s) {
 
 const char* accountTypeName(int type) {
     static const char* const kNames[kAccountTypeCount] = {
-        "Asset             ", "Equity            ", "Investment Savings",
-        "Retirement Savings", "Tax Free Savings  "};
+        "Asset             ", "Equity            ", "Investment Savings", "Retirement Savings",
+        "Tax Free Savings  "};
     if (type < 0 || type >= kAccountTypeCount) return "                  ";
     return kNames[type];
 }
@@ -101,4 +103,4 @@ const char* eventKindName(int kind) {
     return kNames[kind];
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -69,4 +69,4 @@ const char* accountTypeName(int type);
 // Dialog title of an event kind ("Fundamentals" ... "Withdrawal"); "" for others.
 const char* eventKindName(int kind);
 
-}  // namespace finplan
+} // namespace finplan

@@ -17,7 +17,8 @@ namespace {
 std::vector<uint8_t> randomBytes(std::size_t n, unsigned seed) {
     std::mt19937 gen(seed);
     std::vector<uint8_t> v(n);
-    for (auto& b : v) b = static_cast<uint8_t>(gen());
+    for (auto& b : v)
+        b = static_cast<uint8_t>(gen());
     return v;
 }
 
@@ -65,7 +66,7 @@ TEST(RecordIo, FieldsLandAtTheirStoredOffsets) {
     e.toAccountId = -1;
     e.years = 30;
     e.acceleratedMode = 2;
-    e.loanRate = 6.25f;  // 0x40C80000
+    e.loanRate = 6.25f; // 0x40C80000
     std::strcpy(e.description, "Home");
     std::vector<uint8_t> b;
     writeEvent(e, b);
@@ -79,7 +80,7 @@ TEST(RecordIo, FieldsLandAtTheirStoredOffsets) {
 
     AccountTable t;
     t.accountCount = 2;
-    t.accounts[1].id = 40000;  // unsigned 16-bit
+    t.accounts[1].id = 40000; // unsigned 16-bit
     t.accounts[1].groupIndex = 9;
     t.nextAccountId = 0x01020304;
     t.reserved[17] = 0xAB;
@@ -89,13 +90,13 @@ TEST(RecordIo, FieldsLandAtTheirStoredOffsets) {
     EXPECT_EQ(le16(b, 0), 2);
     EXPECT_EQ(le16(b, 2 + 82 + 60), 40000);
     EXPECT_EQ(le16(b, 2 + 82 + 78), 9);
-    EXPECT_EQ(b[2 + 30], ' ');  // accessOrder of an empty slot is one blank
+    EXPECT_EQ(b[2 + 30], ' '); // accessOrder of an empty slot is one blank
     EXPECT_EQ(le32(b, 4102), 0x01020304u);
     EXPECT_EQ(b[4123], 0xAB);
 
     InitialValues iv;
     iv.birthDay = 31;
-    iv.penaltyAge = 59.0f;  // 0x426C0000
+    iv.penaltyAge = 59.0f; // 0x426C0000
     b.clear();
     writeInitialValues(iv, b);
     EXPECT_EQ(le16(b, 78), 31);
@@ -106,7 +107,7 @@ TEST(RecordIo, ShortGroupTableKeepsTheRestOfTheRecord) {
     GroupTable g;
     g.groupRandomMaxRate[9] = 12.5f;
     g.reserved[449] = 7;
-    std::vector<uint8_t> prefix(30, 'x');  // only the first names' bytes
+    std::vector<uint8_t> prefix(30, 'x'); // only the first names' bytes
     readGroupTablePrefix(prefix, g);
     EXPECT_EQ(g.groupName[0][0], 'x');
     EXPECT_EQ(g.groupName[1][8], 'x');
@@ -122,9 +123,10 @@ TEST(RecordIo, WholeScenarioImageRoundTrips) {
         bytes[0] = static_cast<uint8_t>(n);
         bytes[1] = 0;
         const std::size_t groups = kInitialValuesSize + kEventSize * n + kAccountTableSize;
-        for (int k = 0; k < 20; ++k) {  // 10 minimums of 1.0, then 10 maximums of 2.0
+        for (int k = 0; k < 20; ++k) { // 10 minimums of 1.0, then 10 maximums of 2.0
             const uint32_t v = std::bit_cast<uint32_t>(k < 10 ? 1.0f : 2.0f);
-            for (int i = 0; i < 4; ++i) bytes[groups + 210 + 4 * k + i] = uint8_t(v >> (8 * i));
+            for (int i = 0; i < 4; ++i)
+                bytes[groups + 210 + 4 * k + i] = uint8_t(v >> (8 * i));
         }
         auto s = std::make_unique<Scenario>();
         ASSERT_EQ(decodeScenario(bytes, *s), DecodeResult::Ok) << n;
@@ -135,5 +137,5 @@ TEST(RecordIo, WholeScenarioImageRoundTrips) {
     }
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

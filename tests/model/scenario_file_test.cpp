@@ -54,10 +54,12 @@ std::unique_ptr<Scenario> samplePlan(int events) {
     return s;
 }
 
-std::string zeros(std::size_t n) { return std::string(n, '\0'); }
+std::string zeros(std::size_t n) {
+    return std::string(n, '\0');
+}
 
 class ScenarioFileTest : public ::testing::Test {
-protected:
+  protected:
     ScratchDir dir;
     RecordingMessages messages;
     std::unique_ptr<Scenario> s = std::make_unique<Scenario>();
@@ -128,11 +130,11 @@ TEST_F(ScenarioFileTest, GroupBoundsAreRepairedOnLoad) {
         float min, max, wantMin, wantMax;
     };
     const Row rows[] = {
-        {150.0f, 20.0f, 0.0f, 20.0f},  // minimum out of range
-        {30.0f, 20.0f, 0.0f, 0.0f},    // minimum above maximum
-        {-50.0f, 100.0f, -50.0f, 100.0f},  // both ends allowed
-        {-60.0f, -10.0f, 0.0f, 0.0f},  // repaired minimum 0 is above -10
-        {5.0f, 101.0f, 0.0f, 0.0f},    // maximum out of range, then 5 > 0
+        {150.0f, 20.0f, 0.0f, 20.0f},     // minimum out of range
+        {30.0f, 20.0f, 0.0f, 0.0f},       // minimum above maximum
+        {-50.0f, 100.0f, -50.0f, 100.0f}, // both ends allowed
+        {-60.0f, -10.0f, 0.0f, 0.0f},     // repaired minimum 0 is above -10
+        {5.0f, 101.0f, 0.0f, 0.0f},       // maximum out of range, then 5 > 0
     };
     for (const Row& row : rows) {
         auto plan = samplePlan(1);
@@ -156,7 +158,7 @@ TEST_F(ScenarioFileTest, SaveWritesTheDocumentedSizeAndIsRepeatable) {
     EXPECT_EQ(first.size(), 5424u);
     EXPECT_EQ(first[0], 3);
     EXPECT_FALSE(plan->accountsModified);
-    EXPECT_TRUE(plan->scenarioModified);  // only Save As and Open clear it
+    EXPECT_TRUE(plan->scenarioModified); // only Save As and Open clear it
     ASSERT_TRUE(writeScenario(*plan, files, messages));
     EXPECT_EQ(readBytes(files.scenarioPath), first);
 
@@ -168,13 +170,14 @@ TEST_F(ScenarioFileTest, SaveWritesTheDocumentedSizeAndIsRepeatable) {
     EXPECT_EQ(readBytes(files.scenarioPath), first);
     // No temporary files are left beside the target.
     int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.file(""))) ++entries;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.file("")))
+        ++entries;
     EXPECT_EQ(entries, 2);
 }
 
 TEST_F(ScenarioFileTest, OpenSortsEventsAndShowsTheScenarioFolder) {
     auto plan = samplePlan(2);
-    plan->events[0].startAge = 70.0f;  // out of list order on disk
+    plan->events[0].startAge = 70.0f; // out of list order on disk
     files.scenarioPath = files.displayName = dir.file("unsorted.ret");
     ASSERT_TRUE(writeScenario(*plan, files, messages));
     files.displayName = "previous.ret";
@@ -306,7 +309,8 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
     EXPECT_TRUE(big->accountsModified);
     EXPECT_EQ(readBytes(target), before);
     int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.file(""))) ++entries;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.file("")))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }
 
@@ -333,5 +337,5 @@ TEST_F(ScenarioFileTest, SaveQuestionsFollowTheirFlags) {
     EXPECT_FALSE(s->accountsModified);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -19,7 +19,7 @@ void setText(char* field, std::size_t width, const char* text) {
 }
 
 class ScenarioOpsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         resetScenario(s);
         s.eventCount = 0;
@@ -44,7 +44,8 @@ protected:
     }
     std::vector<std::string> names() const {
         std::vector<std::string> out;
-        for (int i = 0; i < s.accounts.accountCount; ++i) out.push_back(s.accounts.accounts[i].name);
+        for (int i = 0; i < s.accounts.accountCount; ++i)
+            out.push_back(s.accounts.accounts[i].name);
         return out;
     }
 
@@ -93,7 +94,7 @@ TEST_F(ScenarioOpsTest, TotalsAndAveragesPerType) {
     addAccount("B", AccountType::InvestmentSavings, 500.5f, 7.0f);
     addAccount("C", AccountType::Asset, 20000.0f, -10.0f);
     addAccount("D", AccountType::RetirementSavings, 300.0f, 9.0f);
-    s.accounts.accounts[0].balance = 1.0f;  // a run's working value
+    s.accounts.accounts[0].balance = 1.0f; // a run's working value
     s.initial.reserved1 = 5.0f;
     recomputeTotals(s);
     const InitialValues& iv = s.initial;
@@ -120,12 +121,14 @@ TEST_F(ScenarioOpsTest, EventsSortByAgeThenDescriptionThenKindStably) {
     addEvent(EventKind::Withdrawal, 60, "same");
     addEvent(EventKind::Fundamentals, 60, "same");
     addEvent(EventKind::Withdrawal, 60, "same");
-    addEvent(EventKind::Deposit, 50, "B");  // upper case sorts before lower case
-    for (int i = 0; i < s.eventCount; ++i) s.events[i].listLine = static_cast<int16_t>(i);
+    addEvent(EventKind::Deposit, 50, "B"); // upper case sorts before lower case
+    for (int i = 0; i < s.eventCount; ++i)
+        s.events[i].listLine = static_cast<int16_t>(i);
     sortEvents(s);
     const int wantLines[] = {2, 6, 1, 0, 4, 3, 5};
     ASSERT_EQ(s.eventCount, 7);
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(s.events[i].listLine, wantLines[i]) << "position " << i;
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(s.events[i].listLine, wantLines[i]) << "position " << i;
 }
 
 TEST_F(ScenarioOpsTest, EventSlotProtocol) {
@@ -151,7 +154,7 @@ TEST_F(ScenarioOpsTest, EventSlotProtocol) {
     deleteEvent(s, 2);
     EXPECT_EQ(s.eventCount, 2);
     EXPECT_EQ(s.events[2].kind, 0);
-    EXPECT_FALSE(copyEvent(s, 2));  // not an event in use
+    EXPECT_FALSE(copyEvent(s, 2)); // not an event in use
 
     deleteEvent(s, 0);
     EXPECT_EQ(s.eventCount, 1);
@@ -160,7 +163,8 @@ TEST_F(ScenarioOpsTest, EventSlotProtocol) {
 }
 
 TEST_F(ScenarioOpsTest, FullEventTableRefusesMore) {
-    for (int i = 0; i < kMaxEvents; ++i) addEvent(EventKind::Withdrawal, 40, "w");
+    for (int i = 0; i < kMaxEvents; ++i)
+        addEvent(EventKind::Withdrawal, 40, "w");
     EXPECT_EQ(s.eventCount, kMaxEvents);
     EXPECT_TRUE(eventTableFull(s));
     EXPECT_FALSE(copyEvent(s, 0));
@@ -179,7 +183,7 @@ TEST_F(ScenarioOpsTest, AccountIdsWrapAt30000AndSkipIdsInUse) {
     s.accounts.accounts[1].id = 11;
     s.accounts.nextAccountId = 30000;
     const Account& c = addAccount("c");
-    EXPECT_EQ(c.id, 12);  // 10 and 11 are taken
+    EXPECT_EQ(c.id, 12); // 10 and 11 are taken
     EXPECT_EQ(s.accounts.nextAccountId, 13);
     EXPECT_EQ(s.accounts.accountCount, 3);
 }
@@ -189,7 +193,7 @@ TEST_F(ScenarioOpsTest, DamagedAccountCountMeansNoAccounts) {
     s.accounts.accountCount = 60;
     s.accounts.nextAccountId = 99;
     EXPECT_EQ(findAccountIndex(s, 0), -1);
-    sortAccounts(s, AccountSortKey::Name, true);  // nothing to sort, nothing touched
+    sortAccounts(s, AccountSortKey::Name, true); // nothing to sort, nothing touched
     recomputeTotals(s);
     EXPECT_EQ(s.initial.initialInvestmentSavings, 0.0f);
     addAccount("b");
@@ -205,14 +209,14 @@ TEST_F(ScenarioOpsTest, AccountsNeededByEventsCannotBeDeleted) {
     };
     // The account under test gets id 1; ids sit at offsets 22 and 24.
     const Row rows[] = {
-        {EventKind::Transfer, 0, 1, true},      // target of a transfer
-        {EventKind::Transfer, 1, 0, true},      // source of a transfer
-        {EventKind::Deposit, 0, 1, true},       // target of a deposit
-        {EventKind::Loan, 0, 1, true},          // target of a loan
-        {EventKind::Fundamentals, 0, 1, true},  // rate change
-        {EventKind::Deposit, 1, 0, false},      // taxDeposit flag, not an id
+        {EventKind::Transfer, 0, 1, true},     // target of a transfer
+        {EventKind::Transfer, 1, 0, true},     // source of a transfer
+        {EventKind::Deposit, 0, 1, true},      // target of a deposit
+        {EventKind::Loan, 0, 1, true},         // target of a loan
+        {EventKind::Fundamentals, 0, 1, true}, // rate change
+        {EventKind::Deposit, 1, 0, false},     // taxDeposit flag, not an id
         {EventKind::Withdrawal, 1, 1, false},
-        {EventKind::Mortgage, 1, 1, false},     // isRefinance flag, not an id
+        {EventKind::Mortgage, 1, 1, false}, // isRefinance flag, not an id
     };
     for (const Row& row : rows) {
         SetUp();
@@ -245,7 +249,7 @@ TEST_F(ScenarioOpsTest, DeleteAccountMovesTheRestDown) {
     deleteAccount(s, 0);
     EXPECT_EQ(names(), (std::vector<std::string>{"b", "c"}));
     EXPECT_TRUE(s.resultsStale);
-    deleteAccount(s, 5);  // no such slot
+    deleteAccount(s, 5); // no such slot
     EXPECT_EQ(s.accounts.accountCount, 2);
 }
 
@@ -260,7 +264,7 @@ TEST_F(ScenarioOpsTest, AccountSortKeys) {
     setText(s.groups.groupName[2], kGroupNameWidth, "Aggressive");
     s.accounts.accounts[0].groupIndex = 1;
     s.accounts.accounts[1].groupIndex = 2;
-    s.accounts.accounts[2].groupIndex = 42;  // damaged: sorts as an empty name
+    s.accounts.accounts[2].groupIndex = 42; // damaged: sorts as an empty name
 
     struct Row {
         AccountSortKey key;
@@ -268,7 +272,7 @@ TEST_F(ScenarioOpsTest, AccountSortKeys) {
         std::vector<std::string> want;
     };
     const Row rows[] = {
-        {AccountSortKey::AccessOrder, true, {"gamma", "beta", "Alpha"}},  // "1","10","2"
+        {AccountSortKey::AccessOrder, true, {"gamma", "beta", "Alpha"}}, // "1","10","2"
         {AccountSortKey::AccessOrder, false, {"Alpha", "beta", "gamma"}},
         {AccountSortKey::Name, true, {"Alpha", "beta", "gamma"}},
         {AccountSortKey::Name, false, {"gamma", "beta", "Alpha"}},
@@ -305,8 +309,9 @@ TEST_F(ScenarioOpsTest, ReindexGivesIdsInNameOrder) {
     EXPECT_EQ(s.accounts.accounts[2].id, 2);
     EXPECT_EQ(s.accounts.nextAccountId, 3);
     ASSERT_EQ(messages.entries.size(), 2u);
-    EXPECT_EQ(messages.entries[0].text,
-              "This may change the account assignments in your scenario!\nDo you wish to continue?");
+    EXPECT_EQ(
+        messages.entries[0].text,
+        "This may change the account assignments in your scenario!\nDo you wish to continue?");
     EXPECT_EQ(messages.entries[1].text,
               "The Accounts have been re-indexed.\nPlease check the account assignments in your "
               "scenario.");
@@ -319,7 +324,7 @@ TEST_F(ScenarioOpsTest, AccountNamesById) {
     std::string text = "To ";
     appendAccountName(s, text, 1);
     appendAccountName(s, text, 9);
-    appendAccountName(s, text, -1);  // "no account" of a rate change
+    appendAccountName(s, text, -1); // "no account" of a rate change
     EXPECT_EQ(text, "To IRA");
 }
 
@@ -328,14 +333,14 @@ TEST(BirthdayFraction, DaysSinceTheLastBirthday) {
         int month, day, birthMonth, birthDay, days;
     };
     const Row rows[] = {
-        {3, 1, 1, 1, 59},     // (31-1) + 28 + 1
-        {1, 1, 1, 1, 0},      // the birthday itself
-        {12, 31, 1, 1, 364},  // capped
-        {6, 20, 6, 10, 10},   // same month, after
-        {6, 5, 6, 10, 360},   // same month, before: 365 - 5
-        {2, 10, 11, 15, 87},  // last year's: (30-15) + 31 + 31 + 10
-        {5, 3, 4, 30, 3},     // next month: (30-30) + 3
-        {7, 1, 13, 1, 0},     // damaged birth month
+        {3, 1, 1, 1, 59},    // (31-1) + 28 + 1
+        {1, 1, 1, 1, 0},     // the birthday itself
+        {12, 31, 1, 1, 364}, // capped
+        {6, 20, 6, 10, 10},  // same month, after
+        {6, 5, 6, 10, 360},  // same month, before: 365 - 5
+        {2, 10, 11, 15, 87}, // last year's: (30-15) + 31 + 31 + 10
+        {5, 3, 4, 30, 3},    // next month: (30-30) + 3
+        {7, 1, 13, 1, 0},    // damaged birth month
     };
     for (const Row& r : rows) {
         InitialValues iv;
@@ -356,5 +361,5 @@ TEST(AccountTypeName, PaddedToEighteen) {
     EXPECT_STREQ(accountTypeName(9), "                  ");
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan
