@@ -71,15 +71,16 @@ void assignAccountId(Scenario& s) {
 
     Account& added = t.accounts[t.accountCount];
     added.id = static_cast<uint16_t>(t.nextAccountId);
+    // Each scan tests one candidate; every account carrying it moves the counter on.
     for (bool clash = true; clash;) {
         clash = false;
         for (int i = 0; i < t.accountCount; ++i) {
             if (t.accounts[i].id == added.id) {
                 ++t.nextAccountId;
-                added.id = static_cast<uint16_t>(t.nextAccountId);
                 clash = true;
             }
         }
+        added.id = static_cast<uint16_t>(t.nextAccountId);
     }
     ++t.accountCount;
     ++t.nextAccountId;

@@ -186,6 +186,12 @@ TEST_F(ScenarioOpsTest, AccountIdsWrapAt30000AndSkipIdsInUse) {
     EXPECT_EQ(c.id, 12); // 10 and 11 are taken
     EXPECT_EQ(s.accounts.nextAccountId, 13);
     EXPECT_EQ(s.accounts.accountCount, 3);
+
+    // One scan counts every account carrying the candidate (duplicate ids 20).
+    s.accounts.accounts[0].id = 20;
+    s.accounts.accounts[1].id = 20;
+    s.accounts.nextAccountId = 20;
+    EXPECT_EQ(addAccount("d").id, 22);
 }
 
 TEST_F(ScenarioOpsTest, DamagedAccountCountMeansNoAccounts) {
