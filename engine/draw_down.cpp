@@ -43,10 +43,11 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         a = a * f;
     }
     const bool details = ctx.view.showDetails;
-    const int n = ctx.accountCount();
-    for (int i = 0; i < n; ++i) {
-        Account& acc = ctx.scenario.accounts.accounts[i];
-        if (acc.type == kAsset || acc.type == kEquity || !(acc.balance > 0)) continue;
+    if (!ctx.indexed) ctx.indexAccounts();
+    // Only savings accounts pay; asset and equity accounts are passed over.
+    for (int k = 0; k < ctx.savingsCount; ++k) {
+        Account& acc = ctx.scenario.accounts.accounts[ctx.savings[k]];
+        if (!(acc.balance > 0)) continue;
         const float b = acc.balance;
         if (b - a > 0) {
             acc.balance -= a;
@@ -64,18 +65,14 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         addToTypeTotal(st, acc.type, -b);
         acc.balance = 0;
     }
-    if (a > 0 && n > 0) {
-        for (int i = 0; i < n; ++i) {
-            Account& acc = ctx.scenario.accounts.accounts[i];
-            if (acc.type != kInvestment) continue;
-            acc.balance -= a;
-            st.investmentTotal -= a;
-            if (details && ctx.emitting())
-                ctx.emit(format("      Savings depleted -- %s withdrawn from %s.", money(a).c_str(),
-                                accountName(acc).c_str()),
-                         tag);
-            return;
-        }
+    if (a > 0 && ctx.firstInvestment >= 0) {
+        Account& acc = ctx.scenario.accounts.accounts[ctx.firstInvestment];
+        acc.balance -= a;
+        st.investmentTotal -= a;
+        if (details && ctx.emitting())
+            ctx.emit(format("      Savings depleted -- %s withdrawn from %s.", money(a).c_str(),
+                            accountName(acc).c_str()),
+                     tag);
     }
 }
 

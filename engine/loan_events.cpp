@@ -50,9 +50,18 @@ void payPropertyTaxes(RunContext& ctx, int idx) {
     if (!(e.yearlyPropertyTax * st.yearFraction >= 1.0f)) return;
     float t = e.yearlyPropertyTax * st.yearFraction;
     if (e.applyInflation != 0) {
-        const int to = static_cast<int>(st.currentAge);
-        for (int year = static_cast<int>(e.startAge); year < to; ++year)
-            t = t * (1 + st.inflationRateInEffect * 0.01);
+        const int years = static_cast<int>(st.currentAge) - static_cast<int>(e.startAge);
+        const float rate = st.inflationRateInEffect;
+        PropertyTaxMemo& memo = st.propertyTax[idx];
+        int done = 0;
+        float value = t;
+        if (memo.base == t && memo.rate == rate && memo.years >= 0 && memo.years <= years) {
+            done = memo.years;
+            value = memo.value;
+        }
+        for (; done < years; ++done) value = value * (1 + rate * 0.01);
+        memo = PropertyTaxMemo{t, rate, years < 0 ? 0 : years, value};
+        t = value;
     }
     if (ctx.emitting()) ctx.emit(format("  Withdraw %s for property taxes", money(t).c_str()), idx);
     st.tallies.propertyTaxes += t;

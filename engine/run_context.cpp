@@ -12,9 +12,28 @@ int RunContext::accountCount() const {
 }
 
 int RunContext::accountIndex(int id) const {
+    if (indexed) {
+        for (int i = 0; i < idCount; ++i)
+            if (ids[i] == id) return i;
+        return -1;
+    }
     if (accountCount() == 0) return -1;
     const int i = findAccountIndex(scenario, id);
     return (i >= 0 && i < accountCount()) ? i : -1;
+}
+
+void RunContext::indexAccounts() {
+    const int n = accountCount();
+    idCount = n;
+    savingsCount = 0;
+    firstInvestment = -1;
+    for (int i = 0; i < n; ++i) {
+        const Account& a = scenario.accounts.accounts[i];
+        ids[i] = static_cast<int>(a.id);  // ids compare as unsigned 16-bit values
+        if (a.type >= 2 && a.type <= 4) savings[savingsCount++] = i;
+        if (a.type == 2 && firstInvestment < 0) firstInvestment = i;
+    }
+    indexed = true;
 }
 
 std::string accountName(const Account& a) {

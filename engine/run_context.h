@@ -1,6 +1,7 @@
 // Everything one run works on, handed to every phase of the year loop.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "engine/run_sinks.h"
@@ -19,13 +20,14 @@ struct RunContext {
     Random& random;
     RunFlags flags;
     ViewSettings view;
+    bool text = true;  // the sink wants lines (cached: asked once per run)
 
     bool randomMode() const { return flags.randomAccountRates || flags.randomGroupRates; }
 
     // True when a line written now would reach the sink (the age gate of the
     // schedule), so callers build their texts only then.
     bool emitting() const {
-        if (flags.prepareOnly || !lines.wantsText()) return false;
+        if (flags.prepareOnly || !text) return false;
         return state.beforeLoop || state.currentAge >= state.plotStartAge;
     }
     void emit(const std::string& text, int tag) {
@@ -40,6 +42,16 @@ struct RunContext {
         return i < 0 ? nullptr : &scenario.accounts.accounts[i];
     }
     int accountCount() const;
+
+    // Account lookups of the year loop, built once the accounts are in their run order
+    // (their order and types do not change until the next run).
+    void indexAccounts();
+    bool indexed = false;
+    int idCount = 0;
+    std::array<int, kMaxAccounts> ids{};
+    int savingsCount = 0;
+    std::array<int, kMaxAccounts> savings{};  // indices of the savings accounts, in order
+    int firstInvestment = -1;
 };
 
 // An account's name as a text (the record's field may lack its terminator).

@@ -56,6 +56,7 @@ void prepare(RunContext& ctx) {
         }
     }
     for (auto& a : st.amortisers) a.reset();
+    for (auto& m : st.propertyTax) m = PropertyTaxMemo{};
 }
 
 void initialRates(RunContext& ctx) {
@@ -196,6 +197,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
                    random,
                    request.flags,
                    request.view};
+    ctx.text = ctx.lines.wantsText();
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();
 
@@ -223,6 +225,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     st.badYear = 0;                                             // R1
     st.rateShortfall = 0;
     if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);  // R2
+    ctx.indexAccounts();
     InitialValues& iv = s.initial;                              // R3
     iv.startAge = iv.useBirthday == 1 ? whole(iv.startAge) + birthdayFraction(iv, clock.now())
                                       : whole(iv.startAge);

@@ -59,6 +59,15 @@ struct GroupRateStats {
     float max = -100.0f;
 };
 
+// The last inflated property tax of a mortgage, so the next year multiplies once
+// more instead of compounding from the first year again (the same float steps).
+struct PropertyTaxMemo {
+    float base = 0;
+    float rate = 0;
+    int years = -1;
+    float value = 0;
+};
+
 struct RunState {
     float currentAge = 0;
     float loopStartAge = 0;
@@ -96,6 +105,7 @@ struct RunState {
 
     // Each loan's amortisation carried from year to year, by event slot.
     std::array<LoanAmortiser, kMaxEvents> amortisers{};
+    std::array<PropertyTaxMemo, kMaxEvents> propertyTax{};
 
     // True while the lines before the year loop are written (no age gate).
     bool beforeLoop = true;

@@ -1,0 +1,122 @@
+// finplan run and finplan describe, through the built program.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "model/scenario_file.h"
+#include "platform/recording_messages.h"
+#include "tests/engine/scenario_builder.h"
+
+extern char** environ;
+
+namespace finplan::test {
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Runs finplan with args, standard output and error to files; the exit status.
+int runFinplan(std::vector<std::string> args, const std::string& out, const std::string& err) {
+    args.insert(args.begin(), FINPLAN_EXE);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void writeWorkedScenario(const std::string& path) {
+    auto s = newScenario(60, 62, 20);
+    addAccount(*s, "Savings", kInvestment, 100000.0f, 5.0f, "1");
+    addEvent(*s, kKindWithdrawal, "Spending", 60, 61, 10000.0f);
+    recomputeTotals(*s);
+    ScenarioFiles files;
+    files.scenarioPath = path;
+    RecordingMessages messages;
+    ASSERT_TRUE(writeScenario(*s, files, messages));
+}
+
+TEST(FinplanRun, WorkedScenarioPrintsItsSavedResults) {
+    writeWorkedScenario("cli_worked.ret");
+    ASSERT_EQ(runFinplan({"run", "cli_worked.ret"}, "cli_out.txt", "cli_err.txt"), 0)
+        << readAll("cli_err.txt");
+    const std::string z = "$0.00";
+    std::string expected =
+        " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
+        " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n";
+    for (const std::string& l : std::vector<std::string>{
+             dashes(184),
+             ageRow("60.0", {"$100,000.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$100,000.00"}),
+             dashes(185), "Financial Events:", "  Spending - Withdraw $10,000.00",
+             "  Pay $900.00 Tax On Savings Interest", dashes(184),
+             ageRow("61.0", {"$93,600.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$93,600.00"}),
+             dashes(185), "Financial Events:", "  Spending - Withdraw $10,000.00",
+             "  Pay $836.00 Tax On Savings Interest", dashes(175),
+             ageRow("62.0", {"$86,944.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$86,944.00"}),
+             dashes(175)})
+        expected += l + "\n";
+    EXPECT_EQ(readAll("cli_out.txt"), expected);
+    EXPECT_NE(readAll("plotinf01.tmp").find("Done\n"), std::string::npos);
+
+    // --out, --plot and --export write their files.
+    ASSERT_EQ(runFinplan({"run", "cli_worked.ret", "--out", "cli_worked.sch", "--plot",
+                          "cli_worked.kvp", "--export", "cli_worked.kve"},
+                         "cli_out2.txt", "cli_err.txt"),
+              0);
+    EXPECT_EQ(readAll("cli_worked.sch"), expected);
+    EXPECT_EQ(readAll("cli_out2.txt"), "");
+    const std::string kvp = readAll("cli_worked.kvp");
+    EXPECT_EQ(kvp.substr(kvp.size() - 5), "\nDone");
+    EXPECT_EQ(readAll("cli_worked.kve").substr(0, 25), "Age\tSavings\tEquity\tTotal\n");
+}
+
+TEST(FinplanRun, SameSeedSameSchedule) {
+    writeWorkedScenario("cli_seeded.ret");
+    ASSERT_EQ(runFinplan({"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
+                          "--details"},
+                         "seed_a.txt", "seed_err.txt"),
+              0);
+    ASSERT_EQ(runFinplan({"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
+                          "--details"},
+                         "seed_b.txt", "seed_err.txt"),
+              0);
+    EXPECT_EQ(readAll("seed_a.txt"), readAll("seed_b.txt"));
+    EXPECT_NE(readAll("seed_a.txt").find("Account random interest rates in effect."),
+              std::string::npos);
+}
+
+TEST(FinplanRun, UnreadableFileFails) {
+    EXPECT_EQ(runFinplan({"run", "no_such_scenario.ret"}, "bad_out.txt", "bad_err.txt"), 1);
+    EXPECT_EQ(readAll("bad_out.txt"), "");
+    EXPECT_FALSE(readAll("bad_err.txt").empty());
+}
+
+TEST(FinplanDescribe, PrintsTheEventList) {
+    writeWorkedScenario("cli_describe.ret");
+    ASSERT_EQ(runFinplan({"describe", "cli_describe.ret"}, "describe.txt", "describe_err.txt"), 0);
+    EXPECT_EQ(readAll("describe.txt"),
+              " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
+              " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n");
+}
+
+}  // namespace
+}  // namespace finplan::test
