@@ -8,6 +8,7 @@
 
 #include "calculators/calculator_memory.h"
 #include "model/records.h"
+#include "model/scenario.h"
 
 namespace finplan {
 
@@ -25,6 +26,9 @@ public:
     // Fills the rows from the mortgage event; writes its month counter and running
     // totals as the schedule goes. A mortgage outside the limits gives no rows.
     void fill(Event& mortgage, const InitialValues& initial);
+    // The same on the event slot the Mortgage editor has just stored (currentEvent);
+    // an invalid slot index gives no rows.
+    void fill(Scenario& s);
 
     int rowCount() const { return static_cast<int>(rows.size()); }
     // Empty text for a cell outside the table.

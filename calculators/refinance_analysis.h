@@ -6,6 +6,7 @@
 
 #include "calculators/calculator_memory.h"
 #include "model/records.h"
+#include "model/scenario.h"
 #include "platform/messages.h"
 
 namespace finplan {
@@ -13,6 +14,10 @@ namespace finplan {
 // Tax rate of the analysis: the rate the last run left in force, or 20 % when that
 // is not above 0.
 float refinanceTaxRate(float taxRateInEffect);
+
+// The mortgage event being edited, which the analysis opens on: slot currentEvent
+// while an existing event is edited (and the slot index is valid), else none.
+const Event* editedMortgage(const Scenario& s);
 
 class RefinanceAnalysis {
 public:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace finplan {
@@ -113,6 +114,19 @@ TEST_F(MortgageScheduleTest, AcceleratedFromThePlanStartBeginsInItsYear) {
     mortgage.acceleratedMode = 1;
     schedule.fill(mortgage, initial);
     EXPECT_GT(number(schedule.cell(1, 1)) - number(plain.cell(1, 1)), 1200.0);
+}
+
+TEST_F(MortgageScheduleTest, ReadsTheEditorsSlotOfTheScenario) {
+    auto s = std::make_unique<Scenario>();
+    s->initial = initial;
+    s->currentEvent = 3;
+    s->events[3] = mortgage;
+    schedule.fill(*s);
+    EXPECT_EQ(schedule.rowCount(), 31);
+    EXPECT_EQ(s->events[3].monthsElapsed, 360);
+    s->currentEvent = kMaxEvents;  // no such slot
+    schedule.fill(*s);
+    EXPECT_EQ(schedule.rowCount(), 0);
 }
 
 TEST_F(MortgageScheduleTest, ColumnWidthsAndWindowState) {

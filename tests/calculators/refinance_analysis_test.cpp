@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "money_text.h"
 #include "platform/recording_messages.h"
 
@@ -160,6 +162,16 @@ TEST_F(RefinanceTest, OpenedFromTheMortgageEditorShowsTheEventAndTheKeptValues) 
     r.ok();
     EXPECT_EQ(memory.amount, 90000.0f);
     EXPECT_EQ(memory.includeClosingCosts, 1);
+}
+
+TEST_F(RefinanceTest, OpensOnTheEditedSlotOnlyWhileEditing) {
+    auto s = std::make_unique<Scenario>();
+    s->currentEvent = 2;
+    EXPECT_EQ(editedMortgage(*s), nullptr);
+    s->editingEvent = true;
+    EXPECT_EQ(editedMortgage(*s), &s->events[2]);
+    s->currentEvent = -1;
+    EXPECT_EQ(editedMortgage(*s), nullptr);
 }
 
 TEST_F(RefinanceTest, AnAbsurdRefinancedTermEndsPromptly) {
