@@ -17,6 +17,8 @@
 #include "app/cli_support.h"
 #include "shell/grab_folders.h"
 #include "engine/run_state.h"
+#include "graphs/plot_file.h"
+#include "graphs/plot_series.h"
 #include "model/account_list.h"
 #include "model/file_names.h"
 #include "model/scenario_file.h"
@@ -102,10 +104,13 @@ int main(int argc, char** argv) {
                 (QCoreApplication::applicationDirPath() + "/finance.hlp").toStdString());
     QtLauncher launcher;
     ToolWindows tools;
-    DesktopRunner runner(*scenario, *runState, view, random, clock, messages, chooser);
+    auto plotSeries = std::make_unique<PlotSeries>();
+    PlotFileWriter plotFile(*plotSeries, clock, messages, files::kPlotFile);
+    DesktopRunner runner(*scenario, *runState, view, random, clock, messages, chooser, &plotFile,
+                         &scenarioFiles);
 
-    PlannerParts parts{*scenario, scenarioFiles, settings, accountSort, runner, tools,
-                       messages,  chooser,       help,     launcher};
+    PlannerParts parts{*scenario, scenarioFiles, settings, accountSort, runner, *plotSeries,
+                       tools,     messages,      chooser,  help,        launcher};
     MainWindow window(parts, ShellOptions{args.idColumn});
     owner = &window;
     qtMessages.setParent(&window);

@@ -1,12 +1,20 @@
 #include "shell/desktop_runner.h"
 
 #include "model/file_names.h"
+#include "model/scenario_ops.h"
 #include "results/tab_export.h"
 
 namespace finplan {
 
+void DesktopRunner::beforeRun() {
+    // The totals and working balances follow the accounts as they are now.
+    recomputeTotals(session.scenario);
+    if (plot && files) plot->setFileTitle(files->displayName);
+}
+
 bool DesktopRunner::run(ResultsList* list, RunMode mode, const RunFlags& flags) {
     Scenario& s = session.scenario;
+    beforeRun();
     if (flags.prepareOnly) {
         prepareRun(session, flags);
         return false;
@@ -33,6 +41,7 @@ bool DesktopRunner::run(ResultsList* list, RunMode mode, const RunFlags& flags) 
 }
 
 bool DesktopRunner::exportResults() {
+    beforeRun();
     ResultsList scratch;
     return finplan::exportResults(session, scratch, chooser);
 }

@@ -2,6 +2,8 @@
 // view settings, with the plot tables and the ports the runs report through.
 #pragma once
 
+#include "graphs/plot_file.h"
+#include "model/scenario_file.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
@@ -13,10 +15,14 @@ namespace finplan {
 
 class DesktopRunner : public ScenarioRunner {
 public:
+    // plot fills the graph tables and the plot file; files names the scenario in it.
     DesktopRunner(Scenario& scenario, RunState& state, ViewSettings& view, Random& random,
                   const Clock& clock, Messages& messages, FileChooser& chooser,
-                  PlotSink* plot = nullptr)
-        : session{scenario, state, view, random, clock, messages, plot}, chooser(chooser) {}
+                  PlotFileWriter* plot = nullptr, const ScenarioFiles* files = nullptr)
+        : session{scenario, state, view, random, clock, messages, plot},
+          chooser(chooser),
+          plot(plot),
+          files(files) {}
 
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
     bool exportResults() override;
@@ -24,8 +30,11 @@ public:
     float plotStartAge() const override { return session.state.plotStartAge; }
 
 private:
+    void beforeRun();
     RunSession session;
     FileChooser& chooser;
+    PlotFileWriter* plot;
+    const ScenarioFiles* files;
 };
 
 }  // namespace finplan

@@ -2,6 +2,7 @@
 
 #include "model/account_commands.h"
 #include "model/file_names.h"
+#include "graphs/plot_file.h"
 #include "model/scenario_ops.h"
 #include "shell/command_ids.h"
 #include "shell/folder_tabs.h"
@@ -209,7 +210,7 @@ void MainPresenter::reindex() {
     if (reindexAccounts(p.scenario, p.messages)) view.switchFolder(tab::kScenario);
 }
 
-void MainPresenter::saveGraphs() { notInBuild("Saving graphs"); }
+void MainPresenter::saveGraphs() { finplan::saveGraphs(p.chooser, p.messages, files::kPlotFile); }
 
 void MainPresenter::exit() {
     saveSettings(p.settings, p.files.displayName);

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "graphs/plot_series.h"
 #include "model/account_list.h"
 #include "model/scenario.h"
 #include "model/scenario_file.h"
@@ -26,6 +27,7 @@ struct PlannerParts {
     Settings& settings;
     AccountListSort& accountSort;  // the Accounts folder's order
     ScenarioRunner& runner;
+    PlotSeries& plots;  // the graph tables the last run filled
     ToolWindows& tools;
     Messages& messages;
     FileChooser& chooser;

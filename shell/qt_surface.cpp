@@ -9,16 +9,20 @@ namespace finplan {
 
 namespace {
 
-QColor toQt(Color c) { return QColor(c.r, c.g, c.b); }
+QColor toQt(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
 
-QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString toQt(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
 // Qt counts sixteenths of a degree anticlockwise; ours are radians clockwise (y down).
 int sixteenths(double radians) {
     return static_cast<int>(std::lround(-radians * 180.0 / std::numbers::pi * 16.0));
 }
 
-}  // namespace
+} // namespace
 
 void QtSurface::setFont(const FontSpec& spec) {
     QFont font = painter_.font();
@@ -77,7 +81,8 @@ void QtSurface::ellipse(const Rect& box, const Pen& pen, std::optional<Color> fi
 
 void QtSurface::polygon(const std::vector<Point>& corners, const Pen& pen, Color fill) {
     QPolygon poly;
-    for (const auto& p : corners) poly << QPoint(p.x, p.y);
+    for (const auto& p : corners)
+        poly << QPoint(p.x, p.y);
     usePen(pen, false);
     painter_.setBrush(QBrush(toQt(fill)));
     painter_.drawPolygon(poly);
@@ -114,4 +119,4 @@ QImage blankGraphImage(int width, int height, Color background) {
     return image;
 }
 
-}  // namespace finplan
+} // namespace finplan

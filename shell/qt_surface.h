@@ -10,7 +10,7 @@
 namespace finplan {
 
 class QtSurface : public Surface {
-public:
+  public:
     // The painter must outlive the surface; its font is the graph font until
     // setFont() chooses another.
     explicit QtSurface(QPainter& painter) : painter_(painter) {}
@@ -29,7 +29,7 @@ public:
     void text(Point at, const std::string& text, Color color, TextAlign align,
               std::optional<Color> background) override;
 
-private:
+  private:
     void usePen(const Pen& pen, bool smooth);
 
     QPainter& painter_;
@@ -38,4 +38,4 @@ private:
 // An image of width x height filled with the background colour, ready to draw on.
 QImage blankGraphImage(int width, int height, Color background);
 
-}  // namespace finplan
+} // namespace finplan

@@ -1,0 +1,276 @@
+// The main window on the offscreen platform, with scripted messages and file dialogs:
+// start-up, the title, Open, the tab row, the Results list, the save question and the
+// Go To check.
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextStream>
+#include <QToolBar>
+#include <QtTest>
+
+#include "shell/command_ids.h"
+#include "shell/event_list_page.h"
+#include "shell/folder_tab_row.h"
+#include "shell/folder_tabs.h"
+#include "shell/results_page.h"
+#include "shell_fixture.h"
+
+using namespace finplan;
+
+namespace {
+
+QString copyExample(const QString& name = "plan.ret") {
+    QFile::remove(name);
+    if (!QFile::copy(FINPLAN_EXAMPLE, name)) qFatal("cannot copy the example scenario");
+    QFile(name).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return name;
+}
+
+QStringList menuTexts(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) out << (a->isSeparator() ? "-" : a->text());
+    return out;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startUpWithoutFinanceDat();
+    void startUpWithFinanceDat();
+    void openThroughTheOpenCommand();
+    void tabLabelsFollowTheAccounts_data();
+    void tabLabelsFollowTheAccounts();
+    void resultsListShowsTheCommandLineSchedule();
+    void newAsksToSaveAChangedScenario();
+    void goToAge130IsAnAgeError();
+    void toolWindowBlocksAllButTheAlwaysCommands();
+    void missingCalculatorIsReported();
+    void closingWritesThePlacement();
+    void scenarioFolderDeletesAnEvent();
+};
+
+void MainWindowTest::startUpWithoutFinanceDat() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QCOMPARE(w.windowTitle(), QString("Financial Planner - tmp01.ret"));
+    QVERIFY(QFile::exists("finance.dat"));
+    QCOMPARE(w.tabRow()->labels().size(), 9);
+    QCOMPARE(w.tabRow()->labels()[0], QString(kBrandTabLabel));
+    QCOMPARE(w.currentTab(), 0);
+    QCOMPARE(w.currentPage()->objectName(), QString("splash"));
+    QCOMPARE(w.toolBar()->actions().size(), 33);
+    for (QAction* a : w.actionsOf(cmd::kPrintGraph)) QVERIFY(!a->isEnabled());
+    for (QAction* a : w.actionsOf(cmd::kSave)) QVERIFY(a->isEnabled());
+    QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
+    // No recent entries: About follows Exit's separator directly.
+    QStringList file = menuTexts(w.fileMenu());
+    QCOMPARE(file.mid(file.size() - 3), (QStringList{"E&xit\tAlt+x", "-", "A&bout..\tAlt+b"}));
+}
+
+void MainWindowTest::startUpWithFinanceDat() {
+    ShellFixture f;
+    copyExample("plan.ret");
+    {
+        QFile dat("finance.dat");
+        QVERIFY(dat.open(QIODevice::WriteOnly));
+        dat.write("plan.ret\n  0.00  10.00 -10.00  20.00   0.00  10.00 -10.00  10.00 0\nolder.ret\n");
+    }
+    MainWindow& w = f.open();
+    QCOMPARE(w.windowTitle(), QString("Financial Planner - plan.ret"));
+    QVERIFY(f.scenario->eventCount > 0);
+    QCOMPARE(w.tabRow()->labels().size(), 10);
+    QCOMPARE(w.tabRow()->labels()[9], QString("Accounts 1-8"));
+    QStringList file = menuTexts(w.fileMenu());
+    QVERIFY2(file.contains("(1) older.ret"), qPrintable(file.join("|")));
+    QCOMPARE(file.indexOf("(1) older.ret") + 2, file.indexOf("A&bout..\tAlt+b"));
+    QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
+}
+
+void MainWindowTest::openThroughTheOpenCommand() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QString path = QDir::current().absoluteFilePath(copyExample());
+    f.chooser.answers.push_back(path.toStdString());
+    QVERIFY(w.commands().execute(cmd::kOpen));
+    QCOMPARE(f.chooser.asked.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(f.chooser.asked[0].title), QString("Open a Scenario"));
+    QCOMPARE(QString::fromStdString(f.chooser.asked[0].defaultExtension), QString("ret"));
+    QCOMPARE(w.windowTitle(), "Financial Planner - " + path);
+    QVERIFY(f.scenario->eventCount > 0);
+    QCOMPARE(w.currentTab(), 2);  // a scenario with events opens on its event list
+    auto* list = w.eventListView();
+    QVERIFY(list);
+    QVERIFY(list->list()->count() > f.scenario->eventCount);
+    QVERIFY(menuTexts(w.fileMenu()).contains("(1) tmp01.ret"));
+    QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
+}
+
+void MainWindowTest::tabLabelsFollowTheAccounts_data() {
+    QTest::addColumn<int>("accounts");
+    QTest::addColumn<QStringList>("accountTabs");
+    QTest::newRow("0") << 0 << QStringList{};
+    QTest::newRow("10") << 10 << QStringList{"Accounts 1-10"};
+    QTest::newRow("11") << 11 << QStringList{"Accounts 1-10", "Account 11"};
+    QTest::newRow("25") << 25 << QStringList{"Accounts 1-10", "Accounts 11-20", "Accounts 21-25"};
+}
+
+void MainWindowTest::tabLabelsFollowTheAccounts() {
+    QFETCH(int, accounts);
+    QFETCH(QStringList, accountTabs);
+    ShellFixture f;
+    MainWindow& w = f.open();
+    for (int i = 0; i < accounts; ++i) {
+        std::snprintf(f.scenario->accounts.accounts[i].name, kAccountNameWidth, "Acct %02d", i);
+        f.scenario->accounts.accounts[i].id = static_cast<uint16_t>(i);
+    }
+    f.scenario->accounts.accountCount = static_cast<int16_t>(accounts);
+    f.scenario->accounts.nextAccountId = accounts;
+    w.switchFolder(1);
+    QStringList labels = w.tabRow()->labels();
+    QCOMPARE(labels.mid(0, 4), (QStringList{"Summary", "Accounts", "Scenario", "Results"}));
+    QCOMPARE(labels.mid(9), accountTabs);
+    if (accounts > 10) {
+        w.switchFolder(10);  // the second account tab shows accounts 11 on
+        QCOMPARE(w.currentTab(), 10);
+    }
+}
+
+void MainWindowTest::resultsListShowsTheCommandLineSchedule() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QString path = copyExample();
+    w.commands().openPath(path.toStdString());
+    w.switchFolder(3);
+    auto* page = w.resultsView();
+    QVERIFY(page);
+    QStringList shown;
+    for (int i = 0; i < page->list()->count(); ++i) shown << page->list()->item(i)->text();
+    QVERIFY(shown.size() > 100);
+
+    QProcess cli;
+    cli.start(FINPLAN_CLI, {"run", path});
+    QVERIFY(cli.waitForFinished(20000));
+    QCOMPARE(cli.exitCode(), 0);
+    QStringList printed = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+    if (!printed.isEmpty() && printed.back().isEmpty()) printed.removeLast();
+    // The printed schedule starts with the event list; the list shows what follows it.
+    QVERIFY(printed.size() > shown.size());
+    QCOMPARE(printed.mid(printed.size() - shown.size()), shown);
+    QCOMPARE(page->list()->currentRow(), shown.size() - 1);  // Bottom at start
+}
+
+void MainWindowTest::newAsksToSaveAChangedScenario() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QString path = copyExample();
+    w.commands().openPath(path.toStdString());
+    f.scenario->scenarioModified = true;
+    f.messages.answers = {false, false};  // don't save; don't read accounts
+    w.commands().execute(cmd::kNew);
+    QVERIFY2(f.messages.entries.size() == 2, shownTexts(f.messages).c_str());
+    const auto& save = f.messages.entries[0];
+    QVERIFY(save.question);
+    QCOMPARE(QString::fromStdString(save.text), "Do you wish to save the file " + path + "?");
+    QCOMPARE(QString::fromStdString(save.title), QString("Korvel Financial Planner"));
+    QCOMPARE(QString::fromStdString(f.messages.entries[1].text),
+             QString("Do you wish to read the accounts from a tab-delimited file?"));
+    QCOMPARE(f.scenario->eventCount, 0);
+    QCOMPARE(w.windowTitle(), QString("Financial Planner - ./temp01.ret"));
+    QCOMPARE(w.currentTab(), 0);
+
+    // Unchanged: only the accounts question.
+    f.messages.entries.clear();
+    f.messages.answers = {false};
+    w.commands().execute(cmd::kNew);
+    QCOMPARE(f.messages.entries.size(), size_t(1));
+}
+
+void MainWindowTest::goToAge130IsAnAgeError() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    w.switchFolder(3);
+    ResultsPage* page = w.resultsView();
+    QVERIFY(page);
+    int before = page->list()->currentRow();
+    page->ageBox()->setText("130");
+    QTest::mouseClick(page->findChild<QPushButton*>("Go To"), Qt::LeftButton);
+    QVERIFY(f.messages.last());
+    QCOMPARE(QString::fromStdString(f.messages.last()->text),
+             QString("This age must be between 1.0 and 120.0."));
+    QCOMPARE(QString::fromStdString(f.messages.last()->title), QString("AGE ERROR"));
+    QCOMPARE(page->list()->currentRow(), before);
+
+    page->ageBox()->setText("60");
+    QTest::mouseClick(page->findChild<QPushButton*>("Go To"), Qt::LeftButton);
+    QVERIFY(page->list()->currentItem()->text().startsWith("60.0"));
+}
+
+void MainWindowTest::toolWindowBlocksAllButTheAlwaysCommands() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    int raised = 0;
+    f.tools.open("Mortgage Calculator", [&] { ++raised; });
+    QVERIFY(!w.commands().execute(cmd::kNew));
+    QCOMPARE(raised, 1);
+    QVERIFY(f.messages.entries.empty());
+    w.switchFolder(3);  // the folder does not change either
+    QCOMPARE(w.currentTab(), 0);
+    QVERIFY(w.commands().execute(cmd::kTipResults));
+    QVERIFY(w.commands().execute(cmd::kHelpContents));
+    QCOMPARE(f.help.shown, (std::vector<int>{1554, 0}));
+}
+
+void MainWindowTest::missingCalculatorIsReported() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    f.launcher.result = false;
+    w.commands().execute(cmd::kDesktopCalculator);
+    QCOMPARE(f.launcher.launched.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(f.launcher.launched[0][0]), QString("calc.exe"));
+    QVERIFY(f.messages.last());
+    QCOMPARE(QString::fromStdString(f.messages.last()->text),
+             QString("The Window's Calculator could not be found in the path."));
+    QCOMPARE(QString::fromStdString(f.messages.last()->title), QString("Execution Error"));
+    f.launcher.result = true;
+    w.commands().execute(cmd::kCompareScenarios);
+    QCOMPARE(f.launcher.launched.back(), (std::vector<std::string>{"didaza.exe", "plotinf01.tmp"}));
+}
+
+void MainWindowTest::closingWritesThePlacement() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.close();
+    QVERIFY(f.messages.entries.empty());  // accounts unchanged: no question
+    QFile pref("prefinf.dat");
+    QVERIFY(pref.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(pref.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].toInt() >= 10);
+}
+
+void MainWindowTest::scenarioFolderDeletesAnEvent() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    w.switchFolder(2);
+    EventListPage* page = w.eventListView();
+    QVERIFY(page);
+    int events = f.scenario->eventCount;
+    page->list()->setCurrentRow(1);
+    QTest::mouseClick(page->findChild<QPushButton*>("Delete"), Qt::LeftButton);
+    QCOMPARE(f.scenario->eventCount, events - 1);
+    QVERIFY(f.scenario->resultsStale);
+    page->list()->setCurrentRow(1);
+    QTest::mouseClick(page->findChild<QPushButton*>("Copy"), Qt::LeftButton);
+    QCOMPARE(f.scenario->eventCount, events);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

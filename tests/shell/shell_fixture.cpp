@@ -1,0 +1,35 @@
+#include "shell_fixture.h"
+
+#include <QDir>
+
+namespace finplan {
+
+ShellFixture::ShellFixture() {
+    oldDir = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    resetScenario(*scenario);
+    scenario->eventCount = 0;
+    plotFile = std::make_unique<PlotFileWriter>(*plots, clock, messages, files::kPlotFile);
+    runner = std::make_unique<DesktopRunner>(*scenario, *state, view, random, clock, messages,
+                                             chooser, plotFile.get(), &files);
+}
+
+ShellFixture::~ShellFixture() {
+    window.reset();
+    QDir::setCurrent(oldDir);
+}
+
+MainWindow& ShellFixture::open() {
+    PlannerParts parts{*scenario, files, settings, sort, *runner, *plots,
+                       tools,     messages, chooser, help, launcher};
+    window = std::make_unique<MainWindow>(parts, ShellOptions{});
+    return *window;
+}
+
+std::string shownTexts(const RecordingMessages& m) {
+    std::string out;
+    for (const auto& t : m.texts()) out += "[" + t + "] ";
+    return out;
+}
+
+}  // namespace finplan

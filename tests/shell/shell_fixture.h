@@ -1,0 +1,56 @@
+// Everything a main window needs, with scripted ports, in a fresh working folder.
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+
+#include "engine/run_state.h"
+#include "graphs/plot_file.h"
+#include "graphs/plot_series.h"
+#include "model/account_list.h"
+#include "model/scenario_file.h"
+#include "model/scenario_ops.h"
+#include "model/settings_file.h"
+#include "platform/clock.h"
+#include "platform/help.h"
+#include "platform/launcher.h"
+#include "platform/random.h"
+#include "platform/recording_messages.h"
+#include "platform/scripted_file_chooser.h"
+#include "shell/desktop_runner.h"
+#include "shell/main_window.h"
+#include "shell/tool_windows.h"
+
+namespace finplan {
+
+struct ShellFixture {
+    ShellFixture();
+    ~ShellFixture();
+    // Builds the window (start-up runs in the constructor).
+    MainWindow& open();
+
+    QTemporaryDir dir;
+    QString oldDir;
+    std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
+    ScenarioFiles files;
+    Settings settings;
+    AccountListSort sort;
+    std::unique_ptr<RunState> state = std::make_unique<RunState>();
+    ViewSettings view;
+    FixedClock clock{LocalTime{2026, 3, 4, 10, 0, 0}};
+    SeededRandom random{7};
+    RecordingMessages messages;
+    ScriptedFileChooser chooser;
+    RecordingHelp help;
+    RecordingLauncher launcher;
+    ToolWindows tools;
+    std::unique_ptr<PlotSeries> plots = std::make_unique<PlotSeries>();
+    std::unique_ptr<PlotFileWriter> plotFile;
+    std::unique_ptr<DesktopRunner> runner;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Texts shown so far, joined for failure output.
+std::string shownTexts(const RecordingMessages& m);
+
+}  // namespace finplan

@@ -1,0 +1,182 @@
+// The shell's tables and rules that need no display: tab labels, folder switches,
+// menu and toolbar tables, the command table's "always" rule, program resolution.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "shell/command_ids.h"
+#include "shell/folder_tabs.h"
+#include "shell/grab_folders.h"
+#include "shell/main_presenter.h"
+#include "shell/menu_model.h"
+#include "shell/qt_launcher.h"
+
+namespace finplan {
+namespace {
+
+TEST(FolderTabs, AccountTabLabelsFollowTheAccountCount) {
+    struct Row {
+        int accounts;
+        std::vector<std::string> accountTabs;
+    };
+    const Row rows[] = {
+        {0, {}},
+        {1, {"Account 1"}},
+        {7, {"Accounts 1-7"}},
+        {10, {"Accounts 1-10"}},
+        {11, {"Accounts 1-10", "Account 11"}},
+        {25, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-25"}},
+        {41, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Account 41"}},
+        {50, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Accounts 41-50"}},
+        {60, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Accounts 41-50"}},
+    };
+    for (const Row& r : rows) {
+        auto labels = folderTabLabels(r.accounts, true);
+        ASSERT_EQ(labels.size(), 9 + r.accountTabs.size()) << r.accounts << " accounts";
+        EXPECT_EQ(labels[0], "Summary");
+        EXPECT_EQ(labels[8], "Groups");
+        for (size_t i = 0; i < r.accountTabs.size(); ++i)
+            EXPECT_EQ(labels[9 + i], r.accountTabs[i]) << r.accounts << " accounts";
+    }
+    EXPECT_EQ(folderTabLabels(0, false)[0], kBrandTabLabel);
+}
+
+TEST(FolderTabs, AccountTabsShowAtMostTenAccountsEach) {
+    EXPECT_EQ(accountTabRange(9, 25).first, 0);
+    EXPECT_EQ(accountTabRange(9, 25).count, 10);
+    EXPECT_EQ(accountTabRange(11, 25).first, 20);
+    EXPECT_EQ(accountTabRange(11, 25).count, 5);
+    EXPECT_EQ(accountTabRange(12, 25).count, 0);
+    EXPECT_EQ(graphTab(8).kind, 7);
+    EXPECT_STREQ(graphTab(5).title, "INCOMING / OUTGOING");
+    EXPECT_EQ(graphTab(13).kind, 5);
+    EXPECT_EQ(graphTab(3).kind, 0);
+}
+
+TEST(FolderTabs, SwitchRerunsOnlyWhereTheRulesSay) {
+    struct Row {
+        int tab;
+        bool stale, pageExists, summary;
+        bool drop, run, print, rebuild;
+    };
+    const Row rows[] = {
+        // Results, Accounts and Scenario never run first; the Results page runs itself.
+        {3, true, true, true, true, false, false, true},
+        {2, false, false, true, false, false, false, false},
+        {1, true, false, true, true, false, false, true},
+        // Summary and graphs run when the results are stale or no page is kept.
+        {0, false, true, true, false, false, false, true},
+        {0, false, false, false, false, true, false, false},
+        {4, true, true, true, true, true, true, true},
+        {13, false, true, true, false, false, true, true},
+        {9, false, false, true, false, true, true, true},
+    };
+    for (const Row& r : rows) {
+        FolderSwitchPlan p = planFolderSwitch(r.tab, r.stale, r.pageExists, r.summary);
+        EXPECT_EQ(p.dropResultsPage, r.drop) << "tab " << r.tab;
+        EXPECT_EQ(p.runFirst, r.run) << "tab " << r.tab;
+        EXPECT_EQ(p.graphPrintEnabled, r.print) << "tab " << r.tab;
+        EXPECT_EQ(p.rebuildTabs, r.rebuild) << "tab " << r.tab;
+    }
+}
+
+TEST(MenuModel, ToolbarHasThirtyThreeButtonsInTheListedOrder) {
+    const auto& buttons = toolbarButtons();
+    ASSERT_EQ(static_cast<int>(buttons.size()), kToolButtonCount);
+    int separators = 0;
+    std::set<int> images;
+    for (const auto& b : buttons) {
+        if (b.image < 0) {
+            ++separators;
+            continue;
+        }
+        EXPECT_LT(b.image, kToolImageCount);
+        EXPECT_TRUE(images.insert(b.image).second) << "image " << b.image << " twice";
+        EXPECT_STRNE(b.tooltip, "");
+    }
+    EXPECT_EQ(separators, 11);
+    EXPECT_EQ(buttons.front().command, cmd::kNew);
+    EXPECT_STREQ(buttons[13].tooltip, "Print Current Graph");
+    EXPECT_EQ(buttons.back().command, cmd::kHelpContents);
+    EXPECT_STREQ(buttons.back().tooltip, "Help");
+}
+
+// Collects (id, text) of every item, depth first.
+void flatten(const MenuEntry& e, std::vector<const MenuEntry*>& out) {
+    for (const auto& i : e.items) {
+        out.push_back(&i);
+        flatten(i, out);
+    }
+}
+
+TEST(MenuModel, RetireMenuHasItsPopupsSeparatorsAndTexts) {
+    const auto& menu = retireMenu();
+    std::vector<std::string> popups;
+    for (const auto& p : menu) popups.push_back(p.text);
+    EXPECT_EQ(popups, (std::vector<std::string>{"&File", "&Edit", "&Tools/Aids", "&Print", "&Graphs",
+                                                "&Quick Tips", "&Help"}));
+    // File: separators after Save as, Export, Re-Index, Save Graphs and Exit.
+    std::vector<int> fileIds;
+    for (const auto& i : menu[0].items) fileIds.push_back(i.isSeparator() ? 0 : i.id);
+    EXPECT_EQ(fileIds, (std::vector<int>{1, 2, 3, 4, 0, 13, 12, 0, 8, 9, 14, 0, 11, 0, 5, 0, 6}));
+    std::vector<const MenuEntry*> all;
+    for (const auto& p : menu) flatten(p, all);
+    std::map<int, std::string> texts;
+    for (auto* e : all)
+        if (e->id) texts[e->id] = e->text;
+    EXPECT_EQ(texts[4], "S&ave as..\tAlt+a");
+    EXPECT_EQ(texts[884], "&Window's Calculator\tAlt+w");
+    EXPECT_EQ(texts[110], "&Fundamentals\tAlt+f");
+    EXPECT_EQ(texts[776], "&Importing Account Data From A Tab-Delimited File\tAlt+i");
+    EXPECT_EQ(texts[105], "&Help On Help\tAlt+h");
+    EXPECT_EQ(texts.size(), 40u);  // Save Graphs appears in File and Graphs
+}
+
+TEST(Commands, OnlyTheListedCommandsActWhileAToolWindowIsOpen) {
+    for (int id : {2, 14, 5, 6, 884, 776, 777, 778, 779, 780, 781, 104, 105})
+        EXPECT_TRUE(isAlwaysCommand(id)) << id;
+    for (int id : {1, 3, 4, 7, 8, 9, 11, 12, 13, 101, 102, 401, 881, 178, 501, 602})
+        EXPECT_FALSE(isAlwaysCommand(id)) << id;
+}
+
+TEST(Commands, RecentEntriesUseTheirSixIds) {
+    EXPECT_EQ(cmd::recentCommand(0), 602);
+    EXPECT_EQ(cmd::recentCommand(4), 606);
+    EXPECT_EQ(cmd::recentCommand(5), 609);
+    EXPECT_EQ(cmd::recentIndex(609), 5);
+    EXPECT_EQ(cmd::recentIndex(607), -1);
+    EXPECT_EQ(cmd::recentIndex(601), -1);
+}
+
+TEST(Launcher, CalcMapsToAnInstalledDesktopCalculatorOrNothing) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / "finplan_launcher_test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", dir.c_str(), 1);
+    EXPECT_TRUE(resolveCommand({"calc.exe"}).empty());
+    EXPECT_FALSE(QtLauncher().launch({"calc.exe"}));
+    EXPECT_FALSE(QtLauncher().launch({"kvplot3.exe", "plotinf01.tmp"}));
+    {
+        std::ofstream(dir / "galculator") << "#!/bin/sh\n";
+    }
+    fs::permissions(dir / "galculator", fs::perms::owner_all);
+    EXPECT_EQ(resolveCommand({"calc.exe"}), std::vector<std::string>{"galculator"});
+    EXPECT_EQ(resolveCommand({"didaza.exe", "plotinf01.tmp"}),
+              (std::vector<std::string>{"didaza.exe", "plotinf01.tmp"}));
+    setenv("PATH", oldPath.c_str(), 1);
+    fs::remove_all(dir);
+}
+
+TEST(Grab, FileNamesNumberAndSlugTheFolders) {
+    EXPECT_EQ(grabFileName(0, "Summary"), "00-summary.png");
+    EXPECT_EQ(grabFileName(5, "Incoming/Outgoing"), "05-incoming-outgoing.png");
+    EXPECT_EQ(grabFileName(11, "Accounts 21-25"), "11-accounts-21-25.png");
+}
+
+}  // namespace
+}  // namespace finplan
