@@ -7,7 +7,11 @@ BUILD=${BUILD_DIR:-build}
 EXAMPLE=examples/example.ret
 
 if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && [ -x "$BUILD/finplanner" ]; then
-    exec "$BUILD/finplanner" "$EXAMPLE"
+    # The planner keeps finance.dat, prefinf.dat and its plot file in the working
+    # folder: use the build folder, where the help file is too.
+    ROOT=$(pwd)
+    cd "$BUILD"
+    exec ./finplanner "$ROOT/$EXAMPLE"
 fi
 if "$BUILD/finplan" --help 2>/dev/null | grep -q " run"; then
     exec "$BUILD/finplan" run "$EXAMPLE"
