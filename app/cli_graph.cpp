@@ -39,7 +39,7 @@ bool graphCommand(const SvgRequest& r) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void addGraphCommands(CLI::App& app) {
     auto r = std::make_shared<SvgRequest>();
@@ -51,4 +51,4 @@ void addGraphCommands(CLI::App& app) {
     });
 }
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

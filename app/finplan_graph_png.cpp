@@ -30,13 +30,14 @@ int main(int argc, char** argv) {
     StderrMessages messages(true);
     GraphJob job;
     if (!prepareGraph(request, job, messages)) return 1;
-    if (!job.drawable) std::fprintf(stderr, "The scenario has no events or no accounts: nothing to draw.\n");
+    if (!job.drawable)
+        std::fprintf(stderr, "The scenario has no events or no accounts: nothing to draw.\n");
 
     QImage image = blankGraphImage(request.width, request.height, job.state.options.buttonFace);
     {
         QPainter painter(&image);
         QFont font("DejaVu Sans");
-        font.setPixelSize(job.fontHeight * 6 / 7);  // a cell of about fontHeight
+        font.setPixelSize(job.fontHeight * 6 / 7); // a cell of about fontHeight
         painter.setFont(font);
         QtSurface surface(painter);
         renderGraph(surface, job, request);

@@ -23,7 +23,8 @@ const std::map<std::string, int> kKinds = {
 
 std::vector<std::string> kindNames(bool withSummaryAndPie) {
     std::vector<std::string> names;
-    for (const auto& [name, kind] : kKinds) names.push_back(name);
+    for (const auto& [name, kind] : kKinds)
+        names.push_back(name);
     if (withSummaryAndPie) {
         names.push_back("summary");
         names.push_back("pie");
@@ -31,7 +32,7 @@ std::vector<std::string> kindNames(bool withSummaryAndPie) {
     return names;
 }
 
-}  // namespace
+} // namespace
 
 void addGraphOptions(CLI::App& cmd, GraphRequest& r) {
     cmd.add_option("file", r.path, "Scenario file (.ret)")->required();
@@ -43,14 +44,16 @@ void addGraphOptions(CLI::App& cmd, GraphRequest& r) {
     cmd.add_option("--page", r.page, "Account page (1 = accounts 1-10)")->check(CLI::Range(1, 5));
     cmd.add_option("--style", r.style, "Drawing style")
         ->check(CLI::IsMember({"lines", "bars", "3d"}));
-    cmd.add_option("--hover", r.hover, "Summary legend section: 1 net worth, 2 incoming, 3 outgoing")
+    cmd.add_option("--hover", r.hover,
+                   "Summary legend section: 1 net worth, 2 incoming, 3 outgoing")
         ->check(CLI::Range(0, 3));
     cmd.add_flag("--no-legend", r.noLegend, "Hide the legend");
     cmd.add_flag("--legend-after", r.legendAfter, "Draw the legend over the series");
     cmd.add_flag("--printer", r.printer, "Draw as on a printer page");
     cmd.add_option("--width", r.width, "Width in pixels")->check(CLI::Range(200, 8000));
     cmd.add_option("--height", r.height, "Height in pixels")->check(CLI::Range(150, 8000));
-    cmd.add_option("--font-height", r.fontHeight, "Font height in pixels")->check(CLI::Range(6, 200));
+    cmd.add_option("--font-height", r.fontHeight, "Font height in pixels")
+        ->check(CLI::Range(6, 200));
 }
 
 bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages) {
@@ -60,8 +63,8 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
     recomputeTotals(scenario);
 
     SystemClock clock;
-    SeededRandom random(1);  // the accounts' own rates: the generator is not drawn from
-    PlotFileWriter plot(*job.series, clock, messages, "");  // tables only, no plot file
+    SeededRandom random(1); // the accounts' own rates: the generator is not drawn from
+    PlotFileWriter plot(*job.series, clock, messages, ""); // tables only, no plot file
     plot.setFileTitle(files.displayName);
     RunRequest run;
     run.plot = &plot;
@@ -91,8 +94,9 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
     const int accounts = std::min(job.series->accountCount, scenario.accounts.usableCount());
     job.firstAccount = (request.page - 1) * 10;
     job.lastAccount = std::min(job.firstAccount + 10, accounts);
-    const bool accountGraph = job.graphKind == GraphKind::Accounts ||
-                              (job.graphKind == GraphKind::Pie && st.previousKind == GraphKind::Accounts);
+    const bool accountGraph =
+        job.graphKind == GraphKind::Accounts ||
+        (job.graphKind == GraphKind::Pie && st.previousKind == GraphKind::Accounts);
     if (accountGraph && !job.summary && job.firstAccount >= accounts) {
         messages.show(format("Account page %d is empty: the scenario has %d accounts.",
                              request.page, accounts),
@@ -113,15 +117,15 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
             return false;
         }
     }
-    job.fontHeight = request.fontHeight > 0 ? request.fontHeight
-                                            : std::clamp(request.height / 48, 10, 40);
+    job.fontHeight =
+        request.fontHeight > 0 ? request.fontHeight : std::clamp(request.height / 48, 10, 40);
     return true;
 }
 
 void renderGraph(Surface& surface, GraphJob& job, const GraphRequest& request) {
     const Rect window{0, 0, request.width, request.height};
     surface.fillRect(window, request.printer ? kWhite : job.state.options.buttonFace);
-    if (!job.drawable) return;  // as the graph window: nothing without events and accounts
+    if (!job.drawable) return; // as the graph window: nothing without events and accounts
     const GraphSource source{*job.series, *job.scenario};
     const int lastRow = job.series->plotRowCount;
     if (job.summary)
@@ -131,4 +135,4 @@ void renderGraph(Surface& surface, GraphJob& job, const GraphRequest& request) {
                   job.state, source);
 }
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

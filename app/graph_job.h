@@ -18,18 +18,18 @@ namespace finplan::cli {
 struct GraphRequest {
     std::string path;
     std::string kind = "networth";
-    std::string pieOf = "networth";  // the graph a pie takes its slices from
-    bool pies = false;               // the Summary with its pies
-    int age = -1;                    // -1: the first plotted age
-    int page = 1;                    // account page, ten accounts each
+    std::string pieOf = "networth"; // the graph a pie takes its slices from
+    bool pies = false;              // the Summary with its pies
+    int age = -1;                   // -1: the first plotted age
+    int page = 1;                   // account page, ten accounts each
     std::string style = "lines";
-    int hover = 0;  // Summary legend section: 0/1 net worth, 2 incoming, 3 outgoing
+    int hover = 0; // Summary legend section: 0/1 net worth, 2 incoming, 3 outgoing
     bool noLegend = false;
     bool legendAfter = false;
-    bool printer = false;  // draw as on a printer page
+    bool printer = false; // draw as on a printer page
     int width = 1000;
     int height = 700;
-    int fontHeight = 0;    // 0: chosen from the height
+    int fontHeight = 0; // 0: chosen from the height
 };
 
 // Adds the options shared by both programs to cmd.
@@ -45,7 +45,7 @@ struct GraphJob {
     int graphKind = GraphKind::NetWorth;
     int firstAccount = 0;
     int lastAccount = 0;
-    bool drawable = true;  // false when the scenario has no events or no accounts
+    bool drawable = true; // false when the scenario has no events or no accounts
     int fontHeight = 14;
 };
 
@@ -56,4 +56,4 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
 // Clears the window to the graph background and draws the graph.
 void renderGraph(Surface& surface, GraphJob& job, const GraphRequest& request);
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

@@ -14,7 +14,8 @@ float reduce(float& v) {
         ++steps;
     }
     float unit = 1;
-    for (int k = 1; k < steps; ++k) unit = unit * 10;
+    for (int k = 1; k < steps; ++k)
+        unit = unit * 10;
     return unit;
 }
 
@@ -24,7 +25,7 @@ void spanAndStep(AxisScale& s, float top) {
     s.axisStep = static_cast<float>(s.axisSpan * 0.1);
 }
 
-}  // namespace
+} // namespace
 
 AxisScale scaleAxis(float minValue, float maxValue) {
     // A damaged series must not hang the reduction loops below.
@@ -52,7 +53,8 @@ AxisScale scaleAxis(float minValue, float maxValue) {
     spanAndStep(s, top);
 
     const float step = s.axisStep;
-    for (int guard = 0; guard < 1000 && maxValue + step > top; ++guard) top = top + step;
+    for (int guard = 0; guard < 1000 && maxValue + step > top; ++guard)
+        top = top + step;
     spanAndStep(s, top);
 
     // Lower the axis so that one grid line falls exactly on zero.
@@ -70,4 +72,4 @@ AxisScale scaleAxis(float minValue, float maxValue) {
     return s;
 }
 
-}  // namespace finplan
+} // namespace finplan

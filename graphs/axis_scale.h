@@ -12,4 +12,4 @@ struct AxisScale {
 // Rounds the range out to a readable axis; minValue and maxValue must include zero.
 AxisScale scaleAxis(float minValue, float maxValue);
 
-}  // namespace finplan
+} // namespace finplan

@@ -49,9 +49,8 @@ void drawPlotGraph(const GraphContext& ctx, int kind, int firstAccount, int last
         else
             drawSeriesBars(ctx, f, set);
         if (legend && ctx.options.legendAfter == 1) drawLegend(ctx, f, set);
-        geometry = PlotGeometry{true,        f.x0,       f.columnWidth,       f.baseY,
-                                f.height,    f.width,    f.rowCount,          f.scale.axisMin,
-                                f.scale.axisSpan};
+        geometry = PlotGeometry{true,    f.x0,       f.columnWidth,   f.baseY,         f.height,
+                                f.width, f.rowCount, f.scale.axisMin, f.scale.axisSpan};
     }
     if (ctx.single()) {
         state.plot = geometry;
@@ -62,7 +61,7 @@ void drawPlotGraph(const GraphContext& ctx, int kind, int firstAccount, int last
     }
 }
 
-}  // namespace
+} // namespace
 
 void drawGraph(Surface& surface, const Rect& window, int graphKind, int firstAccount,
                int lastAccount, int lastRowIndex, GraphWindowState& state,
@@ -77,8 +76,7 @@ void drawGraph(Surface& surface, const Rect& window, int graphKind, int firstAcc
 
     const GraphContext ctx = makeContext(surface, state.options, window, layout);
     if (!ctx.printing())
-        drawFramedPanel(surface, ctx.area.left, ctx.area.top, ctx.area.width(),
-                        ctx.area.height());
+        drawFramedPanel(surface, ctx.area.left, ctx.area.top, ctx.area.width(), ctx.area.height());
 
     int kind = graphKind;
     int pieMode = state.previousKind;
@@ -104,4 +102,4 @@ void drawSummary(Surface& surface, const Rect& window, int lastRowIndex, GraphWi
     drawSummaryLegend(surface, window, state, source, lastRowIndex);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -20,4 +20,4 @@ void drawGraph(Surface& surface, const Rect& window, int graphKind, int firstAcc
 void drawSummary(Surface& surface, const Rect& window, int lastRowIndex, GraphWindowState& state,
                  const GraphSource& source);
 
-}  // namespace finplan
+} // namespace finplan

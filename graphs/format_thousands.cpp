@@ -9,9 +9,11 @@ namespace finplan {
 std::string formatThousands(const std::string& text) {
     const std::string s = stripNumberText(text);
     std::size_t lead = 0;
-    while (lead < s.size() && (s[lead] == '-' || s[lead] == '$')) ++lead;
+    while (lead < s.size() && (s[lead] == '-' || s[lead] == '$'))
+        ++lead;
     std::size_t end = lead;
-    while (end < s.size() && s[end] >= '0' && s[end] <= '9') ++end;
+    while (end < s.size() && s[end] >= '0' && s[end] <= '9')
+        ++end;
 
     const std::string digits = s.substr(lead, end - lead);
     std::string grouped;
@@ -22,7 +24,9 @@ std::string formatThousands(const std::string& text) {
     return s.substr(0, lead) + grouped + s.substr(end);
 }
 
-std::string formatThousandsPadded(const std::string& text) { return " " + formatThousands(text); }
+std::string formatThousandsPadded(const std::string& text) {
+    return " " + formatThousands(text);
+}
 
 std::string groupedValue(double v) {
     if (v == 0) return format("%.2f", v);
@@ -30,4 +34,4 @@ std::string groupedValue(double v) {
     return formatThousands(format("%.2f", v));
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,4 +15,4 @@ std::string formatThousandsPadded(const std::string& text);
 // exact zero is left ungrouped.
 std::string groupedValue(double v);
 
-}  // namespace finplan
+} // namespace finplan

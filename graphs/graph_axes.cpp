@@ -69,7 +69,7 @@ void draw3dAxes(const GraphContext& ctx, const PlotFrame& f) {
     drawFrontAxes(ctx, f);
 }
 
-}  // namespace
+} // namespace
 
 void drawAxes(const GraphContext& ctx, const PlotFrame& f) {
     if (ctx.threeD())
@@ -95,7 +95,8 @@ void drawValueLabels(const GraphContext& ctx, const PlotFrame& f) {
 
 void drawAgeLabels(const GraphContext& ctx, const PlotFrame& f, const PlotSeries& series) {
     int step = 1;
-    for (int n = f.rowCount; n > 0 && f.width < n * 3 * ctx.c; n /= 2) step += 2;
+    for (int n = f.rowCount; n > 0 && f.width < n * 3 * ctx.c; n /= 2)
+        step += 2;
     const int y = f.baseY + ctx.tick / 2 + 1;
     for (int r = 0; r < f.rowCount; r += step) {
         const int age = wholeNumber(series.rows[static_cast<std::size_t>(r)].age);
@@ -105,4 +106,4 @@ void drawAgeLabels(const GraphContext& ctx, const PlotFrame& f, const PlotSeries
     }
 }
 
-}  // namespace finplan
+} // namespace finplan

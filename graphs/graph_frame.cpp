@@ -10,7 +10,7 @@ namespace finplan {
 namespace {
 constexpr int kQuarterMargin = 4;
 constexpr int kShadowRoom = 4;
-}  // namespace
+} // namespace
 
 int wholeNumber(double v) {
     if (!std::isfinite(v)) return 0;
@@ -19,9 +19,8 @@ int wholeNumber(double v) {
 
 int PlotFrame::yOf(float v) const {
     // Far-off values are kept on a sane integer range; they fall outside the plot anyway.
-    return wholeNumber(
-        std::clamp(baseY - (static_cast<double>(v) - scale.axisMin) / scale.axisSpan * height,
-                   -1.0e6, 1.0e6));
+    return wholeNumber(std::clamp(
+        baseY - (static_cast<double>(v) - scale.axisMin) / scale.axisSpan * height, -1.0e6, 1.0e6));
 }
 
 Rect graphArea(const Rect& window, int layoutMode, const GraphOptions& options) {
@@ -135,8 +134,8 @@ void drawQuarterCaption(const GraphContext& ctx) {
     static const char* kCaptions[] = {"Net Worth", "Incoming", "Outgoing"};
     if (ctx.layoutMode < 1 || ctx.layoutMode > 3) return;
     const int mid = (ctx.area.left + ctx.area.right) / 2;
-    ctx.surface.text(Point{mid, ctx.area.bottom - 2 * ctx.h}, kCaptions[ctx.layoutMode - 1],
-                     kBlack, TextAlign::Centre, std::nullopt);
+    ctx.surface.text(Point{mid, ctx.area.bottom - 2 * ctx.h}, kCaptions[ctx.layoutMode - 1], kBlack,
+                     TextAlign::Centre, std::nullopt);
 }
 
-}  // namespace finplan
+} // namespace finplan

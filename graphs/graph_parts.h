@@ -16,9 +16,9 @@ struct GraphContext {
     const GraphOptions& options;
     Rect area;
     int layoutMode = 0;
-    int h = 1;     // line height
-    int c = 1;     // character width
-    int tick = 4;  // tick length
+    int h = 1;    // line height
+    int c = 1;    // character width
+    int tick = 4; // tick length
 
     bool single() const { return layoutMode == 0; }
     bool threeD() const { return options.barStyle == 2; }
@@ -34,7 +34,7 @@ struct PlotFrame {
     int width = 0;
     int columnWidth = 0;
     int rowCount = 0;
-    int depth = 0;  // back-wall offset of the three-dimensional style
+    int depth = 0; // back-wall offset of the three-dimensional style
     AxisScale scale;
 
     bool usable() const { return columnWidth > 0 && spacing > 0; }
@@ -71,4 +71,4 @@ int wholeNumber(double v);
 // The order bars of one column are drawn in: largest magnitude first.
 std::vector<int> barOrder(const std::vector<float>& values);
 
-}  // namespace finplan
+} // namespace finplan

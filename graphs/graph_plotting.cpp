@@ -30,11 +30,12 @@ void draw3dBar(Surface& s, int x0, int x1, int yValue, int yZero, double depth, 
               outline, shade(colour, 0.85));
 }
 
-}  // namespace
+} // namespace
 
 std::vector<int> barOrder(const std::vector<float>& values) {
     std::vector<int> order(values.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
     // Bubble sort over adjacent pairs: equal magnitudes keep their list order.
     for (std::size_t pass = 0; pass + 1 < order.size(); ++pass)
         for (std::size_t i = 0; i + 1 < order.size() - pass; ++i)
@@ -76,7 +77,7 @@ void drawSeriesBars(const GraphContext& ctx, const PlotFrame& f, const GraphSeri
         for (int j = 0; j < n; ++j) {
             const int s = order[static_cast<std::size_t>(j)];
             const float v = column[static_cast<std::size_t>(s)];
-            if (v == 0) continue;  // a bar of no height
+            if (v == 0) continue; // a bar of no height
             const int y = f.yOf(v);
             const Color colour = seriesColor(s);
             if (ctx.threeD()) {
@@ -95,7 +96,8 @@ void drawLegend(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSe
     Surface& s = ctx.surface;
     const int c = ctx.c;
     int widest = 0;
-    for (const auto& name : set.names) widest = std::max(widest, s.textWidth(name));
+    for (const auto& name : set.names)
+        widest = std::max(widest, s.textWidth(name));
     const int box = c * 3 / 2;
     const int x = ctx.area.right - (widest + box) - c - 15;
     int top = ctx.area.top + ctx.h;
@@ -106,10 +108,10 @@ void drawLegend(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSe
         const int y = top + i * ctx.h;
         s.fillRect(Rect{x, y, stripRight, y + ctx.h}, ctx.options.buttonFace);
         s.rect(Rect{x, y, x + box, y + ctx.h}, Pen{kBlack, 1}, seriesColor(i));
-        s.text(Point{x + 2 * c, y}, set.names[static_cast<std::size_t>(i)], kBlack,
-               TextAlign::Left, std::nullopt);
+        s.text(Point{x + 2 * c, y}, set.names[static_cast<std::size_t>(i)], kBlack, TextAlign::Left,
+               std::nullopt);
     }
     drawFramedPanel(s, x - 3, top - 3, stripRight - x + 6, count * ctx.h + 6);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -66,8 +66,9 @@ float groupSum(const GraphSource& src, int g, int row) {
     const int n = accountsInRun(src);
     for (int i = 0; i < n; ++i)
         if (src.scenario.accounts.accounts[i].groupIndex == g)
-            sum = sum + src.series.accountBalances[static_cast<std::size_t>(row)]
-                                                  [static_cast<std::size_t>(i)];
+            sum = sum +
+                  src.series
+                      .accountBalances[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)];
     return sum;
 }
 
@@ -75,11 +76,15 @@ float rowField(const GraphSource& src, int row, int field) {
     return src.series.rows[static_cast<std::size_t>(row)].field(field);
 }
 
-}  // namespace
+} // namespace
 
-int usableRowCount(int lastRowIndex) { return std::clamp(lastRowIndex + 1, 0, kMaxPlotRows); }
+int usableRowCount(int lastRowIndex) {
+    return std::clamp(lastRowIndex + 1, 0, kMaxPlotRows);
+}
 
-std::string graphTitle(int kind) { return kindTable(kind).title; }
+std::string graphTitle(int kind) {
+    return kindTable(kind).title;
+}
 
 GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int lastRowIndex,
                              const GraphSource& source) {
@@ -87,14 +92,15 @@ GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int la
     set.kind = kind;
     set.title = graphTitle(kind);
     set.rowCount = usableRowCount(lastRowIndex);
-    const bool yearTallies = kind == GraphKind::InOut || kind == GraphKind::Incoming ||
-                             kind == GraphKind::Outgoing;
+    const bool yearTallies =
+        kind == GraphKind::InOut || kind == GraphKind::Incoming || kind == GraphKind::Outgoing;
     // The final row repeats the last year's tallies, so those graphs stop before it.
     set.rowsDrawn = yearTallies ? std::max(set.rowCount - 1, 0) : set.rowCount;
 
     auto addSeries = [&](const std::string& name, auto valueAt) {
         std::vector<float> v(static_cast<std::size_t>(set.rowsDrawn));
-        for (int r = 0; r < set.rowsDrawn; ++r) v[static_cast<std::size_t>(r)] = valueAt(r);
+        for (int r = 0; r < set.rowsDrawn; ++r)
+            v[static_cast<std::size_t>(r)] = valueAt(r);
         set.names.push_back(name);
         set.values.push_back(std::move(v));
     };
@@ -104,16 +110,15 @@ GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int la
         accountPage(firstAccount, lastAccount, source);
         for (int a = firstAccount; a < lastAccount; ++a)
             addSeries(source.series.accountNames[static_cast<std::size_t>(a)], [&](int r) {
-                return source.series.accountBalances[static_cast<std::size_t>(r)]
-                                                    [static_cast<std::size_t>(a)];
+                return source.series
+                    .accountBalances[static_cast<std::size_t>(r)][static_cast<std::size_t>(a)];
             });
     } else if (kind == GraphKind::Groups) {
         for (int g : existingGroups(source))
             addSeries(groupName(source, g), [&](int r) { return groupSum(source, g, r); });
     } else {
         for (std::size_t i = 0; i < table.fields.size(); ++i)
-            addSeries(table.names[i],
-                      [&](int r) { return rowField(source, r, table.fields[i]); });
+            addSeries(table.names[i], [&](int r) { return rowField(source, r, table.fields[i]); });
     }
 
     // Which series set the top and the bottom of the axis.
@@ -129,26 +134,30 @@ GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int la
     switch (kind) {
     case GraphKind::NetWorth:
         rangeOver(0, 0, true, false);
-        for (std::size_t s = 0; s < n; ++s) rangeOver(s, 1, false, true);
+        for (std::size_t s = 0; s < n; ++s)
+            rangeOver(s, 1, false, true);
         break;
     case GraphKind::Incoming:
         rangeOver(0, 0, true, false);
-        for (std::size_t s = 0; s < std::min<std::size_t>(5, n); ++s) rangeOver(s, 0, false, true);
+        for (std::size_t s = 0; s < std::min<std::size_t>(5, n); ++s)
+            rangeOver(s, 0, false, true);
         break;
     case GraphKind::Outgoing:
         rangeOver(0, 0, true, false);
-        for (std::size_t s = 0; s < n; ++s) rangeOver(s, 0, false, true);
+        for (std::size_t s = 0; s < n; ++s)
+            rangeOver(s, 0, false, true);
         break;
     default:
-        for (std::size_t s = 0; s < n; ++s) rangeOver(s, 0, true, true);
+        for (std::size_t s = 0; s < n; ++s)
+            rangeOver(s, 0, true, true);
     }
     return set;
 }
 
 PieComponents pieComponents(int mode, int row, int firstAccount, int lastAccount,
                             const GraphSource& source) {
-    static const char* kCaptions[] = {"",         "NET WORTH", "INCOMING/OUTGOING", "INCOMING",
-                                      "OUTGOING", "ACCOUNTS",  "",                  "GROUPS"};
+    static const char* kCaptions[] = {
+        "", "NET WORTH", "INCOMING/OUTGOING", "INCOMING", "OUTGOING", "ACCOUNTS", "", "GROUPS"};
     PieComponents pie;
     if (mode < 1 || mode > 7 || mode == GraphKind::Pie) return pie;
     pie.caption = kCaptions[mode];
@@ -181,4 +190,4 @@ PieComponents pieComponents(int mode, int row, int firstAccount, int lastAccount
     return pie;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -21,9 +21,9 @@ struct GraphSeriesSet {
     int kind = 0;
     std::string title;
     std::vector<std::string> names;
-    std::vector<std::vector<float>> values;  // [series][row], drawn rows only
-    int rowCount = 0;   // columns of the plot
-    int rowsDrawn = 0;  // the incoming and outgoing kinds leave out the last row
+    std::vector<std::vector<float>> values; // [series][row], drawn rows only
+    int rowCount = 0;                       // columns of the plot
+    int rowsDrawn = 0; // the incoming and outgoing kinds leave out the last row
     float minValue = 0;
     float maxValue = 0;
 };
@@ -41,11 +41,11 @@ struct PieComponents {
     std::string caption;
     std::vector<std::string> names;
     std::vector<float> values;
-    bool paletteFromZero = false;  // modes 2, 5 and 7 colour component i with position i
+    bool paletteFromZero = false; // modes 2, 5 and 7 colour component i with position i
 };
 
 // The slices of a pie in component mode 1..5 or 7 at one row.
 PieComponents pieComponents(int mode, int row, int firstAccount, int lastAccount,
                             const GraphSource& source);
 
-}  // namespace finplan
+} // namespace finplan

@@ -29,12 +29,12 @@ struct PageMargins {
 };
 
 struct GraphOptions {
-    int lineStyle = 1;      // 1 lines, 0 bars
-    int barStyle = 0;       // 2 three-dimensional bars and axes
-    int legendAfter = 0;    // 1: the legend covers the series
+    int lineStyle = 1;   // 1 lines, 0 bars
+    int barStyle = 0;    // 2 three-dimensional bars and axes
+    int legendAfter = 0; // 1: the legend covers the series
     bool legendHidden = false;
-    bool printing = false;  // drawing on a printer page
-    PageMargins margins;    // page setup margins, used when printing
+    bool printing = false; // drawing on a printer page
+    PageMargins margins;   // page setup margins, used when printing
     Color buttonFace = kDefaultButtonFace;
 };
 
@@ -58,16 +58,16 @@ struct PieGeometry {
     Point centre;
     int radius = 0;
     float total = 0;
-    std::vector<float> runningTotals;  // per component, after adding it
-    std::vector<float> values;         // per component as stored
+    std::vector<float> runningTotals; // per component, after adding it
+    std::vector<float> values;        // per component as stored
     std::vector<std::string> names;
-    Rect legend;         // the legend lines (empty in quarters)
-    int legendTop = 0;   // top of the first legend line
+    Rect legend;       // the legend lines (empty in quarters)
+    int legendTop = 0; // top of the first legend line
     int lineHeight = 0;
 };
 
 struct GraphWindowState {
-    int layoutMode = 0;  // 0 one graph; 1..4 the Summary quarters while drawing, 4 between
+    int layoutMode = 0; // 0 one graph; 1..4 the Summary quarters while drawing, 4 between
     int graphKind = GraphKind::NetWorth;
     int previousKind = GraphKind::NetWorth;
     int selectedRow = 0;
@@ -75,10 +75,10 @@ struct GraphWindowState {
     int popupKind = 0;
     GraphOptions options;
 
-    PlotGeometry plot;  // the single graph drawn last
-    PieGeometry pie;    // the single pie drawn last
-    std::array<PlotGeometry, 3> quarterPlots;  // Summary quarters 1, 2, 3
+    PlotGeometry plot;                        // the single graph drawn last
+    PieGeometry pie;                          // the single pie drawn last
+    std::array<PlotGeometry, 3> quarterPlots; // Summary quarters 1, 2, 3
     std::array<PieGeometry, 3> quarterPies;
 };
 
-}  // namespace finplan
+} // namespace finplan

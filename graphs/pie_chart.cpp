@@ -33,7 +33,8 @@ int drawPieLegend(const GraphContext& ctx, int mode, const PieComponents& pie, P
     const int h = ctx.h;
     const bool shares = mode != GraphKind::InOut;
     int widest = 0;
-    for (const auto& name : pie.names) widest = std::max(widest, s.textWidth(name));
+    for (const auto& name : pie.names)
+        widest = std::max(widest, s.textWidth(name));
     const int box = c * 3 / 2;
     const int boxX = ctx.area.left + 9;
     const int nameX = boxX + 2 * c;
@@ -65,7 +66,7 @@ int drawPieLegend(const GraphContext& ctx, int mode, const PieComponents& pie, P
     return g.legend.right - ctx.area.left;
 }
 
-}  // namespace
+} // namespace
 
 PieGeometry drawPie(const GraphContext& ctx, int mode, const PieComponents& pie, float age) {
     Surface& s = ctx.surface;
@@ -126,4 +127,4 @@ PieGeometry drawPie(const GraphContext& ctx, int mode, const PieComponents& pie,
     return g;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -7,4 +7,4 @@ namespace finplan {
 
 PieGeometry drawPie(const GraphContext& ctx, int mode, const PieComponents& pie, float age);
 
-}  // namespace finplan
+} // namespace finplan

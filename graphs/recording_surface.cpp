@@ -94,4 +94,4 @@ std::vector<SurfaceOp> RecordingSurface::textsEqual(const std::string& s) const 
     return out;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -14,11 +14,11 @@ enum class OpKind { SetFont, Line, FillRect, Rect, Ellipse, Polygon, Pie, Text }
 
 struct SurfaceOp {
     OpKind kind = OpKind::Line;
-    std::vector<Point> points;  // line ends, polygon corners, text anchor
-    Rect box;                   // rectangles, ellipses, pies
+    std::vector<Point> points; // line ends, polygon corners, text anchor
+    Rect box;                  // rectangles, ellipses, pies
     Pen pen;
-    std::optional<Color> fill;  // fill, or text background
-    Color color;                // text colour
+    std::optional<Color> fill; // fill, or text background
+    Color color;               // text colour
     double startAngle = 0;
     double endAngle = 0;
     std::string text;
@@ -27,7 +27,7 @@ struct SurfaceOp {
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(FontMetrics metrics = {16, 0, 8}) : metrics_(metrics) {}
 
     void setFont(const FontSpec& font) override;
@@ -50,9 +50,9 @@ public:
     std::vector<SurfaceOp> textsEqual(const std::string& s) const;
     void clear() { ops_.clear(); }
 
-private:
+  private:
     FontMetrics metrics_;
     std::vector<SurfaceOp> ops_;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -29,7 +29,9 @@ LegendLine valueLine(const char* label, int position, double v) {
     return LegendLine{label, seriesColor(position), true, v, false};
 }
 
-LegendLine titleLine(const char* title) { return LegendLine{title, kBlack, false, 0, true}; }
+LegendLine titleLine(const char* title) {
+    return LegendLine{title, kBlack, false, 0, true};
+}
 
 // AgeTotals slot of a whole age, or -1 outside the table.
 int ageSlot(float age) {
@@ -85,7 +87,7 @@ std::vector<LegendLine> sectionLines(const GraphWindowState& state, const GraphS
     return lines;
 }
 
-}  // namespace
+} // namespace
 
 long roundToUnits(double v) {
     if (!std::isfinite(v)) return 0;
@@ -111,16 +113,18 @@ void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowSt
 
     std::vector<LegendLine> lines;
     lines.push_back(LegendLine{"Age", kBlack, false, 0, false});
-    for (auto& l : sectionLines(state, source, row)) lines.push_back(std::move(l));
+    for (auto& l : sectionLines(state, source, row))
+        lines.push_back(std::move(l));
     const double netWorth = netWorthAt(source.series.ageTotals, ageSlot(row.age));
     lines.push_back(LegendLine{"Net Worth", state.hoveredQuarter == 1 ? seriesColor(0) : kBlack,
                                true, netWorth, false});
     const int endAge = wholeNumber(source.scenario.initial.endAge);
-    const char* endFormat =
-        endAge >= 100 ? "Age %3d Net Worth" : (endAge >= 10 ? "Age %2d Net Worth" : "Age %1d Net Worth");
-    lines.push_back(LegendLine{format(endFormat, endAge), kBlack, true,
-                               netWorthAt(source.series.ageTotals, ageSlot(source.scenario.initial.endAge)),
-                               false});
+    const char* endFormat = endAge >= 100
+                                ? "Age %3d Net Worth"
+                                : (endAge >= 10 ? "Age %2d Net Worth" : "Age %1d Net Worth");
+    lines.push_back(LegendLine{
+        format(endFormat, endAge), kBlack, true,
+        netWorthAt(source.series.ageTotals, ageSlot(source.scenario.initial.endAge)), false});
 
     const int width = std::min(a.width(), kPanelChars * c);
     const int left = a.left;
@@ -147,4 +151,4 @@ void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowSt
     drawFramedPanel(surface, left, a.top, width, static_cast<int>(lines.size()) * h + 4);
 }
 
-}  // namespace finplan
+} // namespace finplan

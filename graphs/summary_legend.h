@@ -14,4 +14,4 @@ long roundToUnits(double v);
 void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowState& state,
                        const GraphSource& source, int lastRowIndex);
 
-}  // namespace finplan
+} // namespace finplan

@@ -14,7 +14,9 @@ constexpr double kAdvance = 0.602;
 constexpr double kAscent = 0.928;
 constexpr double kCell = 1.164;
 
-std::string colour(Color c) { return format("rgb(%d,%d,%d)", c.r, c.g, c.b); }
+std::string colour(Color c) {
+    return format("rgb(%d,%d,%d)", c.r, c.g, c.b);
+}
 
 std::string stroke(const Pen& pen) {
     return format(" stroke=\"%s\" stroke-width=\"%d\"", colour(pen.color).c_str(),
@@ -29,10 +31,18 @@ std::string escaped(const std::string& s) {
     std::string out;
     for (char ch : s) {
         switch (ch) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
         default:
             // Control characters are not allowed in XML.
             if (static_cast<unsigned char>(ch) >= 0x20 || ch == '\t') out += ch;
@@ -49,14 +59,18 @@ std::size_t glyphCount(const std::string& s) {
 }
 
 // Thin strokes sit on pixel centres so that one-unit lines stay crisp.
-double offset(const Pen& pen) { return pen.width % 2 == 1 ? 0.5 : 0.0; }
+double offset(const Pen& pen) {
+    return pen.width % 2 == 1 ? 0.5 : 0.0;
+}
 
-}  // namespace
+} // namespace
 
 SvgSurface::SvgSurface(int width, int height, int fontHeight)
     : width_(width), height_(height), defaultFontHeight_(fontHeight > 0 ? fontHeight : 14) {}
 
-void SvgSurface::setFont(const FontSpec& font) { font_ = font; }
+void SvgSurface::setFont(const FontSpec& font) {
+    font_ = font;
+}
 
 double SvgSurface::fontSize() const {
     const int cell = font_.height > 0 ? font_.height : defaultFontHeight_;
@@ -73,8 +87,8 @@ FontMetrics SvgSurface::metrics() const {
 }
 
 int SvgSurface::textWidth(const std::string& text) const {
-    return static_cast<int>(std::lround(static_cast<double>(glyphCount(text)) * fontSize() *
-                                        kAdvance));
+    return static_cast<int>(
+        std::lround(static_cast<double>(glyphCount(text)) * fontSize() * kAdvance));
 }
 
 void SvgSurface::line(Point from, Point to, const Pen& pen) {
@@ -96,21 +110,20 @@ void SvgSurface::rect(const Rect& r, const Pen& pen, std::optional<Color> fill) 
     const double h = r.height() - pen.width;
     if (w < 0 || h < 0) return;
     body_ += format("<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"%s%s/>\n",
-                    r.left + inset, r.top + inset, w, h, fillOf(fill).c_str(),
-                    stroke(pen).c_str());
+                    r.left + inset, r.top + inset, w, h, fillOf(fill).c_str(), stroke(pen).c_str());
 }
 
 void SvgSurface::ellipse(const Rect& box, const Pen& pen, std::optional<Color> fill) {
     body_ += format("<ellipse cx=\"%.1f\" cy=\"%.1f\" rx=\"%.1f\" ry=\"%.1f\"%s%s/>\n",
-                    (box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0,
-                    box.width() / 2.0, box.height() / 2.0, fillOf(fill).c_str(),
-                    stroke(pen).c_str());
+                    (box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0, box.width() / 2.0,
+                    box.height() / 2.0, fillOf(fill).c_str(), stroke(pen).c_str());
 }
 
 void SvgSurface::polygon(const std::vector<Point>& corners, const Pen& pen, Color fill) {
     if (corners.empty()) return;
     std::string points;
-    for (const auto& p : corners) points += format("%d,%d ", p.x, p.y);
+    for (const auto& p : corners)
+        points += format("%d,%d ", p.x, p.y);
     points.pop_back();
     body_ += format("<polygon points=\"%s\" fill=\"%s\"%s stroke-linejoin=\"round\"/>\n",
                     points.c_str(), colour(fill).c_str(), stroke(pen).c_str());
@@ -151,7 +164,8 @@ void SvgSurface::text(Point at, const std::string& text, Color color, TextAlign 
         left = at.x - w;
         anchor = "end";
     }
-    if (background) fillRect(Rect{left, at.y, left + w, at.y + metrics().lineHeight()}, *background);
+    if (background)
+        fillRect(Rect{left, at.y, left + w, at.y + metrics().lineHeight()}, *background);
     const double size = fontSize();
     body_ += format("<text x=\"%d\" y=\"%.1f\" font-family=\"DejaVu Sans Mono, monospace\" "
                     "font-size=\"%.2f\"%s fill=\"%s\" text-anchor=\"%s\" "
@@ -168,4 +182,4 @@ std::string SvgSurface::document() const {
            body_ + "</svg>\n";
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -11,7 +11,7 @@
 namespace finplan {
 
 class SvgSurface : public Surface {
-public:
+  public:
     // fontHeight: cell height of the graph font in device units.
     SvgSurface(int width, int height, int fontHeight = 14);
 
@@ -32,7 +32,7 @@ public:
     // The complete document.
     std::string document() const;
 
-private:
+  private:
     double fontSize() const;
 
     int width_;
@@ -42,4 +42,4 @@ private:
     std::string body_;
 };
 
-}  // namespace finplan
+} // namespace finplan

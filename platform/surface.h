@@ -45,14 +45,14 @@ struct Pen {
 };
 
 struct FontSpec {
-    std::string face;   // empty: the surface's own graph font
-    int height = 0;     // cell height in device units; 0: the surface's default
+    std::string face; // empty: the surface's own graph font
+    int height = 0;   // cell height in device units; 0: the surface's default
     bool bold = false;
     bool fixedPitch = false;
 };
 
 struct FontMetrics {
-    int height = 0;            // ascent + descent
+    int height = 0; // ascent + descent
     int externalLeading = 0;
     int averageCharWidth = 0;
     int lineHeight() const { return height + externalLeading; }
@@ -61,7 +61,7 @@ struct FontMetrics {
 enum class TextAlign { Left, Centre, Right };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // The font used by text() and measured by metrics() and textWidth().
@@ -86,4 +86,4 @@ public:
                       std::optional<Color> background) = 0;
 };
 
-}  // namespace finplan
+} // namespace finplan

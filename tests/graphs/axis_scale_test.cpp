@@ -28,8 +28,8 @@ const AxisCase kAxisCases[] = {
 TEST(ScaleAxis, MatchesHandWorkedRanges) {
     for (const auto& c : kAxisCases) {
         const AxisScale s = scaleAxis(c.minValue, c.maxValue);
-        SCOPED_TRACE(testing::Message() << c.minValue << ".." << c.maxValue << " (" << c.why
-                                        << ")");
+        SCOPED_TRACE(testing::Message()
+                     << c.minValue << ".." << c.maxValue << " (" << c.why << ")");
         EXPECT_FLOAT_EQ(s.axisMin, c.axisMin);
         EXPECT_FLOAT_EQ(s.axisSpan, c.axisSpan);
         EXPECT_FLOAT_EQ(s.axisStep, c.axisStep);
@@ -46,11 +46,18 @@ TEST(FormatThousands, GroupsTheWholePart) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"1234567.89", "1,234,567.89"}, {"-1234.50", "-1,234.50"}, {"999.99", "999.99"},
-        {"  12 345 ", "12,345"},         {"12a34", "12"},           {"$1000", "$1,000"},
-        {"-123", "-123"},                {"100000", "100,000"},     {"", ""},
+        {"1234567.89", "1,234,567.89"},
+        {"-1234.50", "-1,234.50"},
+        {"999.99", "999.99"},
+        {"  12 345 ", "12,345"},
+        {"12a34", "12"},
+        {"$1000", "$1,000"},
+        {"-123", "-123"},
+        {"100000", "100,000"},
+        {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(formatThousands(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(formatThousands(c.in), c.out) << c.in;
     EXPECT_EQ(formatThousandsPadded("1000"), " 1,000");
 }
 
@@ -60,5 +67,5 @@ TEST(FormatThousands, GroupedValueKeepsTheSignInFront) {
     EXPECT_EQ(groupedValue(1234.5), "1,234.50");
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -16,7 +16,9 @@ TEST(DrawGraph, YearTallyKindsLeaveOutTheLastRow) {
     const struct {
         int kind;
         std::size_t blueSegments;
-    } cases[] = {{GraphKind::NetWorth, 4}, {GraphKind::InOut, 3}, {GraphKind::Incoming, 3},
+    } cases[] = {{GraphKind::NetWorth, 4},
+                 {GraphKind::InOut, 3},
+                 {GraphKind::Incoming, 3},
                  {GraphKind::Outgoing, 3}};
     for (const auto& c : cases) {
         GraphFixture fx;
@@ -30,9 +32,10 @@ TEST(DrawGraph, YearTallyKindsLeaveOutTheLastRow) {
         const auto lines = fx.linesIn(seriesColor(0));
         EXPECT_EQ(lines.size(), c.blueSegments) << "kind " << c.kind;
         // Every segment ends at or before the last drawn row's column.
-        const int lastX = fx.state.plot.plotLeft +
-                          static_cast<int>(c.blueSegments) * fx.state.plot.columnWidth;
-        for (const auto& op : lines) EXPECT_LE(op.points[1].x, lastX) << "kind " << c.kind;
+        const int lastX =
+            fx.state.plot.plotLeft + static_cast<int>(c.blueSegments) * fx.state.plot.columnWidth;
+        for (const auto& op : lines)
+            EXPECT_LE(op.points[1].x, lastX) << "kind " << c.kind;
     }
 }
 
@@ -40,7 +43,8 @@ TEST(DrawGraph, SegmentsAlongZeroAreNotDrawn) {
     GraphFixture fx;
     fx.setRows(6);
     const float worth[] = {0, 0, 500, 0, 0, -0.0001f};
-    for (int r = 0; r < 6; ++r) fx.row(r).netWorth = worth[r];
+    for (int r = 0; r < 6; ++r)
+        fx.row(r).netWorth = worth[r];
     fx.draw(GraphKind::NetWorth);
     const auto lines = fx.linesIn(seriesColor(0));
     // Only 0->500 and 500->0; 0->0 is skipped and 0->-0.0001 runs along the zero line.
@@ -50,7 +54,8 @@ TEST(DrawGraph, SegmentsAlongZeroAreNotDrawn) {
     EXPECT_EQ(lines[0].points[0].x, x0 + 1 * cw);
     EXPECT_EQ(lines[1].points[1].x, x0 + 3 * cw);
     // The other five series are all zero: no line of theirs at all.
-    for (int s = 1; s < 6; ++s) EXPECT_TRUE(fx.linesIn(seriesColor(s)).empty()) << s;
+    for (int s = 1; s < 6; ++s)
+        EXPECT_TRUE(fx.linesIn(seriesColor(s)).empty()) << s;
 }
 
 // In each column the largest magnitude is drawn first, so a small bar stays in front.
@@ -58,10 +63,10 @@ TEST(DrawGraph, SmallBarIsDrawnAfterTheLargeOne) {
     for (int barStyle : {0, 2}) {
         GraphFixture fx;
         fx.setRows(3);
-        fx.row(0).totalIncoming = 1000;  // blue, larger in row 0
-        fx.row(0).totalOutgoing = 200;   // red
+        fx.row(0).totalIncoming = 1000; // blue, larger in row 0
+        fx.row(0).totalOutgoing = 200;  // red
         fx.row(1).totalIncoming = 100;
-        fx.row(1).totalOutgoing = -900;  // magnitude counts, not sign
+        fx.row(1).totalOutgoing = -900; // magnitude counts, not sign
         fx.state.options.lineStyle = 0;
         fx.state.options.barStyle = barStyle;
         fx.state.options.legendHidden = true;
@@ -69,7 +74,7 @@ TEST(DrawGraph, SmallBarIsDrawnAfterTheLargeOne) {
         const OpKind shape = barStyle == 2 ? OpKind::Polygon : OpKind::Rect;
         const auto blue = fx.fillsOf(seriesColor(0), shape);
         const auto red = fx.fillsOf(seriesColor(1), shape);
-        ASSERT_EQ(blue.size(), 2u) << barStyle;  // the front faces (rows 0 and 1)
+        ASSERT_EQ(blue.size(), 2u) << barStyle; // the front faces (rows 0 and 1)
         ASSERT_EQ(red.size(), 2u) << barStyle;
         EXPECT_LT(blue[0], red[0]) << "row 0, style " << barStyle;
         EXPECT_LT(red[1], blue[1]) << "row 1, style " << barStyle;
@@ -99,7 +104,7 @@ TEST(DrawGraph, NegativeValueLabelsAreRed) {
     GraphFixture fx;
     fx.setRows(3);
     fx.row(0).netWorth = 50000;
-    fx.row(1).investmentSavings = -3000;  // minimum counts from the second row on
+    fx.row(1).investmentSavings = -3000; // minimum counts from the second row on
     fx.draw(GraphKind::NetWorth);
     // Axis -6380 .. 57420 in steps of 6380, labels without cents.
     const auto negative = fx.surface.textsEqual("-6,380");
@@ -162,9 +167,10 @@ TEST(DrawGraph, PrinterPageUsesWideLinesAndLongTicks) {
                    op.points[0] == Point{x0 - half, y} && op.points[1] == Point{x0 + half, y};
         });
         EXPECT_TRUE(tick) << "printing " << c.printing;
-        EXPECT_EQ(fx.surface.textsEqual(c.kind == GraphKind::NetWorth ? "NET WORTH"
-                                        : c.kind == GraphKind::Groups ? "GROUPS"
-                                                                      : "ACCOUNTS")
+        EXPECT_EQ(fx.surface
+                      .textsEqual(c.kind == GraphKind::NetWorth ? "NET WORTH"
+                                  : c.kind == GraphKind::Groups ? "GROUPS"
+                                                                : "ACCOUNTS")
                       .size(),
                   c.printing ? 1u : 0u);
     }
@@ -175,12 +181,13 @@ TEST(DrawGraph, LegendBeforeOrAfterTheSeriesOrNotAtAll) {
         int legendAfter;
         bool hidden;
         int layoutMode;
-        int expect;  // -1 no legend, 0 before the series, 1 after
+        int expect; // -1 no legend, 0 before the series, 1 after
     } cases[] = {{0, false, 0, 0}, {1, false, 0, 1}, {0, true, 0, -1}, {0, false, 1, -1}};
     for (const auto& c : cases) {
         GraphFixture fx;
         fx.setRows(3);
-        for (int r = 0; r < 3; ++r) fx.row(r).netWorth = 100;
+        for (int r = 0; r < 3; ++r)
+            fx.row(r).netWorth = 100;
         fx.state.options.legendAfter = c.legendAfter;
         fx.state.options.legendHidden = c.hidden;
         fx.state.layoutMode = c.layoutMode;
@@ -216,7 +223,7 @@ TEST(DrawGraph, GroupsSumTheirAccountsAndSkipShortNames) {
                 balances[i];
     }
     std::snprintf(fx.scenario->groups.groupName[1], kGroupNameWidth, "Bank");
-    std::snprintf(fx.scenario->groups.groupName[2], kGroupNameWidth, "X");  // too short
+    std::snprintf(fx.scenario->groups.groupName[2], kGroupNameWidth, "X"); // too short
     const GraphSeriesSet set = collectSeries(GraphKind::Groups, 0, 0, 1, fx.source());
     ASSERT_EQ(set.names.size(), 1u);
     EXPECT_EQ(set.names[0], "Bank");
@@ -228,7 +235,8 @@ TEST(DrawGraph, AccountPageIsCutToTheAccountsOfTheRun) {
     fx.setRows(2);
     fx.series->accountCount = 12;
     fx.scenario->accounts.accountCount = 12;
-    for (int i = 0; i < 12; ++i) fx.series->accountNames[static_cast<std::size_t>(i)] = "A";
+    for (int i = 0; i < 12; ++i)
+        fx.series->accountNames[static_cast<std::size_t>(i)] = "A";
     EXPECT_EQ(collectSeries(GraphKind::Accounts, 10, 20, 1, fx.source()).names.size(), 2u);
     EXPECT_EQ(collectSeries(GraphKind::Accounts, 40, 50, 1, fx.source()).names.size(), 0u);
     EXPECT_EQ(collectSeries(GraphKind::Accounts, -5, 99, 1, fx.source()).names.size(), 12u);
@@ -240,7 +248,7 @@ TEST(DrawGraph, NoRowsDrawsNoPlot) {
     fx.draw(GraphKind::NetWorth);
     EXPECT_FALSE(fx.state.plot.drawn);
     fx.state.layoutMode = 4;
-    fx.draw(GraphKind::NetWorth);  // the Summary legend with nothing to list
+    fx.draw(GraphKind::NetWorth); // the Summary legend with nothing to list
     EXPECT_TRUE(fx.surface.textsEqual("Age").empty());
 }
 
@@ -255,14 +263,15 @@ TEST(DrawGraph, DamagedValuesDrawWithoutFault) {
     fx.row(3).taxFreeSavings = 3e38f;
     fx.row(3).withdrawals = NAN;
     fx.scenario->initial.endAge = NAN;
-    for (int kind : {1, 2, 3, 4, 5, 7}) fx.draw(kind);
+    for (int kind : {1, 2, 3, 4, 5, 7})
+        fx.draw(kind);
     fx.state.previousKind = GraphKind::NetWorth;
     fx.state.selectedRow = 3;
     fx.draw(GraphKind::Pie);
-    EXPECT_TRUE(fx.surface.opsOfKind(OpKind::Pie).empty());  // the total overflowed
+    EXPECT_TRUE(fx.surface.opsOfKind(OpKind::Pie).empty()); // the total overflowed
     fx.state.hoveredQuarter = 3;
     drawSummary(fx.surface, fx.window, 3, fx.state, fx.source());
-    fx.state.selectedRow = 99;  // out of the table's filled rows
+    fx.state.selectedRow = 99; // out of the table's filled rows
     drawSummary(fx.surface, fx.window, 3, fx.state, fx.source());
     EXPECT_EQ(fx.surface.textsEqual("Age").size(), 2u);
 }
@@ -270,7 +279,7 @@ TEST(DrawGraph, DamagedValuesDrawWithoutFault) {
 TEST(DrawGraph, AgeLabelsThinOutInANarrowPlot) {
     GraphFixture fx;
     fx.setRows(40);
-    fx.window = Rect{0, 0, 400, 300};  // room 264: columns of 6, plot 240 wide
+    fx.window = Rect{0, 0, 400, 300}; // room 264: columns of 6, plot 240 wide
     fx.draw(GraphKind::NetWorth);
     // 240 < 40*24 and 240 < 20*24, not < 10*24: every fifth row is labelled.
     EXPECT_EQ(fx.surface.textsEqual("60").size(), 1u);
@@ -279,5 +288,5 @@ TEST(DrawGraph, AgeLabelsThinOutInANarrowPlot) {
     EXPECT_TRUE(fx.surface.textsEqual("64").empty());
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -22,7 +22,8 @@ struct GraphFixture {
     // rows plotted years from age 60; fields filled by the caller.
     void setRows(int rows) {
         series->plotRowCount = rows - 1;
-        for (int r = 0; r < rows; ++r) series->rows[static_cast<std::size_t>(r)].age = 60.0f + r;
+        for (int r = 0; r < rows; ++r)
+            series->rows[static_cast<std::size_t>(r)].age = 60.0f + r;
         scenario->initial.startAge = 60;
         scenario->initial.endAge = 60.0f + rows - 1;
     }
@@ -50,4 +51,4 @@ struct GraphFixture {
     }
 };
 
-}  // namespace finplan::test
+} // namespace finplan::test

@@ -20,11 +20,11 @@ TEST(PieChart, SmallTotalsShowOnlyShadowLegendAndCaption) {
         float investment, taxFree;
         int shadows, sectors, discs;
     } cases[] = {
-        {0, 0, 0, 0, 0},   // nothing at all to draw
-        {6, 4, 1, 0, 0},   // total 10: shadow only
-        {6, 5, 1, 2, 0},   // total 11: two sectors
-        {50, 0, 1, 0, 1},  // one component: a full disc
-        {50, -20, 1, 0, 1},  // a negative component is not a slice
+        {0, 0, 0, 0, 0},    // nothing at all to draw
+        {6, 4, 1, 0, 0},    // total 10: shadow only
+        {6, 5, 1, 2, 0},    // total 11: two sectors
+        {50, 0, 1, 0, 1},   // one component: a full disc
+        {50, -20, 1, 0, 1}, // a negative component is not a slice
     };
     for (const auto& c : cases) {
         GraphFixture fx;
@@ -52,7 +52,7 @@ TEST(PieChart, SharesAnglesAndTotal) {
     fx.row(0).taxFreeSavings = 5000;
     fx.state.previousKind = GraphKind::NetWorth;
     fx.draw(GraphKind::Pie);
-    EXPECT_EQ(fx.surface.textsEqual(" 54.55%").size(), 1u);  // 6000 / 11000
+    EXPECT_EQ(fx.surface.textsEqual(" 54.55%").size(), 1u); // 6000 / 11000
     EXPECT_EQ(fx.surface.textsEqual(" 45.45%").size(), 1u);
     EXPECT_EQ(fx.surface.textsEqual("  0.00%").size(), 3u);
     EXPECT_EQ(fx.surface.textsEqual("Total = 11,000.00").size(), 1u);
@@ -94,7 +94,8 @@ TEST(Summary, QuartersKeepTheirGeometryAndCaptions) {
     drawSummary(fx.surface, fx.window, fx.series->plotRowCount, fx.state, fx.source());
     EXPECT_EQ(fx.state.layoutMode, 4);
     const auto& q = fx.state.quarterPlots;
-    for (const auto& g : q) EXPECT_TRUE(g.drawn);
+    for (const auto& g : q)
+        EXPECT_TRUE(g.drawn);
     EXPECT_LT(q[0].plotLeft, 400);
     EXPECT_LT(q[0].plotBottom, 300);
     EXPECT_GT(q[1].plotLeft, 400);
@@ -105,7 +106,7 @@ TEST(Summary, QuartersKeepTheirGeometryAndCaptions) {
     EXPECT_FLOAT_EQ(q[1].axisSpan, 605);
     for (const char* caption : {"Net Worth", "Incoming", "Outgoing"})
         EXPECT_GE(fx.surface.textsEqual(caption).size(), 1u) << caption;
-    EXPECT_TRUE(fx.surface.textsEqual("Investment Accounts").empty());  // no legends
+    EXPECT_TRUE(fx.surface.textsEqual("Investment Accounts").empty()); // no legends
 }
 
 TEST(Summary, PiesInQuartersFollowTheirOwnKinds) {
@@ -123,12 +124,12 @@ TEST(Summary, PiesInQuartersFollowTheirOwnKinds) {
     EXPECT_EQ(fx.state.quarterPies[2].mode, GraphKind::Outgoing);
     EXPECT_FLOAT_EQ(fx.state.quarterPies[2].total, 70);
     EXPECT_EQ(fx.surface.textsEqual("Age 61").size(), 3u);
-    EXPECT_TRUE(fx.surface.textsEqual("Total = 100.00").empty());  // no legends
+    EXPECT_TRUE(fx.surface.textsEqual("Total = 100.00").empty()); // no legends
 }
 
 struct SummaryFixture : GraphFixture {
     SummaryFixture() {
-        setRows(3);  // ages 60..62
+        setRows(3); // ages 60..62
         auto& t = series->ageTotals;
         t.investmentTotal[60] = 1000;
         t.taxFreeTotal[60] = 2000;
@@ -156,7 +157,7 @@ TEST(SummaryLegend, AssetsLessDebtIsRedWhileNetWorthIgnoresTheDebt) {
     EXPECT_EQ(assets.text, "-4,000");
     EXPECT_EQ(assets.color, kNegative);
     const auto lines = fx.surface.textsEqual("Net Worth");
-    ASSERT_EQ(lines.size(), 2u);  // the section title and the total line
+    ASSERT_EQ(lines.size(), 2u); // the section title and the total line
     EXPECT_EQ(lines[1].color, kBlack);
     // 1000 + 2000 + 3000 + 1000 + 500, the 5000 of debt not subtracted.
     const auto& ops = fx.surface.ops();
@@ -183,7 +184,7 @@ TEST(SummaryLegend, IncomingSectionSumsItsSixLines) {
     fx.row(0).nonTaxableIncome = 50;
     fx.row(0).incomeFromAssets = 25;
     fx.row(0).incomeFromEquity = 10;
-    fx.row(0).totalIncoming = 9999;  // the field itself is not shown
+    fx.row(0).totalIncoming = 9999; // the field itself is not shown
     fx.state.hoveredQuarter = 2;
     fx.draw(GraphKind::NetWorth);
     EXPECT_EQ(fx.valueRightOf("Total Incoming").text, "385");
@@ -197,8 +198,9 @@ TEST(SummaryLegend, RoundsHalvesAwayFromZero) {
         double in;
         long out;
     } cases[] = {{2.5, 3}, {2.49, 2}, {-2.5, -3}, {-2.4, -2}, {0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(roundToUnits(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(roundToUnits(c.in), c.out) << c.in;
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

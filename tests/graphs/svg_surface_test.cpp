@@ -28,10 +28,10 @@ TEST(SvgSurface, FixedPitchMetricsFollowTheFontHeight) {
     SvgSurface svg(100, 100, 14);
     const FontMetrics m = svg.metrics();
     EXPECT_EQ(m.height, 14);
-    EXPECT_EQ(svg.textWidth("abcd"), 29);  // 14 / 1.164 x 0.602 = 7.24 per glyph
+    EXPECT_EQ(svg.textWidth("abcd"), 29); // 14 / 1.164 x 0.602 = 7.24 per glyph
     svg.setFont(FontSpec{"", 28, true, false});
     EXPECT_EQ(svg.metrics().height, 28);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan
