@@ -1,5 +1,7 @@
 // Runs random valid scenarios (every value within the editors' limits) built from
 // the fuzz bytes, in every mode, into the list, a file text and the plot tables.
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -26,10 +28,12 @@ public:
         return v;
     }
     int whole(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<uint32_t>(hi - lo + 1)); }
-    // Two decimals within lo..hi.
+    // A value within lo..hi; one in four is a whole number.
     float value(float lo, float hi) {
-        const int steps = static_cast<int>((hi - lo) * 100);
-        return lo + static_cast<float>(whole(0, steps)) / 100.0f;
+        const double u = static_cast<double>(next()) / 4294967295.0;
+        double v = lo + u * (static_cast<double>(hi) - lo);
+        if ((next() & 3) == 0) v = std::floor(v);
+        return static_cast<float>(std::clamp(v, static_cast<double>(lo), static_cast<double>(hi)));
     }
     bool flag() { return (next() & 1) != 0; }
     bool done() const { return pos_ >= size_; }
