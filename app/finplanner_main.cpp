@@ -109,8 +109,9 @@ int main(int argc, char** argv) {
     DesktopRunner runner(*scenario, *runState, view, random, clock, messages, chooser, &plotFile,
                          &scenarioFiles);
 
+    CalculatorMemory calculators;
     PlannerParts parts{*scenario, scenarioFiles, settings, accountSort, runner, *plotSeries,
-                       tools,     messages,      chooser,  help,        launcher};
+                       calculators, tools,       messages, chooser,     help,   launcher};
     MainWindow window(parts, ShellOptions{args.idColumn});
     owner = &window;
     qtMessages.setParent(&window);

@@ -2,6 +2,7 @@
 
 #include "model/account_commands.h"
 #include "model/file_names.h"
+#include "calculators/trade_off_files.h"
 #include "graphs/plot_file.h"
 #include "model/scenario_ops.h"
 #include "shell/command_ids.h"
@@ -40,6 +41,7 @@ void MainPresenter::notInBuild(const std::string& feature) {
 void MainPresenter::runScenario() { p.runner.run(nullptr, RunMode::List, {}); }
 
 bool MainPresenter::startUp() {
+    loadTradeOff(files::kTradeOffValues, p.calculators.tradeOff);
     bool opened = false;
     if (loadSettings(p.settings) == 1) {
         view.rebuildRecentMenu(p.settings.recent.menu());

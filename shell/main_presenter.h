@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "calculators/calculator_memory.h"
 #include "graphs/plot_series.h"
 #include "model/account_list.h"
 #include "model/scenario.h"
@@ -28,6 +29,7 @@ struct PlannerParts {
     AccountListSort& accountSort;  // the Accounts folder's order
     ScenarioRunner& runner;
     PlotSeries& plots;  // the graph tables the last run filled
+    CalculatorMemory& calculators;  // what each calculator keeps between openings
     ToolWindows& tools;
     Messages& messages;
     FileChooser& chooser;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -70,6 +71,9 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     layout->addWidget(folder, 1);
     setCentralWidget(central);
     connect(tabs, &FolderTabRow::tabClicked, this, [this](int t) { switchFolder(t); });
+    // Log-off or shutdown: the same save question as closing, then let it go on.
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { presenter.closing(); });
 
     presenter.startUp();
     rebuildTabs();

@@ -20,8 +20,8 @@ ShellFixture::~ShellFixture() {
 }
 
 MainWindow& ShellFixture::open() {
-    PlannerParts parts{*scenario, files, settings, sort, *runner, *plots,
-                       tools,     messages, chooser, help, launcher};
+    PlannerParts parts{*scenario, files,   settings, sort, *runner, *plots, calculators,
+                       tools,     messages, chooser,  help, launcher};
     window = std::make_unique<MainWindow>(parts, ShellOptions{});
     return *window;
 }

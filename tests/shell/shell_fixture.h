@@ -44,6 +44,7 @@ struct ShellFixture {
     RecordingHelp help;
     RecordingLauncher launcher;
     ToolWindows tools;
+    CalculatorMemory calculators;
     std::unique_ptr<PlotSeries> plots = std::make_unique<PlotSeries>();
     std::unique_ptr<PlotFileWriter> plotFile;
     std::unique_ptr<DesktopRunner> runner;
