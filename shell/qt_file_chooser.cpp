@@ -13,8 +13,16 @@ QStringList qtNameFilters(const std::string& filter) {
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString desc = parts[i];
-        // The description may already name its pattern; Qt reads the pattern from it.
-        out << (desc.contains('(') ? desc : desc + " (" + parts[i + 1] + ")");
+        const QString& pattern = parts[i + 1];
+        // Qt reads the patterns from the parentheses; names on disk are usually in
+        // lower case, so the lower-case pattern joins an upper-case one there.
+        int close = desc.lastIndexOf(')');
+        if (close < 0) {
+            desc += " (" + pattern + ")";
+        } else if (!desc.contains(pattern)) {
+            desc.insert(close, " " + pattern);
+        }
+        out << desc;
     }
     return out;
 }
