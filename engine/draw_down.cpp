@@ -45,9 +45,12 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     const bool details = ctx.view.showDetails;
     if (!ctx.indexed) ctx.indexAccounts();
     // Only savings accounts pay; asset and equity accounts are passed over.
-    for (int k = 0; k < ctx.savingsCount; ++k) {
+    for (int k = ctx.savingsHint; k < ctx.savingsCount; ++k) {
         Account& acc = ctx.scenario.accounts.accounts[ctx.savings[k]];
-        if (!(acc.balance > 0)) continue;
+        if (!(acc.balance > 0)) {
+            if (k == ctx.savingsHint) ++ctx.savingsHint;  // an empty prefix stays empty
+            continue;
+        }
         const float b = acc.balance;
         if (b - a > 0) {
             acc.balance -= a;
@@ -64,6 +67,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         a -= b;
         addToTypeTotal(st, acc.type, -b);
         acc.balance = 0;
+        if (k == ctx.savingsHint) ++ctx.savingsHint;
     }
     if (a > 0 && ctx.firstInvestment >= 0) {
         Account& acc = ctx.scenario.accounts.accounts[ctx.firstInvestment];
@@ -98,6 +102,7 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
     }
     f->balance -= a;
     t->balance += a;
+    ctx.balanceRaised(*t);
     addToTypeTotal(st, f->type, -a);
     addToTypeTotal(st, t->type, a);
     if (ctx.emitting())

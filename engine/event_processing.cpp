@@ -40,6 +40,7 @@ void startLoan(RunContext& ctx, int idx) {
     // its money into the account (and its line) is left out.
     if (Account* a = ctx.account(e.toAccountId)) {
         a->balance += e.amount;
+        ctx.balanceRaised(*a);
         const char* how = "Transfer";
         switch (a->type) {
             case 2: st.investmentTotal += e.amount; break;
@@ -164,6 +165,7 @@ void deposit(RunContext& ctx, int idx, float amount) {
     if (a == nullptr) return;  // deleted account: the money is counted, not placed
     if (st.currentAge >= st.plotStartAge) {
         a->balance += amount;
+        ctx.balanceRaised(*a);
         addToTypeTotal(st, a->type, amount);
     }
     if (!ctx.emitting()) return;

@@ -107,6 +107,7 @@ void depositSale(RunContext& ctx, int idx, float v) {
         Account& a = ctx.scenario.accounts.accounts[i];
         if (a.type != 2) continue;
         a.balance += v;
+        ctx.balanceRaised(a);
         if (ctx.emitting())
             ctx.emit(format("      Deposited %s to %s", money(v).c_str(), accountName(a).c_str()),
                      idx);

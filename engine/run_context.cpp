@@ -13,6 +13,7 @@ int RunContext::accountCount() const {
 
 int RunContext::accountIndex(int id) const {
     if (indexed) {
+        if (id >= 0 && id < 256) return smallIds[id] - 1;
         for (int i = 0; i < idCount; ++i)
             if (ids[i] == id) return i;
         return -1;
@@ -27,10 +28,20 @@ void RunContext::indexAccounts() {
     idCount = n;
     savingsCount = 0;
     firstInvestment = -1;
+    savingsHint = 0;
+    savingsPosition.fill(-1);
+    smallIds.fill(0);
+    for (int i = n - 1; i >= 0; --i) {  // backwards, so the first of equal ids wins
+        const int id = static_cast<int>(scenario.accounts.accounts[i].id);
+        if (id < 256) smallIds[id] = static_cast<int8_t>(i + 1);
+    }
     for (int i = 0; i < n; ++i) {
         const Account& a = scenario.accounts.accounts[i];
         ids[i] = static_cast<int>(a.id);  // ids compare as unsigned 16-bit values
-        if (a.type >= 2 && a.type <= 4) savings[savingsCount++] = i;
+        if (a.type >= 2 && a.type <= 4) {
+            savingsPosition[i] = savingsCount;
+            savings[savingsCount++] = i;
+        }
         if (a.type == 2 && firstInvestment < 0) firstInvestment = i;
     }
     indexed = true;

@@ -52,6 +52,19 @@ struct RunContext {
     int savingsCount = 0;
     std::array<int, kMaxAccounts> savings{};  // indices of the savings accounts, in order
     int firstInvestment = -1;
+    // Savings before this position in `savings` hold nothing; a balance that rises
+    // must report it through balanceRaised so the draw-down looks there again.
+    int savingsHint = 0;
+    std::array<int, kMaxAccounts> savingsPosition{};  // by account index; -1 not savings
+    std::array<int8_t, 256> smallIds{};               // index + 1 of accounts with ids < 256
+    void balanceRaised(int accountIndex) {
+        if (!indexed || accountIndex < 0 || accountIndex >= kMaxAccounts) return;
+        const int pos = savingsPosition[accountIndex];
+        if (pos >= 0 && pos < savingsHint) savingsHint = pos;
+    }
+    void balanceRaised(const Account& a) {
+        balanceRaised(static_cast<int>(&a - scenario.accounts.accounts));
+    }
 };
 
 // An account's name as a text (the record's field may lack its terminator).

@@ -126,6 +126,7 @@ void simulateYear(RunContext& ctx) {
             a.balance = a.initialAmount;
             a.currentRate = a.rate;
         }
+        ctx.savingsHint = 0;
     }
     if (st.currentAge >= st.plotStartAge) storeRowStart(ctx);
 
