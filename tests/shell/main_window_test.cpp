@@ -53,6 +53,9 @@ private Q_SLOTS:
     void missingCalculatorIsReported();
     void closingWritesThePlacement();
     void scenarioFolderDeletesAnEvent();
+    void saveAsThenRecentEntryReopens();
+    void exportWritesTheTabFile();
+    void reindexShowsTheScenarioFolder();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -270,6 +273,58 @@ void MainWindowTest::scenarioFolderDeletesAnEvent() {
     page->list()->setCurrentRow(1);
     QTest::mouseClick(page->findChild<QPushButton*>("Copy"), Qt::LeftButton);
     QCOMPARE(f.scenario->eventCount, events);
+}
+
+void MainWindowTest::saveAsThenRecentEntryReopens() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QString first = copyExample("first.ret");
+    w.commands().openPath(first.toStdString());
+    f.chooser.answers.push_back(std::string("second.ret"));
+    w.commands().execute(cmd::kSaveAs);
+    QCOMPARE(QString::fromStdString(f.chooser.asked.back().title),
+             QString("Save Scenario With a New Name"));
+    QVERIFY(QFile::exists("second.ret"));
+    QCOMPARE(w.windowTitle(), QString("Financial Planner - second.ret"));
+    QStringList file = menuTexts(w.fileMenu());
+    QVERIFY2(file.contains("(1) first.ret"), qPrintable(file.join("|")));
+
+    // The recent entry opens first.ret again and puts second.ret at the top.
+    w.commands().execute(cmd::recentCommand(0));
+    QCOMPARE(w.windowTitle(), QString("Financial Planner - first.ret"));
+    file = menuTexts(w.fileMenu());
+    QCOMPARE(file.indexOf("(1) second.ret") + 1, file.indexOf("(2) first.ret"));
+    QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
+}
+
+void MainWindowTest::exportWritesTheTabFile() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    f.chooser.answers.push_back(std::string("plan.kve"));
+    w.commands().execute(cmd::kExportResults);
+    QCOMPARE(QString::fromStdString(f.chooser.asked.back().title),
+             QString("Export Results To a Tab File"));
+    QFile kve("plan.kve");
+    QVERIFY(kve.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(kve.readAll()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(lines[0].startsWith("Age\t"));
+    QVERIFY(lines[0].endsWith("Equity\tTotal"));
+    QVERIFY(lines[1].startsWith("45.00\t"));
+    QCOMPARE(lines.size(), 1 + (90 - 45) + 1);  // each year and the end age
+}
+
+void MainWindowTest::reindexShowsTheScenarioFolder() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    w.switchFolder(1);
+    f.messages.answers = {false};
+    w.commands().execute(cmd::kReindexAccounts);
+    QCOMPARE(w.currentTab(), 1);  // declined: nothing changes
+    f.messages.answers = {true};
+    w.commands().execute(cmd::kReindexAccounts);
+    QCOMPARE(w.currentTab(), 2);
 }
 
 QTEST_MAIN(MainWindowTest)
