@@ -2,12 +2,14 @@
 // keeps for its life is made here and handed to the constructors that need it.
 //
 //   finplanner [IDON] [FILE.ret]        the planner (FILE.ret instead of the last one)
-//   finplanner --grab DIR [FILE.ret]    saves a picture of every folder, then exits
+//   finplanner --grab DIR [FILE.ret]    saves a picture of every folder (of FILE.ret or
+//                                       the bundled example), then exits
 //   finplanner --quit-after-paint [...] exits once the window has been painted
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -116,7 +118,13 @@ int main(int argc, char** argv) {
     owner = &window;
     qtMessages.setParent(&window);
     help.setParent(&window);
-    if (!args.scenario.empty()) window.commands().openPath(args.scenario);
+    std::string scenarioPath = args.scenario;
+    if (headless && scenarioPath.empty()) {
+        // A picture run without a file shows the bundled example copied beside the program.
+        QString example = QCoreApplication::applicationDirPath() + "/example.ret";
+        if (QFile::exists(example)) scenarioPath = example.toStdString();
+    }
+    if (!scenarioPath.empty()) window.commands().openPath(scenarioPath);
 
     QuitAfterPaint quitter;
     if (args.quitAfterPaint) window.installEventFilter(&quitter);
