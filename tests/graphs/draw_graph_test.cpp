@@ -100,6 +100,38 @@ TEST(DrawGraph, ThreeDimensionalBarsStandLargestAtTheBack) {
     EXPECT_EQ(small.points.size(), 4u);
 }
 
+// 800 x 600 window, line height 16, character width 8, ten rows.
+TEST(DrawGraph, PlotGeometryOfEachLayout) {
+    const struct {
+        int layoutMode;
+        int barStyle;
+        int left, column, bottom, height;
+        const char* why;
+    } cases[] = {
+        {0, 0, 120, 66, 504, 470, "bottom 600-6h; height 600-8h=472 cut to 470; (784-120)/10"},
+        {1, 0, 124, 25, 244, 220, "quarter 4..392 x 4..292: bottom-3h, 288-4h=224 cut to 220"},
+        {0, 2, 120, 58, 520, 390, "3-D: bottom-5h; depth room 80 (ten steps of c), 472-80=392"},
+    };
+    for (const auto& c : cases) {
+        GraphFixture fx;
+        fx.setRows(10);
+        fx.row(0).netWorth = 100;
+        fx.state.layoutMode = c.layoutMode;
+        fx.state.options.barStyle = c.barStyle;
+        fx.state.options.lineStyle = c.barStyle == 2 ? 0 : 1;
+        fx.draw(GraphKind::NetWorth);
+        const PlotGeometry& g =
+            c.layoutMode == 0 ? fx.state.plot
+                              : fx.state.quarterPlots[static_cast<std::size_t>(c.layoutMode - 1)];
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(g.plotLeft, c.left);
+        EXPECT_EQ(g.columnWidth, c.column);
+        EXPECT_EQ(g.plotBottom, c.bottom);
+        EXPECT_EQ(g.plotHeight, c.height);
+        EXPECT_EQ(g.plotWidth, 10 * c.column);
+    }
+}
+
 TEST(DrawGraph, NegativeValueLabelsAreRed) {
     GraphFixture fx;
     fx.setRows(3);
