@@ -29,7 +29,9 @@ void print(const std::string& label, const std::string& value) {
     std::cout << label << ": " << trimText(value) << '\n';
 }
 
-void refused() { throw CLI::RuntimeError(1); }
+void refused() {
+    throw CLI::RuntimeError(1);
+}
 
 // The plan's initial values of a new scenario: what the calculators that read the
 // plan see when no file is given.
@@ -107,8 +109,7 @@ struct AcceleratedOptions {
 
 void addAccelerated(CLI::App& calc) {
     auto o = std::make_shared<AcceleratedOptions>();
-    CLI::App* cmd =
-        calc.add_subcommand("accelerated", "Accelerated mortgage payment analysis");
+    CLI::App* cmd = calc.add_subcommand("accelerated", "Accelerated mortgage payment analysis");
     cmd->add_option("--loan", o->loan, "Loan Amount")->required();
     cmd->add_option("--years", o->years, "Number of Years")->required();
     cmd->add_option("--left", o->left, "Years Left")->required();
@@ -194,8 +195,7 @@ void addInflation(CLI::App& calc) {
 
 void addInvestment(CLI::App& calc) {
     auto o = std::make_shared<std::vector<std::string>>(5);
-    CLI::App* cmd =
-        calc.add_subcommand("investment", "Taxes, Inflation and Your Investment");
+    CLI::App* cmd = calc.add_subcommand("investment", "Taxes, Inflation and Your Investment");
     cmd->add_option("--amount", (*o)[0], "Amount invested")->required();
     cmd->add_option("--years", (*o)[1], "Number of years amount is invested")->required();
     cmd->add_option("--return", (*o)[2], "Expected yearly rate of return on investment")
@@ -221,7 +221,7 @@ void addInvestment(CLI::App& calc) {
 struct TradeOffOptions {
     std::vector<std::string> options;
     std::string periods;
-    std::string taxRate;  // empty: the tax box stays clear
+    std::string taxRate; // empty: the tax box stays clear
     std::string graphFile;
 };
 
@@ -230,7 +230,8 @@ bool splitOption(const std::string& text, std::vector<std::string>& parts) {
     parts.clear();
     std::stringstream in(text);
     std::string part;
-    while (std::getline(in, part, ',')) parts.push_back(part);
+    while (std::getline(in, part, ','))
+        parts.push_back(part);
     if (!text.empty() && text.back() == ',') parts.push_back("");
     return parts.size() == 5;
 }
@@ -252,7 +253,7 @@ void addTradeOff(CLI::App& calc) {
         if (o->options.size() > static_cast<std::size_t>(kTradeOptions))
             throw CLI::ValidationError("--option", "at most three options");
         StderrMessages messages;
-        RecordingLauncher noGrapher;  // the grapher is a separate program: not started here
+        RecordingLauncher noGrapher; // the grapher is a separate program: not started here
         TradeOffState state;
         state.names = {"", "", ""};
         const float taxRate = readFloatText(o->taxRate, o->taxRate.size());
@@ -260,7 +261,8 @@ void addTradeOff(CLI::App& calc) {
         std::vector<std::string> parts;
         for (std::size_t j = 0; j < o->options.size(); ++j) {
             if (!splitOption(o->options[j], parts))
-                throw CLI::ValidationError("--option", "expected NAME,FIXED_COST,"
+                throw CLI::ValidationError("--option",
+                                           "expected NAME,FIXED_COST,"
                                            "COST_PER_PERIOD,FIXED_AMOUNT,INCOME_PER_PERIOD");
             t.names[j] = parts[0];
             t.values[kTradeFixedCost + j] = parts[1];
@@ -281,7 +283,7 @@ void addTradeOff(CLI::App& calc) {
     });
 }
 
-}  // namespace
+} // namespace
 
 void addCalcCommands(CLI::App& app) {
     CLI::App* calc = app.add_subcommand("calc", "Financial calculators");
@@ -295,4 +297,4 @@ void addCalcCommands(CLI::App& app) {
     addTradeOff(*calc);
 }
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

@@ -8,29 +8,29 @@ namespace finplan {
 
 namespace {
 
-std::string moneyText(float v) { return formatMoney(format("%13.2f", static_cast<double>(v))); }
-std::string rateText(float v) { return format("%-13.2f", static_cast<double>(v)); }
+std::string moneyText(float v) {
+    return formatMoney(format("%13.2f", static_cast<double>(v)));
+}
+std::string rateText(float v) {
+    return format("%-13.2f", static_cast<double>(v));
+}
 
 bool warn(Messages& messages, const char* text, const char* title) {
     return refuseField(messages, text, title, MessageIcon::Warning);
 }
 
-}  // namespace
+} // namespace
 
 AcceleratedPaymentAnalysis::AcceleratedPaymentAnalysis(AcceleratedMemory& memory,
                                                        Messages& messages,
                                                        const InitialValues& initial)
     : loanAmount(format("%-13.2f", static_cast<double>(memory.loanAmount))),
-      numberOfYears(format("%3d", memory.years)),
-      yearsLeft(format("%3d", memory.yearsLeft)),
+      numberOfYears(format("%3d", memory.years)), yearsLeft(format("%3d", memory.yearsLeft)),
       rate(format("%-6.2f", static_cast<double>(memory.rate))),
       additionalPayment(format("%-13.2f", static_cast<double>(memory.additionalPayment))),
       investedAmount(formatMoney(additionalPayment)),
-      investmentRate(rateText(kDefaultInvestmentRate)),
-      taxRate(rateText(initial.taxRate)),
-      inflationRate(rateText(initial.inflationRate)),
-      memory(memory),
-      messages(messages) {}
+      investmentRate(rateText(kDefaultInvestmentRate)), taxRate(rateText(initial.taxRate)),
+      inflationRate(rateText(initial.inflationRate)), memory(memory), messages(messages) {}
 
 bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float& inflation) {
     const float amount = readFloatText(loanAmount, 13);
@@ -97,7 +97,7 @@ bool AcceleratedPaymentAnalysis::calculate() {
     const int paidBefore = (memory.years - memory.yearsLeft) * 12;
 
     float existing = a, accelerated = a, interestExisting = 0, interestAccelerated = 0;
-    float step = 0;  // principal paid on the accelerated mortgage this month
+    float step = 0; // principal paid on the accelerated mortgage this month
     int payoffMonth = 0;
     for (int m = 1; m <= n; ++m) {
         const float ei = mr * existing;
@@ -106,7 +106,7 @@ bool AcceleratedPaymentAnalysis::calculate() {
             const float existingStep = p - ei;
             if (m > paidBefore) {
                 step = p + x - ai;
-                if (accelerated - step < 0.0f) {  // the final, partial payment
+                if (accelerated - step < 0.0f) { // the final, partial payment
                     step = accelerated;
                     accelerated = 0;
                 }
@@ -177,4 +177,4 @@ bool handOverToAccelerated(AcceleratedMemory& memory, const MortgageEditorTexts&
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

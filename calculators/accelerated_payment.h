@@ -11,7 +11,7 @@
 namespace finplan {
 
 class AcceleratedPaymentAnalysis {
-public:
+  public:
     static constexpr int kHelpContext = 1555;
     static constexpr float kDefaultInvestmentRate = 5.0f;
 
@@ -39,14 +39,14 @@ public:
     std::string acceleratedTotalInterest;
     std::string savings;
     // "Investment Comparison"
-    std::string investedAmount;  // the additional amount, read-only
+    std::string investedAmount; // the additional amount, read-only
     std::string investmentRate;
     std::string taxRate;
     std::string inflationRate;
     std::string worth;
     std::string worthYears;
 
-private:
+  private:
     bool readFields(float& investRate, float& tax, float& inflation);
 
     AcceleratedMemory& memory;
@@ -69,4 +69,4 @@ struct MortgageEditorTexts {
 bool handOverToAccelerated(AcceleratedMemory& memory, const MortgageEditorTexts& texts,
                            float initialStartAge, Messages& messages);
 
-}  // namespace finplan
+} // namespace finplan

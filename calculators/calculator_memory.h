@@ -93,4 +93,4 @@ struct CalculatorMemory {
     ScheduleWindowState schedule;
 };
 
-}  // namespace finplan
+} // namespace finplan

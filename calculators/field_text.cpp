@@ -8,10 +8,14 @@ namespace finplan {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-}  // namespace
+} // namespace
 
 std::string cutText(const std::string& text, std::size_t maxChars) {
     return text.size() > maxChars ? text.substr(0, maxChars) : text;
@@ -20,17 +24,20 @@ std::string cutText(const std::string& text, std::size_t maxChars) {
 float readFloatText(const std::string& text, std::size_t maxChars) {
     const std::string s = cutText(text, maxChars);
     std::size_t i = 0;
-    while (i < s.size() && isBlank(s[i])) ++i;
+    while (i < s.size() && isBlank(s[i]))
+        ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
 
     // Longest prefix of the form digits [. digits] [e [sign] digits].
     const std::size_t begin = i;
     std::size_t digits = 0;
-    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && isDigit(s[i]))
+        ++i, ++digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+        while (i < s.size() && isDigit(s[i]))
+            ++i, ++digits;
     }
     if (digits == 0) return 0.0f;
     std::size_t end = i;
@@ -38,14 +45,15 @@ float readFloatText(const std::string& text, std::size_t maxChars) {
         std::size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && isDigit(s[j])) {
-            while (j < s.size() && isDigit(s[j])) ++j;
+            while (j < s.size() && isDigit(s[j]))
+                ++j;
             end = j;
         }
     }
 
     double value = 0.0;
-    const auto result = std::from_chars(s.data() + begin, s.data() + end, value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(s.data() + begin, s.data() + end, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large for any field: reads as the largest float so range checks refuse it.
         value = std::numeric_limits<float>::max();
@@ -58,7 +66,8 @@ float readFloatText(const std::string& text, std::size_t maxChars) {
 int readIntText(const std::string& text, std::size_t maxChars) {
     const std::string s = cutText(text, maxChars);
     std::size_t i = 0;
-    while (i < s.size() && isBlank(s[i])) ++i;
+    while (i < s.size() && isBlank(s[i]))
+        ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
     long long v = 0;
@@ -81,9 +90,11 @@ int wholeNumber(float v) {
 
 std::string trimText(const std::string& text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
+    while (b < e && isBlank(text[b]))
+        ++b;
+    while (e > b && isBlank(text[e - 1]))
+        --e;
     return text.substr(b, e - b);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -26,4 +26,4 @@ int wholeNumber(float v);
 // The text without leading and trailing blanks (fields are printed with padding).
 std::string trimText(const std::string& text);
 
-}  // namespace finplan
+} // namespace finplan

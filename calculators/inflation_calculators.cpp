@@ -12,18 +12,21 @@ bool warn(Messages& messages, const char* text, const char* title) {
     return refuseField(messages, text, title, MessageIcon::Warning);
 }
 
-std::string percentText(float v) { return format("%-4.2f%%", static_cast<double>(v)); }
-std::string moneyText(float v) { return formatMoney(format("%13.2f", static_cast<double>(v))); }
+std::string percentText(float v) {
+    return format("%-4.2f%%", static_cast<double>(v));
+}
+std::string moneyText(float v) {
+    return formatMoney(format("%13.2f", static_cast<double>(v)));
+}
 
-}  // namespace
+} // namespace
 
 InflationCalculator::InflationCalculator(InflationMemory& memory, Messages& messages)
     : startAge(format("%-6.2f", static_cast<double>(memory.startAge))),
       endAge(format("%-6.2f", static_cast<double>(memory.endAge))),
       amount(format("%-13.2f", static_cast<double>(memory.amount))),
       rate(format("%-13.2f", static_cast<double>(memory.rate))),
-      inflatedAmount(format("%-13.2f", static_cast<double>(memory.result))),
-      memory(memory),
+      inflatedAmount(format("%-13.2f", static_cast<double>(memory.result))), memory(memory),
       messages(messages) {}
 
 bool InflationCalculator::calculate() {
@@ -49,8 +52,7 @@ bool InflationCalculator::calculate() {
     memory.amount = a;
 
     float result = memory.amount;
-    for (int age = static_cast<int>(memory.startAge); age < static_cast<int>(memory.endAge);
-         ++age)
+    for (int age = static_cast<int>(memory.startAge); age < static_cast<int>(memory.endAge); ++age)
         result = static_cast<float>(result + result * memory.rate * 0.01);
     memory.result = result;
     inflatedAmount = format("%-13.2f", static_cast<double>(result));
@@ -62,20 +64,17 @@ InvestmentCalculator::InvestmentCalculator(InvestmentMemory& memory, Messages& m
       years(format("%3d", memory.years)),
       returnRate(format("%-13.2f", static_cast<double>(memory.returnRate))),
       taxRate(format("%-13.2f", static_cast<double>(memory.taxRate))),
-      inflationRate(format("%-13.2f", static_cast<double>(memory.inflationRate))),
-      memory(memory),
+      inflationRate(format("%-13.2f", static_cast<double>(memory.inflationRate))), memory(memory),
       messages(messages) {}
 
 bool InvestmentCalculator::calculate() {
     const float a = readFloatText(amount, 13);
     if (!(a > 0.0f))
-        return warn(messages, "The investment amount must be greater than $0.00.",
-                    "Amount Error!");
+        return warn(messages, "The investment amount must be greater than $0.00.", "Amount Error!");
     memory.amount = a;
     const int n = readIntText(years, 2);
     if (!(n > 0))
-        return warn(messages, "The number of years be greater than 0.",
-                    "Number of Years Error!");
+        return warn(messages, "The number of years be greater than 0.", "Number of Years Error!");
     memory.years = n;
     memory.returnRate = readFloatText(returnRate, 8);
     memory.taxRate = readFloatText(taxRate, 8);
@@ -83,10 +82,8 @@ bool InvestmentCalculator::calculate() {
 
     const float r = memory.returnRate, t = memory.taxRate, f = memory.inflationRate;
     const float afterTax = static_cast<float>(r - r * (t * 0.01));
-    const float growth =
-        powerOf(static_cast<float>(1 + afterTax * 0.01), memory.years) - 1.0f;
-    const float real =
-        static_cast<float>((1 + afterTax * 0.01) / (1 + f * 0.01) - 1);
+    const float growth = powerOf(static_cast<float>(1 + afterTax * 0.01), memory.years) - 1.0f;
+    const float real = static_cast<float>((1 + afterTax * 0.01) / (1 + f * 0.01) - 1);
     const float realGrowth = powerOf(1.0f + real, memory.years) - 1.0f;
     const float w = growth * memory.amount + memory.amount;
     const float today = realGrowth * memory.amount + memory.amount;
@@ -100,4 +97,4 @@ bool InvestmentCalculator::calculate() {
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -10,7 +10,7 @@ namespace finplan {
 
 // Grows an amount by a yearly inflation rate from a start age to an end age.
 class InflationCalculator {
-public:
+  public:
     InflationCalculator(InflationMemory& memory, Messages& messages);
 
     // "Calculate": false after a refused field; the dialog stays open either way.
@@ -22,25 +22,25 @@ public:
     std::string rate;           // "Inflation Rate"
     std::string inflatedAmount; // read-only result
 
-private:
+  private:
     InflationMemory& memory;
     Messages& messages;
 };
 
 // What an invested amount is worth after taxed yearly returns, in today's money.
 class InvestmentCalculator {
-public:
+  public:
     static constexpr int kHelpContext = 1556;
 
     InvestmentCalculator(InvestmentMemory& memory, Messages& messages);
 
     bool calculate();
 
-    std::string amount;         // "Amount invested"
-    std::string years;          // "Number of years amount is invested"
-    std::string returnRate;     // "Expected yearly rate of return on investment"
-    std::string taxRate;        // "Rate at which investment is taxed"
-    std::string inflationRate;  // "Estimated yearly inflation rate"
+    std::string amount;        // "Amount invested"
+    std::string years;         // "Number of years amount is invested"
+    std::string returnRate;    // "Expected yearly rate of return on investment"
+    std::string taxRate;       // "Rate at which investment is taxed"
+    std::string inflationRate; // "Estimated yearly inflation rate"
     // The "Analysis" sentence's read-only fields.
     std::string analysisYears;
     std::string analysisTaxRate;
@@ -49,9 +49,9 @@ public:
     std::string todaysValue;
     std::string effectiveRate;
 
-private:
+  private:
     InvestmentMemory& memory;
     Messages& messages;
 };
 
-}  // namespace finplan
+} // namespace finplan

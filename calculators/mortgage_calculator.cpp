@@ -7,12 +7,8 @@
 namespace finplan {
 
 MortgageCalculator::MortgageCalculator(MortgageCalculatorMemory& memory, Messages& messages)
-    : amount(memory.amountText),
-      downPayment(memory.downPaymentText),
-      rate(memory.rateText),
-      years(memory.yearsText),
-      monthlyPayment(memory.paymentText),
-      memory(memory),
+    : amount(memory.amountText), downPayment(memory.downPaymentText), rate(memory.rateText),
+      years(memory.yearsText), monthlyPayment(memory.paymentText), memory(memory),
       messages(messages) {
     memory.handOver = false;
 }
@@ -63,4 +59,4 @@ std::optional<MortgageHandOver> takeMortgageHandOver(MortgageCalculatorMemory& m
                             memory.rateText, formatMoney(memory.paymentText)};
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -11,7 +11,7 @@
 namespace finplan {
 
 class MortgageCalculator {
-public:
+  public:
     static constexpr int kHelpContext = 1536;
     static constexpr std::size_t kFieldChars = 9;
 
@@ -35,7 +35,7 @@ public:
     std::string years;
     std::string monthlyPayment;
 
-private:
+  private:
     MortgageCalculatorMemory& memory;
     Messages& messages;
 };
@@ -47,10 +47,10 @@ struct MortgageHandOver {
     std::string amount;
     std::string downPayment;
     std::string rate;
-    std::string monthlyPayment;  // the kept payment text in money form
+    std::string monthlyPayment; // the kept payment text in money form
 };
 
 // The hand-over when the flag is set (which it clears), else nothing.
 std::optional<MortgageHandOver> takeMortgageHandOver(MortgageCalculatorMemory& memory);
 
-}  // namespace finplan
+} // namespace finplan

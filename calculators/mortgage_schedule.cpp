@@ -8,8 +8,8 @@ namespace finplan {
 namespace {
 
 constexpr const char* kHeaders[MortgageSchedule::kColumnCount] = {
-    "Age",           "Principal",       "Interest",       "Total Principal", "Total Interest",
-    "Total Payment", "Equity",          "Inflated Equity", "Property Value",  "Property Liability"};
+    "Age",           "Principal", "Interest",        "Total Principal", "Total Interest",
+    "Total Payment", "Equity",    "Inflated Equity", "Property Value",  "Property Liability"};
 constexpr int kWidthShares[MortgageSchedule::kColumnCount] = {33, 77, 77, 85, 85,
                                                               85, 85, 85, 85, 90};
 
@@ -20,7 +20,9 @@ bool validMortgage(const Event& e) {
            e.loanRate >= 0.0f && e.loanRate <= 100.0f && e.years >= 1 && e.years <= 100;
 }
 
-std::string cellText(const char* fmt, float v) { return format(fmt, static_cast<double>(v)); }
+std::string cellText(const char* fmt, float v) {
+    return format(fmt, static_cast<double>(v));
+}
 
 // The running columns are sums shown, not stored, so they are formed in double
 // precision: with no appreciation, Inflated Equity then equals Equity to the cent.
@@ -42,7 +44,7 @@ MortgageSchedule::Row makeRow(int age, float principal, float interest, const Ev
             format("%16.2f", liability)};
 }
 
-}  // namespace
+} // namespace
 
 const char* MortgageSchedule::header(int column) {
     return column >= 0 && column < kColumnCount ? kHeaders[column] : "";
@@ -120,4 +122,4 @@ void scheduleWindowClosed(ScheduleWindowState& state) {
     state.recomputeWidths = true;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -13,7 +13,7 @@
 namespace finplan {
 
 class MortgageSchedule {
-public:
+  public:
     static constexpr int kColumnCount = 10;
     static constexpr int kExpectedRows = 130;
     using Row = std::array<std::string, kColumnCount>;
@@ -35,7 +35,7 @@ public:
     std::string cell(int row, int column) const;
     const std::vector<Row>& allRows() const { return rows; }
 
-private:
+  private:
     std::vector<Row> rows;
 };
 
@@ -44,4 +44,4 @@ private:
 bool scheduleNeedsNewWidths(ScheduleWindowState& state, int clientWidth);
 void scheduleWindowClosed(ScheduleWindowState& state);
 
-}  // namespace finplan
+} // namespace finplan

@@ -4,18 +4,30 @@ namespace finplan {
 
 std::string stringTableText(int id) {
     switch (id) {
-    case 2: return "This amount must be greater than 0.00 and less than 99999999.00.";
-    case 3: return "This age must be between 1 and 120.0.";
-    case 4: return "This rate must be between 0.0% and 1000.0%.";
-    case 5: return "The number of years must be between 1 and 100.";
-    case 6: return "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.";
-    case 7: return "This age must be between 1.0 and 120.0.";
-    case 8: return "The Applied Rate must be between -20.0% and 20.0%";
-    case 9: return "The birth month value must between 1 and 12";
-    case 10: return "The birth day value must be between 1 and 31";
-    case 11: return "This rate must be between -99.0% and 99.0%";
-    case 12: return "This age must be less than 120.0";
-    default: return {};
+    case 2:
+        return "This amount must be greater than 0.00 and less than 99999999.00.";
+    case 3:
+        return "This age must be between 1 and 120.0.";
+    case 4:
+        return "This rate must be between 0.0% and 1000.0%.";
+    case 5:
+        return "The number of years must be between 1 and 100.";
+    case 6:
+        return "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.";
+    case 7:
+        return "This age must be between 1.0 and 120.0.";
+    case 8:
+        return "The Applied Rate must be between -20.0% and 20.0%";
+    case 9:
+        return "The birth month value must between 1 and 12";
+    case 10:
+        return "The birth day value must be between 1 and 31";
+    case 11:
+        return "This rate must be between -99.0% and 99.0%";
+    case 12:
+        return "This age must be less than 120.0";
+    default:
+        return {};
     }
 }
 
@@ -38,4 +50,4 @@ bool checkWholeRange(Messages& messages, int value, int lower, int upper, int st
     return refuseField(messages, stringTableText(stringId), title, MessageIcon::Error);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -24,4 +24,4 @@ bool checkWholeRange(Messages& messages, int value, int lower, int upper, int st
 bool refuseField(Messages& messages, const std::string& text, const std::string& title,
                  MessageIcon icon);
 
-}  // namespace finplan
+} // namespace finplan

@@ -17,11 +17,15 @@ constexpr long long kLastAnalysedAge = 120 + 100;
 // Month count of a term. The years are not checked, so they are bounded here: beyond
 // 1000 years the payment no longer changes to the cent, while each payment formula
 // multiplies once per month.
-int monthsOf(int years) { return std::clamp(years, -1000, 1000) * 12; }
+int monthsOf(int years) {
+    return std::clamp(years, -1000, 1000) * 12;
+}
 
-std::string moneyText(float v) { return formatMoney(format("%-12.2f", static_cast<double>(v))); }
+std::string moneyText(float v) {
+    return formatMoney(format("%-12.2f", static_cast<double>(v)));
+}
 
-}  // namespace
+} // namespace
 
 float refinanceTaxRate(float taxRateInEffect) {
     return taxRateInEffect > 0.0f ? taxRateInEffect : 20.0f;
@@ -174,4 +178,4 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -20,7 +20,7 @@ float refinanceTaxRate(float taxRateInEffect);
 const Event* editedMortgage(const Scenario& s);
 
 class RefinanceAnalysis {
-public:
+  public:
     static constexpr int kHelpContext = 1537;
     static constexpr float kReinvestmentRate = 3.0f;
     static constexpr std::size_t kFieldChars = 13;
@@ -58,7 +58,7 @@ public:
     std::string totalMortgageCosts = "0.0";
     std::string monthsToBreakEven = "0";
 
-private:
+  private:
     void refinance(float existingAmount, float paidOnExisting, float& cost, float& advantage,
                    float& newPayment, float newMonthlyRate, int newYears);
 
@@ -66,4 +66,4 @@ private:
     Messages& messages;
 };
 
-}  // namespace finplan
+} // namespace finplan

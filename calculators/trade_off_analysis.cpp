@@ -12,10 +12,7 @@ namespace finplan {
 
 TradeOffAnalysis::TradeOffAnalysis(TradeOffState& state, Messages& messages, Launcher& launcher,
                                    float taxRate, std::string folder)
-    : state(state),
-      messages(messages),
-      launcher(launcher),
-      taxRate(taxRate),
+    : state(state), messages(messages), launcher(launcher), taxRate(taxRate),
       folder(std::move(folder)) {
     names = state.names;
     for (int k = 0; k < kFieldValues; ++k)
@@ -34,7 +31,9 @@ std::string TradeOffAnalysis::graphPath() const {
     return folder.empty() ? files::kTradeOffGraphData : folder + "/" + files::kTradeOffGraphData;
 }
 
-int TradeOffAnalysis::spinPosition() const { return tradePeriods(state); }
+int TradeOffAnalysis::spinPosition() const {
+    return tradePeriods(state);
+}
 
 void TradeOffAnalysis::readDialog() {
     for (int j = 0; j < kTradeOptions; ++j)
@@ -86,4 +85,4 @@ bool TradeOffAnalysis::ok() {
     return saveTradeOff(valuesPath(), state, messages);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -12,26 +12,26 @@
 namespace finplan {
 
 class TradeOffAnalysis {
-public:
+  public:
     static constexpr int kHelpContext = 1540;
     // The up-down control's limits: upper 0 and lower 100, so "up" lowers the count.
     static constexpr int kSpinUpper = 0;
     static constexpr int kSpinLower = 100;
     static constexpr std::size_t kNameChars = 19;
     static constexpr std::size_t kValueChars = 9;
-    static constexpr int kFieldValues = 12;  // the four rows of three options
+    static constexpr int kFieldValues = 12; // the four rows of three options
 
     // Opening fills the fields from the state and computes the results. taxRate is
     // the plan's Initial Values tax rate; folder is where the two files live ("" for
     // the working directory).
-    TradeOffAnalysis(TradeOffState& state, Messages& messages, Launcher& launcher,
-                     float taxRate, std::string folder = "");
+    TradeOffAnalysis(TradeOffState& state, Messages& messages, Launcher& launcher, float taxRate,
+                     std::string folder = "");
 
-    void calculate();                     // "Calculate"
-    void setUseTaxRate(bool checked);     // the "Use Initial Values Tax Rate" box
-    void spinTo(int position);            // the up-down arrows on "No of Periods"
-    bool graph();                         // "Graph": true when the grapher was started
-    bool ok();                            // "OK": false when the values could not be saved
+    void calculate();                 // "Calculate"
+    void setUseTaxRate(bool checked); // the "Use Initial Values Tax Rate" box
+    void spinTo(int position);        // the up-down arrows on "No of Periods"
+    bool graph();                     // "Graph": true when the grapher was started
+    bool ok();                        // "OK": false when the values could not be saved
 
     int spinPosition() const;
     std::string valuesPath() const;
@@ -41,13 +41,13 @@ public:
     // Period", "Fixed Amount", "Income per Period"), option by option within a row.
     std::array<std::string, kTradeOptions> names;
     std::array<std::string, kFieldValues> values;
-    std::string periods;  // "No of Periods"
+    std::string periods; // "No of Periods"
     bool useTaxRate = false;
     // Read-only results: "End Amount" per option; "Differences" 1-2, 2-3, 1-3.
     std::array<std::string, kTradeOptions> endAmounts;
     std::array<std::string, kTradeOptions> differences;
 
-private:
+  private:
     void readDialog();
     void show();
 
@@ -58,4 +58,4 @@ private:
     std::string folder;
 };
 
-}  // namespace finplan
+} // namespace finplan

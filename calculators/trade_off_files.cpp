@@ -21,13 +21,14 @@ bool writeText(const std::string& path, const std::string& text) {
     return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
 }
 
-}  // namespace
+} // namespace
 
-int tradePeriods(const TradeOffState& state) { return wholeNumber(state.values[kTradePeriods]); }
+int tradePeriods(const TradeOffState& state) {
+    return wholeNumber(state.values[kTradePeriods]);
+}
 
 float tradeTaxFactor(const TradeOffState& state, float taxRate) {
-    return state.values[kTradeUseTaxRate] == 1.0f ? static_cast<float>(1 - taxRate * 0.01)
-                                                  : 1.0f;
+    return state.values[kTradeUseTaxRate] == 1.0f ? static_cast<float>(1 - taxRate * 0.01) : 1.0f;
 }
 
 TradeOffOption tradeOption(const TradeOffState& state, int option, float taxFactor) {
@@ -43,7 +44,8 @@ std::array<float, kTradeOptions> tradeEndAmounts(const TradeOffState& state, flo
     for (int j = 0; j < kTradeOptions; ++j) {
         const TradeOffOption o = tradeOption(state, j, taxFactor);
         float amount = o.initial;
-        for (int n = 0; n < periods; ++n) amount = amount + o.perPeriod;
+        for (int n = 0; n < periods; ++n)
+            amount = amount + o.perPeriod;
         end[static_cast<std::size_t>(j)] = amount;
     }
     return end;
@@ -68,7 +70,8 @@ void loadTradeOff(const std::string& path, TradeOffState& state) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         state.names = {"Option 1", "Option 2", "Option 3"};
-        for (int k = 0; k <= kTradePeriods; ++k) state.values[static_cast<std::size_t>(k)] = 0;
+        for (int k = 0; k <= kTradePeriods; ++k)
+            state.values[static_cast<std::size_t>(k)] = 0;
         return;
     }
     readTradeOff(in, state);
@@ -76,8 +79,10 @@ void loadTradeOff(const std::string& path, TradeOffState& state) {
 
 std::string tradeOffFileText(const TradeOffState& state) {
     std::string text;
-    for (const auto& name : state.names) text += name + "\n";
-    for (float v : state.values) text += format("%f\n", static_cast<double>(v));
+    for (const auto& name : state.names)
+        text += name + "\n";
+    for (float v : state.values)
+        text += format("%f\n", static_cast<double>(v));
     return text;
 }
 
@@ -108,7 +113,8 @@ std::string tradeGraphText(const TradeOffState& state, float taxRate) {
     for (const auto& name : state.names)
         if (!name.empty()) text += name + "\n";
     for (int r = 0; r <= periods + 1; ++r) {
-        for (int k = 0; k < named; ++k) text += "0.0\n";
+        for (int k = 0; k < named; ++k)
+            text += "0.0\n";
         text += format("%f ", static_cast<double>(r));
         for (int k = 0; k < named; ++k) {
             const auto i = static_cast<std::size_t>(k);
@@ -137,4 +143,4 @@ bool writeTradeGraph(const std::string& path, const TradeOffState& state, float 
     return false;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -48,4 +48,4 @@ std::string tradeGraphText(const TradeOffState& state, float taxRate);
 bool writeTradeGraph(const std::string& path, const TradeOffState& state, float taxRate,
                      Messages& messages);
 
-}  // namespace finplan
+} // namespace finplan

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string text = finplan::tradeOffFileText(s);
     std::size_t lines = 0;
-    for (char c : text) lines += c == '\n';
+    for (char c : text)
+        lines += c == '\n';
     if (lines != 18) std::abort();
 
     const int periods = finplan::tradePeriods(s);

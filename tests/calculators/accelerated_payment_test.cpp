@@ -11,7 +11,7 @@ namespace {
 using test::moneyValue;
 
 class AcceleratedTest : public ::testing::Test {
-protected:
+  protected:
     AcceleratedPaymentAnalysis open(const char* extra) {
         AcceleratedPaymentAnalysis a(memory, messages, initial);
         a.loanAmount = "100000";
@@ -109,7 +109,7 @@ TEST_F(AcceleratedTest, FieldLimits) {
         const char* rate;
         const char* extra;
         const char* invest;
-        const char* title;  // nullptr: accepted
+        const char* title; // nullptr: accepted
         const char* text;
     } cases[] = {
         {"10000000", "30", "30", "50", "0", "5", nullptr, ""},
@@ -162,8 +162,8 @@ TEST_F(AcceleratedTest, HandOverFromTheMortgageEditor) {
     EXPECT_EQ(memory.loanAmount, 100000.0f);
     EXPECT_EQ(memory.years, 30);
     EXPECT_EQ(memory.rate, 7.0f);
-    EXPECT_EQ(memory.yearsLeft, 25);  // began at 40, the plan starts at 45
-    EXPECT_EQ(memory.additionalPayment, 55.0f);  // 0 leaves the kept amount
+    EXPECT_EQ(memory.yearsLeft, 25);            // began at 40, the plan starts at 45
+    EXPECT_EQ(memory.additionalPayment, 55.0f); // 0 leaves the kept amount
 
     t.startAge = "50";
     t.acceleratedPayment = "200";
@@ -178,5 +178,5 @@ TEST_F(AcceleratedTest, HandOverFromTheMortgageEditor) {
               "This amount must be greater than or equal to  0.00 and less than 99999.99");
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -9,7 +9,7 @@ namespace finplan {
 namespace {
 
 class InflationTest : public ::testing::Test {
-protected:
+  protected:
     InflationCalculator open(const char* start, const char* end, const char* amount,
                              const char* rate) {
         InflationCalculator c(memory, messages);
@@ -23,7 +23,7 @@ protected:
 TEST_F(InflationTest, GrowsOncePerWholeAge) {
     InflationCalculator c = open("30", "40", "1000", "3");
     ASSERT_TRUE(c.calculate());
-    EXPECT_EQ(c.inflatedAmount, "1343.92      ");  // 1000 x 1.03^10 = 1343.916
+    EXPECT_EQ(c.inflatedAmount, "1343.92      "); // 1000 x 1.03^10 = 1343.916
     // Whole ages 30 up to 31: one year's growth.
     InflationCalculator once = open("30.5", "31.9", "1000", "3");
     ASSERT_TRUE(once.calculate());
@@ -64,9 +64,9 @@ TEST_F(InflationTest, RefusedFields) {
 }
 
 class InvestmentTest : public ::testing::Test {
-protected:
-    InvestmentCalculator open(const char* amount, const char* years, const char* r,
-                              const char* t, const char* f) {
+  protected:
+    InvestmentCalculator open(const char* amount, const char* years, const char* r, const char* t,
+                              const char* f) {
         InvestmentCalculator c(memory, messages);
         c.amount = amount, c.years = years, c.returnRate = r, c.taxRate = t, c.inflationRate = f;
         return c;
@@ -117,8 +117,8 @@ TEST_F(InvestmentTest, RefusesNoAmountAndNoYears) {
     EXPECT_FALSE(c.calculate());
     EXPECT_EQ(messages.last()->text, "The number of years be greater than 0.");
     EXPECT_EQ(messages.last()->title, "Number of Years Error!");
-    EXPECT_EQ(memory.amount, 10.0f);  // the amount had passed
+    EXPECT_EQ(memory.amount, 10.0f); // the amount had passed
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -12,4 +12,4 @@ inline double moneyValue(const std::string& text) {
     return digits.empty() ? 0.0 : std::stod(digits);
 }
 
-}  // namespace finplan::test
+} // namespace finplan::test

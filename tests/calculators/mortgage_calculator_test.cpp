@@ -11,7 +11,7 @@ namespace finplan {
 namespace {
 
 class MortgageCalculatorTest : public ::testing::Test {
-protected:
+  protected:
     MortgageCalculatorMemory memory;
     RecordingMessages messages;
 };
@@ -52,7 +52,7 @@ TEST_F(MortgageCalculatorTest, DownPaymentEqualOrLargerThanTheAmount) {
     calc.downPayment = "100000";
     EXPECT_TRUE(calc.calculate());
     EXPECT_EQ(calc.monthlyPayment, "0.00     ");
-    calc.downPayment = "200000";  // a principal of -100000 is shown as computed
+    calc.downPayment = "200000"; // a principal of -100000 is shown as computed
     EXPECT_TRUE(calc.calculate());
     EXPECT_EQ(calc.monthlyPayment, "-733.76  ");
 }
@@ -70,14 +70,14 @@ TEST_F(MortgageCalculatorTest, RefusedFieldsInCheckingOrder) {
     const char* s5 = "The number of years must be between 1 and 100.";
     const char* s6 = "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.";
     const Case cases[] = {
-        {"0.5", "100000", "0", "30", "RATE ERROR", s6},  // 1.0 is the real lower bound
+        {"0.5", "100000", "0", "30", "RATE ERROR", s6}, // 1.0 is the real lower bound
         {"1000.1", "100000", "0", "30", "RATE ERROR", s6},
         {"8", "200000000", "0", "30", "AMOUNT ERROR", s2},
         {"8", "100000", "-1", "30", "DOWN PAYMENT ERROR", s2},
         {"8", "100000", "0", "0", "NO OF YEARS ERROR", s5},
         {"8", "100000", "0", "101", "NO OF YEARS ERROR", s5},
         {"8", "100000", "0", "abc", "NO OF YEARS ERROR", s5},
-        {"abc", "0", "0", "0", "RATE ERROR", s6},  // rate is checked first
+        {"abc", "0", "0", "0", "RATE ERROR", s6}, // rate is checked first
     };
     for (const Case& c : cases) {
         RecordingMessages m;
@@ -116,7 +116,7 @@ TEST_F(MortgageCalculatorTest, HandOverCarriesTheTextsAndTheLastComputedPayment)
     EXPECT_EQ(handOver->amount, "250000");
     EXPECT_EQ(handOver->years, "15");
     EXPECT_EQ(handOver->rate, "8.0");
-    EXPECT_EQ(handOver->monthlyPayment, "$0.0");  // never calculated: "0.0" in money form
+    EXPECT_EQ(handOver->monthlyPayment, "$0.0"); // never calculated: "0.0" in money form
     EXPECT_FALSE(memory.handOver);
     EXPECT_FALSE(takeMortgageHandOver(memory).has_value());
 
@@ -134,11 +134,11 @@ TEST(FieldText, ReadsAsTheDialogDoes) {
     EXPECT_FLOAT_EQ(readFloatText("-3", 9), -3.0f);
     EXPECT_FLOAT_EQ(readFloatText("abc", 9), 0.0f);
     EXPECT_FLOAT_EQ(readFloatText("1e3", 9), 1000.0f);
-    EXPECT_FLOAT_EQ(readFloatText("1234567890123", 9), 123456789.0f);  // only 9 read
+    EXPECT_FLOAT_EQ(readFloatText("1234567890123", 9), 123456789.0f); // only 9 read
     EXPECT_FLOAT_EQ(readFloatText("inf", 9), 0.0f);
     EXPECT_FLOAT_EQ(readFloatText("nan", 9), 0.0f);
     EXPECT_FLOAT_EQ(readFloatText("0x10", 9), 0.0f);
-    EXPECT_GT(readFloatText("1e99", 9), 1e38f);  // huge, but a number
+    EXPECT_GT(readFloatText("1e99", 9), 1e38f); // huge, but a number
     EXPECT_EQ(readIntText("40.00 ", 9), 40);
     EXPECT_EQ(readIntText(" -7", 9), -7);
     EXPECT_EQ(readIntText("99999999999999", 20), 2147483647);
@@ -148,5 +148,5 @@ TEST(FieldText, ReadsAsTheDialogDoes) {
     EXPECT_EQ(wholeNumber(std::numeric_limits<float>::quiet_NaN()), 0);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -8,10 +8,12 @@
 namespace finplan {
 namespace {
 
-double number(const std::string& cell) { return std::stod(cell); }
+double number(const std::string& cell) {
+    return std::stod(cell);
+}
 
 class MortgageScheduleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         mortgage.kind = static_cast<int16_t>(EventKind::Mortgage);
         mortgage.startAge = 40;
@@ -26,7 +28,7 @@ protected:
 };
 
 TEST_F(MortgageScheduleTest, ThirtyYearsFromFortyGiveThirtyOneRows) {
-    mortgage.principalPaid = 999;  // left over from a run: the schedule starts afresh
+    mortgage.principalPaid = 999; // left over from a run: the schedule starts afresh
     schedule.fill(mortgage, initial);
     ASSERT_EQ(schedule.rowCount(), 31);
     EXPECT_EQ(schedule.cell(0, 0), " 40");
@@ -55,7 +57,7 @@ TEST_F(MortgageScheduleTest, SellAgeOrPayoffAgeEndsTheList) {
     ASSERT_EQ(schedule.rowCount(), 11);
     EXPECT_EQ(schedule.cell(10, 0), " 50");
     mortgage.sellAge = 0;
-    mortgage.endAge = 45.5f;  // the row for 46 is the first at or past it
+    mortgage.endAge = 45.5f; // the row for 46 is the first at or past it
     schedule.fill(mortgage, initial);
     ASSERT_EQ(schedule.rowCount(), 7);
     EXPECT_EQ(schedule.cell(6, 0), " 46");
@@ -84,7 +86,7 @@ TEST_F(MortgageScheduleTest, MortgagesOutsideTheLimitsGiveNoRows) {
 TEST_F(MortgageScheduleTest, AppreciationRaisesThePropertyValueOnly) {
     schedule.fill(mortgage, initial);
     for (int r = 0; r < schedule.rowCount(); ++r) {
-        EXPECT_EQ(schedule.cell(r, 7), schedule.cell(r, 6)) << r;  // no appreciation
+        EXPECT_EQ(schedule.cell(r, 7), schedule.cell(r, 6)) << r; // no appreciation
         EXPECT_EQ(schedule.cell(r, 8), "       100000.00") << r;
     }
     mortgage.appreciationRate = 5;
@@ -103,7 +105,8 @@ TEST_F(MortgageScheduleTest, AcceleratedFromThePlanStartBeginsInItsYear) {
     mortgage.acceleratedMode = 2;
     initial.startAge = 45;
     schedule.fill(mortgage, initial);
-    for (int r = 1; r <= 5; ++r) EXPECT_EQ(schedule.cell(r, 1), plain.cell(r, 1)) << r;
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(schedule.cell(r, 1), plain.cell(r, 1)) << r;
     // The year from 45 (months 60..71) pays more principal: month k of the year pays
     // 100 more plus the interest saved on the earlier extra, 100 (1 + r)^k in all, so
     // the year pays 100 ((1 + r)^12 - 1) / r = 1244.99 more with r = 0.08 / 12.
@@ -124,7 +127,7 @@ TEST_F(MortgageScheduleTest, ReadsTheEditorsSlotOfTheScenario) {
     schedule.fill(*s);
     EXPECT_EQ(schedule.rowCount(), 31);
     EXPECT_EQ(s->events[3].monthsElapsed, 360);
-    s->currentEvent = kMaxEvents;  // no such slot
+    s->currentEvent = kMaxEvents; // no such slot
     schedule.fill(*s);
     EXPECT_EQ(schedule.rowCount(), 0);
 }
@@ -134,7 +137,7 @@ TEST_F(MortgageScheduleTest, ColumnWidthsAndWindowState) {
     EXPECT_STREQ(MortgageSchedule::header(9), "Property Liability");
     EXPECT_EQ(MortgageSchedule::columnWidth(0, 645), 33);
     EXPECT_EQ(MortgageSchedule::columnWidth(9, 645), 90);
-    EXPECT_EQ(MortgageSchedule::columnWidth(1, 330), 38);  // 310 x 77 / 625 = 38.19
+    EXPECT_EQ(MortgageSchedule::columnWidth(1, 330), 38); // 310 x 77 / 625 = 38.19
     ScheduleWindowState state;
     EXPECT_TRUE(scheduleNeedsNewWidths(state, 645));
     EXPECT_FALSE(scheduleNeedsNewWidths(state, 600));
@@ -143,5 +146,5 @@ TEST_F(MortgageScheduleTest, ColumnWidthsAndWindowState) {
     EXPECT_TRUE(scheduleNeedsNewWidths(state, 300));
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -13,7 +13,7 @@ namespace {
 using test::moneyValue;
 
 class RefinanceTest : public ::testing::Test {
-protected:
+  protected:
     // An existing 30-year mortgage of 100000 at 8 % taken at 40.
     RefinanceAnalysis existing(const char* refiRate, const char* refiAmount = "0") {
         RefinanceAnalysis r(memory, messages);
@@ -54,8 +54,10 @@ TEST_F(RefinanceTest, RefusedFieldsInCheckingOrder) {
         const char* field;
         const char* text;
         const char* title;
-    } cases[] = {{"startAge", "121", "AGE ERROR"},  {"amount", "0.5", "AMOUNT ERROR"},
-                 {"rate", "0.9", "RATE ERROR"},     {"refiAge", "0.5", "AGE ERROR"},
+    } cases[] = {{"startAge", "121", "AGE ERROR"},
+                 {"amount", "0.5", "AMOUNT ERROR"},
+                 {"rate", "0.9", "RATE ERROR"},
+                 {"refiAge", "0.5", "AGE ERROR"},
                  {"refiRate", "1001", "RATE ERROR"}};
     for (const Case& c : cases) {
         RecordingMessages m;
@@ -180,5 +182,5 @@ TEST_F(RefinanceTest, AnAbsurdRefinancedTermEndsPromptly) {
     EXPECT_TRUE(r.doAnalysis(15.0f));
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

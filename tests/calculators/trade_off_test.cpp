@@ -22,11 +22,12 @@ std::string readAll(const fs::path& p) {
 }
 
 class TradeOffTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("finplan_trade_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            fs::temp_directory_path() /
+            ("finplan_trade_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -63,9 +64,9 @@ TEST_F(TradeOffTest, AllZeroShowsZeros) {
 TEST_F(TradeOffTest, EndAmountsBeforeAndAfterTax) {
     TradeOffAnalysis t = open(15.0f);
     optionOne(t, "10");
-    t.values[kTradeFixedCost + 1] = "200";  // option 2 only costs
+    t.values[kTradeFixedCost + 1] = "200"; // option 2 only costs
     t.calculate();
-    EXPECT_EQ(t.endAmounts[0], "1600.00   ");  // 1000 + 10 x (100 - 40)
+    EXPECT_EQ(t.endAmounts[0], "1600.00   "); // 1000 + 10 x (100 - 40)
     EXPECT_EQ(t.endAmounts[1], "-200.00   ");
     EXPECT_EQ(t.differences[0], "1800.00   ");
     EXPECT_EQ(t.differences[1], "200.00    ");
@@ -78,7 +79,7 @@ TEST_F(TradeOffTest, EndAmountsBeforeAndAfterTax) {
     // The arrows change the count without reading the other fields.
     t.values[kTradeFixedAmount] = "5";
     t.spinTo(2);
-    EXPECT_EQ(t.endAmounts[0], "952.00    ");  // 850 + 2 x 51
+    EXPECT_EQ(t.endAmounts[0], "952.00    "); // 850 + 2 x 51
     EXPECT_EQ(t.periods, "2");
 }
 
@@ -102,19 +103,17 @@ TEST_F(TradeOffTest, GraphFileListsNamedOptionsAndStartsTheGrapher) {
     t.values[kTradeFixedCost + 2] = "500";
     ASSERT_TRUE(t.graph());
     // Rows r = 0..4: Rent 1000 + 60 r, Buy -500; option 2 has no name and is left out.
-    const std::string expected =
-        "1\nDummy\nDummy\nDummy\n5.000000\n2\nRent\nBuy\n"
-        "0.0\n0.0\n0.000000 1000.000000 -500.000000 \n"
-        "0.0\n0.0\n1.000000 1060.000000 -500.000000 \n"
-        "0.0\n0.0\n2.000000 1120.000000 -500.000000 \n"
-        "0.0\n0.0\n3.000000 1180.000000 -500.000000 \n"
-        "0.0\n0.0\n4.000000 1240.000000 -500.000000 \n"
-        "Done\nDone\n";
+    const std::string expected = "1\nDummy\nDummy\nDummy\n5.000000\n2\nRent\nBuy\n"
+                                 "0.0\n0.0\n0.000000 1000.000000 -500.000000 \n"
+                                 "0.0\n0.0\n1.000000 1060.000000 -500.000000 \n"
+                                 "0.0\n0.0\n2.000000 1120.000000 -500.000000 \n"
+                                 "0.0\n0.0\n3.000000 1180.000000 -500.000000 \n"
+                                 "0.0\n0.0\n4.000000 1240.000000 -500.000000 \n"
+                                 "Done\nDone\n";
     EXPECT_EQ(readAll(t.graphPath()), expected);
     ASSERT_EQ(launcher.launched.size(), 1u);
-    EXPECT_EQ(launcher.launched[0],
-              (std::vector<std::string>{"rezirud.exe", t.graphPath()}));
-    EXPECT_EQ(t.endAmounts[1], "0.00      ");  // unnamed, still computed
+    EXPECT_EQ(launcher.launched[0], (std::vector<std::string>{"rezirud.exe", t.graphPath()}));
+    EXPECT_EQ(t.endAmounts[1], "0.00      "); // unnamed, still computed
 }
 
 TEST_F(TradeOffTest, GraphFileTaxesAtTheWholePercent) {
@@ -122,7 +121,7 @@ TEST_F(TradeOffTest, GraphFileTaxesAtTheWholePercent) {
     optionOne(t, "3");
     t.useTaxRate = true;
     ASSERT_TRUE(t.graph());
-    EXPECT_EQ(t.endAmounts[0], "997.10    ");  // 845 + 3 x 50.70 at 15.5 %
+    EXPECT_EQ(t.endAmounts[0], "997.10    "); // 845 + 3 x 50.70 at 15.5 %
     const std::string text = readAll(t.graphPath());
     EXPECT_NE(text.find("\n0.000000 850.000000 "), std::string::npos) << text;
     EXPECT_NE(text.find("\n1.000000 901.000000 "), std::string::npos) << text;
@@ -172,7 +171,7 @@ TEST_F(TradeOffTest, ValuesFileWithLongLinesAndMissingLines) {
     EXPECT_EQ(s.names[1], "B");
     EXPECT_EQ(s.values[0], 1.5f);
     EXPECT_EQ(s.values[1], 2.5f);
-    EXPECT_EQ(s.values[5], 9.0f);  // past the end of the file: unchanged
+    EXPECT_EQ(s.values[5], 9.0f); // past the end of the file: unchanged
 }
 
 TEST_F(TradeOffTest, ValuesFileThatCannotBeWritten) {
@@ -189,5 +188,5 @@ TEST_F(TradeOffTest, AbsurdStoredPeriodCountsAreBounded) {
     EXPECT_EQ(tradePeriods(state), -1000000000);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan
