@@ -41,6 +41,11 @@ TEST_F(AcceleratedTest, OpeningShowsTheKeptValuesAndThePlanRates) {
     EXPECT_EQ(a.investmentRate, "5.00         ");
     EXPECT_EQ(a.taxRate, "28.00        ");
     EXPECT_EQ(a.inflationRate, "3.00         ");
+    // The texts as opened read back as the same values (" 30" is three characters).
+    ASSERT_TRUE(a.calculate());
+    EXPECT_EQ(memory.years, 30);
+    EXPECT_EQ(memory.yearsLeft, 30);
+    EXPECT_EQ(memory.loanAmount, 90000.0f);
 }
 
 TEST_F(AcceleratedTest, NoAdditionalPaymentChangesNothing) {

@@ -79,6 +79,11 @@ TEST_F(InvestmentTest, OpensWithOneYear) {
     InvestmentCalculator c(memory, messages);
     EXPECT_EQ(c.years, "  1");
     EXPECT_EQ(c.amount, "0.00  ");
+    c.amount = "1000";
+    c.returnRate = "10";
+    ASSERT_TRUE(c.calculate());
+    EXPECT_EQ(c.analysisYears, "1");
+    EXPECT_EQ(c.worth, "$1,100.00");
 }
 
 TEST_F(InvestmentTest, HandWorkedAnalyses) {
