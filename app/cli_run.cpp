@@ -77,7 +77,7 @@ bool runCommand(const RunOptions& o) {
         messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
         return false;
     }
-    if (!o.plot.empty()) saveGraphsTo(o.plot, messages, files::kPlotFile);
+    if (!o.plot.empty() && !saveGraphsTo(o.plot, messages, files::kPlotFile)) return false;
     return true;
 }
 

@@ -193,35 +193,35 @@ CopyResult copyPlotLines(std::FILE* in, std::string& out) {
 
 }  // namespace
 
-void saveGraphsTo(const std::string& target, Messages& messages, const std::string& plotPath) {
+bool saveGraphsTo(const std::string& target, Messages& messages, const std::string& plotPath) {
     struct stat info {};
     if (stat(target.c_str(), &info) == 0) {
         if (sameStart(workingName(target), workingName(plotPath))) {
             messages.show("Cannot overwrite the system file plotinf. \nChoose another file name.",
                           "FILE WARNING", MessageIcon::Error);
-            return;
+            return false;
         }
         if (!messages.ask(target + " exists - Overwrite anyway?", "FILE WARNING",
                           MessageIcon::Error))
-            return;
+            return false;
         std::FILE* test = std::fopen(target.c_str(), "ab");
         if (test == nullptr) {
             fileError(messages, "Cannot open " + target + "!");
-            return;
+            return false;
         }
         std::fclose(test);
     } else {
         std::FILE* created = std::fopen(target.c_str(), "ab");
         if (created == nullptr) {
             fileError(messages, "Cannot open file!");
-            return;
+            return false;
         }
         std::fclose(created);
     }
     std::FILE* in = std::fopen(plotPath.c_str(), "r");
     if (in == nullptr) {
         fileError(messages, "Cannot open plotinf for reading!");
-        return;
+        return false;
     }
     std::string out;
     const CopyResult result = copyPlotLines(in, out);
@@ -229,11 +229,14 @@ void saveGraphsTo(const std::string& target, Messages& messages, const std::stri
     if (result == CopyResult::Problem) {
         // The target keeps what it held: a half copy helps nobody.
         fileError(messages, "Problem saving graphs.\nPlease try again.");
-        return;
+        return false;
     }
     const auto* bytes = reinterpret_cast<const uint8_t*>(out.data());
-    if (!writeFileAtomically(target, std::span<const uint8_t>(bytes, out.size())))
+    if (!writeFileAtomically(target, std::span<const uint8_t>(bytes, out.size()))) {
         fileError(messages, format("Cannot open %s for writing!", target.c_str()));
+        return false;
+    }
+    return true;
 }
 
 void saveGraphs(FileChooser& chooser, Messages& messages, const std::string& plotPath) {

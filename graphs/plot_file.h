@@ -55,7 +55,7 @@ void launchGraphViewer(Launcher& launcher, const std::string& plotPath);
 
 // Save Graphs: copies the plot file to a user-chosen .kvp file.
 void saveGraphs(FileChooser& chooser, Messages& messages, const std::string& plotPath);
-// The copy itself, to a chosen target (the dialog's answer).
-void saveGraphsTo(const std::string& target, Messages& messages, const std::string& plotPath);
+// The copy itself, to a chosen target (the dialog's answer); true when it was written.
+bool saveGraphsTo(const std::string& target, Messages& messages, const std::string& plotPath);
 
 }  // namespace finplan
