@@ -153,8 +153,9 @@ void MainPresenter::afterOpen(const OpenResult& r) {
 void MainPresenter::openScenarioCommand() {
     askToSaveScenario(p.scenario, p.files, p.messages);
     auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
-    if (path) afterOpen(openScenario(*path, p.scenario, p.files, p.messages));
+    // Marks cleared first, so the folder switch after the open is not held back.
     p.tools.clearMarks();
+    if (path) afterOpen(openScenario(*path, p.scenario, p.files, p.messages));
     runScenario();
 }
 
