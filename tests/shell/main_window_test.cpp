@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QDialog>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <QToolBar>
 #include <QtTest>
@@ -16,6 +18,7 @@
 #include "shell/event_list_page.h"
 #include "shell/folder_tab_row.h"
 #include "shell/folder_tabs.h"
+#include "shell/qt_help.h"
 #include "shell/results_page.h"
 #include "shell_fixture.h"
 
@@ -56,6 +59,7 @@ private Q_SLOTS:
     void saveAsThenRecentEntryReopens();
     void exportWritesTheTabFile();
     void reindexShowsTheScenarioFolder();
+    void helpWindowOpensAtTheTopic();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -325,6 +329,19 @@ void MainWindowTest::reindexShowsTheScenarioFolder() {
     f.messages.answers = {true};
     w.commands().execute(cmd::kReindexAccounts);
     QCOMPARE(w.currentTab(), 2);
+}
+
+void MainWindowTest::helpWindowOpensAtTheTopic() {
+    // "./finance.hlp" is missing in the test folder: the copy beside the program is read.
+    ShellFixture f;
+    QtHelp help("./finance.hlp", FINPLAN_HELP_FILE);
+    help.showContext(1554);
+    QVERIFY(help.window() && help.window()->isVisible());
+    QCOMPARE(QString::fromStdString(help.lastAnchor()), QString("ctx1554"));
+    auto* browser = help.window()->findChild<QTextBrowser*>();
+    QVERIFY(browser->toPlainText().contains("The Results folder"));
+    help.showHelpOnHelp();
+    QCOMPARE(QString::fromStdString(help.lastAnchor()), QString("helponhelp"));
 }
 
 QTEST_MAIN(MainWindowTest)

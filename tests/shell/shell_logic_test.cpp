@@ -172,6 +172,7 @@ TEST(Launcher, CalcMapsToAnInstalledDesktopCalculatorOrNothing) {
               (std::vector<std::string>{"didaza.exe", "plotinf01.tmp"}));
     setenv("PATH", oldPath.c_str(), 1);
     fs::remove_all(dir);
+    EXPECT_TRUE(QtLauncher().launch({"true", "ignored argument"}));
 }
 
 TEST(Grab, FileNamesNumberAndSlugTheFolders) {
