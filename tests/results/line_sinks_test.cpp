@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "results/line_sinks.h"
+#include "results/schedule_runs.h"
+#include "graphs/plot_file.h"
+#include "platform/recording_messages.h"
+#include "tests/engine/scenario_builder.h"
+
+namespace finplan::test {
+namespace {
+
+TEST(ResultsList, MarkerDroppedAgeRowsIndexedTagsKeptUpTo6000) {
+    ResultsList list;
+    list.line("??", 0, 60);
+    list.line("60.0      $1.00", -1, 60);
+    list.line("  Pay - Deposit", 3, 60);
+    for (int i = 0; i < 6000; ++i) list.line("x", 5, 60);
+    EXPECT_EQ(list.lines.size(), 6002u);
+    EXPECT_EQ(list.ageLine(60), 0);
+    EXPECT_EQ(list.ageLine(121), -1);
+    int tag = 0;
+    ASSERT_TRUE(list.tagOf(1, tag));
+    EXPECT_EQ(tag, 3);
+    EXPECT_TRUE(list.tagOf(5999, tag));
+    EXPECT_FALSE(list.tagOf(6000, tag));  // listed, but no tag
+    list.beginRun();
+    EXPECT_TRUE(list.lines.empty());
+    EXPECT_EQ(list.ageLine(60), -1);
+}
+
+TEST(TextScheduleSink, MarkerFollowsTwoEmptyLines) {
+    TextScheduleSink file;
+    file.line("a", 0, 0);
+    file.line("??", 0, 0);
+    file.line("b", 0, 0);
+    EXPECT_EQ(file.text, "a\n\n\n??\nb\n");
+}
+
+TEST(PrepareRun, WritesNothingAndLeavesThePlotAlone) {
+    auto s = newScenario(60, 62, 10);
+    addAccount(*s, "Inv", kInvestment, 1000, 10, "1");
+    auto st = std::make_unique<RunState>();
+    auto series = std::make_unique<PlotSeries>();
+    ViewSettings view{true, true};
+    SeededRandom random(1);
+    FixedClock clock = testClock();
+    RecordingMessages messages;
+    PlotFileWriter plot(*series, clock, messages, "prepare_plot.tmp");
+    RunSession session{*s, *st, view, random, clock, messages, &plot};
+    std::remove("prepare_plot.tmp");
+    prepareRun(session, RunFlags{});
+    EXPECT_EQ(std::fopen("prepare_plot.tmp", "r"), nullptr);
+    EXPECT_EQ(series->plotRowCount, -1);
+    EXPECT_EQ(st->taxRateInEffect, 10.0f);  // the working values are prepared
+}
+
+}  // namespace
+}  // namespace finplan::test
