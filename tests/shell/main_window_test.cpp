@@ -60,6 +60,7 @@ private Q_SLOTS:
     void exportWritesTheTabFile();
     void reindexShowsTheScenarioFolder();
     void helpWindowOpensAtTheTopic();
+    void graphFoldersEnablePrintCurrentGraph();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -342,6 +343,30 @@ void MainWindowTest::helpWindowOpensAtTheTopic() {
     QVERIFY(browser->toPlainText().contains("The Results folder"));
     help.showHelpOnHelp();
     QCOMPARE(QString::fromStdString(help.lastAnchor()), QString("helponhelp"));
+}
+
+void MainWindowTest::graphFoldersEnablePrintCurrentGraph() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    auto enabled = [&](int id) {
+        for (QAction* a : w.actionsOf(id))
+            if (!a->isEnabled()) return false;
+        return true;
+    };
+    QCOMPARE(w.actionsOf(cmd::kPrintGraph).size(), size_t(2));  // menu item and button
+    for (int t : {4, 8, 9}) {
+        w.switchFolder(t);
+        QVERIFY2(enabled(cmd::kPrintGraph) && enabled(cmd::kPrintGraph2), qPrintable(QString::number(t)));
+        QCOMPARE(w.currentPage()->objectName(), QString("graph"));
+    }
+    w.switchFolder(3);
+    QVERIFY(!enabled(cmd::kPrintGraph));
+    w.switchFolder(0);
+    QVERIFY(!enabled(cmd::kPrintGraph2));
+    QCOMPARE(w.currentPage()->objectName(), QString("summary"));
+    QCOMPARE(w.tabRow()->labels()[0], QString("Summary"));
+    QVERIFY(f.plots->rowsFilled() == 90 - 45 + 1);
 }
 
 QTEST_MAIN(MainWindowTest)
