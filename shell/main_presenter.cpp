@@ -63,7 +63,15 @@ bool MainPresenter::startUp() {
     return opened;
 }
 
-void MainPresenter::closing() { askToSaveOnExit(p.scenario, p.files, p.messages); }
+void MainPresenter::closing() {
+    // Changed events or settings would be lost without a word if only changed accounts
+    // were asked about, so a changed scenario gets the same question.
+    if (p.scenario.scenarioModified && !p.scenario.accountsModified) {
+        askToSaveScenario(p.scenario, p.files, p.messages);
+    } else {
+        askToSaveOnExit(p.scenario, p.files, p.messages);
+    }
+}
 
 bool MainPresenter::execute(int id) {
     using namespace cmd;

@@ -261,6 +261,16 @@ void MainWindowTest::closingWritesThePlacement() {
     QStringList lines = QString::fromUtf8(pref.readAll()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
     QVERIFY(lines[0].toInt() >= 10);
+
+    // A changed scenario is not closed without the save question.
+    ShellFixture g;
+    MainWindow& w2 = g.open();
+    g.scenario->scenarioModified = true;
+    g.messages.answers = {false};
+    w2.close();
+    QCOMPARE(g.messages.entries.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(g.messages.entries[0].text),
+             QString("Do you wish to save the file tmp01.ret?"));
 }
 
 void MainWindowTest::scenarioFolderDeletesAnEvent() {
