@@ -27,6 +27,9 @@ public:
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
     bool exportResults() override;
     ViewSettings& viewSettings() override { return session.view; }
+    void setGraphKind(int kind) override {
+        if (plot) plot->setGraphKind(kind);
+    }
     float plotStartAge() const override { return session.state.plotStartAge; }
 
 private:

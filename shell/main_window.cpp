@@ -256,6 +256,7 @@ void MainWindow::switchFolder(int t) {
         if (previous == resultsPage) previous = nullptr;
         dropResultsPage();
     }
+    if (graphTab(t).kind != 0) parts.runner.setGraphKind(graphTab(t).kind);
     if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
     setGraphPrintEnabled(plan.graphPrintEnabled);
     if (t != tab::kSummary) summaryShown = true;

@@ -24,7 +24,10 @@ void ResultsPresenter::prepareThenList(const RunFlags& flags) {
 
 void ResultsPresenter::show() { listRun({}); }
 
-void ResultsPresenter::runAgain() { prepareThenList({}); }
+void ResultsPresenter::runAgain() {
+    runner.setGraphKind(1);
+    prepareThenList({});
+}
 
 void ResultsPresenter::runRandom(bool groupRates) {
     RunFlags flags;

@@ -18,6 +18,8 @@ public:
     // "Export Results To a Tab File".
     virtual bool exportResults() = 0;
     virtual ViewSettings& viewSettings() = 0;
+    // The graph kind the plot file names as the one last shown (1..7).
+    virtual void setGraphKind(int kind) = 0;
     // Whole first age the last run listed.
     virtual float plotStartAge() const = 0;
 };

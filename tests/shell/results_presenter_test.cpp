@@ -29,6 +29,8 @@ public:
     }
     bool exportResults() override { return true; }
     ViewSettings& viewSettings() override { return view; }
+    void setGraphKind(int kind) override { graphKind = kind; }
+    int graphKind = 0;
     float plotStartAge() const override { return 60; }
 
     struct Call {
@@ -114,8 +116,10 @@ TEST_F(ResultsPresenterTest, RandomButtonsPrepareThenRunWithOneKindOfRandomRates
     EXPECT_FALSE(runner.calls[1].prepare);
     EXPECT_TRUE(runner.calls[1].randomGroups);
     EXPECT_FALSE(runner.calls[1].randomAccounts);
+    runner.graphKind = 4;
     results.runAgain();
     EXPECT_FALSE(runner.calls.back().randomGroups);
+    EXPECT_EQ(runner.graphKind, 1);  // Run Again names the net worth graph again
 }
 
 class EventListTest : public ::testing::Test {
