@@ -32,7 +32,6 @@ std::optional<std::string> QtFileChooser::run(const FileChoice& choice, bool sav
     dialog.setDirectory(QDir::currentPath());
     dialog.setNameFilters(qtNameFilters(choice.filter));
     dialog.setDefaultSuffix(QString::fromStdString(choice.defaultExtension));
-    dialog.setOption(QFileDialog::DontResolveSymlinks, false);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
