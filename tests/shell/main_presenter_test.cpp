@@ -1,0 +1,172 @@
+// The command table over a recorded view: what each command asks of the window, the
+// tool-window rule and the file commands' dialogs, without a display.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "model/file_names.h"
+#include "model/scenario_ops.h"
+#include "platform/recording_messages.h"
+#include "platform/scripted_file_chooser.h"
+#include "shell/command_ids.h"
+#include "shell/main_presenter.h"
+
+namespace finplan {
+namespace {
+
+class RecordedView : public ShellView {
+public:
+    void setTitle(const std::string& t) override { title = t; }
+    void setMenuState(bool noScenario) override { menuStates.push_back(noScenario); }
+    void rebuildRecentMenu(const RecentMenu& m) override { recent = m; }
+    void switchFolder(int t) override {
+        switches.push_back(t);
+        tab = t;
+    }
+    int currentTab() const override { return tab; }
+    bool resultsPageShown() const override { return tab == 3; }
+    void dropResultsPage() override { ++drops; }
+    void closeScenarioPages() override { ++closes; }
+    void showAbout() override { ++abouts; }
+    void toggleToolbar() override { ++toggles; }
+    void requestClose() override { ++closeRequests; }
+
+    std::string title;
+    std::vector<bool> menuStates;
+    RecentMenu recent;
+    std::vector<int> switches;
+    int tab = 0, drops = 0, closes = 0, abouts = 0, toggles = 0, closeRequests = 0;
+};
+
+class NullRunner : public ScenarioRunner {
+public:
+    bool run(ResultsList*, RunMode, const RunFlags&) override {
+        ++runs;
+        return true;
+    }
+    bool exportResults() override { return true; }
+    ViewSettings& viewSettings() override { return view; }
+    void setGraphKind(int) override {}
+    float plotStartAge() const override { return 0; }
+    int runs = 0;
+    ViewSettings view;
+};
+
+class MainPresenterTest : public ::testing::Test {
+protected:
+    MainPresenterTest() {
+        namespace fs = std::filesystem;
+        old = fs::current_path();
+        // One folder per test process: ctest runs the tests side by side.
+        dir = fs::temp_directory_path() /
+              ("finplan_presenter_" + std::to_string(getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::current_path(dir);
+        resetScenario(*scenario);
+        scenario->eventCount = 0;
+    }
+    ~MainPresenterTest() override {
+        std::filesystem::current_path(old);
+        std::filesystem::remove_all(dir);
+    }
+    std::filesystem::path old, dir;
+    std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
+    ScenarioFiles files;
+    Settings settings;
+    AccountListSort sort;
+    NullRunner runner;
+    std::unique_ptr<PlotSeries> plots = std::make_unique<PlotSeries>();
+    CalculatorMemory calculators;
+    ToolWindows tools;
+    RecordingMessages messages;
+    ScriptedFileChooser chooser;
+    RecordingHelp help;
+    RecordingLauncher launcher;
+    RecordedView view;
+    MainPresenter presenter{PlannerParts{*scenario, files, settings, sort, runner, *plots,
+                                         calculators, tools, messages, chooser, help, launcher},
+                            view};
+};
+
+TEST_F(MainPresenterTest, StartUpWithoutSettingsUsesTheFallbackNameAndEndsInTheNormalState) {
+    EXPECT_FALSE(presenter.startUp());
+    EXPECT_EQ(view.title, "Financial Planner - tmp01.ret");
+    EXPECT_EQ(view.menuStates, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(std::filesystem::exists(files::kSettings));
+    EXPECT_EQ(runner.runs, 0);
+}
+
+TEST_F(MainPresenterTest, PrintResultsShowsTheResultsFolderEvenWhenAToolIsOpen) {
+    tools.open("Refinance Analysis");
+    EXPECT_FALSE(presenter.execute(cmd::kPrintResults));
+    EXPECT_EQ(view.switches, std::vector<int>{3});
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+TEST_F(MainPresenterTest, CommandsOfFeaturesNotBuiltSayso) {
+    for (int id : {cmd::kInitialValues, cmd::kAddMortgage, cmd::kGroupNames, cmd::kRefinance,
+                   cmd::kPrintGraph}) {
+        messages.entries.clear();
+        EXPECT_TRUE(presenter.execute(id)) << id;
+        ASSERT_EQ(messages.entries.size(), 1u) << id;
+        EXPECT_NE(messages.entries[0].text.find("not available in this build"), std::string::npos);
+    }
+    EXPECT_EQ(presenter.missingFeatures().size(), 5u);
+}
+
+TEST_F(MainPresenterTest, ReadAccountsFailureShowsTheReadError) {
+    std::ofstream("short.acc") << "too short";
+    chooser.answers.push_back(std::string("short.acc"));
+    presenter.execute(cmd::kReadAccounts);
+    ASSERT_NE(messages.last(), nullptr);
+    EXPECT_EQ(messages.last()->title, "Read Error");
+    EXPECT_TRUE(view.switches.empty());
+    EXPECT_EQ(chooser.asked.at(0).title, "Read Accounts");
+}
+
+TEST_F(MainPresenterTest, ImportFromTheSummaryRerunsIntoTheResultsFolder) {
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    view.tab = 0;
+    presenter.execute(cmd::kImportAccounts);
+    EXPECT_EQ(chooser.asked.at(0).title, "Update Accounts From a Tab File");
+    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_EQ(view.drops, 1);
+    EXPECT_EQ(view.switches, std::vector<int>{3});
+}
+
+TEST_F(MainPresenterTest, ExitWritesTheSettingsWithTheCurrentScenarioAndCloses) {
+    files.displayName = "mine.ret";
+    presenter.execute(cmd::kExit);
+    EXPECT_EQ(view.closeRequests, 1);
+    std::ifstream in(files::kSettings);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "mine.ret");
+}
+
+TEST_F(MainPresenterTest, ExternalProgramsGetTheirCommandLines) {
+    presenter.execute(cmd::kGraphWindow);
+    presenter.execute(cmd::kCompareScenarios);
+    presenter.execute(cmd::kDesktopCalculator);
+    ASSERT_EQ(launcher.launched.size(), 3u);
+    EXPECT_EQ(launcher.launched[0], (std::vector<std::string>{"kvplot3.exe", "plotinf01.tmp"}));
+    EXPECT_EQ(launcher.launched[1], (std::vector<std::string>{"didaza.exe", "plotinf01.tmp"}));
+    EXPECT_EQ(launcher.launched[2], (std::vector<std::string>{"calc.exe"}));
+    launcher.result = false;
+    presenter.execute(cmd::kGraphWindow);
+    ASSERT_NE(messages.last(), nullptr);
+    EXPECT_EQ(messages.last()->title, "Execution Error");
+}
+
+TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
+    for (int id : {776, 777, 778, 779, 780, 781, 104, 105}) presenter.execute(id);
+    EXPECT_EQ(help.shown, (std::vector<int>{1542, 1543, 1544, 1553, 1554, 1557, 0, -1}));
+}
+
+}  // namespace
+}  // namespace finplan
