@@ -120,6 +120,16 @@ void MainWindow::buildMenu() {
     const std::pair<int, const char*> keys[] = {{cmd::kNew, "Alt+N"}, {cmd::kOpen, "Alt+O"},
                                                  {cmd::kSave, "Alt+S"}, {cmd::kExit, "Alt+X"},
                                                  {cmd::kAbout, "Alt+B"}};
+    // Ctrl+PgDown / Ctrl+PgUp step through the folders.
+    for (auto [key, step] : {std::pair{"Ctrl+PgDown", 1}, std::pair{"Ctrl+PgUp", -1}}) {
+        auto* next = new QAction(this);
+        next->setShortcut(QKeySequence(key));
+        connect(next, &QAction::triggered, this, [this, step = step] {
+            int n = static_cast<int>(tabs->labels().size());
+            switchFolder((tabIndex + step + n) % n);
+        });
+        addAction(next);
+    }
     for (auto [id, key] : keys) {
         auto* shortcut = new QAction(this);
         shortcut->setShortcut(QKeySequence(key));

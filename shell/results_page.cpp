@@ -115,6 +115,9 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     layout->addLayout(grid);
     layout->addLayout(nav);
 
+    // Enter in the age box does what the Go To button does.
+    connect(ageEdit, &QLineEdit::returnPressed, this,
+            [this] { act([this] { this->presenter.goTo(ageEdit->text().toStdString()); }); });
     connect(listView, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         DoubleClickAction a = this->presenter.doubleClick(listView->row(item));
         if (a.kind == DoubleClickAction::ShowAge) {

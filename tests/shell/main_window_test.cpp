@@ -218,6 +218,10 @@ void MainWindowTest::goToAge130IsAnAgeError() {
     page->ageBox()->setText("60");
     QTest::mouseClick(page->findChild<QPushButton*>("Go To"), Qt::LeftButton);
     QVERIFY(page->list()->currentItem()->text().startsWith("60.0"));
+    // Enter in the age box goes there too.
+    page->ageBox()->setText("70");
+    QTest::keyClick(page->ageBox(), Qt::Key_Return);
+    QVERIFY(page->list()->currentItem()->text().startsWith("70.0"));
 }
 
 void MainWindowTest::toolWindowBlocksAllButTheAlwaysCommands() {
