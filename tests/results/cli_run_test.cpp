@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -25,14 +26,26 @@ std::string readAll(const std::string& path) {
     return ss.str();
 }
 
-// Runs finplan with args, standard output and error to files; the exit status.
-int runFinplan(std::vector<std::string> args, const std::string& out, const std::string& err) {
+// Each test works in a folder of its own: every run writes its plot file into the
+// working folder.
+std::string testDir() {
+    const std::string dir =
+        std::string("cli_") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    mkdir(dir.c_str(), 0755);
+    return dir + "/";
+}
+
+// Runs finplan in dir with args, standard output and error to files (paths relative
+// to dir); the exit status.
+int runFinplan(const std::string& dir, std::vector<std::string> args, const std::string& out,
+               const std::string& err) {
     args.insert(args.begin(), FINPLAN_EXE);
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
@@ -56,9 +69,10 @@ void writeWorkedScenario(const std::string& path) {
 }
 
 TEST(FinplanRun, WorkedScenarioPrintsItsSavedResults) {
-    writeWorkedScenario("cli_worked.ret");
-    ASSERT_EQ(runFinplan({"run", "cli_worked.ret"}, "cli_out.txt", "cli_err.txt"), 0)
-        << readAll("cli_err.txt");
+    const std::string d = testDir();
+    writeWorkedScenario(d + "cli_worked.ret");
+    ASSERT_EQ(runFinplan(d, {"run", "cli_worked.ret"}, "cli_out.txt", "cli_err.txt"), 0)
+        << readAll(d + "cli_err.txt");
     const std::string z = "$0.00";
     std::string expected =
         " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
@@ -74,46 +88,49 @@ TEST(FinplanRun, WorkedScenarioPrintsItsSavedResults) {
              ageRow("62.0", {"$86,944.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$86,944.00"}),
              dashes(175)})
         expected += l + "\n";
-    EXPECT_EQ(readAll("cli_out.txt"), expected);
-    EXPECT_NE(readAll("plotinf01.tmp").find("Done\n"), std::string::npos);
+    EXPECT_EQ(readAll(d + "cli_out.txt"), expected);
+    EXPECT_NE(readAll(d + "plotinf01.tmp").find("Done\n"), std::string::npos);
 
     // --out, --plot and --export write their files.
-    ASSERT_EQ(runFinplan({"run", "cli_worked.ret", "--out", "cli_worked.sch", "--plot",
+    ASSERT_EQ(runFinplan(d, {"run", "cli_worked.ret", "--out", "cli_worked.sch", "--plot",
                           "cli_worked.kvp", "--export", "cli_worked.kve"},
                          "cli_out2.txt", "cli_err.txt"),
               0);
-    EXPECT_EQ(readAll("cli_worked.sch"), expected);
-    EXPECT_EQ(readAll("cli_out2.txt"), "");
-    const std::string kvp = readAll("cli_worked.kvp");
+    EXPECT_EQ(readAll(d + "cli_worked.sch"), expected);
+    EXPECT_EQ(readAll(d + "cli_out2.txt"), "");
+    const std::string kvp = readAll(d + "cli_worked.kvp");
     EXPECT_EQ(kvp.substr(kvp.size() - 5), "\nDone");
-    EXPECT_EQ(readAll("cli_worked.kve").substr(0, 25), "Age\tSavings\tEquity\tTotal\n");
+    EXPECT_EQ(readAll(d + "cli_worked.kve").substr(0, 25), "Age\tSavings\tEquity\tTotal\n");
 }
 
 TEST(FinplanRun, SameSeedSameSchedule) {
-    writeWorkedScenario("cli_seeded.ret");
-    ASSERT_EQ(runFinplan({"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
+    const std::string d = testDir();
+    writeWorkedScenario(d + "cli_seeded.ret");
+    ASSERT_EQ(runFinplan(d, {"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
                           "--details"},
                          "seed_a.txt", "seed_err.txt"),
               0);
-    ASSERT_EQ(runFinplan({"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
+    ASSERT_EQ(runFinplan(d, {"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
                           "--details"},
                          "seed_b.txt", "seed_err.txt"),
               0);
-    EXPECT_EQ(readAll("seed_a.txt"), readAll("seed_b.txt"));
-    EXPECT_NE(readAll("seed_a.txt").find("Account random interest rates in effect."),
+    EXPECT_EQ(readAll(d + "seed_a.txt"), readAll(d + "seed_b.txt"));
+    EXPECT_NE(readAll(d + "seed_a.txt").find("Account random interest rates in effect."),
               std::string::npos);
 }
 
 TEST(FinplanRun, UnreadableFileFails) {
-    EXPECT_EQ(runFinplan({"run", "no_such_scenario.ret"}, "bad_out.txt", "bad_err.txt"), 1);
-    EXPECT_EQ(readAll("bad_out.txt"), "");
-    EXPECT_FALSE(readAll("bad_err.txt").empty());
+    const std::string d = testDir();
+    EXPECT_EQ(runFinplan(d, {"run", "no_such_scenario.ret"}, "bad_out.txt", "bad_err.txt"), 1);
+    EXPECT_EQ(readAll(d + "bad_out.txt"), "");
+    EXPECT_FALSE(readAll(d + "bad_err.txt").empty());
 }
 
 TEST(FinplanDescribe, PrintsTheEventList) {
-    writeWorkedScenario("cli_describe.ret");
-    ASSERT_EQ(runFinplan({"describe", "cli_describe.ret"}, "describe.txt", "describe_err.txt"), 0);
-    EXPECT_EQ(readAll("describe.txt"),
+    const std::string d = testDir();
+    writeWorkedScenario(d + "cli_describe.ret");
+    ASSERT_EQ(runFinplan(d, {"describe", "cli_describe.ret"}, "describe.txt", "describe_err.txt"), 0);
+    EXPECT_EQ(readAll(d + "describe.txt"),
               " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
               " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n");
 }

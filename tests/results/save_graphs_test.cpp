@@ -30,9 +30,12 @@ const std::string kPlot = kHeader +
                           "11.00\n61.00 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19\n" +
                           std::string(10, '\n') + "3\nDone\n";
 
+// Names of this test's own, so tests run side by side do not share files.
+std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
 struct Files {
-    std::string plot = "graph_source.tmp";
-    std::string target = "copy_of_graphs.kvp";
+    std::string plot = "graph_source_" + testName() + ".tmp";
+    std::string target = "copy_of_graphs_" + testName() + ".kvp";
     Files() { std::remove(target.c_str()); }
     ~Files() {
         std::remove(plot.c_str());
