@@ -19,7 +19,7 @@ QWidget* makeSplashPage(QWidget* parent) {
 }
 
 QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColumn,
-                          QWidget* parent) {
+                          std::function<void(int row)> onEdit, QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* tree = new QTreeWidget(page);
     tree->setObjectName("accountsList");
@@ -45,6 +45,10 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
         auto* item = new QTreeWidgetItem(tree, cells);
         for (int c = 4; c < cells.size(); ++c) item->setTextAlignment(c, Qt::AlignRight);
     }
+    QObject::connect(tree, &QTreeWidget::itemDoubleClicked, page,
+                     [tree, onEdit](QTreeWidgetItem* item) {
+                         if (onEdit) onEdit(tree->indexOfTopLevelItem(item));
+                     });
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(10, 0, 10, 4);
     layout->addWidget(new QLabel("Double click an account to edit.", page));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "model/account_list.h"
 #include "model/scenario.h"
@@ -10,8 +11,9 @@
 namespace finplan {
 
 QWidget* makeSplashPage(QWidget* parent);
+// onEdit is called with the row of a double-clicked account.
 QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColumn,
-                          QWidget* parent);
+                          std::function<void(int row)> onEdit, QWidget* parent);
 QWidget* makeUnavailablePage(const QString& title, const QString& text, QWidget* parent);
 
 }  // namespace finplan

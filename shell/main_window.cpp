@@ -230,7 +230,8 @@ QWidget* MainWindow::createPage(int t) {
         return makeGraphPage(parts, 0, "", 0, 0, folder);
     }
     if (t == tab::kAccounts)
-        return makeAccountsPage(parts.scenario, parts.accountSort, options.idColumn, folder);
+        return makeAccountsPage(parts.scenario, parts.accountSort, options.idColumn,
+                                [this](int) { presenter.execute(cmd::kAccountInfo); }, folder);
     if (t == tab::kScenario) {
         auto* p = new EventListPage(eventList, folder);
         p->onCommand = [this](int id) { presenter.execute(id); };
