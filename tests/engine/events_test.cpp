@@ -230,5 +230,30 @@ TEST(Loan, AssetLoanSaleDepositsItsValueAndSettlesTheDebt) {
     EXPECT_TRUE(has(r->list.lines, "      Deposited $24,200.00 to Savings"));
 }
 
+TEST(Mortgage, PropertyTaxesGrowWithTheInflationInForce) {
+    auto s = newScenario(60, 65, 0);
+    s->initial.inflationRate = 10;
+    addAccount(*s, "Savings", kInvestment, 1000000, 0, "1");
+    Event& m = addEvent(*s, kKindMortgage, "Home", 60, 90, 100000);
+    m.loanRate = 6;
+    m.years = 30;
+    m.yearlyPropertyTax = 1000;
+    m.applyInflation = 1;
+    // At 63 inflation drops to 0: the taxes are the base amount again, since every
+    // year is compounded at the rate in force.
+    Event& f = addEvent(*s, kKindFundamentals, "Calm", 63, 63, 0);
+    f.newTaxRate = 0;
+    f.newInflationRate = 0;
+    f.rateAccountId = -1;
+    f.kind = kKindFundamentals;
+    auto r = runList(*s);
+    EXPECT_EQ(eventLines(r->list.lines, "  Withdraw"),
+              (std::vector<std::string>{"  Withdraw $1,000.00 for property taxes",
+                                        "  Withdraw $1,100.00 for property taxes",
+                                        "  Withdraw $1,210.00 for property taxes",
+                                        "  Withdraw $1,000.00 for property taxes",
+                                        "  Withdraw $1,000.00 for property taxes"}));
+}
+
 }  // namespace
 }  // namespace finplan::test
