@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
     CLI11_PARSE(cmd, argc, argv);
 
     QGuiApplication app(argc, argv);
+    // Qt takes the user's locale on start-up; the planner's texts and files always
+    // use a decimal point, as printf and strtof read and write them in the C locale.
+    std::setlocale(LC_NUMERIC, "C");
     StderrMessages messages(true);
     GraphJob job;
     if (!prepareGraph(request, job, messages)) return 1;

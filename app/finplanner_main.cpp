@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
+#include <clocale>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -79,6 +80,9 @@ public:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt takes the user's locale on start-up; the planner's texts and files always
+    // use a decimal point, as printf and strtof read and write them in the C locale.
+    std::setlocale(LC_NUMERIC, "C");
     const Arguments args = parseArguments(app.arguments());
     const bool headless = !args.grabDir.empty();
 
