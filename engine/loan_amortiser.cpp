@@ -2,14 +2,14 @@
 
 namespace finplan {
 
-void LoanAmortiser::restart(float p, float r, int n, float x, int extraFrom) {
+void LoanAmortiser::restart(float p, float r, int n, float x, int extraFrom, float payment) {
     valid_ = true;
     p_ = p;
     r_ = r;
     n_ = n;
     x_ = x;
     extraFrom_ = extraFrom;
-    pay_ = loanPayment(p, r, n);
+    pay_ = payment;
     balance_ = p;
     nextMonth_ = 0;
     ended_ = false;
@@ -24,10 +24,16 @@ void LoanAmortiser::runMonth(int i) {
 
 AmortisedYear LoanAmortiser::year(float p, float r, int n, int first, int last, float x,
                                   int extraFrom) {
+    const bool sameTerms = valid_ && p == p_ && r == r_ && n == n_;
+    return year(p, r, n, first, last, x, extraFrom, sameTerms ? pay_ : loanPayment(p, r, n));
+}
+
+AmortisedYear LoanAmortiser::year(float p, float r, int n, int first, int last, float x,
+                                  int extraFrom, float payment) {
     // Bitwise comparison of the terms is enough: any change restarts the loan.
     if (!valid_ || p != p_ || r != r_ || n != n_ || x != x_ || extraFrom != extraFrom_ ||
         first < nextMonth_ || first < 0) {
-        restart(p, r, n, x, extraFrom);
+        restart(p, r, n, x, extraFrom, payment);
     }
     while (!ended_ && nextMonth_ < first) runMonth(nextMonth_++);
     AmortisedYear out;

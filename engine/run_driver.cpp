@@ -139,8 +139,9 @@ void simulateYear(RunContext& ctx) {
 
     const int n = eventsInUse(s);
     for (int k = 0; k < n; ++k) {
-        processEvent(ctx, k);
         Event& e = s.events[k];
+        if (e.eventState == 2) continue;  // a finished event does nothing more
+        processEvent(ctx, k);
         if (e.eventState == 1 && e.endAge < st.currentAge && e.kind != kKindLoan &&
             e.kind != kKindMortgage)
             e.eventState = 2;
