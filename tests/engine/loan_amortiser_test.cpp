@@ -22,11 +22,16 @@ struct Terms {
 
 void expectSameAsRerun(const Terms& t, int yearsRun) {
     LoanAmortiser carried;
+    LoanAmortiser withPayment;  // as the engine calls it, with the payment of the loan's start
     const float r = monthlyRate(t.yearlyRate);
+    const float payment = loanPayment(t.principal, r, t.years * 12);
     for (int y = 0; y < yearsRun; ++y) {
         const int first = y * 12;
         const AmortisedYear a = carried.year(t.principal, r, t.years * 12, first, first + 11,
                                              t.extra, t.extraFrom);
+        const AmortisedYear c = withPayment.year(t.principal, r, t.years * 12, first,
+                                                 first + 11, t.extra, t.extraFrom, payment);
+        ASSERT_TRUE(sameBits(a.principal, c.principal) && sameBits(a.interest, c.interest));
         const AmortisedYear b =
             amortiseYear(t.principal, r, t.years * 12, first, first + 11, t.extra, t.extraFrom);
         ASSERT_TRUE(sameBits(a.principal, b.principal))
