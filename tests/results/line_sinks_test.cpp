@@ -54,5 +54,29 @@ TEST(PrepareRun, WritesNothingAndLeavesThePlotAlone) {
     EXPECT_EQ(st->taxRateInEffect, 10.0f);  // the working values are prepared
 }
 
+TEST(PlotTables, LongestSpansStayInsideTheTables) {
+    struct Row {
+        float start, end;
+        int lastRow;
+    } rows[] = {
+        {20, 120, 100},  // 100 years and the final age fill all 101 rows
+        {1, 120, 100},   // a damaged span of 119 years: the rows past the table are dropped
+    };
+    for (const Row& row : rows) {
+        auto s = newScenario(row.start, row.end, 10);
+        addAccount(*s, "Inv", kInvestment, 1000, 5, "1");
+        auto series = std::make_unique<PlotSeries>();
+        FixedClock clock = testClock();
+        RecordingMessages messages;
+        PlotFileWriter plot(*series, clock, messages, "");
+        auto r = runList(*s, ViewSettings{true, true}, RunFlags{}, &plot);
+        ASSERT_TRUE(r->ok);
+        EXPECT_EQ(series->plotRowCount, row.lastRow) << row.start;
+        EXPECT_EQ(series->rows[100].age, row.start + 100);
+        EXPECT_GT(series->ageTotals.netWorth[120], 1000.0f);
+        EXPECT_EQ(r->list.ageLine(120), static_cast<int>(r->list.lines.size()) - 2);
+    }
+}
+
 }  // namespace
 }  // namespace finplan::test
