@@ -11,9 +11,12 @@ void ResultsList::beginRun() {
 
 void ResultsList::line(std::string_view text, int tag, int wholeAge) {
     if (text.starts_with("??")) return;
-    // An age row has its decimal point among the first four characters.
-    if (text.substr(0, 4).find('.') != std::string_view::npos && wholeAge >= 0 &&
-        wholeAge < kAgeIndexSlots)
+    // An age row has its decimal point among the first four characters. It also
+    // starts with a digit, so an account named "A.B" in a detail line is not taken
+    // for the year's row.
+    const bool ageRow = !text.empty() && text[0] >= '0' && text[0] <= '9' &&
+                        text.substr(0, 4).find('.') != std::string_view::npos;
+    if (ageRow && wholeAge >= 0 && wholeAge < kAgeIndexSlots)
         ageLineIndex[wholeAge] = lineCounter;
     if (lineCounter < kLineTagCapacity) lineTags[lineCounter] = tag;
     ++lineCounter;

@@ -14,8 +14,9 @@ TEST(ResultsList, MarkerDroppedAgeRowsIndexedTagsKeptUpTo6000) {
     list.line("??", 0, 60);
     list.line("60.0      $1.00", -1, 60);
     list.line("  Pay - Deposit", 3, 60);
+    list.line("  A.B=$5.00", -1, 60);  // an account line, not the age row
     for (int i = 0; i < 6000; ++i) list.line("x", 5, 60);
-    EXPECT_EQ(list.lines.size(), 6002u);
+    EXPECT_EQ(list.lines.size(), 6003u);
     EXPECT_EQ(list.ageLine(60), 0);
     EXPECT_EQ(list.ageLine(121), -1);
     int tag = 0;
@@ -23,6 +24,7 @@ TEST(ResultsList, MarkerDroppedAgeRowsIndexedTagsKeptUpTo6000) {
     EXPECT_EQ(tag, 3);
     EXPECT_TRUE(list.tagOf(5999, tag));
     EXPECT_FALSE(list.tagOf(6000, tag));  // listed, but no tag
+    EXPECT_FALSE(list.tagOf(6002, tag));
     list.beginRun();
     EXPECT_TRUE(list.lines.empty());
     EXPECT_EQ(list.ageLine(60), -1);
