@@ -118,17 +118,17 @@ int main(int argc, char** argv) {
     CalculatorMemory calculators;
     PlannerParts parts{*scenario, scenarioFiles, settings, accountSort, runner, *plotSeries,
                        calculators, tools,       messages, chooser,     help,   launcher};
-    MainWindow window(parts, ShellOptions{args.idColumn});
-    owner = &window;
-    qtMessages.setParent(&window);
-    help.setParent(&window);
     std::string scenarioPath = args.scenario;
     if (headless && scenarioPath.empty()) {
         // A picture run without a file shows the bundled example copied beside the program.
         QString example = QCoreApplication::applicationDirPath() + "/example.ret";
         if (QFile::exists(example)) scenarioPath = example.toStdString();
     }
-    if (!scenarioPath.empty()) window.commands().openPath(scenarioPath);
+    // A file on the command line is opened where start-up opens the last scenario.
+    MainWindow window(parts, ShellOptions{args.idColumn, scenarioPath});
+    owner = &window;
+    qtMessages.setParent(&window);
+    help.setParent(&window);
 
     QuitAfterPaint quitter;
     if (args.quitAfterPaint) window.installEventFilter(&quitter);

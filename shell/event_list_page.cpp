@@ -1,6 +1,5 @@
 #include "shell/event_list_page.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -8,18 +7,13 @@
 #include <QVBoxLayout>
 
 #include "shell/command_ids.h"
+#include "shell/folder_pages.h"
 
 namespace finplan {
 
 EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
     : QWidget(parent), presenter(presenter) {
-    listView = new QListWidget(this);
-    listView->setObjectName("eventList");
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPointSize(9);
-    listView->setFont(mono);
-    listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-
+    listView = makeTextLineList("eventList", this);
     auto* buttons = new QHBoxLayout;
     auto button = [&](const char* text, std::function<void()> f) {
         auto* b = new QPushButton(text, this);

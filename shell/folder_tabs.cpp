@@ -50,6 +50,15 @@ GraphTab graphTab(int t) {
     return {};
 }
 
+bool accountTabsDiffer(const std::vector<std::string>& shown, int accountCount) {
+    const std::vector<std::string> wanted = folderTabLabels(accountCount, true);
+    if (shown.size() != wanted.size()) return true;
+    return !std::equal(wanted.begin() + tab::kFirstAccountTab, wanted.end(),
+                       shown.begin() + tab::kFirstAccountTab);
+}
+
+bool graphHasData(int accountCount, int eventCount) { return accountCount > 0 && eventCount > 0; }
+
 FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExists,
                                   bool summaryShown) {
     FolderSwitchPlan plan;

@@ -41,6 +41,13 @@ struct GraphTab {
 };
 GraphTab graphTab(int tabIndex);
 
+// True when the account tabs among the shown labels are not those of that account count
+// (a scenario with other accounts was opened while the tab row stayed).
+bool accountTabsDiffer(const std::vector<std::string>& shown, int accountCount);
+
+// Graph folders and the Summary draw only a scenario with both accounts and events.
+bool graphHasData(int accountCount, int eventCount);
+
 // What a folder switch to tab t has to do, decided from the change flags.
 struct FolderSwitchPlan {
     bool dropResultsPage = false;  // the kept Results page is out of date

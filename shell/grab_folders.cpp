@@ -31,9 +31,7 @@ bool grabFolders(MainWindow& window, const std::string& dir) {
         return false;
     }
     bool ok = true;
-    QApplication::processEvents();
-    // The tab row may grow while folders are shown (the first tab becomes "Summary").
-    for (int t = 0; t < window.tabRow()->labels().size(); ++t) {
+    auto shoot = [&](int t) {
         window.switchFolder(t);
         QApplication::processEvents();
         std::string label = window.tabRow()->labels()[t].toStdString();
@@ -43,7 +41,12 @@ bool grabFolders(MainWindow& window, const std::string& dir) {
             std::fprintf(stderr, "Cannot write %s\n", path.toStdString().c_str());
             ok = false;
         }
-    }
+    };
+    QApplication::processEvents();
+    // The first tab shows the welcome page until another folder has been shown, and
+    // the Summary after that: it is taken first and last.
+    for (int t = 0; t < window.tabRow()->labels().size(); ++t) shoot(t);
+    shoot(0);
     return ok;
 }
 

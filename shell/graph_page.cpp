@@ -4,6 +4,7 @@
 
 #include "graphs/draw_graph.h"
 #include "graphs/graph_state.h"
+#include "shell/folder_tabs.h"
 #include "shell/qt_surface.h"
 
 namespace finplan {
@@ -26,8 +27,7 @@ protected:
         const Rect window{0, 0, width(), height()};
         surface.fillRect(window, state.options.buttonFace);
         const Scenario& s = parts.scenario;
-        // Nothing to plot before there are accounts or events.
-        if (s.accounts.usableCount() == 0 && s.eventCount == 0) return;
+        if (!graphHasData(s.accounts.usableCount(), s.eventCount)) return;
         const GraphSource source{parts.plots, s};
         const int lastRow = parts.plots.plotRowCount;
         if (lastRow < 0) return;

@@ -1,5 +1,6 @@
 #include "shell/main_presenter.h"
 
+#include "engine/money.h"
 #include "model/account_commands.h"
 #include "model/file_names.h"
 #include "calculators/trade_off_files.h"
@@ -40,14 +41,21 @@ void MainPresenter::notInBuild(const std::string& feature) {
 
 void MainPresenter::runScenario() { p.runner.run(nullptr, RunMode::List, {}); }
 
-bool MainPresenter::startUp() {
+bool MainPresenter::startUp(const std::string& requested) {
     loadTradeOff(files::kTradeOffValues, p.calculators.tradeOff);
     bool opened = false;
-    if (loadSettings(p.settings) == 1) {
+    bool settingsRead = loadSettings(p.settings) == 1;
+    if (settingsRead) {
         view.rebuildRecentMenu(p.settings.recent.menu());
         p.files.displayName = p.settings.lastScenario;
-        opened = !p.files.displayName.empty() && readScenario(p.scenario, p.files, p.messages);
     }
+    if (!requested.empty()) p.files.displayName = requested;
+    if (settingsRead || !requested.empty())
+        opened = !p.files.displayName.empty() && readScenario(p.scenario, p.files, p.messages);
+    // A file the user named that is not there would otherwise be replaced without a word.
+    if (!opened && !requested.empty() && p.files.displayName == requested)
+        p.messages.show(format("Cannot open %s", requested.c_str()), "FILE ERROR",
+                        MessageIcon::Error);
     if (opened) {
         sortEvents(p.scenario);
         p.files.windowTitle = windowTitleFor(p.files.displayName);

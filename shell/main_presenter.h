@@ -45,8 +45,9 @@ public:
     MainPresenter(PlannerParts parts, ShellView& view) : p(parts), view(view) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
-    // True when the last scenario opened.
-    bool startUp();
+    // A scenario named on the command line is opened in place of the last one.
+    // True when the scenario opened.
+    bool startUp(const std::string& requested = {});
     // Opens a scenario named on the command line, as Open does after its dialog.
     void openPath(const std::string& path);
     // A command number; false when it was ignored because a tool window is open.

@@ -75,7 +75,7 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { presenter.closing(); });
 
-    presenter.startUp();
+    presenter.startUp(options.scenario);
     rebuildTabs();
     setMenuState(false);
     setGraphPrintEnabled(false);
@@ -272,7 +272,10 @@ void MainWindow::switchFolder(int t) {
     setGraphPrintEnabled(plan.graphPrintEnabled);
     if (t != tab::kSummary) summaryShown = true;
     tabIndex = t;
-    if (plan.rebuildTabs) rebuildTabs();
+    // The Scenario folder keeps the tab row, unless it names accounts of another scenario.
+    std::vector<std::string> shown;
+    for (const QString& l : tabs->labels()) shown.push_back(l.toStdString());
+    if (plan.rebuildTabs || accountTabsDiffer(shown, s.accounts.usableCount())) rebuildTabs();
     page = createPage(t);
     if (folder->indexOf(page) < 0) folder->addWidget(page);
     folder->setCurrentWidget(page);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "shell/event_list_presenter.h"
@@ -25,6 +26,7 @@ class EventListPage;
 
 struct ShellOptions {
     bool idColumn = false;  // "IDON": the accounts list shows the ID column
+    std::string scenario;   // opened at start-up in place of the last scenario
 };
 
 class MainWindow : public QMainWindow, public ShellView {

@@ -1,16 +1,17 @@
 #include "shell/results_page.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "shell/command_ids.h"
+#include "shell/folder_pages.h"
 
 namespace finplan {
 
@@ -22,38 +23,55 @@ namespace {
 class ResultsHeadings : public QWidget {
 public:
     ResultsHeadings(QListWidget* list, QWidget* parent) : QWidget(parent), list(list) {
-        setFixedHeight(3 * QFontMetrics(list->font()).height() + 4);
+        setObjectName("resultsHeadings");
+        setFixedHeight(2 * QFontMetrics(list->font()).height() + 6);
         connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, this,
                 [this] { update(); });
+    }
+
+    // Left edge, in this widget, of text column c of the list's lines.
+    int columnX(int c) const {
+        const QFontMetrics fm(list->font());
+        // Where the list draws a line's first character: its viewport, less the
+        // scrolled amount, plus the margin the style keeps before item text.
+        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const int x0 = list->viewport()->mapTo(parentWidget(), QPoint(0, 0)).x() - x() + margin -
+                       list->horizontalScrollBar()->value();
+        // Advances can be fractional: measure the whole run of characters, not one times c.
+        return x0 + fm.horizontalAdvance(QString(c, QLatin1Char('0')));
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        // Headings scrolled out of the list's view are not drawn beside it.
+        const QPoint view = list->viewport()->mapTo(parentWidget(), QPoint(0, 0)) - pos();
+        p.setClipRect(QRect(view.x(), 0, list->viewport()->width(), height()));
         p.setFont(list->font());
-        const QFontMetrics fm(list->font());
-        const int cw = fm.horizontalAdvance('0');
-        const int lh = fm.height();
-        const int x0 = list->frameWidth() + 2 - list->horizontalScrollBar()->value();
-        auto column = [&](int i) { return x0 + (4 + 16 * i) * cw; };  // left of amount i
+        const int lh = QFontMetrics(list->font()).height();
+        auto column = [&](int i) { return columnX(4 + 16 * i); };  // left of amount i
+        // Right-aligned with the amounts of column i.
         auto right = [&](int row, int i, const char* text) {
-            p.drawText(QRect(column(i), 2 + row * lh, 15 * cw, lh), Qt::AlignRight, text);
+            const int r = columnX(4 + 16 * i + 15);
+            p.drawText(QRect(column(i), 2 + row * lh, r - column(i), lh), Qt::AlignRight, text);
         };
-        p.drawText(QRect(x0, 2 + 2 * lh, 4 * cw, lh), Qt::AlignLeft, "Age");
-        right(1, 0, "Investment");
-        right(2, 0, "Accounts");
-        right(1, 1, "Tax Free");
-        right(2, 1, "Accounts");
-        right(1, 2, "Retirement");
-        right(2, 2, "Accounts");
-        // "Assets" spans the asset and equity columns.
-        QRect span(column(3), 2, column(5) - column(3), lh);
+        p.drawText(QRect(columnX(0), 2 + lh, columnX(4) - columnX(0) + lh, lh), Qt::AlignLeft,
+                   "Age");
+        right(0, 0, "Investment");
+        right(1, 0, "Accounts");
+        right(0, 1, "Tax Free");
+        right(1, 1, "Accounts");
+        right(0, 2, "Retirement");
+        right(1, 2, "Accounts");
+        // "Assets" spans the asset and equity columns, underlined.
+        const int spanLeft = columnX(4 + 16 * 3 + 4), spanRight = columnX(4 + 16 * 4 + 15);
+        QRect span(spanLeft, 2, spanRight - spanLeft, lh);
         p.drawText(span, Qt::AlignCenter, "Assets");
-        p.drawLine(span.left() + 2 * cw, span.bottom(), span.right(), span.bottom());
-        right(2, 3, "Accounts");
-        right(2, 4, "Equity");
-        right(2, 5, "Liabilities");
-        right(2, 6, "Net Worth");
+        p.drawLine(spanLeft, span.bottom(), spanRight, span.bottom());
+        right(1, 3, "Accounts");
+        right(1, 4, "Equity");
+        right(1, 5, "Liabilities");
+        right(1, 6, "Net Worth");
     }
 
 private:
@@ -64,13 +82,7 @@ private:
 
 ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     : QWidget(parent), presenter(presenter) {
-    listView = new QListWidget(this);
-    listView->setObjectName("resultsList");
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPointSize(9);
-    listView->setFont(mono);
-    listView->setUniformItemSizes(true);
-    listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listView = makeTextLineList("resultsList", this);
     headings = new ResultsHeadings(listView, this);
 
     auto button = [this](const char* text, std::function<void()> f) {

@@ -2,6 +2,9 @@
 // start-up, the title, Open, the tab row, the Results list, the save question and the
 // Go To check.
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QScrollBar>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,6 +64,11 @@ private Q_SLOTS:
     void reindexShowsTheScenarioFolder();
     void helpWindowOpensAtTheTopic();
     void graphFoldersEnablePrintCurrentGraph();
+    void commandLineScenarioOpensAtStartUp();
+    void missingCommandLineScenarioIsReported();
+    void scenarioFolderFollowsTheOpenedAccounts();
+    void resultsListScrollsToTheEndOfItsWidestLine();
+    void graphsStayEmptyWithoutEvents();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -381,6 +389,98 @@ void MainWindowTest::graphFoldersEnablePrintCurrentGraph() {
     QCOMPARE(w.currentPage()->objectName(), QString("summary"));
     QCOMPARE(w.tabRow()->labels()[0], QString("Summary"));
     QVERIFY(f.plots->rowsFilled() == 90 - 45 + 1);
+}
+
+void MainWindowTest::commandLineScenarioOpensAtStartUp() {
+    ShellFixture f;
+    QString path = QDir::current().absoluteFilePath(copyExample());
+    {
+        QFile dat("finance.dat");
+        QVERIFY(dat.open(QIODevice::WriteOnly));
+        dat.write("older.ret\n  0.00  10.00 -10.00  20.00   0.00  10.00 -10.00  10.00 0\n");
+    }
+    MainWindow& w = f.open(ShellOptions{false, path.toStdString()});
+    // Opened where start-up opens the last scenario: the tabs already name its accounts
+    // and the window starts on the welcome page, as any start does.
+    QCOMPARE(w.windowTitle(), "Financial Planner - " + path);
+    QVERIFY(f.scenario->eventCount > 0);
+    QCOMPARE(w.currentTab(), 0);
+    QCOMPARE(w.currentPage()->objectName(), QString("splash"));
+    QCOMPARE(w.tabRow()->labels().size(), 10);
+    QCOMPARE(w.tabRow()->labels()[9], QString("Accounts 1-8"));
+    QVERIFY(f.plots->rowsFilled() > 0);  // and it was run
+    QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
+}
+
+void MainWindowTest::missingCommandLineScenarioIsReported() {
+    ShellFixture f;
+    MainWindow& w = f.open(ShellOptions{false, "no-such-plan.ret"});
+    QCOMPARE(f.messages.entries.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(f.messages.entries[0].text), QString("Cannot open no-such-plan.ret"));
+    QCOMPARE(QString::fromStdString(f.messages.entries[0].title), QString("FILE ERROR"));
+    QCOMPARE(w.windowTitle(), QString("Financial Planner - tmp01.ret"));
+    QCOMPARE(f.scenario->eventCount, 0);
+}
+
+void MainWindowTest::scenarioFolderFollowsTheOpenedAccounts() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QCOMPARE(w.tabRow()->labels().size(), 9);
+    f.chooser.answers.push_back(copyExample().toStdString());
+    w.commands().execute(cmd::kOpen);
+    // Opening lands on the event list; the account tabs must not be those of the old plan.
+    QCOMPARE(w.currentTab(), tab::kScenario);
+    QCOMPARE(w.tabRow()->labels().size(), 10);
+    QCOMPARE(w.tabRow()->labels()[9], QString("Accounts 1-8"));
+    QCOMPARE(w.tabRow()->labels()[0], QString("Summary"));
+}
+
+void MainWindowTest::resultsListScrollsToTheEndOfItsWidestLine() {
+    ShellFixture f;
+    MainWindow& w = f.open(ShellOptions{false, copyExample().toStdString()});
+    w.resize(602, 510);
+    w.show();
+    w.switchFolder(tab::kResults);
+    ResultsPage* page = w.resultsView();
+    QVERIFY(page);
+    for (bool details : {false, true}) {
+        if (page->findChild<QCheckBox*>()->isChecked() != details) page->findChild<QCheckBox*>()->click();
+        QCOMPARE(w.results().showDetails(), details);
+        QListWidget* list = page->list();
+        QApplication::processEvents();
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+        // The 184-dash rule is the widest line; scrolled to the end, all of it is in view.
+        QVERIFY(widest >= list->fontMetrics().horizontalAdvance(QString(184, '-')));
+        QScrollBar* bar = list->horizontalScrollBar();
+        QVERIFY2(bar->maximum() + list->viewport()->width() >= widest,
+                 qPrintable(QString("details %1: %2 + %3 < %4")
+                                .arg(details).arg(bar->maximum()).arg(list->viewport()->width()).arg(widest)));
+        QCOMPARE(list->textElideMode(), Qt::ElideNone);
+        // Fixed pitch, so the amounts stand under their headings.
+        QCOMPARE(list->fontMetrics().horizontalAdvance("iiiiiiii"),
+                 list->fontMetrics().horizontalAdvance("MMMMMMMM"));
+    }
+}
+
+void MainWindowTest::graphsStayEmptyWithoutEvents() {
+    ShellFixture f;
+    MainWindow& w = f.open(ShellOptions{false, copyExample().toStdString()});
+    w.show();
+    // The accounts stay, the events go: nothing is plotted.
+    f.scenario->eventCount = 0;
+    f.scenario->resultsStale = true;
+    for (int t : {tab::kNetWorth, tab::kSummary}) {
+        w.switchFolder(t);
+        QImage image = w.currentPage()->grab().toImage();
+        QVERIFY(!image.isNull());
+        const QRgb first = image.pixel(0, 0);
+        int other = 0;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3) other += image.pixel(x, y) != first;
+        QCOMPARE(other, 0);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -19,10 +19,10 @@ ShellFixture::~ShellFixture() {
     QDir::setCurrent(oldDir);
 }
 
-MainWindow& ShellFixture::open() {
+MainWindow& ShellFixture::open(ShellOptions options) {
     PlannerParts parts{*scenario, files,   settings, sort, *runner, *plots, calculators,
                        tools,     messages, chooser,  help, launcher};
-    window = std::make_unique<MainWindow>(parts, ShellOptions{});
+    window = std::make_unique<MainWindow>(parts, options);
     return *window;
 }
 

@@ -27,7 +27,7 @@ struct ShellFixture {
     ShellFixture();
     ~ShellFixture();
     // Builds the window (start-up runs in the constructor).
-    MainWindow& open();
+    MainWindow& open(ShellOptions options = {});
 
     QTemporaryDir dir;
     QString oldDir;

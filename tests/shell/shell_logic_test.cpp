@@ -85,6 +85,34 @@ TEST(FolderTabs, SwitchRerunsOnlyWhereTheRulesSay) {
     }
 }
 
+TEST(FolderTabs, AccountTabsDifferWhenTheAccountsChanged) {
+    struct Row {
+        int shownAccounts, accounts;
+        bool shownSummary;
+        bool differ;
+    };
+    const Row rows[] = {
+        {0, 0, false, false},
+        {0, 8, false, true},   // no account tab yet for eight accounts
+        {8, 8, false, false},  // only the first label differs: no rebuild for that
+        {8, 5, true, true},    // "Accounts 1-8" would name accounts that are gone
+        {25, 21, true, true},  // "Accounts 21-25" against "Account 21"
+        {20, 20, true, false},
+        {12, 0, true, true},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(accountTabsDiffer(folderTabLabels(r.shownAccounts, r.shownSummary), r.accounts),
+                  r.differ)
+            << r.shownAccounts << " shown, " << r.accounts << " now";
+}
+
+TEST(FolderTabs, GraphsNeedAccountsAndEvents) {
+    EXPECT_FALSE(graphHasData(0, 0));
+    EXPECT_FALSE(graphHasData(8, 0));
+    EXPECT_FALSE(graphHasData(0, 3));
+    EXPECT_TRUE(graphHasData(1, 1));
+}
+
 TEST(MenuModel, ToolbarHasThirtyThreeButtonsInTheListedOrder) {
     const auto& buttons = toolbarButtons();
     ASSERT_EQ(static_cast<int>(buttons.size()), kToolButtonCount);
