@@ -49,6 +49,30 @@ void FolderTabRow::layoutTabs() {
         x += w;
     }
     int newRows = row + 1;
+    std::vector<int> widthOf(texts.size());
+    for (int i = 0; i < texts.size(); ++i) widthOf[i] = fm.horizontalAdvance(texts[i]) + 16;
+    // Stacked rows are stretched to the full width, so their tabs stand in even blocks.
+    if (newRows > 1) {
+        for (int r = 0; r < newRows; ++r) {
+            std::vector<int> members;
+            int used = 0;
+            for (int i = 0; i < texts.size(); ++i)
+                if (rowOf[i] == r) {
+                    members.push_back(i);
+                    used += widthOf[i];
+                }
+            if (members.empty()) continue;
+            const int extra = std::max(0, width - used);
+            const int n = static_cast<int>(members.size());
+            int x = 0;
+            for (int k = 0; k < n; ++k) {
+                int i = members[k];
+                widthOf[i] += extra / n + (k < extra % n ? 1 : 0);
+                xOf[i] = x;
+                x += widthOf[i];
+            }
+        }
+    }
     // Rows are drawn bottom-up so that the row holding the current tab touches the
     // folder below, as stacked folder tabs do.
     int selRow = selected < static_cast<int>(rowOf.size()) ? rowOf[selected] : 0;
@@ -57,8 +81,7 @@ void FolderTabRow::layoutTabs() {
         int r = rowOf[i];
         int shown = r == selRow ? 0 : (r < selRow ? r + 1 : r);  // 0 = bottom row
         int y = (newRows - 1 - shown) * kTabHeight;
-        int w = fm.horizontalAdvance(texts[i]) + 16;
-        rects[i] = QRect(2 + xOf[i], y + 2, w, kTabHeight);
+        rects[i] = QRect(2 + xOf[i], y + 2, widthOf[i], kTabHeight);
     }
     if (newRows != rows) {
         rows = newRows;

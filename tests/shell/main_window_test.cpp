@@ -69,6 +69,7 @@ private Q_SLOTS:
     void scenarioFolderFollowsTheOpenedAccounts();
     void resultsListScrollsToTheEndOfItsWidestLine();
     void graphsStayEmptyWithoutEvents();
+    void stackedTabRowsFillTheWidthAndEachTabAnswersItsClick();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -481,6 +482,31 @@ void MainWindowTest::graphsStayEmptyWithoutEvents() {
             for (int x = 0; x < image.width(); x += 3) other += image.pixel(x, y) != first;
         QCOMPARE(other, 0);
     }
+}
+
+void MainWindowTest::stackedTabRowsFillTheWidthAndEachTabAnswersItsClick() {
+    FolderTabRow row;
+    row.resize(602, 60);
+    QStringList labels;
+    for (const auto& l : folderTabLabels(25, true)) labels << QString::fromStdString(l);
+    row.setLabels(labels);
+    row.setCurrent(3);
+    QVERIFY(row.rowCount() > 1);
+    std::map<int, std::vector<QRect>> byRow;
+    for (int i = 0; i < labels.size(); ++i) byRow[row.tabRect(i).top()].push_back(row.tabRect(i));
+    QCOMPARE(static_cast<int>(byRow.size()), row.rowCount());
+    for (auto& [top, rects] : byRow) {
+        std::sort(rects.begin(), rects.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
+        QCOMPARE(rects.front().left(), 2);
+        QCOMPARE(rects.back().right(), 602 - 3);
+        for (size_t k = 1; k < rects.size(); ++k) QCOMPARE(rects[k].left(), rects[k - 1].right() + 1);
+    }
+    // The current tab's row lies next to the folder, at the bottom.
+    QCOMPARE(row.tabRect(3).top(), byRow.rbegin()->first);
+    QSignalSpy clicks(&row, &FolderTabRow::tabClicked);
+    for (int i = 0; i < labels.size(); ++i) QTest::mouseClick(&row, Qt::LeftButton, {}, row.tabRect(i).center());
+    QCOMPARE(clicks.size(), labels.size());
+    for (int i = 0; i < labels.size(); ++i) QCOMPARE(clicks[i][0].toInt(), i);
 }
 
 QTEST_MAIN(MainWindowTest)
