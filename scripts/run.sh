@@ -8,10 +8,12 @@ EXAMPLE=examples/example.ret
 
 if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && [ -x "$BUILD/finplanner" ]; then
     # The planner keeps finance.dat, prefinf.dat and its plot file in the working
-    # folder: use the build folder, where the help file is too.
+    # folder: use the build folder, where the help file is too. It opens the build's
+    # copy of the example, so saving changes never rewrites the one in the sources.
     ROOT=$(pwd)
     cd "$BUILD"
-    exec ./finplanner "$ROOT/$EXAMPLE"
+    [ -f example.ret ] || cp "$ROOT/$EXAMPLE" example.ret
+    exec ./finplanner example.ret
 fi
 if "$BUILD/finplan" --help 2>/dev/null | grep -q " run"; then
     exec "$BUILD/finplan" run "$EXAMPLE"

@@ -43,16 +43,10 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
     tree->setRootIsDecorated(false);
     tree->setAlternatingRowColors(true);
     QStringList headers = {"Account", "Group", "P", "Account Type", "Rate", "Amount", "Order"};
-    std::vector<int> widths = {106, 106, 20, 106, 60, 80, 50};
-    if (idColumn) {
-        headers << "ID";
-        widths.push_back(50);
-    }
+    if (idColumn) headers << "ID";
     tree->setHeaderLabels(headers);
-    // The list width is shared out in proportion to the column widths.
-    int total = idColumn ? 590 : 540;
-    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
-        tree->setColumnWidth(c, widths[c] * 560 / total);
+    for (int c = 4; c < headers.size(); ++c)
+        tree->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     for (const AccountRow& r : accountListRows(s, sort)) {
         // The fixed-width texts carry padding the list's own alignment replaces.
         auto cell = [](const std::string& t) { return QString::fromStdString(t).trimmed(); };
@@ -62,6 +56,13 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
         auto* item = new QTreeWidgetItem(tree, cells);
         for (int c = 4; c < cells.size(); ++c) item->setTextAlignment(c, Qt::AlignRight);
     }
+    // Each column as wide as its longest text, so no account type is cut short; what
+    // is left of the list's width goes to the last column.
+    for (int c = 0; c < headers.size(); ++c) {
+        tree->resizeColumnToContents(c);
+        tree->setColumnWidth(c, tree->columnWidth(c) + 6);
+    }
+    tree->header()->setStretchLastSection(true);
     QObject::connect(tree, &QTreeWidget::itemDoubleClicked, page,
                      [tree, onEdit](QTreeWidgetItem* item) {
                          if (onEdit) onEdit(tree->indexOfTopLevelItem(item));

@@ -70,6 +70,7 @@ private Q_SLOTS:
     void resultsListScrollsToTheEndOfItsWidestLine();
     void graphsStayEmptyWithoutEvents();
     void stackedTabRowsFillTheWidthAndEachTabAnswersItsClick();
+    void everyFolderPageLiesInsideTheWindow();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -507,6 +508,24 @@ void MainWindowTest::stackedTabRowsFillTheWidthAndEachTabAnswersItsClick() {
     for (int i = 0; i < labels.size(); ++i) QTest::mouseClick(&row, Qt::LeftButton, {}, row.tabRect(i).center());
     QCOMPARE(clicks.size(), labels.size());
     for (int i = 0; i < labels.size(); ++i) QCOMPARE(clicks[i][0].toInt(), i);
+}
+
+void MainWindowTest::everyFolderPageLiesInsideTheWindow() {
+    ShellFixture f;
+    MainWindow& w = f.open(ShellOptions{false, copyExample().toStdString()});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (int t = 0; t < w.tabRow()->labels().size(); ++t) {
+        w.switchFolder(t);
+        QApplication::processEvents();
+        QWidget* page = w.currentPage();
+        const QRect inWindow(page->mapTo(&w, QPoint(0, 0)), page->size());
+        QVERIFY2(QRect(0, 0, w.width(), w.height()).contains(inWindow),
+                 qPrintable(QString("tab %1: page %2,%3 %4x%5 in %6x%7")
+                                .arg(t).arg(inWindow.x()).arg(inWindow.y()).arg(inWindow.width())
+                                .arg(inWindow.height()).arg(w.width()).arg(w.height())));
+        QVERIFY(inWindow.top() >= w.tabRow()->mapTo(&w, QPoint(0, w.tabRow()->height())).y());
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
