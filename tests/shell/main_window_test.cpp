@@ -71,6 +71,7 @@ private Q_SLOTS:
     void graphsStayEmptyWithoutEvents();
     void stackedTabRowsFillTheWidthAndEachTabAnswersItsClick();
     void everyFolderPageLiesInsideTheWindow();
+    void doubleClickOnTheResultsList();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -526,6 +527,51 @@ void MainWindowTest::everyFolderPageLiesInsideTheWindow() {
                                 .arg(inWindow.height()).arg(w.width()).arg(w.height())));
         QVERIFY(inWindow.top() >= w.tabRow()->mapTo(&w, QPoint(0, w.tabRow()->height())).y());
     }
+}
+
+void MainWindowTest::doubleClickOnTheResultsList() {
+    ShellFixture f;
+    MainWindow& w = f.open(ShellOptions{false, copyExample().toStdString()});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.switchFolder(tab::kResults);
+    ResultsPage* page = w.resultsView();
+    QListWidget* list = page->list();
+    auto find = [&](const QString& start) {
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->text().startsWith(start)) return i;
+        return -1;
+    };
+    auto doubleClick = [&](int row) {
+        list->scrollToItem(list->item(row));
+        QApplication::processEvents();
+        QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QApplication::processEvents();
+    };
+    // An age row: that age goes to the box and its row to the top of the list.
+    const int row52 = find("52.0");
+    QVERIFY(row52 > 0);
+    doubleClick(row52);
+    QCOMPARE(page->ageBox()->text(), QString(" 52"));
+    QCOMPARE(list->currentRow(), row52);
+    QCOMPARE(list->indexAt(QPoint(2, 2)).row(), row52);
+    // The place is kept by Run Again.
+    QTest::mouseClick(page->findChild<QPushButton*>("Run Again"), Qt::LeftButton);
+    QVERIFY(list->currentItem()->text().startsWith("52.0"));
+    // An event's line asks for that event's editor.
+    const int eventLine = find("  Living expenses - Withdraw");
+    QVERIFY(eventLine > 0);
+    f.messages.entries.clear();
+    doubleClick(eventLine);
+    QVERIFY2(f.messages.last() && f.messages.last()->text.find("event editor") != std::string::npos,
+             shownTexts(f.messages).c_str());
+    // A dash rule does nothing.
+    f.messages.entries.clear();
+    doubleClick(find("-----"));
+    QVERIFY(f.messages.entries.empty());
+    QCOMPARE(page->ageBox()->text(), QString(" 52"));
 }
 
 QTEST_MAIN(MainWindowTest)
