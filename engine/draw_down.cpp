@@ -10,10 +10,10 @@ enum : int { kAsset = 0, kEquity = 1, kInvestment = 2, kRetirement = 3, kTaxFree
 void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) {
     RunState& st = ctx.state;
     if (!taxable) return;
+    // The tallies take the unrounded tax: only the sums are stored as floats.
     if (a.type == kRetirement) {
-        const float tax = st.taxRateInEffect * 0.01 * v;
-        st.tallies.taxes += tax;
-        st.tallies.taxesOnWithdrawals += tax;
+        st.tallies.taxes += st.taxRateInEffect * 0.01 * v;
+        st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * v;
     }
     if ((a.type == kRetirement || a.type == kTaxFree) && st.currentAge < st.penaltyAge &&
         a.penaltyFlag != 0) {
@@ -96,9 +96,8 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
         return;
     }
     if (f->type == kRetirement && t->type != kRetirement) {
-        const float tax = st.taxRateInEffect * 0.01 * a;
-        st.tallies.taxes += tax;
-        st.tallies.taxesOnWithdrawals += tax;
+        st.tallies.taxes += st.taxRateInEffect * 0.01 * a;
+        st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * a;
     }
     f->balance -= a;
     t->balance += a;

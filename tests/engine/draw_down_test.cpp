@@ -156,5 +156,31 @@ TEST(Transfer, DeletedAccountMovesNothing) {
     EXPECT_TRUE(h.list.lines.empty());
 }
 
+// The withdrawal tax goes into the tallies unrounded; only the tally is a float.
+// 15 % of 80,847.671875 is 12,127.15078125, stored as 12,127.150390625. 15 % of
+// 199,857.296875 is 29,978.59453125; the exact sum 42,105.744921875 is nearest to
+// the float 42,105.74609375 ($42,105.75). Rounding the second tax to a float first
+// (29,978.59375) would give 42,105.7421875 ($42,105.74).
+TEST(DrawDownAndTransfer, WithdrawalTaxesAddTheUnroundedTax) {
+    for (bool transfer : {false, true}) {
+        Harness h(60);
+        addAccount(*h.s, "Ret", kRetirement, 1000000, 0, "1");
+        addAccount(*h.s, "Inv", kInvestment, 0, 0, "2");
+        h.st->retirementTotal = 1000000;
+        Event& e = addEvent(*h.s, kKindTransfer, "Move", 60, 60, 0);
+        e.fromAccountId = 1;
+        e.toAccountId = 2;
+        RunContext ctx = h.ctx();
+        for (float amount : {80847.671875f, 199857.296875f}) {
+            if (transfer)
+                transferBetweenAccounts(ctx, 0, amount);
+            else
+                drawDown(ctx, 0, 0, amount, true);
+        }
+        EXPECT_EQ(h.st->tallies.taxesOnWithdrawals, 42105.74609375f) << transfer;
+        EXPECT_EQ(h.st->tallies.taxes, 42105.74609375f) << transfer;
+    }
+}
+
 }  // namespace
 }  // namespace finplan::test
