@@ -214,6 +214,32 @@ TEST(DoubleCounting, SavingsLoanSoldBeforePayoff) {
     }));
 }
 
+// A loan into an Equity account sold before its payoff age: the sale removes the
+// grown value from equity and settles the remaining principal once. At 60 the loan
+// puts 12,000.00 into Eq; Eq's 5 % makes it (and the loan-bought value) 12,600.00 by
+// the sale at 61. Savings then hold 100,000 - (p + i) + 12,600 - (12,000 - p), that
+// is 100,600 less the first year's interest, and nothing is owed any more.
+TEST(DoubleCounting, EquityLoanSoldBeforePayoff) {
+    auto s = newScenario(60, 63, 0);
+    addAccount(*s, "Inv", kInvestment, 100000, 0, "1");
+    addAccount(*s, "Eq", kEquity, 0, 5, "2");
+    Event& e = addEvent(*s, kKindLoan, "Car", 60, 70, 12000);
+    e.toAccountId = 2;
+    e.loanRate = 6;
+    e.years = 10;
+    e.sellAge = 61;
+    auto r = runList(*s);
+    const AmortisedYear y = amortiseYear(12000, monthlyRate(6), 120, 0, 11, 0, 0);
+    EXPECT_TRUE(has(r->list.lines, "  Car - Sold equity for $12,600.00"));
+    EXPECT_TRUE(has(r->list.lines, "      Deposited $12,600.00 to Inv"));
+    EXPECT_TRUE(has(r->list.lines, "   Paid off loan with " + money(12000 - y.principal)));
+    EXPECT_EQ(r->state->liabilities, 0.0f);
+    EXPECT_EQ(r->state->equityTotal, 0.0f);
+    EXPECT_EQ(s->accounts.accounts[1].balance, 0.0f);
+    EXPECT_NEAR(s->accounts.accounts[0].balance, 100600.0f - y.interest, 0.02f);
+    EXPECT_NEAR(r->state->netWorth(), 100600.0f - y.interest, 0.02f);
+}
+
 TEST(Loan, AssetLoanSaleDepositsItsValueAndSettlesTheDebt) {
     auto s = newScenario(60, 63, 0);
     addAccount(*s, "Savings", kInvestment, 50000, 0, "1");
