@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/year_end.h"
 #include "tests/engine/scenario_builder.h"
@@ -189,6 +190,56 @@ TEST(RandomRuns, SameSeedSameSchedule) {
         EXPECT_NE(a->list.lines, c->list.lines);
         EXPECT_TRUE(has(a->list.lines, "Rate Statistics:"));
     }
+}
+
+// Ranges of one point give fixed rates, so the statistics of a two-year run (60, 61)
+// are known: count 2, average, min and max all the drawn rate. A group named with
+// one character does not exist: its accounts keep their own rates and it has no line.
+TEST(RandomRuns, RateStatisticsOfBothModes) {
+    auto make = [] {
+        auto s = newScenario(60, 62, 0);
+        Account& a = addAccount(*s, "A", kInvestment, 1000, 3, "1");
+        a.randomMinRate = a.randomMaxRate = 5;
+        a.groupIndex = 0;
+        addAccount(*s, "B", kTaxFree, 1000, 3, "2").groupIndex = 0;
+        Account& c = addAccount(*s, "C", kInvestment, 1000, 2, "3");
+        c.randomMinRate = c.randomMaxRate = -2;
+        c.groupIndex = 1;
+        for (auto& name : s->groups.groupName) std::memset(name, 0, sizeof name);
+        std::strcpy(s->groups.groupName[0], "Stocks");
+        s->groups.groupRandomMinRate[0] = s->groups.groupRandomMaxRate[0] = 4;
+        std::strcpy(s->groups.groupName[1], "X");
+        s->groups.groupRandomMinRate[1] = s->groups.groupRandomMaxRate[1] = 7;
+        return s;
+    };
+    auto statistics = [](const std::vector<std::string>& lines) {
+        auto at = std::find(lines.begin(), lines.end(), "Rate Statistics:");
+        return at == lines.end() ? std::vector<std::string>{}
+                                 : std::vector<std::string>(at + 1, lines.end());
+    };
+    auto count = [](const std::vector<std::string>& lines, const std::string& line) {
+        return std::count(lines.begin(), lines.end(), line);
+    };
+
+    auto sa = make();
+    auto acc = runList(*sa, ViewSettings{true, false}, RunFlags{true, false});
+    EXPECT_EQ(statistics(acc->list.lines),
+              (std::vector<std::string>{
+                  "Average A Rate = 5.00   Number = 2   Min = 5.00   Max = 5.00  ",
+                  "Average C Rate = -2.00  Number = 2   Min = -2.00  Max = -2.00 "}));
+    EXPECT_EQ(count(acc->list.lines, "      A rate=5.00%"), 2);
+    EXPECT_EQ(count(acc->list.lines, "      C rate=-2.00%"), 2);
+    // 1,000.00 at -2 % for two years; no tax on a loss.
+    EXPECT_FLOAT_EQ(sa->accounts.accounts[2].balance, 960.4f);
+
+    auto sg = make();
+    auto grp = runList(*sg, ViewSettings{true, false}, RunFlags{false, true});
+    EXPECT_EQ(statistics(grp->list.lines),
+              (std::vector<std::string>{
+                  "Average Stocks Rate    = 4.00   Number = 2   Min = 4.00   Max = 4.00  "}));
+    EXPECT_EQ(count(grp->list.lines, "      Stocks rate=4.00%"), 2);  // once a year for A and B
+    EXPECT_FLOAT_EQ(sg->accounts.accounts[0].balance, 1081.6f);    // 4 %, not its own 3 %
+    EXPECT_FLOAT_EQ(sg->accounts.accounts[2].balance, 1040.4f);    // its own 2 %
 }
 
 }  // namespace
