@@ -63,6 +63,27 @@ TEST(WorkedRun, SecondRunGivesTheSameSchedule) {
     EXPECT_EQ(first->list.lines, second->list.lines);
 }
 
+// With details the Initial Rates block (heading, one account, tax, inflation and
+// appreciation: lines 0..4) comes first; the tags and the age index count those
+// lines too, so a double-click or Go To finds the line it shows.
+TEST(WorkedRun, TagsAndAgeRowsCountTheInitialRatesBlock) {
+    auto s = workedScenario();
+    auto r = runList(*s, ViewSettings{true, false});
+    ASSERT_GT(r->list.lines.size(), 6u);
+    EXPECT_EQ(r->list.lines[0], "Initial Rates:");
+    EXPECT_EQ(r->list.lines[1], " Savings = 5.00%");
+    EXPECT_EQ(r->list.lines[2], " Tax = 20.00%");
+    EXPECT_EQ(r->list.lines[5], dashes(184));
+    EXPECT_EQ(r->list.ageLine(60), 6);
+    EXPECT_EQ(r->list.lines[6].substr(0, 4), "60.0");
+    const int expectedTags[] = {0, 8000, 7000, 7000, 7000, -1, -1, -1, -1, 0};
+    for (int i = 0; i < 10; ++i) {
+        int tag = 12345;
+        ASSERT_TRUE(r->list.tagOf(i, tag));
+        EXPECT_EQ(tag, expectedTags[i]) << "line " << i << ": " << r->list.lines[i];
+    }
+}
+
 TEST(RunDriver, EventBeforeStartAgeRunsButShowsNothingUntilStart) {
     // A loan taken at 40 still counts at 60, while savings start from their initial
     // amounts at 60.
