@@ -256,6 +256,40 @@ TEST(Loan, AssetLoanSaleDepositsItsValueAndSettlesTheDebt) {
     EXPECT_TRUE(has(r->list.lines, "      Deposited $24,200.00 to Savings"));
 }
 
+// Extra principal "from the start age" on a mortgage taken before the scenario
+// starts: no extra while the years before 60 run, and from 60 on the extra counts
+// from month E = (60 - 50) x 12 = 120, as if it had always been planned from there.
+// Mode 1 pays the extra from the loan's first month.
+TEST(Mortgage, ExtraPrincipalFromTheStartAge) {
+    struct Row {
+        int16_t mode;
+        AmortisedYear year60;
+        float paidBefore;
+    } rows[] = {
+        {2, amortiseYear(100000, monthlyRate(6), 360, 120, 131, 100, 120),
+         amortiseYear(100000, monthlyRate(6), 360, 0, 119, 0, 0).principal},
+        {1, amortiseYear(100000, monthlyRate(6), 360, 120, 131, 100, 0),
+         amortiseYear(100000, monthlyRate(6), 360, 0, 119, 100, 0).principal},
+    };
+    for (const Row& row : rows) {
+        auto s = newScenario(60, 61, 0);
+        addAccount(*s, "Savings", kInvestment, 1000000, 0, "1");
+        Event& m = addEvent(*s, kKindMortgage, "Home", 50, 90, 100000);
+        m.loanRate = 6;
+        m.years = 30;
+        m.acceleratedMode = row.mode;
+        m.acceleratedPayment = 100;
+        auto r = runList(*s);
+        const float p = row.year60.principal;
+        const float i = row.year60.interest;
+        EXPECT_TRUE(has(r->list.lines, "  Home - Withdraw " + money(p + i) +
+                                           " for monthly payments - principal=" + money(p) +
+                                           " interest=" + money(i)))
+            << row.mode;
+        EXPECT_NEAR(r->state->liabilities, 100000.0f - row.paidBefore - p, 0.05f) << row.mode;
+    }
+}
+
 TEST(Mortgage, PropertyTaxesGrowWithTheInflationInForce) {
     auto s = newScenario(60, 65, 0);
     s->initial.inflationRate = 10;
