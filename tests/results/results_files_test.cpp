@@ -148,6 +148,50 @@ TEST(PlotFile, HeaderRowsAndTrailer) {
     std::remove(path.c_str());
 }
 
+// A birthday start (7 December, birthday 7 September: 60 + 91/365) writes the exact
+// age in the first row only. The year starts with nothing, so the written
+// totalOutgoing leaves out the 500.00 closing costs while the table keeps them;
+// otherOutgoing shows them either way. The first year's mortgage interest is scaled
+// by the year fraction 1 - 91/365.
+TEST(PlotFile, BirthdayAgeAndClosingCostsOfAYearStartingAtNothing) {
+    auto s = newScenario(60, 62, 0);
+    s->initial.useBirthday = 1;
+    s->initial.birthMonth = 9;
+    s->initial.birthDay = 7;
+    addAccount(*s, "Inv", kInvestment, 0, 0, "1");
+    Event& m = addEvent(*s, kKindMortgage, "Home", 60, 90, 10000);
+    m.loanRate = 6;
+    m.years = 30;
+    m.closingCosts = 500;
+    recomputeTotals(*s);
+    auto st = std::make_unique<RunState>();
+    ViewSettings view;
+    SeededRandom random{1};
+    FixedClock clock = testClock();
+    RecordingMessages messages;
+    auto series = std::make_unique<PlotSeries>();
+    const std::string path = "plot_birthday_test.tmp";
+    PlotFileWriter plot(*series, clock, messages, path);
+    RunSession run{*s, *st, view, random, clock, messages, &plot};
+    ResultsList list;
+    ASSERT_TRUE(runToList(run, list, RunFlags{}));
+
+    const float f = 1 - ((60.0f + 91.0f / 365.0f) - 60.0f);
+    const float interest = amortiseYear(10000, monthlyRate(6), 360, 0, 11, 0, 0).interest * f;
+    const std::string i = format("%.2f", interest);
+    std::stringstream text(readAll(path));
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(text, l);) lines.push_back(l);
+    ASSERT_GT(lines.size(), 12u);
+    EXPECT_EQ(lines[4], "3.00");  // 62 - 60 + 1
+    EXPECT_EQ(lines[8], "60.25 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 " + i +
+                            " 0.00 0.00 " + i + " 0.00 0.00 0.00 0.00 500.00");
+    EXPECT_EQ(lines[10].substr(0, 6), "61.00 ");
+    EXPECT_FLOAT_EQ(series->rows[0].totalOutgoing, interest + 500.0f);
+    EXPECT_EQ(series->rows[0].age, 60.0f);
+    std::remove(path.c_str());
+}
+
 TEST(PlotFile, UnopenableFileStopsTheRun) {
     Session t;
     auto series = std::make_unique<PlotSeries>();
