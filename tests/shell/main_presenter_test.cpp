@@ -100,6 +100,39 @@ TEST_F(MainPresenterTest, StartUpWithoutSettingsUsesTheFallbackNameAndEndsInTheN
     EXPECT_EQ(runner.runs, 0);
 }
 
+TEST_F(MainPresenterTest, StartUpOpensTheRequestedScenarioInPlaceOfTheLastOne) {
+    files.scenarioPath = "mine.ret";
+    scenario->initial.endAge = 77.0f;
+    ASSERT_TRUE(writeScenario(*scenario, files, messages));
+    resetScenario(*scenario);
+    files = ScenarioFiles{};
+    {
+        std::ofstream("finance.dat") << "other.ret\n";
+    }
+    EXPECT_TRUE(presenter.startUp("mine.ret"));
+    EXPECT_EQ(view.title, "Financial Planner - mine.ret");
+    EXPECT_EQ(scenario->initial.endAge, 77.0f);
+    EXPECT_EQ(runner.runs, 1);
+    EXPECT_TRUE(view.switches.empty());  // the window shows its first tab itself
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+TEST_F(MainPresenterTest, StartUpOnAnUnreadableRequestedScenarioSaysSoOnce) {
+    {
+        std::ofstream("junk.ret") << "not a scenario";
+    }
+    EXPECT_FALSE(presenter.startUp("junk.ret"));
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text,
+              "junk.ret doesn't seem to be a valid Korvel Financial Planner file.");
+    EXPECT_EQ(view.title, "Financial Planner - tmp01.ret");
+    messages.entries.clear();
+    EXPECT_FALSE(presenter.startUp("gone.ret"));
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, "Cannot open gone.ret");
+    EXPECT_EQ(messages.entries[0].title, "FILE ERROR");
+}
+
 TEST_F(MainPresenterTest, PrintResultsShowsTheResultsFolderEvenWhenAToolIsOpen) {
     tools.open("Refinance Analysis");
     EXPECT_FALSE(presenter.execute(cmd::kPrintResults));
