@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void stackedTabRowsFillTheWidthAndEachTabAnswersItsClick();
     void everyFolderPageLiesInsideTheWindow();
     void doubleClickOnTheResultsList();
+    void menuBarHoldsTheWholeRetireMenu();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -572,6 +574,61 @@ void MainWindowTest::doubleClickOnTheResultsList() {
     doubleClick(find("-----"));
     QVERIFY(f.messages.entries.empty());
     QCOMPARE(page->ageBox()->text(), QString(" 52"));
+}
+
+void MainWindowTest::menuBarHoldsTheWholeRetireMenu() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    // Every popup as the user sees it: texts with their accelerator texts, "-" for a
+    // separator, "!" in front of a greyed item, ">" in front of a sub-popup.
+    auto listing = [](QMenu* menu, auto&& self) -> QStringList {
+        QStringList out;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) {
+                out << "-";
+            } else if (a->menu()) {
+                out << ">" + a->text();
+                out << self(a->menu(), self);
+            } else {
+                out << (a->isEnabled() ? "" : "!") + a->text();
+            }
+        }
+        return out;
+    };
+    std::map<QString, QStringList> popups;
+    QStringList order;
+    for (QAction* a : w.menuBar()->actions()) {
+        order << a->text();
+        popups[a->text()] = listing(a->menu(), listing);
+    }
+    QCOMPARE(order, (QStringList{"&File", "&Edit", "&Tools/Aids", "&Print", "&Graphs", "&Quick Tips", "&Help"}));
+    QCOMPARE(popups["&File"],
+             (QStringList{"&New\tAlt+n", "&Open...\tAlt+o", "&Save\tAlt+s", "S&ave as..\tAlt+a", "-",
+                          "&Import Account Data\tAlt+i", "&Export Account Results\tAlt+e", "-",
+                          "Save A&ccounts\tAlt+c", "&Read Accounts\tAlt+r", "Re-Index Accounts", "-",
+                          "Save &Graphs\tAlt+g", "-", "E&xit\tAlt+x", "-", "A&bout..\tAlt+b"}));
+    QCOMPARE(popups["&Edit"],
+             (QStringList{"&Initial Values\tAlt+i", ">&Add Event To Scenario\tAlt+a", "&Withdrawal\tAlt+w",
+                          "&Deposit\tAlt+d", "&Loan\tAlt+l", "&Mortgage\tAlt+m", "&Transfer\tAlt+t",
+                          "&Fundamentals\tAlt+f", "&Group Names\tAlt+g"}));
+    QCOMPARE(popups["&Tools/Aids"],
+             (QStringList{"&Mortgage Calculator\tAlt+m", "&Refinance Analysis\tAlt+r",
+                          "&Accelerated Mortgage Payment Analysis\tAlt+a", "&Inflation Calculator\tAlt+i",
+                          "Ta&xes/Inflation/Investment Analysis\tAlt+x", "&Trade-off Analysis\tAlt+t",
+                          "&Compare Scenarios\tAlt+c", "-", "&Window's Calculator\tAlt+w"}));
+    QCOMPARE(popups["&Print"], (QStringList{"Print &Results\tAlt+r", "!&Print Current Graph\tAlt+p"}));
+    QCOMPARE(popups["&Graphs"], (QStringList{"&Create Graph Window\tAlt+c", "Save &Graphs\tAlt+g",
+                                             "!&Print Current Graph\tAlt+p"}));
+    QCOMPARE(popups["&Quick Tips"],
+             (QStringList{"&Importing Account Data From A Tab-Delimited File\tAlt+i",
+                          "&Exporting Account Data To A Tab-Delimited File\tAlt+e", "&Summary Folder\tAlt+s",
+                          "&Accounts Folder\tAlt+a", "&Results Folder\tAlt+r", "&Graph Functionality\tAlt+g"}));
+    QCOMPARE(popups["&Help"], (QStringList{"&Table Of Contents\tAlt+t", "&Help On Help\tAlt+h"}));
+    // Items reach their own commands: Summary Folder tip and Help On Help.
+    w.menuBar()->actions()[5]->menu()->actions()[2]->trigger();
+    QCOMPARE(f.help.shown.back(), 1557);
+    w.menuBar()->actions()[6]->menu()->actions()[1]->trigger();
+    QCOMPARE(f.help.shown.back(), -1);
 }
 
 QTEST_MAIN(MainWindowTest)
