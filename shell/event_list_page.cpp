@@ -21,11 +21,24 @@ EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
         connect(b, &QPushButton::clicked, this, f);
         buttons->addWidget(b);
     };
-    button("Add", [this] { if (onCommand) onCommand(cmd::kAddEventChooser); });
-    button("Edit", [this] { this->presenter.edit(selectedLine()); refresh(); });
-    button("Copy", [this] { this->presenter.copy(selectedLine()); refresh(); });
-    button("Delete", [this] { this->presenter.remove(selectedLine()); refresh(); });
-    button("Help", [this] { if (onHelp) onHelp(); });
+    button("Add", [this] {
+        if (onCommand) onCommand(cmd::kAddEventChooser);
+    });
+    button("Edit", [this] {
+        this->presenter.edit(selectedLine());
+        refresh();
+    });
+    button("Copy", [this] {
+        this->presenter.copy(selectedLine());
+        refresh();
+    });
+    button("Delete", [this] {
+        this->presenter.remove(selectedLine());
+        refresh();
+    });
+    button("Help", [this] {
+        if (onHelp) onHelp();
+    });
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -41,13 +54,16 @@ EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
     refresh();
 }
 
-int EventListPage::selectedLine() const { return listView->currentRow(); }
+int EventListPage::selectedLine() const {
+    return listView->currentRow();
+}
 
 void EventListPage::refresh() {
     listView->clear();
-    for (const auto& l : presenter.lines()) listView->addItem(QString::fromStdString(l));
+    for (const auto& l : presenter.lines())
+        listView->addItem(QString::fromStdString(l));
     int sel = std::min(presenter.selectedLine(), listView->count() - 1);
     if (sel >= 0) listView->setCurrentRow(sel);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -1,7 +1,7 @@
 #include "shell/folder_pages.h"
 
-#include <QHeaderView>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -50,11 +50,12 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
     for (const AccountRow& r : accountListRows(s, sort)) {
         // The fixed-width texts carry padding the list's own alignment replaces.
         auto cell = [](const std::string& t) { return QString::fromStdString(t).trimmed(); };
-        QStringList cells = {cell(r.name), cell(r.group), cell(r.penalty), cell(r.type),
+        QStringList cells = {cell(r.name), cell(r.group),  cell(r.penalty), cell(r.type),
                              cell(r.rate), cell(r.amount), cell(r.order)};
         if (idColumn) cells << cell(r.id);
         auto* item = new QTreeWidgetItem(tree, cells);
-        for (int c = 4; c < cells.size(); ++c) item->setTextAlignment(c, Qt::AlignRight);
+        for (int c = 4; c < cells.size(); ++c)
+            item->setTextAlignment(c, Qt::AlignRight);
     }
     // Each column as wide as its longest text, so no account type is cut short; what
     // is left of the list's width goes to the last column.
@@ -71,11 +72,10 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
     layout->setContentsMargins(10, 0, 10, 4);
     layout->addWidget(new QLabel("Double click an account to edit.", page));
     layout->addWidget(tree, 1);
-    layout->addWidget(new QLabel(QString::fromStdString(
-                                     format("Number of Accounts: %2d    Total: %s",
-                                            s.accounts.usableCount(),
-                                            money13(accountTotal(s)).c_str())),
-                                 page));
+    layout->addWidget(new QLabel(
+        QString::fromStdString(format("Number of Accounts: %2d    Total: %s",
+                                      s.accounts.usableCount(), money13(accountTotal(s)).c_str())),
+        page));
     return page;
 }
 
@@ -86,4 +86,4 @@ QWidget* makeUnavailablePage(const QString& title, const QString& text, QWidget*
     return label;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -22,4 +22,4 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
                           std::function<void(int row)> onEdit, QWidget* parent);
 QWidget* makeUnavailablePage(const QString& title, const QString& text, QWidget* parent);
 
-}  // namespace finplan
+} // namespace finplan

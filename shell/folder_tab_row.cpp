@@ -19,7 +19,7 @@ void FolderTabRow::setLabels(const QStringList& labels) {
 void FolderTabRow::setCurrent(int index) {
     if (index < 0 || index >= texts.size()) return;
     selected = index;
-    layoutTabs();  // the selected tab's row moves next to the folder
+    layoutTabs(); // the selected tab's row moves next to the folder
     update();
 }
 
@@ -27,9 +27,13 @@ QRect FolderTabRow::tabRect(int index) const {
     return index >= 0 && index < static_cast<int>(rects.size()) ? rects[index] : QRect();
 }
 
-QSize FolderTabRow::sizeHint() const { return {600, rows * kTabHeight + 2}; }
+QSize FolderTabRow::sizeHint() const {
+    return {600, rows * kTabHeight + 2};
+}
 
-void FolderTabRow::resizeEvent(QResizeEvent*) { layoutTabs(); }
+void FolderTabRow::resizeEvent(QResizeEvent*) {
+    layoutTabs();
+}
 
 void FolderTabRow::layoutTabs() {
     const QFontMetrics fm(font());
@@ -50,7 +54,8 @@ void FolderTabRow::layoutTabs() {
     }
     int newRows = row + 1;
     std::vector<int> widthOf(texts.size());
-    for (int i = 0; i < texts.size(); ++i) widthOf[i] = fm.horizontalAdvance(texts[i]) + 16;
+    for (int i = 0; i < texts.size(); ++i)
+        widthOf[i] = fm.horizontalAdvance(texts[i]) + 16;
     // Stacked rows are stretched to the full width, so their tabs stand in even blocks.
     if (newRows > 1) {
         for (int r = 0; r < newRows; ++r) {
@@ -79,7 +84,7 @@ void FolderTabRow::layoutTabs() {
     rects.assign(texts.size(), QRect());
     for (int i = 0; i < texts.size(); ++i) {
         int r = rowOf[i];
-        int shown = r == selRow ? 0 : (r < selRow ? r + 1 : r);  // 0 = bottom row
+        int shown = r == selRow ? 0 : (r < selRow ? r + 1 : r); // 0 = bottom row
         int y = (newRows - 1 - shown) * kTabHeight;
         rects[i] = QRect(2 + xOf[i], y + 2, widthOf[i], kTabHeight);
     }
@@ -118,4 +123,4 @@ void FolderTabRow::mousePressEvent(QMouseEvent* e) {
         }
 }
 
-}  // namespace finplan
+} // namespace finplan

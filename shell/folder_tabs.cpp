@@ -9,7 +9,7 @@ namespace finplan {
 std::string accountTabLabel(int n) {
     if (n < 1 || n > 50) return {};
     if (n <= 10) return n == 1 ? "Account 1" : format("Accounts 1-%1d", n);
-    int first = (n - 1) / 10 * 10 + 1;  // 11, 21, 31, 41
+    int first = (n - 1) / 10 * 10 + 1; // 11, 21, 31, 41
     if (n == first) return format("Account %d", n);
     return format("Accounts %d-%2d", first, n);
 }
@@ -25,7 +25,8 @@ std::vector<std::string> folderTabLabels(int accountCount, bool summaryShown) {
                                        "Outgoing",
                                        "Groups"};
     int count = std::clamp(accountCount, 0, 50);
-    for (int i = 1; i <= count / 10; ++i) labels.push_back(accountTabLabel(10 * i));
+    for (int i = 1; i <= count / 10; ++i)
+        labels.push_back(accountTabLabel(10 * i));
     if (count % 10 != 0) labels.push_back(accountTabLabel(count));
     return labels;
 }
@@ -39,12 +40,18 @@ AccountRange accountTabRange(int tabIndex, int accountCount) {
 
 GraphTab graphTab(int t) {
     switch (t) {
-        case 4: return {1, "NET WORTH"};
-        case 5: return {2, "INCOMING / OUTGOING"};
-        case 6: return {3, "INCOMING"};
-        case 7: return {4, "OUTGOING"};
-        case 8: return {7, "GROUPS"};
-        default: break;
+    case 4:
+        return {1, "NET WORTH"};
+    case 5:
+        return {2, "INCOMING / OUTGOING"};
+    case 6:
+        return {3, "INCOMING"};
+    case 7:
+        return {4, "OUTGOING"};
+    case 8:
+        return {7, "GROUPS"};
+    default:
+        break;
     }
     if (t >= tab::kFirstAccountTab && t <= tab::kLastTab) return {5, "ACCOUNTS"};
     return {};
@@ -57,7 +64,9 @@ bool accountTabsDiffer(const std::vector<std::string>& shown, int accountCount) 
                        shown.begin() + tab::kFirstAccountTab);
 }
 
-bool graphHasData(int accountCount, int eventCount) { return accountCount > 0 && eventCount > 0; }
+bool graphHasData(int accountCount, int eventCount) {
+    return accountCount > 0 && eventCount > 0;
+}
 
 FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExists,
                                   bool summaryShown) {
@@ -70,4 +79,4 @@ FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExis
     return plan;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -16,7 +16,7 @@ inline constexpr int kNetWorth = 4;
 inline constexpr int kGroups = 8;
 inline constexpr int kFirstAccountTab = 9;
 inline constexpr int kLastTab = 13;
-}  // namespace tab
+} // namespace tab
 
 // Label of the first tab before any other folder was shown.
 inline constexpr const char* kBrandTabLabel = "Welcome";
@@ -50,12 +50,12 @@ bool graphHasData(int accountCount, int eventCount);
 
 // What a folder switch to tab t has to do, decided from the change flags.
 struct FolderSwitchPlan {
-    bool dropResultsPage = false;  // the kept Results page is out of date
-    bool runFirst = false;         // a summary or graph needs a fresh run
+    bool dropResultsPage = false; // the kept Results page is out of date
+    bool runFirst = false;        // a summary or graph needs a fresh run
     bool graphPrintEnabled = false;
     bool rebuildTabs = false;
 };
 FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExists,
                                   bool summaryShown);
 
-}  // namespace finplan
+} // namespace finplan

@@ -21,7 +21,8 @@ std::string grabFileName(int t, const std::string& label) {
             slug += '-';
         }
     }
-    while (!slug.empty() && slug.back() == '-') slug.pop_back();
+    while (!slug.empty() && slug.back() == '-')
+        slug.pop_back();
     return format("%02d-%s.png", t, slug.c_str());
 }
 
@@ -35,8 +36,8 @@ bool grabFolders(MainWindow& window, const std::string& dir) {
         window.switchFolder(t);
         QApplication::processEvents();
         std::string label = window.tabRow()->labels()[t].toStdString();
-        QString path = QDir(QString::fromStdString(dir)).filePath(
-            QString::fromStdString(grabFileName(t, label)));
+        QString path = QDir(QString::fromStdString(dir))
+                           .filePath(QString::fromStdString(grabFileName(t, label)));
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "Cannot write %s\n", path.toStdString().c_str());
             ok = false;
@@ -45,9 +46,10 @@ bool grabFolders(MainWindow& window, const std::string& dir) {
     QApplication::processEvents();
     // The first tab shows the welcome page until another folder has been shown, and
     // the Summary after that: it is taken first and last.
-    for (int t = 0; t < window.tabRow()->labels().size(); ++t) shoot(t);
+    for (int t = 0; t < window.tabRow()->labels().size(); ++t)
+        shoot(t);
     shoot(0);
     return ok;
 }
 
-}  // namespace finplan
+} // namespace finplan

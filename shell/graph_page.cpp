@@ -13,14 +13,14 @@ namespace {
 
 // One graph folder, or the Summary's four quarters, drawn from the last run's tables.
 class GraphPage : public QWidget {
-public:
+  public:
     GraphPage(PlannerParts& parts, int kind, int firstAccount, int accountCount, QWidget* parent)
         : QWidget(parent), parts(parts), kind(kind), first(firstAccount), count(accountCount) {
         setObjectName(kind == 0 ? "summary" : "graph");
         state.graphKind = kind == 0 ? GraphKind::NetWorth : kind;
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         QtSurface surface(painter);
@@ -38,7 +38,7 @@ protected:
         }
     }
 
-private:
+  private:
     PlannerParts& parts;
     int kind;
     int first;
@@ -46,11 +46,11 @@ private:
     GraphWindowState state;
 };
 
-}  // namespace
+} // namespace
 
 QWidget* makeGraphPage(PlannerParts& parts, int kind, const char*, int firstAccount,
                        int accountCount, QWidget* parent) {
     return new GraphPage(parts, kind, firstAccount, accountCount, parent);
 }
 
-}  // namespace finplan
+} // namespace finplan

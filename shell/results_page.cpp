@@ -21,12 +21,11 @@ namespace {
 // scrolled with it. A schedule row is a 4-character age, then seven 15-character
 // amounts each followed by a blank.
 class ResultsHeadings : public QWidget {
-public:
+  public:
     ResultsHeadings(QListWidget* list, QWidget* parent) : QWidget(parent), list(list) {
         setObjectName("resultsHeadings");
         setFixedHeight(2 * QFontMetrics(list->font()).height() + 6);
-        connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-                [this] { update(); });
+        connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { update(); });
     }
 
     // Left edge, in this widget, of text column c of the list's lines.
@@ -34,14 +33,15 @@ public:
         const QFontMetrics fm(list->font());
         // Where the list draws a line's first character: its viewport, less the
         // scrolled amount, plus the margin the style keeps before item text.
-        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const int margin =
+            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         const int x0 = list->viewport()->mapTo(parentWidget(), QPoint(0, 0)).x() - x() + margin -
                        list->horizontalScrollBar()->value();
         // Advances can be fractional: measure the whole run of characters, not one times c.
         return x0 + fm.horizontalAdvance(QString(c, QLatin1Char('0')));
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         // Headings scrolled out of the list's view are not drawn beside it.
@@ -49,7 +49,7 @@ protected:
         p.setClipRect(QRect(view.x(), 0, list->viewport()->width(), height()));
         p.setFont(list->font());
         const int lh = QFontMetrics(list->font()).height();
-        auto column = [&](int i) { return columnX(4 + 16 * i); };  // left of amount i
+        auto column = [&](int i) { return columnX(4 + 16 * i); }; // left of amount i
         // Right-aligned with the amounts of column i.
         auto right = [&](int row, int i, const char* text) {
             const int r = columnX(4 + 16 * i + 15);
@@ -74,11 +74,11 @@ protected:
         right(1, 6, "Net Worth");
     }
 
-private:
+  private:
     QListWidget* list;
 };
 
-}  // namespace
+} // namespace
 
 ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     : QWidget(parent), presenter(presenter) {
@@ -93,8 +93,10 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     };
     details = new QCheckBox("Show detailed results", this);
     accounts = new QCheckBox("Show accounts", this);
-    connect(details, &QCheckBox::clicked, this, [this] { act([this] { this->presenter.toggleDetails(); }); });
-    connect(accounts, &QCheckBox::clicked, this, [this] { act([this] { this->presenter.toggleAccounts(); }); });
+    connect(details, &QCheckBox::clicked, this,
+            [this] { act([this] { this->presenter.toggleDetails(); }); });
+    connect(accounts, &QCheckBox::clicked, this,
+            [this] { act([this] { this->presenter.toggleAccounts(); }); });
     ageEdit = new QLineEdit(this);
     ageEdit->setObjectName("ageBox");
     ageEdit->setMaximumWidth(48);
@@ -103,17 +105,28 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(3);
     grid->addWidget(button("Run Again", [this] { this->presenter.runAgain(); }), 0, 0);
-    grid->addWidget(button("Run with random account rates", [this] { this->presenter.runRandom(false); }), 0, 1);
-    grid->addWidget(button("Run with random group rates", [this] { this->presenter.runRandom(true); }), 0, 2);
+    grid->addWidget(
+        button("Run with random account rates", [this] { this->presenter.runRandom(false); }), 0,
+        1);
+    grid->addWidget(
+        button("Run with random group rates", [this] { this->presenter.runRandom(true); }), 0, 2);
     grid->addWidget(button("Save", [this] { this->presenter.save(); }), 1, 0);
-    grid->addWidget(button("Print", [this] { if (onCommand) onCommand(cmd::kPrintResults); }), 1, 1);
+    grid->addWidget(button("Print",
+                           [this] {
+                               if (onCommand) onCommand(cmd::kPrintResults);
+                           }),
+                    1, 1);
     grid->addWidget(button("Edit inital values and run again",
-                           [this] { if (onCommand) onCommand(cmd::kInitialValues); }), 1, 2);
+                           [this] {
+                               if (onCommand) onCommand(cmd::kInitialValues);
+                           }),
+                    1, 2);
     auto* nav = new QHBoxLayout;
     nav->setSpacing(3);
     nav->addWidget(button("Top", [this] { this->presenter.top(); }));
     nav->addWidget(button("Bottom", [this] { this->presenter.bottom(); }));
-    nav->addWidget(button("Go To", [this] { this->presenter.goTo(ageEdit->text().toStdString()); }));
+    nav->addWidget(
+        button("Go To", [this] { this->presenter.goTo(ageEdit->text().toStdString()); }));
     nav->addWidget(ageEdit);
     nav->addStretch();
     nav->addWidget(details);
@@ -153,7 +166,8 @@ void ResultsPage::refresh() {
         listView->clear();
         QStringList items;
         items.reserve(static_cast<int>(lines.size()));
-        for (const auto& l : lines) items << QString::fromStdString(l);
+        for (const auto& l : lines)
+            items << QString::fromStdString(l);
         listView->addItems(items);
     }
     details->setChecked(presenter.showDetails());
@@ -161,11 +175,10 @@ void ResultsPage::refresh() {
     int sel = presenter.selectedLine();
     if (sel >= 0 && sel < listView->count()) {
         listView->setCurrentRow(sel);
-        listView->scrollToItem(listView->item(sel),
-                               presenter.place() == ResultsPlace::Bottom
-                                   ? QAbstractItemView::PositionAtBottom
-                                   : QAbstractItemView::PositionAtTop);
+        listView->scrollToItem(listView->item(sel), presenter.place() == ResultsPlace::Bottom
+                                                        ? QAbstractItemView::PositionAtBottom
+                                                        : QAbstractItemView::PositionAtTop);
     }
 }
 
-}  // namespace finplan
+} // namespace finplan

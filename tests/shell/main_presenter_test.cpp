@@ -17,7 +17,7 @@ namespace finplan {
 namespace {
 
 class RecordedView : public ShellView {
-public:
+  public:
     void setTitle(const std::string& t) override { title = t; }
     void setMenuState(bool noScenario) override { menuStates.push_back(noScenario); }
     void rebuildRecentMenu(const RecentMenu& m) override { recent = m; }
@@ -41,7 +41,7 @@ public:
 };
 
 class NullRunner : public ScenarioRunner {
-public:
+  public:
     bool run(ResultsList*, RunMode, const RunFlags&) override {
         ++runs;
         return true;
@@ -55,7 +55,7 @@ public:
 };
 
 class MainPresenterTest : public ::testing::Test {
-protected:
+  protected:
     MainPresenterTest() {
         namespace fs = std::filesystem;
         old = fs::current_path();
@@ -106,21 +106,17 @@ TEST_F(MainPresenterTest, StartUpOpensTheRequestedScenarioInPlaceOfTheLastOne) {
     ASSERT_TRUE(writeScenario(*scenario, files, messages));
     resetScenario(*scenario);
     files = ScenarioFiles{};
-    {
-        std::ofstream("finance.dat") << "other.ret\n";
-    }
+    { std::ofstream("finance.dat") << "other.ret\n"; }
     EXPECT_TRUE(presenter.startUp("mine.ret"));
     EXPECT_EQ(view.title, "Financial Planner - mine.ret");
     EXPECT_EQ(scenario->initial.endAge, 77.0f);
     EXPECT_EQ(runner.runs, 1);
-    EXPECT_TRUE(view.switches.empty());  // the window shows its first tab itself
+    EXPECT_TRUE(view.switches.empty()); // the window shows its first tab itself
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_F(MainPresenterTest, StartUpOnAnUnreadableRequestedScenarioSaysSoOnce) {
-    {
-        std::ofstream("junk.ret") << "not a scenario";
-    }
+    { std::ofstream("junk.ret") << "not a scenario"; }
     EXPECT_FALSE(presenter.startUp("junk.ret"));
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text,
@@ -197,9 +193,10 @@ TEST_F(MainPresenterTest, ExternalProgramsGetTheirCommandLines) {
 }
 
 TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
-    for (int id : {776, 777, 778, 779, 780, 781, 104, 105}) presenter.execute(id);
+    for (int id : {776, 777, 778, 779, 780, 781, 104, 105})
+        presenter.execute(id);
     EXPECT_EQ(help.shown, (std::vector<int>{1542, 1543, 1544, 1553, 1554, 1557, 0, -1}));
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -13,9 +13,10 @@ namespace {
 
 // A run of ages 60..62 with one event line per year (tag 0) and a rate line (8000).
 class ScriptedRunner : public ScenarioRunner {
-public:
+  public:
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override {
-        calls.push_back({mode, flags.prepareOnly, flags.randomAccountRates, flags.randomGroupRates});
+        calls.push_back(
+            {mode, flags.prepareOnly, flags.randomAccountRates, flags.randomGroupRates});
         if (!list || flags.prepareOnly) return false;
         list->beginRun();
         for (int age = 60; age < 63; ++age) {
@@ -42,7 +43,7 @@ public:
 };
 
 class ResultsPresenterTest : public ::testing::Test {
-protected:
+  protected:
     ResultsPresenterTest() {
         scenario->initial.startAge = 60;
         scenario->initial.endAge = 63;
@@ -63,7 +64,7 @@ TEST_F(ResultsPresenterTest, OpensAtTheBottomAndKeepsTheChosenPlaceAcrossRuns) {
     results.runAgain();
     EXPECT_EQ(results.selectedLine(), 0);
     ASSERT_TRUE(results.goTo("61"));
-    EXPECT_EQ(results.selectedLine(), 6);  // the age row of 61
+    EXPECT_EQ(results.selectedLine(), 6); // the age row of 61
     results.toggleDetails();
     EXPECT_TRUE(results.showDetails());
     EXPECT_EQ(results.selectedLine(), 6);
@@ -103,9 +104,9 @@ TEST_F(ResultsPresenterTest, DoubleClickGoesToAnAgeOrOpensTheLinesEvent) {
     EXPECT_EQ(results.ageBoxText(), " 61");
     EXPECT_EQ(results.selectedLine(), 6);
     EXPECT_EQ(results.doubleClick(3).kind, DoubleClickAction::EditEvent);
-    EXPECT_EQ(results.doubleClick(4).kind, DoubleClickAction::Nothing);   // rate line
-    EXPECT_EQ(results.doubleClick(2).kind, DoubleClickAction::Nothing);   // driver line
-    EXPECT_EQ(results.doubleClick(99).kind, DoubleClickAction::Nothing);  // past the end
+    EXPECT_EQ(results.doubleClick(4).kind, DoubleClickAction::Nothing);  // rate line
+    EXPECT_EQ(results.doubleClick(2).kind, DoubleClickAction::Nothing);  // driver line
+    EXPECT_EQ(results.doubleClick(99).kind, DoubleClickAction::Nothing); // past the end
 }
 
 TEST_F(ResultsPresenterTest, RandomButtonsPrepareThenRunWithOneKindOfRandomRates) {
@@ -119,11 +120,11 @@ TEST_F(ResultsPresenterTest, RandomButtonsPrepareThenRunWithOneKindOfRandomRates
     runner.graphKind = 4;
     results.runAgain();
     EXPECT_FALSE(runner.calls.back().randomGroups);
-    EXPECT_EQ(runner.graphKind, 1);  // Run Again names the net worth graph again
+    EXPECT_EQ(runner.graphKind, 1); // Run Again names the net worth graph again
 }
 
 class EventListTest : public ::testing::Test {
-protected:
+  protected:
     EventListTest() {
         resetScenario(*scenario);
         scenario->eventCount = 0;
@@ -146,7 +147,7 @@ protected:
 TEST_F(EventListTest, LinesMapToTheirEventsAfterSorting) {
     EventListPresenter list(*scenario, nullptr);
     list.refill();
-    ASSERT_EQ(list.lines().size(), 3u);  // header and one line per one-time withdrawal
+    ASSERT_EQ(list.lines().size(), 3u); // header and one line per one-time withdrawal
     EXPECT_NE(list.lines()[1].find("A spending"), std::string::npos);
     EXPECT_EQ(list.eventOfLine(0), -1);
     EXPECT_EQ(list.eventOfLine(1), 0);
@@ -164,7 +165,7 @@ TEST_F(EventListTest, CopyWithoutAnEditorAddsTheEventAndDeleteRemovesIt) {
     EXPECT_TRUE(scenario->scenarioModified);
     ASSERT_EQ(list.lines().size(), 4u);
     EXPECT_NE(list.lines()[3].find("B spending"), std::string::npos);
-    list.remove(0);  // the initial-values line is never deleted
+    list.remove(0); // the initial-values line is never deleted
     EXPECT_EQ(scenario->eventCount, 3);
     list.remove(1);
     EXPECT_EQ(scenario->eventCount, 2);
@@ -186,5 +187,5 @@ TEST_F(EventListTest, CancelledCopyLeavesTheListAsItWas) {
     EXPECT_FALSE(scenario->editingEvent);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

@@ -1,6 +1,7 @@
 #include "shell_fixture.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace finplan {
 
@@ -20,16 +21,24 @@ ShellFixture::~ShellFixture() {
 }
 
 MainWindow& ShellFixture::open(ShellOptions options) {
-    PlannerParts parts{*scenario, files,   settings, sort, *runner, *plots, calculators,
-                       tools,     messages, chooser,  help, launcher};
+    PlannerParts parts{*scenario,   files, settings, sort,    *runner, *plots,
+                       calculators, tools, messages, chooser, help,    launcher};
     window = std::make_unique<MainWindow>(parts, options);
     return *window;
 }
 
+QString copyExample(const QString& name) {
+    QFile::remove(name);
+    if (!QFile::copy(FINPLAN_EXAMPLE, name)) qFatal("cannot copy the example scenario");
+    QFile(name).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return name;
+}
+
 std::string shownTexts(const RecordingMessages& m) {
     std::string out;
-    for (const auto& t : m.texts()) out += "[" + t + "] ";
+    for (const auto& t : m.texts())
+        out += "[" + t + "] ";
     return out;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -51,7 +51,10 @@ struct ShellFixture {
     std::unique_ptr<MainWindow> window;
 };
 
+// Copies the bundled example into the working folder under that name, writable.
+QString copyExample(const QString& name = "plan.ret");
+
 // Texts shown so far, joined for failure output.
 std::string shownTexts(const RecordingMessages& m);
 
-}  // namespace finplan
+} // namespace finplan

@@ -32,8 +32,10 @@ TEST(FolderTabs, AccountTabLabelsFollowTheAccountCount) {
         {11, {"Accounts 1-10", "Account 11"}},
         {25, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-25"}},
         {41, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Account 41"}},
-        {50, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Accounts 41-50"}},
-        {60, {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Accounts 41-50"}},
+        {50,
+         {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Accounts 41-50"}},
+        {60,
+         {"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40", "Accounts 41-50"}},
     };
     for (const Row& r : rows) {
         auto labels = folderTabLabels(r.accounts, true);
@@ -92,13 +94,11 @@ TEST(FolderTabs, AccountTabsDifferWhenTheAccountsChanged) {
         bool differ;
     };
     const Row rows[] = {
-        {0, 0, false, false},
-        {0, 8, false, true},   // no account tab yet for eight accounts
-        {8, 8, false, false},  // only the first label differs: no rebuild for that
-        {8, 5, true, true},    // "Accounts 1-8" would name accounts that are gone
-        {25, 21, true, true},  // "Accounts 21-25" against "Account 21"
-        {20, 20, true, false},
-        {12, 0, true, true},
+        {0, 0, false, false},  {0, 8, false, true}, // no account tab yet for eight accounts
+        {8, 8, false, false}, // only the first label differs: no rebuild for that
+        {8, 5, true, true},   // "Accounts 1-8" would name accounts that are gone
+        {25, 21, true, true}, // "Accounts 21-25" against "Account 21"
+        {20, 20, true, false}, {12, 0, true, true},
     };
     for (const Row& r : rows)
         EXPECT_EQ(accountTabsDiffer(folderTabLabels(r.shownAccounts, r.shownSummary), r.accounts),
@@ -145,15 +145,18 @@ void flatten(const MenuEntry& e, std::vector<const MenuEntry*>& out) {
 TEST(MenuModel, RetireMenuHasItsPopupsSeparatorsAndTexts) {
     const auto& menu = retireMenu();
     std::vector<std::string> popups;
-    for (const auto& p : menu) popups.push_back(p.text);
-    EXPECT_EQ(popups, (std::vector<std::string>{"&File", "&Edit", "&Tools/Aids", "&Print", "&Graphs",
-                                                "&Quick Tips", "&Help"}));
+    for (const auto& p : menu)
+        popups.push_back(p.text);
+    EXPECT_EQ(popups, (std::vector<std::string>{"&File", "&Edit", "&Tools/Aids", "&Print",
+                                                "&Graphs", "&Quick Tips", "&Help"}));
     // File: separators after Save as, Export, Re-Index, Save Graphs and Exit.
     std::vector<int> fileIds;
-    for (const auto& i : menu[0].items) fileIds.push_back(i.isSeparator() ? 0 : i.id);
+    for (const auto& i : menu[0].items)
+        fileIds.push_back(i.isSeparator() ? 0 : i.id);
     EXPECT_EQ(fileIds, (std::vector<int>{1, 2, 3, 4, 0, 13, 12, 0, 8, 9, 14, 0, 11, 0, 5, 0, 6}));
     std::vector<const MenuEntry*> all;
-    for (const auto& p : menu) flatten(p, all);
+    for (const auto& p : menu)
+        flatten(p, all);
     std::map<int, std::string> texts;
     for (auto* e : all)
         if (e->id) texts[e->id] = e->text;
@@ -162,7 +165,7 @@ TEST(MenuModel, RetireMenuHasItsPopupsSeparatorsAndTexts) {
     EXPECT_EQ(texts[110], "&Fundamentals\tAlt+f");
     EXPECT_EQ(texts[776], "&Importing Account Data From A Tab-Delimited File\tAlt+i");
     EXPECT_EQ(texts[105], "&Help On Help\tAlt+h");
-    EXPECT_EQ(texts.size(), 40u);  // Save Graphs appears in File and Graphs
+    EXPECT_EQ(texts.size(), 40u); // Save Graphs appears in File and Graphs
 }
 
 TEST(Commands, OnlyTheListedCommandsActWhileAToolWindowIsOpen) {
@@ -191,9 +194,7 @@ TEST(Launcher, CalcMapsToAnInstalledDesktopCalculatorOrNothing) {
     EXPECT_TRUE(resolveCommand({"calc.exe"}).empty());
     EXPECT_FALSE(QtLauncher().launch({"calc.exe"}));
     EXPECT_FALSE(QtLauncher().launch({"kvplot3.exe", "plotinf01.tmp"}));
-    {
-        std::ofstream(dir / "galculator") << "#!/bin/sh\n";
-    }
+    { std::ofstream(dir / "galculator") << "#!/bin/sh\n"; }
     fs::permissions(dir / "galculator", fs::perms::owner_all);
     EXPECT_EQ(resolveCommand({"calc.exe"}), std::vector<std::string>{"galculator"});
     EXPECT_EQ(resolveCommand({"didaza.exe", "plotinf01.tmp"}),
@@ -209,8 +210,8 @@ TEST(Grab, FileNamesNumberAndSlugTheFolders) {
     EXPECT_EQ(grabFileName(11, "Accounts 21-25"), "11-accounts-21-25.png");
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan
 
 namespace finplan {
 namespace {
@@ -238,5 +239,5 @@ TEST(HelpFile, HasATopicForEveryContextNumber) {
     EXPECT_NE(text.find("name=\"helponhelp\""), std::string::npos);
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan
