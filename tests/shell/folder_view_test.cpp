@@ -4,13 +4,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <map>
 
@@ -31,6 +34,7 @@ class FolderViewTest : public QObject {
     void everyFolderPageLiesInsideTheWindow();
     void doubleClickOnTheResultsList();
     void menuBarHoldsTheWholeRetireMenu();
+    void grabRunSavesEveryFolderAndExits();
 };
 
 void FolderViewTest::goToAge130IsAnAgeError() {
@@ -269,6 +273,30 @@ void FolderViewTest::menuBarHoldsTheWholeRetireMenu() {
     QCOMPARE(f.help.shown.back(), 1557);
     w.menuBar()->actions()[6]->menu()->actions()[1]->trigger();
     QCOMPARE(f.help.shown.back(), -1);
+}
+
+void FolderViewTest::grabRunSavesEveryFolderAndExits() {
+    QTemporaryDir work;
+    QProcess planner;
+    planner.setWorkingDirectory(work.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    planner.setProcessEnvironment(env);
+    planner.start(FINPLANNER, {"--grab", work.filePath("shots"), FINPLAN_EXAMPLE});
+    QVERIFY(planner.waitForFinished(30000));
+    QCOMPARE(planner.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(planner.exitCode(), 0);
+    const QStringList shots =
+        QDir(work.filePath("shots")).entryList({"*.png"}, QDir::Files, QDir::Name);
+    // The welcome page first, the Summary once another folder was seen, then the others.
+    QCOMPARE(shots, (QStringList{"00-summary.png", "00-welcome.png", "01-accounts.png",
+                                 "02-scenario.png", "03-results.png", "04-net-worth.png",
+                                 "05-incoming-outgoing.png", "06-incoming.png", "07-outgoing.png",
+                                 "08-groups.png", "09-accounts-1-8.png"}));
+    QImage welcome(work.filePath("shots/00-welcome.png")),
+        summary(work.filePath("shots/00-summary.png"));
+    QCOMPARE(welcome.size(), QSize(602, 510));
+    QVERIFY(welcome != summary);
 }
 
 QTEST_MAIN(FolderViewTest)
