@@ -130,11 +130,13 @@ void drawFooters(const GraphContext& ctx, const PlotSeries& series, bool leftAli
     }
 }
 
+// On the quarter's last line, one line above its bottom: clear of the age labels and
+// of the "Age" line under a pie.
 void drawQuarterCaption(const GraphContext& ctx) {
     static const char* kCaptions[] = {"Net Worth", "Incoming", "Outgoing"};
     if (ctx.layoutMode < 1 || ctx.layoutMode > 3) return;
     const int mid = (ctx.area.left + ctx.area.right) / 2;
-    ctx.surface.text(Point{mid, ctx.area.bottom - 2 * ctx.h}, kCaptions[ctx.layoutMode - 1], kBlack,
+    ctx.surface.text(Point{mid, ctx.area.bottom - ctx.h}, kCaptions[ctx.layoutMode - 1], kBlack,
                      TextAlign::Centre, std::nullopt);
 }
 
