@@ -110,13 +110,14 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     const float oldMonthlyRate = monthlyRate(oldRate);
     const float oldPayment = loanPayment(oldAmount, oldMonthlyRate, monthsOf(oldYears));
 
-    const float age = readFloatText(refiAge, kFieldChars);
-    if (!checkRange(messages, age, 1.0f, 120.0f, 7, "AGE ERROR")) return false;
-    memory.age = age;
+    // The refinanced age and rate are kept as read, before they are checked, so a
+    // refused one is what the dialog shows when it opens again.
+    memory.age = readFloatText(refiAge, kFieldChars);
+    if (!checkRange(messages, memory.age, 1.0f, 120.0f, 7, "AGE ERROR")) return false;
     memory.amount = readFloatText(refiAmount, kFieldChars);
-    const float newRate = readFloatText(refiRate, kFieldChars);
-    if (!checkRange(messages, newRate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
-    memory.rate = newRate;
+    memory.rate = readFloatText(refiRate, kFieldChars);
+    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
+    const float newRate = memory.rate;
     memory.years = readIntText(refiYears, kFieldChars);
     memory.closingCosts = readFloatText(closingCosts, kFieldChars);
     memory.points = readFloatText(points, kFieldChars);

@@ -76,6 +76,22 @@ TEST_F(RefinanceTest, RefusedFieldsInCheckingOrder) {
     }
 }
 
+// The refinanced age and rate are read into the kept values and then checked, so a
+// refused one stays kept (and shows at the next opening from the Mortgage editor).
+TEST_F(RefinanceTest, RefusedRefinancedAgeAndRateAreKeptAsRead) {
+    RefinanceAnalysis r = existing("6");
+    r.refiAge = "0.5";
+    EXPECT_FALSE(r.doAnalysis(15.0f));
+    EXPECT_EQ(memory.age, 0.5f);
+    r.refiAge = "45";
+    r.refiAmount = "90000";
+    r.refiRate = "1001";
+    EXPECT_FALSE(r.doAnalysis(15.0f));
+    EXPECT_EQ(memory.age, 45.0f);
+    EXPECT_EQ(memory.amount, 90000.0f);
+    EXPECT_EQ(memory.rate, 1001.0f);
+}
+
 // Refinancing at the mortgage's start at 6 % with no costs: C starts at 0, and in the
 // first month G - C = (io - in)(1 - t) + i d (1 - t), where the old interest io =
 // 666.67 exceeds the new interest in (6 % on 99932.90, 499.66) and the payment
