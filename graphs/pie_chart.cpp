@@ -37,6 +37,7 @@ int drawPieLegend(const GraphContext& ctx, int mode, const PieComponents& pie, P
         widest = std::max(widest, s.textWidth(name));
     const int box = c * 3 / 2;
     const int boxX = ctx.area.left + 9;
+    // The name clears the 1.5c box: one character in from the box's left would run under it.
     const int nameX = boxX + 2 * c;
     const int shareRight = nameX + widest + c + s.textWidth("%100.00%");
     const std::string totalText = "Total = " + formatThousands(format("%.2f", g.total));

@@ -8,7 +8,8 @@
 
 namespace finplan {
 
-// Rounds to whole units, halves away from zero.
+// Rounds to whole units, halves away from zero: a negative value rounds by its magnitude
+// as a positive one does (-2.7 is -3, not -2).
 long roundToUnits(double v);
 
 void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowState& state,
