@@ -40,7 +40,11 @@ int main(int argc, char** argv) {
     QImage image = blankGraphImage(request.width, request.height, job.state.options.buttonFace);
     {
         QPainter painter(&image);
-        QFont font("DejaVu Sans");
+        // The layout counts in average character widths (value-label room, age-label
+        // spacing); in a fixed-pitch font every digit is exactly one, so the number labels
+        // get the room the layout gives them, and the PNG matches the SVG.
+        QFont font("DejaVu Sans Mono");
+        font.setStyleHint(QFont::TypeWriter);
         font.setPixelSize(job.fontHeight * 6 / 7); // a cell of about fontHeight
         painter.setFont(font);
         QtSurface surface(painter);
