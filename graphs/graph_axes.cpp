@@ -1,5 +1,8 @@
 // Flat and three-dimensional axes, the value labels and the age labels.
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "engine/money.h"
 #include "graphs/format_thousands.h"
@@ -9,6 +12,9 @@
 namespace finplan {
 
 namespace {
+
+// Room between the area's left edge (and its framed panel) and the value labels.
+constexpr int kLabelInset = 4;
 
 void drawFrontAxes(const GraphContext& ctx, const PlotFrame& f) {
     const Pen axis{kBlack, 2};
@@ -82,15 +88,30 @@ void drawValueLabels(const GraphContext& ctx, const PlotFrame& f) {
     int step = 1;
     for (int lines : {10, 5, 2, 1})
         if (f.height < lines * ctx.h) ++step;
-    const int right = f.x0 - f.columnWidth / 4 - ctx.tick;
+    struct Label {
+        std::string text;
+        float value;
+        int y;
+    };
+    std::vector<Label> labels;
+    int widest = 0;
     for (int d = 0; d <= 10; d += step) {
         const float v = f.scale.axisMin + static_cast<float>(d) * f.scale.axisStep;
         std::string label = groupedValue(v);
         // Whole units only: the cents are cut off.
         label = label.size() > 3 ? label.substr(0, label.size() - 3) : std::string();
-        const int y = f.baseY - d * f.spacing - ctx.h / 2;
-        ctx.surface.text(Point{right, y}, label, numberColor(v), TextAlign::Right, std::nullopt);
+        widest = std::max(widest, ctx.surface.textWidth(label));
+        labels.push_back(Label{label, v, f.baseY - d * f.spacing - ctx.h / 2});
     }
+    // A quarter of a wide column would push the labels off the area's left edge and
+    // show a cut number ("10,000" for 1,210,000): they then move right together, as
+    // far as the ticks allow.
+    const int inside = ctx.area.left + kLabelInset + widest;
+    const int right = std::min(std::max(f.x0 - f.columnWidth / 4 - ctx.tick, inside),
+                               f.x0 - ctx.tick);
+    for (const Label& l : labels)
+        ctx.surface.text(Point{right, l.y}, l.text, numberColor(l.value), TextAlign::Right,
+                         std::nullopt);
 }
 
 void drawAgeLabels(const GraphContext& ctx, const PlotFrame& f, const PlotSeries& series) {

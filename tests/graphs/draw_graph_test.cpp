@@ -151,6 +151,32 @@ TEST(DrawGraph, NegativeValueLabelsAreRed) {
     EXPECT_FLOAT_EQ(fx.state.plot.axisMin, -6380);
 }
 
+// Value labels end a quarter column and a tick before the value axis, but never start
+// outside the area: with wide columns they all move right to fit the widest label.
+TEST(DrawGraph, ValueLabelsStayInsideTheArea) {
+    const struct {
+        int rows;
+        int right;
+        const char* why;
+    } cases[] = {
+        // x0 = 15c = 120, plot room 784 - 120 = 664, tick 4.
+        {40, 112, "column 664/40 = 16: 120 - 16/4 - 4"},
+        {2, 76, "column 332: 120 - 83 - 4 = 33 would cut \"1,210,000\" (72 wide); 4 + 72"},
+    };
+    for (const auto& c : cases) {
+        GraphFixture fx;
+        fx.setRows(c.rows);
+        fx.row(0).netWorth = 1000000; // axis 0 .. 1,210,000
+        fx.draw(GraphKind::NetWorth);
+        SCOPED_TRACE(c.why);
+        for (const char* label : {"1,210,000", "0"}) {
+            const auto t = fx.surface.textsEqual(label);
+            ASSERT_EQ(t.size(), 1u) << label;
+            EXPECT_EQ(t[0].points[0].x, c.right) << label;
+        }
+    }
+}
+
 // The first row's minimum is left out of the net worth axis.
 TEST(DrawGraph, NetWorthMinimumSkipsTheFirstRow) {
     GraphFixture fx;
