@@ -84,7 +84,9 @@ PlotFrame layoutPlot(const GraphContext& ctx, int rowCount, const AxisScale& sca
     };
     fit();
     if (ctx.threeD()) {
-        for (int i = 0; i < 20 && f.columnWidth * 1.3 + f.x0 + f.width > room; ++i) {
+        // Twenty steps do for ten or more rows; a few wide columns need more before the
+        // back wall (1.3 columns deep) fits, or it would be drawn outside the area.
+        while (f.columnWidth > 0 && f.columnWidth * 1.3 + f.x0 + f.width > room) {
             depthRoom += c;
             fit();
         }

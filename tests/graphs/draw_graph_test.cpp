@@ -100,6 +100,33 @@ TEST(DrawGraph, ThreeDimensionalBarsStandLargestAtTheBack) {
     EXPECT_EQ(small.points.size(), 4u);
 }
 
+// Few wide columns: the depth room keeps growing until the back wall fits, so the
+// grid and the bars stay inside the window.
+TEST(DrawGraph, ThreeDimensionalBackWallFitsWithFewRows) {
+    GraphFixture fx;
+    fx.setRows(3);
+    for (int r = 0; r < 3; ++r) {
+        fx.row(r).netWorth = 1000;
+        fx.row(r).equity = 400;
+    }
+    fx.state.options.lineStyle = 0;
+    fx.state.options.barStyle = 2;
+    fx.draw(GraphKind::NetWorth);
+    // x0 120, room 784: 1.3 col + 3 col must fit in 664, so col <= 154: depth room 200
+    // (25 steps of 8, past twenty), (664 - 200) / 3 = 154; height 472 - 200 = 272 -> 270.
+    EXPECT_EQ(fx.state.plot.columnWidth, 154);
+    EXPECT_EQ(fx.state.plot.plotHeight, 270);
+    auto inside = [&](Point p) {
+        return p.x >= 0 && p.x <= fx.window.right && p.y >= 0 && p.y <= fx.window.bottom;
+    };
+    for (const auto& op : fx.surface.ops()) {
+        const bool grid = op.kind == OpKind::Line && op.pen.color == kGrey;
+        if (!grid && op.kind != OpKind::Polygon) continue;
+        for (const Point& p : op.points)
+            EXPECT_TRUE(inside(p)) << p.x << "," << p.y;
+    }
+}
+
 // 800 x 600 window, line height 16, character width 8, ten rows.
 TEST(DrawGraph, PlotGeometryOfEachLayout) {
     const struct {
