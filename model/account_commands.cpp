@@ -47,7 +47,8 @@ bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountC
                               FileChooser& chooser, Messages& messages) {
     const auto path = chooser.openFile(tabChoice("Update Accounts From a Tab File"));
     if (!path) return false;
-    updateTabAccountsFile(s, *path, sort, completer, messages);
+    // A file that cannot be opened changes nothing.
+    if (!updateTabAccountsFile(s, *path, sort, completer, messages).opened) return false;
     s.scenarioModified = true;
     s.resultsStale = true;
     return true;

@@ -25,7 +25,7 @@ bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& ch
                          Messages& messages);
 
 // Import Account Data (also the Accounts folder's Import button). True when a file was
-// chosen; the scenario is then marked changed and its results stale, and the shell
+// chosen and opened; the scenario is then marked changed and its results stale, and the shell
 // reruns and shows the Results folder when results were on screen.
 bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
                               FileChooser& chooser, Messages& messages);

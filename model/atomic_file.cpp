@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 namespace finplan {
 
@@ -32,6 +33,22 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// The file a path names once symbolic links are followed: renaming over the link
+// itself would cut it loose from the file it points to. A loop of links stops after a
+// few steps at the last name reached.
+std::string followLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path p = path;
+    for (int step = 0; step < 40; ++step) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)) || ec) break;
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p.string();
+}
+
 bool writeAll(int fd, std::span<const uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -45,8 +62,9 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
 
 } // namespace
 
-bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
-    if (path.empty()) return false;
+bool writeFileAtomically(const std::string& named, std::span<const uint8_t> bytes) {
+    if (named.empty()) return false;
+    const std::string path = followLinks(named);
     std::string temp = folderOf(path) + "/." + baseNameOf(path) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;

@@ -135,5 +135,37 @@ TEST(AccountsCommands, ReadReplacesTheAccountsAndKeepsTheEvents) {
     EXPECT_EQ(findAccountIndex(s, 9), 1);
 }
 
+// A user who keeps a file behind a symbolic link finds the link still there and the
+// file it points to rewritten; replacing the link would leave that file stale.
+TEST(AccountsFile, WritingThroughALinkRewritesTheLinkedFile) {
+    ScratchDir dir;
+    const std::string target = dir.file("real.acc");
+    const std::string link = dir.file("link.acc");
+    test::writeBytes(target, "old");
+    std::filesystem::create_symlink("real.acc", link);
+    RecordingMessages messages;
+    messages.answers = {true};
+    ASSERT_EQ(writeAccountsFile(sampleTable(), link, messages), 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(test::readBytes(target).size(), 4124u);
+}
+
+// A tab file that cannot be opened changes nothing, the change flags included.
+TEST(AccountsCommands, ImportOfAnUnreadableFileLeavesTheFlags) {
+    ScratchDir dir;
+    Scenario s;
+    resetScenario(s);
+    s.resultsStale = false;
+    const std::string missing = dir.file("missing.kvi");
+    ScriptedFileChooser chooser;
+    chooser.answers = {missing};
+    RecordingMessages messages;
+    AcceptDefaultsCompleter completer;
+    importAccountDataCommand(s, AccountListSort{}, completer, chooser, messages);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Cannot open " + missing + "."});
+    EXPECT_FALSE(s.scenarioModified);
+    EXPECT_FALSE(s.resultsStale);
+}
+
 } // namespace
 } // namespace finplan
