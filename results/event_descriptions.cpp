@@ -156,6 +156,8 @@ void describeEvent(const Scenario& s, int index, std::vector<std::string>& out) 
 
 std::vector<std::string> describeEvents(Scenario& s, bool listForm) {
     std::vector<std::string> out;
+    // A run leaves the events in its own order; the lines always follow the list order.
+    sortEvents(s);
     if (listForm)
         for (auto& e : s.events) e.listLine = 1000;
     const int n = s.eventCount < 0 ? 0 : (s.eventCount > kMaxEvents ? kMaxEvents : s.eventCount);

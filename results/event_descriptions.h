@@ -9,7 +9,8 @@
 
 namespace finplan {
 
-// The lines of every event in list order, after a header line when there are events.
+// The lines of every event in list order (the events are put in list order first),
+// after a header line when there are events.
 // In list form each event's listLine becomes the index of its first line (every slot
 // is first set to 1000); the file form leaves listLine alone.
 std::vector<std::string> describeEvents(Scenario& s, bool listForm);

@@ -123,5 +123,23 @@ TEST(EventDescriptions, DeletedAccountLeavesTheNameOut) {
     EXPECT_EQ(linesOf(*s)[1], " 60.0 Gone - Rate Change:   ");
 }
 
+// A run leaves the events in its own order (by kind); a results file written after it
+// still opens with the lines of the event list, in list order.
+TEST(EventDescriptions, FileFormFollowsTheListOrderAfterARun) {
+    auto s = newScenario(60, 90, 15);
+    Event& f = addEvent(*s, kKindFundamentals, "Rates", 65, 65, 0);
+    f.newTaxRate = 20;
+    f.newInflationRate = 4;
+    f.rateAccountId = -1;
+    Event& w = addEvent(*s, kKindWithdrawal, "Spend", 60, 60, 500);
+    w.oneTime = 1;
+    const std::vector<std::string> expected = {
+        " 60.0 Initial Rates  Tax=15.00% Inflation=4.00%",
+        " 60.0 Spend - Withdraw $500.00.",
+        " 65.0 Rates - Rate Change:  Tax=20.00%  ",
+    };
+    EXPECT_EQ(describeEvents(*s, false), expected);
+}
+
 }  // namespace
 }  // namespace finplan::test
