@@ -65,6 +65,9 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
 bool writeFileAtomically(const std::string& named, std::span<const uint8_t> bytes) {
     if (named.empty()) return false;
     const std::string path = followLinks(named);
+    // A file that may not be written stays as it is, as opening it for writing would
+    // fail; the rename alone would only need the folder to be writable.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return false;
     std::string temp = folderOf(path) + "/." + baseNameOf(path) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;

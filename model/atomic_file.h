@@ -10,7 +10,8 @@
 
 namespace finplan {
 
-// True when the whole of bytes is now the content of path.
+// True when the whole of bytes is now the content of path. A symbolic link is
+// followed to the file it names; a file that may not be written is refused.
 bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
 
 // Reads at most maxBytes from the start of path; false when it cannot be opened.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstring>
 #include <vector>
 
@@ -148,6 +150,19 @@ TEST(AccountsFile, WritingThroughALinkRewritesTheLinkedFile) {
     ASSERT_EQ(writeAccountsFile(sampleTable(), link, messages), 1);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(test::readBytes(target).size(), 4124u);
+}
+
+// A file the user made read-only cannot be opened for writing, so it is not replaced.
+TEST(AccountsFile, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    ScratchDir dir;
+    const std::string path = dir.file("locked.acc");
+    test::writeBytes(path, "old");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    RecordingMessages messages;
+    messages.answers = {true};
+    EXPECT_EQ(writeAccountsFile(sampleTable(), path, messages), 0);
+    EXPECT_EQ(test::readBytes(path), "old");
 }
 
 // A tab file that cannot be opened changes nothing, the change flags included.
