@@ -84,8 +84,10 @@ bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<u
     out.resize(maxBytes);
     const std::size_t n = std::fread(out.data(), 1, maxBytes, f);
     out.resize(n);
+    // A folder opens but cannot be read: it counts as a file that cannot be opened.
+    const bool readable = std::ferror(f) == 0;
     std::fclose(f);
-    return true;
+    return readable;
 }
 
 } // namespace finplan

@@ -14,7 +14,8 @@ namespace finplan {
 // followed to the file it names; a file that may not be written is refused.
 bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
 
-// Reads at most maxBytes from the start of path; false when it cannot be opened.
+// Reads at most maxBytes from the start of path; false when it cannot be opened or
+// read (a folder).
 bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& out);
 
 } // namespace finplan

@@ -152,6 +152,17 @@ TEST(AccountsFile, WritingThroughALinkRewritesTheLinkedFile) {
     EXPECT_EQ(test::readBytes(target).size(), 4124u);
 }
 
+// A folder cannot be read as a file: it is a file that cannot be opened, not one of the
+// wrong length.
+TEST(AccountsFile, FolderIsAFileThatCannotBeOpened) {
+    ScratchDir dir;
+    AccountTable t = sampleTable();
+    RecordingMessages messages;
+    EXPECT_EQ(readAccountsFile(t, dir.file(""), messages), 0);
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(bytesOf(t), bytesOf(sampleTable()));
+}
+
 // A file the user made read-only cannot be opened for writing, so it is not replaced.
 TEST(AccountsFile, ReadOnlyFileIsNotReplaced) {
     if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
