@@ -286,30 +286,31 @@ void writeGroupTable(const GroupTable& g, std::vector<uint8_t>& out) {
     encodeGroupTable(g, grow(out, kGroupTableSize));
 }
 
-bool readInitialValues(std::span<const uint8_t> in, InitialValues& iv) {
-    if (in.size() < kInitialValuesSize) return false;
-    decodeInitialValues(in.data(), iv);
+namespace {
+// A record is read only when the whole of it is there.
+template <typename Record>
+bool readWhole(std::span<const uint8_t> in, std::size_t size,
+               void (*decode)(const uint8_t*, Record&), Record& out) {
+    if (in.size() < size) return false;
+    decode(in.data(), out);
     return true;
+}
+}  // namespace
+
+bool readInitialValues(std::span<const uint8_t> in, InitialValues& iv) {
+    return readWhole(in, kInitialValuesSize, decodeInitialValues, iv);
 }
 bool readEvent(std::span<const uint8_t> in, Event& e) {
-    if (in.size() < kEventSize) return false;
-    decodeEvent(in.data(), e);
-    return true;
+    return readWhole(in, kEventSize, decodeEvent, e);
 }
 bool readAccount(std::span<const uint8_t> in, Account& a) {
-    if (in.size() < kAccountSize) return false;
-    decodeAccount(in.data(), a);
-    return true;
+    return readWhole(in, kAccountSize, decodeAccount, a);
 }
 bool readAccountTable(std::span<const uint8_t> in, AccountTable& t) {
-    if (in.size() < kAccountTableSize) return false;
-    decodeAccountTable(in.data(), t);
-    return true;
+    return readWhole(in, kAccountTableSize, decodeAccountTable, t);
 }
 bool readGroupTable(std::span<const uint8_t> in, GroupTable& g) {
-    if (in.size() < kGroupTableSize) return false;
-    decodeGroupTable(in.data(), g);
-    return true;
+    return readWhole(in, kGroupTableSize, decodeGroupTable, g);
 }
 
 void readGroupTablePrefix(std::span<const uint8_t> in, GroupTable& g) {
