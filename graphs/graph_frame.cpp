@@ -122,8 +122,10 @@ void drawFooters(const GraphContext& ctx, const PlotSeries& series, bool leftAli
     const std::string lines[] = {"File: " + series.fileText, "Date: " + series.dateText,
                                  "Time: " + series.timeText};
     const int mid = (ctx.area.left + ctx.area.right) / 2;
+    // The area's own frame runs along its bottom edge: the last line ends above it.
+    const int bottom = ctx.printing() ? ctx.area.bottom : ctx.area.bottom - kPanelInset;
     for (int i = 0; i < 3; ++i) {
-        const int y = ctx.area.bottom - (3 - i) * ctx.h;
+        const int y = bottom - (3 - i) * ctx.h;
         if (leftAligned)
             ctx.surface.text(Point{ctx.area.left + 8, y}, lines[i], kBlack, TextAlign::Left,
                              std::nullopt);
@@ -138,7 +140,7 @@ void drawQuarterCaption(const GraphContext& ctx) {
     static const char* kCaptions[] = {"Net Worth", "Incoming", "Outgoing"};
     if (ctx.layoutMode < 1 || ctx.layoutMode > 3) return;
     const int mid = (ctx.area.left + ctx.area.right) / 2;
-    ctx.surface.text(Point{mid, ctx.area.bottom - ctx.h}, kCaptions[ctx.layoutMode - 1], kBlack,
+    ctx.surface.text(Point{mid, ctx.area.bottom - kPanelInset - ctx.h}, kCaptions[ctx.layoutMode - 1], kBlack,
                      TextAlign::Centre, std::nullopt);
 }
 

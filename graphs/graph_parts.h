@@ -49,6 +49,10 @@ GraphContext makeContext(Surface& surface, const GraphOptions& options, const Re
                          int layoutMode);
 PlotFrame layoutPlot(const GraphContext& ctx, int rowCount, const AxisScale& scale);
 
+// A framed panel's outline and bevel take two units inside each edge; text keeps one
+// more unit clear of them.
+constexpr int kPanelInset = 3;
+
 void drawFramedPanel(Surface& s, int x, int y, int w, int h);
 void drawAxes(const GraphContext& ctx, const PlotFrame& f);
 void drawValueLabels(const GraphContext& ctx, const PlotFrame& f);

@@ -102,8 +102,14 @@ void drawLegend(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSe
     const int x = ctx.area.right - (widest + box) - c - 15;
     int top = ctx.area.top + ctx.h;
     if (ctx.printing() && ctx.threeD()) top = f.baseY - f.depth - f.height;
-    const int stripRight = x + 2 * c + widest;
+    // The names start 2c in, half a character further than the boxes' 1.5c: the strips
+    // keep that half character on the right as well, or the widest name meets the frame.
+    const int stripRight = x + 2 * c + widest + c / 2;
     const int count = static_cast<int>(set.names.size());
+    const Rect panel{x - kPanelInset, top - kPanelInset, stripRight + kPanelInset,
+                     top + count * ctx.h + kPanelInset};
+    // Opaque all over, so no grid or series line shows in the margin round the strips.
+    s.fillRect(panel, ctx.options.buttonFace);
     for (int i = 0; i < count; ++i) {
         const int y = top + i * ctx.h;
         s.fillRect(Rect{x, y, stripRight, y + ctx.h}, ctx.options.buttonFace);
@@ -111,7 +117,7 @@ void drawLegend(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSe
         s.text(Point{x + 2 * c, y}, set.names[static_cast<std::size_t>(i)], kBlack, TextAlign::Left,
                std::nullopt);
     }
-    drawFramedPanel(s, x - 3, top - 3, stripRight - x + 6, count * ctx.h + 6);
+    drawFramedPanel(s, panel.left, panel.top, panel.width(), panel.height());
 }
 
 } // namespace finplan

@@ -108,9 +108,10 @@ TEST(Summary, QuartersKeepTheirGeometryAndCaptions) {
         EXPECT_GE(fx.surface.textsEqual(caption).size(), 1u) << caption;
     EXPECT_TRUE(fx.surface.textsEqual("Investment Accounts").empty()); // no legends
     // The caption sits on the quarter's last line, below the age labels: quarter 1 of
-    // 800 x 600 ends at 300 - 4 margin - 4 shadow room = 292; one 16-unit line above is 276.
-    // The age labels end at baseY + 2 + 1 + 16 = (292 - 3 * 16) + 19 = 263.
-    EXPECT_EQ(fx.surface.textsEqual("Net Worth")[0].points[0].y, 276);
+    // 800 x 600 ends at 300 - 4 margin - 4 shadow room = 292; one 16-unit line above the
+    // frame's 3-unit inset is 273. The age labels end at baseY + 2 + 1 + 16 =
+    // (292 - 3 * 16) + 19 = 263.
+    EXPECT_EQ(fx.surface.textsEqual("Net Worth")[0].points[0].y, 273);
 }
 
 TEST(Summary, PiesInQuartersFollowTheirOwnKinds) {
