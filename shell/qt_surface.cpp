@@ -1,5 +1,6 @@
 #include "shell/qt_surface.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPolygon>
 #include <cmath>
@@ -26,11 +27,24 @@ int sixteenths(double radians) {
 
 void QtSurface::setFont(const FontSpec& spec) {
     QFont font = painter_.font();
-    if (!spec.face.empty()) font.setFamily(toQt(spec.face));
-    if (spec.height > 0) font.setPixelSize(spec.height);
+    if (!spec.face.empty()) {
+        font.setFamily(toQt(spec.face));
+    } else if (spec.fixedPitch) {
+        // A style hint alone does not move a named family to a fixed-pitch face.
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    }
     font.setBold(spec.bold);
     font.setFixedPitch(spec.fixedPitch);
     if (spec.fixedPitch) font.setStyleHint(QFont::TypeWriter);
+    if (spec.height > 0) {
+        // The height asked for is the whole cell, ascent plus descent, as metrics() reports
+        // it; a pixel size sets the em only, whose cell is a few units taller.
+        int pixels = spec.height;
+        font.setPixelSize(pixels);
+        while (pixels > 1 && QFontMetrics(font, painter_.device()).height() > spec.height) {
+            font.setPixelSize(--pixels);
+        }
+    }
     painter_.setFont(font);
 }
 
