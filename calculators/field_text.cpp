@@ -15,6 +15,23 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// What a field's number text starts with: the text cut to the field, the position
+// after leading blanks and an optional sign, and whether that sign was "-".
+struct NumberStart {
+    std::string text;
+    std::size_t at = 0;
+    bool negative = false;
+};
+
+NumberStart numberStart(const std::string& text, std::size_t maxChars) {
+    NumberStart n{cutText(text, maxChars)};
+    while (n.at < n.text.size() && isBlank(n.text[n.at]))
+        ++n.at;
+    if (n.at < n.text.size() && (n.text[n.at] == '+' || n.text[n.at] == '-'))
+        n.negative = n.text[n.at++] == '-';
+    return n;
+}
+
 } // namespace
 
 std::string cutText(const std::string& text, std::size_t maxChars) {
@@ -22,12 +39,10 @@ std::string cutText(const std::string& text, std::size_t maxChars) {
 }
 
 float readFloatText(const std::string& text, std::size_t maxChars) {
-    const std::string s = cutText(text, maxChars);
-    std::size_t i = 0;
-    while (i < s.size() && isBlank(s[i]))
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    const NumberStart start = numberStart(text, maxChars);
+    const std::string& s = start.text;
+    const bool negative = start.negative;
+    std::size_t i = start.at;
 
     // Longest prefix of the form digits [. digits] [e [sign] digits].
     const std::size_t begin = i;
@@ -64,12 +79,10 @@ float readFloatText(const std::string& text, std::size_t maxChars) {
 }
 
 int readIntText(const std::string& text, std::size_t maxChars) {
-    const std::string s = cutText(text, maxChars);
-    std::size_t i = 0;
-    while (i < s.size() && isBlank(s[i]))
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    const NumberStart start = numberStart(text, maxChars);
+    const std::string& s = start.text;
+    const bool negative = start.negative;
+    std::size_t i = start.at;
     long long v = 0;
     while (i < s.size() && isDigit(s[i])) {
         v = v * 10 + (s[i++] - '0');
