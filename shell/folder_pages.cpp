@@ -79,11 +79,4 @@ QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColum
     return page;
 }
 
-QWidget* makeUnavailablePage(const QString& title, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(QString("<h2>%1</h2><p>%2</p>").arg(title, text), parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace finplan

@@ -1,5 +1,4 @@
-// The simple folder pages: the splash page, the read-only accounts list and the page
-// of a folder whose drawing is not in this build.
+// The simple folder pages: the splash page and the read-only accounts list.
 #pragma once
 
 #include <QWidget>
@@ -20,6 +19,5 @@ QWidget* makeSplashPage(QWidget* parent);
 // onEdit is called with the row of a double-clicked account.
 QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColumn,
                           std::function<void(int row)> onEdit, QWidget* parent);
-QWidget* makeUnavailablePage(const QString& title, const QString& text, QWidget* parent);
 
 } // namespace finplan
