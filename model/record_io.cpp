@@ -12,312 +12,216 @@ namespace L = layout;
 
 namespace {
 
-// Writes into / reads from one record's bytes at the offsets of a layout table.
-class Out {
+// Writes one record's bytes at the offsets of a layout table.
+class Writer {
   public:
-    explicit Out(uint8_t* base) : base_(base) {}
-    void u16(FieldLayout f, uint16_t v) {
+    explicit Writer(uint8_t* base) : base_(base) {}
+    Writer at(std::size_t offset) const { return Writer(base_ + offset); }
+    void u16(FieldLayout f, uint16_t v) const {
         base_[f.offset] = static_cast<uint8_t>(v);
         base_[f.offset + 1] = static_cast<uint8_t>(v >> 8);
     }
-    void i16(FieldLayout f, int16_t v) { u16(f, static_cast<uint16_t>(v)); }
-    void u32(std::size_t at, uint32_t v) {
+    void i16(FieldLayout f, int16_t v) const { u16(f, static_cast<uint16_t>(v)); }
+    void i32(FieldLayout f, int32_t v) const { put32(f.offset, static_cast<uint32_t>(v)); }
+    void f32(FieldLayout f, float v) const { put32(f.offset, std::bit_cast<uint32_t>(v)); }
+    void f32At(std::size_t at, float v) const { put32(at, std::bit_cast<uint32_t>(v)); }
+    void raw(FieldLayout f, const void* p) const { std::memcpy(base_ + f.offset, p, f.width); }
+
+  private:
+    void put32(std::size_t at, uint32_t v) const {
         for (int i = 0; i < 4; ++i)
             base_[at + i] = static_cast<uint8_t>(v >> (8 * i));
     }
-    void i32(FieldLayout f, int32_t v) { u32(f.offset, static_cast<uint32_t>(v)); }
-    void f32(FieldLayout f, float v) { u32(f.offset, std::bit_cast<uint32_t>(v)); }
-    void f32At(std::size_t at, float v) { u32(at, std::bit_cast<uint32_t>(v)); }
-    void raw(FieldLayout f, const void* p) { std::memcpy(base_ + f.offset, p, f.width); }
-
-  private:
     uint8_t* base_;
 };
 
-class In {
+// Reads one record's fields back from the same offsets. Taking each field by reference
+// also makes a field list that names a field of the wrong width fail to compile.
+class Reader {
   public:
-    explicit In(const uint8_t* base) : base_(base) {}
-    uint16_t u16(FieldLayout f) const {
-        return static_cast<uint16_t>(base_[f.offset] | (base_[f.offset + 1] << 8));
+    explicit Reader(const uint8_t* base) : base_(base) {}
+    Reader at(std::size_t offset) const { return Reader(base_ + offset); }
+    void u16(FieldLayout f, uint16_t& v) const {
+        v = static_cast<uint16_t>(base_[f.offset] | (base_[f.offset + 1] << 8));
     }
-    int16_t i16(FieldLayout f) const { return static_cast<int16_t>(u16(f)); }
-    uint32_t u32(std::size_t at) const {
+    void i16(FieldLayout f, int16_t& v) const {
+        uint16_t u = 0;
+        u16(f, u);
+        v = static_cast<int16_t>(u);
+    }
+    void i32(FieldLayout f, int32_t& v) const { v = static_cast<int32_t>(get32(f.offset)); }
+    void f32(FieldLayout f, float& v) const { v = std::bit_cast<float>(get32(f.offset)); }
+    void f32At(std::size_t at, float& v) const { v = std::bit_cast<float>(get32(at)); }
+    void raw(FieldLayout f, void* p) const { std::memcpy(p, base_ + f.offset, f.width); }
+
+  private:
+    uint32_t get32(std::size_t at) const {
         uint32_t v = 0;
         for (int i = 0; i < 4; ++i)
             v |= static_cast<uint32_t>(base_[at + i]) << (8 * i);
         return v;
     }
-    int32_t i32(FieldLayout f) const { return static_cast<int32_t>(u32(f.offset)); }
-    float f32(FieldLayout f) const { return std::bit_cast<float>(u32(f.offset)); }
-    float f32At(std::size_t at) const { return std::bit_cast<float>(u32(at)); }
-    void raw(FieldLayout f, void* p) const { std::memcpy(p, base_ + f.offset, f.width); }
-
-  private:
     const uint8_t* base_;
 };
 
-uint8_t* grow(std::vector<uint8_t>& out, std::size_t n) {
+// The field lists: each record's fields once, walked by a Writer (const record) or a
+// Reader, so the two directions cannot drift apart.
+
+template <typename Io, typename Record> void initialValuesFields(Io io, Record& iv) {
+    io.i16(L::kIvEventCount, iv.eventCount);
+    io.f32(L::kIvReserved1, iv.reserved1);
+    io.f32(L::kIvInitialInvestment, iv.initialInvestmentSavings);
+    io.f32(L::kIvInitialTaxFree, iv.initialTaxFreeSavings);
+    io.f32(L::kIvInitialRetirement, iv.initialRetirementSavings);
+    io.f32(L::kIvInitialEquity, iv.initialEquity);
+    io.f32(L::kIvInitialAssets, iv.initialAssets);
+    io.f32(L::kIvStartAge, iv.startAge);
+    io.f32(L::kIvEndAge, iv.endAge);
+    io.i16(L::kIvUseBirthday, iv.useBirthday);
+    io.f32(L::kIvInflationRate, iv.inflationRate);
+    io.f32(L::kIvAvgEquity, iv.avgEquityAppreciationRate);
+    io.f32(L::kIvAvgAsset, iv.avgAssetDepreciationRate);
+    io.f32(L::kIvTaxRate, iv.taxRate);
+    io.f32(L::kIvReserved2, iv.reserved2);
+    io.f32(L::kIvAvgInvestment, iv.avgInvestmentSavingsRate);
+    io.f32(L::kIvAvgTaxFree, iv.avgTaxFreeSavingsRate);
+    io.f32(L::kIvAvgRetirement, iv.avgRetirementSavingsRate);
+    io.f32(L::kIvPenaltyAge, iv.penaltyAge);
+    io.f32(L::kIvPenaltyRate, iv.penaltyRate);
+    io.i16(L::kIvBirthMonth, iv.birthMonth);
+    io.i16(L::kIvBirthDay, iv.birthDay);
+}
+
+template <typename Io, typename Record> void eventFields(Io io, Record& e) {
+    io.i16(L::kEvListLine, e.listLine);
+    io.f32(L::kEvStartAge, e.startAge);
+    io.f32(L::kEvEndAge, e.endAge);
+    io.f32(L::kEvApplyRate, e.applyRate);
+    io.i16(L::kEvOneTime, e.oneTime);
+    io.i16(L::kEvKind, e.kind);
+    io.f32(L::kEvAmount, e.amount);
+    io.i16(L::kEvFlag22, e.useSmartWithdrawal);
+    io.i16(L::kEvFlag24, e.toAccountId);
+    io.i16(L::kEvApplyInflation, e.applyInflation);
+    io.f32(L::kEvAssetValue, e.assetValue);
+    io.f32(L::kEvDownPayment, e.downPayment);
+    io.f32(L::kEvMonthlyPayment, e.monthlyPayment);
+    io.f32(L::kEvLoanRate, e.loanRate);
+    io.i16(L::kEvYears, e.years);
+    io.f32(L::kEvReserved46, e.reserved46);
+    io.f32(L::kEvPrincipalPaid, e.principalPaid);
+    io.f32(L::kEvInterestPaid, e.interestPaidTotal);
+    io.i16(L::kEvReserved58, e.reserved58);
+    io.f32(L::kEvAppreciation, e.appreciationRate);
+    io.i16(L::kEvReserved64, e.reserved64);
+    io.i16(L::kEvMonthsElapsed, e.monthsElapsed);
+    io.i16(L::kEvEventState, e.eventState);
+    io.raw(L::kEvDescription, e.description);
+    io.raw(L::kEvReserved120, e.reserved120);
+    io.f32(L::kEvMinSmart, e.minSmartWithdrawal);
+    io.f32(L::kEvClosingCosts, e.closingCosts);
+    io.raw(L::kEvReserved142, e.reserved142);
+    io.f32(L::kEvAccelerated, e.acceleratedPayment);
+    io.raw(L::kEvReserved150, e.reserved150);
+    io.i16(L::kEvPropertySold, e.propertySold);
+    io.i16(L::kEvAcceleratedMode, e.acceleratedMode);
+    io.raw(L::kEvReserved158, e.reserved158);
+}
+
+template <typename Io, typename Record> void accountFields(Io io, Record& a) {
+    io.raw(L::kAcName, a.name);
+    io.raw(L::kAcAccessOrder, a.accessOrder);
+    io.f32(L::kAcBalance, a.balance);
+    io.f32(L::kAcCurrentRate, a.currentRate);
+    io.f32(L::kAcInitialAmount, a.initialAmount);
+    io.f32(L::kAcRate, a.rate);
+    io.i16(L::kAcType, a.type);
+    io.f32(L::kAcRandomMin, a.randomMinRate);
+    io.f32(L::kAcRandomMax, a.randomMaxRate);
+    io.u16(L::kAcId, a.id);
+    io.i16(L::kAcPenaltyFlag, a.penaltyFlag);
+    io.f32(L::kAcRateStatMin, a.rateStatMin);
+    io.f32(L::kAcRateStatMax, a.rateStatMax);
+    io.f32(L::kAcRateStatSum, a.rateStatSum);
+    io.i16(L::kAcRateStatCount, a.rateStatCount);
+    io.i16(L::kAcGroupIndex, a.groupIndex);
+    io.raw(L::kAcReservedE, a.reservedE);
+}
+
+template <typename Io, typename Record> void accountTableFields(Io io, Record& t) {
+    io.i16(L::kAtCount, t.accountCount);
+    for (int k = 0; k < kMaxAccounts; ++k)
+        accountFields(io.at(L::kAtAccounts.offset + k * kAccountSize), t.accounts[k]);
+    io.i32(L::kAtNextId, t.nextAccountId);
+    io.raw(L::kAtReserved, t.reserved);
+}
+
+template <typename Io, typename Record> void groupTableFields(Io io, Record& g) {
+    io.raw(L::kGtNames, g.groupName);
+    for (int k = 0; k < kMaxGroups; ++k) {
+        io.f32At(L::kGtMin.offset + 4 * k, g.groupRandomMinRate[k]);
+        io.f32At(L::kGtMax.offset + 4 * k, g.groupRandomMaxRate[k]);
+    }
+    io.raw(L::kGtReserved, g.reserved);
+}
+
+// Appends exactly the record's stored size to out and writes the record there.
+template <typename Record>
+void writeWhole(const Record& r, std::size_t size, std::vector<uint8_t>& out,
+                void (*fields)(Writer, const Record&)) {
     const std::size_t at = out.size();
-    out.resize(at + n);
-    return out.data() + at;
+    out.resize(at + size);
+    fields(Writer(out.data() + at), r);
 }
 
-void encodeInitialValues(const InitialValues& iv, uint8_t* p) {
-    Out o(p);
-    o.i16(L::kIvEventCount, iv.eventCount);
-    o.f32(L::kIvReserved1, iv.reserved1);
-    o.f32(L::kIvInitialInvestment, iv.initialInvestmentSavings);
-    o.f32(L::kIvInitialTaxFree, iv.initialTaxFreeSavings);
-    o.f32(L::kIvInitialRetirement, iv.initialRetirementSavings);
-    o.f32(L::kIvInitialEquity, iv.initialEquity);
-    o.f32(L::kIvInitialAssets, iv.initialAssets);
-    o.f32(L::kIvStartAge, iv.startAge);
-    o.f32(L::kIvEndAge, iv.endAge);
-    o.i16(L::kIvUseBirthday, iv.useBirthday);
-    o.f32(L::kIvInflationRate, iv.inflationRate);
-    o.f32(L::kIvAvgEquity, iv.avgEquityAppreciationRate);
-    o.f32(L::kIvAvgAsset, iv.avgAssetDepreciationRate);
-    o.f32(L::kIvTaxRate, iv.taxRate);
-    o.f32(L::kIvReserved2, iv.reserved2);
-    o.f32(L::kIvAvgInvestment, iv.avgInvestmentSavingsRate);
-    o.f32(L::kIvAvgTaxFree, iv.avgTaxFreeSavingsRate);
-    o.f32(L::kIvAvgRetirement, iv.avgRetirementSavingsRate);
-    o.f32(L::kIvPenaltyAge, iv.penaltyAge);
-    o.f32(L::kIvPenaltyRate, iv.penaltyRate);
-    o.i16(L::kIvBirthMonth, iv.birthMonth);
-    o.i16(L::kIvBirthDay, iv.birthDay);
-}
-
-void decodeInitialValues(const uint8_t* p, InitialValues& iv) {
-    In i(p);
-    iv.eventCount = i.i16(L::kIvEventCount);
-    iv.reserved1 = i.f32(L::kIvReserved1);
-    iv.initialInvestmentSavings = i.f32(L::kIvInitialInvestment);
-    iv.initialTaxFreeSavings = i.f32(L::kIvInitialTaxFree);
-    iv.initialRetirementSavings = i.f32(L::kIvInitialRetirement);
-    iv.initialEquity = i.f32(L::kIvInitialEquity);
-    iv.initialAssets = i.f32(L::kIvInitialAssets);
-    iv.startAge = i.f32(L::kIvStartAge);
-    iv.endAge = i.f32(L::kIvEndAge);
-    iv.useBirthday = i.i16(L::kIvUseBirthday);
-    iv.inflationRate = i.f32(L::kIvInflationRate);
-    iv.avgEquityAppreciationRate = i.f32(L::kIvAvgEquity);
-    iv.avgAssetDepreciationRate = i.f32(L::kIvAvgAsset);
-    iv.taxRate = i.f32(L::kIvTaxRate);
-    iv.reserved2 = i.f32(L::kIvReserved2);
-    iv.avgInvestmentSavingsRate = i.f32(L::kIvAvgInvestment);
-    iv.avgTaxFreeSavingsRate = i.f32(L::kIvAvgTaxFree);
-    iv.avgRetirementSavingsRate = i.f32(L::kIvAvgRetirement);
-    iv.penaltyAge = i.f32(L::kIvPenaltyAge);
-    iv.penaltyRate = i.f32(L::kIvPenaltyRate);
-    iv.birthMonth = i.i16(L::kIvBirthMonth);
-    iv.birthDay = i.i16(L::kIvBirthDay);
-}
-
-void encodeEvent(const Event& e, uint8_t* p) {
-    Out o(p);
-    o.i16(L::kEvListLine, e.listLine);
-    o.f32(L::kEvStartAge, e.startAge);
-    o.f32(L::kEvEndAge, e.endAge);
-    o.f32(L::kEvApplyRate, e.applyRate);
-    o.i16(L::kEvOneTime, e.oneTime);
-    o.i16(L::kEvKind, e.kind);
-    o.f32(L::kEvAmount, e.amount);
-    o.i16(L::kEvFlag22, e.useSmartWithdrawal);
-    o.i16(L::kEvFlag24, e.toAccountId);
-    o.i16(L::kEvApplyInflation, e.applyInflation);
-    o.f32(L::kEvAssetValue, e.assetValue);
-    o.f32(L::kEvDownPayment, e.downPayment);
-    o.f32(L::kEvMonthlyPayment, e.monthlyPayment);
-    o.f32(L::kEvLoanRate, e.loanRate);
-    o.i16(L::kEvYears, e.years);
-    o.f32(L::kEvReserved46, e.reserved46);
-    o.f32(L::kEvPrincipalPaid, e.principalPaid);
-    o.f32(L::kEvInterestPaid, e.interestPaidTotal);
-    o.i16(L::kEvReserved58, e.reserved58);
-    o.f32(L::kEvAppreciation, e.appreciationRate);
-    o.i16(L::kEvReserved64, e.reserved64);
-    o.i16(L::kEvMonthsElapsed, e.monthsElapsed);
-    o.i16(L::kEvEventState, e.eventState);
-    o.raw(L::kEvDescription, e.description);
-    o.raw(L::kEvReserved120, e.reserved120);
-    o.f32(L::kEvMinSmart, e.minSmartWithdrawal);
-    o.f32(L::kEvClosingCosts, e.closingCosts);
-    o.raw(L::kEvReserved142, e.reserved142);
-    o.f32(L::kEvAccelerated, e.acceleratedPayment);
-    o.raw(L::kEvReserved150, e.reserved150);
-    o.i16(L::kEvPropertySold, e.propertySold);
-    o.i16(L::kEvAcceleratedMode, e.acceleratedMode);
-    o.raw(L::kEvReserved158, e.reserved158);
-}
-
-void decodeEvent(const uint8_t* p, Event& e) {
-    In i(p);
-    e.listLine = i.i16(L::kEvListLine);
-    e.startAge = i.f32(L::kEvStartAge);
-    e.endAge = i.f32(L::kEvEndAge);
-    e.applyRate = i.f32(L::kEvApplyRate);
-    e.oneTime = i.i16(L::kEvOneTime);
-    e.kind = i.i16(L::kEvKind);
-    e.amount = i.f32(L::kEvAmount);
-    e.useSmartWithdrawal = i.i16(L::kEvFlag22);
-    e.toAccountId = i.i16(L::kEvFlag24);
-    e.applyInflation = i.i16(L::kEvApplyInflation);
-    e.assetValue = i.f32(L::kEvAssetValue);
-    e.downPayment = i.f32(L::kEvDownPayment);
-    e.monthlyPayment = i.f32(L::kEvMonthlyPayment);
-    e.loanRate = i.f32(L::kEvLoanRate);
-    e.years = i.i16(L::kEvYears);
-    e.reserved46 = i.f32(L::kEvReserved46);
-    e.principalPaid = i.f32(L::kEvPrincipalPaid);
-    e.interestPaidTotal = i.f32(L::kEvInterestPaid);
-    e.reserved58 = i.i16(L::kEvReserved58);
-    e.appreciationRate = i.f32(L::kEvAppreciation);
-    e.reserved64 = i.i16(L::kEvReserved64);
-    e.monthsElapsed = i.i16(L::kEvMonthsElapsed);
-    e.eventState = i.i16(L::kEvEventState);
-    i.raw(L::kEvDescription, e.description);
-    i.raw(L::kEvReserved120, e.reserved120);
-    e.minSmartWithdrawal = i.f32(L::kEvMinSmart);
-    e.closingCosts = i.f32(L::kEvClosingCosts);
-    i.raw(L::kEvReserved142, e.reserved142);
-    e.acceleratedPayment = i.f32(L::kEvAccelerated);
-    i.raw(L::kEvReserved150, e.reserved150);
-    e.propertySold = i.i16(L::kEvPropertySold);
-    e.acceleratedMode = i.i16(L::kEvAcceleratedMode);
-    i.raw(L::kEvReserved158, e.reserved158);
-}
-
-void encodeAccount(const Account& a, uint8_t* p) {
-    Out o(p);
-    o.raw(L::kAcName, a.name);
-    o.raw(L::kAcAccessOrder, a.accessOrder);
-    o.f32(L::kAcBalance, a.balance);
-    o.f32(L::kAcCurrentRate, a.currentRate);
-    o.f32(L::kAcInitialAmount, a.initialAmount);
-    o.f32(L::kAcRate, a.rate);
-    o.i16(L::kAcType, a.type);
-    o.f32(L::kAcRandomMin, a.randomMinRate);
-    o.f32(L::kAcRandomMax, a.randomMaxRate);
-    o.u16(L::kAcId, a.id);
-    o.i16(L::kAcPenaltyFlag, a.penaltyFlag);
-    o.f32(L::kAcRateStatMin, a.rateStatMin);
-    o.f32(L::kAcRateStatMax, a.rateStatMax);
-    o.f32(L::kAcRateStatSum, a.rateStatSum);
-    o.i16(L::kAcRateStatCount, a.rateStatCount);
-    o.i16(L::kAcGroupIndex, a.groupIndex);
-    o.raw(L::kAcReservedE, a.reservedE);
-}
-
-void decodeAccount(const uint8_t* p, Account& a) {
-    In i(p);
-    i.raw(L::kAcName, a.name);
-    i.raw(L::kAcAccessOrder, a.accessOrder);
-    a.balance = i.f32(L::kAcBalance);
-    a.currentRate = i.f32(L::kAcCurrentRate);
-    a.initialAmount = i.f32(L::kAcInitialAmount);
-    a.rate = i.f32(L::kAcRate);
-    a.type = i.i16(L::kAcType);
-    a.randomMinRate = i.f32(L::kAcRandomMin);
-    a.randomMaxRate = i.f32(L::kAcRandomMax);
-    a.id = i.u16(L::kAcId);
-    a.penaltyFlag = i.i16(L::kAcPenaltyFlag);
-    a.rateStatMin = i.f32(L::kAcRateStatMin);
-    a.rateStatMax = i.f32(L::kAcRateStatMax);
-    a.rateStatSum = i.f32(L::kAcRateStatSum);
-    a.rateStatCount = i.i16(L::kAcRateStatCount);
-    a.groupIndex = i.i16(L::kAcGroupIndex);
-    i.raw(L::kAcReservedE, a.reservedE);
-}
-
-void encodeAccountTable(const AccountTable& t, uint8_t* p) {
-    Out o(p);
-    o.i16(L::kAtCount, t.accountCount);
-    for (int k = 0; k < kMaxAccounts; ++k)
-        encodeAccount(t.accounts[k], p + L::kAtAccounts.offset + k * kAccountSize);
-    o.i32(L::kAtNextId, t.nextAccountId);
-    o.raw(L::kAtReserved, t.reserved);
-}
-
-void decodeAccountTable(const uint8_t* p, AccountTable& t) {
-    In i(p);
-    t.accountCount = i.i16(L::kAtCount);
-    for (int k = 0; k < kMaxAccounts; ++k)
-        decodeAccount(p + L::kAtAccounts.offset + k * kAccountSize, t.accounts[k]);
-    t.nextAccountId = i.i32(L::kAtNextId);
-    i.raw(L::kAtReserved, t.reserved);
-}
-
-void encodeGroupTable(const GroupTable& g, uint8_t* p) {
-    Out o(p);
-    o.raw(L::kGtNames, g.groupName);
-    for (int k = 0; k < kMaxGroups; ++k) {
-        o.f32At(L::kGtMin.offset + 4 * k, g.groupRandomMinRate[k]);
-        o.f32At(L::kGtMax.offset + 4 * k, g.groupRandomMaxRate[k]);
-    }
-    o.raw(L::kGtReserved, g.reserved);
-}
-
-void decodeGroupTable(const uint8_t* p, GroupTable& g) {
-    In i(p);
-    i.raw(L::kGtNames, g.groupName);
-    for (int k = 0; k < kMaxGroups; ++k) {
-        g.groupRandomMinRate[k] = i.f32At(L::kGtMin.offset + 4 * k);
-        g.groupRandomMaxRate[k] = i.f32At(L::kGtMax.offset + 4 * k);
-    }
-    i.raw(L::kGtReserved, g.reserved);
+// A record is read only when the whole of it is there.
+template <typename Record>
+bool readWhole(std::span<const uint8_t> in, std::size_t size, Record& r,
+               void (*fields)(Reader, Record&)) {
+    if (in.size() < size) return false;
+    fields(Reader(in.data()), r);
+    return true;
 }
 
 } // namespace
 
 void writeInitialValues(const InitialValues& iv, std::vector<uint8_t>& out) {
-    encodeInitialValues(iv, grow(out, kInitialValuesSize));
+    writeWhole(iv, kInitialValuesSize, out, initialValuesFields<Writer, const InitialValues>);
 }
 void writeEvent(const Event& e, std::vector<uint8_t>& out) {
-    encodeEvent(e, grow(out, kEventSize));
+    writeWhole(e, kEventSize, out, eventFields<Writer, const Event>);
 }
 void writeAccount(const Account& a, std::vector<uint8_t>& out) {
-    encodeAccount(a, grow(out, kAccountSize));
+    writeWhole(a, kAccountSize, out, accountFields<Writer, const Account>);
 }
 void writeAccountTable(const AccountTable& t, std::vector<uint8_t>& out) {
-    encodeAccountTable(t, grow(out, kAccountTableSize));
+    writeWhole(t, kAccountTableSize, out, accountTableFields<Writer, const AccountTable>);
 }
 void writeGroupTable(const GroupTable& g, std::vector<uint8_t>& out) {
-    encodeGroupTable(g, grow(out, kGroupTableSize));
+    writeWhole(g, kGroupTableSize, out, groupTableFields<Writer, const GroupTable>);
 }
-
-namespace {
-// A record is read only when the whole of it is there.
-template <typename Record>
-bool readWhole(std::span<const uint8_t> in, std::size_t size,
-               void (*decode)(const uint8_t*, Record&), Record& out) {
-    if (in.size() < size) return false;
-    decode(in.data(), out);
-    return true;
-}
-}  // namespace
 
 bool readInitialValues(std::span<const uint8_t> in, InitialValues& iv) {
-    return readWhole(in, kInitialValuesSize, decodeInitialValues, iv);
+    return readWhole(in, kInitialValuesSize, iv, initialValuesFields<Reader, InitialValues>);
 }
 bool readEvent(std::span<const uint8_t> in, Event& e) {
-    return readWhole(in, kEventSize, decodeEvent, e);
+    return readWhole(in, kEventSize, e, eventFields<Reader, Event>);
 }
 bool readAccount(std::span<const uint8_t> in, Account& a) {
-    return readWhole(in, kAccountSize, decodeAccount, a);
+    return readWhole(in, kAccountSize, a, accountFields<Reader, Account>);
 }
 bool readAccountTable(std::span<const uint8_t> in, AccountTable& t) {
-    return readWhole(in, kAccountTableSize, decodeAccountTable, t);
+    return readWhole(in, kAccountTableSize, t, accountTableFields<Reader, AccountTable>);
 }
 bool readGroupTable(std::span<const uint8_t> in, GroupTable& g) {
-    return readWhole(in, kGroupTableSize, decodeGroupTable, g);
+    return readWhole(in, kGroupTableSize, g, groupTableFields<Reader, GroupTable>);
 }
 
 void readGroupTablePrefix(std::span<const uint8_t> in, GroupTable& g) {
     std::vector<uint8_t> bytes;
     writeGroupTable(g, bytes);
     std::copy_n(in.begin(), std::min(in.size(), bytes.size()), bytes.begin());
-    decodeGroupTable(bytes.data(), g);
+    groupTableFields(Reader(bytes.data()), g);
 }
 
 } // namespace finplan
