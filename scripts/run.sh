@@ -15,7 +15,4 @@ if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && [ -x "$BUILD/f
     [ -f example.ret ] || cp "$ROOT/$EXAMPLE" example.ret
     exec ./finplanner example.ret
 fi
-if "$BUILD/finplan" --help 2>/dev/null | grep -q " run"; then
-    exec "$BUILD/finplan" run "$EXAMPLE"
-fi
-exec "$BUILD/finplan" info "$EXAMPLE"
+exec "$BUILD/finplan" run "$EXAMPLE"
