@@ -6,10 +6,7 @@
 
 namespace finplan {
 
-int RunContext::accountCount() const {
-    const int n = scenario.accounts.accountCount;
-    return (n < 0 || n > kMaxAccounts) ? 0 : n;  // a damaged count means no accounts
-}
+int RunContext::accountCount() const { return scenario.accounts.usableCount(); }
 
 int RunContext::accountIndex(int id) const {
     if (indexed) {

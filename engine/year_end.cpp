@@ -21,12 +21,8 @@ float drawRandomRate(float min, float max, Random& random) {
 
 namespace {
 
-bool groupExists(const Scenario& s, int g) {
-    return g >= 0 && g < kMaxGroups && strnlen(s.groups.groupName[g], kGroupNameWidth) >= 2;
-}
-
 bool groupHasRange(const Scenario& s, int g) {
-    return groupExists(s, g) &&
+    return s.groups.exists(g) &&
            (s.groups.groupRandomMinRate[g] != 0 || s.groups.groupRandomMaxRate[g] != 0);
 }
 

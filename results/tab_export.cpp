@@ -12,11 +12,6 @@ namespace finplan {
 
 namespace {
 
-int accountsInUse(const Scenario& s) {
-    const int n = s.accounts.accountCount;
-    return (n < 0 || n > kMaxAccounts) ? 0 : n;
-}
-
 void cannotOpen(Messages& messages) {
     messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
 }
@@ -24,7 +19,7 @@ void cannotOpen(Messages& messages) {
 }  // namespace
 
 void TabExportWriter::row(float age, const Scenario& s, float equityTotal) {
-    const int n = accountsInUse(s);
+    const int n = s.accounts.usableCount();
     if (!headerWritten_) {
         headerWritten_ = true;
         text += "Age\t";
