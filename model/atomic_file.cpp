@@ -78,6 +78,11 @@ bool writeFileAtomically(const std::string& named, std::span<const uint8_t> byte
     return ok;
 }
 
+bool writeTextFileAtomically(const std::string& path, std::string_view text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
+}
+
 bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& out) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;

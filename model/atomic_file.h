@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace finplan {
@@ -13,6 +14,9 @@ namespace finplan {
 // True when the whole of bytes is now the content of path. A symbolic link is
 // followed to the file it names; a file that may not be written is refused.
 bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+
+// The same for a text, written byte for byte.
+bool writeTextFileAtomically(const std::string& path, std::string_view text);
 
 // Reads at most maxBytes from the start of path; false when it cannot be opened or
 // read (a folder).

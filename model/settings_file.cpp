@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <span>
 
 #include "model/atomic_file.h"
 #include "model/text_lines.h"
@@ -33,11 +32,6 @@ template <class S> auto* settingsValue(S& s, int position) {
     default:
         return &s.reservedNumber8;
     }
-}
-
-bool writeText(const std::string& path, const std::string& text) {
-    return writeFileAtomically(
-        path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 } // namespace
@@ -98,17 +92,17 @@ int loadSettings(Settings& s, const std::string& path) {
     if (!in) {
         s.lastScenario.clear();
         s.recent = RecentFiles{};
-        writeText(path, settingsFileText(s, "", true));
+        writeTextFileAtomically(path, settingsFileText(s, "", true));
         return 0;
     }
     readSettings(in, s);
     in.close();
-    writeText(path, settingsFileText(s, s.lastScenario, true));
+    writeTextFileAtomically(path, settingsFileText(s, s.lastScenario, true));
     return 1;
 }
 
 void saveSettings(const Settings& s, const std::string& displayName, const std::string& path) {
-    writeText(path, settingsFileText(s, displayName, false));
+    writeTextFileAtomically(path, settingsFileText(s, displayName, false));
 }
 
 } // namespace finplan

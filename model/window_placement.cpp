@@ -1,7 +1,6 @@
 #include "model/window_placement.h"
 
 #include <fstream>
-#include <span>
 
 #include "model/atomic_file.h"
 #include "model/text_lines.h"
@@ -24,8 +23,7 @@ void savePlacement(const WindowPlacement& p, const std::string& path) {
     std::string text;
     for (int v : {p.left, p.top, p.width, p.height})
         text += std::to_string(v) + "\n";
-    writeFileAtomically(
-        path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    writeTextFileAtomically(path, text);
 }
 
 } // namespace finplan
