@@ -1,7 +1,6 @@
 #include "model/account_list.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "model/scenario_ops.h"
 
@@ -47,18 +46,16 @@ void sortForList(Scenario& s, const AccountListSort& sort) {
 AccountRow accountRow(const Scenario& s, int i) {
     const Account& a = s.accounts.accounts[i];
     AccountRow row;
-    row.name.assign(a.name, strnlen(a.name, kAccountNameWidth));
-    if (a.groupIndex >= 0 && a.groupIndex < kMaxGroups) {
-        const char* g = s.groups.groupName[a.groupIndex];
-        row.group.assign(g, strnlen(g, kGroupNameWidth));
-    }
+    row.name = fieldText(a.name);
+    if (a.groupIndex >= 0 && a.groupIndex < kMaxGroups)
+        row.group = fieldText(s.groups.groupName[a.groupIndex]);
     const bool penaltyType = a.accountType() == AccountType::RetirementSavings ||
                              a.accountType() == AccountType::TaxFreeSavings;
     row.penalty = (penaltyType && a.penaltyFlag == 1) ? "x" : " ";
     row.type = accountTypeName(a.type);
     row.rate = printed("%8.3f", a.rate);
     row.amount = printed("%13.2f", a.initialAmount);
-    row.order.assign(a.accessOrder, strnlen(a.accessOrder, kAccessOrderWidth));
+    row.order = fieldText(a.accessOrder);
     char id[16];
     std::snprintf(id, sizeof id, "%5d", static_cast<int>(a.id));
     row.id = id;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 
 #include "model/scenario_ops.h"
 
@@ -58,8 +57,7 @@ int findAccountIndex(const Scenario& s, int id) {
 void appendAccountName(const Scenario& s, std::string& text, int id) {
     const int i = findAccountIndex(s, id);
     if (i < 0) return;
-    const char* name = s.accounts.accounts[i].name;
-    text.append(name, strnlen(name, kAccountNameWidth));
+    text.append(fieldText(s.accounts.accounts[i].name));
 }
 
 void assignAccountId(Scenario& s) {
@@ -95,7 +93,7 @@ bool canDeleteAccount(const Scenario& s, int index, Messages& messages) {
         const Event& e = s.events[i];
         if (!requiresAccount(e, id)) continue;
         needed = true;
-        const std::string description(e.description, strnlen(e.description, kDescriptionWidth));
+        const std::string description(fieldText(e.description));
         messages.show("This account is required by the " + description + " event.",
                       "Account Deletion Problem!", MessageIcon::Warning);
     }

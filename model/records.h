@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace finplan {
 
@@ -15,6 +17,12 @@ inline constexpr int kAccountNameWidth = 30;   // 29 characters + NUL
 inline constexpr int kAccessOrderWidth = 4;    // 3 characters + NUL
 inline constexpr int kDescriptionWidth = 50;   // 49 characters + NUL
 inline constexpr int kGroupNameWidth = 21;     // 20 characters + NUL
+
+// The text of a fixed-width field: up to its first NUL, or the whole width when it
+// has none (a damaged file).
+template <std::size_t N> std::string_view fieldText(const char (&field)[N]) {
+    return {field, strnlen(field, N)};
+}
 
 // Sizes of the records as stored.
 inline constexpr std::size_t kInitialValuesSize = 80;

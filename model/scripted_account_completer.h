@@ -2,7 +2,6 @@
 // runs out) and remembers the name of each account it was offered.
 #pragma once
 
-#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
@@ -14,8 +13,7 @@ namespace finplan {
 class ScriptedAccountCompleter : public AccountCompleter {
   public:
     bool complete(Scenario& s, int slot) override {
-        const char* name = s.accounts.accounts[slot].name;
-        offered.emplace_back(name, strnlen(name, kAccountNameWidth));
+        offered.emplace_back(fieldText(s.accounts.accounts[slot].name));
         const bool ok = answers.empty() || answers.front();
         if (!answers.empty()) answers.pop_front();
         if (ok) accept.complete(s, slot);

@@ -12,13 +12,11 @@ namespace finplan {
 namespace {
 
 bool nameIs(const Account& a, const std::string& name) {
-    return !name.empty() && name.size() == strnlen(a.name, kAccountNameWidth) &&
-           std::memcmp(a.name, name.data(), name.size()) == 0;
+    return !name.empty() && fieldText(a.name) == name;
 }
 
 bool sameName(const Account& a, const Account& b) {
-    return strnlen(a.name, kAccountNameWidth) == strnlen(b.name, kAccountNameWidth) &&
-           std::strncmp(a.name, b.name, kAccountNameWidth) == 0;
+    return fieldText(a.name) == fieldText(b.name);
 }
 
 void accountLimitReached(Messages& messages) {
