@@ -1,7 +1,5 @@
 #include "graphs/format_thousands.h"
 
-#include <cmath>
-
 #include "engine/money.h"
 
 namespace finplan {
@@ -29,8 +27,7 @@ std::string formatThousandsPadded(const std::string& text) {
 }
 
 std::string groupedValue(double v) {
-    if (v == 0) return format("%.2f", v);
-    if (v < 0) return "-" + formatThousands(format("%.2f", std::fabs(v)));
+    // The sign stays in front of the grouped digits, and "0.00" has nothing to group.
     return formatThousands(format("%.2f", v));
 }
 

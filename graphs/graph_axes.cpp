@@ -121,8 +121,7 @@ void drawAgeLabels(const GraphContext& ctx, const PlotFrame& f, const PlotSeries
     const int y = f.baseY + ctx.tick / 2 + 1;
     for (int r = 0; r < f.rowCount; r += step) {
         const int age = wholeNumber(series.rows[static_cast<std::size_t>(r)].age);
-        const char* fmt = age <= 9 ? "%1d" : (age <= 99 ? "%2d" : "%3d");
-        ctx.surface.text(Point{f.xOf(r) - ctx.c, y}, format(fmt, age), kBlack, TextAlign::Left,
+        ctx.surface.text(Point{f.xOf(r) - ctx.c, y}, format("%d", age), kBlack, TextAlign::Left,
                          std::nullopt);
     }
 }

@@ -40,7 +40,7 @@ int drawPieLegend(const GraphContext& ctx, int mode, const PieComponents& pie, P
     // The name clears the 1.5c box: one character in from the box's left would run under it.
     const int nameX = boxX + 2 * c;
     const int shareRight = nameX + widest + c + s.textWidth("%100.00%");
-    const std::string totalText = "Total = " + formatThousands(format("%.2f", g.total));
+    const std::string totalText = "Total = " + groupedValue(g.total);
     const int count = static_cast<int>(pie.names.size());
     const int top = ctx.area.top + h;
 
@@ -121,9 +121,7 @@ PieGeometry drawPie(const GraphContext& ctx, int mode, const PieComponents& pie,
     }
     s.text(Point{o.x - 3 * ctx.c, o.y + r + (ctx.single() ? 6 : 3)},
            format("Age %d", wholeNumber(age)), kBlack, TextAlign::Left, std::nullopt);
-    if (ctx.printing())
-        s.text(Point{(a.left + a.right) / 2, a.top}, pie.caption, kBlack, TextAlign::Centre,
-               std::nullopt);
+    if (ctx.printing()) drawPageTitle(ctx, pie.caption);
     g.drawn = true;
     return g;
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cctype>
 #include <cstring>
-#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -231,8 +230,7 @@ bool saveGraphsTo(const std::string& target, Messages& messages, const std::stri
         fileError(messages, "Problem saving graphs.\nPlease try again.");
         return false;
     }
-    const auto* bytes = reinterpret_cast<const uint8_t*>(out.data());
-    if (!writeFileAtomically(target, std::span<const uint8_t>(bytes, out.size()))) {
+    if (!writeTextFileAtomically(target, out)) {
         fileError(messages, format("Cannot open %s for writing!", target.c_str()));
         return false;
     }

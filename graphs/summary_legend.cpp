@@ -119,11 +119,8 @@ void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowSt
     lines.push_back(LegendLine{"Net Worth", state.hoveredQuarter == 1 ? seriesColor(0) : kBlack,
                                true, netWorth, false});
     const int endAge = wholeNumber(source.scenario.initial.endAge);
-    const char* endFormat = endAge >= 100
-                                ? "Age %3d Net Worth"
-                                : (endAge >= 10 ? "Age %2d Net Worth" : "Age %1d Net Worth");
     lines.push_back(LegendLine{
-        format(endFormat, endAge), kBlack, true,
+        format("Age %d Net Worth", endAge), kBlack, true,
         netWorthAt(source.series.ageTotals, ageSlot(source.scenario.initial.endAge)), false});
 
     const int width = std::min(a.width(), kPanelChars * c);
