@@ -52,4 +52,12 @@ std::string eventDescription(const Event& e) {
     return std::string(e.description, strnlen(e.description, sizeof e.description));
 }
 
+std::string groupName(const Scenario& s, int g) {
+    return std::string(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
+}
+
+int eventsInUse(const Scenario& s) {
+    return s.eventCount < 0 ? 0 : (s.eventCount > kMaxEvents ? kMaxEvents : s.eventCount);
+}
+
 }  // namespace finplan

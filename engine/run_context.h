@@ -70,5 +70,10 @@ struct RunContext {
 // An account's name as a text (the record's field may lack its terminator).
 std::string accountName(const Account& a);
 std::string eventDescription(const Event& e);
+// The name of group g (0..kMaxGroups-1) as a text.
+std::string groupName(const Scenario& s, int g);
+
+// Event slots in use: a damaged count is kept within the table.
+int eventsInUse(const Scenario& s);
 
 }  // namespace finplan

@@ -1,7 +1,6 @@
 #include "engine/run_driver.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "engine/event_processing.h"
 #include "engine/plot_rows.h"
@@ -11,10 +10,6 @@
 namespace finplan {
 
 namespace {
-
-int eventsInUse(const Scenario& s) {
-    return s.eventCount < 0 ? 0 : (s.eventCount > kMaxEvents ? kMaxEvents : s.eventCount);
-}
 
 float whole(float v) { return std::trunc(v); }
 
@@ -168,9 +163,8 @@ void rateStatistics(RunContext& ctx) {
     for (int g = 0; g < kMaxGroups; ++g) {
         const GroupRateStats& gs = ctx.state.groupStats[g];
         if (!(gs.count > 0)) continue;
-        const std::string name(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
         ctx.emit(format("Average %s Rate    = %-6.2f Number = %-3d Min = %-6.2f Max = %-6.2f",
-                        name.c_str(), gs.sum / gs.count, static_cast<int>(gs.count), gs.min,
+                        groupName(s, g).c_str(), gs.sum / gs.count, static_cast<int>(gs.count), gs.min,
                         gs.max),
                  kTagRateLine);
     }

@@ -1,7 +1,6 @@
 #include "engine/year_end.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "engine/draw_down.h"
 #include "engine/event_processing.h"
@@ -24,10 +23,6 @@ namespace {
 bool groupHasRange(const Scenario& s, int g) {
     return s.groups.exists(g) &&
            (s.groups.groupRandomMinRate[g] != 0 || s.groups.groupRandomMaxRate[g] != 0);
-}
-
-std::string groupName(const Scenario& s, int g) {
-    return std::string(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
 }
 
 struct SignalSums {
@@ -146,7 +141,7 @@ void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
 void growLoanAssets(RunContext& ctx) {
     Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
-    const int count = s.eventCount < 0 ? 0 : (s.eventCount > kMaxEvents ? kMaxEvents : s.eventCount);
+    const int count = eventsInUse(s);
     for (int k = 0; k < count; ++k) {
         Event& e = s.events[k];
         if (!(e.startAge <= st.currentAge)) continue;
