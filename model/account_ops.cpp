@@ -87,7 +87,7 @@ void assignAccountId(Scenario& s) {
 bool canDeleteAccount(const Scenario& s, int index, Messages& messages) {
     if (index < 0 || index >= s.accounts.usableCount()) return false;
     const int id = s.accounts.accounts[index].id;
-    const int n = std::clamp(s.eventCount, 0, kMaxEvents);
+    const int n = s.usedEventCount();
     bool needed = false;
     for (int i = 0; i < n; ++i) {
         const Event& e = s.events[i];

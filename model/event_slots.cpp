@@ -15,11 +15,6 @@ bool validSlot(int slot) {
     return slot >= 0 && slot < kMaxEvents;
 }
 
-// Events in use, never more than the table holds even if the count was damaged.
-int usedEvents(const Scenario& s) {
-    return std::clamp(s.eventCount, 0, kMaxEvents);
-}
-
 } // namespace
 
 // Damaged files may carry NaN ages or rates; sorting needs a total order.
@@ -42,7 +37,7 @@ void beginAddEvent(Scenario& s) {
 
 int beginEditEvent(Scenario& s, int index) {
     const int saved = s.eventCount;
-    s.currentEvent = (index >= 0 && index < usedEvents(s)) ? index : kMaxEvents;
+    s.currentEvent = (index >= 0 && index < s.usedEventCount()) ? index : kMaxEvents;
     s.editingEvent = true;
     return saved;
 }
@@ -70,7 +65,7 @@ bool copyEvent(Scenario& s, int index) {
 }
 
 void deleteEvent(Scenario& s, int index) {
-    const int n = usedEvents(s);
+    const int n = s.usedEventCount();
     if (index < 0 || index >= n) return;
     for (int i = index; i + 1 < n; ++i)
         s.events[i] = s.events[i + 1];
@@ -80,7 +75,7 @@ void deleteEvent(Scenario& s, int index) {
 }
 
 void sortEvents(Scenario& s) {
-    const int n = usedEvents(s);
+    const int n = s.usedEventCount();
     std::stable_sort(s.events, s.events + n, [](const Event& a, const Event& b) {
         const float aa = sortableFloat(a.startAge), ba = sortableFloat(b.startAge);
         if (aa != ba) return aa < ba;

@@ -3,6 +3,8 @@
 // analysis copies it per thread.
 #pragma once
 
+#include <algorithm>
+
 #include "model/records.h"
 
 namespace finplan {
@@ -22,6 +24,9 @@ struct Scenario {
     bool scenarioModified = false;
     bool accountsModified = false;
     bool resultsStale = false;
+
+    // Events in use, never more than the table holds even if the count was damaged.
+    int usedEventCount() const { return std::clamp(eventCount, 0, kMaxEvents); }
 };
 
 }  // namespace finplan

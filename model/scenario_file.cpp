@@ -65,7 +65,7 @@ std::string windowTitleFor(const std::string& name) {
 }
 
 void encodeScenario(Scenario& s, std::vector<uint8_t>& out, bool withGroups) {
-    const int n = std::clamp(s.eventCount, 0, kMaxEvents);
+    const int n = s.usedEventCount();
     s.initial.eventCount = static_cast<int16_t>(n);
     out.clear();
     out.reserve(kScenarioFileBaseSize + kEventSize * n);
