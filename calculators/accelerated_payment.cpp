@@ -8,9 +8,6 @@ namespace finplan {
 
 namespace {
 
-std::string moneyText(float v) {
-    return formatMoney(format("%13.2f", static_cast<double>(v)));
-}
 std::string rateText(float v) {
     return format("%-13.2f", static_cast<double>(v));
 }
@@ -68,7 +65,7 @@ bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float
                     "$100,000.00",
                     "Additional Amount Error!");
     memory.additionalPayment = extra;
-    investedAmount = moneyText(extra);
+    investedAmount = money(extra);
 
     investRate = readFloatText(investmentRate, 9);
     if (!(investRate >= 0.0f && investRate <= 50.0f))
@@ -132,14 +129,14 @@ bool AcceleratedPaymentAnalysis::calculate() {
         interestAccelerated = interestAccelerated + ai;
     }
 
-    monthlyPayment = moneyText(p);
-    totalPayments = moneyText(interestExisting + a);
-    totalInterest = moneyText(interestExisting);
+    monthlyPayment = money(p);
+    totalPayments = money(interestExisting + a);
+    totalInterest = money(interestExisting);
     paymentYears = format("%-6.2f", payoffMonth * (1.0 / 12.0));
-    acceleratedMonthlyPayment = moneyText(p + x);
-    acceleratedTotalPayments = moneyText(interestAccelerated + a);
-    acceleratedTotalInterest = moneyText(interestAccelerated);
-    savings = moneyText((interestExisting + a) - (interestAccelerated + a));
+    acceleratedMonthlyPayment = money(p + x);
+    acceleratedTotalPayments = money(interestAccelerated + a);
+    acceleratedTotalInterest = money(interestAccelerated);
+    savings = money((interestExisting + a) - (interestAccelerated + a));
 
     // The same extra money invested monthly, taxed and deflated once a year.
     const int wholeYears = payoffMonth / 12;
@@ -150,7 +147,7 @@ bool AcceleratedPaymentAnalysis::calculate() {
         w = static_cast<float>(w - w * inflation * 0.01);
         w = w + g + 12 * x;
     }
-    worth = moneyText(w);
+    worth = money(w);
     worthYears = format("%3d", wholeYears);
     return true;
 }

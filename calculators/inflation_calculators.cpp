@@ -15,9 +15,6 @@ bool warn(Messages& messages, const char* text, const char* title) {
 std::string percentText(float v) {
     return format("%-4.2f%%", static_cast<double>(v));
 }
-std::string moneyText(float v) {
-    return formatMoney(format("%13.2f", static_cast<double>(v)));
-}
 
 } // namespace
 
@@ -90,9 +87,9 @@ bool InvestmentCalculator::calculate() {
 
     analysisYears = format("%d", memory.years);
     analysisTaxRate = percentText(t);
-    worth = moneyText(w);
+    worth = money(w);
     analysisInflationRate = percentText(f);
-    todaysValue = moneyText(today);
+    todaysValue = money(today);
     effectiveRate = percentText(((today - memory.amount) / memory.amount * 100) / memory.years);
     return true;
 }

@@ -21,10 +21,6 @@ int monthsOf(int years) {
     return std::clamp(years, -1000, 1000) * 12;
 }
 
-std::string moneyText(float v) {
-    return formatMoney(format("%-12.2f", static_cast<double>(v)));
-}
-
 } // namespace
 
 float refinanceTaxRate(float taxRateInEffect) {
@@ -44,13 +40,13 @@ RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& memory, Messages& messages
     startAge = format("%-6.2f", static_cast<double>(e.startAge));
     amount = format("%-12.2f", static_cast<double>(e.amount - e.downPayment));
     rate = format("%-6.2f", static_cast<double>(e.loanRate));
-    monthlyPayment = formatMoney(format("%-9.2f", static_cast<double>(e.monthlyPayment)));
+    monthlyPayment = money(e.monthlyPayment);
     years = format("%-2d", e.years);
     refiAge = format("%-6.2f", static_cast<double>(memory.age));
     refiAmount = format("%-12.2f", static_cast<double>(memory.amount));
     refiRate = format("%-6.2f", static_cast<double>(memory.rate));
     refiYears = format("%-2d", memory.years);
-    refiMonthlyPayment = formatMoney(format("%-9.2f", static_cast<double>(memory.payment)));
+    refiMonthlyPayment = money(memory.payment);
     closingCosts = format("%-12.2f", static_cast<double>(memory.closingCosts));
     points = format("%-12.2f", static_cast<double>(memory.points));
     includeClosingCosts = memory.includeClosingCosts != 0;
@@ -85,7 +81,7 @@ void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, fl
         memory.includeClosingCosts = 0;
     }
     cost = static_cast<float>(memory.points * 0.01 * memory.amount) + memory.closingCosts;
-    totalMortgageCosts = moneyText(cost);
+    totalMortgageCosts = money(cost);
     if (includePoints) {
         memory.amount = memory.amount + static_cast<float>(memory.points * 0.01 * memory.amount);
         advantage = advantage + static_cast<float>(memory.points * 0.01 * memory.amount);
@@ -95,8 +91,8 @@ void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, fl
     }
     newPayment = loanPayment(memory.amount, newMonthlyRate, monthsOf(newYears));
     memory.payment = newPayment;
-    refiMonthlyPayment = moneyText(newPayment);
-    refinancedAmount = moneyText(memory.amount);
+    refiMonthlyPayment = money(newPayment);
+    refinancedAmount = money(memory.amount);
 }
 
 bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {

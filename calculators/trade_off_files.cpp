@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <span>
 
 #include "calculators/field_text.h"
 #include "engine/money.h"
@@ -15,11 +14,6 @@ namespace {
 
 constexpr std::size_t kNameLineChars = 29;
 constexpr std::size_t kValueLineChars = 79;
-
-bool writeText(const std::string& path, const std::string& text) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
-}
 
 } // namespace
 
@@ -87,7 +81,7 @@ std::string tradeOffFileText(const TradeOffState& state) {
 }
 
 bool saveTradeOff(const std::string& path, const TradeOffState& state, Messages& messages) {
-    if (writeText(path, tradeOffFileText(state))) return true;
+    if (writeTextFileAtomically(path, tradeOffFileText(state))) return true;
     messages.show("Cannot open tradeinf.dat for writing!", "FILE ERROR", MessageIcon::Error);
     return false;
 }
@@ -138,7 +132,7 @@ bool writeTradeGraph(const std::string& path, const TradeOffState& state, float 
         messages.show("Not enough periods.\nPlease try again.", "FILE ERROR", MessageIcon::Error);
         return false;
     }
-    if (writeText(path, tradeGraphText(state, taxRate))) return true;
+    if (writeTextFileAtomically(path, tradeGraphText(state, taxRate))) return true;
     messages.show("Cannot open trad.tmp for writing!", "FILE ERROR", MessageIcon::Error);
     return false;
 }
