@@ -93,13 +93,15 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
     // The event table has 150 slots; a count outside it cannot be a scenario.
     const int n = s.initial.eventCount;
     if (n < 0 || n > kMaxEvents) return refuse();
+    // The bytes from offset at on; empty past the end of the file.
+    auto from = [&](std::size_t at) { return bytes.subspan(std::min(at, bytes.size())); };
     std::size_t at = kInitialValuesSize;
     for (int i = 0; i < n; ++i, at += kEventSize)
-        if (!readEvent(bytes.subspan(std::min(at, bytes.size())), s.events[i])) return refuse();
-    if (!readAccountTable(bytes.subspan(std::min(at, bytes.size())), s.accounts)) return refuse();
+        if (!readEvent(from(at), s.events[i])) return refuse();
+    if (!readAccountTable(from(at), s.accounts)) return refuse();
     at += kAccountTableSize;
     // The group table may be short or missing (the new-scenario file has none).
-    readGroupTablePrefix(bytes.subspan(std::min(at, bytes.size())), s.groups);
+    readGroupTablePrefix(from(at), s.groups);
     repairGroupBounds(s.groups);
     s.eventCount = n;
     return DecodeResult::Ok;

@@ -28,7 +28,6 @@ template <class S> auto* settingsValue(S& s, int position) {
     case 6:
         return &s.statisticsSeeds[10];
     case 7:
-        return &s.reservedNumber8;
     default:
         return &s.reservedNumber8;
     }
