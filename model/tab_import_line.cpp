@@ -1,10 +1,9 @@
 #include "model/tab_import_line.h"
 
 #include <cctype>
-#include <cmath>
-#include <cstdlib>
 
 #include "model/records.h"
+#include "model/text_lines.h"
 
 namespace finplan {
 
@@ -46,10 +45,9 @@ std::string cleanAmount(const std::string& text) {
 // "%f" reading: a text that is not a number gives 0, and so does one too large for a
 // float.
 float parseAmount(const std::string& text) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    const float v = std::strtof(begin, &end);
-    if (end == begin || !std::isfinite(v)) return 0.0f;
+    const char* at = text.c_str();
+    float v = 0.0f;
+    scanFloat(at, v);
     return v;
 }
 
