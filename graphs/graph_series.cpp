@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/run_context.h"
+
 namespace finplan {
 
 namespace {
@@ -54,11 +56,6 @@ std::vector<int> existingGroups(const GraphSource& src) {
     for (int g = 0; g < kMaxGroups; ++g)
         if (src.scenario.groups.exists(g)) groups.push_back(g);
     return groups;
-}
-
-std::string groupName(const GraphSource& src, int g) {
-    const char* raw = src.scenario.groups.groupName[g];
-    return std::string(raw, strnlen(raw, kGroupNameWidth));
 }
 
 float groupSum(const GraphSource& src, int g, int row) {
@@ -115,7 +112,7 @@ GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int la
             });
     } else if (kind == GraphKind::Groups) {
         for (int g : existingGroups(source))
-            addSeries(groupName(source, g), [&](int r) { return groupSum(source, g, r); });
+            addSeries(groupName(source.scenario, g), [&](int r) { return groupSum(source, g, r); });
     } else {
         for (std::size_t i = 0; i < table.fields.size(); ++i)
             addSeries(table.names[i], [&](int r) { return rowField(source, r, table.fields[i]); });
@@ -175,7 +172,7 @@ PieComponents pieComponents(int mode, int row, int firstAccount, int lastAccount
     } else if (mode == GraphKind::Groups) {
         pie.paletteFromZero = true;
         for (int g : existingGroups(source)) {
-            pie.names.push_back(groupName(source, g));
+            pie.names.push_back(groupName(source.scenario, g));
             pie.values.push_back(std::trunc(groupSum(source, g, row)));
         }
     } else {

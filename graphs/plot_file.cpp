@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "engine/money.h"
+#include "engine/run_context.h"
 #include "model/atomic_file.h"
 #include "model/file_names.h"
 
@@ -97,12 +98,8 @@ void PlotFileWriter::ageTotals(int age, const float (&v)[7]) {
 void PlotFileWriter::end(const Scenario& s) {
     if (file_ == nullptr) return;
     for (int g = 0; g < kMaxGroups; ++g)
-        std::fprintf(file_, "%s\n",
-                     std::string(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth))
-                         .c_str());
-    const int n = s.accounts.accountCount < 0 || s.accounts.accountCount > kMaxAccounts
-                      ? 0
-                      : s.accounts.accountCount;
+        std::fprintf(file_, "%s\n", groupName(s, g).c_str());
+    const int n = s.accounts.usableCount();
     for (int i = 0; i < n; ++i) std::fprintf(file_, "%d\n", s.accounts.accounts[i].groupIndex);
     std::fprintf(file_, "Done\n");
     close();
