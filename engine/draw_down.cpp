@@ -51,22 +51,18 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
             if (k == ctx.savingsHint) ++ctx.savingsHint;  // an empty prefix stays empty
             continue;
         }
+        // The account pays what is still owed, or all it holds.
         const float b = acc.balance;
-        if (b - a > 0) {
-            acc.balance -= a;
-            addToTypeTotal(st, acc.type, -a);
-            chargeWithdrawal(ctx, acc, a, taxable);
-            if (details && ctx.emitting())
-                ctx.emit(format("      %s from %s", money(a).c_str(), accountName(acc).c_str()),
-                         tag);
-            return;
-        }
-        chargeWithdrawal(ctx, acc, b, taxable);
+        const bool covers = b - a > 0;
+        const float paid = covers ? a : b;
+        acc.balance = covers ? b - a : 0;
+        addToTypeTotal(st, acc.type, -paid);
+        chargeWithdrawal(ctx, acc, paid, taxable);
         if (details && ctx.emitting())
-            ctx.emit(format("      %s from %s", money(b).c_str(), accountName(acc).c_str()), tag);
+            ctx.emit(format("      %s from %s", money(paid).c_str(), accountName(acc).c_str()),
+                     tag);
+        if (covers) return;
         a -= b;
-        addToTypeTotal(st, acc.type, -b);
-        acc.balance = 0;
         if (k == ctx.savingsHint) ++ctx.savingsHint;
     }
     if (a > 0 && ctx.firstInvestment >= 0) {

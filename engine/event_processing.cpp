@@ -41,22 +41,14 @@ void startLoan(RunContext& ctx, int idx) {
     if (Account* a = ctx.account(e.toAccountId)) {
         a->balance += e.amount;
         ctx.balanceRaised(*a);
-        const char* how = "Transfer";
-        switch (a->type) {
-            case 2: st.investmentTotal += e.amount; break;
-            case 4: st.taxFreeTotal += e.amount; break;
-            case 3: st.retirementTotal += e.amount; break;
-            case 0: st.assetTotal += e.amount; break;
-            case 1: st.equityTotal += e.amount; break;
-            default: how = nullptr; break;  // unknown type (damaged file): no total, no line
-        }
-        if (a->type >= 2 && a->type <= 4) {
-            e.appreciationRate = 0;
-            how = "Deposit";
-        }
-        if (how != nullptr && ctx.emitting())
-            ctx.emit(format("  %s - %s %s to %s from loan", desc.c_str(), how,
-                            money(e.amount).c_str(), accountName(*a).c_str()),
+        float* total = st.typeTotal(a->type);  // unknown type (damaged file): no total, no line
+        if (total != nullptr) *total += e.amount;
+        const bool savings = a->type >= 2 && a->type <= 4;
+        if (savings) e.appreciationRate = 0;
+        if (total != nullptr && ctx.emitting())
+            ctx.emit(format("  %s - %s %s to %s from loan", desc.c_str(),
+                            savings ? "Deposit" : "Transfer", money(e.amount).c_str(),
+                            accountName(*a).c_str()),
                      idx);
     }
     st.tallies.totalIncoming += e.amount;
@@ -82,18 +74,16 @@ void startMortgage(RunContext& ctx, int idx) {
     st.liabilities += financed;
     st.assetTotal += financed;
     if (e.downPayment > 0) {
+        st.equityTotal += e.downPayment;
         if (e.isRefinance == 0) {
             if (ctx.emitting())
                 ctx.emit(format("  %s - Withdraw %s for down payment", desc.c_str(),
                                 money(e.downPayment).c_str()),
                          idx);
-            st.equityTotal += e.downPayment;
             drawDown(ctx, 0, idx, e.downPayment, true);
-        } else {
-            if (ctx.emitting())
-                ctx.emit(format("  %s - %s to equity.", desc.c_str(), money(e.downPayment).c_str()),
-                         idx);
-            st.equityTotal += e.downPayment;
+        } else if (ctx.emitting()) {
+            ctx.emit(format("  %s - %s to equity.", desc.c_str(), money(e.downPayment).c_str()),
+                     idx);
         }
     }
     if (e.closingCosts > 0) {

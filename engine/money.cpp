@@ -118,10 +118,6 @@ AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x
     return out;
 }
 
-}  // namespace finplan
-
-namespace finplan {
-
 float monthlyRate(float yearlyPercent) {
     return static_cast<float>((1.0 / 12.0) * yearlyPercent * 0.01);
 }

@@ -49,10 +49,6 @@ struct AmortisedYear {
 // forward-carrying form the engine uses.
 AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x, int extraFrom);
 
-}  // namespace finplan
-
-namespace finplan {
-
 // Monthly loan rate (a fraction) of a yearly rate in percent.
 float monthlyRate(float yearlyPercent);
 

@@ -54,7 +54,7 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
         case 3: {
             const float i = b * q * 0.01 * f;
             acc.balance += i;
-            (acc.type == 4 ? st.taxFreeTotal : st.retirementTotal) += i;
+            *st.typeTotal(acc.type) += i;
             t.totalIncoming += i;
             t.nonTaxableIncome += i;
             break;
@@ -67,7 +67,7 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
                 t.totalIncoming += g;
             }
             if (q < 0) t.depreciation += g;
-            (acc.type == 0 ? st.assetTotal : st.equityTotal) += g;
+            *st.typeTotal(acc.type) += g;
             acc.balance = (q * 0.01 * f + 1) * b;
             break;
         }
