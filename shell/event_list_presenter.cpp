@@ -1,13 +1,13 @@
 #include "shell/event_list_presenter.h"
 
 #include "model/scenario_ops.h"
-#include "shell/event_lines.h"
+#include "results/event_descriptions.h"
 
 namespace finplan {
 
 void EventListPresenter::refill() {
-    sortEvents(scenario);
-    texts = eventListLines(scenario);
+    // The list form sorts the events and sets every listLine.
+    texts = describeEvents(scenario, true);
 }
 
 int EventListPresenter::eventOfLine(int line) const {
