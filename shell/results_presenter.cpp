@@ -15,7 +15,6 @@ void ResultsPresenter::listRun(const RunFlags& flags) {
 }
 
 void ResultsPresenter::prepareThenList(const RunFlags& flags) {
-    results.beginRun();
     RunFlags prepare = flags;
     prepare.prepareOnly = true;
     runner.run(nullptr, RunMode::PrintFile, prepare);
