@@ -41,21 +41,19 @@ void FolderTabRow::layoutTabs() {
     // Fill rows left to right; a tab that does not fit starts a new row.
     std::vector<int> rowOf(texts.size());
     std::vector<int> xOf(texts.size());
+    std::vector<int> widthOf(texts.size());
     int row = 0, x = 0;
     for (int i = 0; i < texts.size(); ++i) {
-        int w = fm.horizontalAdvance(texts[i]) + 16;
-        if (x > 0 && x + w > width) {
+        widthOf[i] = fm.horizontalAdvance(texts[i]) + 16;
+        if (x > 0 && x + widthOf[i] > width) {
             ++row;
             x = 0;
         }
         rowOf[i] = row;
         xOf[i] = x;
-        x += w;
+        x += widthOf[i];
     }
     int newRows = row + 1;
-    std::vector<int> widthOf(texts.size());
-    for (int i = 0; i < texts.size(); ++i)
-        widthOf[i] = fm.horizontalAdvance(texts[i]) + 16;
     // Stacked rows are stretched to the full width, so their tabs stand in even blocks.
     if (newRows > 1) {
         for (int r = 0; r < newRows; ++r) {
