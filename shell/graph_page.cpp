@@ -48,8 +48,8 @@ class GraphPage : public QWidget {
 
 } // namespace
 
-QWidget* makeGraphPage(PlannerParts& parts, int kind, const char*, int firstAccount,
-                       int accountCount, QWidget* parent) {
+QWidget* makeGraphPage(PlannerParts& parts, int kind, int firstAccount, int accountCount,
+                       QWidget* parent) {
     return new GraphPage(parts, kind, firstAccount, accountCount, parent);
 }
 

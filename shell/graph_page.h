@@ -7,7 +7,7 @@
 
 namespace finplan {
 
-QWidget* makeGraphPage(PlannerParts& parts, int kind, const char* title, int firstAccount,
-                       int accountCount, QWidget* parent);
+QWidget* makeGraphPage(PlannerParts& parts, int kind, int firstAccount, int accountCount,
+                       QWidget* parent);
 
 }  // namespace finplan

@@ -94,6 +94,10 @@ const std::vector<QAction*>& MainWindow::actionsOf(int id) const {
 
 EventListPage* MainWindow::eventListView() const { return qobject_cast<EventListPage*>(page); }
 
+void MainWindow::runsCommand(QAction* action, int id) {
+    connect(action, &QAction::triggered, this, [this, id] { presenter.execute(id); });
+}
+
 void MainWindow::addMenuEntries(QMenu* menu, const MenuEntry& popup) {
     for (const MenuEntry& e : popup.items) {
         if (e.isSeparator()) {
@@ -102,10 +106,9 @@ void MainWindow::addMenuEntries(QMenu* menu, const MenuEntry& popup) {
             addMenuEntries(menu->addMenu(QString::fromStdString(e.text)), e);
         } else {
             QAction* a = menu->addAction(QString::fromStdString(e.text));
-            int id = e.id;
-            connect(a, &QAction::triggered, this, [this, id] { presenter.execute(id); });
-            actions[id].push_back(a);
-            if (id == cmd::kAbout) aboutAction = a;
+            runsCommand(a, e.id);
+            actions[e.id].push_back(a);
+            if (e.id == cmd::kAbout) aboutAction = a;
         }
     }
 }
@@ -133,7 +136,7 @@ void MainWindow::buildMenu() {
     for (auto [id, key] : keys) {
         auto* shortcut = new QAction(this);
         shortcut->setShortcut(QKeySequence(key));
-        connect(shortcut, &QAction::triggered, this, [this, id = id] { presenter.execute(id); });
+        runsCommand(shortcut, id);
         addAction(shortcut);
     }
 }
@@ -154,9 +157,8 @@ void MainWindow::buildToolbar() {
         }
         QAction* a = toolbar->addAction(QIcon(toolbarImage(b.image)), b.tooltip);
         a->setToolTip(b.tooltip);
-        int id = b.command;
-        connect(a, &QAction::triggered, this, [this, id] { presenter.execute(id); });
-        actions[id].push_back(a);
+        runsCommand(a, b.command);
+        actions[b.command].push_back(a);
     }
 }
 
@@ -186,8 +188,7 @@ void MainWindow::rebuildRecentMenu(const RecentMenu& menu) {
     recentActions.clear();
     for (const RecentMenuItem& item : menu.items) {
         auto* a = new QAction(QString::fromStdString(item.label), file);
-        int id = item.id;
-        connect(a, &QAction::triggered, this, [this, id] { presenter.execute(id); });
+        runsCommand(a, item.id);
         file->insertAction(aboutAction, a);
         recentActions.push_back(a);
     }
@@ -227,7 +228,7 @@ void MainWindow::closeScenarioPages() {
 QWidget* MainWindow::createPage(int t) {
     if (t == tab::kSummary) {
         if (!summaryShown) return makeSplashPage(folder);
-        return makeGraphPage(parts, 0, "", 0, 0, folder);
+        return makeGraphPage(parts, 0, 0, 0, folder);
     }
     if (t == tab::kAccounts)
         return makeAccountsPage(parts.scenario, parts.accountSort, options.idColumn,
@@ -250,7 +251,7 @@ QWidget* MainWindow::createPage(int t) {
     }
     GraphTab g = graphTab(t);
     AccountRange r = accountTabRange(t, parts.scenario.accounts.usableCount());
-    return makeGraphPage(parts, g.kind, g.title, r.first, r.count, folder);
+    return makeGraphPage(parts, g.kind, r.first, r.count, folder);
 }
 
 void MainWindow::switchFolder(int t) {
@@ -267,7 +268,7 @@ void MainWindow::switchFolder(int t) {
         if (previous == resultsPage) previous = nullptr;
         dropResultsPage();
     }
-    if (graphTab(t).kind != 0) parts.runner.setGraphKind(graphTab(t).kind);
+    if (const int kind = graphTab(t).kind; kind != 0) parts.runner.setGraphKind(kind);
     if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
     setGraphPrintEnabled(plan.graphPrintEnabled);
     if (t != tab::kSummary) summaryShown = true;

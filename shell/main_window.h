@@ -65,6 +65,8 @@ protected:
 
 private:
     void buildMenu();
+    // The action triggers command id.
+    void runsCommand(QAction* action, int id);
     void addMenuEntries(QMenu* menu, const struct MenuEntry& popup);
     void buildToolbar();
     void rebuildTabs();
