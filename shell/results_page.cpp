@@ -100,6 +100,7 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     ageEdit = new QLineEdit(this);
     ageEdit->setObjectName("ageBox");
     ageEdit->setMaximumWidth(48);
+    auto goTo = [this] { this->presenter.goTo(ageEdit->text().toStdString()); };
 
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
@@ -125,8 +126,7 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     nav->setSpacing(3);
     nav->addWidget(button("Top", [this] { this->presenter.top(); }));
     nav->addWidget(button("Bottom", [this] { this->presenter.bottom(); }));
-    nav->addWidget(
-        button("Go To", [this] { this->presenter.goTo(ageEdit->text().toStdString()); }));
+    nav->addWidget(button("Go To", goTo));
     nav->addWidget(ageEdit);
     nav->addStretch();
     nav->addWidget(details);
@@ -141,8 +141,7 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     layout->addLayout(nav);
 
     // Enter in the age box does what the Go To button does.
-    connect(ageEdit, &QLineEdit::returnPressed, this,
-            [this] { act([this] { this->presenter.goTo(ageEdit->text().toStdString()); }); });
+    connect(ageEdit, &QLineEdit::returnPressed, this, [this, goTo] { act(goTo); });
     connect(listView, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         DoubleClickAction a = this->presenter.doubleClick(listView->row(item));
         if (a.kind == DoubleClickAction::ShowAge) {
