@@ -14,6 +14,10 @@ QColor toQt(Color c) {
     return QColor(c.r, c.g, c.b);
 }
 
+QRect toQt(const Rect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
 QString toQt(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
 }
@@ -72,7 +76,7 @@ void QtSurface::line(Point from, Point to, const Pen& pen) {
 }
 
 void QtSurface::fillRect(const Rect& r, Color fill) {
-    painter_.fillRect(QRect(r.left, r.top, r.width(), r.height()), toQt(fill));
+    painter_.fillRect(toQt(r), toQt(fill));
 }
 
 void QtSurface::rect(const Rect& r, const Pen& pen, std::optional<Color> fill) {
@@ -89,7 +93,7 @@ void QtSurface::rect(const Rect& r, const Pen& pen, std::optional<Color> fill) {
 void QtSurface::ellipse(const Rect& box, const Pen& pen, std::optional<Color> fill) {
     usePen(pen, true);
     painter_.setBrush(fill ? QBrush(toQt(*fill)) : QBrush(Qt::NoBrush));
-    painter_.drawEllipse(QRect(box.left, box.top, box.width(), box.height()));
+    painter_.drawEllipse(toQt(box));
     painter_.setBrush(Qt::NoBrush);
 }
 
@@ -107,8 +111,7 @@ void QtSurface::pie(const Rect& box, double startAngle, double endAngle, const P
                     Color fill) {
     usePen(pen, true);
     painter_.setBrush(QBrush(toQt(fill)));
-    painter_.drawPie(QRect(box.left, box.top, box.width(), box.height()), sixteenths(startAngle),
-                     sixteenths(endAngle - startAngle));
+    painter_.drawPie(toQt(box), sixteenths(startAngle), sixteenths(endAngle - startAngle));
     painter_.setBrush(Qt::NoBrush);
 }
 
