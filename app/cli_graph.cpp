@@ -2,16 +2,13 @@
 //                        [--of KIND] [--pies] [--age A] [--page N] [--style lines|bars|3d]
 //                        [--width W --height H] --svg OUT.svg
 //     runs the scenario and draws one graph (or the Summary) as an SVG image
-#include <iostream>
 #include <memory>
-#include <span>
 
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
 #include "app/graph_job.h"
 #include "engine/money.h"
 #include "graphs/svg_surface.h"
-#include "model/atomic_file.h"
 
 namespace finplan::cli {
 
@@ -26,12 +23,9 @@ bool graphCommand(const SvgRequest& r) {
     StderrMessages messages(true);
     GraphJob job;
     if (!prepareGraph(r.graph, job, messages)) return false;
-    if (!job.drawable) std::cerr << "The scenario has no events or no accounts: nothing to draw.\n";
     SvgSurface svg(r.graph.width, r.graph.height, job.fontHeight);
     renderGraph(svg, job, r.graph);
-    const std::string doc = svg.document();
-    const auto* bytes = reinterpret_cast<const uint8_t*>(doc.data());
-    if (!writeFileAtomically(r.out, std::span<const uint8_t>(bytes, doc.size()))) {
+    if (!writeTextFile(r.out, svg.document())) {
         messages.show(format("Cannot open %s for writing!", r.out.c_str()), "FILE ERROR",
                       MessageIcon::Error);
         return false;

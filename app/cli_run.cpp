@@ -6,14 +6,12 @@
 #include <ctime>
 #include <iostream>
 #include <memory>
-#include <span>
 #include <string>
 
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
 #include "engine/money.h"
 #include "graphs/plot_file.h"
-#include "model/atomic_file.h"
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
 #include "results/event_descriptions.h"
@@ -34,11 +32,6 @@ struct RunOptions {
     std::string plot;
     std::string exportPath;
 };
-
-bool writeText(const std::string& path, const std::string& text) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
-}
 
 bool runCommand(const RunOptions& o) {
     StderrMessages messages(true);
@@ -69,11 +62,11 @@ bool runCommand(const RunOptions& o) {
 
     if (o.out.empty()) {
         std::cout << text << std::flush;
-    } else if (!writeText(o.out, text)) {
+    } else if (!writeTextFile(o.out, text)) {
         messages.show(format("Cannot open %s", o.out.c_str()), "FILE ERROR", MessageIcon::Error);
         return false;
     }
-    if (!o.exportPath.empty() && !writeText(o.exportPath, exporter.text)) {
+    if (!o.exportPath.empty() && !writeTextFile(o.exportPath, exporter.text)) {
         messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
         return false;
     }

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <clocale>
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/cli_support.h"
@@ -34,8 +33,6 @@ int main(int argc, char** argv) {
     StderrMessages messages(true);
     GraphJob job;
     if (!prepareGraph(request, job, messages)) return 1;
-    if (!job.drawable)
-        std::fprintf(stderr, "The scenario has no events or no accounts: nothing to draw.\n");
 
     QImage image = blankGraphImage(request.width, request.height, job.state.options.buttonFace);
     {

@@ -1,6 +1,7 @@
 #include "app/graph_job.h"
 
 #include <algorithm>
+#include <iostream>
 #include <map>
 
 #include "app/cli_support.h"
@@ -119,6 +120,7 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
     }
     job.fontHeight =
         request.fontHeight > 0 ? request.fontHeight : std::clamp(request.height / 48, 10, 40);
+    if (!job.drawable) std::cerr << "The scenario has no events or no accounts: nothing to draw.\n";
     return true;
 }
 

@@ -50,7 +50,8 @@ struct GraphJob {
 };
 
 // Loads and runs the scenario and sets the graph up as the request says. Problems
-// are reported through messages and give false.
+// are reported through messages and give false; a scenario with nothing to draw is
+// noted on standard error and gives true.
 bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages);
 
 // Clears the window to the graph background and draws the graph.
