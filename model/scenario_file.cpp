@@ -161,27 +161,32 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
                             Messages& messages) {
     SaveAsResult r;
     r.previousDisplayName = f.displayName;
+    const std::string previousPath = f.scenarioPath;
+    // Whatever stops the save, the scenario in memory keeps the names it had: a file
+    // that was never written must not become the one saved at exit or reopened at start.
+    const auto keepOldNames = [&] {
+        f.displayName = r.previousDisplayName;
+        f.scenarioPath = previousPath;
+        return r;
+    };
     f.displayName = name;
     const Creation c = createNewFile(name);
     if (c == Creation::Exists) {
-        if (!messages.ask(name + " exits - Overwrite anyway?", kFileWarning, MessageIcon::Error)) {
-            f.displayName = r.previousDisplayName;
-            return r;
-        }
+        if (!messages.ask(name + " exits - Overwrite anyway?", kFileWarning, MessageIcon::Error))
+            return keepOldNames();
         if (!canOpen(name, O_WRONLY)) {
             messages.show("Cannot open " + name + "!", kFileError, MessageIcon::Error);
-            return r;
+            return keepOldNames();
         }
     } else if (c == Creation::Failed) {
         messages.show("Cannot open file!", kFileError, MessageIcon::Error);
-        f.displayName = r.previousDisplayName;
-        return r;
+        return keepOldNames();
     }
     f.scenarioPath = f.displayName;
     if (!writeScenario(s, f, messages)) {
         // Leave no empty file behind, and keep the changes marked as unsaved.
         if (c == Creation::Created) ::unlink(name.c_str());
-        return r;
+        return keepOldNames();
     }
     s.scenarioModified = false;
     r.ok = true;

@@ -314,6 +314,33 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(entries, 1);
 }
 
+// A Save As whose write fails keeps the old names, so the unwritten file is neither
+// saved at exit nor reopened at the next start, and leaves no empty file behind.
+TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
+    s = samplePlan(100);
+    files.scenarioPath = files.displayName = "old.ret";
+    s->scenarioModified = true;
+    const std::string target = dir.file("new.ret");
+
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = old;
+    tight.rlim_cur = 6000;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const SaveAsResult r = saveScenarioAs(target, *s, files, messages);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(r.ok);
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, "Cannot open file!");
+    EXPECT_EQ(files.displayName, "old.ret");
+    EXPECT_EQ(files.scenarioPath, "old.ret");
+    EXPECT_TRUE(s->scenarioModified);
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
 TEST_F(ScenarioFileTest, SaveQuestionsFollowTheirFlags) {
     s = samplePlan(1);
     files.scenarioPath = files.displayName = dir.file("asked.ret");
