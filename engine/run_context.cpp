@@ -56,8 +56,4 @@ std::string groupName(const Scenario& s, int g) {
     return std::string(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
 }
 
-int eventsInUse(const Scenario& s) {
-    return s.eventCount < 0 ? 0 : (s.eventCount > kMaxEvents ? kMaxEvents : s.eventCount);
-}
-
 }  // namespace finplan

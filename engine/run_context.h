@@ -73,7 +73,4 @@ std::string eventDescription(const Event& e);
 // The name of group g (0..kMaxGroups-1) as a text.
 std::string groupName(const Scenario& s, int g);
 
-// Event slots in use: a damaged count is kept within the table.
-int eventsInUse(const Scenario& s);
-
 }  // namespace finplan

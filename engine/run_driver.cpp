@@ -15,7 +15,7 @@ float whole(float v) { return std::trunc(v); }
 
 // By kind, then start age; equal keys keep their order.
 void sortEventsForRun(Scenario& s) {
-    const int n = eventsInUse(s);
+    const int n = s.usedEventCount();
     for (int i = 1; i < n; ++i) {
         for (int j = i; j > 0; --j) {
             const Event& a = s.events[j - 1];
@@ -39,7 +39,7 @@ void prepare(RunContext& ctx) {
     st.inflationRateInEffect = iv.inflationRate;
     st.penaltyAge = iv.penaltyAge;
     st.penaltyRate = iv.penaltyRate;
-    const int n = eventsInUse(s);
+    const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
         e.assetValue = 0;
@@ -70,7 +70,7 @@ void initialRates(RunContext& ctx) {
 
 float loopStart(const Scenario& s) {
     float result = whole(s.initial.endAge);
-    const int n = eventsInUse(s);
+    const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k)
         if (s.events[k].startAge < result) result = whole(s.events[k].startAge);
     return result < s.initial.startAge ? result : whole(s.initial.startAge);
@@ -132,7 +132,7 @@ void simulateYear(RunContext& ctx) {
     ctx.emit(dashes(185), kTagDriver);
     ctx.emit("Financial Events:", kTagDriver);
 
-    const int n = eventsInUse(s);
+    const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
         if (e.eventState == 2) continue;  // a finished event does nothing more
@@ -197,36 +197,36 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();
 
-    prepare(ctx);                                               // P1, P2
-    if (ctx.plot != nullptr && !ctx.plot->begin()) return false;  // P4
-    initialRates(ctx);                                          // P5
-    sortEventsForRun(s);                                        // P6
-    st.loopStartAge = loopStart(s);                             // P7
+    prepare(ctx);
+    if (ctx.plot != nullptr && !ctx.plot->begin()) return false;
+    initialRates(ctx);
+    sortEventsForRun(s);
+    st.loopStartAge = loopStart(s);
     st.endAge = s.initial.endAge;
-    const int n = eventsInUse(s);                               // P8
+    const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k)
         if (s.events[k].kind == kKindLoan || s.events[k].kind == kKindMortgage) s.events[k].paidOff = 0;
     st.tallies = YearTallies{};
     st.mortgagePrincipalThisYear = 0;
     st.startNetWorth = 0;
-    if (ctx.plot != nullptr)                                    // P9
+    if (ctx.plot != nullptr)
         ctx.plot->header(st.endAge - whole(s.initial.startAge) + 1, ctx.accountCount());
-    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);  // P10
-    if (ctx.plot != nullptr)                                    // P11
+    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);
+    if (ctx.plot != nullptr)
         for (int i = 0; i < ctx.accountCount(); ++i)
             ctx.plot->accountName(i, s.accounts.accounts[i].name);
-    if (!request.flags.savingResults) ctx.emit("??", kTagHeading);  // P12
+    if (!request.flags.savingResults) ctx.emit("??", kTagHeading);
     if (prepareOnly) return false;
 
-    st.badYear = 0;                                             // R1
+    st.badYear = 0;
     st.rateShortfall = 0;
-    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);  // R2
+    // The accounts are still in access order from above.
     ctx.indexAccounts();
-    InitialValues& iv = s.initial;                              // R3
+    InitialValues& iv = s.initial;
     iv.startAge = iv.useBirthday == 1 ? whole(iv.startAge) + birthdayFraction(iv, clock.now())
                                       : whole(iv.startAge);
     st.plotStartAge = whole(iv.startAge);
-    st.plotRowIndex = -1;                                       // R4
+    st.plotRowIndex = -1;
     st.rowOpen = false;
     for (int i = 0; i < ctx.accountCount(); ++i) {
         Account& a = s.accounts.accounts[i];
@@ -237,7 +237,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     }
     for (auto& g : st.groupStats) g = GroupRateStats{};
 
-    st.beforeLoop = false;                                      // R5
+    st.beforeLoop = false;
     // The loop counter is a float stepped by 1.0; a span is at most 120 years, the
     // bound only guards against damaged ages.
     int guard = 0;
@@ -245,16 +245,16 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
          st.currentAge += 1.0f, ++guard)
         simulateYear(ctx);
 
-    if (st.currentAge >= st.plotStartAge) {                     // R6
+    if (st.currentAge >= st.plotStartAge) {
         storeRowStart(ctx);
         storeRowEnd(ctx);
     }
-    ctx.emit(dashes(175), kTagDriver);                          // R7
+    ctx.emit(dashes(175), kTagDriver);
     ageRow(ctx, false, st.currentAge);
     ctx.emit(dashes(175), kTagDriver);
     st.tallies.resetPerYear();
-    if (request.view.showDetails && ctx.randomMode()) rateStatistics(ctx);  // R8
-    if (ctx.plot != nullptr) ctx.plot->end(s);                  // R10
+    if (request.view.showDetails && ctx.randomMode()) rateStatistics(ctx);
+    if (ctx.plot != nullptr) ctx.plot->end(s);
     if (ctx.tabExport != nullptr) ctx.tabExport->end();
     return true;
 }

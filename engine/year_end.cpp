@@ -141,7 +141,7 @@ void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
 void growLoanAssets(RunContext& ctx) {
     Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
-    const int count = eventsInUse(s);
+    const int count = s.usedEventCount();
     for (int k = 0; k < count; ++k) {
         Event& e = s.events[k];
         if (!(e.startAge <= st.currentAge)) continue;

@@ -160,7 +160,7 @@ std::vector<std::string> describeEvents(Scenario& s, bool listForm) {
     sortEvents(s);
     if (listForm)
         for (auto& e : s.events) e.listLine = 1000;
-    const int n = eventsInUse(s);
+    const int n = s.usedEventCount();
     if (n == 0) return out;
     out.push_back(format("%5.1f Initial Rates %s%s", s.events[0].startAge,
                          (" Tax=" + pct(s.initial.taxRate)).c_str(),
