@@ -9,8 +9,9 @@ namespace finplan {
 
 namespace {
 
-std::string pct(float x) { return stripNumberText(format("%-5.2f", x)) + "%"; }
-std::string ageText(float x) { return stripNumberText(format("%-5.2f", x)); }
+// "%-5.2f" without its padding: ages, and rates before their "%".
+std::string shortNumber(float x) { return stripNumberText(format("%-5.2f", x)); }
+std::string pct(float x) { return shortNumber(x) + "%"; }
 
 std::string nameOf(const Scenario& s, int id) {
     std::string text;
@@ -47,9 +48,7 @@ void fundamentals(const Scenario& s, int index, const std::string& desc,
     previousRates(s, index, tax, inflation);
     const std::string taxPart = e.newTaxRate != tax ? " Tax=" + pct(e.newTaxRate) : "";
     const std::string infPart =
-        e.newInflationRate != inflation
-            ? " Inf.=" + stripNumberText(format("%-5.2f", e.newInflationRate)) + "% "
-            : "";
+        e.newInflationRate != inflation ? " Inf.=" + pct(e.newInflationRate) + " " : "";
     std::string accountPart;
     // A deleted account leaves the account part out rather than show a bare "=".
     if (e.rateAccountId != -1 && findAccountIndex(s, e.rateAccountId) >= 0)
@@ -64,7 +63,7 @@ void deposit(const Scenario& s, const Event& e, const std::string& desc,
     const std::string middle = std::string(once ? " " : "/yr. ") +
                                (e.taxDeposit == 0 ? "after taxes to " : "before taxes to ") +
                                nameOf(s, e.toAccountId);
-    const std::string end = once ? "." : " until age " + ageText(e.endAge) + ".";
+    const std::string end = once ? "." : " until age " + shortNumber(e.endAge) + ".";
     out.push_back(format("%5.1f %s - Deposit %s%s%s", e.startAge, desc.c_str(),
                          money(e.amount).c_str(), middle.c_str(), end.c_str()));
     adjustLines(e, "deposit", out);
@@ -75,7 +74,7 @@ void loan(const Scenario& s, const Event& e, const std::string& desc,
     out.push_back(format("%5.1f %s - %s %s down at %s for %2d yrs. %s/Mon.", e.startAge,
                          desc.c_str(), money(e.amount).c_str(), money13(e.downPayment).c_str(),
                          pct(e.loanRate).c_str(), e.years, money(e.monthlyPayment).c_str()));
-    out.push_back(format("        %s", ("Loan amount deposited to " + nameOf(s, e.toAccountId)).c_str()));
+    out.push_back("        Loan amount deposited to " + nameOf(s, e.toAccountId));
     if (e.endAge > e.startAge) out.push_back(format("        Paying loan off at age %-5.2f.", e.endAge));
     const int a = findAccountIndex(s, e.toAccountId);
     if (a >= 0 && a < kMaxAccounts && s.accounts.accounts[a].type == 0 && e.sellAge > 0 &&
@@ -131,7 +130,7 @@ void withdrawal(const Event& e, const std::string& desc, std::vector<std::string
     const bool once = e.oneTime != 0;
     const std::string amount =
         money(e.amount) + (e.useSmartWithdrawal != 0 ? "(Smart value in effect)" : "");
-    const std::string end = once ? "." : " until age " + ageText(e.endAge) + ".";
+    const std::string end = once ? "." : " until age " + shortNumber(e.endAge) + ".";
     out.push_back(format("%5.1f %s - Withdraw %s%s%s", e.startAge, desc.c_str(), amount.c_str(),
                          once ? "" : "/yr.", end.c_str()));
     adjustLines(e, "withdrawal", out);

@@ -1,7 +1,6 @@
 #include "results/schedule_runs.h"
 
 #include <cstdio>
-#include <span>
 
 #include "engine/money.h"
 #include "model/atomic_file.h"
@@ -39,9 +38,8 @@ bool canWrite(const std::string& path) {
     return true;
 }
 
-bool saveText(const std::string& path, const std::string& text) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
+void fileError(Messages& messages, const std::string& text) {
+    messages.show(text, "FILE ERROR", MessageIcon::Error);
 }
 
 }  // namespace
@@ -61,15 +59,13 @@ bool resultsFileText(RunSession& session, RunFlags flags, std::string& text,
 
 bool writeResultsFile(RunSession& session, RunFlags flags, const std::string& path) {
     if (!canWrite(path)) {
-        session.messages.show(format("Cannot open %s", path.c_str()), "FILE ERROR",
-                              MessageIcon::Error);
+        fileError(session.messages, format("Cannot open %s", path.c_str()));
         return false;
     }
     std::string text;
     const bool ok = resultsFileText(session, flags, text);
-    if (!saveText(path, text)) {
-        session.messages.show(format("Cannot open %s", path.c_str()), "FILE ERROR",
-                              MessageIcon::Error);
+    if (!writeTextFileAtomically(path, text)) {
+        fileError(session.messages, format("Cannot open %s", path.c_str()));
         return false;
     }
     return ok;
@@ -87,8 +83,7 @@ bool saveResults(RunSession& session, FileChooser& chooser) {
 bool writePrintFile(RunSession& session, RunFlags flags, const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "w");
     if (f == nullptr) {
-        session.messages.show("Cannot open temporary print file", "FILE ERROR",
-                              MessageIcon::Error);
+        fileError(session.messages, "Cannot open temporary print file");
         return false;
     }
     flags.savingResults = false;
@@ -97,8 +92,7 @@ bool writePrintFile(RunSession& session, RunFlags flags, const std::string& path
     const bool written = std::fwrite(sink.text.data(), 1, sink.text.size(), f) == sink.text.size();
     const bool closed = std::fclose(f) == 0;
     if (!written || !closed) {
-        session.messages.show("Cannot open temporary print file", "FILE ERROR",
-                              MessageIcon::Error);
+        fileError(session.messages, "Cannot open temporary print file");
         return false;
     }
     return ok;

@@ -1,7 +1,6 @@
 #include "results/tab_export.h"
 
 #include <cstdio>
-#include <span>
 #include <sys/stat.h>
 
 #include "engine/money.h"
@@ -58,8 +57,7 @@ bool exportResultsTo(RunSession& session, ResultsList& list, const std::string& 
     if (!openExportFile(path, session.messages)) return false;
     TabExportWriter writer;
     const bool ok = runToList(session, list, RunFlags{}, &writer);
-    const auto* bytes = reinterpret_cast<const uint8_t*>(writer.text.data());
-    if (!writeFileAtomically(path, std::span<const uint8_t>(bytes, writer.text.size()))) {
+    if (!writeTextFileAtomically(path, writer.text)) {
         cannotOpen(session.messages);
         return false;
     }
