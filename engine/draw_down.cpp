@@ -4,19 +4,19 @@ namespace finplan {
 
 namespace {
 
-enum : int { kAsset = 0, kEquity = 1, kInvestment = 2, kRetirement = 3, kTaxFree = 4 };
+bool isRetirement(const Account& a) { return a.accountType() == AccountType::RetirementSavings; }
 
 // Tax and penalty on money v taken from a savings account.
 void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) {
     RunState& st = ctx.state;
     if (!taxable) return;
     // The tallies take the unrounded tax: only the sums are stored as floats.
-    if (a.type == kRetirement) {
+    if (isRetirement(a)) {
         st.tallies.taxes += st.taxRateInEffect * 0.01 * v;
         st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * v;
     }
-    if ((a.type == kRetirement || a.type == kTaxFree) && st.currentAge < st.penaltyAge &&
-        a.penaltyFlag != 0) {
+    const bool penaltyType = isRetirement(a) || a.accountType() == AccountType::TaxFreeSavings;
+    if (penaltyType && st.currentAge < st.penaltyAge && a.penaltyFlag != 0) {
         st.tallies.penalties += v * st.penaltyRate * 0.01;
     }
 }
@@ -91,7 +91,7 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
                      eventIndex);
         return;
     }
-    if (f->type == kRetirement && t->type != kRetirement) {
+    if (isRetirement(*f) && !isRetirement(*t)) {
         st.tallies.taxes += st.taxRateInEffect * 0.01 * a;
         st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * a;
     }

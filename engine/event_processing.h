@@ -5,13 +5,14 @@
 
 namespace finplan {
 
+// The stored kind codes as plain ints, for comparing with Event::kind.
 enum EventKindCode : int {
-    kKindFundamentals = 1,
-    kKindDeposit = 2,
-    kKindLoan = 3,
-    kKindMortgage = 4,
-    kKindTransfer = 5,
-    kKindWithdrawal = 6,
+    kKindFundamentals = static_cast<int>(EventKind::Fundamentals),
+    kKindDeposit = static_cast<int>(EventKind::Deposit),
+    kKindLoan = static_cast<int>(EventKind::Loan),
+    kKindMortgage = static_cast<int>(EventKind::Mortgage),
+    kKindTransfer = static_cast<int>(EventKind::Transfer),
+    kKindWithdrawal = static_cast<int>(EventKind::Withdrawal),
 };
 
 void processEvent(RunContext& ctx, int eventIndex);

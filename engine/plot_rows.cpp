@@ -28,7 +28,6 @@ void PlotRow::setField(int series, float value) {
     this->*kFields[series] = value;
 }
 
-
 void storeRowStart(RunContext& ctx) {
     RunState& st = ctx.state;
     const Scenario& s = ctx.scenario;
