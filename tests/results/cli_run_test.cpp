@@ -6,25 +6,15 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
 #include "model/scenario_file.h"
 #include "platform/recording_messages.h"
 #include "tests/engine/scenario_builder.h"
+#include "tests/model/files_test_support.h"
 
 extern char** environ;
 
 namespace finplan::test {
 namespace {
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 // Each test works in a folder of its own: every run writes its plot file into the
 // working folder.
@@ -72,7 +62,7 @@ TEST(FinplanRun, WorkedScenarioPrintsItsSavedResults) {
     const std::string d = testDir();
     writeWorkedScenario(d + "cli_worked.ret");
     ASSERT_EQ(runFinplan(d, {"run", "cli_worked.ret"}, "cli_out.txt", "cli_err.txt"), 0)
-        << readAll(d + "cli_err.txt");
+        << readBytes(d + "cli_err.txt");
     const std::string z = "$0.00";
     std::string expected =
         " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
@@ -88,19 +78,19 @@ TEST(FinplanRun, WorkedScenarioPrintsItsSavedResults) {
              ageRow("62.0", {"$86,944.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$86,944.00"}),
              dashes(175)})
         expected += l + "\n";
-    EXPECT_EQ(readAll(d + "cli_out.txt"), expected);
-    EXPECT_NE(readAll(d + "plotinf01.tmp").find("Done\n"), std::string::npos);
+    EXPECT_EQ(readBytes(d + "cli_out.txt"), expected);
+    EXPECT_NE(readBytes(d + "plotinf01.tmp").find("Done\n"), std::string::npos);
 
     // --out, --plot and --export write their files.
     ASSERT_EQ(runFinplan(d, {"run", "cli_worked.ret", "--out", "cli_worked.sch", "--plot",
                           "cli_worked.kvp", "--export", "cli_worked.kve"},
                          "cli_out2.txt", "cli_err.txt"),
               0);
-    EXPECT_EQ(readAll(d + "cli_worked.sch"), expected);
-    EXPECT_EQ(readAll(d + "cli_out2.txt"), "");
-    const std::string kvp = readAll(d + "cli_worked.kvp");
+    EXPECT_EQ(readBytes(d + "cli_worked.sch"), expected);
+    EXPECT_EQ(readBytes(d + "cli_out2.txt"), "");
+    const std::string kvp = readBytes(d + "cli_worked.kvp");
     EXPECT_EQ(kvp.substr(kvp.size() - 5), "\nDone");
-    EXPECT_EQ(readAll(d + "cli_worked.kve").substr(0, 25), "Age\tSavings\tEquity\tTotal\n");
+    EXPECT_EQ(readBytes(d + "cli_worked.kve").substr(0, 25), "Age\tSavings\tEquity\tTotal\n");
 }
 
 TEST(FinplanRun, SameSeedSameSchedule) {
@@ -114,23 +104,23 @@ TEST(FinplanRun, SameSeedSameSchedule) {
                           "--details"},
                          "seed_b.txt", "seed_err.txt"),
               0);
-    EXPECT_EQ(readAll(d + "seed_a.txt"), readAll(d + "seed_b.txt"));
-    EXPECT_NE(readAll(d + "seed_a.txt").find("Account random interest rates in effect."),
+    EXPECT_EQ(readBytes(d + "seed_a.txt"), readBytes(d + "seed_b.txt"));
+    EXPECT_NE(readBytes(d + "seed_a.txt").find("Account random interest rates in effect."),
               std::string::npos);
 }
 
 TEST(FinplanRun, UnreadableFileFails) {
     const std::string d = testDir();
     EXPECT_EQ(runFinplan(d, {"run", "no_such_scenario.ret"}, "bad_out.txt", "bad_err.txt"), 1);
-    EXPECT_EQ(readAll(d + "bad_out.txt"), "");
-    EXPECT_FALSE(readAll(d + "bad_err.txt").empty());
+    EXPECT_EQ(readBytes(d + "bad_out.txt"), "");
+    EXPECT_FALSE(readBytes(d + "bad_err.txt").empty());
 }
 
 TEST(FinplanDescribe, PrintsTheEventList) {
     const std::string d = testDir();
     writeWorkedScenario(d + "cli_describe.ret");
     ASSERT_EQ(runFinplan(d, {"describe", "cli_describe.ret"}, "describe.txt", "describe_err.txt"), 0);
-    EXPECT_EQ(readAll(d + "describe.txt"),
+    EXPECT_EQ(readBytes(d + "describe.txt"),
               " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
               " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n");
 }

@@ -10,16 +10,10 @@
 #include "results/schedule_runs.h"
 #include "results/tab_export.h"
 #include "tests/engine/scenario_builder.h"
+#include "tests/model/files_test_support.h"
 
 namespace finplan::test {
 namespace {
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string out;
@@ -97,7 +91,7 @@ TEST(ResultsFile, PrintFileMarksTheHeadingsAfterTheRatesBlock) {
     Session t;
     const std::string path = "print_test.dat";
     ASSERT_TRUE(writePrintFile(t.run, RunFlags{}, path));
-    EXPECT_EQ(readAll(path), joined(kHead) + "\n\n??\n" + joined(kYears));
+    EXPECT_EQ(readBytes(path), joined(kHead) + "\n\n??\n" + joined(kYears));
     std::remove(path.c_str());
 }
 
@@ -138,7 +132,7 @@ TEST(PlotFile, HeaderRowsAndTrailer) {
         "61.00 981.00 500.00 0.00 0.00 0.00 1481.00 "
         "90.00 0.00 90.00 0.00 100.00 100.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00\n"
         "\n\n\n\n\n\n\n\n\n\n0\n0\nDone\n";
-    EXPECT_EQ(readAll(path), expected);
+    EXPECT_EQ(readBytes(path), expected);
     EXPECT_EQ(series->plotRowCount, 1);
     EXPECT_EQ(series->rows[0].netWorth, 1500.0f);
     EXPECT_EQ(series->rows[0].totalOutgoing, 109.0f);
@@ -179,7 +173,7 @@ TEST(PlotFile, BirthdayAgeAndClosingCostsOfAYearStartingAtNothing) {
     const float f = 1 - ((60.0f + 91.0f / 365.0f) - 60.0f);
     const float interest = amortiseYear(10000, monthlyRate(6), 360, 0, 11, 0, 0).interest * f;
     const std::string i = format("%.2f", interest);
-    std::stringstream text(readAll(path));
+    std::stringstream text(readBytes(path));
     std::vector<std::string> lines;
     for (std::string l; std::getline(text, l);) lines.push_back(l);
     ASSERT_GT(lines.size(), 12u);
@@ -210,7 +204,7 @@ TEST(TabExport, HeaderAndOneRowPerAge) {
     const std::string path = "export_test.kve";
     std::remove(path.c_str());
     ASSERT_TRUE(exportResultsTo(t.run, list, path));
-    EXPECT_EQ(readAll(path),
+    EXPECT_EQ(readBytes(path),
               "Age\tInv\tTF\tEquity\tTotal\n"
               "60.00\t1000.00\t500.00\t0.00\t1500.00\n"
               "61.00\t981.00\t500.00\t0.00\t1481.00\n");
@@ -221,7 +215,7 @@ TEST(TabExport, HeaderAndOneRowPerAge) {
     std::ofstream(path) << "old";
     EXPECT_FALSE(exportResultsTo(t.run, list, path));
     EXPECT_EQ(t.messages.entries.back().text, path + " exits - Overwrite anyway?");
-    EXPECT_EQ(readAll(path), "old");
+    EXPECT_EQ(readBytes(path), "old");
     std::remove(path.c_str());
 }
 

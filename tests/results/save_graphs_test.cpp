@@ -2,25 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "graphs/plot_file.h"
 #include "platform/recording_messages.h"
+#include "tests/model/files_test_support.h"
 
 namespace finplan {
 namespace {
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using test::readBytes;
+using test::writeBytes;
 
 const std::string kHeader = "1\nFile: a.ret\nDate: 12/7/26\nTime: 1:05:09 PM \n";
 // One account, one plotted year plus the final row.
@@ -45,25 +36,25 @@ struct Files {
 
 TEST(SaveGraphs, CopyEndsWithDoneWithoutNewline) {
     Files f;
-    writeFile(f.plot, kPlot);
+    writeBytes(f.plot, kPlot);
     RecordingMessages messages;
     saveGraphsTo(f.target, messages, f.plot);
     EXPECT_TRUE(messages.entries.empty());
-    EXPECT_EQ(readAll(f.target), kPlot.substr(0, kPlot.size() - 5) + "Done");
+    EXPECT_EQ(readBytes(f.target), kPlot.substr(0, kPlot.size() - 5) + "Done");
 }
 
 TEST(SaveGraphs, DoneInsideTheRowsEndsTheCopy) {
     Files f;
-    writeFile(f.plot, kHeader + "2.00\n1\nInv\n10.00\nDone\n");
+    writeBytes(f.plot, kHeader + "2.00\n1\nInv\n10.00\nDone\n");
     RecordingMessages messages;
     saveGraphsTo(f.target, messages, f.plot);
-    EXPECT_EQ(readAll(f.target), kHeader + "2.00\n1\nInv\n10.00\nDone\nDone");
+    EXPECT_EQ(readBytes(f.target), kHeader + "2.00\n1\nInv\n10.00\nDone\nDone");
 }
 
 TEST(SaveGraphs, HundredYearsOrMoreIsAProblemAndTheTargetIsKept) {
     Files f;
-    writeFile(f.plot, kHeader + "100.00\n0\nDone\n");
-    writeFile(f.target, "old");
+    writeBytes(f.plot, kHeader + "100.00\n0\nDone\n");
+    writeBytes(f.target, "old");
     RecordingMessages messages;
     messages.answers = {true};
     saveGraphsTo(f.target, messages, f.plot);
@@ -71,31 +62,31 @@ TEST(SaveGraphs, HundredYearsOrMoreIsAProblemAndTheTargetIsKept) {
     EXPECT_EQ(messages.entries[0].text, f.target + " exists - Overwrite anyway?");
     EXPECT_EQ(messages.entries[1].text, "Problem saving graphs.\nPlease try again.");
     EXPECT_EQ(messages.entries[1].title, "FILE ERROR");
-    EXPECT_EQ(readAll(f.target), "old");
+    EXPECT_EQ(readBytes(f.target), "old");
 }
 
 TEST(SaveGraphs, RefusesToOverwriteThePlotFile) {
     Files f;
     const std::string plot = "plotinf_save_test.tmp";
-    writeFile(plot, kPlot);
+    writeBytes(plot, kPlot);
     RecordingMessages messages;
     saveGraphsTo(plot, messages, "plotinf01.tmp");
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text,
               "Cannot overwrite the system file plotinf. \nChoose another file name.");
     EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
-    EXPECT_EQ(readAll(plot), kPlot);
+    EXPECT_EQ(readBytes(plot), kPlot);
     std::remove(plot.c_str());
 }
 
 TEST(SaveGraphs, NoAnswerLeavesTheTargetAlone) {
     Files f;
-    writeFile(f.plot, kPlot);
-    writeFile(f.target, "old");
+    writeBytes(f.plot, kPlot);
+    writeBytes(f.target, "old");
     RecordingMessages messages;
     messages.answers = {false};
     saveGraphsTo(f.target, messages, f.plot);
-    EXPECT_EQ(readAll(f.target), "old");
+    EXPECT_EQ(readBytes(f.target), "old");
 }
 
 TEST(SaveGraphs, MissingPlotFile) {
