@@ -9,6 +9,7 @@
 #include "app/graph_job.h"
 #include "engine/money.h"
 #include "graphs/svg_surface.h"
+#include "model/atomic_file.h"
 
 namespace finplan::cli {
 
@@ -25,7 +26,7 @@ bool graphCommand(const SvgRequest& r) {
     if (!prepareGraph(r.graph, job, messages)) return false;
     SvgSurface svg(r.graph.width, r.graph.height, job.fontHeight);
     renderGraph(svg, job, r.graph);
-    if (!writeTextFile(r.out, svg.document())) {
+    if (!writeTextFileAtomically(r.out, svg.document())) {
         messages.show(format("Cannot open %s for writing!", r.out.c_str()), "FILE ERROR",
                       MessageIcon::Error);
         return false;

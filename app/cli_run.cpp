@@ -12,6 +12,7 @@
 #include "app/cli_support.h"
 #include "engine/money.h"
 #include "graphs/plot_file.h"
+#include "model/atomic_file.h"
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
 #include "results/event_descriptions.h"
@@ -62,11 +63,11 @@ bool runCommand(const RunOptions& o) {
 
     if (o.out.empty()) {
         std::cout << text << std::flush;
-    } else if (!writeTextFile(o.out, text)) {
+    } else if (!writeTextFileAtomically(o.out, text)) {
         messages.show(format("Cannot open %s", o.out.c_str()), "FILE ERROR", MessageIcon::Error);
         return false;
     }
-    if (!o.exportPath.empty() && !writeTextFile(o.exportPath, exporter.text)) {
+    if (!o.exportPath.empty() && !writeTextFileAtomically(o.exportPath, exporter.text)) {
         messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
         return false;
     }

@@ -2,9 +2,7 @@
 
 #include <cstdio>
 #include <iostream>
-#include <span>
 
-#include "model/atomic_file.h"
 #include "model/scenario_ops.h"
 
 namespace finplan::cli {
@@ -32,11 +30,6 @@ bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Me
     files.windowTitle = windowTitleFor(files.displayName);
     sortEvents(s);
     return true;
-}
-
-bool writeTextFile(const std::string& path, const std::string& text) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return writeFileAtomically(path, std::span<const uint8_t>(bytes, text.size()));
 }
 
 } // namespace finplan::cli

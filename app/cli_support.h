@@ -27,7 +27,4 @@ class StderrMessages : public Messages {
 // message has been shown and the result is false.
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages);
 
-// Writes text as the whole of path, through a temporary file; false when it could not.
-bool writeTextFile(const std::string& path, const std::string& text);
-
 } // namespace finplan::cli
