@@ -200,19 +200,15 @@ bool saveGraphsTo(const std::string& target, Messages& messages, const std::stri
         if (!messages.ask(target + " exists - Overwrite anyway?", "FILE WARNING",
                           MessageIcon::Error))
             return false;
-        std::FILE* test = std::fopen(target.c_str(), "ab");
-        if (test == nullptr) {
+        if (!canOpenForWriting(target)) {
             fileError(messages, "Cannot open " + target + "!");
             return false;
         }
-        std::fclose(test);
     } else {
-        std::FILE* created = std::fopen(target.c_str(), "ab");
-        if (created == nullptr) {
+        if (!canOpenForWriting(target)) {
             fileError(messages, "Cannot open file!");
             return false;
         }
-        std::fclose(created);
     }
     std::FILE* in = std::fopen(plotPath.c_str(), "r");
     if (in == nullptr) {

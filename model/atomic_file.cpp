@@ -95,4 +95,11 @@ bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<u
     return readable;
 }
 
+bool canOpenForWriting(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (f == nullptr) return false;
+    std::fclose(f);
+    return true;
+}
+
 } // namespace finplan

@@ -18,6 +18,10 @@ bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes
 // The same for a text, written byte for byte.
 bool writeTextFileAtomically(const std::string& path, std::string_view text);
 
+// Whether path may be written, checked by opening it for append: a missing file is
+// created empty, an existing one is left as it is.
+bool canOpenForWriting(const std::string& path);
+
 // Reads at most maxBytes from the start of path; false when it cannot be opened or
 // read (a folder).
 bool readFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& out);

@@ -30,14 +30,6 @@ bool fileRun(RunSession& session, RunFlags flags, TextScheduleSink& sink,
     return run(session, flags, sink, tabExport);
 }
 
-// Opening for append creates a missing file and leaves an existing one as it is.
-bool canWrite(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "ab");
-    if (f == nullptr) return false;
-    std::fclose(f);
-    return true;
-}
-
 void fileError(Messages& messages, const std::string& text) {
     messages.show(text, "FILE ERROR", MessageIcon::Error);
 }
@@ -58,7 +50,7 @@ bool resultsFileText(RunSession& session, RunFlags flags, std::string& text,
 }
 
 bool writeResultsFile(RunSession& session, RunFlags flags, const std::string& path) {
-    if (!canWrite(path)) {
+    if (!canOpenForWriting(path)) {
         fileError(session.messages, format("Cannot open %s", path.c_str()));
         return false;
     }

@@ -1,6 +1,5 @@
 #include "results/tab_export.h"
 
-#include <cstdio>
 #include <sys/stat.h>
 
 #include "engine/money.h"
@@ -44,12 +43,10 @@ bool openExportFile(const std::string& path, Messages& messages) {
         if (!messages.ask(path + " exits - Overwrite anyway?", "FILE WARNING", MessageIcon::Error))
             return false;
     }
-    std::FILE* f = std::fopen(path.c_str(), "ab");  // creates a missing file, keeps an old one
-    if (f == nullptr) {
+    if (!canOpenForWriting(path)) {
         cannotOpen(messages);
         return false;
     }
-    std::fclose(f);
     return true;
 }
 
