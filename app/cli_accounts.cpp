@@ -93,7 +93,7 @@ void addAccountCommands(CLI::App& app) {
                      "Update existing accounts by name and add the others (default: add all)");
     import->callback([scenario, tabFile, update] {
         if (!importAccounts(*scenario, *tabFile, *update)) throw CLI::RuntimeError(1);
-    });
-}
+});
+} // namespace finplan::cli
 
 } // namespace finplan::cli

@@ -5,10 +5,10 @@
 
 namespace finplan::cli {
 
-void addScenarioCommands(CLI::App& app);   // info, save-as
-void addRunCommands(CLI::App& app);        // run, describe
-void addAccountCommands(CLI::App& app);    // accounts, import-accounts
-void addCalcCommands(CLI::App& app);       // calc ...
-void addGraphCommands(CLI::App& app);      // graph
+void addScenarioCommands(CLI::App& app); // info, save-as
+void addRunCommands(CLI::App& app);      // run, describe
+void addAccountCommands(CLI::App& app);  // accounts, import-accounts
+void addCalcCommands(CLI::App& app);     // calc ...
+void addGraphCommands(CLI::App& app);    // graph
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

@@ -75,7 +75,7 @@ bool runCommand(const RunOptions& o) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void addRunCommands(CLI::App& app) {
     auto o = std::make_shared<RunOptions>();
@@ -101,8 +101,9 @@ void addRunCommands(CLI::App& app) {
         auto s = std::make_unique<Scenario>();
         ScenarioFiles files;
         if (!loadScenario(*path, *s, files, messages)) throw CLI::RuntimeError(1);
-        for (const std::string& line : describeEvents(*s, false)) std::cout << line << '\n';
+        for (const std::string& line : describeEvents(*s, false))
+            std::cout << line << '\n';
     });
 }
 
-}  // namespace finplan::cli
+} // namespace finplan::cli

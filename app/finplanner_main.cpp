@@ -18,7 +18,6 @@
 #include <string>
 
 #include "app/cli_support.h"
-#include "shell/grab_folders.h"
 #include "engine/run_state.h"
 #include "graphs/plot_file.h"
 #include "graphs/plot_series.h"
@@ -30,6 +29,7 @@
 #include "platform/clock.h"
 #include "platform/random.h"
 #include "shell/desktop_runner.h"
+#include "shell/grab_folders.h"
 #include "shell/main_window.h"
 #include "shell/qt_file_chooser.h"
 #include "shell/qt_help.h"
@@ -65,7 +65,7 @@ Arguments parseArguments(const QStringList& args) {
 
 // Ends the event loop once the watched window has painted itself.
 class QuitAfterPaint : public QObject {
-public:
+  public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !quitting) {
             quitting = true;
@@ -76,7 +76,7 @@ public:
     bool quitting = false;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -116,8 +116,8 @@ int main(int argc, char** argv) {
                          &scenarioFiles);
 
     CalculatorMemory calculators;
-    PlannerParts parts{*scenario, scenarioFiles, settings, accountSort, runner, *plotSeries,
-                       calculators, tools,       messages, chooser,     help,   launcher};
+    PlannerParts parts{*scenario,   scenarioFiles, settings, accountSort, runner, *plotSeries,
+                       calculators, tools,         messages, chooser,     help,   launcher};
     std::string scenarioPath = args.scenario;
     if (headless && scenarioPath.empty()) {
         // A picture run without a file shows the bundled example copied beside the program.

@@ -51,13 +51,13 @@ void BM_AccountBars3dToSvg(benchmark::State& st) {
     state.options.barStyle = 2;
     for (auto _ : st) {
         SvgSurface svg(1000, 700);
-        drawGraph(svg, Rect{0, 0, 1000, 700}, GraphKind::Accounts, 0, 10,
-                  run.series->plotRowCount, state, GraphSource{*run.series, *run.scenario});
+        drawGraph(svg, Rect{0, 0, 1000, 700}, GraphKind::Accounts, 0, 10, run.series->plotRowCount,
+                  state, GraphSource{*run.series, *run.scenario});
         benchmark::DoNotOptimize(svg.document());
     }
 }
 BENCHMARK(BM_AccountBars3dToSvg);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

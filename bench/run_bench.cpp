@@ -59,44 +59,45 @@ std::unique_ptr<Scenario> maximumScenario() {
         e.startAge = static_cast<float>(20 + (k * 7) % 80);
         const int16_t account = static_cast<int16_t>(s->accounts.accounts[k % kMaxAccounts].id);
         switch (e.kind) {
-            case kKindFundamentals:
-                e.endAge = e.startAge;
-                e.newTaxRate = static_cast<float>(15 + k % 10);
-                e.newInflationRate = 3;
-                e.rateAccountId = account;
-                e.newAccountRate = 6;
-                break;
-            case kKindLoan:
-            case kKindMortgage:
-                e.amount = e.kind == kKindMortgage ? 300000.0f : 25000.0f;
-                e.downPayment = e.amount * 0.2f;
-                e.loanRate = 6.5f;
-                e.years = static_cast<int16_t>(e.kind == kKindMortgage ? 30 : 5);
-                e.endAge = e.startAge + static_cast<float>(e.years);
-                e.sellAge = k % 4 == 0 ? e.startAge + 12 : 0;
-                e.monthlyPayment = loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate),
-                                               e.years * 12);
-                if (e.kind == kKindLoan) {
-                    e.toAccountId = account;
-                } else {
-                    e.appreciationRate = 3;
-                    e.yearlyPropertyTax = 4000;
-                    e.applyInflation = 1;
-                    e.closingCosts = 5000;
-                    e.acceleratedMode = static_cast<int16_t>(k % 3);
-                    e.acceleratedPayment = 200;
-                }
-                break;
-            default:
-                e.amount = 5000.0f + static_cast<float>(k);
-                e.endAge = e.startAge + 20;
-                e.applyRate = 2;
-                e.applyInflation = static_cast<int16_t>(k % 2);
+        case kKindFundamentals:
+            e.endAge = e.startAge;
+            e.newTaxRate = static_cast<float>(15 + k % 10);
+            e.newInflationRate = 3;
+            e.rateAccountId = account;
+            e.newAccountRate = 6;
+            break;
+        case kKindLoan:
+        case kKindMortgage:
+            e.amount = e.kind == kKindMortgage ? 300000.0f : 25000.0f;
+            e.downPayment = e.amount * 0.2f;
+            e.loanRate = 6.5f;
+            e.years = static_cast<int16_t>(e.kind == kKindMortgage ? 30 : 5);
+            e.endAge = e.startAge + static_cast<float>(e.years);
+            e.sellAge = k % 4 == 0 ? e.startAge + 12 : 0;
+            e.monthlyPayment =
+                loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
+            if (e.kind == kKindLoan) {
                 e.toAccountId = account;
-                if (e.kind == kKindTransfer)
-                    e.fromAccountId = static_cast<int16_t>(s->accounts.accounts[(k + 2) % kMaxAccounts].id);
-                if (e.kind == kKindWithdrawal) e.useSmartWithdrawal = 1;
-                break;
+            } else {
+                e.appreciationRate = 3;
+                e.yearlyPropertyTax = 4000;
+                e.applyInflation = 1;
+                e.closingCosts = 5000;
+                e.acceleratedMode = static_cast<int16_t>(k % 3);
+                e.acceleratedPayment = 200;
+            }
+            break;
+        default:
+            e.amount = 5000.0f + static_cast<float>(k);
+            e.endAge = e.startAge + 20;
+            e.applyRate = 2;
+            e.applyInflation = static_cast<int16_t>(k % 2);
+            e.toAccountId = account;
+            if (e.kind == kKindTransfer)
+                e.fromAccountId =
+                    static_cast<int16_t>(s->accounts.accounts[(k + 2) % kMaxAccounts].id);
+            if (e.kind == kKindWithdrawal) e.useSmartWithdrawal = 1;
+            break;
         }
         s->eventCount = k + 1;
     }
@@ -114,7 +115,7 @@ std::unique_ptr<Scenario> exampleScenario() {
         recomputeTotals(*s);
         return s;
     }
-    return maximumScenario();  // no bundled example: the largest scenario stands in
+    return maximumScenario(); // no bundled example: the largest scenario stands in
 }
 
 struct Runner {
@@ -168,7 +169,7 @@ void BM_MaximumScenarioRandomGroups(benchmark::State& bench) {
 }
 
 void BM_MaximumScenarioNullSink(benchmark::State& bench) {
-    Runner r(maximumScenario(), "");  // tables only, no plot file
+    Runner r(maximumScenario(), ""); // tables only, no plot file
     NullScheduleSink none;
     for (auto _ : bench) {
         r.run(none, ViewSettings{true, true});
@@ -176,7 +177,7 @@ void BM_MaximumScenarioNullSink(benchmark::State& bench) {
     }
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_BundledExample)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MaximumScenarioAllText)->Unit(benchmark::kMillisecond);

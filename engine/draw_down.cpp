@@ -4,7 +4,9 @@ namespace finplan {
 
 namespace {
 
-bool isRetirement(const Account& a) { return a.accountType() == AccountType::RetirementSavings; }
+bool isRetirement(const Account& a) {
+    return a.accountType() == AccountType::RetirementSavings;
+}
 
 // Tax and penalty on money v taken from a savings account.
 void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) {
@@ -21,7 +23,7 @@ void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) 
     }
 }
 
-}  // namespace
+} // namespace
 
 void addToTypeTotal(RunState& st, int type, float amount) {
     if (float* total = st.typeTotal(type)) *total += amount;
@@ -48,7 +50,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     for (int k = ctx.savingsHint; k < ctx.savingsCount; ++k) {
         Account& acc = ctx.scenario.accounts.accounts[ctx.savings[k]];
         if (!(acc.balance > 0)) {
-            if (k == ctx.savingsHint) ++ctx.savingsHint;  // an empty prefix stays empty
+            if (k == ctx.savingsHint) ++ctx.savingsHint; // an empty prefix stays empty
             continue;
         }
         // The account pays what is still owed, or all it holds.
@@ -82,7 +84,7 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
     const Event& e = ctx.scenario.events[eventIndex];
     Account* f = ctx.account(e.fromAccountId);
     Account* t = ctx.account(e.toAccountId);
-    if (f == nullptr || t == nullptr) return;  // an account was deleted: nothing can move
+    if (f == nullptr || t == nullptr) return; // an account was deleted: nothing can move
     const float a = amount;
     if (f->balance - a < 0) {
         if (ctx.emitting())
@@ -106,4 +108,4 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
                  eventIndex);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,4 +15,4 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount);
 // Adds to the running total of the account's type.
 void addToTypeTotal(RunState& st, int type, float amount);
 
-}  // namespace finplan
+} // namespace finplan

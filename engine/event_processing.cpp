@@ -15,9 +15,9 @@ void startFundamentals(RunContext& ctx, int idx) {
         if (a != nullptr && a->currentRate != e.newAccountRate) {
             a->currentRate = e.newAccountRate;
             if (ctx.emitting())
-                ctx.emit(formatPercent(format("     %s = ", accountName(*a).c_str()),
-                                       e.newAccountRate),
-                         idx);
+                ctx.emit(
+                    formatPercent(format("     %s = ", accountName(*a).c_str()), e.newAccountRate),
+                    idx);
         }
     }
     if (st.taxRateInEffect != e.newTaxRate) {
@@ -41,7 +41,7 @@ void startLoan(RunContext& ctx, int idx) {
     if (Account* a = ctx.account(e.toAccountId)) {
         a->balance += e.amount;
         ctx.balanceRaised(*a);
-        float* total = st.typeTotal(a->type);  // unknown type (damaged file): no total, no line
+        float* total = st.typeTotal(a->type); // unknown type (damaged file): no total, no line
         if (total != nullptr) *total += e.amount;
         const bool savings = a->type >= 2 && a->type <= 4;
         if (savings) e.appreciationRate = 0;
@@ -102,17 +102,20 @@ void startEvent(RunContext& ctx, int idx) {
     e.eventState = 1;
     e.propertySold = 0;
     switch (e.kind) {
-        case kKindFundamentals: startFundamentals(ctx, idx); break;
-        case kKindLoan:
-        case kKindMortgage:
-            e.monthlyPayment = loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate),
-                                           e.years * 12);
-            if (e.kind == kKindLoan)
-                startLoan(ctx, idx);
-            else
-                startMortgage(ctx, idx);
-            break;
-        default: break;
+    case kKindFundamentals:
+        startFundamentals(ctx, idx);
+        break;
+    case kKindLoan:
+    case kKindMortgage:
+        e.monthlyPayment =
+            loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
+        if (e.kind == kKindLoan)
+            startLoan(ctx, idx);
+        else
+            startMortgage(ctx, idx);
+        break;
+    default:
+        break;
     }
 }
 
@@ -152,7 +155,7 @@ void deposit(RunContext& ctx, int idx, float amount) {
     st.tallies.totalIncoming += amount;
     st.tallies.deposits += amount;
     Account* a = ctx.account(e.toAccountId);
-    if (a == nullptr) return;  // deleted account: the money is counted, not placed
+    if (a == nullptr) return; // deleted account: the money is counted, not placed
     if (st.currentAge >= st.plotStartAge) {
         a->balance += amount;
         ctx.balanceRaised(*a);
@@ -161,8 +164,8 @@ void deposit(RunContext& ctx, int idx, float amount) {
     if (!ctx.emitting()) return;
     if (e.taxDeposit == 1)
         ctx.emit(format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
-                        eventDescription(e).c_str(), money(amount).c_str(),
-                        accountName(*a).c_str(), money(tax).c_str()),
+                        eventDescription(e).c_str(), money(amount).c_str(), accountName(*a).c_str(),
+                        money(tax).c_str()),
                  idx);
     else
         ctx.emit(format("  %s - Deposit %s to %s", eventDescription(e).c_str(),
@@ -194,7 +197,7 @@ void withdraw(RunContext& ctx, int idx, float amount) {
     drawDown(ctx, 0, idx, amount, true);
 }
 
-}  // namespace
+} // namespace
 
 void processEvent(RunContext& ctx, int idx) {
     if (idx < 0 || idx >= kMaxEvents) return;
@@ -203,19 +206,22 @@ void processEvent(RunContext& ctx, int idx) {
     if (e.eventState != 1) return;
     float amount = 0;
     switch (e.kind) {
-        case kKindDeposit:
-            if (timedAmount(ctx, e, amount)) deposit(ctx, idx, amount);
-            break;
-        case kKindWithdrawal:
-            if (timedAmount(ctx, e, amount)) withdraw(ctx, idx, amount);
-            break;
-        case kKindTransfer:
-            if (timedAmount(ctx, e, amount)) transferBetweenAccounts(ctx, idx, amount);
-            break;
-        case kKindLoan:
-        case kKindMortgage: processLoanYear(ctx, idx); break;
-        default: break;
+    case kKindDeposit:
+        if (timedAmount(ctx, e, amount)) deposit(ctx, idx, amount);
+        break;
+    case kKindWithdrawal:
+        if (timedAmount(ctx, e, amount)) withdraw(ctx, idx, amount);
+        break;
+    case kKindTransfer:
+        if (timedAmount(ctx, e, amount)) transferBetweenAccounts(ctx, idx, amount);
+        break;
+    case kKindLoan:
+    case kKindMortgage:
+        processLoanYear(ctx, idx);
+        break;
+    default:
+        break;
     }
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -20,4 +20,4 @@ void processEvent(RunContext& ctx, int eventIndex);
 // The yearly instalments, property taxes, payoff and sale of a Loan or Mortgage.
 void processLoanYear(RunContext& ctx, int eventIndex);
 
-}  // namespace finplan
+} // namespace finplan

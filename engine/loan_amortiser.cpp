@@ -35,9 +35,10 @@ AmortisedYear LoanAmortiser::year(float p, float r, int n, int first, int last, 
         first < nextMonth_ || first < 0) {
         restart(p, r, n, x, extraFrom, payment);
     }
-    while (!ended_ && nextMonth_ < first) runMonth(nextMonth_++);
+    while (!ended_ && nextMonth_ < first)
+        runMonth(nextMonth_++);
     AmortisedYear out;
-    if (ended_) return out;  // the re-running form returns nothing once the loan is over
+    if (ended_) return out; // the re-running form returns nothing once the loan is over
 
     for (int i = first; i <= last; ++i) {
         float q = pay_ - balance_ * r_;
@@ -66,4 +67,4 @@ AmortisedYear LoanAmortiser::year(float p, float r, int n, int first, int last, 
     return out;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -9,14 +9,14 @@
 namespace finplan {
 
 class LoanAmortiser {
-public:
+  public:
     AmortisedYear year(float p, float r, int n, int first, int last, float x, int extraFrom);
     // The same, with the loan's payment already known (loanPayment(p, r, n)).
     AmortisedYear year(float p, float r, int n, int first, int last, float x, int extraFrom,
                        float payment);
     void reset() { valid_ = false; }
 
-private:
+  private:
     void restart(float p, float r, int n, float x, int extraFrom, float payment);
     // One month before the window; false once the loan has ended.
     void runMonth(int i);
@@ -30,4 +30,4 @@ private:
     bool ended_ = false;
 };
 
-}  // namespace finplan
+} // namespace finplan

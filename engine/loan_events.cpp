@@ -60,7 +60,8 @@ void payPropertyTaxes(RunContext& ctx, int idx) {
             done = memo.years;
             value = memo.value;
         }
-        for (; done < years; ++done) value = value * (1 + rate * 0.01);
+        for (; done < years; ++done)
+            value = value * (1 + rate * 0.01);
         memo = PropertyTaxMemo{t, rate, years < 0 ? 0 : years, value};
         t = value;
     }
@@ -90,9 +91,10 @@ void payOff(RunContext& ctx, int idx) {
         st.equityTotal += r;
     }
     if (ctx.emitting())
-        ctx.emit(format(mortgage ? "   %s - Paid off mortgage with %s" : "   %s - Paid off loan with %s",
-                        eventDescription(e).c_str(), money(r).c_str()),
-                 idx);
+        ctx.emit(
+            format(mortgage ? "   %s - Paid off mortgage with %s" : "   %s - Paid off loan with %s",
+                   eventDescription(e).c_str(), money(r).c_str()),
+            idx);
     drawDown(ctx, 0, idx, r, true);
     totalsLine(ctx, idx);
     // Nothing is left to pay: a later sale must not lower the debt a second time.
@@ -173,7 +175,7 @@ void sell(RunContext& ctx, int idx) {
     if (assetLoan) e.principalPaid = principal;
 }
 
-}  // namespace
+} // namespace
 
 void processLoanYear(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
@@ -187,4 +189,4 @@ void processLoanYear(RunContext& ctx, int idx) {
     if (e.sellAge > 0 && e.sellAge <= st.currentAge && e.sellAge > e.startAge) sell(ctx, idx);
 }
 
-}  // namespace finplan
+} // namespace finplan

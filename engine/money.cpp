@@ -27,7 +27,7 @@ std::string formatMoney(const std::string& numberText) {
     long commas = (negative ? static_cast<long>(d) - 2 : static_cast<long>(d) - 1) / 3;
     if (commas < 0) commas = 0;
 
-    std::string head;  // built right to left
+    std::string head; // built right to left
     int counted = 0;
     for (std::size_t i = d; i-- > 0;) {
         head.insert(head.begin(), s[i]);
@@ -40,8 +40,12 @@ std::string formatMoney(const std::string& numberText) {
     return "$" + head + s.substr(d);
 }
 
-std::string money(float v) { return formatMoney(format("%-11.2f", static_cast<double>(v))); }
-std::string money13(float v) { return formatMoney(format("%-13.2f", static_cast<double>(v))); }
+std::string money(float v) {
+    return formatMoney(format("%-11.2f", static_cast<double>(v)));
+}
+std::string money13(float v) {
+    return formatMoney(format("%-13.2f", static_cast<double>(v)));
+}
 
 std::string formatPercent(const std::string& label, float rate) {
     return label + stripNumberText(format("%-7.2f", static_cast<double>(rate))) + "%";
@@ -71,7 +75,8 @@ std::string format(const char* fmt, ...) {
 
 float powerOf(float x, int n) {
     float result = x;
-    for (int i = 1; i < n; ++i) result = result * x;
+    for (int i = 1; i < n; ++i)
+        result = result * x;
     return result;
 }
 
@@ -91,8 +96,7 @@ std::string timeText(const LocalTime& t) {
     return format("%d:%02d:%02d %s ", h, t.minute, t.second, t.hour < 12 ? "AM" : "PM");
 }
 
-AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x,
-                           int extraFrom) {
+AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x, int extraFrom) {
     const float pay = loanPayment(p, r, n);
     float balance = p;
     AmortisedYear out;
@@ -122,4 +126,4 @@ float monthlyRate(float yearlyPercent) {
     return static_cast<float>((1.0 / 12.0) * yearlyPercent * 0.01);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -38,9 +38,9 @@ std::string dateText(const LocalTime& t);
 std::string timeText(const LocalTime& t);
 
 struct AmortisedYear {
-    float principal = 0;  // principal paid in the months run
-    float interest = 0;   // interest paid in those months
-    int months = 0;       // months of the window actually run
+    float principal = 0; // principal paid in the months run
+    float interest = 0;  // interest paid in those months
+    int months = 0;      // months of the window actually run
 };
 
 // Principal and interest of months first..last of a loan of p at monthly rate r over
@@ -52,4 +52,4 @@ AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x
 // Monthly loan rate (a fraction) of a yearly rate in percent.
 float monthlyRate(float yearlyPercent);
 
-}  // namespace finplan
+} // namespace finplan

@@ -35,4 +35,4 @@ struct PlotRow {
     void setField(int series, float value);
 };
 
-}  // namespace finplan
+} // namespace finplan

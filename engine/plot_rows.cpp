@@ -7,16 +7,28 @@ namespace finplan {
 namespace {
 
 // The fields in series order; PlotRow is 20 floats laid out in that order.
-float PlotRow::*const kFields[kPlotFieldCount] = {
-    &PlotRow::age,           &PlotRow::investmentSavings, &PlotRow::taxFreeSavings,
-    &PlotRow::retirementSavings, &PlotRow::assets,        &PlotRow::equity,
-    &PlotRow::netWorth,      &PlotRow::totalIncoming,     &PlotRow::deposits,
-    &PlotRow::taxableIncome, &PlotRow::nonTaxableIncome,  &PlotRow::totalOutgoing,
-    &PlotRow::withdrawals,   &PlotRow::taxes,             &PlotRow::interestPaid,
-    &PlotRow::penalties,     &PlotRow::loans,             &PlotRow::incomeFromEquity,
-    &PlotRow::incomeFromAssets, &PlotRow::otherOutgoing};
+float PlotRow::*const kFields[kPlotFieldCount] = {&PlotRow::age,
+                                                  &PlotRow::investmentSavings,
+                                                  &PlotRow::taxFreeSavings,
+                                                  &PlotRow::retirementSavings,
+                                                  &PlotRow::assets,
+                                                  &PlotRow::equity,
+                                                  &PlotRow::netWorth,
+                                                  &PlotRow::totalIncoming,
+                                                  &PlotRow::deposits,
+                                                  &PlotRow::taxableIncome,
+                                                  &PlotRow::nonTaxableIncome,
+                                                  &PlotRow::totalOutgoing,
+                                                  &PlotRow::withdrawals,
+                                                  &PlotRow::taxes,
+                                                  &PlotRow::interestPaid,
+                                                  &PlotRow::penalties,
+                                                  &PlotRow::loans,
+                                                  &PlotRow::incomeFromEquity,
+                                                  &PlotRow::incomeFromAssets,
+                                                  &PlotRow::otherOutgoing};
 
-}  // namespace
+} // namespace
 
 float PlotRow::field(int series) const {
     if (series < 0 || series >= kPlotFieldCount) return 0;
@@ -88,4 +100,4 @@ void storeRowEnd(RunContext& ctx) {
     if (ctx.plot != nullptr) ctx.plot->rowEnd(st.plotRowIndex, row, written);
 }
 
-}  // namespace finplan
+} // namespace finplan

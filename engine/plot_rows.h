@@ -11,4 +11,4 @@ void storeRowStart(RunContext& ctx);
 // End of a plotted year: fields 7..19 from the year's tallies.
 void storeRowEnd(RunContext& ctx);
 
-}  // namespace finplan
+} // namespace finplan

@@ -6,7 +6,9 @@
 
 namespace finplan {
 
-int RunContext::accountCount() const { return scenario.accounts.usableCount(); }
+int RunContext::accountCount() const {
+    return scenario.accounts.usableCount();
+}
 
 int RunContext::accountIndex(int id) const {
     if (indexed) {
@@ -28,13 +30,13 @@ void RunContext::indexAccounts() {
     savingsHint = 0;
     savingsPosition.fill(-1);
     smallIds.fill(0);
-    for (int i = n - 1; i >= 0; --i) {  // backwards, so the first of equal ids wins
+    for (int i = n - 1; i >= 0; --i) { // backwards, so the first of equal ids wins
         const int id = static_cast<int>(scenario.accounts.accounts[i].id);
         if (id < 256) smallIds[id] = static_cast<int8_t>(i + 1);
     }
     for (int i = 0; i < n; ++i) {
         const Account& a = scenario.accounts.accounts[i];
-        ids[i] = static_cast<int>(a.id);  // ids compare as unsigned 16-bit values
+        ids[i] = static_cast<int>(a.id); // ids compare as unsigned 16-bit values
         if (a.type >= 2 && a.type <= 4) {
             savingsPosition[i] = savingsCount;
             savings[savingsCount++] = i;
@@ -56,4 +58,4 @@ std::string groupName(const Scenario& s, int g) {
     return std::string(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,12 +15,12 @@ struct RunContext {
     Scenario& scenario;
     RunState& state;
     ScheduleSink& lines;
-    PlotSink* plot = nullptr;          // nullptr: no plot output
+    PlotSink* plot = nullptr; // nullptr: no plot output
     TabExportSink* tabExport = nullptr;
     Random& random;
     RunFlags flags;
     ViewSettings view;
-    bool text = true;  // the sink wants lines (cached: asked once per run)
+    bool text = true; // the sink wants lines (cached: asked once per run)
 
     bool randomMode() const { return flags.randomAccountRates || flags.randomGroupRates; }
 
@@ -50,13 +50,13 @@ struct RunContext {
     int idCount = 0;
     std::array<int, kMaxAccounts> ids{};
     int savingsCount = 0;
-    std::array<int, kMaxAccounts> savings{};  // indices of the savings accounts, in order
+    std::array<int, kMaxAccounts> savings{}; // indices of the savings accounts, in order
     int firstInvestment = -1;
     // Savings before this position in `savings` hold nothing; a balance that rises
     // must report it through balanceRaised so the draw-down looks there again.
     int savingsHint = 0;
-    std::array<int, kMaxAccounts> savingsPosition{};  // by account index; -1 not savings
-    std::array<int8_t, 256> smallIds{};               // index + 1 of accounts with ids < 256
+    std::array<int, kMaxAccounts> savingsPosition{}; // by account index; -1 not savings
+    std::array<int8_t, 256> smallIds{};              // index + 1 of accounts with ids < 256
     void balanceRaised(int accountIndex) {
         if (!indexed || accountIndex < 0 || accountIndex >= kMaxAccounts) return;
         const int pos = savingsPosition[accountIndex];
@@ -73,4 +73,4 @@ std::string eventDescription(const Event& e);
 // The name of group g (0..kMaxGroups-1) as a text.
 std::string groupName(const Scenario& s, int g);
 
-}  // namespace finplan
+} // namespace finplan

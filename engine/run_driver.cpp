@@ -11,7 +11,9 @@ namespace finplan {
 
 namespace {
 
-float whole(float v) { return std::trunc(v); }
+float whole(float v) {
+    return std::trunc(v);
+}
 
 // By kind, then start age; equal keys keep their order.
 void sortEventsForRun(Scenario& s) {
@@ -50,8 +52,10 @@ void prepare(RunContext& ctx) {
             e.interestPaidTotal = 0;
         }
     }
-    for (auto& a : st.amortisers) a.reset();
-    for (auto& m : st.propertyTax) m = PropertyTaxMemo{};
+    for (auto& a : st.amortisers)
+        a.reset();
+    for (auto& m : st.propertyTax)
+        m = PropertyTaxMemo{};
 }
 
 void initialRates(RunContext& ctx) {
@@ -89,9 +93,8 @@ void ageRow(RunContext& ctx, bool exactAge, float shownAge) {
     clearSmall(st.assetTotal);
     clearSmall(st.equityTotal);
     clearSmall(st.liabilities);
-    const float totals[7] = {st.investmentTotal, st.taxFreeTotal, st.retirementTotal,
-                             st.assetTotal,      st.equityTotal,  st.liabilities,
-                             st.netWorth()};
+    const float totals[7] = {st.investmentTotal, st.taxFreeTotal, st.retirementTotal, st.assetTotal,
+                             st.equityTotal,     st.liabilities,  st.netWorth()};
     const int age = ctx.wholeAge();
     if (ctx.plot != nullptr && age >= 0 && age <= 120) ctx.plot->ageTotals(age, totals);
     if (ctx.emitting()) ctx.emit(ageRowText(shownAge, st, exactAge), kTagDriver);
@@ -135,7 +138,7 @@ void simulateYear(RunContext& ctx) {
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
-        if (e.eventState == 2) continue;  // a finished event does nothing more
+        if (e.eventState == 2) continue; // a finished event does nothing more
         processEvent(ctx, k);
         if (e.eventState == 1 && e.endAge < st.currentAge && e.kind != kKindLoan &&
             e.kind != kKindMortgage)
@@ -164,13 +167,13 @@ void rateStatistics(RunContext& ctx) {
         const GroupRateStats& gs = ctx.state.groupStats[g];
         if (!(gs.count > 0)) continue;
         ctx.emit(format("Average %s Rate    = %-6.2f Number = %-3d Min = %-6.2f Max = %-6.2f",
-                        groupName(s, g).c_str(), gs.sum / gs.count, static_cast<int>(gs.count), gs.min,
-                        gs.max),
+                        groupName(s, g).c_str(), gs.sum / gs.count, static_cast<int>(gs.count),
+                        gs.min, gs.max),
                  kTagRateLine);
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string ageRowText(float age, const RunState& st, bool exactAge) {
     return format(exactAge ? "%-5.2f%15s %15s %15s %15s %15s %15s %15s"
@@ -205,7 +208,8 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     st.endAge = s.initial.endAge;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k)
-        if (s.events[k].kind == kKindLoan || s.events[k].kind == kKindMortgage) s.events[k].paidOff = 0;
+        if (s.events[k].kind == kKindLoan || s.events[k].kind == kKindMortgage)
+            s.events[k].paidOff = 0;
     st.tallies = YearTallies{};
     st.mortgagePrincipalThisYear = 0;
     st.startNetWorth = 0;
@@ -235,7 +239,8 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
         a.rateStatMax = a.randomMinRate;
         a.rateStatSum = 0;
     }
-    for (auto& g : st.groupStats) g = GroupRateStats{};
+    for (auto& g : st.groupStats)
+        g = GroupRateStats{};
 
     st.beforeLoop = false;
     // The loop counter is a float stepped by 1.0; a span is at most 120 years, the
@@ -259,4 +264,4 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -18,10 +18,10 @@ struct RunRequest {
 // Runs the scenario it is given, which keeps the working values the run leaves.
 // True when the run completed; false when the plot output could not be opened or
 // the request was prepareOnly.
-bool runScenario(Scenario& scenario, RunState& state, const RunRequest& request,
-                 Random& random, const Clock& clock);
+bool runScenario(Scenario& scenario, RunState& state, const RunRequest& request, Random& random,
+                 const Clock& clock);
 
 // The age row "%-4.1f%15s ..." (or "%-5.2f..." when exactAge) of the seven totals.
 std::string ageRowText(float age, const RunState& st, bool exactAge);
 
-}  // namespace finplan
+} // namespace finplan

@@ -17,7 +17,7 @@ inline constexpr int kTagRates = 7000;
 inline constexpr int kTagRateLine = 8000;
 
 class ScheduleSink {
-public:
+  public:
     virtual ~ScheduleSink() = default;
     // A new run begins (the list forgets its line tags).
     virtual void beginRun() {}
@@ -28,14 +28,14 @@ public:
 };
 
 class NullScheduleSink : public ScheduleSink {
-public:
+  public:
     void line(std::string_view, int, int) override {}
     bool wantsText() const override { return false; }
 };
 
 // The per-year series of a run (plot file and in-memory tables).
 class PlotSink {
-public:
+  public:
     virtual ~PlotSink() = default;
     // Opens the output and writes the first header lines; false stops the run (the
     // sink has told the user why).
@@ -44,8 +44,8 @@ public:
     virtual void accountName(int index, const char* name) = 0;
     // Start of a plotted year: fields 0..6 of the row and the start-of-year balances.
     // writtenAge is the age the file shows (the exact start age in a birthday run).
-    virtual void rowStart(int rowIndex, const PlotRow& row, const float* balances,
-                          int accountCount, float writtenAge) = 0;
+    virtual void rowStart(int rowIndex, const PlotRow& row, const float* balances, int accountCount,
+                          float writtenAge) = 0;
     // End of a plotted year: fields 7..19; writtenOutgoing is the file's totalOutgoing.
     virtual void rowEnd(int rowIndex, const PlotRow& row, float writtenOutgoing) = 0;
     // Start-of-year totals of one whole age.
@@ -55,10 +55,10 @@ public:
 
 // The tab-delimited export: one row of balances per plotted year and the final age.
 class TabExportSink {
-public:
+  public:
     virtual ~TabExportSink() = default;
     virtual void row(float age, const Scenario& scenario, float equityTotal) = 0;
     virtual void end() {}
 };
 
-}  // namespace finplan
+} // namespace finplan

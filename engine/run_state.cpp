@@ -10,13 +10,19 @@ void YearTallies::resetPerYear() {
 
 float* RunState::typeTotal(int type) {
     switch (type) {
-        case 0: return &assetTotal;
-        case 1: return &equityTotal;
-        case 2: return &investmentTotal;
-        case 3: return &retirementTotal;
-        case 4: return &taxFreeTotal;
-        default: return nullptr;
+    case 0:
+        return &assetTotal;
+    case 1:
+        return &equityTotal;
+    case 2:
+        return &investmentTotal;
+    case 3:
+        return &retirementTotal;
+    case 4:
+        return &taxFreeTotal;
+    default:
+        return nullptr;
     }
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -93,15 +93,15 @@ struct RunState {
 
     int badYear = 0;
     float rateShortfall = 0;
-    int badYearRun = 0;  // carries over between runs on purpose
+    int badYearRun = 0; // carries over between runs on purpose
 
     std::array<GroupRateStats, kMaxGroups> groupStats{};
     std::array<float, kMaxGroups> groupDrawnRate{};
     std::array<bool, kMaxGroups> groupReported{};
 
     int plotRowIndex = -1;
-    PlotRow row;           // the plotted year in progress
-    bool rowOpen = false;  // row stored at the year start, awaiting its year-end values
+    PlotRow row;          // the plotted year in progress
+    bool rowOpen = false; // row stored at the year start, awaiting its year-end values
 
     // Each loan's amortisation carried from year to year, by event slot.
     std::array<LoanAmortiser, kMaxEvents> amortisers{};
@@ -118,4 +118,4 @@ struct RunState {
     float* typeTotal(int type);
 };
 
-}  // namespace finplan
+} // namespace finplan

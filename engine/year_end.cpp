@@ -12,7 +12,8 @@ float drawRandomRate(float min, float max, Random& random) {
     const float span = max - min;
     // Ranges come from the editors (-99..99); clamp so a damaged file cannot overflow.
     const double t = std::trunc(static_cast<double>(span));
-    const long long d = std::isnan(t) ? 0 : static_cast<long long>(std::fmax(-1e9, std::fmin(1e9, t)));
+    const long long d =
+        std::isnan(t) ? 0 : static_cast<long long>(std::fmax(-1e9, std::fmin(1e9, t)));
     if (d == -1) return min;
     const long long r = random.next();
     return min + static_cast<float>(r % (d + 1));
@@ -37,41 +38,42 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     const float b = acc.balance;
     const float f = st.yearFraction;
     switch (acc.type) {
-        case 2: {
-            const float i = b * q * 0.01 * f;
-            if (i > 0) {
-                const float tax = i * st.taxRateInEffect * 0.01;
-                t.taxOnSavingsInterest += tax;
-                t.taxes += tax;
-            }
-            acc.balance += i;
-            st.investmentTotal += i;
-            t.totalIncoming += i;
-            t.taxableIncome += i;
-            break;
+    case 2: {
+        const float i = b * q * 0.01 * f;
+        if (i > 0) {
+            const float tax = i * st.taxRateInEffect * 0.01;
+            t.taxOnSavingsInterest += tax;
+            t.taxes += tax;
         }
-        case 4:
-        case 3: {
-            const float i = b * q * 0.01 * f;
-            acc.balance += i;
-            *st.typeTotal(acc.type) += i;
-            t.totalIncoming += i;
-            t.nonTaxableIncome += i;
-            break;
+        acc.balance += i;
+        st.investmentTotal += i;
+        t.totalIncoming += i;
+        t.taxableIncome += i;
+        break;
+    }
+    case 4:
+    case 3: {
+        const float i = b * q * 0.01 * f;
+        acc.balance += i;
+        *st.typeTotal(acc.type) += i;
+        t.totalIncoming += i;
+        t.nonTaxableIncome += i;
+        break;
+    }
+    case 0:
+    case 1: {
+        const float g = b * q * 0.01 * f;
+        if (q > 0) {
+            t.appreciation += g;
+            t.totalIncoming += g;
         }
-        case 0:
-        case 1: {
-            const float g = b * q * 0.01 * f;
-            if (q > 0) {
-                t.appreciation += g;
-                t.totalIncoming += g;
-            }
-            if (q < 0) t.depreciation += g;
-            *st.typeTotal(acc.type) += g;
-            acc.balance = (q * 0.01 * f + 1) * b;
-            break;
-        }
-        default: break;
+        if (q < 0) t.depreciation += g;
+        *st.typeTotal(acc.type) += g;
+        acc.balance = (q * 0.01 * f + 1) * b;
+        break;
+    }
+    default:
+        break;
     }
 }
 
@@ -116,7 +118,8 @@ void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
                 if (!st.groupReported[g]) {
                     st.groupReported[g] = true;
                     if (details && ctx.emitting())
-                        ctx.emit(formatPercent(format("      %s%s", groupName(s, g).c_str(), " rate="), q),
+                        ctx.emit(formatPercent(
+                                     format("      %s%s", groupName(s, g).c_str(), " rate="), q),
                                  kTagRateLine);
                     GroupRateStats& gs = st.groupStats[g];
                     gs.count += 1;
@@ -224,11 +227,12 @@ void accountBlock(RunContext& ctx) {
     const int n = ctx.accountCount();
     for (int i = 0; i < n; ++i) {
         const Account& a = ctx.scenario.accounts.accounts[i];
-        ctx.emit(format("  %s=%-20s", accountName(a).c_str(), money(a.balance).c_str()), kTagDriver);
+        ctx.emit(format("  %s=%-20s", accountName(a).c_str(), money(a.balance).c_str()),
+                 kTagDriver);
     }
 }
 
-}  // namespace
+} // namespace
 
 void yearEnd(RunContext& ctx) {
     Scenario& s = ctx.scenario;
@@ -269,4 +273,4 @@ void yearEnd(RunContext& ctx) {
     t.closingCosts = 0;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -13,4 +13,4 @@ float drawRandomRate(float min, float max, Random& random);
 
 void yearEnd(RunContext& ctx);
 
-}  // namespace finplan
+} // namespace finplan

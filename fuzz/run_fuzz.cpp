@@ -20,14 +20,17 @@ namespace {
 using namespace finplan;
 
 class Bytes {
-public:
+  public:
     Bytes(const uint8_t* d, size_t n) : data_(d), size_(n) {}
     uint32_t next() {
         uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v = (v << 8) | (pos_ < size_ ? data_[pos_++] : 0);
+        for (int i = 0; i < 4; ++i)
+            v = (v << 8) | (pos_ < size_ ? data_[pos_++] : 0);
         return v;
     }
-    int whole(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<uint32_t>(hi - lo + 1)); }
+    int whole(int lo, int hi) {
+        return lo + static_cast<int>(next() % static_cast<uint32_t>(hi - lo + 1));
+    }
     // A value within lo..hi; one in four is a whole number.
     float value(float lo, float hi) {
         const double u = static_cast<double>(next()) / 4294967295.0;
@@ -38,7 +41,7 @@ public:
     bool flag() { return (next() & 1) != 0; }
     bool done() const { return pos_ >= size_; }
 
-private:
+  private:
     const uint8_t* data_;
     size_t size_;
     size_t pos_ = 0;
@@ -75,12 +78,12 @@ void buildScenario(Scenario& s, Bytes& b) {
         a.type = static_cast<int16_t>(b.whole(0, 4));
         a.initialAmount = b.value(0, 1e6f) * static_cast<float>(b.whole(1, 100));
         a.rate = b.value(-99, 99);
-        a.randomMinRate = b.value(-99, 99);  // the editor does not compare min and max
+        a.randomMinRate = b.value(-99, 99); // the editor does not compare min and max
         a.randomMaxRate = b.value(-99, 99);
         a.penaltyFlag = static_cast<int16_t>(b.whole(0, 1));
         a.groupIndex = static_cast<int16_t>(b.whole(0, 9));
         s.accounts.accountCount = static_cast<int16_t>(i);
-        assignAccountId(s);  // counts the account in
+        assignAccountId(s); // counts the account in
     }
     auto accountId = [&](Bytes& bb) -> int16_t {
         // Mostly an existing account; sometimes one that was deleted.
@@ -95,51 +98,52 @@ void buildScenario(Scenario& s, Bytes& b) {
         text(e.description, 50, b, "Event");
         e.startAge = static_cast<float>(b.whole(1, 120));
         switch (e.kind) {
-            case kKindFundamentals:
-                e.endAge = e.startAge;
-                e.newTaxRate = b.value(0, 1000);
-                e.newInflationRate = b.value(0, 1000);
-                e.rateAccountId = b.flag() ? -1 : accountId(b);
-                e.newAccountRate = b.value(-99, 99);
-                break;
-            case kKindLoan:
-            case kKindMortgage:
-                e.endAge = static_cast<float>(b.whole(1, 120));
-                e.sellAge = static_cast<float>(b.whole(0, 120));
-                e.amount = b.value(1, 1e8f);
-                e.downPayment = b.value(0, e.amount);
-                e.loanRate = b.value(1, 1000);
-                e.years = static_cast<int16_t>(b.whole(1, 100));
-                e.monthlyPayment = loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
-                if (e.kind == kKindLoan) {
-                    e.toAccountId = accountId(b);
-                } else {
-                    e.isRefinance = static_cast<int16_t>(b.whole(0, 1));
-                    e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
-                    e.appreciationRate = b.value(-1000, 1000);
-                    e.yearlyPropertyTax = b.value(0, 1e5f);
-                    e.closingCosts = b.value(0, 1e5f);
-                    e.acceleratedPayment = b.value(0, 1e5f);
-                    e.acceleratedMode = static_cast<int16_t>(b.whole(0, 2));
-                }
-                break;
-            default:
-                e.endAge = static_cast<float>(b.whole(1, 120));
-                e.applyRate = b.value(-20, 20);
-                e.oneTime = static_cast<int16_t>(b.whole(0, 1));
-                e.amount = b.value(1, 1e8f);
+        case kKindFundamentals:
+            e.endAge = e.startAge;
+            e.newTaxRate = b.value(0, 1000);
+            e.newInflationRate = b.value(0, 1000);
+            e.rateAccountId = b.flag() ? -1 : accountId(b);
+            e.newAccountRate = b.value(-99, 99);
+            break;
+        case kKindLoan:
+        case kKindMortgage:
+            e.endAge = static_cast<float>(b.whole(1, 120));
+            e.sellAge = static_cast<float>(b.whole(0, 120));
+            e.amount = b.value(1, 1e8f);
+            e.downPayment = b.value(0, e.amount);
+            e.loanRate = b.value(1, 1000);
+            e.years = static_cast<int16_t>(b.whole(1, 100));
+            e.monthlyPayment =
+                loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
+            if (e.kind == kKindLoan) {
+                e.toAccountId = accountId(b);
+            } else {
+                e.isRefinance = static_cast<int16_t>(b.whole(0, 1));
                 e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
-                if (e.kind == kKindTransfer) {
-                    e.fromAccountId = accountId(b);
-                    e.toAccountId = accountId(b);
-                } else if (e.kind == kKindDeposit) {
-                    e.taxDeposit = static_cast<int16_t>(b.whole(0, 1));
-                    e.toAccountId = accountId(b);
-                } else {
-                    e.useSmartWithdrawal = static_cast<int16_t>(b.whole(0, 1));
-                    e.minSmartWithdrawal = b.value(0, 1e6f);
-                }
-                break;
+                e.appreciationRate = b.value(-1000, 1000);
+                e.yearlyPropertyTax = b.value(0, 1e5f);
+                e.closingCosts = b.value(0, 1e5f);
+                e.acceleratedPayment = b.value(0, 1e5f);
+                e.acceleratedMode = static_cast<int16_t>(b.whole(0, 2));
+            }
+            break;
+        default:
+            e.endAge = static_cast<float>(b.whole(1, 120));
+            e.applyRate = b.value(-20, 20);
+            e.oneTime = static_cast<int16_t>(b.whole(0, 1));
+            e.amount = b.value(1, 1e8f);
+            e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
+            if (e.kind == kKindTransfer) {
+                e.fromAccountId = accountId(b);
+                e.toAccountId = accountId(b);
+            } else if (e.kind == kKindDeposit) {
+                e.taxDeposit = static_cast<int16_t>(b.whole(0, 1));
+                e.toAccountId = accountId(b);
+            } else {
+                e.useSmartWithdrawal = static_cast<int16_t>(b.whole(0, 1));
+                e.minSmartWithdrawal = b.value(0, 1e6f);
+            }
+            break;
         }
         s.eventCount = k + 1;
     }
@@ -147,7 +151,7 @@ void buildScenario(Scenario& s, Bytes& b) {
     recomputeTotals(s);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Bytes b(data, size);

@@ -107,8 +107,8 @@ void drawValueLabels(const GraphContext& ctx, const PlotFrame& f) {
     // show a cut number ("10,000" for 1,210,000): they then move right together, as
     // far as the ticks allow.
     const int inside = ctx.area.left + kLabelInset + widest;
-    const int right = std::min(std::max(f.x0 - f.columnWidth / 4 - ctx.tick, inside),
-                               f.x0 - ctx.tick);
+    const int right =
+        std::min(std::max(f.x0 - f.columnWidth / 4 - ctx.tick, inside), f.x0 - ctx.tick);
     for (const Label& l : labels)
         ctx.surface.text(Point{right, l.y}, l.text, numberColor(l.value), TextAlign::Right,
                          std::nullopt);

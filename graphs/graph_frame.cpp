@@ -140,8 +140,8 @@ void drawQuarterCaption(const GraphContext& ctx) {
     static const char* kCaptions[] = {"Net Worth", "Incoming", "Outgoing"};
     if (ctx.layoutMode < 1 || ctx.layoutMode > 3) return;
     const int mid = (ctx.area.left + ctx.area.right) / 2;
-    ctx.surface.text(Point{mid, ctx.area.bottom - kPanelInset - ctx.h}, kCaptions[ctx.layoutMode - 1], kBlack,
-                     TextAlign::Centre, std::nullopt);
+    ctx.surface.text(Point{mid, ctx.area.bottom - kPanelInset - ctx.h},
+                     kCaptions[ctx.layoutMode - 1], kBlack, TextAlign::Centre, std::nullopt);
 }
 
 } // namespace finplan

@@ -1,7 +1,7 @@
 #include "graphs/plot_file.h"
 
-#include <cmath>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,7 +17,9 @@ PlotFileWriter::PlotFileWriter(PlotSeries& series, const Clock& clock, Messages&
                                std::string path)
     : series_(series), clock_(clock), messages_(messages), path_(std::move(path)) {}
 
-PlotFileWriter::~PlotFileWriter() { close(); }
+PlotFileWriter::~PlotFileWriter() {
+    close();
+}
 
 void PlotFileWriter::close() {
     if (file_ != nullptr) std::fclose(file_);
@@ -75,7 +77,8 @@ void PlotFileWriter::rowStart(int k, const PlotRow& row, const float* balances, 
 void PlotFileWriter::rowEnd(int k, const PlotRow& row, float writtenOutgoing) {
     if (k < 0 || k >= kMaxPlotRows) return;
     PlotRow& stored = series_.rows[k];
-    for (int f = 7; f < kPlotFieldCount; ++f) stored.setField(f, row.field(f));
+    for (int f = 7; f < kPlotFieldCount; ++f)
+        stored.setField(f, row.field(f));
     if (file_ == nullptr) return;
     std::fprintf(file_, "%.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f\n",
                  row.totalIncoming, row.deposits, row.taxableIncome, row.nonTaxableIncome,
@@ -100,7 +103,8 @@ void PlotFileWriter::end(const Scenario& s) {
     for (int g = 0; g < kMaxGroups; ++g)
         std::fprintf(file_, "%s\n", groupName(s, g).c_str());
     const int n = s.accounts.usableCount();
-    for (int i = 0; i < n; ++i) std::fprintf(file_, "%d\n", s.accounts.accounts[i].groupIndex);
+    for (int i = 0; i < n; ++i)
+        std::fprintf(file_, "%d\n", s.accounts.accounts[i].groupIndex);
     std::fprintf(file_, "Done\n");
     close();
 }
@@ -122,7 +126,9 @@ bool readLine(std::FILE* f, std::string& line) {
     return true;
 }
 
-bool startsWithDone(const std::string& line) { return line.compare(0, 4, "Done") == 0; }
+bool startsWithDone(const std::string& line) {
+    return line.compare(0, 4, "Done") == 0;
+}
 
 // The path as seen from the working directory, so "plotinf..." is recognised
 // whether the dialog gave it relative or absolute.
@@ -133,7 +139,8 @@ std::string workingName(const std::string& path) {
         const std::string dir = std::string(cwd) + "/";
         if (name.compare(0, dir.size(), dir) == 0) name = name.substr(dir.size());
     }
-    while (name.compare(0, 2, "./") == 0) name = name.substr(2);
+    while (name.compare(0, 2, "./") == 0)
+        name = name.substr(2);
     return name;
 }
 
@@ -157,7 +164,7 @@ CopyResult copyPlotLines(std::FILE* in, std::string& out) {
     std::string line;
     auto copy = [&](bool& done) {
         if (!readLine(in, line)) {
-            done = true;  // a file that ends early ends the copy as a Done line does
+            done = true; // a file that ends early ends the copy as a Done line does
             return;
         }
         out += line;
@@ -176,9 +183,11 @@ CopyResult copyPlotLines(std::FILE* in, std::string& out) {
     out += line;
     if (std::sscanf(line.c_str(), "%d", &n) != 1 || n < 0) n = 0;
     bool done = false;
-    for (int i = 0; i < n && !done; ++i) copy(done);
+    for (int i = 0; i < n && !done; ++i)
+        copy(done);
     for (int row = 0; row < static_cast<int>(y) && !done; ++row)
-        for (int i = 0; i <= n && !done; ++i) copy(done);
+        for (int i = 0; i <= n && !done; ++i)
+            copy(done);
     for (int i = 0; i < 10 + n && !done; ++i) {
         if (!readLine(in, line)) break;
         out += line;
@@ -187,7 +196,7 @@ CopyResult copyPlotLines(std::FILE* in, std::string& out) {
     return CopyResult::Complete;
 }
 
-}  // namespace
+} // namespace
 
 bool saveGraphsTo(const std::string& target, Messages& messages, const std::string& plotPath) {
     struct stat info {};
@@ -237,4 +246,4 @@ void saveGraphs(FileChooser& chooser, Messages& messages, const std::string& plo
     saveGraphsTo(*target, messages, plotPath);
 }
 
-}  // namespace finplan
+} // namespace finplan

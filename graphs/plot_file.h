@@ -17,9 +17,8 @@ namespace finplan {
 // Fills the PlotSeries tables of a run and, unless the path is empty, writes the
 // plot file as the run goes.
 class PlotFileWriter : public PlotSink {
-public:
-    PlotFileWriter(PlotSeries& series, const Clock& clock, Messages& messages,
-                   std::string path);
+  public:
+    PlotFileWriter(PlotSeries& series, const Clock& clock, Messages& messages, std::string path);
     ~PlotFileWriter() override;
     PlotFileWriter(const PlotFileWriter&) = delete;
     PlotFileWriter& operator=(const PlotFileWriter&) = delete;
@@ -38,7 +37,7 @@ public:
     void ageTotals(int wholeAge, const float (&values)[7]) override;
     void end(const Scenario& scenario) override;
 
-private:
+  private:
     void close();
 
     PlotSeries& series_;
@@ -58,4 +57,4 @@ void saveGraphs(FileChooser& chooser, Messages& messages, const std::string& plo
 // The copy itself, to a chosen target (the dialog's answer); true when it was written.
 bool saveGraphsTo(const std::string& target, Messages& messages, const std::string& plotPath);
 
-}  // namespace finplan
+} // namespace finplan

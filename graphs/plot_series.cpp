@@ -5,11 +5,13 @@ namespace finplan {
 void PlotSeries::clear() {
     rows.fill(PlotRow{});
     plotRowCount = -1;
-    for (auto& r : accountBalances) r.fill(0);
-    for (auto& n : accountNames) n.clear();
+    for (auto& r : accountBalances)
+        r.fill(0);
+    for (auto& n : accountNames)
+        n.clear();
     accountCount = 0;
     ageTotals = AgeTotals{};
     plotStartAge = 0;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -13,8 +13,8 @@
 namespace finplan {
 
 inline constexpr int kMaxWholeAge = 120;
-inline constexpr int kAgeSlots = kMaxWholeAge + 1;  // whole ages 0..120
-inline constexpr int kBalanceColumns = 51;  // columns 0..49 used, by account index
+inline constexpr int kAgeSlots = kMaxWholeAge + 1; // whole ages 0..120
+inline constexpr int kBalanceColumns = 51;         // columns 0..49 used, by account index
 
 // PlotRow and kMaxPlotRows (engine/plot_row.h): one plotted year of 20 fields.
 
@@ -37,12 +37,12 @@ struct AgeTotals {
 
 struct PlotSeries {
     std::array<PlotRow, kMaxPlotRows> rows{};
-    int plotRowCount = -1;  // index of the last filled row; -1 before the first row
+    int plotRowCount = -1; // index of the last filled row; -1 before the first row
     AccountBalanceTable accountBalances{};
     AccountNameTable accountNames{};
-    int accountCount = 0;  // accounts named in accountNames by the last run
+    int accountCount = 0; // accounts named in accountNames by the last run
     AgeTotals ageTotals{};
-    int plotStartAge = 0;  // startAge truncated to whole years
+    int plotStartAge = 0; // startAge truncated to whole years
 
     // Texts of the plot file header, kept for the graph footers.
     std::string fileText;
@@ -53,4 +53,4 @@ struct PlotSeries {
     void clear();
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -13,10 +13,10 @@ namespace finplan {
 inline constexpr int kMaxEvents = 150;
 inline constexpr int kMaxAccounts = 50;
 inline constexpr int kMaxGroups = 10;
-inline constexpr int kAccountNameWidth = 30;   // 29 characters + NUL
-inline constexpr int kAccessOrderWidth = 4;    // 3 characters + NUL
-inline constexpr int kDescriptionWidth = 50;   // 49 characters + NUL
-inline constexpr int kGroupNameWidth = 21;     // 20 characters + NUL
+inline constexpr int kAccountNameWidth = 30; // 29 characters + NUL
+inline constexpr int kAccessOrderWidth = 4;  // 3 characters + NUL
+inline constexpr int kDescriptionWidth = 50; // 49 characters + NUL
+inline constexpr int kGroupNameWidth = 21;   // 20 characters + NUL
 
 // The text of a fixed-width field: up to its first NUL, or the whole width when it
 // has none (a damaged file).
@@ -81,29 +81,58 @@ struct Event {
     int16_t listLine = 0;
     float startAge = 0;
     float endAge = 0;
-    union { float applyRate = 0; float sellAge; };
-    union { int16_t oneTime = 0; int16_t paidOff; };
+    union {
+        float applyRate = 0;
+        float sellAge;
+    };
+    union {
+        int16_t oneTime = 0;
+        int16_t paidOff;
+    };
     int16_t kind = 0;
-    union { float amount = 0; float newTaxRate; };
-    union { int16_t useSmartWithdrawal = 0; int16_t taxDeposit; int16_t fromAccountId; };
-    union { int16_t toAccountId = 0; int16_t isRefinance; int16_t rateAccountId; };
+    union {
+        float amount = 0;
+        float newTaxRate;
+    };
+    union {
+        int16_t useSmartWithdrawal = 0;
+        int16_t taxDeposit;
+        int16_t fromAccountId;
+    };
+    union {
+        int16_t toAccountId = 0;
+        int16_t isRefinance;
+        int16_t rateAccountId;
+    };
     int16_t applyInflation = 0;
     float assetValue = 0;
-    union { float downPayment = 0; float newInflationRate; };
+    union {
+        float downPayment = 0;
+        float newInflationRate;
+    };
     float monthlyPayment = 0;
-    union { float loanRate = 0; float newAccountRate; };
+    union {
+        float loanRate = 0;
+        float newAccountRate;
+    };
     int16_t years = 0;
     float reserved46 = 0;
     float principalPaid = 0;
     float interestPaidTotal = 0;
     int16_t reserved58 = 0;
-    union { float appreciationRate = 0; float toAccountRate; };
+    union {
+        float appreciationRate = 0;
+        float toAccountRate;
+    };
     int16_t reserved64 = 0;
     int16_t monthsElapsed = 0;
-    int16_t eventState = 0;  // 0 not started, 1 active, 2 finished
+    int16_t eventState = 0; // 0 not started, 1 active, 2 finished
     char description[kDescriptionWidth] = {};
     uint8_t reserved120[14] = {};
-    union { float minSmartWithdrawal = 0; float yearlyPropertyTax; };
+    union {
+        float minSmartWithdrawal = 0;
+        float yearlyPropertyTax;
+    };
     float closingCosts = 0;
     uint8_t reserved142[4] = {};
     float acceleratedPayment = 0;
@@ -176,19 +205,17 @@ inline constexpr FieldLayout kIvEventCount{0, 2}, kIvReserved1{2, 4}, kIvInitial
     kIvInitialTaxFree{10, 4}, kIvInitialRetirement{14, 4}, kIvInitialEquity{18, 4},
     kIvInitialAssets{22, 4}, kIvStartAge{26, 4}, kIvEndAge{30, 4}, kIvUseBirthday{34, 2},
     kIvInflationRate{36, 4}, kIvAvgEquity{40, 4}, kIvAvgAsset{44, 4}, kIvTaxRate{48, 4},
-    kIvReserved2{52, 4}, kIvAvgInvestment{56, 4}, kIvAvgTaxFree{60, 4},
-    kIvAvgRetirement{64, 4}, kIvPenaltyAge{68, 4}, kIvPenaltyRate{72, 4},
-    kIvBirthMonth{76, 2}, kIvBirthDay{78, 2};
+    kIvReserved2{52, 4}, kIvAvgInvestment{56, 4}, kIvAvgTaxFree{60, 4}, kIvAvgRetirement{64, 4},
+    kIvPenaltyAge{68, 4}, kIvPenaltyRate{72, 4}, kIvBirthMonth{76, 2}, kIvBirthDay{78, 2};
 
 // Event
 inline constexpr FieldLayout kEvListLine{0, 2}, kEvStartAge{2, 4}, kEvEndAge{6, 4},
     kEvApplyRate{10, 4}, kEvOneTime{14, 2}, kEvKind{16, 2}, kEvAmount{18, 4}, kEvFlag22{22, 2},
     kEvFlag24{24, 2}, kEvApplyInflation{26, 2}, kEvAssetValue{28, 4}, kEvDownPayment{32, 4},
     kEvMonthlyPayment{36, 4}, kEvLoanRate{40, 4}, kEvYears{44, 2}, kEvReserved46{46, 4},
-    kEvPrincipalPaid{50, 4}, kEvInterestPaid{54, 4}, kEvReserved58{58, 2},
-    kEvAppreciation{60, 4}, kEvReserved64{64, 2}, kEvMonthsElapsed{66, 2},
-    kEvEventState{68, 2}, kEvDescription{70, 50}, kEvReserved120{120, 14},
-    kEvMinSmart{134, 4}, kEvClosingCosts{138, 4}, kEvReserved142{142, 4},
+    kEvPrincipalPaid{50, 4}, kEvInterestPaid{54, 4}, kEvReserved58{58, 2}, kEvAppreciation{60, 4},
+    kEvReserved64{64, 2}, kEvMonthsElapsed{66, 2}, kEvEventState{68, 2}, kEvDescription{70, 50},
+    kEvReserved120{120, 14}, kEvMinSmart{134, 4}, kEvClosingCosts{138, 4}, kEvReserved142{142, 4},
     kEvAccelerated{146, 4}, kEvReserved150{150, 4}, kEvPropertySold{154, 2},
     kEvAcceleratedMode{156, 2}, kEvReserved158{158, 2};
 
@@ -196,8 +223,8 @@ inline constexpr FieldLayout kEvListLine{0, 2}, kEvStartAge{2, 4}, kEvEndAge{6, 
 inline constexpr FieldLayout kAcName{0, 30}, kAcAccessOrder{30, 4}, kAcBalance{34, 4},
     kAcCurrentRate{38, 4}, kAcInitialAmount{42, 4}, kAcRate{46, 4}, kAcType{50, 2},
     kAcRandomMin{52, 4}, kAcRandomMax{56, 4}, kAcId{60, 2}, kAcPenaltyFlag{62, 2},
-    kAcRateStatMin{64, 4}, kAcRateStatMax{68, 4}, kAcRateStatSum{72, 4},
-    kAcRateStatCount{76, 2}, kAcGroupIndex{78, 2}, kAcReservedE{80, 2};
+    kAcRateStatMin{64, 4}, kAcRateStatMax{68, 4}, kAcRateStatSum{72, 4}, kAcRateStatCount{76, 2},
+    kAcGroupIndex{78, 2}, kAcReservedE{80, 2};
 
 // AccountTable
 inline constexpr FieldLayout kAtCount{0, 2}, kAtAccounts{2, 4100}, kAtNextId{4102, 4},
@@ -207,8 +234,7 @@ inline constexpr FieldLayout kAtCount{0, 2}, kAtAccounts{2, 4100}, kAtNextId{410
 inline constexpr FieldLayout kGtNames{0, 210}, kGtMin{210, 40}, kGtMax{250, 40},
     kGtReserved{290, 450};
 
-template <std::size_t N>
-constexpr bool contiguous(const FieldLayout (&f)[N], std::size_t total) {
+template <std::size_t N> constexpr bool contiguous(const FieldLayout (&f)[N], std::size_t total) {
     std::size_t at = 0;
     for (std::size_t i = 0; i < N; ++i) {
         if (f[i].offset != at) return false;
@@ -218,22 +244,27 @@ constexpr bool contiguous(const FieldLayout (&f)[N], std::size_t total) {
 }
 
 inline constexpr FieldLayout kInitialValuesFields[] = {
-    kIvEventCount, kIvReserved1, kIvInitialInvestment, kIvInitialTaxFree, kIvInitialRetirement,
-    kIvInitialEquity, kIvInitialAssets, kIvStartAge, kIvEndAge, kIvUseBirthday,
-    kIvInflationRate, kIvAvgEquity, kIvAvgAsset, kIvTaxRate, kIvReserved2, kIvAvgInvestment,
-    kIvAvgTaxFree, kIvAvgRetirement, kIvPenaltyAge, kIvPenaltyRate, kIvBirthMonth,
+    kIvEventCount,     kIvReserved1,         kIvInitialInvestment,
+    kIvInitialTaxFree, kIvInitialRetirement, kIvInitialEquity,
+    kIvInitialAssets,  kIvStartAge,          kIvEndAge,
+    kIvUseBirthday,    kIvInflationRate,     kIvAvgEquity,
+    kIvAvgAsset,       kIvTaxRate,           kIvReserved2,
+    kIvAvgInvestment,  kIvAvgTaxFree,        kIvAvgRetirement,
+    kIvPenaltyAge,     kIvPenaltyRate,       kIvBirthMonth,
     kIvBirthDay};
 inline constexpr FieldLayout kEventFields[] = {
-    kEvListLine, kEvStartAge, kEvEndAge, kEvApplyRate, kEvOneTime, kEvKind, kEvAmount,
-    kEvFlag22, kEvFlag24, kEvApplyInflation, kEvAssetValue, kEvDownPayment, kEvMonthlyPayment,
-    kEvLoanRate, kEvYears, kEvReserved46, kEvPrincipalPaid, kEvInterestPaid, kEvReserved58,
-    kEvAppreciation, kEvReserved64, kEvMonthsElapsed, kEvEventState, kEvDescription,
-    kEvReserved120, kEvMinSmart, kEvClosingCosts, kEvReserved142, kEvAccelerated,
-    kEvReserved150, kEvPropertySold, kEvAcceleratedMode, kEvReserved158};
+    kEvListLine,     kEvStartAge,        kEvEndAge,         kEvApplyRate,   kEvOneTime,
+    kEvKind,         kEvAmount,          kEvFlag22,         kEvFlag24,      kEvApplyInflation,
+    kEvAssetValue,   kEvDownPayment,     kEvMonthlyPayment, kEvLoanRate,    kEvYears,
+    kEvReserved46,   kEvPrincipalPaid,   kEvInterestPaid,   kEvReserved58,  kEvAppreciation,
+    kEvReserved64,   kEvMonthsElapsed,   kEvEventState,     kEvDescription, kEvReserved120,
+    kEvMinSmart,     kEvClosingCosts,    kEvReserved142,    kEvAccelerated, kEvReserved150,
+    kEvPropertySold, kEvAcceleratedMode, kEvReserved158};
 inline constexpr FieldLayout kAccountFields[] = {
-    kAcName, kAcAccessOrder, kAcBalance, kAcCurrentRate, kAcInitialAmount, kAcRate, kAcType,
-    kAcRandomMin, kAcRandomMax, kAcId, kAcPenaltyFlag, kAcRateStatMin, kAcRateStatMax,
-    kAcRateStatSum, kAcRateStatCount, kAcGroupIndex, kAcReservedE};
+    kAcName,        kAcAccessOrder, kAcBalance,     kAcCurrentRate, kAcInitialAmount,
+    kAcRate,        kAcType,        kAcRandomMin,   kAcRandomMax,   kAcId,
+    kAcPenaltyFlag, kAcRateStatMin, kAcRateStatMax, kAcRateStatSum, kAcRateStatCount,
+    kAcGroupIndex,  kAcReservedE};
 inline constexpr FieldLayout kAccountTableFields[] = {kAtCount, kAtAccounts, kAtNextId,
                                                       kAtReserved};
 inline constexpr FieldLayout kGroupTableFields[] = {kGtNames, kGtMin, kGtMax, kGtReserved};
@@ -249,7 +280,7 @@ static_assert(kEvDescription.width == kDescriptionWidth);
 static_assert(kAcName.width == kAccountNameWidth);
 static_assert(kAcAccessOrder.width == kAccessOrderWidth);
 
-}  // namespace layout
+} // namespace layout
 
 // Sizes of the in-memory text and reserved arrays match their stored widths.
 static_assert(sizeof(Event::description) == layout::kEvDescription.width);
@@ -261,4 +292,4 @@ static_assert(sizeof(GroupTable::groupName) == layout::kGtNames.width);
 static_assert(sizeof(GroupTable::reserved) == layout::kGtReserved.width);
 static_assert(sizeof(float) == 4, "money and rates are IEEE single precision");
 
-}  // namespace finplan
+} // namespace finplan

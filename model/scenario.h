@@ -29,4 +29,4 @@ struct Scenario {
     int usedEventCount() const { return std::clamp(eventCount, 0, kMaxEvents); }
 };
 
-}  // namespace finplan
+} // namespace finplan

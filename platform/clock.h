@@ -6,23 +6,23 @@
 namespace finplan {
 
 struct LocalTime {
-    int year = 2000;   // e.g. 2026
-    int month = 1;     // 1..12
-    int day = 1;       // 1..31
-    int hour = 0;      // 0..23
+    int year = 2000; // e.g. 2026
+    int month = 1;   // 1..12
+    int day = 1;     // 1..31
+    int hour = 0;    // 0..23
     int minute = 0;
     int second = 0;
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime now() const = 0;
 };
 
 // The system clock, in local time.
 class SystemClock : public Clock {
-public:
+  public:
     LocalTime now() const override {
         std::time_t t = std::time(nullptr);
         std::tm tm{};
@@ -33,10 +33,10 @@ public:
 
 // A clock that always tells the same time (tests).
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(LocalTime t) : time(t) {}
     LocalTime now() const override { return time; }
     LocalTime time;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -8,17 +8,17 @@ namespace finplan {
 
 struct FileChoice {
     std::string title;
-    std::string filter;            // e.g. "Financial Scenarios (*.RET)"
-    std::string defaultExtension;  // without the dot, e.g. "ret"
-    std::string initialName;       // may be empty
+    std::string filter;           // e.g. "Financial Scenarios (*.RET)"
+    std::string defaultExtension; // without the dot, e.g. "ret"
+    std::string initialName;      // may be empty
 };
 
 class FileChooser {
-public:
+  public:
     virtual ~FileChooser() = default;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> openFile(const FileChoice& choice) = 0;
     virtual std::optional<std::string> saveFile(const FileChoice& choice) = 0;
 };
 
-}  // namespace finplan
+} // namespace finplan

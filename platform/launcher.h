@@ -7,7 +7,7 @@
 namespace finplan {
 
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     // argv[0] is the program; true when it was started.
     virtual bool launch(const std::vector<std::string>& argv) = 0;
@@ -15,7 +15,7 @@ public:
 
 // Headless Launcher: records every command line, starts nothing.
 class RecordingLauncher : public Launcher {
-public:
+  public:
     bool launch(const std::vector<std::string>& argv) override {
         launched.push_back(argv);
         return result;
@@ -24,4 +24,4 @@ public:
     bool result = true;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -8,7 +8,7 @@ namespace finplan {
 enum class MessageIcon { None, Error, Warning, Information, Question };
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // Shows a message and waits until the user dismisses it.
     virtual void show(const std::string& text, const std::string& title, MessageIcon icon) = 0;
@@ -16,4 +16,4 @@ public:
     virtual bool ask(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 };
 
-}  // namespace finplan
+} // namespace finplan

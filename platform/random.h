@@ -6,7 +6,7 @@
 namespace finplan {
 
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // A pseudo-random integer from 0 to 2147483647.
     virtual int32_t next() = 0;
@@ -16,7 +16,7 @@ public:
 // Park-Miller style generator; the same seed always gives the same sequence, on
 // every platform, so seeded runs are reproducible.
 class SeededRandom : public Random {
-public:
+  public:
     explicit SeededRandom(uint32_t s = 1) { seed(s); }
     void seed(uint32_t s) override { state = (s % 2147483646u) + 1u; }
     int32_t next() override {
@@ -25,8 +25,8 @@ public:
         return static_cast<int32_t>(state);
     }
 
-private:
+  private:
     uint32_t state = 1;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -11,7 +11,7 @@
 namespace finplan {
 
 class RecordingMessages : public Messages {
-public:
+  public:
     struct Entry {
         std::string text;
         std::string title;
@@ -33,7 +33,8 @@ public:
     // Texts of everything shown, in order.
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (const auto& e : entries) out.push_back(e.text);
+        for (const auto& e : entries)
+            out.push_back(e.text);
         return out;
     }
     const Entry* last() const { return entries.empty() ? nullptr : &entries.back(); }
@@ -43,4 +44,4 @@ public:
     bool defaultAnswer = true;
 };
 
-}  // namespace finplan
+} // namespace finplan

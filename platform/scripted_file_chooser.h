@@ -9,18 +9,14 @@
 namespace finplan {
 
 class ScriptedFileChooser : public FileChooser {
-public:
-    std::optional<std::string> openFile(const FileChoice& choice) override {
-        return next(choice);
-    }
-    std::optional<std::string> saveFile(const FileChoice& choice) override {
-        return next(choice);
-    }
+  public:
+    std::optional<std::string> openFile(const FileChoice& choice) override { return next(choice); }
+    std::optional<std::string> saveFile(const FileChoice& choice) override { return next(choice); }
 
-    std::deque<std::optional<std::string>> answers;  // nullopt = Cancel
+    std::deque<std::optional<std::string>> answers; // nullopt = Cancel
     std::vector<FileChoice> asked;
 
-private:
+  private:
     std::optional<std::string> next(const FileChoice& choice) {
         asked.push_back(choice);
         if (answers.empty()) return std::nullopt;
@@ -30,4 +26,4 @@ private:
     }
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -10,8 +10,12 @@ namespace finplan {
 namespace {
 
 // "%-5.2f" without its padding: ages, and rates before their "%".
-std::string shortNumber(float x) { return stripNumberText(format("%-5.2f", x)); }
-std::string pct(float x) { return shortNumber(x) + "%"; }
+std::string shortNumber(float x) {
+    return stripNumberText(format("%-5.2f", x));
+}
+std::string pct(float x) {
+    return shortNumber(x) + "%";
+}
 
 std::string nameOf(const Scenario& s, int id) {
     std::string text;
@@ -22,8 +26,8 @@ std::string nameOf(const Scenario& s, int id) {
 void adjustLines(const Event& e, const char* noun, std::vector<std::string>& out) {
     if (e.oneTime != 0) return;
     if (e.applyRate != 0)
-        out.push_back(formatPercent(
-            format("        This %s will be adjusted each year by ", noun), e.applyRate));
+        out.push_back(formatPercent(format("        This %s will be adjusted each year by ", noun),
+                                    e.applyRate));
     if (e.applyInflation != 0)
         out.push_back(format(
             "        This %s will be adjusted each year by the current inflation rate.", noun));
@@ -75,7 +79,8 @@ void loan(const Scenario& s, const Event& e, const std::string& desc,
                          desc.c_str(), money(e.amount).c_str(), money13(e.downPayment).c_str(),
                          pct(e.loanRate).c_str(), e.years, money(e.monthlyPayment).c_str()));
     out.push_back("        Loan amount deposited to " + nameOf(s, e.toAccountId));
-    if (e.endAge > e.startAge) out.push_back(format("        Paying loan off at age %-5.2f.", e.endAge));
+    if (e.endAge > e.startAge)
+        out.push_back(format("        Paying loan off at age %-5.2f.", e.endAge));
     const int a = findAccountIndex(s, e.toAccountId);
     if (a >= 0 && a < kMaxAccounts && s.accounts.accounts[a].type == 0 && e.sellAge > 0 &&
         e.sellAge > e.startAge && e.sellAge <= s.initial.endAge)
@@ -108,7 +113,8 @@ void mortgage(const Scenario& s, const Event& e, const std::string& desc,
     out.push_back(formatPercent("        Appreciation rate = ", e.appreciationRate) + ".");
     if (e.yearlyPropertyTax > 0)
         out.push_back(format("        Property Taxes = %-11.2f", e.yearlyPropertyTax));
-    if (e.closingCosts > 0) out.push_back(format("        Closing Costs = %-11.2f", e.closingCosts));
+    if (e.closingCosts > 0)
+        out.push_back(format("        Closing Costs = %-11.2f", e.closingCosts));
     if (e.endAge > e.startAge && e.years + e.startAge >= e.endAge && e.endAge <= e.sellAge)
         out.push_back(format("        Paying off property at age %-5.2f.", e.endAge));
     if (e.sellAge > 0 && e.sellAge > e.startAge && e.sellAge <= s.initial.endAge)
@@ -136,20 +142,33 @@ void withdrawal(const Event& e, const std::string& desc, std::vector<std::string
     adjustLines(e, "withdrawal", out);
 }
 
-}  // namespace
+} // namespace
 
 void describeEvent(const Scenario& s, int index, std::vector<std::string>& out) {
     if (index < 0 || index >= kMaxEvents) return;
     const Event& e = s.events[index];
     const std::string desc = eventDescription(e);
     switch (e.kind) {
-        case kKindFundamentals: fundamentals(s, index, desc, out); break;
-        case kKindDeposit: deposit(s, e, desc, out); break;
-        case kKindLoan: loan(s, e, desc, out); break;
-        case kKindMortgage: mortgage(s, e, desc, out); break;
-        case kKindTransfer: transfer(s, e, desc, out); break;
-        case kKindWithdrawal: withdrawal(e, desc, out); break;
-        default: break;
+    case kKindFundamentals:
+        fundamentals(s, index, desc, out);
+        break;
+    case kKindDeposit:
+        deposit(s, e, desc, out);
+        break;
+    case kKindLoan:
+        loan(s, e, desc, out);
+        break;
+    case kKindMortgage:
+        mortgage(s, e, desc, out);
+        break;
+    case kKindTransfer:
+        transfer(s, e, desc, out);
+        break;
+    case kKindWithdrawal:
+        withdrawal(e, desc, out);
+        break;
+    default:
+        break;
     }
 }
 
@@ -158,7 +177,8 @@ std::vector<std::string> describeEvents(Scenario& s, bool listForm) {
     // A run leaves the events in its own order; the lines always follow the list order.
     sortEvents(s);
     if (listForm)
-        for (auto& e : s.events) e.listLine = 1000;
+        for (auto& e : s.events)
+            e.listLine = 1000;
     const int n = s.usedEventCount();
     if (n == 0) return out;
     out.push_back(format("%5.1f Initial Rates %s%s", s.events[0].startAge,
@@ -171,4 +191,4 @@ std::vector<std::string> describeEvents(Scenario& s, bool listForm) {
     return out;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -18,4 +18,4 @@ std::vector<std::string> describeEvents(Scenario& s, bool listForm);
 // The lines of one event (index in the event table).
 void describeEvent(const Scenario& s, int index, std::vector<std::string>& out);
 
-}  // namespace finplan
+} // namespace finplan

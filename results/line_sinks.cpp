@@ -16,8 +16,7 @@ void ResultsList::line(std::string_view text, int tag, int wholeAge) {
     // for the year's row.
     const bool ageRow = !text.empty() && text[0] >= '0' && text[0] <= '9' &&
                         text.substr(0, 4).find('.') != std::string_view::npos;
-    if (ageRow && wholeAge >= 0 && wholeAge < kAgeIndexSlots)
-        ageLineIndex[wholeAge] = lineCounter;
+    if (ageRow && wholeAge >= 0 && wholeAge < kAgeIndexSlots) ageLineIndex[wholeAge] = lineCounter;
     if (lineCounter < kLineTagCapacity) lineTags[lineCounter] = tag;
     ++lineCounter;
     lines.emplace_back(text);
@@ -40,4 +39,4 @@ void TextScheduleSink::line(std::string_view text, int, int) {
     this->text += '\n';
 }
 
-}  // namespace finplan
+} // namespace finplan

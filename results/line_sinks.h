@@ -11,12 +11,12 @@
 namespace finplan {
 
 inline constexpr int kLineTagCapacity = 6000;
-inline constexpr int kAgeIndexSlots = 121;  // whole ages 0..120
+inline constexpr int kAgeIndexSlots = 121; // whole ages 0..120
 
 // The Results folder list: lines without the "??" marker, a tag per line (for the
 // first 6000) and the list index of each age's row.
 class ResultsList : public ScheduleSink {
-public:
+  public:
     ResultsList() { beginRun(); }
     void beginRun() override;
     void line(std::string_view text, int tag, int wholeAge) override;
@@ -35,9 +35,9 @@ public:
 // A results or print file as text: every line followed by "\n"; the "??" marker
 // comes after two empty lines.
 class TextScheduleSink : public ScheduleSink {
-public:
+  public:
     void line(std::string_view text, int tag, int wholeAge) override;
     std::string text;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -34,7 +34,7 @@ void fileError(Messages& messages, const std::string& text) {
     messages.show(text, "FILE ERROR", MessageIcon::Error);
 }
 
-}  // namespace
+} // namespace
 
 bool runToList(RunSession& session, ResultsList& list, RunFlags flags, TabExportSink* tabExport) {
     return run(session, flags, list, tabExport);
@@ -96,4 +96,4 @@ void prepareRun(RunSession& session, RunFlags flags) {
     run(session, flags, none, nullptr);
 }
 
-}  // namespace finplan
+} // namespace finplan

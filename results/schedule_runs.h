@@ -21,7 +21,7 @@ struct RunSession {
     Random& random;
     const Clock& clock;
     Messages& messages;
-    PlotSink* plot = nullptr;  // the plot file and tables; nullptr: none
+    PlotSink* plot = nullptr; // the plot file and tables; nullptr: none
 };
 
 // RunMode 0: the schedule into the Results list.
@@ -45,4 +45,4 @@ bool writePrintFile(RunSession& session, RunFlags flags, const std::string& path
 // A run that only prepares the working values (no lines, no plot file).
 void prepareRun(RunSession& session, RunFlags flags);
 
-}  // namespace finplan
+} // namespace finplan

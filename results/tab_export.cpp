@@ -14,14 +14,15 @@ void cannotOpen(Messages& messages) {
     messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
 }
 
-}  // namespace
+} // namespace
 
 void TabExportWriter::row(float age, const Scenario& s, float equityTotal) {
     const int n = s.accounts.usableCount();
     if (!headerWritten_) {
         headerWritten_ = true;
         text += "Age\t";
-        for (int i = 0; i < n; ++i) text += accountName(s.accounts.accounts[i]) + "\t";
+        for (int i = 0; i < n; ++i)
+            text += accountName(s.accounts.accounts[i]) + "\t";
         text += "Equity\t";
         text += "Total\n";
     }
@@ -68,4 +69,4 @@ bool exportResults(RunSession& session, ResultsList& list, FileChooser& chooser)
     return exportResultsTo(session, list, *path);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,11 +15,11 @@ namespace finplan {
 // Collects the export text; the header comes with the first row, when the accounts
 // are in access order (the order of the data columns).
 class TabExportWriter : public TabExportSink {
-public:
+  public:
     void row(float age, const Scenario& scenario, float equityTotal) override;
     std::string text;
 
-private:
+  private:
     bool headerWritten_ = false;
 };
 
@@ -32,4 +32,4 @@ bool exportResultsTo(RunSession& session, ResultsList& list, const std::string& 
 // "Export Results To a Tab File": the file dialog, then exportResultsTo.
 bool exportResults(RunSession& session, ResultsList& list, FileChooser& chooser);
 
-}  // namespace finplan
+} // namespace finplan

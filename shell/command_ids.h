@@ -42,7 +42,7 @@ inline constexpr int kPrintGraph = 403;
 inline constexpr int kPrintGraph2 = 404;
 inline constexpr int kGraphWindow = 501;
 
-inline constexpr int kRecent1 = 602;  // 602..606, then 609
+inline constexpr int kRecent1 = 602; // 602..606, then 609
 inline constexpr int kRecentSeparator = 607;
 inline constexpr int kRecent6 = 609;
 
@@ -63,10 +63,12 @@ inline constexpr int kRandomRun = 5000;
 inline constexpr int kShowSplashTab = 9001;
 
 // Command id of recent-file entry i (0..5).
-constexpr int recentCommand(int i) { return i < 5 ? kRecent1 + i : kRecent6; }
+constexpr int recentCommand(int i) {
+    return i < 5 ? kRecent1 + i : kRecent6;
+}
 // Recent-file entry of a command id, or -1.
 constexpr int recentIndex(int id) {
     return (id >= kRecent1 && id <= kRecent1 + 4) ? id - kRecent1 : (id == kRecent6 ? 5 : -1);
 }
 
-}  // namespace finplan::cmd
+} // namespace finplan::cmd

@@ -21,22 +21,22 @@ bool DesktopRunner::run(ResultsList* list, RunMode mode, const RunFlags& flags) 
     }
     bool ok = false;
     switch (mode) {
-        case RunMode::List:
-            if (list) {
-                ok = runToList(session, *list, flags);
-            } else {
-                RunRequest request{flags, session.view, nullptr, session.plot, nullptr};
-                ok = runScenario(s, session.state, request, session.random, session.clock);
-            }
-            break;
-        case RunMode::ResultsFile:
-            // The Save button: the file dialog, the file, then the preparing run.
-            return saveResults(session, chooser);
-        case RunMode::PrintFile:
-            ok = writePrintFile(session, flags, files::kPrintFile);
-            break;
+    case RunMode::List:
+        if (list) {
+            ok = runToList(session, *list, flags);
+        } else {
+            RunRequest request{flags, session.view, nullptr, session.plot, nullptr};
+            ok = runScenario(s, session.state, request, session.random, session.clock);
+        }
+        break;
+    case RunMode::ResultsFile:
+        // The Save button: the file dialog, the file, then the preparing run.
+        return saveResults(session, chooser);
+    case RunMode::PrintFile:
+        ok = writePrintFile(session, flags, files::kPrintFile);
+        break;
     }
-    if (ok) s.resultsStale = false;  // a completed run brings the results up to date
+    if (ok) s.resultsStale = false; // a completed run brings the results up to date
     return ok;
 }
 
@@ -46,4 +46,4 @@ bool DesktopRunner::exportResults() {
     return finplan::exportResults(session, scratch, chooser);
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -14,15 +14,13 @@
 namespace finplan {
 
 class DesktopRunner : public ScenarioRunner {
-public:
+  public:
     // plot fills the graph tables and the plot file; files names the scenario in it.
     DesktopRunner(Scenario& scenario, RunState& state, ViewSettings& view, Random& random,
                   const Clock& clock, Messages& messages, FileChooser& chooser,
                   PlotFileWriter* plot = nullptr, const ScenarioFiles* files = nullptr)
-        : session{scenario, state, view, random, clock, messages, plot},
-          chooser(chooser),
-          plot(plot),
-          files(files) {}
+        : session{scenario, state, view, random, clock, messages, plot}, chooser(chooser),
+          plot(plot), files(files) {}
 
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
     bool exportResults() override;
@@ -32,7 +30,7 @@ public:
     }
     float plotStartAge() const override { return session.state.plotStartAge; }
 
-private:
+  private:
     void beforeRun();
     RunSession session;
     FileChooser& chooser;
@@ -40,4 +38,4 @@ private:
     const ScenarioFiles* files;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -12,18 +12,18 @@ namespace finplan {
 
 class EventListPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     EventListPage(EventListPresenter& presenter, QWidget* parent = nullptr);
     void refresh();
     QListWidget* list() const { return listView; }
 
-    std::function<void(int command)> onCommand;  // Add opens the Add Event chooser
+    std::function<void(int command)> onCommand; // Add opens the Add Event chooser
     std::function<void()> onHelp;
 
-private:
+  private:
     int selectedLine() const;
     EventListPresenter& presenter;
     QListWidget* listView;
 };
 
-}  // namespace finplan
+} // namespace finplan

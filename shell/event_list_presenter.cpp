@@ -15,7 +15,7 @@ int EventListPresenter::eventOfLine(int line) const {
     const int n = std::min(scenario.eventCount, kMaxEvents);
     for (int i = 0; i < n; ++i) {
         int next = i + 1 < kMaxEvents ? scenario.events[i + 1].listLine : 1000;
-        if (i + 1 >= n) next = 1000;  // the slot after the last event
+        if (i + 1 >= n) next = 1000; // the slot after the last event
         if (line == scenario.events[i].listLine || line < next) return i;
     }
     return -1;
@@ -25,7 +25,7 @@ void EventListPresenter::edit(int line) {
     int i = eventOfLine(line);
     selected = line;
     if (line == 0) {
-        if (editor) editor(-1);  // the initial values
+        if (editor) editor(-1); // the initial values
         refill();
         return;
     }
@@ -50,7 +50,7 @@ void EventListPresenter::copy(int line) {
         endEditEvent(scenario, saved);
     }
     if (r == EditorResult::Cancelled) {
-        deleteEvent(scenario, i);  // a cancelled copy leaves the list as it was
+        deleteEvent(scenario, i); // a cancelled copy leaves the list as it was
     } else {
         scenario.scenarioModified = true;
     }
@@ -68,4 +68,4 @@ void EventListPresenter::remove(int line) {
     if (selected >= static_cast<int>(texts.size())) selected = static_cast<int>(texts.size()) - 1;
 }
 
-}  // namespace finplan
+} // namespace finplan

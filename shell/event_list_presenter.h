@@ -11,7 +11,7 @@
 namespace finplan {
 
 class EventListPresenter {
-public:
+  public:
     // What an event editor reports when it closes.
     enum class EditorResult { Ok, Cancelled, Unavailable };
     // Opens the editor of event `index` (the slot protocol's currentEvent).
@@ -34,11 +34,11 @@ public:
     void remove(int line);
     int selectedLine() const { return selected; }
 
-private:
+  private:
     Scenario& scenario;
     Editor editor;
     std::vector<std::string> texts;
     int selected = 0;
 };
 
-}  // namespace finplan
+} // namespace finplan

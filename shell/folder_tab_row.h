@@ -11,7 +11,7 @@ namespace finplan {
 
 class FolderTabRow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTabHeight = 19;
 
     explicit FolderTabRow(QWidget* parent = nullptr);
@@ -23,15 +23,15 @@ public:
     QRect tabRect(int index) const;
     QSize sizeHint() const override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void tabClicked(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
 
-private:
+  private:
     void layoutTabs();
     QStringList texts;
     std::vector<QRect> rects;
@@ -39,4 +39,4 @@ private:
     int rows = 1;
 };
 
-}  // namespace finplan
+} // namespace finplan

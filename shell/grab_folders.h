@@ -13,4 +13,4 @@ std::string grabFileName(int t, const std::string& label);
 // True when every picture was written.
 bool grabFolders(MainWindow& window, const std::string& dir);
 
-}  // namespace finplan
+} // namespace finplan

@@ -10,4 +10,4 @@ namespace finplan {
 QWidget* makeGraphPage(PlannerParts& parts, int kind, int firstAccount, int accountCount,
                        QWidget* parent);
 
-}  // namespace finplan
+} // namespace finplan

@@ -56,7 +56,8 @@ void table(QPainter& p, int x, int y) {
     p.setPen(kInk);
     p.setBrush(Qt::white);
     p.drawRect(x, y, 8, 9);
-    for (int r = 1; r < 3; ++r) p.drawLine(x, y + 3 * r, x + 8, y + 3 * r);
+    for (int r = 1; r < 3; ++r)
+        p.drawLine(x, y + 3 * r, x + 8, y + 3 * r);
     p.drawLine(x + 4, y, x + 4, y + 9);
 }
 
@@ -66,8 +67,8 @@ void chart(QPainter& p, QRect r) {
     p.drawRect(r);
     p.setPen(QPen(kGreen, 1.5));
     int x0 = r.left() + 1, y0 = r.bottom() - 1, w = r.width() - 2, h = r.height() - 2;
-    p.drawPolyline(QPolygon({{x0, y0}, {x0 + w / 3, y0 - h / 3}, {x0 + 2 * w / 3, y0 - h / 4},
-                             {x0 + w, y0 - h}}));
+    p.drawPolyline(QPolygon(
+        {{x0, y0}, {x0 + w / 3, y0 - h / 3}, {x0 + 2 * w / 3, y0 - h / 4}, {x0 + w, y0 - h}}));
 }
 
 void printer(QPainter& p) {
@@ -90,7 +91,8 @@ void house(QPainter& p) {
     p.drawRect(7, 10, 3, 5);
 }
 
-void letter(QPainter& p, const QString& text, QColor c, QRect r = QRect(0, 0, 16, 16), int px = 10) {
+void letter(QPainter& p, const QString& text, QColor c, QRect r = QRect(0, 0, 16, 16),
+            int px = 10) {
     QFont f("Sans");
     f.setPixelSize(px);
     f.setBold(true);
@@ -101,52 +103,111 @@ void letter(QPainter& p, const QString& text, QColor c, QRect r = QRect(0, 0, 16
 
 void paintImage(QPainter& p, int image) {
     switch (image) {
-        case 0: page(p); break;                                   // new
-        case 1: folder(p); break;                                 // open
-        case 2: disk(p, kBlue); break;                            // save
-        case 3: disk(p, kBlue); arrow(p, {9, 14}, {15, 8}, kRed); break;  // save as
-        case 4: table(p, 7, 4); arrow(p, {0, 8}, {6, 8}, kGreen); break;  // import
-        case 5: table(p, 1, 4); arrow(p, {9, 8}, {15, 8}, kRed); break;   // export
-        case 6: disk(p, kGreen); break;                           // write accounts
-        case 7: folder(p); table(p, 6, 6); break;                 // read accounts
-        case 8: printer(p); break;                                // print results
-        case 9: chart(p, {1, 1, 10, 9}); disk(p, kBlue); chart(p, {1, 1, 10, 8}); break;
-        case 10: printer(p); chart(p, {4, 1, 8, 6}); break;       // print graph
-        case 11: chart(p, {1, 2, 14, 12}); break;                 // graph window
-        case 12: p.setBrush(kBlue); p.setPen(Qt::NoPen); p.drawEllipse(1, 1, 14, 14);
-                 letter(p, "?", Qt::white); break;                 // help
-        case 13: house(p); break;                                 // mortgage
-        case 14: house(p); arrow(p, {15, 15}, {15, 9}, kGreen); break;  // refinance
-        case 15: house(p); arrow(p, {0, 14}, {8, 14}, kGold); break;    // accelerated
-        case 16: letter(p, "%", kRed); arrow(p, {13, 14}, {13, 3}, kRed); break;  // inflation
-        case 17: letter(p, "T", kBlue, {0, 0, 9, 16}); letter(p, "%", kRed, {6, 0, 10, 16}); break;
-        case 18:                                                   // trade-off: scales
-            p.setPen(QPen(kInk, 1.2));
-            p.drawLine(8, 2, 8, 14);
-            p.drawLine(3, 4, 13, 4);
-            p.drawLine(5, 14, 11, 14);
-            p.setBrush(kGold);
-            p.drawChord(0, 3, 6, 6, 180 * 16, 180 * 16);
-            p.drawChord(10, 3, 6, 6, 180 * 16, 180 * 16);
-            break;
-        case 19: chart(p, {0, 0, 9, 9}); chart(p, {6, 6, 9, 9}); break;  // compare
-        case 20:                                                   // calculator
-            p.setPen(kInk);
-            p.setBrush(QColor(200, 200, 200));
-            p.drawRect(2, 0, 11, 15);
-            p.setBrush(QColor(200, 230, 200));
-            p.drawRect(4, 2, 7, 3);
-            p.setBrush(kInk);
-            for (int r = 0; r < 3; ++r)
-                for (int c = 0; c < 3; ++c) p.drawRect(4 + 3 * c, 7 + 3 * r, 1, 1);
-            break;
-        case 21: p.setBrush(kGreen); p.setPen(Qt::NoPen); p.drawEllipse(1, 1, 14, 14);
-                 letter(p, "i", Qt::white); break;                 // about
-        default: letter(p, "$", kGreen); break;                   // spare images
+    case 0:
+        page(p);
+        break; // new
+    case 1:
+        folder(p);
+        break; // open
+    case 2:
+        disk(p, kBlue);
+        break; // save
+    case 3:
+        disk(p, kBlue);
+        arrow(p, {9, 14}, {15, 8}, kRed);
+        break; // save as
+    case 4:
+        table(p, 7, 4);
+        arrow(p, {0, 8}, {6, 8}, kGreen);
+        break; // import
+    case 5:
+        table(p, 1, 4);
+        arrow(p, {9, 8}, {15, 8}, kRed);
+        break; // export
+    case 6:
+        disk(p, kGreen);
+        break; // write accounts
+    case 7:
+        folder(p);
+        table(p, 6, 6);
+        break; // read accounts
+    case 8:
+        printer(p);
+        break; // print results
+    case 9:
+        chart(p, {1, 1, 10, 9});
+        disk(p, kBlue);
+        chart(p, {1, 1, 10, 8});
+        break;
+    case 10:
+        printer(p);
+        chart(p, {4, 1, 8, 6});
+        break; // print graph
+    case 11:
+        chart(p, {1, 2, 14, 12});
+        break; // graph window
+    case 12:
+        p.setBrush(kBlue);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(1, 1, 14, 14);
+        letter(p, "?", Qt::white);
+        break; // help
+    case 13:
+        house(p);
+        break; // mortgage
+    case 14:
+        house(p);
+        arrow(p, {15, 15}, {15, 9}, kGreen);
+        break; // refinance
+    case 15:
+        house(p);
+        arrow(p, {0, 14}, {8, 14}, kGold);
+        break; // accelerated
+    case 16:
+        letter(p, "%", kRed);
+        arrow(p, {13, 14}, {13, 3}, kRed);
+        break; // inflation
+    case 17:
+        letter(p, "T", kBlue, {0, 0, 9, 16});
+        letter(p, "%", kRed, {6, 0, 10, 16});
+        break;
+    case 18: // trade-off: scales
+        p.setPen(QPen(kInk, 1.2));
+        p.drawLine(8, 2, 8, 14);
+        p.drawLine(3, 4, 13, 4);
+        p.drawLine(5, 14, 11, 14);
+        p.setBrush(kGold);
+        p.drawChord(0, 3, 6, 6, 180 * 16, 180 * 16);
+        p.drawChord(10, 3, 6, 6, 180 * 16, 180 * 16);
+        break;
+    case 19:
+        chart(p, {0, 0, 9, 9});
+        chart(p, {6, 6, 9, 9});
+        break; // compare
+    case 20:   // calculator
+        p.setPen(kInk);
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(2, 0, 11, 15);
+        p.setBrush(QColor(200, 230, 200));
+        p.drawRect(4, 2, 7, 3);
+        p.setBrush(kInk);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                p.drawRect(4 + 3 * c, 7 + 3 * r, 1, 1);
+        break;
+    case 21:
+        p.setBrush(kGreen);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(1, 1, 14, 14);
+        letter(p, "i", Qt::white);
+        break; // about
+    default:
+        letter(p, "$", kGreen);
+        break; // spare images
     }
 }
 
-}  // namespace
+} // namespace
 
 QPixmap toolbarImage(int image) {
     QPixmap pm(16, 16);
@@ -209,9 +270,10 @@ QPixmap splashPixmap() {
     f.setPixelSize(14);
     f.setBold(false);
     p.setFont(f);
-    p.drawText(QRect(0, 58, 350, 22), Qt::AlignCenter, "Plan your savings, spending and retirement");
+    p.drawText(QRect(0, 58, 350, 22), Qt::AlignCenter,
+               "Plan your savings, spending and retirement");
     p.drawText(QRect(0, 310, 350, 30), Qt::AlignCenter, "Version 6.0");
     return pm;
 }
 
-}  // namespace finplan
+} // namespace finplan

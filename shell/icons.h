@@ -7,8 +7,8 @@
 
 namespace finplan {
 
-QPixmap toolbarImage(int image);  // 16 x 16; 0..24
+QPixmap toolbarImage(int image); // 16 x 16; 0..24
 QIcon programIcon();
-QPixmap splashPixmap();           // 350 x 350
+QPixmap splashPixmap(); // 350 x 350
 
-}  // namespace finplan
+} // namespace finplan

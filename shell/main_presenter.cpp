@@ -1,10 +1,10 @@
 #include "shell/main_presenter.h"
 
+#include "calculators/trade_off_files.h"
 #include "engine/money.h"
+#include "graphs/plot_file.h"
 #include "model/account_commands.h"
 #include "model/file_names.h"
-#include "calculators/trade_off_files.h"
-#include "graphs/plot_file.h"
 #include "model/scenario_ops.h"
 #include "shell/command_ids.h"
 #include "shell/folder_tabs.h"
@@ -19,27 +19,39 @@ FileChoice choice(const char* title, const char* filter, const char* ext) {
     return {title, filter, ext, ""};
 }
 
-}  // namespace
+} // namespace
 
 bool isAlwaysCommand(int id) {
     using namespace cmd;
     switch (id) {
-        case kOpen: case kReindexAccounts: case kExit: case kAbout: case kDesktopCalculator:
-        case kTipImport: case kTipExport: case kTipGraphs: case kTipAccounts: case kTipResults:
-        case kTipSummary: case kHelpContents: case kHelpOnHelp:
-            return true;
-        default:
-            return false;
+    case kOpen:
+    case kReindexAccounts:
+    case kExit:
+    case kAbout:
+    case kDesktopCalculator:
+    case kTipImport:
+    case kTipExport:
+    case kTipGraphs:
+    case kTipAccounts:
+    case kTipResults:
+    case kTipSummary:
+    case kHelpContents:
+    case kHelpOnHelp:
+        return true;
+    default:
+        return false;
     }
 }
 
 void MainPresenter::notInBuild(const std::string& feature) {
     missing.insert(feature);
-    p.messages.show(feature + " is not available in this build of the planner.",
-                    "Not Available", MessageIcon::Information);
+    p.messages.show(feature + " is not available in this build of the planner.", "Not Available",
+                    MessageIcon::Information);
 }
 
-void MainPresenter::runScenario() { p.runner.run(nullptr, RunMode::List, {}); }
+void MainPresenter::runScenario() {
+    p.runner.run(nullptr, RunMode::List, {});
+}
 
 bool MainPresenter::startUp(const std::string& requested) {
     loadTradeOff(files::kTradeOffValues, p.calculators.tradeOff);
@@ -93,49 +105,130 @@ bool MainPresenter::execute(int id) {
         return true;
     }
     switch (id) {
-        case kNew: newScenario(); break;
-        case kOpen: openScenarioCommand(); break;
-        case kSave: writeScenario(p.scenario, p.files, p.messages); break;
-        case kSaveAs: saveAs(); break;
-        case kImportAccounts: importAccounts(); break;
-        case kExportResults: exportResults(); break;
-        case kSaveAccounts: saveAccounts(); break;
-        case kReadAccounts: readAccounts(); break;
-        case kReindexAccounts: reindex(); break;
-        case kSaveGraphs: saveGraphs(); break;
-        case kExit: exit(); break;
-        case kAbout: view.showAbout(); break;
-        case kInitialValues: notInBuild("The Initial Values dialog"); break;
-        case kAddWithdrawal: case kAddDeposit: case kAddLoan: case kAddMortgage:
-        case kAddTransfer: case kAddFundamentals: case kAddEventChooser: case kEventListEditor:
-            notInBuild("The event editor");
-            break;
-        case kGroupNames: notInBuild("The Groups dialog"); break;
-        case kAccountInfo: case kEditAccounts: notInBuild("The account editor"); break;
-        case kMortgageCalculator: notInBuild("The Mortgage Calculator"); break;
-        case kRefinance: notInBuild("The Refinance Analysis"); break;
-        case kAccelerated: notInBuild("The Accelerated Mortgage Payment Analysis"); break;
-        case kInflationCalculator: notInBuild("The Inflation Calculator"); break;
-        case kTaxInflationInvestment: notInBuild("The Taxes/Inflation/Investment Analysis"); break;
-        case kTradeOff: notInBuild("The Trade-off Analysis"); break;
-        case kCompareScenarios: startProgram(files::kComparisonProgram, true); break;
-        case kGraphWindow: startProgram(files::kGraphViewer, true); break;
-        case kDesktopCalculator: desktopCalculator(); break;
-        case kPrintResults: case kPrintGraph: case kPrintGraph2: case kPrintSetup:
-            notInBuild("Printing");
-            break;
-        case kTipImport: p.help.showContext(1542); break;
-        case kTipExport: p.help.showContext(1543); break;
-        case kTipGraphs: p.help.showContext(1544); break;
-        case kTipAccounts: p.help.showContext(1553); break;
-        case kTipResults: p.help.showContext(1554); break;
-        case kTipSummary: p.help.showContext(1557); break;
-        case kHelpContents: p.help.showContents(); break;
-        case kHelpOnHelp: p.help.showHelpOnHelp(); break;
-        case kToggleToolbar: view.toggleToolbar(); break;
-        case kRandomRun: runScenario(); break;
-        case kShowSplashTab: view.switchFolder(tab::kSummary); break;
-        default: break;
+    case kNew:
+        newScenario();
+        break;
+    case kOpen:
+        openScenarioCommand();
+        break;
+    case kSave:
+        writeScenario(p.scenario, p.files, p.messages);
+        break;
+    case kSaveAs:
+        saveAs();
+        break;
+    case kImportAccounts:
+        importAccounts();
+        break;
+    case kExportResults:
+        exportResults();
+        break;
+    case kSaveAccounts:
+        saveAccounts();
+        break;
+    case kReadAccounts:
+        readAccounts();
+        break;
+    case kReindexAccounts:
+        reindex();
+        break;
+    case kSaveGraphs:
+        saveGraphs();
+        break;
+    case kExit:
+        exit();
+        break;
+    case kAbout:
+        view.showAbout();
+        break;
+    case kInitialValues:
+        notInBuild("The Initial Values dialog");
+        break;
+    case kAddWithdrawal:
+    case kAddDeposit:
+    case kAddLoan:
+    case kAddMortgage:
+    case kAddTransfer:
+    case kAddFundamentals:
+    case kAddEventChooser:
+    case kEventListEditor:
+        notInBuild("The event editor");
+        break;
+    case kGroupNames:
+        notInBuild("The Groups dialog");
+        break;
+    case kAccountInfo:
+    case kEditAccounts:
+        notInBuild("The account editor");
+        break;
+    case kMortgageCalculator:
+        notInBuild("The Mortgage Calculator");
+        break;
+    case kRefinance:
+        notInBuild("The Refinance Analysis");
+        break;
+    case kAccelerated:
+        notInBuild("The Accelerated Mortgage Payment Analysis");
+        break;
+    case kInflationCalculator:
+        notInBuild("The Inflation Calculator");
+        break;
+    case kTaxInflationInvestment:
+        notInBuild("The Taxes/Inflation/Investment Analysis");
+        break;
+    case kTradeOff:
+        notInBuild("The Trade-off Analysis");
+        break;
+    case kCompareScenarios:
+        startProgram(files::kComparisonProgram, true);
+        break;
+    case kGraphWindow:
+        startProgram(files::kGraphViewer, true);
+        break;
+    case kDesktopCalculator:
+        desktopCalculator();
+        break;
+    case kPrintResults:
+    case kPrintGraph:
+    case kPrintGraph2:
+    case kPrintSetup:
+        notInBuild("Printing");
+        break;
+    case kTipImport:
+        p.help.showContext(1542);
+        break;
+    case kTipExport:
+        p.help.showContext(1543);
+        break;
+    case kTipGraphs:
+        p.help.showContext(1544);
+        break;
+    case kTipAccounts:
+        p.help.showContext(1553);
+        break;
+    case kTipResults:
+        p.help.showContext(1554);
+        break;
+    case kTipSummary:
+        p.help.showContext(1557);
+        break;
+    case kHelpContents:
+        p.help.showContents();
+        break;
+    case kHelpOnHelp:
+        p.help.showHelpOnHelp();
+        break;
+    case kToggleToolbar:
+        view.toggleToolbar();
+        break;
+    case kRandomRun:
+        runScenario();
+        break;
+    case kShowSplashTab:
+        view.switchFolder(tab::kSummary);
+        break;
+    default:
+        break;
     }
     return true;
 }
@@ -184,7 +277,7 @@ void MainPresenter::openRecent(int index) {
     askToSaveScenario(p.scenario, p.files, p.messages);
     const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
-    std::string path = *name;  // the list changes below
+    std::string path = *name; // the list changes below
     afterOpen(openScenario(path, p.scenario, p.files, p.messages));
     runScenario();
 }
@@ -213,7 +306,9 @@ void MainPresenter::importAccounts() {
     }
 }
 
-void MainPresenter::exportResults() { p.runner.exportResults(); }
+void MainPresenter::exportResults() {
+    p.runner.exportResults();
+}
 
 void MainPresenter::saveAccounts() {
     saveAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages);
@@ -229,7 +324,9 @@ void MainPresenter::reindex() {
     if (reindexAccounts(p.scenario, p.messages)) view.switchFolder(tab::kScenario);
 }
 
-void MainPresenter::saveGraphs() { finplan::saveGraphs(p.chooser, p.messages, files::kPlotFile); }
+void MainPresenter::saveGraphs() {
+    finplan::saveGraphs(p.chooser, p.messages, files::kPlotFile);
+}
 
 void MainPresenter::exit() {
     saveSettings(p.settings, p.files.displayName);
@@ -250,4 +347,4 @@ void MainPresenter::desktopCalculator() {
                         "Execution Error", MessageIcon::Error);
 }
 
-}  // namespace finplan
+} // namespace finplan

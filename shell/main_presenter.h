@@ -26,10 +26,10 @@ struct PlannerParts {
     Scenario& scenario;
     ScenarioFiles& files;
     Settings& settings;
-    AccountListSort& accountSort;  // the Accounts folder's order
+    AccountListSort& accountSort; // the Accounts folder's order
     ScenarioRunner& runner;
-    PlotSeries& plots;  // the graph tables the last run filled
-    CalculatorMemory& calculators;  // what each calculator keeps between openings
+    PlotSeries& plots;             // the graph tables the last run filled
+    CalculatorMemory& calculators; // what each calculator keeps between openings
     ToolWindows& tools;
     Messages& messages;
     FileChooser& chooser;
@@ -41,7 +41,7 @@ struct PlannerParts {
 bool isAlwaysCommand(int id);
 
 class MainPresenter {
-public:
+  public:
     MainPresenter(PlannerParts parts, ShellView& view) : p(parts), view(view) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
@@ -60,7 +60,7 @@ public:
     // Features reported missing so far (for the About box and tests).
     const std::set<std::string>& missingFeatures() const { return missing; }
 
-private:
+  private:
     void newScenario();
     void openScenarioCommand();
     void openRecent(int index);
@@ -80,7 +80,7 @@ private:
     PlannerParts p;
     ShellView& view;
     std::set<std::string> missing;
-    std::string accountsPath;  // last accounts file chosen
+    std::string accountsPath; // last accounts file chosen
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -31,13 +31,10 @@ namespace {
 const std::vector<QAction*> kNoActions;
 constexpr int kWidth = 602;
 constexpr int kHeight = 510;
-}  // namespace
+} // namespace
 
 MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
-    : QMainWindow(parent),
-      parts(parts),
-      options(options),
-      presenter(parts, *this),
+    : QMainWindow(parent), parts(parts), options(options), presenter(parts, *this),
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
       eventList(parts.scenario, [this](int index) { return openEventEditor(index); }) {
     setWindowTitle("Financial Planner");
@@ -92,7 +89,9 @@ const std::vector<QAction*>& MainWindow::actionsOf(int id) const {
     return it == actions.end() ? kNoActions : it->second;
 }
 
-EventListPage* MainWindow::eventListView() const { return qobject_cast<EventListPage*>(page); }
+EventListPage* MainWindow::eventListView() const {
+    return qobject_cast<EventListPage*>(page);
+}
 
 void MainWindow::runsCommand(QAction* action, int id) {
     connect(action, &QAction::triggered, this, [this, id] { presenter.execute(id); });
@@ -120,9 +119,11 @@ void MainWindow::buildMenu() {
         addMenuEntries(menu, popup);
     }
     // Keyboard accelerators for the commands whose letters are not taken by the menu bar.
-    const std::pair<int, const char*> keys[] = {{cmd::kNew, "Alt+N"}, {cmd::kOpen, "Alt+O"},
-                                                 {cmd::kSave, "Alt+S"}, {cmd::kExit, "Alt+X"},
-                                                 {cmd::kAbout, "Alt+B"}};
+    const std::pair<int, const char*> keys[] = {{cmd::kNew, "Alt+N"},
+                                                {cmd::kOpen, "Alt+O"},
+                                                {cmd::kSave, "Alt+S"},
+                                                {cmd::kExit, "Alt+X"},
+                                                {cmd::kAbout, "Alt+B"}};
     // Ctrl+PgDown / Ctrl+PgUp step through the folders.
     for (auto [key, step] : {std::pair{"Ctrl+PgDown", 1}, std::pair{"Ctrl+PgUp", -1}}) {
         auto* next = new QAction(this);
@@ -168,16 +169,19 @@ void MainWindow::setTitle(const std::string& title) {
 
 void MainWindow::setMenuState(bool noScenario) {
     for (auto& [id, list] : actions)
-        for (QAction* a : list) a->setEnabled(true);
+        for (QAction* a : list)
+            a->setEnabled(true);
     const std::vector<int> grey =
         noScenario ? noScenarioGreyedIds() : std::vector<int>{cmd::kPrintGraph, cmd::kPrintGraph2};
     for (int id : grey)
-        for (QAction* a : actionsOf(id)) a->setEnabled(false);
+        for (QAction* a : actionsOf(id))
+            a->setEnabled(false);
 }
 
 void MainWindow::setGraphPrintEnabled(bool on) {
     for (int id : {cmd::kPrintGraph, cmd::kPrintGraph2})
-        for (QAction* a : actionsOf(id)) a->setEnabled(on);
+        for (QAction* a : actionsOf(id))
+            a->setEnabled(on);
 }
 
 void MainWindow::rebuildRecentMenu(const RecentMenu& menu) {
@@ -206,7 +210,9 @@ void MainWindow::rebuildTabs() {
     tabs->setCurrent(tabIndex < labels.size() ? tabIndex : 0);
 }
 
-bool MainWindow::resultsPageShown() const { return resultsPage && page == resultsPage; }
+bool MainWindow::resultsPageShown() const {
+    return resultsPage && page == resultsPage;
+}
 
 void MainWindow::dropResultsPage() {
     if (!resultsPage) return;
@@ -231,8 +237,9 @@ QWidget* MainWindow::createPage(int t) {
         return makeGraphPage(parts, 0, 0, 0, folder);
     }
     if (t == tab::kAccounts)
-        return makeAccountsPage(parts.scenario, parts.accountSort, options.idColumn,
-                                [this](int) { presenter.execute(cmd::kAccountInfo); }, folder);
+        return makeAccountsPage(
+            parts.scenario, parts.accountSort, options.idColumn,
+            [this](int) { presenter.execute(cmd::kAccountInfo); }, folder);
     if (t == tab::kScenario) {
         auto* p = new EventListPage(eventList, folder);
         p->onCommand = [this](int id) { presenter.execute(id); };
@@ -262,7 +269,8 @@ void MainWindow::switchFolder(int t) {
     }
     tabs->setCurrent(t);
     Scenario& s = parts.scenario;
-    FolderSwitchPlan plan = planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown);
+    FolderSwitchPlan plan =
+        planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown);
     QWidget* previous = page;
     if (plan.dropResultsPage) {
         if (previous == resultsPage) previous = nullptr;
@@ -275,7 +283,8 @@ void MainWindow::switchFolder(int t) {
     tabIndex = t;
     // The Scenario folder keeps the tab row, unless it names accounts of another scenario.
     std::vector<std::string> shown;
-    for (const QString& l : tabs->labels()) shown.push_back(l.toStdString());
+    for (const QString& l : tabs->labels())
+        shown.push_back(l.toStdString());
     if (plan.rebuildTabs || accountTabsDiffer(shown, s.accounts.usableCount())) rebuildTabs();
     page = createPage(t);
     if (folder->indexOf(page) < 0) folder->addWidget(page);
@@ -312,9 +321,13 @@ void MainWindow::showAbout() {
     parts.tools.close("about");
 }
 
-void MainWindow::toggleToolbar() { toolbar->setVisible(!toolbar->isVisible()); }
+void MainWindow::toggleToolbar() {
+    toolbar->setVisible(!toolbar->isVisible());
+}
 
-void MainWindow::requestClose() { close(); }
+void MainWindow::requestClose() {
+    close();
+}
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     presenter.closing();
@@ -323,4 +336,4 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -25,13 +25,13 @@ class ResultsPage;
 class EventListPage;
 
 struct ShellOptions {
-    bool idColumn = false;  // "IDON": the accounts list shows the ID column
-    std::string scenario;   // opened at start-up in place of the last scenario
+    bool idColumn = false; // "IDON": the accounts list shows the ID column
+    std::string scenario;  // opened at start-up in place of the last scenario
 };
 
 class MainWindow : public QMainWindow, public ShellView {
     Q_OBJECT
-public:
+  public:
     MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -60,10 +60,10 @@ public:
     void toggleToolbar() override;
     void requestClose() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void buildMenu();
     // The action triggers command id.
     void runsCommand(QAction* action, int id);
@@ -93,4 +93,4 @@ private:
     bool summaryShown = false;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -5,31 +5,37 @@
 namespace finplan {
 
 namespace {
-MenuEntry item(int id, const char* text) { return {id, text, {}}; }
-MenuEntry separator() { return {}; }
-MenuEntry popup(const char* text, std::vector<MenuEntry> items) { return {0, text, std::move(items)}; }
-}  // namespace
+MenuEntry item(int id, const char* text) {
+    return {id, text, {}};
+}
+MenuEntry separator() {
+    return {};
+}
+MenuEntry popup(const char* text, std::vector<MenuEntry> items) {
+    return {0, text, std::move(items)};
+}
+} // namespace
 
 const std::vector<MenuEntry>& retireMenu() {
     using namespace cmd;
     static const std::vector<MenuEntry> menu = {
         popup("&File", {item(kNew, "&New\tAlt+n"), item(kOpen, "&Open...\tAlt+o"),
-                        item(kSave, "&Save\tAlt+s"), item(kSaveAs, "S&ave as..\tAlt+a"), separator(),
-                        item(kImportAccounts, "&Import Account Data\tAlt+i"),
+                        item(kSave, "&Save\tAlt+s"), item(kSaveAs, "S&ave as..\tAlt+a"),
+                        separator(), item(kImportAccounts, "&Import Account Data\tAlt+i"),
                         item(kExportResults, "&Export Account Results\tAlt+e"), separator(),
                         item(kSaveAccounts, "Save A&ccounts\tAlt+c"),
                         item(kReadAccounts, "&Read Accounts\tAlt+r"),
                         item(kReindexAccounts, "Re-Index Accounts"), separator(),
                         item(kSaveGraphs, "Save &Graphs\tAlt+g"), separator(),
                         item(kExit, "E&xit\tAlt+x"), separator(), item(kAbout, "A&bout..\tAlt+b")}),
-        popup("&Edit",
-              {item(kInitialValues, "&Initial Values\tAlt+i"),
-               popup("&Add Event To Scenario\tAlt+a",
-                     {item(kAddWithdrawal, "&Withdrawal\tAlt+w"), item(kAddDeposit, "&Deposit\tAlt+d"),
-                      item(kAddLoan, "&Loan\tAlt+l"), item(kAddMortgage, "&Mortgage\tAlt+m"),
-                      item(kAddTransfer, "&Transfer\tAlt+t"),
-                      item(kAddFundamentals, "&Fundamentals\tAlt+f")}),
-               item(kGroupNames, "&Group Names\tAlt+g")}),
+        popup("&Edit", {item(kInitialValues, "&Initial Values\tAlt+i"),
+                        popup("&Add Event To Scenario\tAlt+a",
+                              {item(kAddWithdrawal, "&Withdrawal\tAlt+w"),
+                               item(kAddDeposit, "&Deposit\tAlt+d"), item(kAddLoan, "&Loan\tAlt+l"),
+                               item(kAddMortgage, "&Mortgage\tAlt+m"),
+                               item(kAddTransfer, "&Transfer\tAlt+t"),
+                               item(kAddFundamentals, "&Fundamentals\tAlt+f")}),
+                        item(kGroupNames, "&Group Names\tAlt+g")}),
         popup("&Tools/Aids",
               {item(kMortgageCalculator, "&Mortgage Calculator\tAlt+m"),
                item(kRefinance, "&Refinance Analysis\tAlt+r"),
@@ -47,7 +53,8 @@ const std::vector<MenuEntry>& retireMenu() {
         popup("&Quick Tips",
               {item(kTipImport, "&Importing Account Data From A Tab-Delimited File\tAlt+i"),
                item(kTipExport, "&Exporting Account Data To A Tab-Delimited File\tAlt+e"),
-               item(kTipSummary, "&Summary Folder\tAlt+s"), item(kTipAccounts, "&Accounts Folder\tAlt+a"),
+               item(kTipSummary, "&Summary Folder\tAlt+s"),
+               item(kTipAccounts, "&Accounts Folder\tAlt+a"),
                item(kTipResults, "&Results Folder\tAlt+r"),
                item(kTipGraphs, "&Graph Functionality\tAlt+g")}),
         popup("&Help", {item(kHelpContents, "&Table Of Contents\tAlt+t"),
@@ -86,17 +93,22 @@ const std::vector<ToolButton>& toolbarButtons() {
         {20, kDesktopCalculator, "Open Window's Calculator"},
         sep,
         {21, kAbout, "About the Financial Planner"},
-        sep, sep, sep, sep, sep, sep,
+        sep,
+        sep,
+        sep,
+        sep,
+        sep,
+        sep,
         {12, kHelpContents, "Help"},
     };
     return buttons;
 }
 
 const std::vector<int>& noScenarioGreyedIds() {
-    static const std::vector<int> ids = {11,  403, 404, 108, 101, 106, 107, 109, 110, 3,   12, 13,
+    static const std::vector<int> ids = {11,  403, 404, 108, 101, 106, 107, 109, 110, 3,   12,  13,
                                          9,   8,   4,   7,   102, 103, 401, 505, 502, 503, 504, 501,
                                          885, 882, 177, 881, 402, 10,  776, 777, 778, 179, 178};
     return ids;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -8,9 +8,9 @@
 namespace finplan {
 
 struct MenuEntry {
-    int id = 0;            // 0 for separators and popups
-    std::string text;      // "&New\tAlt+n"; empty for a separator
-    std::vector<MenuEntry> items;  // a popup when not empty
+    int id = 0;                   // 0 for separators and popups
+    std::string text;             // "&New\tAlt+n"; empty for a separator
+    std::vector<MenuEntry> items; // a popup when not empty
     bool isSeparator() const { return text.empty(); }
     bool isPopup() const { return !items.empty(); }
 };
@@ -19,7 +19,7 @@ struct MenuEntry {
 const std::vector<MenuEntry>& retireMenu();
 
 struct ToolButton {
-    int image = -1;   // -1 for a separator
+    int image = -1; // -1 for a separator
     int command = 0;
     const char* tooltip = "";
 };
@@ -31,4 +31,4 @@ const std::vector<ToolButton>& toolbarButtons();
 // Items greyed in the no-scenario state.
 const std::vector<int>& noScenarioGreyedIds();
 
-}  // namespace finplan
+} // namespace finplan

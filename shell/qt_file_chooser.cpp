@@ -53,4 +53,4 @@ std::optional<std::string> QtFileChooser::saveFile(const FileChoice& choice) {
     return run(choice, true);
 }
 
-}  // namespace finplan
+} // namespace finplan

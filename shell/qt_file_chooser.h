@@ -12,13 +12,13 @@ class QWidget;
 namespace finplan {
 
 class QtFileChooser : public FileChooser {
-public:
+  public:
     // owner() gives the window the dialogs belong to (the current folder page).
     explicit QtFileChooser(std::function<QWidget*()> owner = {}) : owner(std::move(owner)) {}
     std::optional<std::string> openFile(const FileChoice& choice) override;
     std::optional<std::string> saveFile(const FileChoice& choice) override;
 
-private:
+  private:
     std::optional<std::string> run(const FileChoice& choice, bool save);
     std::function<QWidget*()> owner;
 };
@@ -27,4 +27,4 @@ private:
 // pairs written "Description|*.ext|Description|*.ext".
 QStringList qtNameFilters(const std::string& filter);
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,7 +15,7 @@ class QWidget;
 namespace finplan {
 
 class QtHelp : public Help {
-public:
+  public:
     // fallbackFile is read when helpFile is missing (the copy beside the program).
     explicit QtHelp(std::string helpFile, std::string fallbackFile = {}, QWidget* parent = nullptr);
     ~QtHelp() override;
@@ -28,7 +28,7 @@ public:
     const std::string& lastAnchor() const { return anchor; }
     QDialog* window() const { return dialog.get(); }
 
-private:
+  private:
     void showAnchor(const std::string& name);
     std::string helpFile;
     std::string fallbackFile;
@@ -41,4 +41,4 @@ private:
 // Anchor name of a context number.
 std::string helpAnchor(int context);
 
-}  // namespace finplan
+} // namespace finplan

@@ -44,7 +44,8 @@ bool QtLauncher::launch(const std::vector<std::string>& requested) {
     std::vector<std::string> argv = resolveCommand(requested);
     if (argv.empty() || !onPath(argv[0])) return false;
     std::vector<char*> args;
-    for (auto& a : argv) args.push_back(a.data());
+    for (auto& a : argv)
+        args.push_back(a.data());
     args.push_back(nullptr);
     pid_t pid = 0;
     if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
@@ -53,4 +54,4 @@ bool QtLauncher::launch(const std::vector<std::string>& requested) {
     return true;
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -10,7 +10,7 @@
 namespace finplan {
 
 class QtLauncher : public Launcher {
-public:
+  public:
     bool launch(const std::vector<std::string>& argv) override;
 };
 
@@ -24,4 +24,4 @@ std::vector<std::string> resolveCommand(const std::vector<std::string>& argv);
 // True when name is an executable file on PATH (or a path to one).
 bool onPath(const std::string& name);
 
-}  // namespace finplan
+} // namespace finplan

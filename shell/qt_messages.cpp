@@ -7,15 +7,20 @@ namespace finplan {
 namespace {
 QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Error: return QMessageBox::Critical;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::None: break;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
-}  // namespace
+} // namespace
 
 void QtMessages::show(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
@@ -29,4 +34,4 @@ bool QtMessages::ask(const std::string& text, const std::string& title, MessageI
     return box.exec() == QMessageBox::Yes;
 }
 
-}  // namespace finplan
+} // namespace finplan

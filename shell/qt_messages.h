@@ -8,14 +8,14 @@ class QWidget;
 namespace finplan {
 
 class QtMessages : public Messages {
-public:
+  public:
     explicit QtMessages(QWidget* parent = nullptr) : parent(parent) {}
     void setParent(QWidget* p) { parent = p; }
     void show(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;
 
-private:
+  private:
     QWidget* parent;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,7 +15,7 @@ namespace finplan {
 
 class ResultsPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     ResultsPage(ResultsPresenter& presenter, QWidget* parent = nullptr);
     // Shows the presenter's lines and selection.
     void refresh();
@@ -27,7 +27,7 @@ public:
     std::function<void(int command)> onCommand;
     std::function<void(int eventIndex)> onEditEvent;
 
-private:
+  private:
     void act(const std::function<void()>& f);
     ResultsPresenter& presenter;
     QListWidget* listView;
@@ -38,4 +38,4 @@ private:
     int shownRuns = -1;
 };
 
-}  // namespace finplan
+} // namespace finplan

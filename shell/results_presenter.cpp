@@ -21,7 +21,9 @@ void ResultsPresenter::prepareThenList(const RunFlags& flags) {
     listRun(flags);
 }
 
-void ResultsPresenter::show() { listRun({}); }
+void ResultsPresenter::show() {
+    listRun({});
+}
 
 void ResultsPresenter::runAgain() {
     runner.setGraphKind(1);
@@ -82,9 +84,14 @@ void ResultsPresenter::applyPlace() {
         return;
     }
     switch (remembered) {
-        case ResultsPlace::Top: selected = 0; return;
-        case ResultsPlace::Bottom: selected = count - 1; return;
-        case ResultsPlace::GoToAge: break;
+    case ResultsPlace::Top:
+        selected = 0;
+        return;
+    case ResultsPlace::Bottom:
+        selected = count - 1;
+        return;
+    case ResultsPlace::GoToAge:
+        break;
     }
     if (goToAge < static_cast<int>(runner.plotStartAge())) {
         selected = 0;
@@ -118,4 +125,4 @@ DoubleClickAction ResultsPresenter::doubleClick(int line) {
     return {};
 }
 
-}  // namespace finplan
+} // namespace finplan

@@ -15,16 +15,16 @@ enum class ResultsPlace { Top, Bottom, GoToAge };
 
 struct DoubleClickAction {
     enum Kind { Nothing, ShowAge, EditEvent } kind = Nothing;
-    int value = 0;  // the age or the event index
+    int value = 0; // the age or the event index
 };
 
 class ResultsPresenter {
-public:
+  public:
     ResultsPresenter(ScenarioRunner& runner, Scenario& scenario, Messages& messages)
         : runner(runner), scenario(scenario), messages(messages) {}
 
     // The buttons; each leaves the list filled and selectedLine() updated.
-    void show();                    // the folder opens
+    void show(); // the folder opens
     void runAgain();
     void runRandom(bool groupRates);
     void toggleDetails();
@@ -46,7 +46,7 @@ public:
     // Text of the age box ("%3d" of the remembered age once one was chosen).
     const std::string& ageBoxText() const { return ageBox; }
 
-private:
+  private:
     void listRun(const RunFlags& flags);
     void prepareThenList(const RunFlags& flags);
     void applyPlace();
@@ -62,4 +62,4 @@ private:
     std::string ageBox;
 };
 
-}  // namespace finplan
+} // namespace finplan

@@ -9,7 +9,7 @@
 namespace finplan {
 
 class ScenarioRunner {
-public:
+  public:
     virtual ~ScenarioRunner() = default;
     // One run. RunMode::List fills `list` (nullptr: the lines are thrown away);
     // ResultsFile asks for a .sch file; PrintFile with prepareOnly only prepares.
@@ -24,4 +24,4 @@ public:
     virtual float plotStartAge() const = 0;
 };
 
-}  // namespace finplan
+} // namespace finplan

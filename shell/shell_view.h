@@ -8,7 +8,7 @@
 namespace finplan {
 
 class ShellView {
-public:
+  public:
     virtual ~ShellView() = default;
     virtual void setTitle(const std::string& title) = 0;
     // Normal state, or the no-scenario state that greys nearly everything.
@@ -28,4 +28,4 @@ public:
     virtual void requestClose() = 0;
 };
 
-}  // namespace finplan
+} // namespace finplan

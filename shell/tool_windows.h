@@ -9,7 +9,7 @@
 namespace finplan {
 
 class ToolWindows {
-public:
+  public:
     // Marks a tool open; raise() brings its window to the front.
     void open(const std::string& name, std::function<void()> raise = {}) {
         tools[name] = std::move(raise);
@@ -27,8 +27,8 @@ public:
         return anyOpen();
     }
 
-private:
+  private:
     std::map<std::string, std::function<void()>> tools;
 };
 
-}  // namespace finplan
+} // namespace finplan

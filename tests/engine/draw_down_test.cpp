@@ -75,8 +75,8 @@ TEST(DrawDown, ShortfallDrivesFirstInvestmentAccountNegative) {
     EXPECT_EQ(h.s->accounts.accounts[2].balance, -1000.0f);
     EXPECT_EQ(h.st->investmentTotal, -1000.0f);
     EXPECT_EQ(h.s->accounts.accounts[0].balance, 90000.0f);
-    EXPECT_EQ(h.list.lines,
-              (std::vector<std::string>{"      Savings depleted -- $1,000.00 withdrawn from Inv."}));
+    EXPECT_EQ(h.list.lines, (std::vector<std::string>{
+                                "      Savings depleted -- $1,000.00 withdrawn from Inv."}));
 }
 
 TEST(DrawDown, WithoutInvestmentAccountTheRestIsDropped) {
@@ -127,7 +127,7 @@ TEST(Transfer, RefusedWhenTheSourceIsShort) {
     EXPECT_EQ(h.s->accounts.accounts[1].balance, 4000.0f);
     EXPECT_EQ(h.st->retirementTotal, 1000.0f);
     EXPECT_EQ(h.st->taxFreeTotal, 4000.0f);
-    EXPECT_FLOAT_EQ(h.st->tallies.taxesOnWithdrawals, 600.0f);  // 4,000.00 x 15 %
+    EXPECT_FLOAT_EQ(h.st->tallies.taxesOnWithdrawals, 600.0f); // 4,000.00 x 15 %
 }
 
 TEST(DrawDownAndTransfer, NothingHappensBeforeThePlotStartAge) {
@@ -182,5 +182,5 @@ TEST(DrawDownAndTransfer, WithdrawalTaxesAddTheUnroundedTax) {
     }
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

@@ -48,7 +48,8 @@ TEST(Deposit, TaxedDepositIsReportedWithoutAWithdrawal) {
     e.taxDeposit = 1;
     e.toAccountId = 1;
     auto r = runList(*s, ViewSettings{true, false});
-    EXPECT_TRUE(has(r->list.lines, "  Pay - Deposit $750.00 to Savings. $250.00 tax deducted from deposit."));
+    EXPECT_TRUE(has(r->list.lines,
+                    "  Pay - Deposit $750.00 to Savings. $250.00 tax deducted from deposit."));
     EXPECT_TRUE(has(r->list.lines, "  Deposit Taxes = $250.00."));
     EXPECT_EQ(s->accounts.accounts[0].balance, 750.0f);
 }
@@ -73,14 +74,14 @@ TEST(Withdrawal, SmartValueShrinksInABadYear) {
         int badYearRun;
         float expected;
     } rows[] = {
-        {0, 1, 36808.0f},      // 40,000 x (1 - 2.66 x 3 %)
-        {38000, 1, 38000.0f},  // raised to the minimum
-        {0, 2, 24040.0f},      // second bad year in a row: 40,000 x (1 - 2.66 x 15 %)
+        {0, 1, 36808.0f},     // 40,000 x (1 - 2.66 x 3 %)
+        {38000, 1, 38000.0f}, // raised to the minimum
+        {0, 2, 24040.0f},     // second bad year in a row: 40,000 x (1 - 2.66 x 15 %)
     };
     for (const Row& row : rows) {
         EventHarness h;
         addAccount(*h.s, "Savings", kInvestment, 400000, 0, "1");
-        h.st->investmentTotal = 400000;  // below 13 x 40,000
+        h.st->investmentTotal = 400000; // below 13 x 40,000
         h.st->badYear = 1;
         h.st->rateShortfall = 3.0f;
         h.st->badYearRun = row.badYearRun;
@@ -168,7 +169,8 @@ TEST(Loan, DeletedAccountKeepsTheDebtAndWritesNoGarbage) {
     e.years = 5;
     RunContext ctx = h.ctx();
     processEvent(ctx, 0);
-    for (const auto& l : h.list.lines) EXPECT_EQ(l.find("from loan"), std::string::npos) << l;
+    for (const auto& l : h.list.lines)
+        EXPECT_EQ(l.find("from loan"), std::string::npos) << l;
     EXPECT_EQ(h.st->tallies.loans, 10000.0f);
     EXPECT_GT(h.st->liabilities, 0.0f);
 }
@@ -315,5 +317,5 @@ TEST(Mortgage, PropertyTaxesGrowWithTheInflationInForce) {
                                         "  Withdraw $1,000.00 for property taxes"}));
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

@@ -10,7 +10,9 @@
 namespace finplan {
 namespace {
 
-bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 struct Terms {
     float principal;
@@ -22,15 +24,15 @@ struct Terms {
 
 void expectSameAsRerun(const Terms& t, int yearsRun) {
     LoanAmortiser carried;
-    LoanAmortiser withPayment;  // as the engine calls it, with the payment of the loan's start
+    LoanAmortiser withPayment; // as the engine calls it, with the payment of the loan's start
     const float r = monthlyRate(t.yearlyRate);
     const float payment = loanPayment(t.principal, r, t.years * 12);
     for (int y = 0; y < yearsRun; ++y) {
         const int first = y * 12;
-        const AmortisedYear a = carried.year(t.principal, r, t.years * 12, first, first + 11,
-                                             t.extra, t.extraFrom);
-        const AmortisedYear c = withPayment.year(t.principal, r, t.years * 12, first,
-                                                 first + 11, t.extra, t.extraFrom, payment);
+        const AmortisedYear a =
+            carried.year(t.principal, r, t.years * 12, first, first + 11, t.extra, t.extraFrom);
+        const AmortisedYear c = withPayment.year(t.principal, r, t.years * 12, first, first + 11,
+                                                 t.extra, t.extraFrom, payment);
         ASSERT_TRUE(sameBits(a.principal, c.principal) && sameBits(a.interest, c.interest));
         const AmortisedYear b =
             amortiseYear(t.principal, r, t.years * 12, first, first + 11, t.extra, t.extraFrom);
@@ -52,7 +54,7 @@ TEST(LoanAmortiser, MatchesTheRerunningFormOverManyLoans) {
         t.years = 1 + random.next() % 40;
         t.extra = (k % 3 == 0) ? 0.0f : static_cast<float>(random.next() % 100000);
         t.extraFrom = (k % 2 == 0) ? 0 : random.next() % 240;
-        expectSameAsRerun(t, t.years + 3);  // a few years past the term as well
+        expectSameAsRerun(t, t.years + 3); // a few years past the term as well
     }
 }
 
@@ -90,5 +92,5 @@ TEST(LoanAmortiser, WindowThatDoesNotFollowOnStartsAgain) {
     }
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

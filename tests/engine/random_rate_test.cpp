@@ -8,7 +8,7 @@ namespace finplan {
 namespace {
 
 class FixedSequence : public Random {
-public:
+  public:
     explicit FixedSequence(std::vector<int32_t> v) : values(std::move(v)) {}
     int32_t next() override { return values[i++ % values.size()]; }
     void seed(uint32_t) override {}
@@ -22,13 +22,13 @@ TEST(DrawRandomRate, WholePointsAboveTheMinimum) {
         int32_t r;
         float expected;
     } rows[] = {
-        {2.5f, 7.0f, 0, 2.5f},        // d = 4, five outcomes
+        {2.5f, 7.0f, 0, 2.5f}, // d = 4, five outcomes
         {2.5f, 7.0f, 4, 6.5f},
         {2.5f, 7.0f, 5, 2.5f},
         {2.5f, 7.0f, 2147483647, 2.5f + 2147483647 % 5},
-        {-3.0f, -3.0f, 99, -3.0f},    // d = 0
-        {5.0f, 4.0f, 77, 5.0f},       // d = -1 gives the minimum
-        {5.0f, 2.0f, 0, 5.0f},        // d = -3: the remainder by -2 is 0 or 1
+        {-3.0f, -3.0f, 99, -3.0f}, // d = 0
+        {5.0f, 4.0f, 77, 5.0f},    // d = -1 gives the minimum
+        {5.0f, 2.0f, 0, 5.0f},     // d = -3: the remainder by -2 is 0 or 1
         {5.0f, 2.0f, 1, 6.0f},
         {5.0f, 2.0f, 2147483647, 6.0f},
     };
@@ -42,9 +42,10 @@ TEST(DrawRandomRate, WholePointsAboveTheMinimum) {
 TEST(DrawRandomRate, MinimumAboveMaximumGivesFiveOrSix) {
     SeededRandom random(7);
     std::set<float> seen;
-    for (int i = 0; i < 200; ++i) seen.insert(drawRandomRate(5.0f, 2.0f, random));
+    for (int i = 0; i < 200; ++i)
+        seen.insert(drawRandomRate(5.0f, 2.0f, random));
     EXPECT_EQ(seen, (std::set<float>{5.0f, 6.0f}));
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan

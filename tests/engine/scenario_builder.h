@@ -58,7 +58,9 @@ inline Event& addEvent(Scenario& s, int16_t kind, const char* description, float
 }
 
 // Fixed date and time for runs and plot headers: 7 December 2026, 13:05:09.
-inline FixedClock testClock() { return FixedClock(LocalTime{2026, 12, 7, 13, 5, 9}); }
+inline FixedClock testClock() {
+    return FixedClock(LocalTime{2026, 12, 7, 13, 5, 9});
+}
 
 // One list-mode run; the lines of the Results list.
 struct ListRun {
@@ -67,9 +69,8 @@ struct ListRun {
     bool ok = false;
 };
 
-inline std::unique_ptr<ListRun> runList(Scenario& s, ViewSettings view = {},
-                                        RunFlags flags = {}, PlotSink* plot = nullptr,
-                                        uint32_t seed = 1) {
+inline std::unique_ptr<ListRun> runList(Scenario& s, ViewSettings view = {}, RunFlags flags = {},
+                                        PlotSink* plot = nullptr, uint32_t seed = 1) {
     auto r = std::make_unique<ListRun>();
     SeededRandom random(seed);
     const FixedClock clock = testClock();
@@ -83,7 +84,9 @@ inline std::unique_ptr<ListRun> runList(Scenario& s, ViewSettings view = {},
     return r;
 }
 
-inline std::string dashes(int n) { return std::string(static_cast<std::size_t>(n), '-'); }
+inline std::string dashes(int n) {
+    return std::string(static_cast<std::size_t>(n), '-');
+}
 
 // An age row built from its parts: the age text, then each amount right-aligned in 15
 // columns, separated by single blanks.
@@ -97,4 +100,4 @@ inline std::string ageRow(const std::string& age, const char* const (&amounts)[7
     return row;
 }
 
-}  // namespace finplan::test
+} // namespace finplan::test

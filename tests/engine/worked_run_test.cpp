@@ -50,7 +50,7 @@ TEST(WorkedRun, ListRemembersTagsAndAgeRows) {
     EXPECT_EQ(r->list.ageLine(62), 13);
     int tag = 0;
     ASSERT_TRUE(r->list.tagOf(4, tag));
-    EXPECT_EQ(tag, 0);  // the withdrawal is event 0
+    EXPECT_EQ(tag, 0); // the withdrawal is event 0
     ASSERT_TRUE(r->list.tagOf(5, tag));
     EXPECT_EQ(tag, -1);
     EXPECT_FALSE(r->list.tagOf(15, tag));
@@ -93,7 +93,7 @@ TEST(RunDriver, EventBeforeStartAgeRunsButShowsNothingUntilStart) {
     Event& loan = addEvent(*s, kKindLoan, "Boat loan", 40, 80, 5000.0f);
     loan.toAccountId = 2;
     loan.loanRate = 12;
-    loan.years = 100;  // the instalments are tiny; only the debt matters here
+    loan.years = 100; // the instalments are tiny; only the debt matters here
     auto r = runList(*s);
     ASSERT_FALSE(r->list.lines.empty());
     EXPECT_EQ(r->list.lines[0], dashes(184));
@@ -138,5 +138,5 @@ TEST(RunDriver, BirthdayStartShowsTheExactAgeAndScalesTheFirstYear) {
     EXPECT_NEAR(s->accounts.accounts[0].balance, first * 1.1f, 0.01f);
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

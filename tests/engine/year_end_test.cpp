@@ -37,7 +37,7 @@ TEST(YearEnd, InterestIsTaxedAndTheTaxDrawnDown) {
         float balance;
     } rows[] = {
         {1, "  Pay $100.00 Tax On Savings Interest", 10400.0f},
-        {2, "  Pay $200.00 Tax On Savings Interest", 10300.0f},  // both taxes from the first
+        {2, "  Pay $200.00 Tax On Savings Interest", 10300.0f}, // both taxes from the first
     };
     for (const Row& row : rows) {
         YearEndHarness h;
@@ -64,8 +64,8 @@ TEST(YearEnd, PartialYearHalvesGrowthButNotTheMortgageEquity) {
     RunContext ctx = h.ctx();
     yearEnd(ctx);
     EXPECT_EQ(h.s->accounts.accounts[0].balance, 10500.0f);
-    EXPECT_EQ(h.st->equityTotal, 4000.0f);     // a x 0.01 x value, unscaled
-    EXPECT_EQ(m.assetValue, 102000.0f);        // scaled growth
+    EXPECT_EQ(h.st->equityTotal, 4000.0f); // a x 0.01 x value, unscaled
+    EXPECT_EQ(m.assetValue, 102000.0f);    // scaled growth
     EXPECT_EQ(h.st->tallies.appreciation, 2000.0f);
     EXPECT_EQ(h.st->tallies.totalIncoming, 2500.0f);
 }
@@ -120,9 +120,10 @@ TEST(YearEnd, GroupWithoutRangeKeepsOwnRatesAndWritesNoRateLine) {
     EXPECT_EQ(h.s->accounts.accounts[0].balance, 1030.0f);
     EXPECT_EQ(h.s->accounts.accounts[1].balance, 1070.0f);
     EXPECT_EQ(h.s->accounts.accounts[2].balance, 1070.0f);
-    const auto count = std::count_if(h.list.lines.begin(), h.list.lines.end(),
-                                     [](const std::string& l) { return l.find(" rate=") != std::string::npos; });
-    EXPECT_EQ(count, 1);  // the group's rate is reported once
+    const auto count =
+        std::count_if(h.list.lines.begin(), h.list.lines.end(),
+                      [](const std::string& l) { return l.find(" rate=") != std::string::npos; });
+    EXPECT_EQ(count, 1); // the group's rate is reported once
     EXPECT_TRUE(has(h.list.lines, "      Stocks rate=7.00%"));
     EXPECT_EQ(h.st->groupStats[1].count, 1.0f);
     // Own 3 % against drawn 7 %: not a bad year.
@@ -205,7 +206,8 @@ TEST(RandomRuns, RateStatisticsOfBothModes) {
         Account& c = addAccount(*s, "C", kInvestment, 1000, 2, "3");
         c.randomMinRate = c.randomMaxRate = -2;
         c.groupIndex = 1;
-        for (auto& name : s->groups.groupName) std::memset(name, 0, sizeof name);
+        for (auto& name : s->groups.groupName)
+            std::memset(name, 0, sizeof name);
         std::strcpy(s->groups.groupName[0], "Stocks");
         s->groups.groupRandomMinRate[0] = s->groups.groupRandomMaxRate[0] = 4;
         std::strcpy(s->groups.groupName[1], "X");
@@ -237,10 +239,10 @@ TEST(RandomRuns, RateStatisticsOfBothModes) {
     EXPECT_EQ(statistics(grp->list.lines),
               (std::vector<std::string>{
                   "Average Stocks Rate    = 4.00   Number = 2   Min = 4.00   Max = 4.00  "}));
-    EXPECT_EQ(count(grp->list.lines, "      Stocks rate=4.00%"), 2);  // once a year for A and B
-    EXPECT_FLOAT_EQ(sg->accounts.accounts[0].balance, 1081.6f);    // 4 %, not its own 3 %
-    EXPECT_FLOAT_EQ(sg->accounts.accounts[2].balance, 1040.4f);    // its own 2 %
+    EXPECT_EQ(count(grp->list.lines, "      Stocks rate=4.00%"), 2); // once a year for A and B
+    EXPECT_FLOAT_EQ(sg->accounts.accounts[0].balance, 1081.6f);      // 4 %, not its own 3 %
+    EXPECT_FLOAT_EQ(sg->accounts.accounts[2].balance, 1040.4f);      // its own 2 %
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

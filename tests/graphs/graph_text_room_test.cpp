@@ -65,8 +65,8 @@ TEST(GraphTextRoom, FootersAndLegendNamesStayInsideTheirFrames) {
         // before the legend shows through inside its frame.
         bool covered = false;
         for (const auto& op : fx.surface.opsOfKind(OpKind::FillRect))
-            covered = covered || (op.fill && *op.fill == fx.state.options.buttonFace &&
-                                  inside(op.box, room));
+            covered = covered ||
+                      (op.fill && *op.fill == fx.state.options.buttonFace && inside(op.box, room));
         EXPECT_TRUE(covered) << c.kind;
     }
 }

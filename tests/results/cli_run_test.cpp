@@ -31,7 +31,8 @@ int runFinplan(const std::string& dir, std::vector<std::string> args, const std:
                const std::string& err) {
     args.insert(args.begin(), FINPLAN_EXE);
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -64,25 +65,28 @@ TEST(FinplanRun, WorkedScenarioPrintsItsSavedResults) {
     ASSERT_EQ(runFinplan(d, {"run", "cli_worked.ret"}, "cli_out.txt", "cli_err.txt"), 0)
         << readBytes(d + "cli_err.txt");
     const std::string z = "$0.00";
-    std::string expected =
-        " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
-        " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n";
+    std::string expected = " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
+                           " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n";
     for (const std::string& l : std::vector<std::string>{
              dashes(184),
-             ageRow("60.0", {"$100,000.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$100,000.00"}),
+             ageRow("60.0",
+                    {"$100,000.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$100,000.00"}),
              dashes(185), "Financial Events:", "  Spending - Withdraw $10,000.00",
              "  Pay $900.00 Tax On Savings Interest", dashes(184),
-             ageRow("61.0", {"$93,600.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$93,600.00"}),
+             ageRow("61.0",
+                    {"$93,600.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$93,600.00"}),
              dashes(185), "Financial Events:", "  Spending - Withdraw $10,000.00",
              "  Pay $836.00 Tax On Savings Interest", dashes(175),
-             ageRow("62.0", {"$86,944.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$86,944.00"}),
+             ageRow("62.0",
+                    {"$86,944.00", "$0.00", "$0.00", "$0.00", "$0.00", "$0.00", "$86,944.00"}),
              dashes(175)})
         expected += l + "\n";
     EXPECT_EQ(readBytes(d + "cli_out.txt"), expected);
     EXPECT_NE(readBytes(d + "plotinf01.tmp").find("Done\n"), std::string::npos);
 
     // --out, --plot and --export write their files.
-    ASSERT_EQ(runFinplan(d, {"run", "cli_worked.ret", "--out", "cli_worked.sch", "--plot",
+    ASSERT_EQ(runFinplan(d,
+                         {"run", "cli_worked.ret", "--out", "cli_worked.sch", "--plot",
                           "cli_worked.kvp", "--export", "cli_worked.kve"},
                          "cli_out2.txt", "cli_err.txt"),
               0);
@@ -96,14 +100,14 @@ TEST(FinplanRun, WorkedScenarioPrintsItsSavedResults) {
 TEST(FinplanRun, SameSeedSameSchedule) {
     const std::string d = testDir();
     writeWorkedScenario(d + "cli_seeded.ret");
-    ASSERT_EQ(runFinplan(d, {"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
-                          "--details"},
-                         "seed_a.txt", "seed_err.txt"),
-              0);
-    ASSERT_EQ(runFinplan(d, {"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5",
-                          "--details"},
-                         "seed_b.txt", "seed_err.txt"),
-              0);
+    ASSERT_EQ(
+        runFinplan(d, {"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5", "--details"},
+                   "seed_a.txt", "seed_err.txt"),
+        0);
+    ASSERT_EQ(
+        runFinplan(d, {"run", "cli_seeded.ret", "--random", "accounts", "--seed", "5", "--details"},
+                   "seed_b.txt", "seed_err.txt"),
+        0);
     EXPECT_EQ(readBytes(d + "seed_a.txt"), readBytes(d + "seed_b.txt"));
     EXPECT_NE(readBytes(d + "seed_a.txt").find("Account random interest rates in effect."),
               std::string::npos);
@@ -119,11 +123,12 @@ TEST(FinplanRun, UnreadableFileFails) {
 TEST(FinplanDescribe, PrintsTheEventList) {
     const std::string d = testDir();
     writeWorkedScenario(d + "cli_describe.ret");
-    ASSERT_EQ(runFinplan(d, {"describe", "cli_describe.ret"}, "describe.txt", "describe_err.txt"), 0);
+    ASSERT_EQ(runFinplan(d, {"describe", "cli_describe.ret"}, "describe.txt", "describe_err.txt"),
+              0);
     EXPECT_EQ(readBytes(d + "describe.txt"),
               " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
               " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n");
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

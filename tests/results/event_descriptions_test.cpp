@@ -6,7 +6,9 @@
 namespace finplan::test {
 namespace {
 
-std::vector<std::string> linesOf(Scenario& s) { return describeEvents(s, true); }
+std::vector<std::string> linesOf(Scenario& s) {
+    return describeEvents(s, true);
+}
 
 TEST(EventDescriptions, NoEventsNoLines) {
     auto s = newScenario(60, 80, 15);
@@ -90,7 +92,7 @@ TEST(EventDescriptions, EveryKind) {
     EXPECT_EQ(s->events[0].listLine, 1);
     EXPECT_EQ(s->events[4].listLine, 10);
     EXPECT_EQ(s->events[7].listLine, 19);
-    EXPECT_EQ(s->events[8].listLine, 1000);  // unused slots
+    EXPECT_EQ(s->events[8].listLine, 1000); // unused slots
 }
 
 TEST(EventDescriptions, RefinanceAndMortgageWithoutSale) {
@@ -141,5 +143,5 @@ TEST(EventDescriptions, FileFormFollowsTheListOrderAfterARun) {
     EXPECT_EQ(describeEvents(*s, false), expected);
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "results/line_sinks.h"
-#include "results/schedule_runs.h"
 #include "graphs/plot_file.h"
 #include "platform/recording_messages.h"
+#include "results/line_sinks.h"
+#include "results/schedule_runs.h"
 #include "tests/engine/scenario_builder.h"
 
 namespace finplan::test {
@@ -14,8 +14,9 @@ TEST(ResultsList, MarkerDroppedAgeRowsIndexedTagsKeptUpTo6000) {
     list.line("??", 0, 60);
     list.line("60.0      $1.00", -1, 60);
     list.line("  Pay - Deposit", 3, 60);
-    list.line("  A.B=$5.00", -1, 60);  // an account line, not the age row
-    for (int i = 0; i < 6000; ++i) list.line("x", 5, 60);
+    list.line("  A.B=$5.00", -1, 60); // an account line, not the age row
+    for (int i = 0; i < 6000; ++i)
+        list.line("x", 5, 60);
     EXPECT_EQ(list.lines.size(), 6003u);
     EXPECT_EQ(list.ageLine(60), 0);
     EXPECT_EQ(list.ageLine(121), -1);
@@ -23,7 +24,7 @@ TEST(ResultsList, MarkerDroppedAgeRowsIndexedTagsKeptUpTo6000) {
     ASSERT_TRUE(list.tagOf(1, tag));
     EXPECT_EQ(tag, 3);
     EXPECT_TRUE(list.tagOf(5999, tag));
-    EXPECT_FALSE(list.tagOf(6000, tag));  // listed, but no tag
+    EXPECT_FALSE(list.tagOf(6000, tag)); // listed, but no tag
     EXPECT_FALSE(list.tagOf(6002, tag));
     list.beginRun();
     EXPECT_TRUE(list.lines.empty());
@@ -53,7 +54,7 @@ TEST(PrepareRun, WritesNothingAndLeavesThePlotAlone) {
     prepareRun(session, RunFlags{});
     EXPECT_EQ(std::fopen("prepare_plot.tmp", "r"), nullptr);
     EXPECT_EQ(series->plotRowCount, -1);
-    EXPECT_EQ(st->taxRateInEffect, 10.0f);  // the working values are prepared
+    EXPECT_EQ(st->taxRateInEffect, 10.0f); // the working values are prepared
 }
 
 TEST(PlotTables, LongestSpansStayInsideTheTables) {
@@ -61,8 +62,8 @@ TEST(PlotTables, LongestSpansStayInsideTheTables) {
         float start, end;
         int lastRow;
     } rows[] = {
-        {20, 120, 100},  // 100 years and the final age fill all 101 rows
-        {1, 120, 100},   // a damaged span of 119 years: the rows past the table are dropped
+        {20, 120, 100}, // 100 years and the final age fill all 101 rows
+        {1, 120, 100},  // a damaged span of 119 years: the rows past the table are dropped
     };
     for (const Row& row : rows) {
         auto s = newScenario(row.start, row.end, 10);
@@ -80,5 +81,5 @@ TEST(PlotTables, LongestSpansStayInsideTheTables) {
     }
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

@@ -17,7 +17,8 @@ namespace {
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string out;
-    for (const auto& l : lines) out += l + "\n";
+    for (const auto& l : lines)
+        out += l + "\n";
     return out;
 }
 
@@ -47,7 +48,7 @@ const std::vector<std::string> kHead = {
     " 60.0 Initial Rates  Tax=10.00% Inflation=4.00%",
     " 60.0 Cash - Withdraw $100.00.",
     "Initial Rates:",
-    " TF = 0.00%",  // the block lists the accounts before they are sorted
+    " TF = 0.00%", // the block lists the accounts before they are sorted
     " Inv = 10.00%",
     " Tax = 10.00%",
     " Inflation = 4.00%",
@@ -175,9 +176,10 @@ TEST(PlotFile, BirthdayAgeAndClosingCostsOfAYearStartingAtNothing) {
     const std::string i = format("%.2f", interest);
     std::stringstream text(readBytes(path));
     std::vector<std::string> lines;
-    for (std::string l; std::getline(text, l);) lines.push_back(l);
+    for (std::string l; std::getline(text, l);)
+        lines.push_back(l);
     ASSERT_GT(lines.size(), 12u);
-    EXPECT_EQ(lines[4], "3.00");  // 62 - 60 + 1
+    EXPECT_EQ(lines[4], "3.00"); // 62 - 60 + 1
     EXPECT_EQ(lines[8], "60.25 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 " + i +
                             " 0.00 0.00 " + i + " 0.00 0.00 0.00 0.00 500.00");
     EXPECT_EQ(lines[10].substr(0, 6), "61.00 ");
@@ -204,10 +206,9 @@ TEST(TabExport, HeaderAndOneRowPerAge) {
     const std::string path = "export_test.kve";
     std::remove(path.c_str());
     ASSERT_TRUE(exportResultsTo(t.run, list, path));
-    EXPECT_EQ(readBytes(path),
-              "Age\tInv\tTF\tEquity\tTotal\n"
-              "60.00\t1000.00\t500.00\t0.00\t1500.00\n"
-              "61.00\t981.00\t500.00\t0.00\t1481.00\n");
+    EXPECT_EQ(readBytes(path), "Age\tInv\tTF\tEquity\tTotal\n"
+                               "60.00\t1000.00\t500.00\t0.00\t1500.00\n"
+                               "61.00\t981.00\t500.00\t0.00\t1481.00\n");
     EXPECT_TRUE(t.messages.entries.empty());
 
     // An existing file: No leaves it untouched.
@@ -227,5 +228,5 @@ TEST(TabExport, EquityCountsTwiceInTheTotal) {
     EXPECT_EQ(w.text, "Age\tShares\tEquity\tTotal\n60.00\t300.00\t300.00\t600.00\n");
 }
 
-}  // namespace
-}  // namespace finplan::test
+} // namespace
+} // namespace finplan::test

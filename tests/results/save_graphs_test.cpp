@@ -22,7 +22,9 @@ const std::string kPlot = kHeader +
                           std::string(10, '\n') + "3\nDone\n";
 
 // Names of this test's own, so tests run side by side do not share files.
-std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+std::string testName() {
+    return ::testing::UnitTest::GetInstance()->current_test_info()->name();
+}
 
 struct Files {
     std::string plot = "graph_source_" + testName() + ".tmp";
@@ -104,5 +106,5 @@ TEST(GraphViewer, LaunchedOnThePlotFile) {
     EXPECT_EQ(launcher.launched[0], (std::vector<std::string>{"kvplot3.exe", "plotinf01.tmp"}));
 }
 
-}  // namespace
-}  // namespace finplan
+} // namespace
+} // namespace finplan
