@@ -1,5 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what the machine lacks first.
-.PHONY: run test deps build sanitize clean
+.PHONY: run test deps build sanitize format-check clean
 
 BUILD_DIR ?= build
 JOBS ?= 2
@@ -11,9 +11,12 @@ build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-test: build
+test: build format-check
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 	bash scripts/sanitize-and-fuzz.sh
+
+format-check: deps
+	bash scripts/check-format.sh
 
 sanitize: deps
 	bash scripts/sanitize-and-fuzz.sh

@@ -27,15 +27,15 @@
 #include "model/scenario_ops.h"
 #include "model/settings_file.h"
 #include "platform/clock.h"
+#include "platform/posix_launcher.h"
 #include "platform/random.h"
-#include "shell/desktop_runner.h"
 #include "shell/grab_folders.h"
+#include "shell/logic/desktop_runner.h"
+#include "shell/logic/tool_windows.h"
 #include "shell/main_window.h"
 #include "shell/qt_file_chooser.h"
 #include "shell/qt_help.h"
-#include "shell/qt_launcher.h"
 #include "shell/qt_messages.h"
-#include "shell/tool_windows.h"
 
 namespace {
 
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     QtFileChooser chooser([&owner] { return owner; });
     QtHelp help(files::kHelpFile,
                 (QCoreApplication::applicationDirPath() + "/finance.hlp").toStdString());
-    QtLauncher launcher;
+    PosixLauncher launcher;
     ToolWindows tools;
     auto plotSeries = std::make_unique<PlotSeries>();
     PlotFileWriter plotFile(*plotSeries, clock, messages, files::kPlotFile);

@@ -7,7 +7,7 @@ PACKAGES=(
     build-essential cmake make git pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev
-    clang libclang-rt-14-dev llvm
+    clang clang-format libclang-rt-14-dev llvm ccache
     librsvg2-bin poppler-utils fonts-dejavu-core
 )
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/command_ids.h"
 #include "shell/folder_pages.h"
+#include "shell/logic/command_ids.h"
 
 namespace finplan {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/event_list_presenter.h"
+#include "shell/logic/event_list_presenter.h"
 
 class QListWidget;
 

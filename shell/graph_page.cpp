@@ -4,7 +4,7 @@
 
 #include "graphs/draw_graph.h"
 #include "graphs/graph_state.h"
-#include "shell/folder_tabs.h"
+#include "shell/logic/folder_tabs.h"
 #include "shell/qt_surface.h"
 
 namespace finplan {

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "shell/main_presenter.h"
+#include "shell/logic/main_presenter.h"
 
 namespace finplan {
 

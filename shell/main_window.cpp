@@ -15,14 +15,14 @@
 #include <QVBoxLayout>
 
 #include "model/window_placement.h"
-#include "shell/command_ids.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"
-#include "shell/folder_tabs.h"
 #include "shell/graph_page.h"
 #include "shell/icons.h"
-#include "shell/menu_model.h"
+#include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
+#include "shell/logic/menu_model.h"
 #include "shell/results_page.h"
 
 namespace finplan {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/event_list_presenter.h"
-#include "shell/main_presenter.h"
-#include "shell/results_presenter.h"
-#include "shell/shell_view.h"
+#include "shell/logic/event_list_presenter.h"
+#include "shell/logic/main_presenter.h"
+#include "shell/logic/results_presenter.h"
+#include "shell/logic/shell_view.h"
 
 class QAction;
 class QMenu;

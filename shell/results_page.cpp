@@ -10,8 +10,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/command_ids.h"
 #include "shell/folder_pages.h"
+#include "shell/logic/command_ids.h"
 
 namespace finplan {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/results_presenter.h"
+#include "shell/logic/results_presenter.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -18,7 +18,7 @@
 #include <map>
 
 #include "shell/folder_tab_row.h"
-#include "shell/folder_tabs.h"
+#include "shell/logic/folder_tabs.h"
 #include "shell/results_page.h"
 #include "shell_fixture.h"
 

@@ -18,10 +18,10 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "shell/command_ids.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_tab_row.h"
-#include "shell/folder_tabs.h"
+#include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
 #include "shell/qt_help.h"
 #include "shell/results_page.h"
 #include "shell_fixture.h"

@@ -17,9 +17,9 @@
 #include "platform/random.h"
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
-#include "shell/desktop_runner.h"
+#include "shell/logic/desktop_runner.h"
+#include "shell/logic/tool_windows.h"
 #include "shell/main_window.h"
-#include "shell/tool_windows.h"
 
 namespace finplan {
 

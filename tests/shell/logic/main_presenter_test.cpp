@@ -10,8 +10,8 @@
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
-#include "shell/command_ids.h"
-#include "shell/main_presenter.h"
+#include "shell/logic/command_ids.h"
+#include "shell/logic/main_presenter.h"
 
 namespace finplan {
 namespace {

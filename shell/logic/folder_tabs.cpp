@@ -1,4 +1,4 @@
-#include "shell/folder_tabs.h"
+#include "shell/logic/folder_tabs.h"
 
 #include <algorithm>
 

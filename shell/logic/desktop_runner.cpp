@@ -1,4 +1,4 @@
-#include "shell/desktop_runner.h"
+#include "shell/logic/desktop_runner.h"
 
 #include "model/file_names.h"
 #include "model/scenario_ops.h"

@@ -1,4 +1,4 @@
-#include "shell/results_presenter.h"
+#include "shell/logic/results_presenter.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 
 namespace finplan {
 
-class QtLauncher : public Launcher {
+class PosixLauncher : public Launcher {
   public:
     bool launch(const std::vector<std::string>& argv) override;
 };

@@ -15,9 +15,9 @@
 #include "platform/help.h"
 #include "platform/launcher.h"
 #include "platform/messages.h"
-#include "shell/scenario_runner.h"
-#include "shell/shell_view.h"
-#include "shell/tool_windows.h"
+#include "shell/logic/scenario_runner.h"
+#include "shell/logic/shell_view.h"
+#include "shell/logic/tool_windows.h"
 
 namespace finplan {
 

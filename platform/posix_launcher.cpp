@@ -1,4 +1,4 @@
-#include "shell/qt_launcher.h"
+#include "platform/posix_launcher.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -40,7 +40,7 @@ std::vector<std::string> resolveCommand(const std::vector<std::string>& argv) {
     return {};
 }
 
-bool QtLauncher::launch(const std::vector<std::string>& requested) {
+bool PosixLauncher::launch(const std::vector<std::string>& requested) {
     std::vector<std::string> argv = resolveCommand(requested);
     if (argv.empty() || !onPath(argv[0])) return false;
     std::vector<char*> args;

@@ -5,8 +5,8 @@
 #include "engine/money.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
-#include "shell/event_list_presenter.h"
-#include "shell/results_presenter.h"
+#include "shell/logic/event_list_presenter.h"
+#include "shell/logic/results_presenter.h"
 
 namespace finplan {
 namespace {

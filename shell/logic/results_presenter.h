@@ -7,7 +7,7 @@
 #include "model/scenario.h"
 #include "platform/messages.h"
 #include "results/line_sinks.h"
-#include "shell/scenario_runner.h"
+#include "shell/logic/scenario_runner.h"
 
 namespace finplan {
 

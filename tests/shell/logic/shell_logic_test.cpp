@@ -1,5 +1,5 @@
 // The shell's tables and rules that need no display: tab labels, folder switches,
-// menu and toolbar tables, the command table's "always" rule, program resolution.
+// menu and toolbar tables, the command table's "always" rule.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,14 +7,10 @@
 #include <fstream>
 #include <set>
 
-#include "shell/command_ids.h"
-#include "shell/folder_tabs.h"
-#include "shell/grab_folders.h"
-#include "shell/main_presenter.h"
-#include "shell/menu_model.h"
-#include "shell/qt_file_chooser.h"
-#include "shell/qt_help.h"
-#include "shell/qt_launcher.h"
+#include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
+#include "shell/logic/main_presenter.h"
+#include "shell/logic/menu_model.h"
 
 namespace finplan {
 namespace {
@@ -182,61 +178,6 @@ TEST(Commands, RecentEntriesUseTheirSixIds) {
     EXPECT_EQ(cmd::recentIndex(609), 5);
     EXPECT_EQ(cmd::recentIndex(607), -1);
     EXPECT_EQ(cmd::recentIndex(601), -1);
-}
-
-TEST(Launcher, CalcMapsToAnInstalledDesktopCalculatorOrNothing) {
-    namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / "finplan_launcher_test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", dir.c_str(), 1);
-    EXPECT_TRUE(resolveCommand({"calc.exe"}).empty());
-    EXPECT_FALSE(QtLauncher().launch({"calc.exe"}));
-    EXPECT_FALSE(QtLauncher().launch({"kvplot3.exe", "plotinf01.tmp"}));
-    { std::ofstream(dir / "galculator") << "#!/bin/sh\n"; }
-    fs::permissions(dir / "galculator", fs::perms::owner_all);
-    EXPECT_EQ(resolveCommand({"calc.exe"}), std::vector<std::string>{"galculator"});
-    EXPECT_EQ(resolveCommand({"didaza.exe", "plotinf01.tmp"}),
-              (std::vector<std::string>{"didaza.exe", "plotinf01.tmp"}));
-    setenv("PATH", oldPath.c_str(), 1);
-    fs::remove_all(dir);
-    EXPECT_TRUE(QtLauncher().launch({"true", "ignored argument"}));
-}
-
-TEST(Grab, FileNamesNumberAndSlugTheFolders) {
-    EXPECT_EQ(grabFileName(0, "Summary"), "00-summary.png");
-    EXPECT_EQ(grabFileName(5, "Incoming/Outgoing"), "05-incoming-outgoing.png");
-    EXPECT_EQ(grabFileName(11, "Accounts 21-25"), "11-accounts-21-25.png");
-}
-
-} // namespace
-} // namespace finplan
-
-namespace finplan {
-namespace {
-
-TEST(FileChooser, FiltersKeepTheirTextsAndMatchLowerCaseNames) {
-    EXPECT_EQ(qtNameFilters("Scenario Files (*.RET)|*.ret"),
-              QStringList{"Scenario Files (*.RET *.ret)"});
-    EXPECT_EQ(qtNameFilters("Import Tab Files (*.KVI)|*.kvi|Text Files (*.TXT)|*.txt"),
-              (QStringList{"Import Tab Files (*.KVI *.kvi)", "Text Files (*.TXT *.txt)"}));
-    EXPECT_EQ(qtNameFilters("Plain|*.x"), QStringList{"Plain (*.x)"});
-    EXPECT_EQ(qtNameFilters("Result Files (*.SCH)"), QStringList{"Result Files (*.SCH)"});
-}
-
-// Every context number a Help button or Quick Tip asks for has its topic in the help
-// file that ships with the planner.
-TEST(HelpFile, HasATopicForEveryContextNumber) {
-    std::ifstream in(FINPLAN_HELP_FILE);
-    ASSERT_TRUE(in.good());
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const int contexts[] = {257,  259,  260,  261,  262,  513,  514,  516,  517,  518,  1536,
-                            1537, 1540, 1541, 1542, 1543, 1544, 1553, 1554, 1555, 1556, 1557};
-    for (int c : contexts)
-        EXPECT_NE(text.find("name=\"" + helpAnchor(c) + "\""), std::string::npos) << c;
-    EXPECT_NE(text.find("name=\"contents\""), std::string::npos);
-    EXPECT_NE(text.find("name=\"helponhelp\""), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "shell/menu_model.h"
+#include "shell/logic/menu_model.h"
 
-#include "shell/command_ids.h"
+#include "shell/logic/command_ids.h"
 
 namespace finplan {
 

@@ -1,4 +1,4 @@
-#include "shell/main_presenter.h"
+#include "shell/logic/main_presenter.h"
 
 #include "calculators/trade_off_files.h"
 #include "engine/money.h"
@@ -6,8 +6,8 @@
 #include "model/account_commands.h"
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
-#include "shell/command_ids.h"
-#include "shell/folder_tabs.h"
+#include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
 
 namespace finplan {
 

@@ -1,4 +1,4 @@
-#include "shell/event_list_presenter.h"
+#include "shell/logic/event_list_presenter.h"
 
 #include "model/scenario_ops.h"
 #include "results/event_descriptions.h"

@@ -9,7 +9,7 @@
 #include "platform/messages.h"
 #include "platform/random.h"
 #include "results/schedule_runs.h"
-#include "shell/scenario_runner.h"
+#include "shell/logic/scenario_runner.h"
 
 namespace finplan {
 
