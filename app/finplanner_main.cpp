@@ -116,8 +116,10 @@ int main(int argc, char** argv) {
                          &scenarioFiles);
 
     CalculatorMemory calculators;
-    PlannerParts parts{*scenario,   scenarioFiles, settings, accountSort, runner, *plotSeries,
-                       calculators, tools,         messages, chooser,     help,   launcher};
+    UndoStack undo;
+    PlannerParts parts{*scenario,   scenarioFiles, settings, accountSort, runner,
+                       *plotSeries, calculators,   tools,    messages,    chooser,
+                       help,        launcher,      undo,     clock};
     std::string scenarioPath = args.scenario;
     if (headless && scenarioPath.empty()) {
         // A picture run without a file shows the bundled example copied beside the program.

@@ -11,6 +11,7 @@
 #include "model/scenario.h"
 #include "model/scenario_file.h"
 #include "model/settings_file.h"
+#include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/help.h"
 #include "platform/launcher.h"
@@ -18,6 +19,7 @@
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
+#include "shell/logic/undo_stack.h"
 
 namespace finplan {
 
@@ -35,6 +37,8 @@ struct PlannerParts {
     FileChooser& chooser;
     Help& help;
     Launcher& launcher;
+    UndoStack& undo;    // Edit ▸ Undo and Redo of every change to the scenario
+    const Clock& clock; // today's date (the birthday rule)
 };
 
 // Commands that act even while a tool window is open.
@@ -71,6 +75,7 @@ class MainPresenter {
     void saveAccounts();
     void readAccounts();
     void reindex();
+    void stepHistory(bool back); // Undo (true) or Redo
     void saveGraphs();
     void exit();
     void startProgram(const char* program, bool withPlotFile);
