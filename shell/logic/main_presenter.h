@@ -16,12 +16,15 @@
 #include "platform/help.h"
 #include "platform/launcher.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
 #include "shell/logic/undo_stack.h"
 
 namespace finplan {
+
+class GraphInteraction;
 
 // The application's objects the commands work on (owned by main()).
 struct PlannerParts {
@@ -39,6 +42,9 @@ struct PlannerParts {
     Launcher& launcher;
     UndoStack& undo;    // Edit ▸ Undo and Redo of every change to the scenario
     const Clock& clock; // today's date (the birthday rule)
+    // The printer and the graph window's state; printing is not offered without them.
+    Printer* printer = nullptr;
+    GraphInteraction* graphs = nullptr;
 };
 
 // Commands that act even while a tool window is open.
