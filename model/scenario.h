@@ -19,6 +19,8 @@ struct Scenario {
     // Event slot protocol: the event dialogs always work on slot currentEvent.
     int currentEvent = 0;
     bool editingEvent = false;
+    bool cancelledEdit = false; // set by every editor's Cancel
+    bool copyPending = false;   // set by Copy before the editor opens, cleared by OK
 
     // Change flags.
     bool scenarioModified = false;

@@ -18,6 +18,7 @@
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"
+#include "shell/form_dialog.h"
 #include "shell/graph_page.h"
 #include "shell/icons.h"
 #include "shell/logic/command_ids.h"
@@ -36,7 +37,7 @@ constexpr int kHeight = 510;
 MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
     : QMainWindow(parent), parts(parts), options(options), presenter(parts, *this),
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
-      eventList(parts.scenario, [this](int index) { return openEventEditor(index); }) {
+      eventList(parts.scenario, &presenter.editing()) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     // A fixed frame: caption, system menu and minimise box, no sizing border.
@@ -280,7 +281,7 @@ QWidget* MainWindow::createPage(int t) {
         if (!resultsPage) {
             resultsPage = new ResultsPage(resultsPresenter, folder);
             resultsPage->onCommand = [this](int id) { presenter.execute(id); };
-            resultsPage->onEditEvent = [this](int index) { openEventEditor(index); };
+            resultsPage->onEditEvent = [this](int index) { presenter.editEventFromResults(index); };
             resultsPresenter.show();
         }
         resultsPage->refresh();
@@ -325,9 +326,18 @@ void MainWindow::switchFolder(int t) {
     }
 }
 
-EventListPresenter::EditorResult MainWindow::openEventEditor(int index) {
-    presenter.notInBuild(index < 0 ? "The Initial Values dialog" : "The event editor");
-    return EventListPresenter::EditorResult::Unavailable;
+bool MainWindow::runDialog(DialogPresenter& dialog) {
+    // A dialog opened from another one sits on top of it.
+    QWidget* owner = shownDialog ? static_cast<QWidget*>(shownDialog) : this;
+    FormDialog box(dialog, owner);
+    FormDialog* outer = shownDialog;
+    shownDialog = &box;
+    const std::string mark = "dialog " + dialog.title();
+    if (dialog.isToolWindow()) parts.tools.open(mark, [&box] { box.raise(); });
+    const bool accepted = box.exec() == QDialog::Accepted;
+    parts.tools.close(mark);
+    shownDialog = outer;
+    return accepted;
 }
 
 void MainWindow::showAbout() {

@@ -62,6 +62,9 @@ class MainWindow : public QMainWindow, public ShellView {
     void showAbout() override;
     void toggleToolbar() override;
     void requestClose() override;
+    bool runDialog(DialogPresenter& dialog) override;
+    // The dialog runDialog is showing, if any (tests reach its widgets through it).
+    class FormDialog* openDialog() const { return shownDialog; }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -76,7 +79,6 @@ class MainWindow : public QMainWindow, public ShellView {
     void rebuildTabs();
     void setGraphPrintEnabled(bool on);
     QWidget* createPage(int t);
-    EventListPresenter::EditorResult openEventEditor(int index);
 
     PlannerParts parts;
     ShellOptions options;
@@ -96,6 +98,7 @@ class MainWindow : public QMainWindow, public ShellView {
     std::unique_ptr<GraphInteraction> ownGraphs; // when the parts bring none
     int tabIndex = 0;
     bool summaryShown = false;
+    class FormDialog* shownDialog = nullptr;
 };
 
 } // namespace finplan

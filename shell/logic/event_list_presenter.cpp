@@ -21,51 +21,44 @@ int EventListPresenter::eventOfLine(int line) const {
     return -1;
 }
 
+void EventListPresenter::keepSelection() {
+    refill();
+    if (selected >= static_cast<int>(texts.size())) selected = static_cast<int>(texts.size()) - 1;
+    if (selected < 0) selected = 0;
+}
+
 void EventListPresenter::edit(int line) {
-    int i = eventOfLine(line);
     selected = line;
+    if (!editing) return;
     if (line == 0) {
-        if (editor) editor(-1); // the initial values
-        refill();
+        editing->editInitialValues();
+        keepSelection();
         return;
     }
-    if (i < 0 || !editor) return;
-    int saved = beginEditEvent(scenario, i);
-    EditorResult r = editor(i);
-    endEditEvent(scenario, saved);
-    refill();
-    if (r != EditorResult::Unavailable) scenario.resultsStale = true;
+    const int i = eventOfLine(line);
+    if (i < 0) return;
+    editing->editEvent(i);
+    scenario.resultsStale = true;
+    keepSelection();
 }
 
 void EventListPresenter::copy(int line) {
-    int i = eventOfLine(line);
     selected = line;
-    if (i < 0 || !copyEvent(scenario, i)) return;
-    // The editor works on the original; the copy keeps the values it had. Without an
-    // editor in the build the copy simply stays.
-    EditorResult r = EditorResult::Unavailable;
-    if (editor) {
-        int saved = beginEditEvent(scenario, i);
-        r = editor(i);
-        endEditEvent(scenario, saved);
-    }
-    if (r == EditorResult::Cancelled) {
-        deleteEvent(scenario, i); // a cancelled copy leaves the list as it was
-    } else {
-        scenario.scenarioModified = true;
-    }
-    scenario.resultsStale = true;
-    refill();
+    const int i = eventOfLine(line);
+    if (i < 0 || !editing) return;
+    // Only an editor left with OK adds the copy; anything else changes nothing.
+    if (editing->copyEvent(i)) scenario.resultsStale = true;
+    keepSelection();
 }
 
 void EventListPresenter::remove(int line) {
-    int i = eventOfLine(line);
     selected = line;
-    if (i < 0) return;
-    deleteEvent(scenario, i);
+    const int i = eventOfLine(line);
+    if (i < 0 || !editing) return;
+    editing->deleteEvent(i);
+    // Deleting is a change the user should be asked to save.
     scenario.scenarioModified = true;
-    refill();
-    if (selected >= static_cast<int>(texts.size())) selected = static_cast<int>(texts.size()) - 1;
+    keepSelection();
 }
 
 } // namespace finplan

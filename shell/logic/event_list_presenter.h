@@ -1,24 +1,20 @@
 // The Scenario folder without its widgets: the event list lines, which event a line
-// belongs to, and the Copy and Delete buttons.
+// belongs to, and the Edit, Copy and Delete buttons.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/scenario.h"
+#include "shell/logic/event_editing.h"
 
 namespace finplan {
 
 class EventListPresenter {
   public:
-    // What an event editor reports when it closes.
-    enum class EditorResult { Ok, Cancelled, Unavailable };
-    // Opens the editor of event `index` (the slot protocol's currentEvent).
-    using Editor = std::function<EditorResult(int index)>;
-
-    EventListPresenter(Scenario& scenario, Editor editor)
-        : scenario(scenario), editor(std::move(editor)) {}
+    // Without `editing` (a list that only shows) the buttons do nothing.
+    EventListPresenter(Scenario& scenario, EventEditing* editing)
+        : scenario(scenario), editing(editing) {}
 
     // Sorts the events into list order and rebuilds the lines and every listLine.
     void refill();
@@ -28,15 +24,18 @@ class EventListPresenter {
     // that belong to no event.
     int eventOfLine(int line) const;
 
-    // The buttons; each refills the list and keeps the selected line number.
+    // The buttons; each refills the list and keeps the selected line number. Line 0
+    // opens the Initial Values dialog.
     void edit(int line);
     void copy(int line);
     void remove(int line);
     int selectedLine() const { return selected; }
 
   private:
+    void keepSelection();
+
     Scenario& scenario;
-    Editor editor;
+    EventEditing* editing;
     std::vector<std::string> texts;
     int selected = 0;
 };

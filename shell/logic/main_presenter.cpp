@@ -142,7 +142,7 @@ bool MainPresenter::execute(int id) {
         view.showAbout();
         break;
     case kInitialValues:
-        notInBuild("The Initial Values dialog");
+        initialValues();
         break;
     case kAddWithdrawal:
     case kAddDeposit:
@@ -150,9 +150,14 @@ bool MainPresenter::execute(int id) {
     case kAddMortgage:
     case kAddTransfer:
     case kAddFundamentals:
+        addEvent(EventEditing::kindOfCommand(id));
+        break;
     case kAddEventChooser:
+        chooseEvents();
+        break;
     case kEventListEditor:
-        notInBuild("The event editor");
+        view.closeScenarioPages();
+        view.switchFolder(tab::kScenario);
         break;
     case kGroupNames:
         notInBuild("The Groups dialog");
@@ -337,6 +342,39 @@ void MainPresenter::reindex() {
     if (!reindexAccounts(p.scenario, p.messages)) return;
     p.undo.record("Re-Index Accounts", before, p.scenario);
     view.switchFolder(tab::kScenario);
+}
+
+void MainPresenter::initialValues() {
+    events.editInitialValues();
+    // The folder shown follows the values as they now are (a graph or the summary reruns).
+    const int t = view.currentTab();
+    if (view.resultsPageShown()) {
+        view.dropResultsPage();
+        view.switchFolder(tab::kResults);
+    } else if (t == tab::kSummary || t >= tab::kNetWorth) {
+        view.switchFolder(t);
+    }
+}
+
+void MainPresenter::addEvent(EventKind kind) {
+    if (!events.addEvent(kind)) return;
+    if (view.resultsPageShown()) {
+        view.dropResultsPage(); // runs again in the Results folder
+        view.switchFolder(tab::kResults);
+    } else {
+        view.switchFolder(tab::kScenario);
+    }
+}
+
+void MainPresenter::chooseEvents() {
+    events.chooseEvents([this] { view.switchFolder(tab::kScenario); });
+    view.switchFolder(tab::kScenario);
+}
+
+void MainPresenter::editEventFromResults(int index) {
+    if (!events.editEvent(index)) return;
+    view.dropResultsPage();
+    view.switchFolder(tab::kResults);
 }
 
 void MainPresenter::stepHistory(bool back) {

@@ -17,6 +17,7 @@
 #include "platform/launcher.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
+#include "shell/logic/event_editing.h"
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
@@ -52,7 +53,10 @@ bool isAlwaysCommand(int id);
 
 class MainPresenter {
   public:
-    MainPresenter(PlannerParts parts, ShellView& view) : p(parts), view(view) {}
+    MainPresenter(PlannerParts parts, ShellView& view)
+        : p(parts), view(view),
+          events(parts.scenario, parts.messages, parts.help, parts.calculators, parts.undo,
+                 parts.clock, view) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.
@@ -64,6 +68,11 @@ class MainPresenter {
     bool execute(int id);
     // The close request: the save question; the caller then writes the placement.
     void closing();
+
+    // The editors of events and initial values (the event list and Results use them).
+    EventEditing& editing() { return events; }
+    // An event edited from the Results folder: OK reruns into the Results folder.
+    void editEventFromResults(int index);
 
     // The message shown by commands whose feature this build does not have.
     void notInBuild(const std::string& feature);
@@ -82,6 +91,9 @@ class MainPresenter {
     void readAccounts();
     void reindex();
     void stepHistory(bool back); // Undo (true) or Redo
+    void initialValues();
+    void addEvent(EventKind kind);
+    void chooseEvents();
     void saveGraphs();
     void exit();
     void startProgram(const char* program, bool withPlotFile);
@@ -90,6 +102,7 @@ class MainPresenter {
 
     PlannerParts p;
     ShellView& view;
+    EventEditing events;
     std::set<std::string> missing;
     std::string accountsPath; // last accounts file chosen
 };

@@ -4,10 +4,12 @@
 #include <string>
 
 #include "model/recent_files.h"
+#include "shell/logic/dialog_presenter.h"
 
 namespace finplan {
 
-class ShellView {
+// The main window is also where the editors and calculators open (DialogHost).
+class ShellView : public DialogHost {
   public:
     virtual ~ShellView() = default;
     virtual void setTitle(const std::string& title) = 0;
@@ -26,6 +28,8 @@ class ShellView {
     virtual void toggleToolbar() = 0;
     // Posts a close request; closing asks the save question and writes the placement.
     virtual void requestClose() = 0;
+    // A window without dialogs (tests of the commands alone) cancels every one.
+    bool runDialog(DialogPresenter& /*dialog*/) override { return false; }
 };
 
 } // namespace finplan

@@ -155,37 +155,5 @@ TEST_F(EventListTest, LinesMapToTheirEventsAfterSorting) {
     EXPECT_EQ(list.eventOfLine(3), -1);
 }
 
-TEST_F(EventListTest, CopyWithoutAnEditorAddsTheEventAndDeleteRemovesIt) {
-    EventListPresenter list(*scenario, nullptr);
-    list.refill();
-    scenario->scenarioModified = false;
-    list.copy(2);
-    EXPECT_EQ(scenario->eventCount, 3);
-    EXPECT_TRUE(scenario->resultsStale);
-    EXPECT_TRUE(scenario->scenarioModified);
-    ASSERT_EQ(list.lines().size(), 4u);
-    EXPECT_NE(list.lines()[3].find("B spending"), std::string::npos);
-    list.remove(0); // the initial-values line is never deleted
-    EXPECT_EQ(scenario->eventCount, 3);
-    list.remove(1);
-    EXPECT_EQ(scenario->eventCount, 2);
-    EXPECT_NE(list.lines()[1].find("B spending"), std::string::npos);
-}
-
-TEST_F(EventListTest, CancelledCopyLeavesTheListAsItWas) {
-    int edited = -1;
-    EventListPresenter list(*scenario, [&](int i) {
-        edited = i;
-        return EventListPresenter::EditorResult::Cancelled;
-    });
-    list.refill();
-    auto before = list.lines();
-    list.copy(1);
-    EXPECT_EQ(edited, 0);
-    EXPECT_EQ(scenario->eventCount, 2);
-    EXPECT_EQ(list.lines(), before);
-    EXPECT_FALSE(scenario->editingEvent);
-}
-
 } // namespace
 } // namespace finplan

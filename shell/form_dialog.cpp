@@ -1,0 +1,140 @@
+#include "shell/form_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace finplan {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+FormDialog::FormDialog(DialogPresenter& presenter, QWidget* parent)
+    : QDialog(parent), presenter(presenter) {
+    setWindowTitle(qs(presenter.title()));
+    setObjectName(qs(presenter.title()));
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    buildFields();
+    buildButtons();
+    copyOut();
+}
+
+void FormDialog::buildFields() {
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (FormField& f : presenter.fields()) {
+        const QString name = QString("field%1").arg(f.id);
+        QWidget* w = nullptr;
+        if (f.kind == FieldKind::Check) {
+            auto* box = new QCheckBox(qs(f.label), this);
+            connect(box, &QCheckBox::clicked, this, [this, id = f.id] {
+                copyIn();
+                presenter.toggle(id);
+                copyOut();
+            });
+            grid->addWidget(box, row, 0, 1, 3);
+            w = box;
+        } else {
+            grid->addWidget(new QLabel(qs(f.label), this), row, 0);
+            if (f.kind == FieldKind::Combo) {
+                auto* combo = new QComboBox(this);
+                connect(combo, &QComboBox::currentIndexChanged, this, [this, id = f.id](int i) {
+                    if (!syncing) presenter.choose(id, i);
+                });
+                w = combo;
+            } else {
+                auto* edit = new QLineEdit(this);
+                edit->setReadOnly(f.kind == FieldKind::ReadOnly);
+                edit->setMinimumWidth(f.id == 101 || f.label == "Description" ? 260 : 120);
+                w = edit;
+            }
+            grid->addWidget(w, row, 1);
+            if (!f.unit.empty()) grid->addWidget(new QLabel(qs(f.unit), this), row, 2);
+        }
+        w->setObjectName(name);
+        fieldWidgets[f.id] = w;
+        ++row;
+    }
+    static_cast<QVBoxLayout*>(layout())->addLayout(grid);
+}
+
+void FormDialog::buildButtons() {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const FormButton& b : presenter.buttons()) {
+        auto* button = new QPushButton(qs(b.label), this);
+        button->setObjectName(QString("button%1").arg(b.id));
+        button->setEnabled(b.enabled);
+        button->setAutoDefault(false);
+        if (b.id == presenter.defaultButton()) button->setDefault(true);
+        connect(button, &QPushButton::clicked, this, [this, id = b.id] { pressButton(id); });
+        row->addWidget(button);
+        buttonWidgets[b.id] = button;
+    }
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+QWidget* FormDialog::widgetOf(int id) const {
+    auto it = fieldWidgets.find(id);
+    return it == fieldWidgets.end() ? nullptr : it->second;
+}
+
+QAbstractButton* FormDialog::buttonOf(int id) const {
+    auto it = buttonWidgets.find(id);
+    return it == buttonWidgets.end() ? nullptr : it->second;
+}
+
+void FormDialog::copyIn() {
+    for (FormField& f : presenter.fields())
+        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(f.id)); edit && !edit->isReadOnly())
+            f.text = edit->text().toStdString();
+}
+
+void FormDialog::copyOut() {
+    syncing = true;
+    for (FormField& f : presenter.fields()) {
+        QWidget* w = widgetOf(f.id);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (edit->text() != qs(f.text)) edit->setText(qs(f.text));
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            box->setChecked(f.checked);
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            if (combo->count() != static_cast<int>(f.items.size())) {
+                combo->clear();
+                for (const auto& item : f.items)
+                    combo->addItem(qs(item));
+            }
+            combo->setCurrentIndex(f.selected);
+        }
+    }
+    syncing = false;
+}
+
+void FormDialog::pressButton(int id) {
+    copyIn();
+    const Press result = presenter.press(id);
+    copyOut();
+    finish(result);
+}
+
+void FormDialog::finish(Press result) {
+    if (result == Press::Accept) QDialog::accept();
+    if (result == Press::Reject) QDialog::reject();
+}
+
+void FormDialog::reject() {
+    pressButton(presenter.cancelButton());
+}
+
+} // namespace finplan

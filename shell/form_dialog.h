@@ -1,0 +1,42 @@
+// The Qt face of a DialogPresenter: one row per field (label, edit box, checkbox or
+// combo box), a row of buttons. Texts go into the presenter before every click and
+// come back out after it; the presenter decides when the dialog closes.
+#pragma once
+
+#include <QDialog>
+#include <map>
+
+#include "shell/logic/dialog_presenter.h"
+
+class QAbstractButton;
+class QWidget;
+
+namespace finplan {
+
+class FormDialog : public QDialog {
+    Q_OBJECT
+  public:
+    FormDialog(DialogPresenter& presenter, QWidget* parent = nullptr);
+    // The widget of a field or button id ("field101", "button1" as object names).
+    QWidget* widgetOf(int id) const;
+    QAbstractButton* buttonOf(int id) const;
+    // Presses a presenter button as a click would (Enter, tests).
+    void pressButton(int id);
+
+  protected:
+    void reject() override; // Escape and the close button press the cancel button
+
+  private:
+    void buildFields();
+    void buildButtons();
+    void copyIn();  // widgets -> presenter
+    void copyOut(); // presenter -> widgets
+    void finish(Press result);
+
+    DialogPresenter& presenter;
+    std::map<int, QWidget*> fieldWidgets;
+    std::map<int, QAbstractButton*> buttonWidgets;
+    bool syncing = false;
+};
+
+} // namespace finplan

@@ -1,0 +1,61 @@
+#include "shell/logic/dialog_presenter.h"
+
+#include <stdexcept>
+
+namespace finplan {
+
+FormField& DialogPresenter::field(int id) {
+    for (FormField& f : formFields)
+        if (f.id == id) return f;
+    throw std::out_of_range("no field " + std::to_string(id) + " in " + dialogTitle);
+}
+
+const FormField& DialogPresenter::field(int id) const {
+    return const_cast<DialogPresenter*>(this)->field(id);
+}
+
+bool DialogPresenter::hasField(int id) const {
+    for (const FormField& f : formFields)
+        if (f.id == id) return true;
+    return false;
+}
+
+FormField& DialogPresenter::addEdit(int id, const std::string& label, const std::string& text,
+                                    const std::string& unit) {
+    FormField f;
+    f.id = id;
+    f.label = label;
+    f.text = text;
+    f.unit = unit;
+    formFields.push_back(f);
+    return formFields.back();
+}
+
+FormField& DialogPresenter::addReadOnly(int id, const std::string& label, const std::string& text,
+                                        const std::string& unit) {
+    FormField& f = addEdit(id, label, text, unit);
+    f.kind = FieldKind::ReadOnly;
+    return f;
+}
+
+FormField& DialogPresenter::addCheck(int id, const std::string& label, bool checked) {
+    FormField& f = addEdit(id, label, "");
+    f.kind = FieldKind::Check;
+    f.checked = checked;
+    return f;
+}
+
+FormField& DialogPresenter::addCombo(int id, const std::string& label,
+                                     std::vector<std::string> items, int selected) {
+    FormField& f = addEdit(id, label, "");
+    f.kind = FieldKind::Combo;
+    f.items = std::move(items);
+    f.selected = selected;
+    return f;
+}
+
+void DialogPresenter::addButton(int id, const std::string& label, bool enabled) {
+    formButtons.push_back({id, label, enabled});
+}
+
+} // namespace finplan

@@ -1,0 +1,68 @@
+// Changing the scenario's events through the editors: the slot protocol around each
+// editor, the 150-event limit, Copy and Delete, the Add Event chooser and the Initial
+// Values dialog, each change recorded for Undo under its name.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "calculators/calculator_memory.h"
+#include "model/scenario.h"
+#include "platform/clock.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "shell/logic/dialog_presenter.h"
+#include "shell/logic/undo_stack.h"
+
+namespace finplan {
+
+class EventEditing {
+  public:
+    EventEditing(Scenario& scenario, Messages& messages, Help& help, CalculatorMemory& calculators,
+                 UndoStack& undo, const Clock& clock, DialogHost& host)
+        : scenario(scenario), messages(messages), help(help), calculators(calculators),
+          undo(undo), clock(clock), host(host) {}
+
+    // A new event of that kind (menu, chooser, the mortgage calculator's hand-over).
+    // True when the editor stored it; the 150th event is the last one accepted.
+    bool addEvent(EventKind kind);
+    // The editor of event `index` (list order); true when OK stored it.
+    bool editEvent(int index);
+    // A copy of event `index` edited in its editor; Cancel leaves everything as it was.
+    bool copyEvent(int index);
+    // Removes event `index` without asking; true when there was one.
+    bool deleteEvent(int index);
+    // The Initial Values dialog; true when OK stored the values.
+    bool editInitialValues();
+    // The Add Event chooser; `afterEach` runs after each editor it opened stored an event.
+    void chooseEvents(const std::function<void()>& afterEach);
+
+    // Event kind of a menu command (101, 106 .. 110), Empty for other ids.
+    static EventKind kindOfCommand(int id);
+
+  private:
+    bool refuseWhenFull();
+    bool runEditor(EventKind kind);
+
+    Scenario& scenario;
+    Messages& messages;
+    Help& help;
+    CalculatorMemory& calculators;
+    UndoStack& undo;
+    const Clock& clock;
+    DialogHost& host;
+};
+
+// The Add Event chooser's buttons.
+class AddEventChooser : public DialogPresenter {
+  public:
+    explicit AddEventChooser(std::function<void(EventKind)> open);
+    Press press(int button) override;
+    bool isToolWindow() const override { return false; }
+    static constexpr int kOk = 106;
+
+  private:
+    std::function<void(EventKind)> open;
+};
+
+} // namespace finplan

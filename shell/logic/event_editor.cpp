@@ -1,0 +1,169 @@
+#include "shell/logic/event_editor.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <numeric>
+
+#include "calculators/field_text.h"
+#include "model/scenario_ops.h"
+
+namespace finplan {
+
+namespace {
+
+// Name order of the account combo boxes: case-insensitive, stable.
+bool nameBefore(const Account& a, const Account& b) {
+    return strncasecmp(a.name, b.name, kAccountNameWidth) < 0;
+}
+
+} // namespace
+
+int AccountChoices::entryOf(int id) const {
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        if (ids[i] == id && id >= 0) return static_cast<int>(i);
+    return (!ids.empty() && ids[0] == -1) ? 0 : -1;
+}
+
+AccountChoices fillAccountCombo(const Scenario& s, bool withNoSelection) {
+    AccountChoices c;
+    if (withNoSelection) {
+        c.names.push_back("No Selection");
+        c.ids.push_back(-1);
+    }
+    const int n = s.accounts.usableCount();
+    std::vector<int> order(static_cast<std::size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&s](int a, int b) {
+        return nameBefore(s.accounts.accounts[a], s.accounts.accounts[b]);
+    });
+    for (int i : order) {
+        const Account& a = s.accounts.accounts[i];
+        c.names.emplace_back(fieldText(a.name));
+        c.ids.push_back(a.id);
+    }
+    return c;
+}
+
+std::string numberText(const char* format, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::string wholeText(const char* format, int value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+EventEditor::EventEditor(EditorContext& context, EventKind kind, const char* title,
+                         int helpContext)
+    : ctx(context), kind(kind), helpContext(helpContext) {
+    dialogTitle = title;
+    Scenario& s = ctx.scenario;
+    // A new event starts from a cleared slot; an edit from the slot as it is.
+    if (s.editingEvent && s.currentEvent >= 0 && s.currentEvent < kMaxEvents)
+        event = s.events[s.currentEvent];
+    setButtons(kOk, kCancel);
+}
+
+void EventEditor::setButtons(int ok, int cancel) {
+    okId = ok;
+    cancelId = cancel;
+    defaultId = ok;
+}
+
+Press EventEditor::press(int button) {
+    if (button == okId) {
+        readDescription();
+        if (!readFields()) return Press::Stay;
+        commit();
+        return Press::Accept;
+    }
+    if (button == cancelId) {
+        ctx.scenario.cancelledEdit = true;
+        return Press::Reject;
+    }
+    if (button == kHelp) {
+        ctx.help.showContext(helpContext);
+        return Press::Stay;
+    }
+    return pressOther(button);
+}
+
+void EventEditor::toggle(int id) {
+    auto it = flags.find(id);
+    if (it == flags.end()) return DialogPresenter::toggle(id);
+    *it->second = *it->second ? 0 : 1;
+    field(id).checked = *it->second != 0;
+}
+
+void EventEditor::choose(int id, int index) {
+    DialogPresenter::choose(id, index);
+    auto it = combos.find(id);
+    if (it == combos.end() || index < 0 || index >= static_cast<int>(it->second.ids.size())) return;
+    comboIds[id] = it->second.ids[static_cast<std::size_t>(index)];
+}
+
+void EventEditor::addDescription(int id) {
+    addEdit(id, "Description", std::string(fieldText(event.description)));
+    descriptionId = id;
+}
+
+void EventEditor::readDescription() {
+    // At most 49 characters; the rest of the field is cleared.
+    const std::string text = cutText(field(descriptionId).text, kDescriptionWidth - 1);
+    std::memset(event.description, 0, sizeof event.description);
+    std::memcpy(event.description, text.data(), text.size());
+}
+
+void EventEditor::addFlag(int id, const std::string& label, int16_t& flag) {
+    addCheck(id, label, flag != 0);
+    flags[id] = &flag;
+}
+
+void EventEditor::addAccountCombo(int id, const std::string& label, int accountId,
+                                  bool withNoSelection) {
+    AccountChoices c = fillAccountCombo(ctx.scenario, withNoSelection);
+    addCombo(id, label, c.names, c.entryOf(accountId));
+    comboIds[id] = accountId;
+    combos[id] = std::move(c);
+}
+
+int EventEditor::chosenAccount(int comboId) const {
+    auto it = comboIds.find(comboId);
+    return it == comboIds.end() ? 0 : it->second;
+}
+
+bool EventEditor::accountChosen(int comboId) const {
+    return field(comboId).selected >= 0;
+}
+
+bool EventEditor::check(int id, float& out, const FieldRule& rule, std::size_t buffer) {
+    return validateField(ctx.messages, field(id).text, buffer, out, rule);
+}
+
+bool EventEditor::check(int id, int16_t& out, const FieldRule& rule) {
+    return validateField(ctx.messages, field(id).text, kFieldBuffer, out, rule);
+}
+
+bool EventEditor::checkAge(int id, float& out, const char* title, bool truncate) {
+    if (!check(id, out, {1, 120, text_id::kAgeDecimal, title})) return false;
+    if (truncate) out = static_cast<float>(wholeNumber(out));
+    return true;
+}
+
+float EventEditor::parse(int id, std::size_t buffer) const {
+    return readFloatText(field(id).text, buffer > 0 ? buffer - 1 : 0);
+}
+
+void EventEditor::commit() {
+    Scenario& s = ctx.scenario;
+    if (s.currentEvent < 0 || s.currentEvent >= kMaxEvents) return; // refused before opening
+    s.events[s.currentEvent] = event;
+    storeEvent(s, kind);
+    s.copyPending = false;
+}
+
+} // namespace finplan

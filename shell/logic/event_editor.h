@@ -1,0 +1,98 @@
+// What the six event editors share: the slot they work on, the common OK / Cancel /
+// Help flow, the field checks in table order and the account combo boxes.
+//
+// An editor works on a copy of slot currentEvent and writes it back only when OK
+// passes every check, so Cancel or a refused check leaves the scenario as it was.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calculators/calculator_memory.h"
+#include "calculators/field_validation.h"
+#include "model/scenario.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "shell/logic/dialog_presenter.h"
+
+namespace finplan {
+
+// What an editor needs of the application.
+struct EditorContext {
+    Scenario& scenario;
+    Messages& messages;
+    Help& help;
+    CalculatorMemory& calculators;
+    DialogHost& host;
+};
+
+// The accounts of a combo box in name order, without sorting the table itself.
+struct AccountChoices {
+    std::vector<std::string> names; // "No Selection" first when asked for
+    std::vector<int> ids;           // parallel to names; -1 for "No Selection"
+    // Entry of an account id: not found gives "No Selection" (0) when there is one,
+    // else -1 (nothing chosen).
+    int entryOf(int id) const;
+};
+AccountChoices fillAccountCombo(const Scenario& s, bool withNoSelection);
+
+// The text of a number as a field shows it ("%-6.2f" and the like).
+std::string numberText(const char* format, double value);
+// The same for a whole number ("%-2d", "%2d").
+std::string wholeText(const char* format, int value);
+
+class EventEditor : public DialogPresenter {
+  public:
+    // Checks that the editor can open; the caller has already set up the slot protocol.
+    EventEditor(EditorContext& context, EventKind kind, const char* title, int helpContext);
+
+    Press press(int button) override;
+    void toggle(int id) override;
+    void choose(int id, int index) override;
+
+    // The event as the editor holds it (what OK stores).
+    const Event& working() const { return event; }
+
+    static constexpr int kOk = 1, kCancel = 2, kHelp = 9; // unless a layout names them
+
+  protected:
+    // Every check of the editor's table in order, storing into `event`; false at the
+    // first failure (after its message).
+    virtual bool readFields() = 0;
+    // A button other than OK, Cancel and Help.
+    virtual Press pressOther(int /*button*/) { return Press::Stay; }
+
+    void setButtons(int ok, int cancel); // Loan, Mortgage and Fundamentals name theirs
+    void addDescription(int id);
+    void readDescription();
+    // A checkbox that flips a flag of the event.
+    void addFlag(int id, const std::string& label, int16_t& flag);
+    // An account combo box: the choice is remembered and stored at OK.
+    void addAccountCombo(int id, const std::string& label, int accountId, bool withNoSelection);
+    int chosenAccount(int comboId) const; // the id chosen, or the one the slot had
+    bool accountChosen(int comboId) const;
+
+    // A checked field: the first bufferSize - 1 characters, then the rule.
+    bool check(int id, float& out, const FieldRule& rule, std::size_t buffer = kFieldBuffer);
+    bool check(int id, int16_t& out, const FieldRule& rule);
+    // Start ages (and some end ages) keep only their whole years.
+    bool checkAge(int id, float& out, const char* title, bool truncate);
+    float parse(int id, std::size_t buffer = kFieldBuffer) const;
+    // Stores the event in its slot: kind, count, change flags, copyPending cleared.
+    void commit();
+
+    EditorContext& ctx;
+    Event event;
+    EventKind kind;
+
+  private:
+    int helpContext;
+    int okId = kOk;
+    int descriptionId = 101;
+    std::map<int, int16_t*> flags;
+    std::map<int, AccountChoices> combos;
+    std::map<int, int> comboIds; // the id each combo holds
+};
+
+} // namespace finplan

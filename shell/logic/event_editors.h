@@ -1,0 +1,82 @@
+// The six event editors and the Account Rate dialog of the Fundamentals editor.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "shell/logic/event_editor.h"
+
+namespace finplan {
+
+// The editor of an event kind for slot currentEvent (the caller has set up the slot
+// protocol: beginAddEvent or beginEditEvent). Null for a kind without an editor.
+std::unique_ptr<EventEditor> makeEventEditor(EditorContext& context, EventKind kind);
+
+// Withdrawal, Deposit and Transfer: an amount over a span of ages.
+class SpanEventEditor : public EventEditor {
+  public:
+    struct Layout;
+    SpanEventEditor(EditorContext& context, EventKind kind);
+
+  protected:
+    bool readFields() override;
+
+  private:
+    bool readEndAge();
+    const Layout& layout;
+};
+
+// Loan and Mortgage: a payment computed from amount, down payment, rate and years.
+class LoanEditor : public EventEditor {
+  public:
+    struct Ids; // the control ids and labels of one layout
+    LoanEditor(EditorContext& context, EventKind kind);
+    // Control ids of the mortgage layout (the loan uses its own for the same fields).
+    static constexpr int kCalculate = 112, kSchedule = 115, kRefinance = 118, kAccelerated = 121;
+    static constexpr int kFromStart = 123, kFromInitialStart = 124;
+
+  protected:
+    bool readFields() override;
+    Press pressOther(int button) override;
+    void toggle(int id) override;
+
+  private:
+    bool isMortgage() const { return kind == EventKind::Mortgage; }
+    void addMortgageFields();
+    void takeHandOver();
+    bool readMortgageExtras();
+    void showPayment();
+    Press acceleratedAnalysis();
+    void notAvailable(const char* what);
+    const Ids& ids;
+};
+
+class FundamentalsEditor : public EventEditor {
+  public:
+    explicit FundamentalsEditor(EditorContext& context);
+    static constexpr int kAccountCombo = 117, kChangeRate = 123;
+
+  protected:
+    bool readFields() override;
+    Press pressOther(int button) override;
+    void activate(int id) override;
+
+  private:
+    void changeRate();
+    bool rateChanged = false;
+    std::map<int, float> rates; // account id -> rate typed in the Account Rate dialog
+};
+
+// "Account Rate": the rate a Fundamentals event gives one account.
+class AccountRateDialog : public DialogPresenter {
+  public:
+    AccountRateDialog(const std::string& accountName, float& rate, Messages& messages);
+    Press press(int button) override;
+    static constexpr int kOk = 101, kCancel = 102, kRate = 3, kName = 104;
+
+  private:
+    float& rate;
+    Messages& messages;
+};
+
+} // namespace finplan

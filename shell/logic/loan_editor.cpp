@@ -1,0 +1,206 @@
+// Loan and Mortgage: the same checks in the same order on partly different controls,
+// the payment of the payment formula, and the mortgage's extras (taxes, costs,
+// appreciation, accelerated payments and the calculator buttons).
+#include "calculators/field_text.h"
+#include "calculators/range_check.h"
+#include "calculators/mortgage_calculator.h"
+#include "engine/money.h"
+#include "model/scenario_ops.h"
+#include "shell/logic/event_editors.h"
+
+namespace finplan {
+
+struct LoanEditor::Ids {
+    const char* title;
+    int helpContext;
+    int ok, cancel, calculate;
+    int startAge, payoffAge, rate, amount, downPayment, sellAge, years, payment;
+    const char* amountLabel;
+    const char* downPaymentLabel;
+    const char* sellAgeLabel;
+    const char* yearsLabel;
+};
+
+namespace {
+
+const LoanEditor::Ids kLoan{"Loan", 260, 107, 108, 111, 102, 103, 105, 104, 119, 118, 106, 110,
+                            "Amount", "Down Payment", "Sell asset age", "No of Years"};
+const LoanEditor::Ids kMortgage{"Mortgage", 259, 109, 110, 112, 102, 103, 106, 104, 105, 114, 107,
+                                108, "Amount ", "Down Payment / Equity", "Sell Age", "No Of Years"};
+
+// Loan: the account the money goes to.
+constexpr int kDepositTo = 112;
+// Mortgage extras.
+constexpr int kTaxes = 116, kClosingCosts = 117, kAppreciation = 113, kTaxInflation = 120,
+              kRefinanceBox = 119, kAcceleratedAmount = 122;
+
+const char* const kAcceleratedText =
+    "This amount must be greater than or equal to  0.00 and less than 99999.99";
+const char* const kAcceleratedTitle = "Additional Monthly Amount Error";
+
+} // namespace
+
+LoanEditor::LoanEditor(EditorContext& context, EventKind kind)
+    : EventEditor(context, kind, kind == EventKind::Mortgage ? "Mortgage" : "Loan",
+                  kind == EventKind::Mortgage ? 259 : 260),
+      ids(kind == EventKind::Mortgage ? kMortgage : kLoan) {
+    setButtons(ids.ok, ids.cancel);
+    addDescription(101);
+    addEdit(ids.startAge, "Start Age", numberText("%-6.2f", event.startAge));
+    addEdit(ids.payoffAge, "Payoff Age", numberText("%-6.2f", event.endAge));
+    addEdit(ids.rate, "Rate", numberText("%-6.2f", event.loanRate), "%");
+    addEdit(ids.amount, ids.amountLabel, numberText("%-12.2f", event.amount));
+    if (isMortgage()) {
+        addEdit(kTaxes, "Taxes", numberText("%-6.2f", event.yearlyPropertyTax));
+        addEdit(kClosingCosts, "Closing Costs", numberText("%-6.2f", event.closingCosts));
+    }
+    addEdit(ids.downPayment, ids.downPaymentLabel, numberText("%-12.2f", event.downPayment));
+    if (!isMortgage()) addEdit(ids.sellAge, ids.sellAgeLabel, numberText("%-6.2f", event.sellAge));
+    addEdit(ids.years, ids.yearsLabel, wholeText("%-2d", event.years));
+    if (isMortgage()) addMortgageFields();
+    const std::string payment = numberText("%-11.2f", event.monthlyPayment);
+    addReadOnly(ids.payment, "Monthly Payment", isMortgage() ? formatMoney(payment) : payment);
+    if (!isMortgage()) addAccountCombo(kDepositTo, "Deposit To:", event.toAccountId, false);
+    addButton(ids.ok, "OK");
+    addButton(ids.cancel, "Cancel");
+    addButton(ids.calculate, "Calculate");
+    if (isMortgage()) {
+        const bool existing = ctx.scenario.editingEvent;
+        addButton(kSchedule, "Schedule");
+        addButton(kRefinance, "Do Refinancing Analysis", existing);
+        addButton(kAccelerated, "Do Accelerated Payment Analysis", existing);
+        if (!existing) takeHandOver();
+    }
+    addButton(kHelp, "Help");
+}
+
+void LoanEditor::addMortgageFields() {
+    addEdit(kAppreciation, "Appreciation Rate", numberText("%-6.2f", event.appreciationRate), "%");
+    addEdit(ids.sellAge, ids.sellAgeLabel, numberText("%-6.2f", event.sellAge));
+    addFlag(kTaxInflation, "Apply inflation rate to taxes", event.applyInflation);
+    addCheck(kFromStart, "Apply accelerated monthly payment starting at Mortgage Start Age",
+             event.acceleratedMode == 1);
+    addCheck(kFromInitialStart,
+             "Apply accelerated monthly payment starting at Initial Values Start Age",
+             event.acceleratedMode == 2);
+    addFlag(kRefinanceBox, "This is a refinance", event.isRefinance);
+    addEdit(kAcceleratedAmount, "Accelerated Payment Monthly Amount",
+            numberText("%-12.2f", event.acceleratedPayment));
+}
+
+void LoanEditor::takeHandOver() {
+    // "Use this mortgage in plan" left its texts for a new mortgage.
+    auto handOver = takeMortgageHandOver(ctx.calculators.mortgage);
+    if (!handOver) return;
+    text(ids.years) = handOver->years;
+    text(ids.amount) = handOver->amount;
+    text(ids.downPayment) = handOver->downPayment;
+    text(ids.rate) = handOver->rate;
+    text(ids.payment) = handOver->monthlyPayment;
+}
+
+void LoanEditor::toggle(int id) {
+    if (id != kFromStart && id != kFromInitialStart) return EventEditor::toggle(id);
+    // The two accelerated boxes exclude each other; unchecking both means none.
+    const int mode = id == kFromStart ? 1 : 2;
+    event.acceleratedMode = static_cast<int16_t>(event.acceleratedMode == mode ? 0 : mode);
+    field(kFromStart).checked = event.acceleratedMode == 1;
+    field(kFromInitialStart).checked = event.acceleratedMode == 2;
+}
+
+bool LoanEditor::readFields() {
+    if (!checkAge(ids.startAge, event.startAge, "START AGE ERROR", true)) return false;
+    if (!checkAge(ids.payoffAge, event.endAge, "PAYOFF AGE ERROR", true)) return false;
+    if (!check(ids.rate, event.loanRate, {1, 1000, text_id::kLoanRate, "RATE ERROR"})) return false;
+    const FieldRule amount{1, 100000000, text_id::kAmount, "AMOUNT ERROR"};
+    if (!check(ids.amount, event.amount, amount)) return false;
+    if (isMortgage()) {
+        const FieldRule cost{0, 100000000, text_id::kAmount, "AMOUNT ERROR"};
+        if (!check(kTaxes, event.yearlyPropertyTax, cost)) return false;
+        if (!check(kClosingCosts, event.closingCosts, cost)) return false;
+    }
+    const char* downTitle = isMortgage() ? "DOWN PAYMENT ERROR" : "AMOUNT ERROR";
+    if (!check(ids.downPayment, event.downPayment, {0, 100000000, text_id::kAmount, downTitle}))
+        return false;
+    if (!isMortgage() && !check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
+        return false;
+    if (!check(ids.years, event.years, {1, 100, text_id::kYears, "NO OF YEARS ERROR"})) return false;
+    if (isMortgage() && !readMortgageExtras()) return false;
+    event.sellAge = static_cast<float>(wholeNumber(event.sellAge));
+    showPayment();
+    if (!isMortgage()) {
+        event.toAccountId = static_cast<int16_t>(chosenAccount(kDepositTo));
+        const int slot = findAccountIndex(ctx.scenario, event.toAccountId);
+        // No account found: the loan keeps no rate of one.
+        event.toAccountRate = slot >= 0 ? ctx.scenario.accounts.accounts[slot].rate : 0.0f;
+    }
+    return true;
+}
+
+bool LoanEditor::readMortgageExtras() {
+    if (!check(kAppreciation, event.appreciationRate, {-1000, 1000, text_id::kLoanRate, "RATE ERROR"}))
+        return false;
+    if (!check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"})) return false;
+    const float extra = parse(kAcceleratedAmount);
+    if (!(extra >= 0 && extra <= 100000))
+        return refuseField(ctx.messages, kAcceleratedText, kAcceleratedTitle, MessageIcon::Error);
+    event.acceleratedPayment = extra;
+    return true;
+}
+
+void LoanEditor::showPayment() {
+    event.monthlyPayment =
+        loanPayment(event.amount - event.downPayment, monthlyRate(event.loanRate), event.years * 12);
+    const std::string payment = numberText("%-11.2f", event.monthlyPayment);
+    text(ids.payment) = isMortgage() ? formatMoney(payment) : payment;
+}
+
+void LoanEditor::notAvailable(const char* what) {
+    ctx.messages.show(std::string(what) + " is not available yet in this build of the planner.",
+                      "Not Available", MessageIcon::Information);
+}
+
+Press LoanEditor::pressOther(int button) {
+    if (button == ids.calculate) {
+        readFields(); // shows the payment when every check passed; counts nothing
+        return Press::Stay;
+    }
+    if (!isMortgage()) return Press::Stay;
+    if (button == kSchedule) {
+        if (!readFields()) return Press::Stay;
+        if (!ctx.host.openCalculator({CalculatorKind::MortgageSchedule, event}))
+            notAvailable("The Mortgage Schedule");
+    } else if (button == kRefinance) {
+        if (!ctx.host.openCalculator({CalculatorKind::Refinance, event}))
+            notAvailable("The Refinance Analysis");
+    } else if (button == kAccelerated) {
+        return acceleratedAnalysis();
+    }
+    return Press::Stay;
+}
+
+Press LoanEditor::acceleratedAnalysis() {
+    // The analysis starts from the texts as typed, without the editor's checks.
+    AcceleratedMemory& m = ctx.calculators.accelerated;
+    const float extra = parse(kAcceleratedAmount);
+    if (!(extra >= 0 && extra <= 100000)) {
+        refuseField(ctx.messages, kAcceleratedText, kAcceleratedTitle, MessageIcon::Error);
+        return Press::Stay;
+    }
+    const int years = readIntText(text(ids.years), kFieldBuffer - 1);
+    const int start = wholeNumber(parse(ids.startAge));
+    const int planStart = wholeNumber(ctx.scenario.initial.startAge);
+    m.loanAmount = parse(ids.amount) - parse(ids.downPayment);
+    m.years = years;
+    m.rate = parse(ids.rate);
+    m.monthlyRate = m.rate / 12 * 0.01f;
+    m.yearsLeft = parse(ids.startAge) >= ctx.scenario.initial.startAge ? years
+                                                                       : years + start - planStart;
+    if (extra != 0) m.additionalPayment = extra;
+    Event typed = event;
+    if (!ctx.host.openCalculator({CalculatorKind::Accelerated, typed}))
+        notAvailable("The Accelerated Mortgage Payment Analysis");
+    return Press::Stay;
+}
+
+} // namespace finplan

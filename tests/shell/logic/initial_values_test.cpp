@@ -1,0 +1,144 @@
+// The Initial Values dialog without a display: the birthday rule, the order of the
+// checks, the age range, and Cancel leaving the scenario as it was.
+#include <gtest/gtest.h>
+
+#include "platform/clock.h"
+#include "platform/help.h"
+#include "platform/recording_messages.h"
+#include "shell/logic/initial_values_presenter.h"
+#include "shell/logic/undo_stack.h"
+
+#include "editor_test_support.h"
+
+namespace finplan {
+namespace {
+
+using IV = InitialValuesPresenter;
+
+class InitialValuesTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<Scenario> scenario = emptyScenario();
+    RecordingMessages messages;
+    RecordingHelp help;
+    FixedClock clock{LocalTime{2026, 3, 1, 9, 0, 0}}; // 59 days after 1 January
+};
+
+TEST_F(InitialValuesTest, AgeRangeOfExactlyAHundredIsAcceptedAndMoreIsRefused) {
+    {
+        IV d(*scenario, messages, help, clock);
+        EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "19"}, {IV::kEndAge, "120"}}, IV::kOk),
+                  Press::Reject);
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text, "The age range must be less than 100!");
+        EXPECT_EQ(messages.entries[0].title, "Age Range Error!");
+        EXPECT_EQ(messages.entries[0].icon, MessageIcon::Error);
+        EXPECT_FLOAT_EQ(scenario->initial.endAge, 84.0f);
+    }
+    {
+        IV d(*scenario, messages, help, clock);
+        EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "30"}, {IV::kEndAge, "130"}}, IV::kOk),
+                  Press::Reject);
+        EXPECT_EQ(messages.last()->title, "END AGE ERROR");
+        EXPECT_EQ(messages.last()->text, "This age must be between 1.0 and 120.0.");
+    }
+    IV d(*scenario, messages, help, clock);
+    EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "20.5"}, {IV::kEndAge, "120"}}, IV::kOk),
+              Press::Accept);
+    EXPECT_FLOAT_EQ(scenario->initial.startAge, 20.5f); // stored as typed, with its fraction
+    IV again(*scenario, messages, help, clock);
+    EXPECT_EQ(typeAndPress(again, {{IV::kStartAge, "20"}, {IV::kEndAge, "120"}}, IV::kOk),
+              Press::Accept);
+    EXPECT_FLOAT_EQ(scenario->initial.startAge, 20.0f);
+    EXPECT_FLOAT_EQ(scenario->initial.endAge, 120.0f);
+    EXPECT_TRUE(scenario->scenarioModified);
+    EXPECT_TRUE(scenario->resultsStale);
+}
+
+TEST_F(InitialValuesTest, ChecksStopAtTheFirstFailureInOrder) {
+    IV d(*scenario, messages, help, clock);
+    d.text(IV::kBirthMonth) = "13";
+    d.text(IV::kBirthDay) = "32";
+    d.text(IV::kStartAge) = "0";
+    d.text(IV::kInflationRate) = "20.5";
+    d.text(IV::kTaxRate) = "1001";
+    d.text(IV::kPenaltyAge) = "0";
+    d.text(IV::kPenaltyRate) = "-1";
+    const std::pair<int, const char*> fixes[] = {
+        {IV::kBirthMonth, "5"}, {IV::kBirthDay, "9"},    {IV::kStartAge, "40"},
+        {IV::kInflationRate, "-20"}, {IV::kTaxRate, "30"}, {IV::kPenaltyAge, "59.5"},
+        {IV::kPenaltyRate, "10"}};
+    for (auto [id, good] : fixes) {
+        EXPECT_EQ(d.press(IV::kOk), Press::Stay);
+        d.text(id) = good;
+    }
+    EXPECT_EQ(d.press(IV::kOk), Press::Accept);
+    std::vector<std::string> titles;
+    for (const auto& e : messages.entries)
+        titles.push_back(e.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"BIRTH MONTH ERROR", "BIRTH DAY ERROR",
+                                                "START AGE ERROR", "INFLATION RATE ERROR",
+                                                "TAX RATE ERROR", "PENALTY AGE ERROR",
+                                                "PENALTY RATE ERROR"}));
+    EXPECT_EQ(messages.entries[3].text, "The inflation rate must be between -20.0% and 20.0%.");
+    EXPECT_EQ(messages.entries[4].text, "This rate must be between 0.0% and 1000.0%.");
+    const InitialValues& iv = scenario->initial;
+    EXPECT_EQ(iv.birthMonth, 5);
+    EXPECT_EQ(iv.birthDay, 9);
+    EXPECT_FLOAT_EQ(iv.inflationRate, -20.0f);
+    EXPECT_FLOAT_EQ(iv.penaltyAge, 59.5f);
+}
+
+TEST_F(InitialValuesTest, BirthdayRuleOnOpeningAndOnTheCheckbox) {
+    scenario->initial.useBirthday = 1;
+    scenario->initial.startAge = 30.9f;
+    IV d(*scenario, messages, help, clock);
+    EXPECT_EQ(d.text(IV::kStartAge), "30.162"); // 30 + 59/365
+    EXPECT_TRUE(d.field(IV::kUseBirthday).checked);
+    d.toggle(IV::kUseBirthday);
+    EXPECT_FALSE(d.field(IV::kUseBirthday).checked);
+    EXPECT_EQ(d.text(IV::kStartAge), "30.000");
+    d.text(IV::kBirthMonth) = "13";
+    d.toggle(IV::kUseBirthday);
+    EXPECT_FALSE(d.field(IV::kUseBirthday).checked);
+    EXPECT_EQ(messages.last()->text, "The birth month value must between 1 and 12");
+    d.text(IV::kBirthMonth) = "2";
+    d.text(IV::kBirthDay) = "1";
+    d.toggle(IV::kUseBirthday);
+    EXPECT_TRUE(d.field(IV::kUseBirthday).checked);
+    EXPECT_EQ(d.text(IV::kStartAge), "30.077"); // 28 days since 1 February
+}
+
+TEST_F(InitialValuesTest, CancelLeavesTheScenarioAsItWasAndItsResultsFresh) {
+    scenario->initial.useBirthday = 1;
+    scenario->initial.startAge = 30.0f;
+    scenario->resultsStale = false;
+    const auto before = scenarioContentBytes(*scenario);
+    IV d(*scenario, messages, help, clock);
+    d.text(IV::kBirthMonth) = "6";
+    d.toggle(IV::kUseBirthday);                              // off
+    d.toggle(IV::kUseBirthday);                              // on again with June
+    typeAndPress(d, {{IV::kTaxRate, "2000"}}, IV::kOk);      // refused, then Cancel
+    EXPECT_EQ(scenarioContentBytes(*scenario), before);
+    EXPECT_FALSE(scenario->resultsStale);
+    EXPECT_FALSE(scenario->scenarioModified);
+    // Results that were already stale stay so.
+    scenario->resultsStale = true;
+    IV again(*scenario, messages, help, clock);
+    again.press(IV::kCancel);
+    EXPECT_TRUE(scenario->resultsStale);
+}
+
+TEST_F(InitialValuesTest, ShowsTheTotalsOfTheAccounts) {
+    addAccount(*scenario, "Cash", 2);
+    Account& a = scenario->accounts.accounts[0];
+    a.type = static_cast<int16_t>(AccountType::InvestmentSavings);
+    a.initialAmount = 1234.5f;
+    IV d(*scenario, messages, help, clock);
+    EXPECT_EQ(d.text(117), "$1,234.50");
+    EXPECT_EQ(d.text(118), "2.00   ");
+    EXPECT_EQ(d.text(123), "$1,234.50");
+    EXPECT_FLOAT_EQ(scenario->initial.initialInvestmentSavings, 0.0f); // not until OK
+}
+
+} // namespace
+} // namespace finplan
