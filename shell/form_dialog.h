@@ -22,8 +22,8 @@ class FormDialog : public QDialog {
     QAbstractButton* buttonOf(int id) const;
     // Presses a presenter button as a click would (Enter, tests).
     void pressButton(int id);
-
-  protected:
+    // The dialog's OK (its default button), as Enter would.
+    void pressDefault() { pressButton(presenter.defaultButton()); }
     void reject() override; // Escape and the close button press the cancel button
 
   private:

@@ -21,6 +21,7 @@
 #include "shell/event_list_page.h"
 #include "shell/folder_tab_row.h"
 #include "shell/logic/command_ids.h"
+#include "shell/logic/event_editor.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/qt_help.h"
 #include "shell/results_page.h"
@@ -268,9 +269,21 @@ void MainWindowTest::scenarioFolderDeletesAnEvent() {
     QTest::mouseClick(page->findChild<QPushButton*>("Delete"), Qt::LeftButton);
     QCOMPARE(f.scenario->eventCount, events - 1);
     QVERIFY(f.scenario->resultsStale);
+    // Copy then Cancel leaves the file's bytes as they were and the scenario unchanged.
+    f.scenario->scenarioModified = false;
+    const auto bytes = scenarioContentBytes(*f.scenario);
+    page = w.eventListView();
     page->list()->setCurrentRow(1);
+    whenDialogShows(w, [](FormDialog& d) { d.reject(); });
+    QTest::mouseClick(page->findChild<QPushButton*>("Copy"), Qt::LeftButton);
+    QCOMPARE(f.scenario->eventCount, events - 1);
+    QVERIFY(scenarioContentBytes(*f.scenario) == bytes);
+    QVERIFY(!f.scenario->scenarioModified);
+    // Copy then OK adds one.
+    whenDialogShows(w, [](FormDialog& d) { d.pressDefault(); });
     QTest::mouseClick(page->findChild<QPushButton*>("Copy"), Qt::LeftButton);
     QCOMPARE(f.scenario->eventCount, events);
+    QVERIFY(f.scenario->scenarioModified);
 }
 
 void MainWindowTest::saveAsThenRecentEntryReopens() {

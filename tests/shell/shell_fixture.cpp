@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 namespace finplan {
 
@@ -32,6 +33,20 @@ QString copyExample(const QString& name) {
     if (!QFile::copy(FINPLAN_EXAMPLE, name)) qFatal("cannot copy the example scenario");
     QFile(name).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     return name;
+}
+
+void whenDialogShows(MainWindow& w, std::function<void(FormDialog&)> act) {
+    auto* poll = new QTimer(&w);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, &w, [poll, &w, act] {
+        FormDialog* d = w.openDialog();
+        if (!d || !d->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        act(*d);
+        if (w.openDialog() == d && d->isVisible()) d->reject();
+    });
+    poll->start();
 }
 
 std::string shownTexts(const RecordingMessages& m) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "engine/run_state.h"
@@ -17,6 +18,7 @@
 #include "platform/random.h"
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
+#include "shell/form_dialog.h"
 #include "shell/logic/desktop_runner.h"
 #include "shell/logic/tool_windows.h"
 #include "shell/main_window.h"
@@ -54,6 +56,10 @@ struct ShellFixture {
 
 // Copies the bundled example into the working folder under that name, writable.
 QString copyExample(const QString& name = "plan.ret");
+
+// Once the window shows a dialog, `act` runs on it (typing, clicking); a dialog
+// still open afterwards is cancelled so a test never waits for a person.
+void whenDialogShows(MainWindow& w, std::function<void(FormDialog&)> act);
 
 // Texts shown so far, joined for failure output.
 std::string shownTexts(const RecordingMessages& m);

@@ -1,0 +1,249 @@
+// Each editor dialog driven through its real widgets on the offscreen platform: keys
+// typed into the edit boxes, boxes clicked, OK pressed; messages answered by script.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "shell/event_list_page.h"
+#include "shell/logic/command_ids.h"
+#include "shell/logic/event_editor.h"
+#include "shell/logic/event_editors.h"
+#include "shell/logic/initial_values_presenter.h"
+#include "shell_fixture.h"
+
+namespace finplan {
+
+namespace {
+
+void type(FormDialog& d, int id, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(d.widgetOf(id));
+    QVERIFY2(edit, qPrintable(QString("no edit box %1").arg(id)));
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void click(FormDialog& d, int id) {
+    if (auto* box = qobject_cast<QCheckBox*>(d.widgetOf(id))) {
+        // On the box itself: the row is wider than the box and its text.
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        return;
+    }
+    QAbstractButton* b = d.buttonOf(id);
+    QVERIFY2(b, qPrintable(QString("no button %1").arg(id)));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace
+
+class EditorDialogsTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void withdrawalThroughItsWidgets();
+    void depositTransferAndLoanStoreTheirAccounts();
+    void mortgageCalculatesInTheDialog();
+    void fundamentalsWithTheAccountRateDialog();
+    void chooserOpensAnEditor();
+    void initialValuesRefusesThenStores();
+    void undoFromTheEditMenuNamesTheChange();
+};
+
+void EditorDialogsTest::withdrawalThroughItsWidgets() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    whenDialogShows(w, [&](FormDialog& d) {
+        QCOMPARE(d.windowTitle(), QString("Withdrawal"));
+        type(d, 101, "Living expenses");
+        type(d, 103, "65.5");
+        type(d, 104, "90");
+        type(d, 102, "0");
+        click(d, 108);
+        click(d, EventEditor::kOk); // refused: the amount
+        QCOMPARE(QString::fromStdString(f.messages.last()->title), QString("AMOUNT ERROR"));
+        QVERIFY(d.isVisible());
+        type(d, 102, "40000");
+        click(d, EventEditor::kOk);
+    });
+    w.commands().execute(cmd::kAddWithdrawal);
+    QCOMPARE(f.scenario->eventCount, 1);
+    const Event& e = f.scenario->events[0];
+    QCOMPARE(QString(e.description), QString("Living expenses"));
+    QCOMPARE(e.startAge, 65.0f);
+    QCOMPARE(e.amount, 40000.0f);
+    QCOMPARE(e.applyInflation, int16_t(1));
+    QCOMPARE(w.currentTab(), 2); // the Scenario folder shows it
+}
+
+void EditorDialogsTest::depositTransferAndLoanStoreTheirAccounts() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    for (const char* name : {"Savings", "Checking"}) {
+        Account& a = f.scenario->accounts.accounts[f.scenario->accounts.accountCount];
+        std::strcpy(a.name, name);
+        a.rate = 3;
+        assignAccountId(*f.scenario);
+    }
+    whenDialogShows(w, [&](FormDialog& d) {
+        type(d, 101, "Salary");
+        type(d, 102, "30");
+        type(d, 103, "60");
+        type(d, 104, "50000");
+        qobject_cast<QComboBox*>(d.widgetOf(105))->setCurrentIndex(1); // Savings
+        click(d, EventEditor::kOk);
+    });
+    w.commands().execute(cmd::kAddDeposit);
+    QCOMPARE(f.scenario->events[0].toAccountId, int16_t(0));
+    whenDialogShows(w, [&](FormDialog& d) {
+        type(d, 107, "Move");
+        type(d, 102, "40");
+        type(d, 103, "41");
+        type(d, 101, "100");
+        qobject_cast<QComboBox*>(d.widgetOf(108))->setCurrentIndex(0); // Checking
+        qobject_cast<QComboBox*>(d.widgetOf(109))->setCurrentIndex(1); // Savings
+        click(d, EventEditor::kOk);
+    });
+    w.commands().execute(cmd::kAddTransfer);
+    whenDialogShows(w, [&](FormDialog& d) {
+        type(d, 101, "Car");
+        type(d, 102, "45");
+        type(d, 103, "50");
+        type(d, 105, "6");
+        type(d, 104, "20000");
+        type(d, 106, "5");
+        qobject_cast<QComboBox*>(d.widgetOf(112))->setCurrentIndex(0);
+        click(d, 107);
+    });
+    w.commands().execute(cmd::kAddLoan);
+    QCOMPARE(f.scenario->eventCount, 3);
+    const Event& transfer = f.scenario->events[1];
+    QCOMPARE(transfer.fromAccountId, int16_t(1));
+    QCOMPARE(transfer.toAccountId, int16_t(0));
+    const Event& loan = f.scenario->events[2];
+    QCOMPARE(loan.toAccountId, int16_t(1));
+    QVERIFY(loan.monthlyPayment > 386.6f && loan.monthlyPayment < 386.7f); // 20000, 6 %, 5 yrs
+}
+
+void EditorDialogsTest::mortgageCalculatesInTheDialog() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    whenDialogShows(w, [&](FormDialog& d) {
+        type(d, 101, "House");
+        type(d, 102, "47");
+        type(d, 103, "77");
+        type(d, 106, "8");
+        type(d, 104, "100000");
+        type(d, 105, "0");
+        type(d, 107, "30");
+        click(d, LoanEditor::kFromStart);
+        click(d, LoanEditor::kCalculate);
+        QCOMPARE(qobject_cast<QLineEdit*>(d.widgetOf(108))->text(), QString("$733.76"));
+        QVERIFY(!d.buttonOf(LoanEditor::kRefinance)->isEnabled());
+        click(d, 109);
+    });
+    w.commands().execute(cmd::kAddMortgage);
+    QCOMPARE(f.scenario->eventCount, 1);
+    QCOMPARE(f.scenario->events[0].acceleratedMode, int16_t(1));
+}
+
+void EditorDialogsTest::fundamentalsWithTheAccountRateDialog() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    Account& a = f.scenario->accounts.accounts[0];
+    std::strcpy(a.name, "Stocks");
+    a.rate = a.currentRate = 8;
+    assignAccountId(*f.scenario);
+    whenDialogShows(w, [&](FormDialog& d) {
+        type(d, 120, "Slower growth");
+        type(d, 119, "60");
+        qobject_cast<QComboBox*>(d.widgetOf(FundamentalsEditor::kAccountCombo))->setCurrentIndex(1);
+        whenDialogShows(w, [&](FormDialog& rate) {
+            QCOMPARE(rate.windowTitle(), QString("Account Rate"));
+            type(rate, AccountRateDialog::kRate, "5.5");
+            click(rate, AccountRateDialog::kOk);
+        });
+        click(d, FundamentalsEditor::kChangeRate);
+        click(d, 114);
+    });
+    w.commands().execute(cmd::kAddFundamentals);
+    QCOMPARE(f.scenario->eventCount, 1);
+    QCOMPARE(f.scenario->events[0].rateAccountId, int16_t(0));
+    QCOMPARE(f.scenario->events[0].newAccountRate, 5.5f);
+}
+
+void EditorDialogsTest::chooserOpensAnEditor() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    whenDialogShows(w, [&](FormDialog& chooser) {
+        QCOMPARE(chooser.windowTitle(), QString("Add Event"));
+        whenDialogShows(w, [&](FormDialog& d) {
+            type(d, 101, "Gift");
+            type(d, 102, "50");
+            type(d, 103, "50");
+            type(d, 104, "1000");
+            click(d, EventEditor::kOk);
+        });
+        click(chooser, 110); // Deposit
+        click(chooser, 106); // OK closes the chooser
+    });
+    w.commands().execute(cmd::kAddEventChooser);
+    QCOMPARE(f.scenario->eventCount, 1);
+    QCOMPARE(f.scenario->events[0].eventKind(), EventKind::Deposit);
+}
+
+void EditorDialogsTest::initialValuesRefusesThenStores() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    whenDialogShows(w, [&](FormDialog& d) {
+        QCOMPARE(d.windowTitle(), QString("Initial Data"));
+        type(d, InitialValuesPresenter::kStartAge, "19");
+        type(d, InitialValuesPresenter::kEndAge, "120");
+        click(d, InitialValuesPresenter::kOk);
+        QCOMPARE(QString::fromStdString(f.messages.last()->text),
+                 QString("The age range must be less than 100!"));
+        type(d, InitialValuesPresenter::kStartAge, "20");
+        type(d, InitialValuesPresenter::kTaxRate, "22");
+        click(d, InitialValuesPresenter::kOk);
+    });
+    w.commands().execute(cmd::kInitialValues);
+    QCOMPARE(f.scenario->initial.startAge, 20.0f);
+    QCOMPARE(f.scenario->initial.taxRate, 22.0f);
+}
+
+void EditorDialogsTest::undoFromTheEditMenuNamesTheChange() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    w.switchFolder(2);
+    const auto before = scenarioContentBytes(*f.scenario);
+    EventListPage* page = w.eventListView();
+    const auto lines = page->list()->findItems("Living expenses - Withdraw", Qt::MatchContains);
+    QVERIFY(!lines.isEmpty());
+    page->list()->setCurrentItem(lines.front());
+    whenDialogShows(w, [&](FormDialog& d) {
+        type(d, 102, "12345");
+        click(d, EventEditor::kOk);
+    });
+    QTest::mouseClick(page->findChild<QPushButton*>("Edit"), Qt::LeftButton);
+    const auto edited = scenarioContentBytes(*f.scenario);
+    QVERIFY(edited != before);
+    QMenu* edit = w.menuBar()->actions()[1]->menu();
+    Q_EMIT edit->aboutToShow();
+    QAction* undo = w.actionsOf(cmd::kUndo).front();
+    QVERIFY2(undo->text().startsWith("&Undo Edit Withdrawal 'Living expenses'"),
+             qPrintable(undo->text()));
+    QVERIFY(!w.actionsOf(cmd::kRedo).front()->isEnabled());
+    Q_EMIT edit->aboutToHide(); // the keys work again with the menu closed
+    undo->trigger();
+    QVERIFY(scenarioContentBytes(*f.scenario) == before);
+    w.actionsOf(cmd::kRedo).front()->trigger();
+    QVERIFY(scenarioContentBytes(*f.scenario) == edited);
+}
+
+} // namespace finplan
+
+QTEST_MAIN(finplan::EditorDialogsTest)
+#include "editor_dialogs_test.moc"
