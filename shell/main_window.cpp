@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "model/window_placement.h"
+#include "shell/calculator_dialogs.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"
@@ -72,6 +73,8 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { presenter.closing(); });
 
+    calculatorWindows = std::make_unique<QtCalculatorWindows>(parts, this);
+    presenter.attachCalculators(*calculatorWindows);
     presenter.startUp(options.scenario);
     rebuildTabs();
     setMenuState(false);
@@ -293,6 +296,10 @@ void MainWindow::switchFolder(int t) {
         folder->removeWidget(previous);
         previous->deleteLater();
     }
+}
+
+MortgageEditorTools MainWindow::mortgageEditorTools() {
+    return finplan::mortgageEditorTools(*calculatorWindows, parts.scenario);
 }
 
 EventListPresenter::EditorResult MainWindow::openEventEditor(int index) {

@@ -21,6 +21,7 @@ class QToolBar;
 namespace finplan {
 
 class FolderTabRow;
+class QtCalculatorWindows;
 class ResultsPage;
 class EventListPage;
 
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow, public ShellView {
     const std::vector<QAction*>& actionsOf(int id) const;
     QMenu* fileMenu() const { return file; }
     bool summaryFlag() const { return summaryShown; }
+    // What the Mortgage event editor's Schedule, Refinance and Accelerated buttons call.
+    MortgageEditorTools mortgageEditorTools();
 
     // ShellView
     void setTitle(const std::string& title) override;
@@ -91,6 +94,7 @@ class MainWindow : public QMainWindow, public ShellView {
     ResultsPage* resultsPage = nullptr;
     int tabIndex = 0;
     bool summaryShown = false;
+    std::unique_ptr<QtCalculatorWindows> calculatorWindows;
 };
 
 } // namespace finplan

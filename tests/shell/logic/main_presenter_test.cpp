@@ -50,6 +50,7 @@ class NullRunner : public ScenarioRunner {
     ViewSettings& viewSettings() override { return view; }
     void setGraphKind(int) override {}
     float plotStartAge() const override { return 0; }
+    float taxRateInEffect() const override { return 15; }
     int runs = 0;
     ViewSettings view;
 };
