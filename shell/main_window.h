@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/logic/event_list_presenter.h"
+#include "shell/logic/graph_interaction.h"
 #include "shell/logic/main_presenter.h"
 #include "shell/logic/results_presenter.h"
 #include "shell/logic/shell_view.h"
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow, public ShellView {
     // Every action of a command id (some commands appear twice in the menu).
     const std::vector<QAction*>& actionsOf(int id) const;
     QMenu* fileMenu() const { return file; }
+    // The graph window's state, kept while the program runs.
+    GraphInteraction& graphWindow();
     bool summaryFlag() const { return summaryShown; }
     // What the Mortgage event editor's Schedule, Refinance and Accelerated buttons call.
     MortgageEditorTools mortgageEditorTools();
@@ -92,6 +95,7 @@ class MainWindow : public QMainWindow, public ShellView {
     QStackedWidget* folder = nullptr;
     QWidget* page = nullptr;
     ResultsPage* resultsPage = nullptr;
+    std::unique_ptr<GraphInteraction> ownGraphs; // when the parts bring none
     int tabIndex = 0;
     bool summaryShown = false;
     std::unique_ptr<QtCalculatorWindows> calculatorWindows;
