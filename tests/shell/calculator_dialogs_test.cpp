@@ -20,8 +20,7 @@ using namespace finplan;
 namespace {
 
 PlannerParts partsOf(ShellFixture& f) {
-    return PlannerParts{*f.scenario,   f.files, f.settings, f.sort,    *f.runner, *f.plots,
-                        f.calculators, f.tools, f.messages, f.chooser, f.help,    f.launcher};
+    return f.parts();
 }
 
 QLineEdit* edit(QWidget& d, const char* name) {

@@ -21,10 +21,13 @@ ShellFixture::~ShellFixture() {
 }
 
 MainWindow& ShellFixture::open(ShellOptions options) {
-    PlannerParts parts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
-                       tools,     messages, chooser,  help, launcher, undo,   clock};
-    window = std::make_unique<MainWindow>(parts, options);
+    window = std::make_unique<MainWindow>(parts(), options);
     return *window;
+}
+
+PlannerParts ShellFixture::parts() {
+    return PlannerParts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
+                        tools,     messages, chooser,  help, launcher, undo,   clock};
 }
 
 QString copyExample(const QString& name) {
