@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "shell/logic/accounts_folder_presenter.h"
 #include "shell/logic/event_list_presenter.h"
 #include "shell/logic/main_presenter.h"
 #include "shell/logic/results_presenter.h"
 #include "shell/logic/shell_view.h"
 
 class QAction;
+class QDialog;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
@@ -59,6 +61,8 @@ class MainWindow : public QMainWindow, public ShellView {
     void showAbout() override;
     void toggleToolbar() override;
     void requestClose() override;
+    bool showAccountInfo(AccountInfoPresenter& dialog) override;
+    bool showGroups(GroupsPresenter& dialog) override;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -72,6 +76,9 @@ class MainWindow : public QMainWindow, public ShellView {
     void rebuildTabs();
     void setGraphPrintEnabled(bool on);
     QWidget* createPage(int t);
+    QWidget* createAccountsPage();
+    // Runs a modal dialog marked in the table of open tool windows; true after OK.
+    bool runTool(QDialog& dialog, const std::string& name);
     EventListPresenter::EditorResult openEventEditor(int index);
 
     PlannerParts parts;
@@ -79,6 +86,7 @@ class MainWindow : public QMainWindow, public ShellView {
     MainPresenter presenter;
     ResultsPresenter resultsPresenter;
     EventListPresenter eventList;
+    AccountsFolderPresenter accountsFolder;
 
     QMenu* file = nullptr;
     QAction* aboutAction = nullptr;

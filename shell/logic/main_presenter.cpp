@@ -155,11 +155,13 @@ bool MainPresenter::execute(int id) {
         notInBuild("The event editor");
         break;
     case kGroupNames:
-        notInBuild("The Groups dialog");
+        editGroups();
         break;
     case kAccountInfo:
+        editAccount();
+        break;
     case kEditAccounts:
-        notInBuild("The account editor");
+        view.switchFolder(tab::kAccounts);
         break;
     case kMortgageCalculator:
         notInBuild("The Mortgage Calculator");
@@ -244,8 +246,10 @@ void MainPresenter::newScenario() {
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
     view.switchFolder(tab::kSummary);
-    AcceptDefaultsCompleter completer;
-    offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages);
+    accountEditing.recordIfChanged("Import Account Data", [this] {
+        return offerTabAccountsAfterNew(p.scenario, accountEditing.importCompleter(), p.chooser,
+                                        p.messages);
+    });
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
@@ -297,13 +301,26 @@ void MainPresenter::saveAs() {
 }
 
 void MainPresenter::importAccounts() {
-    AcceptDefaultsCompleter completer;
-    if (!importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser, p.messages))
-        return;
+    const bool imported = accountEditing.recordIfChanged("Import Account Data", [this] {
+        return importAccountDataCommand(p.scenario, p.accountSort, accountEditing.importCompleter(),
+                                        p.chooser, p.messages);
+    });
+    if (!imported) return;
     if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
         view.dropResultsPage();
         view.switchFolder(tab::kResults);
+    } else if (view.currentTab() == tab::kAccounts) {
+        view.switchFolder(tab::kAccounts); // the list, count, total and tabs as they now are
     }
+}
+
+void MainPresenter::editAccount() {
+    if (accountEditing.openAccountInfo()) view.switchFolder(tab::kAccounts);
+}
+
+void MainPresenter::editGroups() {
+    accountEditing.editGroups();
+    view.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::exportResults() {
