@@ -11,6 +11,7 @@
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/command_ids.h"
+#include "shell/logic/groups_presenter.h"
 #include "shell/logic/main_presenter.h"
 
 namespace finplan {
@@ -32,6 +33,17 @@ class RecordedView : public ShellView {
     void showAbout() override { ++abouts; }
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
+    bool showAccountInfo(AccountInfoPresenter& a) override {
+        ++accountDialogs;
+        return accountStep && accountStep(a);
+    }
+    bool showGroups(GroupsPresenter& g) override {
+        ++groupDialogs;
+        return groupStep && groupStep(g);
+    }
+    std::function<bool(AccountInfoPresenter&)> accountStep;
+    std::function<bool(GroupsPresenter&)> groupStep;
+    int accountDialogs = 0, groupDialogs = 0;
 
     std::string title;
     std::vector<bool> menuStates;
@@ -165,6 +177,33 @@ TEST_F(MainPresenterTest, ImportFromTheSummaryRerunsIntoTheResultsFolder) {
     EXPECT_TRUE(scenario->resultsStale);
     EXPECT_EQ(view.drops, 1);
     EXPECT_EQ(view.switches, std::vector<int>{3});
+}
+
+TEST_F(MainPresenterTest, AccountCommandsOpenTheirDialogsAndShowTheAccountsFolder) {
+    presenter.execute(cmd::kGroupNames); // Cancel still shows the folder
+    EXPECT_EQ(view.groupDialogs, 1);
+    view.accountStep = [](AccountInfoPresenter& a) {
+        a.texts = {"Savings", "100", "5", "0", "0", "1"};
+        return a.ok();
+    };
+    ASSERT_TRUE(presenter.accounts().requestAdd());
+    presenter.execute(cmd::kAccountInfo);
+    EXPECT_EQ(scenario->accounts.accountCount, 1);
+    view.accountStep = nullptr; // Cancel: no folder switch
+    presenter.execute(cmd::kAccountInfo);
+    presenter.execute(cmd::kEditAccounts);
+    EXPECT_EQ(view.switches, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(view.accountDialogs, 2);
+
+    // An import while the folder is shown shows the accounts as they now are.
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nChecking\t20.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    view.accountStep = [](AccountInfoPresenter& a) { return a.ok(); }; // Checking: OK
+    view.switches.clear();
+    presenter.execute(cmd::kImportAccounts);
+    EXPECT_EQ(view.accountDialogs, 3);
+    EXPECT_EQ(scenario->accounts.accountCount, 2);
+    EXPECT_EQ(view.switches, std::vector<int>{1});
 }
 
 TEST_F(MainPresenterTest, ExitWritesTheSettingsWithTheCurrentScenarioAndCloses) {
