@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
+#include "calculators/field_validation.h"
 #include "model/scenario_ops.h"
 #include "shell/logic/field_text.h"
 
@@ -13,10 +13,8 @@ namespace finplan {
 namespace {
 
 constexpr std::size_t kNameChars = 29;
-constexpr std::size_t kAmountChars = 12;
+constexpr std::size_t kAmountBuffer = 13; // 12 characters are read
 constexpr std::size_t kAccessOrderChars = 3;
-constexpr float kAmountLimit = 100000000.0f;
-constexpr float kRateLimit = 99.0f;
 
 // The left-justified formats pad with blanks for the fixed dialog layout; in an edit
 // box a trailing blank would only catch the digits typed after it.
@@ -28,26 +26,8 @@ std::string shown(const char* fmt, float v) {
     return s;
 }
 
-// A number typed into a field, read as the dialogs read them: leading blanks skipped,
-// reading stops where the number does, no number is 0.
-bool checkNumber(Messages& messages, const std::string& text, float& out, float min, float max,
-                 const char* message, const char* title) {
-    const float v = std::strtof(text.c_str(), nullptr);
-    if (!(v >= min && v <= max)) {
-        messages.show(message, title, MessageIcon::Error);
-        return false;
-    }
-    out = v;
-    return true;
-}
-
-const char* const kAmountMessage =
-    "This amount must be greater than 0.00 and less than 99999999.00.";
-const char* const kRateMessage = "This rate must be between -99.0% and 99.0%";
-
-bool checkRate(Messages& messages, const std::string& text, float& out) {
-    return checkNumber(messages, text, out, -kRateLimit, kRateLimit, kRateMessage, "RATE ERROR");
-}
+const FieldRule kAmountRule{-100000000.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"};
+const FieldRule kRateRule{-99.0f, 99.0f, text_id::kAccountRate, "RATE ERROR"};
 
 bool isPenaltyType(int type) {
     return type == static_cast<int>(AccountType::RetirementSavings) ||
@@ -137,14 +117,13 @@ bool AccountInfoPresenter::ok() {
     }
     Account a = draft;
     storeFieldText(a.name, texts.name, kNameChars);
-    if (!checkNumber(messages, texts.initialAmount.substr(0, kAmountChars), a.initialAmount,
-                     -kAmountLimit, kAmountLimit, kAmountMessage, "AMOUNT ERROR"))
+    if (!validateField(messages, texts.initialAmount, kAmountBuffer, a.initialAmount, kAmountRule))
         return false;
     a.balance = a.initialAmount;
-    if (!checkRate(messages, texts.rate, a.rate)) return false;
+    if (!validateText(messages, texts.rate, a.rate, kRateRule)) return false;
     a.currentRate = a.rate;
-    if (!checkRate(messages, texts.randomMinRate, a.randomMinRate)) return false;
-    if (!checkRate(messages, texts.randomMaxRate, a.randomMaxRate)) return false;
+    if (!validateText(messages, texts.randomMinRate, a.randomMinRate, kRateRule)) return false;
+    if (!validateText(messages, texts.randomMaxRate, a.randomMaxRate, kRateRule)) return false;
     storeFieldText(a.accessOrder, texts.accessOrder, kAccessOrderChars);
 
     scenario.accounts.accounts[slot] = a;
