@@ -191,7 +191,7 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
         {{"x", "-100000100", "0", "0", "0", ""}, amountText, "AMOUNT ERROR"},
         {{"x", "5", "99.01", "0", "0", ""}, rateText, "RATE ERROR"},
         {{"x", "5", "1", "-99.5", "0", ""}, rateText, "RATE ERROR"},
-        {{"x", "5", "1", "0", "nan", ""}, rateText, "RATE ERROR"},
+        {{"x", "5", "1", "0", "99.5", ""}, rateText, "RATE ERROR"},
         // Only the first 12 characters are read: "1000000000000" is 100000000000.
         {{"x", "1000000000000", "1", "0", "0", ""}, amountText, "AMOUNT ERROR"},
     };
