@@ -1,7 +1,6 @@
 // The account commands that change the scenario: Add and Edit through Account
 // Information, Delete, the Groups dialog and the completion step of the tab import.
-// Each change that happens is handed to the recorder under its name, with the
-// scenario as it was before, so it can be undone.
+// Each change that happens goes on the undo stack under its name.
 #pragma once
 
 #include <functional>
@@ -13,18 +12,15 @@
 #include "platform/messages.h"
 #include "shell/logic/account_dialogs.h"
 #include "shell/logic/account_info_presenter.h"
+#include "shell/logic/undo_stack.h"
 
 namespace finplan {
 
-// Receives every change: its name ("Edit Account 'Savings'") and the scenario before it.
-using ChangeRecorder = std::function<void(const std::string& label, const Scenario& before)>;
-
 class AccountEditing {
   public:
-    AccountEditing(Scenario& scenario, Messages& messages, AccountDialogs& dialogs);
+    AccountEditing(Scenario& scenario, Messages& messages, AccountDialogs& dialogs,
+                   UndoStack& undo);
     ~AccountEditing();
-
-    void setRecorder(ChangeRecorder r) { recorder = std::move(r); }
 
     // Add (103): false, with the warning, when the table is full; else the next
     // Account Information opens for a new account.
@@ -40,18 +36,17 @@ class AccountEditing {
 
     // The import's completion step: Account Information for the account it filled.
     AccountCompleter& importCompleter();
-    // Runs an import (or any change made elsewhere) and records it when it changed
-    // something; returns what the change returned.
-    bool recordIfChanged(const std::string& label, const std::function<bool()>& change);
+    // Runs an import (or another change made elsewhere) and records it under that name
+    // when it changed something; returns what the change returned.
+    bool recorded(const std::string& name, const std::function<bool()>& change);
 
   private:
     class DialogCompleter;
-    void record(const std::string& label, const Scenario& before);
 
     Scenario& scenario;
     Messages& messages;
     AccountDialogs& dialogs;
-    ChangeRecorder recorder;
+    UndoStack& undo;
     std::unique_ptr<DialogCompleter> completer;
     AccountDialogMode mode = AccountDialogMode::Add;
     int selected = 0;

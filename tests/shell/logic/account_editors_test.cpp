@@ -1,7 +1,7 @@
 // The Accounts folder, Account Information and Groups without a display: sorting by
 // the headers, the order and messages of the OK checks, Cancel and refusals leaving the
 // scenario's bytes as they were, deletion refused while events need the account, and
-// the names under which each change is recorded for undo.
+// the names under which each change is undone, and undo then redo giving back the bytes.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -45,19 +45,11 @@ class ScriptedDialogs : public AccountDialogs {
     int accountDialogs = 0;
 };
 
-struct Recorded {
-    std::string label;
-    std::vector<uint8_t> before;
-};
-
 class AccountEditorsTest : public ::testing::Test {
   protected:
     AccountEditorsTest() {
         resetScenario(*s);
         s->eventCount = 0;
-        editing.setRecorder([this](const std::string& label, const Scenario& before) {
-            recorded.push_back({label, bytesOf(before)});
-        });
     }
 
     // An account as the Add dialog would store it.
@@ -81,8 +73,8 @@ class AccountEditorsTest : public ::testing::Test {
     RecordingMessages messages;
     ScriptedDialogs dialogs;
     AccountsFolderPresenter folder{*s, sort};
-    AccountEditing editing{*s, messages, dialogs};
-    std::vector<Recorded> recorded;
+    UndoStack undo;
+    AccountEditing editing{*s, messages, dialogs, undo};
 };
 
 using Names = std::vector<std::string>;
@@ -300,7 +292,7 @@ TEST_F(AccountEditorsTest, CancelAndRefusedOkLeaveTheBytesAndRecordNothing) {
     };
     EXPECT_FALSE(editing.editGroups());
     EXPECT_EQ(bytesOf(*s), before);
-    EXPECT_TRUE(recorded.empty());
+    EXPECT_FALSE(undo.canUndo());
     EXPECT_FALSE(editing.requestEdit(1)); // no such row
 }
 
@@ -330,15 +322,25 @@ TEST_F(AccountEditorsTest, EachChangeIsRecordedUnderItsNameWithTheBytesBefore) {
     EXPECT_TRUE(editing.deleteRow(0));
     EXPECT_TRUE(s->accountsModified); // the deletion is not lost without the save question
 
-    ASSERT_EQ(recorded.size(), 4u);
-    EXPECT_EQ(recorded[0].label, "Add Account 'Savings'");
-    EXPECT_EQ(recorded[0].before, empty);
-    EXPECT_EQ(recorded[1].label, "Edit Account 'Savings'");
-    EXPECT_EQ(recorded[1].before, added);
-    EXPECT_EQ(recorded[2].label, "Edit Group Names");
-    EXPECT_EQ(recorded[2].before, edited);
-    EXPECT_EQ(recorded[3].label, "Delete Account 'Savings'");
-    EXPECT_EQ(recorded[3].before, grouped);
+    const auto deleted = bytesOf(*s);
+
+    // Each undo names its change and gives back the bytes before it; redo the after.
+    const std::pair<const char*, const std::vector<uint8_t>*> steps[] = {
+        {"Delete Account 'Savings'", &grouped},
+        {"Edit Group Names", &edited},
+        {"Edit Account 'Savings'", &added},
+        {"Add Account 'Savings'", &empty},
+    };
+    for (const auto& [name, bytes] : steps) {
+        EXPECT_EQ(undo.undoText(), std::string("Undo ") + name);
+        ASSERT_TRUE(undo.undo(*s));
+        EXPECT_EQ(bytesOf(*s), *bytes) << name;
+    }
+    EXPECT_FALSE(undo.canUndo());
+    for (const auto* bytes : {&added, &edited, &grouped, &deleted}) {
+        ASSERT_TRUE(undo.redo(*s));
+        EXPECT_EQ(bytesOf(*s), *bytes);
+    }
 }
 
 TEST_F(AccountEditorsTest, DeletingAnAccountThatEventsUseIsRefused) {
@@ -369,7 +371,7 @@ TEST_F(AccountEditorsTest, DeletingAnAccountThatEventsUseIsRefused) {
     EXPECT_FALSE(editing.deleteRow(1)); // Cash: the transfer's target
     EXPECT_EQ(messages.entries.size(), 2u);
     EXPECT_EQ(bytesOf(*s), before);
-    EXPECT_TRUE(recorded.empty());
+    EXPECT_FALSE(undo.canUndo());
 
     messages.entries.clear();
     EXPECT_TRUE(editing.deleteRow(2)); // Checking: only a withdrawal and a mortgage mention id 0
@@ -406,7 +408,7 @@ TEST_F(AccountEditorsTest, ImportCompletesEachNewAccountInTheDialog) {
     dialogs.accountSteps.push_back([](AccountInfoPresenter&) { return false; });
     std::istringstream file("Checking\t1,234.56\nSavings\t2,500.00\nBroker\t99.00\n");
     const auto before = bytesOf(*s);
-    const bool imported = editing.recordIfChanged("Import Account Data", [&] {
+    const bool imported = editing.recorded("Import Account Data", [&] {
         return updateTabAccounts(*s, file, "bank.kvi", sort, editing.importCompleter(), messages)
             .proceeded;
     });
@@ -417,17 +419,21 @@ TEST_F(AccountEditorsTest, ImportCompletesEachNewAccountInTheDialog) {
     EXPECT_STREQ(savings.name, "Savings");
     EXPECT_FLOAT_EQ(savings.rate, 3.5f);
     EXPECT_FLOAT_EQ(s->accounts.accounts[findAccountIndex(*s, 0)].initialAmount, 1234.56f);
-    ASSERT_EQ(recorded.size(), 1u);
-    EXPECT_EQ(recorded[0].label, "Import Account Data");
-    EXPECT_EQ(recorded[0].before, before);
+    const auto after = bytesOf(*s);
+    EXPECT_EQ(undo.undoText(), "Undo Import Account Data");
+    ASSERT_EQ(undo.undoCount(), 1u);
 
     // An import that changes nothing is not recorded.
     std::istringstream none("Nobody\t1.00\n");
-    editing.recordIfChanged("Import Account Data", [&] {
+    editing.recorded("Import Account Data", [&] {
         return updateTabAccounts(*s, none, "x.kvi", sort, editing.importCompleter(), messages)
             .opened;
     });
-    EXPECT_EQ(recorded.size(), 1u);
+    EXPECT_EQ(undo.undoCount(), 1u);
+    ASSERT_TRUE(undo.undo(*s));
+    EXPECT_EQ(bytesOf(*s), before);
+    ASSERT_TRUE(undo.redo(*s));
+    EXPECT_EQ(bytesOf(*s), after);
 }
 
 TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
