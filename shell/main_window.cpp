@@ -257,11 +257,20 @@ void MainWindow::dropResultsPage() {
 }
 
 void MainWindow::closeScenarioPages() {
+    resultsPresenter.forgetPlace();
     dropResultsPage();
     if (page) {
         folder->removeWidget(page);
         page->deleteLater();
         page = nullptr;
+    }
+}
+
+void MainWindow::showAccountsChanged() {
+    if (tabIndex == tab::kAccounts) {
+        switchFolder(tab::kAccounts); // rebuilt from the accounts as they are now
+    } else {
+        rebuildTabs();
     }
 }
 
@@ -345,7 +354,7 @@ QWidget* MainWindow::createAccountsPage() {
 
 bool MainWindow::runTool(QDialog& dialog, const std::string& name) {
     parts.tools.open(name, [&dialog] { dialog.raise(); });
-    const bool ok = dialog.exec() == QDialog::Accepted;
+    const bool ok = (dialogRunner ? dialogRunner(dialog) : dialog.exec()) == QDialog::Accepted;
     parts.tools.close(name);
     return ok;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -51,6 +52,8 @@ class MainWindow : public QMainWindow, public ShellView {
     // The graph window's state, kept while the program runs.
     GraphInteraction& graphWindow();
     bool summaryFlag() const { return summaryShown; }
+    // Runs the account and group dialogs (exec() when unset); tests answer them here.
+    std::function<int(QDialog&)> dialogRunner;
 
     // ShellView
     void setTitle(const std::string& title) override;
@@ -61,6 +64,7 @@ class MainWindow : public QMainWindow, public ShellView {
     bool resultsPageShown() const override;
     void dropResultsPage() override;
     void closeScenarioPages() override;
+    void showAccountsChanged() override;
     void showAbout() override;
     void toggleToolbar() override;
     void requestClose() override;
