@@ -245,10 +245,11 @@ void MainPresenter::newScenario() {
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
     view.switchFolder(tab::kSummary);
-    accountEditing.recorded("Import Account Data", [this] {
+    const bool read = accountEditing.recorded("Import Account Data", [this] {
         return offerTabAccountsAfterNew(p.scenario, accountEditing.importCompleter(), p.chooser,
                                         p.messages);
     });
+    if (read) view.showAccountsChanged();
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
