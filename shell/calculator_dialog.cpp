@@ -14,13 +14,14 @@
 
 namespace finplan {
 
-int execAsTool(QDialog& dialog, ToolWindows& tools, const std::string& name) {
+int execAsTool(QDialog& dialog, ToolWindows& tools, const std::string& name,
+               const std::function<int(QDialog&)>& runner) {
     QDialog* d = &dialog;
     tools.open(name, [d] {
         d->raise();
         d->activateWindow();
     });
-    const int result = dialog.exec();
+    const int result = runner ? runner(dialog) : dialog.exec();
     tools.close(name);
     return result;
 }

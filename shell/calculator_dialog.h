@@ -25,9 +25,11 @@ class QVBoxLayout;
 
 namespace finplan {
 
-// Shows `dialog` modally, marked open in `tools` under `name` (raised when a command
-// brings the tool windows to the front); the mark goes when it closes.
-int execAsTool(QDialog& dialog, ToolWindows& tools, const std::string& name);
+// Shows `dialog` modally (through `runner` when given, as tests do), marked open in
+// `tools` under `name` (raised when a command brings the tool windows to the front);
+// the mark goes when it closes. The dialog's result.
+int execAsTool(QDialog& dialog, ToolWindows& tools, const std::string& name,
+               const std::function<int(QDialog&)>& runner = {});
 
 class CalculatorDialog : public QDialog {
     Q_OBJECT

@@ -69,12 +69,16 @@ std::unique_ptr<QDialog> makeCalculatorWindow(CalculatorTool tool, PlannerParts&
 
 class QtCalculatorWindows : public CalculatorWindows {
   public:
-    QtCalculatorWindows(PlannerParts parts, QWidget* parent) : parts(parts), parent(parent) {}
+    // run shows a window modally, marked open under its name in the tool table.
+    using RunTool = std::function<void(QDialog&, const std::string& name)>;
+    QtCalculatorWindows(PlannerParts parts, QWidget* parent, RunTool run)
+        : parts(parts), parent(parent), run(std::move(run)) {}
     void open(CalculatorTool tool, const Event* editedMortgage = nullptr) override;
 
   private:
     PlannerParts parts;
     QWidget* parent;
+    RunTool run;
 };
 
 } // namespace finplan

@@ -26,7 +26,7 @@ std::unique_ptr<QDialog> makeCalculatorWindow(CalculatorTool tool, PlannerParts&
 
 void QtCalculatorWindows::open(CalculatorTool tool, const Event* editedMortgage) {
     std::unique_ptr<QDialog> window = makeCalculatorWindow(tool, parts, editedMortgage, parent);
-    if (window) execAsTool(*window, parts.tools, toolTitle(tool));
+    if (window) run(*window, toolTitle(tool));
 }
 
 } // namespace finplan

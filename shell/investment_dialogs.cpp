@@ -19,7 +19,7 @@ InflationDialog::InflationDialog(PlannerParts& parts, QWidget* parent)
     row(f, "Inflated Amount", calculator.inflatedAmount, "inflatedAmount", true);
 
     button("Calculate", "calculate", [this] { calculator.calculate(); })->setDefault(true);
-    button("OK", "ok", [this] { accept(); });
+    button("OK", "OK", [this] { accept(); });
 }
 
 InvestmentDialog::InvestmentDialog(PlannerParts& parts, QWidget* parent)
@@ -46,7 +46,7 @@ InvestmentDialog::InvestmentDialog(PlannerParts& parts, QWidget* parent)
     sentence(analysis, {"yearly rate of return on your investment."});
 
     button("Calculate", "calculate", [this] { calculator.calculate(); })->setDefault(true);
-    button("OK", "ok", [this] { accept(); });
+    button("OK", "OK", [this] { accept(); });
     helpButton(InvestmentCalculator::kHelpContext);
 }
 

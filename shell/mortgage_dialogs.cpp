@@ -26,7 +26,7 @@ MortgageCalculatorDialog::MortgageCalculatorDialog(PlannerParts& parts, QWidget*
         if (calculator.calculate()) accept();
     };
     button("Calculate", "calculate", calculate);
-    button("OK", "ok", calculate);
+    button("OK", "OK", calculate);
     button("Cancel", "cancel", [this] { reject(); });
     helpButton(MortgageCalculator::kHelpContext);
     button("Use this mortgage in plan", "useInPlan", [this] {
@@ -67,7 +67,7 @@ RefinanceDialog::RefinanceDialog(PlannerParts& parts, const Event* editedMortgag
     button("Do Analysis", "doAnalysis", [this, &parts] {
         analysis.doAnalysis(parts.runner.taxRateInEffect());
     })->setDefault(true);
-    button("OK", "ok", [this] {
+    button("OK", "OK", [this] {
         analysis.ok();
         accept();
     });
@@ -107,7 +107,7 @@ AcceleratedDialog::AcceleratedDialog(PlannerParts& parts, QWidget* parent)
                       field(a.worthYears, "worthYears", true), " years."});
 
     button("Calculate", "calculate", [this] { analysis.calculate(); })->setDefault(true);
-    button("OK", "ok", [this] { accept(); });
+    button("OK", "OK", [this] { accept(); });
     helpButton(AcceleratedPaymentAnalysis::kHelpContext);
 }
 

@@ -96,7 +96,7 @@ TradeOffDialog::TradeOffDialog(PlannerParts& parts, QWidget* parent)
     button("Calculate", "calculate", [this] { analysis.calculate(); })->setDefault(true);
     button("Graph", "graph", [this] { analysis.graph(); });
     // The dialog closes even when the values could not be saved (the user was told).
-    button("OK", "ok", [this] {
+    button("OK", "OK", [this] {
         analysis.ok();
         accept();
     });

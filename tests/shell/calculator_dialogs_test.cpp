@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -143,7 +142,7 @@ void CalculatorDialogsTest::refinanceCostsAndPayment() {
     QCOMPARE(shown(d, "refiMonthlyPayment"), QString("$611.54"));
     QVERIFY(!shown(d, "monthsToBreakEven").isEmpty());
 
-    click(d, "ok"); // keeps the refinanced side
+    click(d, "OK"); // keeps the refinanced side
     QCOMPARE(f.calculators.refinance.age, 45.0f);
     QCOMPARE(f.calculators.refinance.includeClosingCosts, 1);
 
@@ -192,7 +191,7 @@ void CalculatorDialogsTest::acceleratedPaymentPaysOffEarlier() {
     QCOMPARE(shown(d, "investedAmount"), QString("$100.00"));
     QCOMPARE(shown(d, "worthYears"), QString("20"));
     QVERIFY(d.isVisible());
-    click(d, "ok");
+    click(d, "OK");
     QVERIFY(!d.isVisible());
     QCOMPARE(f.calculators.accelerated.additionalPayment, 100.0f);
 }
@@ -215,7 +214,7 @@ void CalculatorDialogsTest::inflationGrowsTheAmount() {
     // 1000 x 1.03^10 = 1343.92; the dialog stays open after calculating.
     QCOMPARE(shown(d, "inflatedAmount"), QString("1343.92"));
     QVERIFY(d.isVisible());
-    click(d, "ok");
+    click(d, "OK");
     QVERIFY(!d.isVisible());
     InflationDialog again(parts, nullptr);
     QCOMPARE(shown(again, "startAge"), QString("30.00"));
@@ -298,7 +297,7 @@ void CalculatorDialogsTest::tradeOffEndAmountsSpinGraphAndSave() {
     QCOMPARE(QString::fromStdString(f.messages.last()->text),
              QString("The program rezirud.exe could not be found in the path."));
 
-    click(d, "ok");
+    click(d, "OK");
     QVERIFY(!d.isVisible());
     QFile saved("tradeinf.dat");
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -339,16 +338,12 @@ void CalculatorDialogsTest::menuCommandMarksTheToolOpenWhileItShows() {
     MainWindow& w = f.open();
     bool markedOpen = false;
     QString title;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
+    f.answerDialog = [&](QDialog& d) {
         markedOpen = f.tools.isOpen("Inflation Calculator");
-        if (modal) {
-            title = modal->windowTitle();
-            // Another command meanwhile only brings the calculator to the front.
-            QVERIFY(!w.commands().execute(cmd::kNew));
-            modal->close();
-        }
-    });
+        title = d.windowTitle();
+        // Another command meanwhile only brings the calculator to the front.
+        QVERIFY(!w.commands().execute(cmd::kNew));
+    };
     w.commands().execute(cmd::kInflationCalculator);
     QVERIFY(markedOpen);
     QCOMPARE(title, QString("Inflation Calculator"));

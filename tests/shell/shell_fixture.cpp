@@ -1,7 +1,9 @@
 #include "shell_fixture.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 
 namespace finplan {
 
@@ -22,6 +24,13 @@ ShellFixture::~ShellFixture() {
 
 MainWindow& ShellFixture::open(ShellOptions options) {
     window = std::make_unique<MainWindow>(parts(), options);
+    window->dialogRunner = [this](QDialog& d) {
+        d.show();
+        if (answerDialog) answerDialog(d);
+        if (auto* ok = d.findChild<QPushButton*>("OK")) ok->click();
+        d.hide();
+        return d.result();
+    };
     return *window;
 }
 
