@@ -46,8 +46,8 @@ void prepare(RunContext& ctx) {
         Event& e = s.events[k];
         e.assetValue = 0;
         e.monthsElapsed = 0;
-        e.eventState = 0;
-        if (e.kind != kKindFundamentals) {
+        e.setState(EventState::NotStarted);
+        if (!e.is(EventKind::Fundamentals)) {
             e.principalPaid = 0;
             e.interestPaidTotal = 0;
         }
@@ -138,11 +138,10 @@ void simulateYear(RunContext& ctx) {
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
-        if (e.eventState == 2) continue; // a finished event does nothing more
+        if (e.state() == EventState::Finished) continue; // it does nothing more
         processEvent(ctx, k);
-        if (e.eventState == 1 && e.endAge < st.currentAge && e.kind != kKindLoan &&
-            e.kind != kKindMortgage)
-            e.eventState = 2;
+        if (e.state() == EventState::Active && e.endAge < st.currentAge && !isLoanOrMortgage(e))
+            e.setState(EventState::Finished);
     }
     yearEnd(ctx);
     if (st.liabilities < 1.0f) st.liabilities = 0;
@@ -208,8 +207,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     st.endAge = s.initial.endAge;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k)
-        if (s.events[k].kind == kKindLoan || s.events[k].kind == kKindMortgage)
-            s.events[k].paidOff = 0;
+        if (isLoanOrMortgage(s.events[k])) s.events[k].paidOff = 0;
     st.tallies = YearTallies{};
     st.mortgagePrincipalThisYear = 0;
     st.startNetWorth = 0;

@@ -37,8 +37,8 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     YearTallies& t = st.tallies;
     const float b = acc.balance;
     const float f = st.yearFraction;
-    switch (acc.type) {
-    case 2: {
+    switch (acc.accountType()) {
+    case AccountType::InvestmentSavings: {
         const float i = b * q * 0.01 * f;
         if (i > 0) {
             const float tax = i * st.taxRateInEffect * 0.01;
@@ -51,24 +51,24 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
         t.taxableIncome += i;
         break;
     }
-    case 4:
-    case 3: {
+    case AccountType::TaxFreeSavings:
+    case AccountType::RetirementSavings: {
         const float i = b * q * 0.01 * f;
         acc.balance += i;
-        *st.typeTotal(acc.type) += i;
+        *st.typeTotal(acc.accountType()) += i;
         t.totalIncoming += i;
         t.nonTaxableIncome += i;
         break;
     }
-    case 0:
-    case 1: {
+    case AccountType::Asset:
+    case AccountType::Equity: {
         const float g = b * q * 0.01 * f;
         if (q > 0) {
             t.appreciation += g;
             t.totalIncoming += g;
         }
         if (q < 0) t.depreciation += g;
-        *st.typeTotal(acc.type) += g;
+        *st.typeTotal(acc.accountType()) += g;
         acc.balance = (q * 0.01 * f + 1) * b;
         break;
     }
@@ -131,7 +131,7 @@ void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
                 ctx.emit(formatPercent(format("      %s%s", accountName(acc).c_str(), " rate="), q),
                          kTagRateLine);
             }
-            if (acc.type >= 2 && acc.type <= 4) {
+            if (isSavings(acc)) {
                 sums.n += 1;
                 sums.drawn += q;
                 sums.own += acc.currentRate;
@@ -148,11 +148,11 @@ void growLoanAssets(RunContext& ctx) {
     for (int k = 0; k < count; ++k) {
         Event& e = s.events[k];
         if (!(e.startAge <= st.currentAge)) continue;
-        if (e.kind == kKindLoan) {
+        if (e.is(EventKind::Loan)) {
             const Account* a = ctx.account(e.toAccountId);
-            if (a != nullptr && (a->type == 0 || a->type == 1))
+            if (a != nullptr && isAssetOrEquity(*a))
                 e.assetValue = e.assetValue * (1 + a->currentRate * 0.01);
-        } else if (e.kind == kKindMortgage) {
+        } else if (e.is(EventKind::Mortgage)) {
             const float a = e.appreciationRate;
             st.equityTotal += a * 0.01 * e.assetValue;
             const float g = a * 0.01 * e.assetValue * st.yearFraction;
