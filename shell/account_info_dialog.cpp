@@ -12,8 +12,9 @@ namespace finplan {
 
 namespace {
 
-QLineEdit* field(QFormLayout& form, const char* label, const std::string& text, int maxLength) {
-    auto* box = new QLineEdit(QString::fromStdString(text));
+QLineEdit* field(QFormLayout& form, const char* label, const std::string& text, int maxLength,
+                 QWidget* parent) {
+    auto* box = new QLineEdit(QString::fromStdString(text), parent);
     box->setObjectName(label);
     if (maxLength > 0) box->setMaxLength(maxLength);
     form.addRow(label, box);
@@ -32,21 +33,21 @@ AccountInfoDialog::AccountInfoDialog(AccountInfoPresenter& presenter, std::funct
     setWindowTitle("Account Information");
     const AccountInfoTexts& t = presenter.texts;
     auto* form = new QFormLayout;
-    name = field(*form, "Account Name", t.name, 29);
+    name = field(*form, "Account Name", t.name, 29, this);
     type = new QComboBox(this);
     type->setObjectName("Select Account Type");
     for (const auto& n : AccountInfoPresenter::typeNames())
         type->addItem(QString::fromStdString(n));
     type->setCurrentIndex(presenter.type());
     form->addRow("Select Account Type", type);
-    amount = field(*form, "Initial Amount", t.initialAmount, 12);
-    rate = field(*form, "Rate %", t.rate, 0);
+    amount = field(*form, "Initial Amount", t.initialAmount, 12, this);
+    rate = field(*form, "Rate %", t.rate, 0, this);
     rate->setObjectName("Rate");
-    minRate = field(*form, "Random Minimum Rate %", t.randomMinRate, 0);
+    minRate = field(*form, "Random Minimum Rate %", t.randomMinRate, 0, this);
     minRate->setObjectName("Random Minimum Rate");
-    maxRate = field(*form, "Random Maximum Rate %", t.randomMaxRate, 0);
+    maxRate = field(*form, "Random Maximum Rate %", t.randomMaxRate, 0, this);
     maxRate->setObjectName("Random Maximum Rate");
-    order = field(*form, "Access Order", t.accessOrder, 3);
+    order = field(*form, "Access Order", t.accessOrder, 3, this);
     group = new QComboBox(this);
     group->setObjectName("Assign Group to Account");
     for (const auto& n : presenter.groupNames())
@@ -58,16 +59,21 @@ AccountInfoDialog::AccountInfoDialog(AccountInfoPresenter& presenter, std::funct
     form->addRow(penalty);
     showPenalty();
 
-    connect(type, &QComboBox::activated, this, [this](int code) {
+    connect(type, &QComboBox::currentIndexChanged, this, [this](int code) {
         this->presenter.chooseType(code);
         showPenalty();
     });
-    connect(group, &QComboBox::activated, this,
+    connect(group, &QComboBox::currentIndexChanged, this,
             [this](int position) { this->presenter.chooseGroup(position); });
     connect(penalty, &QCheckBox::clicked, this, [this] {
         this->presenter.clickPenalty();
         showPenalty();
     });
+
+    // Tab walks the fields from top to bottom.
+    QWidget* chain[] = {name, type, amount, rate, minRate, maxRate, order, group, penalty};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

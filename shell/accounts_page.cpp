@@ -63,22 +63,24 @@ AccountsPage::AccountsPage(AccountsFolderPresenter& presenter, bool idColumn, QW
     total = readOnlyBox("Total", this);
 
     auto* buttons = new QHBoxLayout;
+    // Each button has a letter for the keyboard, except Help, whose Alt+H opens the menu.
     auto button = [&](const char* text, std::function<void()> f) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(text);
+        auto* b = new QPushButton(QString(text).remove('&'), this);
+        b->setObjectName(b->text());
+        b->setText(text);
         connect(b, &QPushButton::clicked, this, f);
         buttons->addWidget(b);
     };
-    button("Add", [this] {
+    button("&Add", [this] {
         if (onAdd) onAdd();
     });
-    button("Edit", [this] {
+    button("Ed&it", [this] {
         if (onEdit && selectedRow() >= 0) onEdit(selectedRow());
     });
-    button("Import", [this] {
+    button("I&mport", [this] {
         if (onImport) onImport();
     });
-    button("Delete", [this] {
+    button("&Delete", [this] {
         if (onDelete && selectedRow() >= 0) onDelete(selectedRow());
     });
     button("Help", [this] {
