@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calculators/field_text.h"
+#include "calculators/field_validation.h"
 #include "calculators/range_check.h"
 #include "engine/money.h"
 
@@ -97,11 +98,13 @@ void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, fl
 
 bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     const int a0 = readIntText(startAge, kFieldChars);
-    if (!checkWholeRange(messages, a0, 1, 120, 7, "AGE ERROR")) return false;
+    if (!checkWholeRange(messages, a0, 1, 120, text_id::kAgeDecimal, "AGE ERROR")) return false;
     const float oldAmount = readFloatText(amount, kFieldChars);
-    if (!checkRange(messages, oldAmount, 1.0f, 100000000.0f, 2, "AMOUNT ERROR")) return false;
+    if (!checkRange(messages, oldAmount, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
+        return false;
     const float oldRate = readFloatText(rate, kFieldChars);
-    if (!checkRange(messages, oldRate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
+    if (!checkRange(messages, oldRate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
+        return false;
     const int oldYears = readIntText(years, kFieldChars);
     const float oldMonthlyRate = monthlyRate(oldRate);
     const float oldPayment = loanPayment(oldAmount, oldMonthlyRate, monthsOf(oldYears));
@@ -109,10 +112,12 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     // The refinanced age and rate are kept as read, before they are checked, so a
     // refused one is what the dialog shows when it opens again.
     memory.age = readFloatText(refiAge, kFieldChars);
-    if (!checkRange(messages, memory.age, 1.0f, 120.0f, 7, "AGE ERROR")) return false;
+    if (!checkRange(messages, memory.age, 1.0f, 120.0f, text_id::kAgeDecimal, "AGE ERROR"))
+        return false;
     memory.amount = readFloatText(refiAmount, kFieldChars);
     memory.rate = readFloatText(refiRate, kFieldChars);
-    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
+    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
+        return false;
     const float newRate = memory.rate;
     memory.years = readIntText(refiYears, kFieldChars);
     memory.closingCosts = readFloatText(closingCosts, kFieldChars);

@@ -35,7 +35,7 @@ const KindTable& kindTable(int kind) {
         {"", {}, {}},
         {"GROUPS", {}, {}},
     };
-    return kTables[(kind >= 1 && kind <= 7) ? kind : 0];
+    return kTables[(kind >= GraphKind::NetWorth && kind <= GraphKind::Groups) ? kind : 0];
 }
 
 int accountsInRun(const GraphSource& src) {
@@ -155,7 +155,8 @@ PieComponents pieComponents(int mode, int row, int firstAccount, int lastAccount
     static const char* kCaptions[] = {
         "", "NET WORTH", "INCOMING/OUTGOING", "INCOMING", "OUTGOING", "ACCOUNTS", "", "GROUPS"};
     PieComponents pie;
-    if (mode < 1 || mode > 7 || mode == GraphKind::Pie) return pie;
+    if (mode < GraphKind::NetWorth || mode > GraphKind::Groups || mode == GraphKind::Pie)
+        return pie;
     pie.caption = kCaptions[mode];
     if (row < 0 || row >= kMaxPlotRows) return pie;
 
