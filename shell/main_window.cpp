@@ -14,12 +14,18 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "graphs/graph_state.h"
 #include "model/window_placement.h"
+#include "platform/help_contexts.h"
+#include "shell/account_info_dialog.h"
+#include "shell/accounts_page.h"
+#include "shell/calculator_dialogs.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"
 #include "shell/form_dialog.h"
 #include "shell/graph_page.h"
+#include "shell/groups_dialog.h"
 #include "shell/icons.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
@@ -37,7 +43,8 @@ constexpr int kHeight = 510;
 MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
     : QMainWindow(parent), parts(parts), options(options), presenter(parts, *this),
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
-      eventList(parts.scenario, &presenter.editing()) {
+      eventList(parts.scenario, &presenter.editing()),
+      accountsFolder(parts.scenario, parts.accountSort) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     // A fixed frame: caption, system menu and minimise box, no sizing border.
@@ -73,6 +80,9 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { presenter.closing(); });
 
+    calculatorWindows = std::make_unique<QtCalculatorWindows>(
+        parts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
+    presenter.attachCalculators(*calculatorWindows);
     presenter.startUp(options.scenario);
     rebuildTabs();
     setMenuState(false);
@@ -254,6 +264,7 @@ void MainWindow::dropResultsPage() {
 }
 
 void MainWindow::closeScenarioPages() {
+    resultsPresenter.forgetPlace();
     dropResultsPage();
     if (page) {
         folder->removeWidget(page);
@@ -262,19 +273,24 @@ void MainWindow::closeScenarioPages() {
     }
 }
 
+void MainWindow::showAccountsChanged() {
+    if (tabIndex == tab::kAccounts) {
+        switchFolder(tab::kAccounts); // rebuilt from the accounts as they are now
+    } else {
+        rebuildTabs();
+    }
+}
+
 QWidget* MainWindow::createPage(int t) {
     if (t == tab::kSummary) {
         if (!summaryShown) return makeSplashPage(folder);
-        return makeGraphPage(parts, graphWindow(), 0, 0, 0, folder);
+        return makeGraphPage(parts, graphWindow(), GraphKind::None, 0, 0, folder);
     }
-    if (t == tab::kAccounts)
-        return makeAccountsPage(
-            parts.scenario, parts.accountSort, options.idColumn,
-            [this](int) { presenter.execute(cmd::kAccountInfo); }, folder);
+    if (t == tab::kAccounts) return createAccountsPage();
     if (t == tab::kScenario) {
         auto* p = new EventListPage(eventList, folder);
         p->onCommand = [this](int id) { presenter.execute(id); };
-        p->onHelp = [this] { parts.help.showContext(514); };
+        p->onHelp = [this] { parts.help.showContext(help::kScenarioFolder); };
         return p;
     }
     if (t == tab::kResults) {
@@ -307,7 +323,7 @@ void MainWindow::switchFolder(int t) {
         if (previous == resultsPage) previous = nullptr;
         dropResultsPage();
     }
-    if (const int kind = graphTab(t).kind; kind != 0) parts.runner.setGraphKind(kind);
+    if (const int kind = graphTab(t).kind; kind != GraphKind::None) parts.runner.setGraphKind(kind);
     if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
     setGraphPrintEnabled(plan.graphPrintEnabled);
     if (t != tab::kSummary) summaryShown = true;
@@ -338,6 +354,62 @@ bool MainWindow::runDialog(DialogPresenter& dialog) {
     parts.tools.close(mark);
     shownDialog = outer;
     return accepted;
+}
+
+bool MainWindow::openCalculator(const CalculatorRequest& request) {
+    if (!calculatorWindows) return false;
+    // The Mortgage event editor's buttons: the schedule and the refinance analysis start
+    // from its mortgage as validated; the accelerated analysis from the values it left.
+    switch (request.kind) {
+    case CalculatorKind::MortgageSchedule:
+        calculatorWindows->open(CalculatorTool::Schedule, &request.mortgage);
+        break;
+    case CalculatorKind::Refinance:
+        calculatorWindows->open(CalculatorTool::Refinance, &request.mortgage);
+        break;
+    case CalculatorKind::Accelerated:
+        calculatorWindows->open(CalculatorTool::Accelerated);
+        break;
+    }
+    return true;
+}
+
+MortgageEditorTools MainWindow::mortgageEditorTools() {
+    return finplan::mortgageEditorTools(*calculatorWindows, parts.scenario);
+}
+
+QWidget* MainWindow::createAccountsPage() {
+    auto* p = new AccountsPage(accountsFolder, options.idColumn, folder);
+    AccountEditing& editing = presenter.accounts();
+    p->onAdd = [this, &editing] {
+        if (editing.requestAdd()) presenter.execute(cmd::kAccountInfo);
+    };
+    p->onEdit = [this, &editing](int row) {
+        if (editing.requestEdit(row)) presenter.execute(cmd::kAccountInfo);
+    };
+    p->onDelete = [this, &editing](int row) {
+        if (editing.deleteRow(row)) switchFolder(tab::kAccounts);
+    };
+    p->onImport = [this] { presenter.execute(cmd::kImportAccounts); };
+    p->onHelp = [this] { parts.help.showContext(help::kAccountsFolder); };
+    return p;
+}
+
+bool MainWindow::runTool(QDialog& dialog, const std::string& name) {
+    return execAsTool(dialog, parts.tools, name, dialogRunner) == QDialog::Accepted;
+}
+
+bool MainWindow::showAccountInfo(AccountInfoPresenter& dialog) {
+    AccountInfoDialog box(
+        dialog, [this] { parts.help.showContext(help::kAccountInformation); }, this);
+    return runTool(box, "Account Information");
+}
+
+bool MainWindow::showGroups(GroupsPresenter& dialog) {
+    GroupsDialog box(
+        dialog, [this] { parts.help.showContext(help::kGroups); }, this);
+    return runTool(box, "Groups");
+}
 }
 
 void MainWindow::showAbout() {

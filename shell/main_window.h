@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "shell/logic/accounts_folder_presenter.h"
 #include "shell/logic/event_list_presenter.h"
 #include "shell/logic/graph_interaction.h"
 #include "shell/logic/main_presenter.h"
@@ -15,6 +17,7 @@
 #include "shell/logic/shell_view.h"
 
 class QAction;
+class QDialog;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
@@ -22,6 +25,7 @@ class QToolBar;
 namespace finplan {
 
 class FolderTabRow;
+class QtCalculatorWindows;
 class ResultsPage;
 class EventListPage;
 
@@ -49,6 +53,10 @@ class MainWindow : public QMainWindow, public ShellView {
     // The graph window's state, kept while the program runs.
     GraphInteraction& graphWindow();
     bool summaryFlag() const { return summaryShown; }
+    // What the Mortgage event editor's Schedule, Refinance and Accelerated buttons call.
+    MortgageEditorTools mortgageEditorTools();
+    // Runs the account and group dialogs (exec() when unset); tests answer them here.
+    std::function<int(QDialog&)> dialogRunner;
 
     // ShellView
     void setTitle(const std::string& title) override;
@@ -59,12 +67,16 @@ class MainWindow : public QMainWindow, public ShellView {
     bool resultsPageShown() const override;
     void dropResultsPage() override;
     void closeScenarioPages() override;
+    void showAccountsChanged() override;
     void showAbout() override;
     void toggleToolbar() override;
     void requestClose() override;
     bool runDialog(DialogPresenter& dialog) override;
+    bool openCalculator(const CalculatorRequest& request) override;
     // The dialog runDialog is showing, if any (tests reach its widgets through it).
     class FormDialog* openDialog() const { return shownDialog; }
+    bool showAccountInfo(AccountInfoPresenter& dialog) override;
+    bool showGroups(GroupsPresenter& dialog) override;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -79,12 +91,16 @@ class MainWindow : public QMainWindow, public ShellView {
     void rebuildTabs();
     void setGraphPrintEnabled(bool on);
     QWidget* createPage(int t);
+    QWidget* createAccountsPage();
+    // Runs a modal dialog marked in the table of open tool windows; true after OK.
+    bool runTool(QDialog& dialog, const std::string& name);
 
     PlannerParts parts;
     ShellOptions options;
     MainPresenter presenter;
     ResultsPresenter resultsPresenter;
     EventListPresenter eventList;
+    AccountsFolderPresenter accountsFolder;
 
     QMenu* file = nullptr;
     QAction* aboutAction = nullptr;
@@ -99,6 +115,7 @@ class MainWindow : public QMainWindow, public ShellView {
     int tabIndex = 0;
     bool summaryShown = false;
     class FormDialog* shownDialog = nullptr;
+    std::unique_ptr<QtCalculatorWindows> calculatorWindows;
 };
 
 } // namespace finplan

@@ -84,13 +84,6 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     : QWidget(parent), presenter(presenter) {
     listView = makeTextLineList("resultsList", this);
     headings = new ResultsHeadings(listView, this);
-
-    auto button = [this](const char* text, std::function<void()> f) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(text);
-        connect(b, &QPushButton::clicked, this, [this, f] { act(f); });
-        return b;
-    };
     details = new QCheckBox("Show detailed results", this);
     accounts = new QCheckBox("Show accounts", this);
     connect(details, &QCheckBox::clicked, this,
@@ -100,18 +93,39 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     ageEdit = new QLineEdit(this);
     ageEdit->setObjectName("ageBox");
     ageEdit->setMaximumWidth(48);
-    auto goTo = [this] { this->presenter.goTo(ageEdit->text().toStdString()); };
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 0, 6, 4);
+    layout->setSpacing(3);
+    layout->addWidget(headings);
+    layout->addWidget(listView, 1);
+    layout->addLayout(runButtons());
+    layout->addLayout(navigationRow());
+
+    // Enter in the age box does what the Go To button does.
+    connect(ageEdit, &QLineEdit::returnPressed, this, [this] { act([this] { goTo(); }); });
+    connect(listView, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { doubleClicked(item); });
+}
+
+QPushButton* ResultsPage::button(const char* text, std::function<void()> f) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(text);
+    connect(b, &QPushButton::clicked, this, [this, f] { act(f); });
+    return b;
+}
+
+// The two rows of run, save, print and initial-values buttons.
+QLayout* ResultsPage::runButtons() {
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(3);
-    grid->addWidget(button("Run Again", [this] { this->presenter.runAgain(); }), 0, 0);
-    grid->addWidget(
-        button("Run with random account rates", [this] { this->presenter.runRandom(false); }), 0,
-        1);
-    grid->addWidget(
-        button("Run with random group rates", [this] { this->presenter.runRandom(true); }), 0, 2);
-    grid->addWidget(button("Save", [this] { this->presenter.save(); }), 1, 0);
+    grid->addWidget(button("Run Again", [this] { presenter.runAgain(); }), 0, 0);
+    grid->addWidget(button("Run with random account rates", [this] { presenter.runRandom(false); }),
+                    0, 1);
+    grid->addWidget(button("Run with random group rates", [this] { presenter.runRandom(true); }), 0,
+                    2);
+    grid->addWidget(button("Save", [this] { presenter.save(); }), 1, 0);
     grid->addWidget(button("Print",
                            [this] {
                                if (onCommand) onCommand(cmd::kPrintResults);
@@ -122,35 +136,35 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
                                if (onCommand) onCommand(cmd::kInitialValues);
                            }),
                     1, 2);
+    return grid;
+}
+
+// Top, Bottom, Go To with the age box, and the two view boxes.
+QLayout* ResultsPage::navigationRow() {
     auto* nav = new QHBoxLayout;
     nav->setSpacing(3);
-    nav->addWidget(button("Top", [this] { this->presenter.top(); }));
-    nav->addWidget(button("Bottom", [this] { this->presenter.bottom(); }));
-    nav->addWidget(button("Go To", goTo));
+    nav->addWidget(button("Top", [this] { presenter.top(); }));
+    nav->addWidget(button("Bottom", [this] { presenter.bottom(); }));
+    nav->addWidget(button("Go To", [this] { goTo(); }));
     nav->addWidget(ageEdit);
     nav->addStretch();
     nav->addWidget(details);
     nav->addWidget(accounts);
+    return nav;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 0, 6, 4);
-    layout->setSpacing(3);
-    layout->addWidget(headings);
-    layout->addWidget(listView, 1);
-    layout->addLayout(grid);
-    layout->addLayout(nav);
+void ResultsPage::goTo() {
+    presenter.goTo(ageEdit->text().toStdString());
+}
 
-    // Enter in the age box does what the Go To button does.
-    connect(ageEdit, &QLineEdit::returnPressed, this, [this, goTo] { act(goTo); });
-    connect(listView, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        DoubleClickAction a = this->presenter.doubleClick(listView->row(item));
-        if (a.kind == DoubleClickAction::ShowAge) {
-            ageEdit->setText(QString::fromStdString(this->presenter.ageBoxText()));
-            refresh();
-        } else if (a.kind == DoubleClickAction::EditEvent && onEditEvent) {
-            onEditEvent(a.value);
-        }
-    });
+void ResultsPage::doubleClicked(QListWidgetItem* item) {
+    DoubleClickAction a = presenter.doubleClick(listView->row(item));
+    if (a.kind == DoubleClickAction::ShowAge) {
+        ageEdit->setText(QString::fromStdString(presenter.ageBoxText()));
+        refresh();
+    } else if (a.kind == DoubleClickAction::EditEvent && onEditEvent) {
+        onEditEvent(a.value);
+    }
 }
 
 void ResultsPage::act(const std::function<void()>& f) {

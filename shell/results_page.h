@@ -8,8 +8,11 @@
 #include "shell/logic/results_presenter.h"
 
 class QCheckBox;
+class QLayout;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
+class QPushButton;
 
 namespace finplan {
 
@@ -29,6 +32,11 @@ class ResultsPage : public QWidget {
 
   private:
     void act(const std::function<void()>& f);
+    QPushButton* button(const char* text, std::function<void()> f);
+    QLayout* runButtons();
+    QLayout* navigationRow();
+    void goTo();
+    void doubleClicked(QListWidgetItem* item);
     ResultsPresenter& presenter;
     QListWidget* listView;
     QWidget* headings;

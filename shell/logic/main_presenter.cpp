@@ -6,8 +6,10 @@
 #include "model/account_commands.h"
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
+#include "shell/logic/reporting_launcher.h"
 
 namespace finplan {
 
@@ -76,7 +78,6 @@ bool MainPresenter::startUp(const std::string& requested) {
         // Nothing usable was open last time: a fresh scenario under the fallback name.
         p.files.scenarioPath = p.files.displayName = files::kFallbackScenario;
         p.files.windowTitle = windowTitleFor(files::kFallbackScenario);
-        view.setMenuState(true);
     }
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
@@ -84,13 +85,9 @@ bool MainPresenter::startUp(const std::string& requested) {
 }
 
 void MainPresenter::closing() {
-    // Changed events or settings would be lost without a word if only changed accounts
-    // were asked about, so a changed scenario gets the same question.
-    if (p.scenario.scenarioModified && !p.scenario.accountsModified) {
-        askToSaveScenario(p.scenario, p.files, p.messages);
-    } else {
-        askToSaveOnExit(p.scenario, p.files, p.messages);
-    }
+    askToSaveChanges(p.scenario, p.files, p.messages);
+    // However the window is closed, the session's recent files and last scenario are kept.
+    saveSettings(p.settings, p.files.displayName);
 }
 
 bool MainPresenter::execute(int id) {
@@ -160,29 +157,21 @@ bool MainPresenter::execute(int id) {
         view.switchFolder(tab::kScenario);
         break;
     case kGroupNames:
-        notInBuild("The Groups dialog");
+        editGroups();
         break;
     case kAccountInfo:
+        editAccount();
+        break;
     case kEditAccounts:
-        notInBuild("The account editor");
+        view.switchFolder(tab::kAccounts);
         break;
     case kMortgageCalculator:
-        notInBuild("The Mortgage Calculator");
-        break;
     case kRefinance:
-        notInBuild("The Refinance Analysis");
-        break;
     case kAccelerated:
-        notInBuild("The Accelerated Mortgage Payment Analysis");
-        break;
     case kInflationCalculator:
-        notInBuild("The Inflation Calculator");
-        break;
     case kTaxInflationInvestment:
-        notInBuild("The Taxes/Inflation/Investment Analysis");
-        break;
     case kTradeOff:
-        notInBuild("The Trade-off Analysis");
+        openCalculator(*commandTool(id));
         break;
     case kCompareScenarios:
         startProgram(files::kComparisonProgram, true);
@@ -200,22 +189,22 @@ bool MainPresenter::execute(int id) {
         notInBuild("Printing");
         break;
     case kTipImport:
-        p.help.showContext(1542);
+        p.help.showContext(help::kTipImport);
         break;
     case kTipExport:
-        p.help.showContext(1543);
+        p.help.showContext(help::kTipExport);
         break;
     case kTipGraphs:
-        p.help.showContext(1544);
+        p.help.showContext(help::kTipGraphs);
         break;
     case kTipAccounts:
-        p.help.showContext(1553);
+        p.help.showContext(help::kTipAccounts);
         break;
     case kTipResults:
-        p.help.showContext(1554);
+        p.help.showContext(help::kTipResults);
         break;
     case kTipSummary:
-        p.help.showContext(1557);
+        p.help.showContext(help::kTipSummary);
         break;
     case kHelpContents:
         p.help.showContents();
@@ -245,19 +234,19 @@ bool MainPresenter::execute(int id) {
 }
 
 void MainPresenter::newScenario() {
-    askToSaveScenario(p.scenario, p.files, p.messages);
-    p.scenario.scenarioModified = false;
-    p.scenario.eventCount = 0;
-    resetScenario(p.scenario);
-    p.undo.clear();
     int number = static_cast<int>(p.settings.scenarioNumber());
-    if (!createNewScenarioFile(p.scenario, p.files, p.messages, number)) return;
+    const bool created = finplan::newScenario(p.scenario, p.files, p.messages, number);
+    p.undo.clear(); // the old scenario's history does not apply to the new one
+    if (!created) return;
     view.closeScenarioPages();
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
     view.switchFolder(tab::kSummary);
-    AcceptDefaultsCompleter completer;
-    offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages);
+    const bool read = accountEditing.recorded("Import Account Data", [this] {
+        return offerTabAccountsAfterNew(p.scenario, accountEditing.importCompleter(), p.chooser,
+                                        p.messages);
+    });
+    if (read) view.showAccountsChanged();
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
@@ -273,7 +262,7 @@ void MainPresenter::afterOpen(const OpenResult& r) {
 }
 
 void MainPresenter::openScenarioCommand() {
-    askToSaveScenario(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.scenario, p.files, p.messages);
     auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
     // Marks cleared first, so the folder switch after the open is not held back.
     p.tools.clearMarks();
@@ -287,7 +276,7 @@ void MainPresenter::openPath(const std::string& path) {
 }
 
 void MainPresenter::openRecent(int index) {
-    askToSaveScenario(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.scenario, p.files, p.messages);
     const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
     std::string path = *name; // the list changes below
@@ -310,15 +299,26 @@ void MainPresenter::saveAs() {
 }
 
 void MainPresenter::importAccounts() {
-    AcceptDefaultsCompleter completer;
-    ScenarioSnapshot before(p.scenario);
-    if (!importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser, p.messages))
-        return;
-    p.undo.record("Import Account Data", before, p.scenario);
+    const bool imported = accountEditing.recorded("Import Account Data", [this] {
+        return importAccountDataCommand(p.scenario, p.accountSort, accountEditing.importCompleter(),
+                                        p.chooser, p.messages);
+    });
+    if (!imported) return;
     if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
         view.dropResultsPage();
         view.switchFolder(tab::kResults);
+    } else {
+        view.showAccountsChanged();
     }
+}
+
+void MainPresenter::editAccount() {
+    if (accountEditing.openAccountInfo()) view.switchFolder(tab::kAccounts);
+}
+
+void MainPresenter::editGroups() {
+    accountEditing.editGroups();
+    view.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::exportResults() {
@@ -388,16 +388,27 @@ void MainPresenter::saveGraphs() {
 }
 
 void MainPresenter::exit() {
-    saveSettings(p.settings, p.files.displayName);
-    view.requestClose();
+    view.requestClose(); // closing() writes "finance.dat"
+}
+
+void MainPresenter::openCalculator(CalculatorTool tool) {
+    if (!calculatorWindows) {
+        notInBuild(std::string("The ") + toolTitle(tool));
+        return;
+    }
+    calculatorWindows->open(tool);
+    // "Use this mortgage in plan": the Mortgage event editor opens on the calculator's
+    // values, then the Scenario folder shows the new list.
+    if (tool == CalculatorTool::Mortgage && p.calculators.mortgage.handOver) {
+        execute(cmd::kAddMortgage);
+        if (view.currentTab() == tab::kScenario) view.switchFolder(tab::kScenario);
+    }
 }
 
 void MainPresenter::startProgram(const char* program, bool withPlotFile) {
     std::vector<std::string> argv = {program};
     if (withPlotFile) argv.push_back(files::kPlotFile);
-    if (!p.launcher.launch(argv))
-        p.messages.show(std::string("The program ") + program + " could not be found in the path.",
-                        "Execution Error", MessageIcon::Error);
+    ReportingLauncher(p.launcher, p.messages).launch(argv);
 }
 
 void MainPresenter::desktopCalculator() {

@@ -18,6 +18,8 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "shell/logic/event_editing.h"
+#include "shell/logic/account_editing.h"
+#include "shell/logic/calculator_tools.h"
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
@@ -56,7 +58,8 @@ class MainPresenter {
     MainPresenter(PlannerParts parts, ShellView& view)
         : p(parts), view(view),
           events(parts.scenario, parts.messages, parts.help, parts.calculators, parts.undo,
-                 parts.clock, view) {}
+                 parts.clock, view),
+          accountEditing(parts.scenario, parts.messages, view, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.
@@ -73,11 +76,17 @@ class MainPresenter {
     EventEditing& editing() { return events; }
     // An event edited from the Results folder: OK reruns into the Results folder.
     void editEventFromResults(int index);
+    // The calculators' windows; until they are attached their commands say they are
+    // not in this build.
+    void attachCalculators(CalculatorWindows& windows) { calculatorWindows = &windows; }
 
     // The message shown by commands whose feature this build does not have.
     void notInBuild(const std::string& feature);
     // Features reported missing so far (for the About box and tests).
     const std::set<std::string>& missingFeatures() const { return missing; }
+
+    // Add, Edit, Delete and Groups of the Accounts folder, and the import's dialog.
+    AccountEditing& accounts() { return accountEditing; }
 
   private:
     void newScenario();
@@ -86,6 +95,8 @@ class MainPresenter {
     void saveAs();
     void afterOpen(const OpenResult& r);
     void importAccounts();
+    void editAccount();
+    void editGroups();
     void exportResults();
     void saveAccounts();
     void readAccounts();
@@ -99,12 +110,15 @@ class MainPresenter {
     void startProgram(const char* program, bool withPlotFile);
     void desktopCalculator();
     void runScenario();
+    void openCalculator(CalculatorTool tool);
 
     PlannerParts p;
+    CalculatorWindows* calculatorWindows = nullptr;
     ShellView& view;
     EventEditing events;
     std::set<std::string> missing;
     std::string accountsPath; // last accounts file chosen
+    AccountEditing accountEditing;
 };
 
 } // namespace finplan

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/money.h"
+#include "graphs/graph_state.h"
 
 namespace finplan {
 
@@ -26,7 +27,7 @@ void ResultsPresenter::show() {
 }
 
 void ResultsPresenter::runAgain() {
-    runner.setGraphKind(1);
+    runner.setGraphKind(GraphKind::NetWorth);
     prepareThenList({});
 }
 
@@ -75,6 +76,13 @@ bool ResultsPresenter::goTo(const std::string& ageText) {
     goToAge = static_cast<int>(age);
     applyPlace();
     return true;
+}
+
+void ResultsPresenter::forgetPlace() {
+    remembered = ResultsPlace::Bottom;
+    goToAge = 0;
+    ageBox.clear();
+    selected = -1;
 }
 
 void ResultsPresenter::applyPlace() {

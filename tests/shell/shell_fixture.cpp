@@ -1,8 +1,10 @@
 #include "shell_fixture.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+#include <QPushButton>
 
 namespace finplan {
 
@@ -22,10 +24,20 @@ ShellFixture::~ShellFixture() {
 }
 
 MainWindow& ShellFixture::open(ShellOptions options) {
-    PlannerParts parts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
-                       tools,     messages, chooser,  help, launcher, undo,   clock};
-    window = std::make_unique<MainWindow>(parts, options);
+    window = std::make_unique<MainWindow>(parts(), options);
+    window->dialogRunner = [this](QDialog& d) {
+        d.show();
+        if (answerDialog) answerDialog(d);
+        if (auto* ok = d.findChild<QPushButton*>("OK")) ok->click();
+        d.hide();
+        return d.result();
+    };
     return *window;
+}
+
+PlannerParts ShellFixture::parts() {
+    return PlannerParts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
+                        tools,     messages, chooser,  help, launcher, undo,   clock};
 }
 
 QString copyExample(const QString& name) {

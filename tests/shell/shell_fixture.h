@@ -30,6 +30,8 @@ struct ShellFixture {
     ~ShellFixture();
     // Builds the window (start-up runs in the constructor).
     MainWindow& open(ShellOptions options = {});
+    // The parts a window or a tool dialog works on.
+    PlannerParts parts();
 
     QTemporaryDir dir;
     QString oldDir;
@@ -52,6 +54,9 @@ struct ShellFixture {
     std::unique_ptr<PlotFileWriter> plotFile;
     std::unique_ptr<DesktopRunner> runner;
     std::unique_ptr<MainWindow> window;
+    // The account and group dialogs the window opens are shown, handed to this (to type
+    // into them) and then OK is pressed; a refused OK counts as Cancel.
+    std::function<void(QDialog&)> answerDialog;
 };
 
 // Copies the bundled example into the working folder under that name, writable.

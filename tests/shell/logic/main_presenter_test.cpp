@@ -12,7 +12,10 @@
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
+#include "shell/logic/groups_presenter.h"
 #include "shell/logic/main_presenter.h"
+#include "tests/engine/scenario_builder.h"
 
 namespace finplan {
 namespace {
@@ -30,15 +33,28 @@ class RecordedView : public ShellView {
     bool resultsPageShown() const override { return tab == 3; }
     void dropResultsPage() override { ++drops; }
     void closeScenarioPages() override { ++closes; }
+    void showAccountsChanged() override { ++accountRefreshes; }
     void showAbout() override { ++abouts; }
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
+    bool showAccountInfo(AccountInfoPresenter& a) override {
+        ++accountDialogs;
+        return accountStep ? accountStep(a) : a.ok(); // OK unless told otherwise
+    }
+    bool showGroups(GroupsPresenter& g) override {
+        ++groupDialogs;
+        return groupStep && groupStep(g);
+    }
+    std::function<bool(AccountInfoPresenter&)> accountStep;
+    std::function<bool(GroupsPresenter&)> groupStep;
+    int accountDialogs = 0, groupDialogs = 0;
 
     std::string title;
     std::vector<bool> menuStates;
     RecentMenu recent;
     std::vector<int> switches;
     int tab = 0, drops = 0, closes = 0, abouts = 0, toggles = 0, closeRequests = 0;
+    int accountRefreshes = 0;
 };
 
 class NullRunner : public ScenarioRunner {
@@ -51,6 +67,7 @@ class NullRunner : public ScenarioRunner {
     ViewSettings& viewSettings() override { return view; }
     void setGraphKind(int) override {}
     float plotStartAge() const override { return 0; }
+    float taxRateInEffect() const override { return 15; }
     int runs = 0;
     ViewSettings view;
 };
@@ -99,7 +116,7 @@ class MainPresenterTest : public ::testing::Test {
 TEST_F(MainPresenterTest, StartUpWithoutSettingsUsesTheFallbackNameAndEndsInTheNormalState) {
     EXPECT_FALSE(presenter.startUp());
     EXPECT_EQ(view.title, "Financial Planner - tmp01.ret");
-    EXPECT_EQ(view.menuStates, (std::vector<bool>{true, false}));
+    EXPECT_EQ(view.menuStates, std::vector<bool>{false});
     EXPECT_TRUE(std::filesystem::exists(files::kSettings));
     EXPECT_EQ(runner.runs, 0);
 }
@@ -141,13 +158,13 @@ TEST_F(MainPresenterTest, PrintResultsShowsTheResultsFolderEvenWhenAToolIsOpen) 
 }
 
 TEST_F(MainPresenterTest, CommandsOfFeaturesNotBuiltSayso) {
-    for (int id : {cmd::kGroupNames, cmd::kRefinance, cmd::kPrintGraph}) {
+    for (int id : {cmd::kRefinance, cmd::kPrintGraph}) {
         messages.entries.clear();
         EXPECT_TRUE(presenter.execute(id)) << id;
         ASSERT_EQ(messages.entries.size(), 1u) << id;
         EXPECT_NE(messages.entries[0].text.find("not available in this build"), std::string::npos);
     }
-    EXPECT_EQ(presenter.missingFeatures().size(), 3u);
+    EXPECT_EQ(presenter.missingFeatures().size(), 2u);
 }
 
 TEST_F(MainPresenterTest, ReadAccountsFailureShowsTheReadError) {
@@ -171,10 +188,65 @@ TEST_F(MainPresenterTest, ImportFromTheSummaryRerunsIntoTheResultsFolder) {
     EXPECT_EQ(view.switches, std::vector<int>{3});
 }
 
-TEST_F(MainPresenterTest, ExitWritesTheSettingsWithTheCurrentScenarioAndCloses) {
+TEST_F(MainPresenterTest, ImportElsewhereShowsTheChangedAccountsWhereTheyAre) {
+    test::addAccount(*scenario, "Savings", 0, 10.0f, 5.0f, "A");
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t50.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    messages.answers = {true, true}; // update 1 of 1; add "Bonds"
+    view.tab = tab::kAccounts;
+    presenter.execute(cmd::kImportAccounts);
+    EXPECT_EQ(scenario->accounts.usableCount(), 2);
+    EXPECT_EQ(view.accountRefreshes, 1);
+    EXPECT_TRUE(view.switches.empty());
+}
+
+TEST_F(MainPresenterTest, NewScenarioLeavesTheOldResultsStale) {
+    scenario->resultsStale = false;
+    messages.answers = {false}; // no tab file
+    presenter.execute(cmd::kNew);
+    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_EQ(view.closes, 1);
+}
+
+TEST_F(MainPresenterTest, AccountCommandsOpenTheirDialogsAndShowTheAccountsFolder) {
+    presenter.execute(cmd::kGroupNames); // Cancel still shows the folder
+    EXPECT_EQ(view.groupDialogs, 1);
+    view.accountStep = [](AccountInfoPresenter& a) {
+        a.texts = {"Savings", "100", "5", "0", "0", "1"};
+        return a.ok();
+    };
+    ASSERT_TRUE(presenter.accounts().requestAdd());
+    presenter.execute(cmd::kAccountInfo);
+    EXPECT_EQ(scenario->accounts.accountCount, 1);
+    EXPECT_EQ(undo.undoText(), "Undo Add Account 'Savings'");
+    view.accountStep = [](AccountInfoPresenter&) { return false; }; // Cancel: no switch
+    presenter.execute(cmd::kAccountInfo);
+    presenter.execute(cmd::kEditAccounts);
+    EXPECT_EQ(view.switches, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(view.accountDialogs, 2);
+
+    // The import asks the dialog to complete each new account.
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nChecking\t20.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    view.accountStep = [](AccountInfoPresenter& a) {
+        EXPECT_EQ(a.mode(), AccountDialogMode::Import);
+        EXPECT_EQ(a.texts.name, "Checking");
+        return a.ok();
+    };
+    presenter.execute(cmd::kImportAccounts);
+    EXPECT_EQ(view.accountDialogs, 3);
+    EXPECT_EQ(scenario->accounts.accountCount, 2);
+    EXPECT_EQ(undo.undoText(), "Undo Import Account Data");
+}
+
+// Exit only asks the window to close; the close itself, however it was asked for (File >
+// Exit, the close button, the window manager), writes the session's settings.
+TEST_F(MainPresenterTest, ClosingWritesTheSettingsWithTheCurrentScenario) {
     files.displayName = "mine.ret";
     presenter.execute(cmd::kExit);
     EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_FALSE(std::filesystem::exists(files::kSettings));
+    presenter.closing();
     std::ifstream in(files::kSettings);
     std::string first;
     std::getline(in, first);
@@ -206,6 +278,58 @@ TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
 
 namespace finplan {
 namespace {
+
+// Calculator windows that record what was opened; `whileOpen` plays the user.
+class RecordedCalculators : public CalculatorWindows {
+  public:
+    void open(CalculatorTool tool, const Event* edited) override {
+        opened.push_back(tool);
+        editedGiven.push_back(edited);
+        if (whileOpen) whileOpen(tool);
+    }
+    std::vector<CalculatorTool> opened;
+    std::vector<const Event*> editedGiven;
+    std::function<void(CalculatorTool)> whileOpen;
+};
+
+TEST_F(MainPresenterTest, ToolsAidsCommandsOpenTheirCalculatorFromTheMenu) {
+    RecordedCalculators windows;
+    presenter.attachCalculators(windows);
+    // A stale editing mark must not turn the menu's Refinance into the editor's.
+    scenario->editingEvent = true;
+    for (int id : {cmd::kMortgageCalculator, cmd::kRefinance, cmd::kAccelerated,
+                   cmd::kInflationCalculator, cmd::kTaxInflationInvestment, cmd::kTradeOff})
+        EXPECT_TRUE(presenter.execute(id)) << id;
+    using T = CalculatorTool;
+    EXPECT_EQ(windows.opened, (std::vector<T>{T::Mortgage, T::Refinance, T::Accelerated,
+                                              T::Inflation, T::Investment, T::TradeOff}));
+    for (const Event* e : windows.editedGiven)
+        EXPECT_EQ(e, nullptr);
+    EXPECT_TRUE(messages.entries.empty());
+
+    // While a tool window is open the command only brings it to the front.
+    tools.open("Inflation Calculator");
+    EXPECT_FALSE(presenter.execute(cmd::kTradeOff));
+    EXPECT_EQ(windows.opened.size(), 6u);
+}
+
+TEST_F(MainPresenterTest, UseThisMortgageInPlanGoesOnToTheMortgageEditor) {
+    RecordedCalculators windows;
+    presenter.attachCalculators(windows);
+    // Closed with Cancel: nothing follows.
+    presenter.execute(cmd::kMortgageCalculator);
+    EXPECT_TRUE(messages.entries.empty());
+
+    windows.whileOpen = [this](CalculatorTool) {
+        calculators.mortgage.handOver = true; // what "Use this mortgage in plan" leaves
+    };
+    view.tab = 2;
+    presenter.execute(cmd::kMortgageCalculator);
+    // The add-mortgage command runs once; without the editor in this build it says so once.
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_NE(messages.entries[0].text.find("The event editor"), std::string::npos);
+    EXPECT_EQ(view.switches, std::vector<int>{2}); // the Scenario folder is shown afresh
+}
 
 TEST_F(MainPresenterTest, ImportAndReIndexAreUndoneAndRedoneToTheSameBytes) {
     std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t2,000.00\n";
