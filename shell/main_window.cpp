@@ -410,7 +410,6 @@ bool MainWindow::showGroups(GroupsPresenter& dialog) {
         dialog, [this] { parts.help.showContext(help::kGroups); }, this);
     return runTool(box, "Groups");
 }
-}
 
 void MainWindow::showAbout() {
     QDialog box(this);

@@ -74,7 +74,9 @@ class MainWindow : public QMainWindow, public ShellView {
     bool runDialog(DialogPresenter& dialog) override;
     bool openCalculator(const CalculatorRequest& request) override;
     // The dialog runDialog is showing, if any (tests reach its widgets through it).
-    class FormDialog* openDialog() const { return shownDialog; }
+    class FormDialog* openDialog() const {
+        return shownDialog;
+    }
     bool showAccountInfo(AccountInfoPresenter& dialog) override;
     bool showGroups(GroupsPresenter& dialog) override;
 

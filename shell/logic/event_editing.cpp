@@ -9,19 +9,20 @@ namespace finplan {
 
 namespace {
 
-const char* const kTableFullText =
-    "The scenario already holds 150 events, the most it can keep.\n"
-    "Delete an event before adding another one.";
+const char* const kTableFullText = "The scenario already holds 150 events, the most it can keep.\n"
+                                   "Delete an event before adding another one.";
 
 struct ChooserButton {
     int id;
     const char* label;
     EventKind kind;
 };
-constexpr ChooserButton kChooserButtons[] = {
-    {109, "Withdrawal", EventKind::Withdrawal}, {110, "Deposit", EventKind::Deposit},
-    {111, "Loan", EventKind::Loan},             {112, "Mortgage", EventKind::Mortgage},
-    {114, "Transfer", EventKind::Transfer},     {113, "Fundamentals", EventKind::Fundamentals}};
+constexpr ChooserButton kChooserButtons[] = {{109, "Withdrawal", EventKind::Withdrawal},
+                                             {110, "Deposit", EventKind::Deposit},
+                                             {111, "Loan", EventKind::Loan},
+                                             {112, "Mortgage", EventKind::Mortgage},
+                                             {114, "Transfer", EventKind::Transfer},
+                                             {113, "Fundamentals", EventKind::Fundamentals}};
 
 } // namespace
 

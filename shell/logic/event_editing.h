@@ -20,8 +20,8 @@ class EventEditing {
   public:
     EventEditing(Scenario& scenario, Messages& messages, Help& help, CalculatorMemory& calculators,
                  UndoStack& undo, const Clock& clock, DialogHost& host)
-        : scenario(scenario), messages(messages), help(help), calculators(calculators),
-          undo(undo), clock(clock), host(host) {}
+        : scenario(scenario), messages(messages), help(help), calculators(calculators), undo(undo),
+          clock(clock), host(host) {}
 
     // A new event of that kind (menu, chooser, the mortgage calculator's hand-over).
     // True when the editor stored it; the 150th event is the last one accepted.

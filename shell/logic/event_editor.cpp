@@ -57,8 +57,7 @@ std::string wholeText(const char* format, int value) {
     return buffer;
 }
 
-EventEditor::EventEditor(EditorContext& context, EventKind kind, const char* title,
-                         int helpContext)
+EventEditor::EventEditor(EditorContext& context, EventKind kind, const char* title, int helpContext)
     : ctx(context), kind(kind), helpContext(helpContext) {
     dialogTitle = title;
     Scenario& s = ctx.scenario;

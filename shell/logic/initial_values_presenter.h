@@ -31,8 +31,8 @@ class InitialValuesPresenter : public DialogPresenter {
     Messages& messages;
     Help& help;
     const Clock& clock;
-    InitialValues values;     // what OK stores
-    bool staleOnOpening;      // Cancel leaves the results as stale as they were
+    InitialValues values; // what OK stores
+    bool staleOnOpening;  // Cancel leaves the results as stale as they were
 };
 
 } // namespace finplan

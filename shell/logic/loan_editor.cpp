@@ -2,8 +2,8 @@
 // the payment of the payment formula, and the mortgage's extras (taxes, costs,
 // appreciation, accelerated payments and the calculator buttons).
 #include "calculators/field_text.h"
-#include "calculators/range_check.h"
 #include "calculators/mortgage_calculator.h"
+#include "calculators/range_check.h"
 #include "engine/money.h"
 #include "model/scenario_ops.h"
 #include "shell/logic/event_editors.h"
@@ -23,10 +23,27 @@ struct LoanEditor::Ids {
 
 namespace {
 
-const LoanEditor::Ids kLoan{"Loan", 260, 107, 108, 111, 102, 103, 105, 104, 119, 118, 106, 110,
-                            "Amount", "Down Payment", "Sell asset age", "No of Years"};
-const LoanEditor::Ids kMortgage{"Mortgage", 259, 109, 110, 112, 102, 103, 106, 104, 105, 114, 107,
-                                108, "Amount ", "Down Payment / Equity", "Sell Age", "No Of Years"};
+const LoanEditor::Ids kLoan{"Loan",
+                            260,
+                            107,
+                            108,
+                            111,
+                            102,
+                            103,
+                            105,
+                            104,
+                            119,
+                            118,
+                            106,
+                            110,
+                            "Amount",
+                            "Down Payment",
+                            "Sell asset age",
+                            "No of Years"};
+const LoanEditor::Ids kMortgage{"Mortgage", 259,          109, 110,       112,
+                                102,        103,          106, 104,       105,
+                                114,        107,          108, "Amount ", "Down Payment / Equity",
+                                "Sell Age", "No Of Years"};
 
 // Loan: the account the money goes to.
 constexpr int kDepositTo = 112;
@@ -122,9 +139,11 @@ bool LoanEditor::readFields() {
     const char* downTitle = isMortgage() ? "DOWN PAYMENT ERROR" : "AMOUNT ERROR";
     if (!check(ids.downPayment, event.downPayment, {0, 100000000, text_id::kAmount, downTitle}))
         return false;
-    if (!isMortgage() && !check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
+    if (!isMortgage() &&
+        !check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
         return false;
-    if (!check(ids.years, event.years, {1, 100, text_id::kYears, "NO OF YEARS ERROR"})) return false;
+    if (!check(ids.years, event.years, {1, 100, text_id::kYears, "NO OF YEARS ERROR"}))
+        return false;
     if (isMortgage() && !readMortgageExtras()) return false;
     event.sellAge = static_cast<float>(wholeNumber(event.sellAge));
     showPayment();
@@ -138,7 +157,8 @@ bool LoanEditor::readFields() {
 }
 
 bool LoanEditor::readMortgageExtras() {
-    if (!check(kAppreciation, event.appreciationRate, {-1000, 1000, text_id::kLoanRate, "RATE ERROR"}))
+    if (!check(kAppreciation, event.appreciationRate,
+               {-1000, 1000, text_id::kLoanRate, "RATE ERROR"}))
         return false;
     if (!check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"})) return false;
     const float extra = parse(kAcceleratedAmount);
@@ -149,8 +169,8 @@ bool LoanEditor::readMortgageExtras() {
 }
 
 void LoanEditor::showPayment() {
-    event.monthlyPayment =
-        loanPayment(event.amount - event.downPayment, monthlyRate(event.loanRate), event.years * 12);
+    event.monthlyPayment = loanPayment(event.amount - event.downPayment,
+                                       monthlyRate(event.loanRate), event.years * 12);
     const std::string payment = numberText("%-11.2f", event.monthlyPayment);
     text(ids.payment) = isMortgage() ? formatMoney(payment) : payment;
 }
@@ -194,8 +214,8 @@ Press LoanEditor::acceleratedAnalysis() {
     m.years = years;
     m.rate = parse(ids.rate);
     m.monthlyRate = m.rate / 12 * 0.01f;
-    m.yearsLeft = parse(ids.startAge) >= ctx.scenario.initial.startAge ? years
-                                                                       : years + start - planStart;
+    m.yearsLeft =
+        parse(ids.startAge) >= ctx.scenario.initial.startAge ? years : years + start - planStart;
     if (extra != 0) m.additionalPayment = extra;
     Event typed = event;
     if (!ctx.host.openCalculator({CalculatorKind::Accelerated, typed}))

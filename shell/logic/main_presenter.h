@@ -17,9 +17,9 @@
 #include "platform/launcher.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
-#include "shell/logic/event_editing.h"
 #include "shell/logic/account_editing.h"
 #include "shell/logic/calculator_tools.h"
+#include "shell/logic/event_editing.h"
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
@@ -56,9 +56,8 @@ bool isAlwaysCommand(int id);
 class MainPresenter {
   public:
     MainPresenter(PlannerParts parts, ShellView& view)
-        : p(parts), view(view),
-          events(parts.scenario, parts.messages, parts.help, parts.calculators, parts.undo,
-                 parts.clock, view),
+        : p(parts), view(view), events(parts.scenario, parts.messages, parts.help,
+                                       parts.calculators, parts.undo, parts.clock, view),
           accountEditing(parts.scenario, parts.messages, view, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.

@@ -21,9 +21,20 @@ struct SpanEventEditor::Layout {
 
 namespace {
 
-const SpanEventEditor::Layout kWithdrawal{
-    "Withdrawal",         516,  101, 103, 104, 102, 110, "%-11.2f", 11, 109, 108,
-    "One time only withdrawal", "Apply inflation rate to withdrawal", false};
+const SpanEventEditor::Layout kWithdrawal{"Withdrawal",
+                                          516,
+                                          101,
+                                          103,
+                                          104,
+                                          102,
+                                          110,
+                                          "%-11.2f",
+                                          11,
+                                          109,
+                                          108,
+                                          "One time only withdrawal",
+                                          "Apply inflation rate to withdrawal",
+                                          false};
 const SpanEventEditor::Layout kDeposit{"Deposit",
                                        257,
                                        101,
@@ -77,7 +88,8 @@ SpanEventEditor::SpanEventEditor(EditorContext& context, EventKind kind)
     addEdit(l.endAge, "End Age", numberText("%-6.2f", event.endAge));
     addEdit(l.amount, "Amount", numberText(l.amountFormat, event.amount));
     addEdit(l.applyRate, "Apply Rate", numberText("%-6.2f", event.applyRate), "%");
-    if (kind == EventKind::Deposit) addAccountCombo(kDepositTo, "Deposit to:", event.toAccountId, false);
+    if (kind == EventKind::Deposit)
+        addAccountCombo(kDepositTo, "Deposit to:", event.toAccountId, false);
     if (kind == EventKind::Transfer) {
         addAccountCombo(kFrom, "From Account:", event.fromAccountId, false);
         addAccountCombo(kTo, "To Account:", event.toAccountId, false);
@@ -112,11 +124,11 @@ bool SpanEventEditor::readFields() {
     if (!check(l.amount, event.amount, {1, 100000000, text_id::kAmount, "AMOUNT ERROR"},
                l.amountBuffer))
         return false;
-    if (!check(l.applyRate, event.applyRate,
-               {-20, 20, text_id::kAppliedRate, "APPLY RATE ERROR"}))
+    if (!check(l.applyRate, event.applyRate, {-20, 20, text_id::kAppliedRate, "APPLY RATE ERROR"}))
         return false;
     if (kind == EventKind::Withdrawal) event.minSmartWithdrawal = parse(kSmartMinimum, 9);
-    if (kind == EventKind::Deposit) event.toAccountId = static_cast<int16_t>(chosenAccount(kDepositTo));
+    if (kind == EventKind::Deposit)
+        event.toAccountId = static_cast<int16_t>(chosenAccount(kDepositTo));
     if (kind == EventKind::Transfer) {
         event.fromAccountId = static_cast<int16_t>(chosenAccount(kFrom));
         event.toAccountId = static_cast<int16_t>(chosenAccount(kTo));

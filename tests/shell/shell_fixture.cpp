@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace finplan {
 

@@ -100,12 +100,13 @@ TEST_F(EventEditingTest, OneTimeWithdrawalTakesAnyEndAgeAsIs) {
 }
 
 TEST_F(EventEditingTest, DepositStoresTheChosenAccountByIdInNameOrder) {
-    addAccount(*scenario, "Savings", 5);  // id 0
+    addAccount(*scenario, "Savings", 5);   // id 0
     addAccount(*scenario, "Brokerage", 7); // id 1, listed first
     host.scripts.push_back([](DialogPresenter& d) {
         EXPECT_EQ(d.field(105).items, (std::vector<std::string>{"Brokerage", "Savings"}));
         d.choose(105, 1);
-        return typeAndPress(d, {{101, "Pay"}, {102, "40"}, {103, "60.9"}, {104, "100"}}, EventEditor::kOk);
+        return typeAndPress(d, {{101, "Pay"}, {102, "40"}, {103, "60.9"}, {104, "100"}},
+                            EventEditor::kOk);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Deposit));
     EXPECT_EQ(scenario->events[0].toAccountId, 0);
@@ -113,15 +114,16 @@ TEST_F(EventEditingTest, DepositStoresTheChosenAccountByIdInNameOrder) {
     // The account table itself keeps its order.
     EXPECT_STREQ(scenario->accounts.accounts[0].name, "Savings");
     // An untouched combo keeps what the slot had: 0 for a new event.
-    host.scripts.push_back(typing({{101, "More"}, {102, "41"}, {103, "60"}, {104, "5"}}, EventEditor::kOk));
+    host.scripts.push_back(
+        typing({{101, "More"}, {102, "41"}, {103, "60"}, {104, "5"}}, EventEditor::kOk));
     ASSERT_TRUE(editing.addEvent(EventKind::Deposit));
     EXPECT_EQ(scenario->events[1].toAccountId, 0);
 }
 
 TEST_F(EventEditingTest, LoanComputesItsPaymentAndRefusesZeroYears) {
     addAccount(*scenario, "Car", -10);
-    const Texts loan = {{101, "Car loan"}, {102, "40"},  {103, "70"}, {105, "8"},
-                        {104, "100000"},   {119, "0"},   {118, "0"},  {106, "0"}};
+    const Texts loan = {{101, "Car loan"}, {102, "40"}, {103, "70"}, {105, "8"},
+                        {104, "100000"},   {119, "0"},  {118, "0"},  {106, "0"}};
     host.scripts.push_back([&](DialogPresenter& d) {
         EXPECT_EQ(typeAndPress(d, loan, 111), Press::Reject); // Calculate refused, then Cancel
         return Press::Reject;
@@ -149,9 +151,9 @@ TEST_F(EventEditingTest, LoanComputesItsPaymentAndRefusesZeroYears) {
     EXPECT_FLOAT_EQ(e.toAccountRate, -10.0f);
 }
 
-const Texts kMortgage = {{101, "House"}, {102, "47"},     {103, "77"}, {106, "6"},
-                         {104, "380000"}, {116, "3000"},  {117, "0"},  {105, "76000"},
-                         {107, "30"},    {113, "3"},      {114, "0"},  {122, "0"}};
+const Texts kMortgage = {{101, "House"},  {102, "47"},   {103, "77"}, {106, "6"},
+                         {104, "380000"}, {116, "3000"}, {117, "0"},  {105, "76000"},
+                         {107, "30"},     {113, "3"},    {114, "0"},  {122, "0"}};
 
 TEST_F(EventEditingTest, MortgageChecksInOrderWithItsOwnTitles) {
     host.scripts.push_back([](DialogPresenter& d) {
@@ -170,9 +172,9 @@ TEST_F(EventEditingTest, MortgageChecksInOrderWithItsOwnTitles) {
         return d.press(110);
     });
     editing.addEvent(EventKind::Mortgage);
-    EXPECT_EQ(titles(), (std::vector<std::string>{"AMOUNT ERROR", "DOWN PAYMENT ERROR", "RATE ERROR",
-                                                  "SELL AGE ERROR",
-                                                  "Additional Monthly Amount Error"}));
+    EXPECT_EQ(titles(),
+              (std::vector<std::string>{"AMOUNT ERROR", "DOWN PAYMENT ERROR", "RATE ERROR",
+                                        "SELL AGE ERROR", "Additional Monthly Amount Error"}));
     EXPECT_EQ(messages.entries[4].text,
               "This amount must be greater than or equal to  0.00 and less than 99999.99");
     EXPECT_EQ(scenario->eventCount, 0);
@@ -203,7 +205,8 @@ TEST_F(EventEditingTest, MortgageTakesTheCalculatorsHandOverAndItsButtonsGoToThe
         EXPECT_EQ(d.text(107), "30");
         EXPECT_EQ(d.text(108), "$733.76");
         for (const FormButton& b : d.buttons()) // the analyses: only for an existing mortgage
-            EXPECT_EQ(b.enabled, b.id != LoanEditor::kRefinance && b.id != LoanEditor::kAccelerated);
+            EXPECT_EQ(b.enabled,
+                      b.id != LoanEditor::kRefinance && b.id != LoanEditor::kAccelerated);
         d.text(101) = "Home";
         d.text(102) = "40";
         d.text(103) = "70";
@@ -356,8 +359,8 @@ TEST_F(EventEditingTest, TheChooserOpensEachEditorAndStaysOpen) {
     int shown = 0;
     host.scripts.push_back([](DialogPresenter& d) {
         EXPECT_EQ(d.title(), "Add Event");
-        d.press(109);  // Withdrawal
-        d.press(113);  // Fundamentals (cancelled: no script left for it)
+        d.press(109); // Withdrawal
+        d.press(113); // Fundamentals (cancelled: no script left for it)
         return d.press(AddEventChooser::kOk);
     });
     host.scripts.push_back(typing(kGoodWithdrawal, EventEditor::kOk));

@@ -64,7 +64,7 @@ TEST_F(InitialValuesTest, ChecksStopAtTheFirstFailureInOrder) {
     d.text(IV::kPenaltyAge) = "0";
     d.text(IV::kPenaltyRate) = "-1";
     const std::pair<int, const char*> fixes[] = {
-        {IV::kBirthMonth, "5"}, {IV::kBirthDay, "9"},    {IV::kStartAge, "40"},
+        {IV::kBirthMonth, "5"},      {IV::kBirthDay, "9"}, {IV::kStartAge, "40"},
         {IV::kInflationRate, "-20"}, {IV::kTaxRate, "30"}, {IV::kPenaltyAge, "59.5"},
         {IV::kPenaltyRate, "10"}};
     for (auto [id, good] : fixes) {
@@ -75,10 +75,10 @@ TEST_F(InitialValuesTest, ChecksStopAtTheFirstFailureInOrder) {
     std::vector<std::string> titles;
     for (const auto& e : messages.entries)
         titles.push_back(e.title);
-    EXPECT_EQ(titles, (std::vector<std::string>{"BIRTH MONTH ERROR", "BIRTH DAY ERROR",
-                                                "START AGE ERROR", "INFLATION RATE ERROR",
-                                                "TAX RATE ERROR", "PENALTY AGE ERROR",
-                                                "PENALTY RATE ERROR"}));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"BIRTH MONTH ERROR", "BIRTH DAY ERROR", "START AGE ERROR",
+                                        "INFLATION RATE ERROR", "TAX RATE ERROR",
+                                        "PENALTY AGE ERROR", "PENALTY RATE ERROR"}));
     EXPECT_EQ(messages.entries[3].text, "The inflation rate must be between -20.0% and 20.0%.");
     EXPECT_EQ(messages.entries[4].text, "This rate must be between 0.0% and 1000.0%.");
     const InitialValues& iv = scenario->initial;
@@ -115,9 +115,9 @@ TEST_F(InitialValuesTest, CancelLeavesTheScenarioAsItWasAndItsResultsFresh) {
     const auto before = scenarioContentBytes(*scenario);
     IV d(*scenario, messages, help, clock);
     d.text(IV::kBirthMonth) = "6";
-    d.toggle(IV::kUseBirthday);                              // off
-    d.toggle(IV::kUseBirthday);                              // on again with June
-    typeAndPress(d, {{IV::kTaxRate, "2000"}}, IV::kOk);      // refused, then Cancel
+    d.toggle(IV::kUseBirthday);                         // off
+    d.toggle(IV::kUseBirthday);                         // on again with June
+    typeAndPress(d, {{IV::kTaxRate, "2000"}}, IV::kOk); // refused, then Cancel
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
     EXPECT_FALSE(scenario->resultsStale);
     EXPECT_FALSE(scenario->scenarioModified);

@@ -37,6 +37,11 @@ class RecordedView : public ShellView {
     void showAbout() override { ++abouts; }
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
+    bool runDialog(DialogPresenter& d) override {
+        dialogs.push_back(d.title() + (d.hasField(104) ? " " + d.text(104) : ""));
+        return false;
+    }
+    std::vector<std::string> dialogs;
     bool showAccountInfo(AccountInfoPresenter& a) override {
         ++accountDialogs;
         return accountStep ? accountStep(a) : a.ok(); // OK unless told otherwise
@@ -322,12 +327,14 @@ TEST_F(MainPresenterTest, UseThisMortgageInPlanGoesOnToTheMortgageEditor) {
 
     windows.whileOpen = [this](CalculatorTool) {
         calculators.mortgage.handOver = true; // what "Use this mortgage in plan" leaves
+        calculators.mortgage.amountText = "250000";
     };
     view.tab = 2;
     presenter.execute(cmd::kMortgageCalculator);
-    // The add-mortgage command runs once; without the editor in this build it says so once.
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_NE(messages.entries[0].text.find("The event editor"), std::string::npos);
+    // The Mortgage editor opens once, on the calculator's values.
+    EXPECT_EQ(view.dialogs, std::vector<std::string>{"Mortgage 250000"});
+    EXPECT_FALSE(calculators.mortgage.handOver);
+    EXPECT_TRUE(messages.entries.empty());
     EXPECT_EQ(view.switches, std::vector<int>{2}); // the Scenario folder is shown afresh
 }
 
