@@ -19,7 +19,7 @@ std::unique_ptr<QDialog> makeCalculatorWindow(CalculatorTool tool, PlannerParts&
     case CalculatorTool::TradeOff:
         return std::make_unique<TradeOffDialog>(parts, parent);
     case CalculatorTool::Schedule:
-        return std::make_unique<MortgageScheduleWindow>(parts, parent);
+        return std::make_unique<MortgageScheduleWindow>(parts, editedMortgage, parent);
     }
     return nullptr;
 }

@@ -17,7 +17,8 @@ constexpr int kMargin = 10;
 constexpr int kBottomMargin = 30;
 } // namespace
 
-MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& parts, QWidget* parent)
+MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& parts, const Event* mortgage,
+                                               QWidget* parent)
     : QDialog(parent), parts(parts) {
     setWindowTitle(toolTitle(CalculatorTool::Schedule));
     setWindowIcon(programIcon());
@@ -37,11 +38,18 @@ MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& parts, QWidget* par
     layout->setContentsMargins(kMargin, kMargin, kMargin, kBottomMargin);
     layout->addWidget(table);
     resize(860, 440);
-    fill();
+    fill(mortgage);
 }
 
-void MortgageScheduleWindow::fill() {
-    schedule.fill(parts.scenario);
+void MortgageScheduleWindow::fill(const Event* mortgage) {
+    if (mortgage) {
+        // The schedule's month counter and running totals go to a copy: the editor's
+        // values stay as they were, and a run resets those fields anyway.
+        Event copy = *mortgage;
+        schedule.fill(copy, parts.scenario.initial);
+    } else {
+        schedule.fill(parts.scenario);
+    }
     table->clear();
     QList<QTreeWidgetItem*> items;
     for (const auto& row : schedule.allRows()) {

@@ -1,5 +1,5 @@
-// The Mortgage Schedule window: a resizable report list of the mortgage event the
-// Mortgage event editor has just stored, year by year.
+// The Mortgage Schedule window: a resizable report list, year by year, of the mortgage
+// the Mortgage event editor has just validated.
 #pragma once
 
 #include <QDialog>
@@ -14,7 +14,8 @@ namespace finplan {
 class MortgageScheduleWindow : public QDialog {
     Q_OBJECT
   public:
-    MortgageScheduleWindow(PlannerParts& parts, QWidget* parent);
+    // The mortgage given, else the event in slot currentEvent.
+    MortgageScheduleWindow(PlannerParts& parts, const Event* mortgage, QWidget* parent);
     QTreeWidget* list() const { return table; }
     void done(int result) override;
 
@@ -22,7 +23,7 @@ class MortgageScheduleWindow : public QDialog {
     void resizeEvent(QResizeEvent* e) override;
 
   private:
-    void fill();
+    void fill(const Event* mortgage);
     void setColumnWidths();
 
     PlannerParts& parts;

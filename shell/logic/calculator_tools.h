@@ -26,10 +26,11 @@ const char* toolTitle(CalculatorTool tool);
 // The tool a Tools/Aids command (menu item or toolbar button) opens, if any.
 std::optional<CalculatorTool> commandTool(int id);
 
-// Opens a calculator's window modally and returns once it has closed. The Refinance
-// Analysis starts from editedMortgage when it is given (the Mortgage event editor's
-// "Do Refinancing Analysis" on an existing event); the Mortgage Schedule always shows
-// the event in slot currentEvent, where the editor has just stored it.
+// Opens a calculator's window modally and returns once it has closed. The Mortgage
+// event editor gives its mortgage: the Refinance Analysis then starts from it ("Do
+// Refinancing Analysis" on an existing event) and the Mortgage Schedule lists it
+// (without one the schedule lists the event in slot currentEvent). The Accelerated
+// Mortgage Payment Analysis takes what the editor handed over in its kept values.
 class CalculatorWindows {
   public:
     virtual ~CalculatorWindows() = default;

@@ -313,7 +313,7 @@ void CalculatorDialogsTest::mortgageScheduleWindowListsTheYears() {
     s.eventCount = 1;
     s.currentEvent = 0;
     PlannerParts parts = partsOf(f);
-    auto w = std::make_unique<MortgageScheduleWindow>(parts, nullptr);
+    auto w = std::make_unique<MortgageScheduleWindow>(parts, nullptr, nullptr);
     w->show();
     QTreeWidget* list = w->list();
     QCOMPARE(list->columnCount(), 10);
@@ -331,6 +331,15 @@ void CalculatorDialogsTest::mortgageScheduleWindowListsTheYears() {
     QTRY_COMPARE(list->columnWidth(0), 66);
     w->close();
     QVERIFY(f.calculators.schedule.recomputeWidths);
+
+    // The editor's mortgage as validated, given directly: listed, and left untouched.
+    Event edited = e;
+    edited.years = 10;
+    edited.monthsElapsed = 0, edited.principalPaid = 0;
+    MortgageScheduleWindow fromEditor(parts, &edited, nullptr);
+    QCOMPARE(fromEditor.list()->topLevelItemCount(), 11);
+    QCOMPARE(edited.monthsElapsed, int16_t(0));
+    QCOMPARE(edited.principalPaid, 0.0f);
 }
 
 void CalculatorDialogsTest::menuCommandMarksTheToolOpenWhileItShows() {
