@@ -151,6 +151,22 @@ void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, fl
     refinancedAmount = money(memory.amount);
 }
 
+// The refinanced age and rate are kept as read, before they are checked, so a
+// refused one is what the dialog shows when it opens again.
+bool RefinanceAnalysis::readRefinancing() {
+    memory.age = readFloatText(refiAge, kFieldChars);
+    if (!checkRange(messages, memory.age, 1.0f, 120.0f, text_id::kAgeDecimal, "AGE ERROR"))
+        return false;
+    memory.amount = readFloatText(refiAmount, kFieldChars);
+    memory.rate = readFloatText(refiRate, kFieldChars);
+    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
+        return false;
+    memory.years = readIntText(refiYears, kFieldChars);
+    memory.closingCosts = readFloatText(closingCosts, kFieldChars);
+    memory.points = readFloatText(points, kFieldChars);
+    return true;
+}
+
 bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     ExistingMortgage old;
     if (!readExisting(startAge, amount, rate, years, messages, old)) return false;
@@ -160,19 +176,8 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     const float oldMonthlyRate = old.monthlyRate;
     const float oldPayment = old.payment;
 
-    // The refinanced age and rate are kept as read, before they are checked, so a
-    // refused one is what the dialog shows when it opens again.
-    memory.age = readFloatText(refiAge, kFieldChars);
-    if (!checkRange(messages, memory.age, 1.0f, 120.0f, text_id::kAgeDecimal, "AGE ERROR"))
-        return false;
-    memory.amount = readFloatText(refiAmount, kFieldChars);
-    memory.rate = readFloatText(refiRate, kFieldChars);
-    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
-        return false;
+    if (!readRefinancing()) return false;
     const float newRate = memory.rate;
-    memory.years = readIntText(refiYears, kFieldChars);
-    memory.closingCosts = readFloatText(closingCosts, kFieldChars);
-    memory.points = readFloatText(points, kFieldChars);
 
     const float i = monthlyRate(kReinvestmentRate);
     const float t = monthlyRate(refinanceTaxRate(taxRateInEffect));

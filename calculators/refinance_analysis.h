@@ -60,6 +60,7 @@ class RefinanceAnalysis {
     std::string monthsToBreakEven = "0";
 
   private:
+    bool readRefinancing();
     void refinance(float existingAmount, float paidOnExisting, float& cost, float& advantage,
                    float& newPayment, float newMonthlyRate, int newYears);
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "engine/money.h"
+#include "examples/write_generated.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
-#include "platform/recording_messages.h"
 
 using namespace finplan;
 
@@ -202,14 +202,7 @@ int main(int argc, char** argv) {
     const std::string out = argc > 1 ? argv[1] : "examples/example.ret";
     auto s = std::make_unique<Scenario>();
     buildPlan(*s);
-    ScenarioFiles files;
-    files.scenarioPath = files.displayName = out;
-    RecordingMessages messages;
-    if (!writeScenario(*s, files, messages)) {
-        for (const auto& e : messages.entries)
-            std::fprintf(stderr, "%s: %s\n", e.title.c_str(), e.text.c_str());
-        return 1;
-    }
+    if (!writeGeneratedScenario(*s, out)) return 1;
     std::printf("%s: %d events, %d accounts\n", out.c_str(), s->eventCount,
                 s->accounts.accountCount);
     return 0;

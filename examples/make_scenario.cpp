@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "examples/random_scenario.h"
-#include "model/scenario_file.h"
-#include "platform/recording_messages.h"
+#include "examples/write_generated.h"
 
 using namespace finplan;
 
@@ -37,14 +36,5 @@ int main(int argc, char** argv) {
     auto s = std::make_unique<Scenario>();
     buildRandomScenario(*s, bytes.data(), bytes.size(), limits);
 
-    const std::string out = argv[4];
-    ScenarioFiles files;
-    files.scenarioPath = files.displayName = out;
-    RecordingMessages messages;
-    if (!writeScenario(*s, files, messages)) {
-        for (const auto& e : messages.entries)
-            std::fprintf(stderr, "%s: %s\n", e.title.c_str(), e.text.c_str());
-        return 1;
-    }
-    return 0;
+    return writeGeneratedScenario(*s, argv[4]) ? 0 : 1;
 }

@@ -45,10 +45,7 @@ void text(char* dst, size_t width, Bytes& b, const char* stem) {
     std::snprintf(dst, width, "%s %u", stem, b.next() % 1000);
 }
 
-void buildScenario(Scenario& s, Bytes& b, const RandomScenarioLimits& limits) {
-    resetScenario(s);
-    s.eventCount = 0;
-    InitialValues& iv = s.initial;
+void randomInitialValues(InitialValues& iv, Bytes& b) {
     iv.startAge = b.value(1, 120);
     iv.endAge = std::min(120.0f, iv.startAge + b.value(0, 100));
     iv.useBirthday = b.flag() ? 1 : 0;
@@ -58,13 +55,19 @@ void buildScenario(Scenario& s, Bytes& b, const RandomScenarioLimits& limits) {
     iv.taxRate = b.value(0, 1000);
     iv.penaltyAge = static_cast<float>(b.whole(1, 120));
     iv.penaltyRate = b.value(0, 1000);
+}
 
+void randomGroups(GroupTable& groups, Bytes& b) {
     for (int g = 0; g < kMaxGroups; ++g) {
-        if (b.flag()) text(s.groups.groupName[g], 20, b, "G");
-        s.groups.groupRandomMinRate[g] = b.value(-50, 100);
-        s.groups.groupRandomMaxRate[g] = b.value(s.groups.groupRandomMinRate[g], 100);
+        if (b.flag()) text(groups.groupName[g], 20, b, "G");
+        groups.groupRandomMinRate[g] = b.value(-50, 100);
+        groups.groupRandomMaxRate[g] = b.value(groups.groupRandomMinRate[g], 100);
     }
-    const int accounts = b.whole(0, limits.maxAccounts);
+}
+
+// Returns the number of accounts added.
+int randomAccounts(Scenario& s, Bytes& b, int maxAccounts) {
+    const int accounts = b.whole(0, maxAccounts);
     for (int i = 0; i < accounts; ++i) {
         Account& a = s.accounts.accounts[i];
         text(a.name, 30, b, "Account");
@@ -79,66 +82,87 @@ void buildScenario(Scenario& s, Bytes& b, const RandomScenarioLimits& limits) {
         s.accounts.accountCount = static_cast<int16_t>(i);
         assignAccountId(s); // counts the account in
     }
-    auto accountId = [&](Bytes& bb) -> int16_t {
-        // Mostly an existing account; sometimes one that was deleted.
-        if (accounts == 0 || bb.whole(0, 9) == 0) return static_cast<int16_t>(bb.whole(0, 200));
-        return static_cast<int16_t>(s.accounts.accounts[bb.whole(0, accounts - 1)].id);
-    };
+    return accounts;
+}
+
+// Mostly an existing account; sometimes one that was deleted.
+int16_t randomAccountId(const Scenario& s, int accounts, Bytes& b) {
+    if (accounts == 0 || b.whole(0, 9) == 0) return static_cast<int16_t>(b.whole(0, 200));
+    return static_cast<int16_t>(s.accounts.accounts[b.whole(0, accounts - 1)].id);
+}
+
+void randomLoan(Event& e, Bytes& b, const Scenario& s, int accounts) {
+    e.endAge = static_cast<float>(b.whole(1, 120));
+    e.sellAge = static_cast<float>(b.whole(0, 120));
+    e.amount = b.value(1, 1e8f);
+    e.downPayment = b.value(0, e.amount);
+    e.loanRate = b.value(1, 1000);
+    e.years = static_cast<int16_t>(b.whole(1, 100));
+    e.monthlyPayment = loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
+    if (e.is(EventKind::Loan)) {
+        e.toAccountId = randomAccountId(s, accounts, b);
+        return;
+    }
+    e.isRefinance = static_cast<int16_t>(b.whole(0, 1));
+    e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
+    e.appreciationRate = b.value(-1000, 1000);
+    e.yearlyPropertyTax = b.value(0, 1e5f);
+    e.closingCosts = b.value(0, 1e5f);
+    e.acceleratedPayment = b.value(0, 1e5f);
+    e.acceleratedMode = static_cast<int16_t>(b.whole(0, 2));
+}
+
+// A Deposit, Transfer or Withdrawal.
+void randomMovement(Event& e, Bytes& b, const Scenario& s, int accounts) {
+    e.endAge = static_cast<float>(b.whole(1, 120));
+    e.applyRate = b.value(-20, 20);
+    e.oneTime = static_cast<int16_t>(b.whole(0, 1));
+    e.amount = b.value(1, 1e8f);
+    e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
+    if (e.is(EventKind::Transfer)) {
+        e.fromAccountId = randomAccountId(s, accounts, b);
+        e.toAccountId = randomAccountId(s, accounts, b);
+    } else if (e.is(EventKind::Deposit)) {
+        e.taxDeposit = static_cast<int16_t>(b.whole(0, 1));
+        e.toAccountId = randomAccountId(s, accounts, b);
+    } else {
+        e.useSmartWithdrawal = static_cast<int16_t>(b.whole(0, 1));
+        e.minSmartWithdrawal = b.value(0, 1e6f);
+    }
+}
+
+void randomEvent(Event& e, Bytes& b, const Scenario& s, int accounts) {
+    e = Event{};
+    e.kind = static_cast<int16_t>(b.whole(1, 6));
+    text(e.description, 50, b, "Event");
+    e.startAge = static_cast<float>(b.whole(1, 120));
+    switch (e.eventKind()) {
+    case EventKind::Fundamentals:
+        e.endAge = e.startAge;
+        e.newTaxRate = b.value(0, 1000);
+        e.newInflationRate = b.value(0, 1000);
+        e.rateAccountId = b.flag() ? -1 : randomAccountId(s, accounts, b);
+        e.newAccountRate = b.value(-99, 99);
+        break;
+    case EventKind::Loan:
+    case EventKind::Mortgage:
+        randomLoan(e, b, s, accounts);
+        break;
+    default:
+        randomMovement(e, b, s, accounts);
+        break;
+    }
+}
+
+void buildScenario(Scenario& s, Bytes& b, const RandomScenarioLimits& limits) {
+    resetScenario(s);
+    s.eventCount = 0;
+    randomInitialValues(s.initial, b);
+    randomGroups(s.groups, b);
+    const int accounts = randomAccounts(s, b, limits.maxAccounts);
     const int events = b.whole(0, limits.maxEvents);
     for (int k = 0; k < events && !b.done(); ++k) {
-        Event& e = s.events[k];
-        e = Event{};
-        e.kind = static_cast<int16_t>(b.whole(1, 6));
-        text(e.description, 50, b, "Event");
-        e.startAge = static_cast<float>(b.whole(1, 120));
-        switch (e.eventKind()) {
-        case EventKind::Fundamentals:
-            e.endAge = e.startAge;
-            e.newTaxRate = b.value(0, 1000);
-            e.newInflationRate = b.value(0, 1000);
-            e.rateAccountId = b.flag() ? -1 : accountId(b);
-            e.newAccountRate = b.value(-99, 99);
-            break;
-        case EventKind::Loan:
-        case EventKind::Mortgage:
-            e.endAge = static_cast<float>(b.whole(1, 120));
-            e.sellAge = static_cast<float>(b.whole(0, 120));
-            e.amount = b.value(1, 1e8f);
-            e.downPayment = b.value(0, e.amount);
-            e.loanRate = b.value(1, 1000);
-            e.years = static_cast<int16_t>(b.whole(1, 100));
-            e.monthlyPayment =
-                loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
-            if (e.is(EventKind::Loan)) {
-                e.toAccountId = accountId(b);
-            } else {
-                e.isRefinance = static_cast<int16_t>(b.whole(0, 1));
-                e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
-                e.appreciationRate = b.value(-1000, 1000);
-                e.yearlyPropertyTax = b.value(0, 1e5f);
-                e.closingCosts = b.value(0, 1e5f);
-                e.acceleratedPayment = b.value(0, 1e5f);
-                e.acceleratedMode = static_cast<int16_t>(b.whole(0, 2));
-            }
-            break;
-        default:
-            e.endAge = static_cast<float>(b.whole(1, 120));
-            e.applyRate = b.value(-20, 20);
-            e.oneTime = static_cast<int16_t>(b.whole(0, 1));
-            e.amount = b.value(1, 1e8f);
-            e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
-            if (e.is(EventKind::Transfer)) {
-                e.fromAccountId = accountId(b);
-                e.toAccountId = accountId(b);
-            } else if (e.is(EventKind::Deposit)) {
-                e.taxDeposit = static_cast<int16_t>(b.whole(0, 1));
-                e.toAccountId = accountId(b);
-            } else {
-                e.useSmartWithdrawal = static_cast<int16_t>(b.whole(0, 1));
-                e.minSmartWithdrawal = b.value(0, 1e6f);
-            }
-            break;
-        }
+        randomEvent(s.events[k], b, s, accounts);
         s.eventCount = k + 1;
     }
     sortEvents(s);

@@ -32,6 +32,30 @@ QLineEdit* readOnlyBox(const char* name, QWidget* parent) {
 
 AccountsPage::AccountsPage(AccountsFolderPresenter& presenter, bool idColumn, QWidget* parent)
     : QWidget(parent), presenter(presenter), idColumn(idColumn) {
+    makeList();
+    byOrder = new QCheckBox("Sort by withdrawal order", this);
+    byOrder->setObjectName("Sort by withdrawal order");
+    connect(byOrder, &QCheckBox::clicked, this, [this](bool checked) {
+        this->presenter.setWithdrawalOrder(checked);
+        refill();
+    });
+    count = readOnlyBox("Number of Accounts", this);
+    total = readOnlyBox("Total", this);
+    QLayout* buttons = buttonRow();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 0, 10, 4);
+    QLayout* totals = totalsRow();
+    layout->addWidget(new QLabel("Double click an account to edit.", this));
+    layout->addWidget(tree, 1);
+    layout->addLayout(totals);
+    layout->addLayout(buttons);
+    refill();
+    fitColumns();
+}
+
+// The account list with its headings; a click on a heading sorts by that column.
+void AccountsPage::makeList() {
     tree = new QTreeWidget(this);
     tree->setObjectName("accountsList");
     tree->setRootIsDecorated(false);
@@ -52,16 +76,9 @@ AccountsPage::AccountsPage(AccountsFolderPresenter& presenter, bool idColumn, QW
     connect(tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (onEdit) onEdit(tree->indexOfTopLevelItem(item));
     });
+}
 
-    byOrder = new QCheckBox("Sort by withdrawal order", this);
-    byOrder->setObjectName("Sort by withdrawal order");
-    connect(byOrder, &QCheckBox::clicked, this, [this](bool checked) {
-        this->presenter.setWithdrawalOrder(checked);
-        refill();
-    });
-    count = readOnlyBox("Number of Accounts", this);
-    total = readOnlyBox("Total", this);
-
+QLayout* AccountsPage::buttonRow() {
     auto* buttons = new QHBoxLayout;
     // Each button has a letter for the keyboard, except Help, whose Alt+H opens the menu.
     auto button = [&](const char* text, std::function<void()> f) {
@@ -87,7 +104,10 @@ AccountsPage::AccountsPage(AccountsFolderPresenter& presenter, bool idColumn, QW
         if (onHelp) onHelp();
     });
     buttons->addStretch();
+    return buttons;
+}
 
+QLayout* AccountsPage::totalsRow() {
     auto* totals = new QHBoxLayout;
     totals->addWidget(byOrder);
     totals->addStretch();
@@ -97,17 +117,13 @@ AccountsPage::AccountsPage(AccountsFolderPresenter& presenter, bool idColumn, QW
     totals->addWidget(total);
     count->setMaximumWidth(40);
     total->setMaximumWidth(130);
+    return totals;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 0, 10, 4);
-    layout->addWidget(new QLabel("Double click an account to edit.", this));
-    layout->addWidget(tree, 1);
-    layout->addLayout(totals);
-    layout->addLayout(buttons);
-    refill();
-    // Each column as wide as its longest text, so no account type is cut short; what
-    // is left of the list's width goes to the last column.
-    for (int c = 0; c < headers.size(); ++c) {
+// Each column as wide as its longest text, so no account type is cut short; what is
+// left of the list's width goes to the last column.
+void AccountsPage::fitColumns() {
+    for (int c = 0; c < tree->columnCount(); ++c) {
         tree->resizeColumnToContents(c);
         tree->setColumnWidth(c, tree->columnWidth(c) + 6);
     }

@@ -8,6 +8,7 @@
 #include "shell/logic/accounts_folder_presenter.h"
 
 class QCheckBox;
+class QLayout;
 class QLineEdit;
 class QTreeWidget;
 
@@ -34,6 +35,10 @@ class AccountsPage : public QWidget {
 
   private:
     int selectedRow() const;
+    void makeList();
+    QLayout* buttonRow();
+    QLayout* totalsRow();
+    void fitColumns();
     AccountsFolderPresenter& presenter;
     bool idColumn;
     QTreeWidget* tree;

@@ -130,41 +130,6 @@ TEST(MenuModel, ToolbarHasThirtyThreeButtonsInTheListedOrder) {
     EXPECT_STREQ(buttons.back().tooltip, "Help");
 }
 
-// Collects (id, text) of every item, depth first.
-void flatten(const MenuEntry& e, std::vector<const MenuEntry*>& out) {
-    for (const auto& i : e.items) {
-        out.push_back(&i);
-        flatten(i, out);
-    }
-}
-
-TEST(MenuModel, RetireMenuHasItsPopupsSeparatorsAndTexts) {
-    const auto& menu = retireMenu();
-    std::vector<std::string> popups;
-    for (const auto& p : menu)
-        popups.push_back(p.text);
-    EXPECT_EQ(popups, (std::vector<std::string>{"&File", "&Edit", "&Tools/Aids", "&Print",
-                                                "&Graphs", "&Quick Tips", "&Help"}));
-    // File: separators after Save as, Export, Re-Index, Save Graphs and Exit.
-    std::vector<int> fileIds;
-    for (const auto& i : menu[0].items)
-        fileIds.push_back(i.isSeparator() ? 0 : i.id);
-    EXPECT_EQ(fileIds, (std::vector<int>{1, 2, 3, 4, 0, 13, 12, 0, 8, 9, 14, 0, 11, 0, 5, 0, 6}));
-    std::vector<const MenuEntry*> all;
-    for (const auto& p : menu)
-        flatten(p, all);
-    std::map<int, std::string> texts;
-    for (auto* e : all)
-        if (e->id) texts[e->id] = e->text;
-    EXPECT_EQ(texts[4], "S&ave as..\tAlt+a");
-    EXPECT_EQ(texts[884], "&Window's Calculator\tAlt+w");
-    EXPECT_EQ(texts[110], "&Fundamentals\tAlt+f");
-    EXPECT_EQ(texts[776], "&Importing Account Data From A Tab-Delimited File\tAlt+i");
-    EXPECT_EQ(texts[105], "&Help On Help\tAlt+h");
-    EXPECT_EQ(texts[720], "&Undo\tCtrl+Z");
-    EXPECT_EQ(texts.size(), 42u); // Save Graphs appears in File and Graphs
-}
-
 TEST(Commands, OnlyTheListedCommandsActWhileAToolWindowIsOpen) {
     for (int id : {2, 14, 5, 6, 884, 776, 777, 778, 779, 780, 781, 104, 105})
         EXPECT_TRUE(isAlwaysCommand(id)) << id;
