@@ -374,10 +374,6 @@ bool MainWindow::openCalculator(const CalculatorRequest& request) {
     return true;
 }
 
-MortgageEditorTools MainWindow::mortgageEditorTools() {
-    return finplan::mortgageEditorTools(*calculatorWindows, parts.scenario);
-}
-
 QWidget* MainWindow::createAccountsPage() {
     auto* p = new AccountsPage(accountsFolder, options.idColumn, folder);
     AccountEditing& editing = presenter.accounts();

@@ -53,8 +53,6 @@ class MainWindow : public QMainWindow, public ShellView {
     // The graph window's state, kept while the program runs.
     GraphInteraction& graphWindow();
     bool summaryFlag() const { return summaryShown; }
-    // What the Mortgage event editor's Schedule, Refinance and Accelerated buttons call.
-    MortgageEditorTools mortgageEditorTools();
     // Runs the account and group dialogs (exec() when unset); tests answer them here.
     std::function<int(QDialog&)> dialogRunner;
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "calculators/field_text.h"
-#include "calculators/refinance_analysis.h"
 #include "calculators/trade_off_analysis.h"
 #include "shell/logic/command_ids.h"
 
@@ -46,12 +45,6 @@ std::optional<CalculatorTool> commandTool(int id) {
     default:
         return std::nullopt;
     }
-}
-
-MortgageEditorTools mortgageEditorTools(CalculatorWindows& windows, const Scenario& scenario) {
-    return [&windows, &scenario](CalculatorTool tool) {
-        windows.open(tool, tool == CalculatorTool::Refinance ? editedMortgage(scenario) : nullptr);
-    };
 }
 
 int tradeOffSpinPosition(const std::string& periodsText, int steps) {

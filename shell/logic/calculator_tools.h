@@ -2,7 +2,6 @@
 // them: which command opens which tool, and the port through which they are opened.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,12 +35,6 @@ class CalculatorWindows {
     virtual ~CalculatorWindows() = default;
     virtual void open(CalculatorTool tool, const Event* editedMortgage = nullptr) = 0;
 };
-
-// The one hook the Mortgage event editor's "Schedule", "Do Refinancing Analysis" and
-// "Do Accelerated Payment Analysis" buttons call once the editor has done its part
-// (stored the event for Schedule; handed its texts over for the accelerated analysis).
-using MortgageEditorTools = std::function<void(CalculatorTool)>;
-MortgageEditorTools mortgageEditorTools(CalculatorWindows& windows, const Scenario& scenario);
 
 // "No of Periods" after the trade-off's up-down arrows moved `steps` (up is +1). The
 // control counts from the number in its buddy field, and its upper end is 0 and its

@@ -1,10 +1,6 @@
-// Which command opens which calculator, the Mortgage event editor's hook and the
-// trade-off's up-down arithmetic.
+// Which command opens which calculator, and the trade-off's up-down arithmetic.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "model/scenario_ops.h"
 #include "shell/logic/calculator_tools.h"
 #include "shell/logic/command_ids.h"
 
@@ -18,38 +14,6 @@ TEST(CalculatorTools, OnlyTheSixCalculatorCommandsNameATool) {
     EXPECT_FALSE(commandTool(cmd::kDesktopCalculator));
     EXPECT_FALSE(commandTool(cmd::kCompareScenarios));
     EXPECT_STREQ(toolTitle(CalculatorTool::Schedule), "Mortgage Schedule");
-}
-
-class OpenedWith : public CalculatorWindows {
-  public:
-    void open(CalculatorTool tool, const Event* edited) override {
-        last = tool;
-        event = edited;
-    }
-    CalculatorTool last = CalculatorTool::Mortgage;
-    const Event* event = reinterpret_cast<const Event*>(1);
-};
-
-TEST(CalculatorTools, EditorHookGivesTheRefinanceTheEventBeingEdited) {
-    auto s = std::make_unique<Scenario>();
-    resetScenario(*s);
-    OpenedWith windows;
-    MortgageEditorTools hook = mortgageEditorTools(windows, *s);
-
-    s->currentEvent = 3;
-    s->editingEvent = true; // an existing mortgage is being edited
-    hook(CalculatorTool::Refinance);
-    EXPECT_EQ(windows.last, CalculatorTool::Refinance);
-    EXPECT_EQ(windows.event, &s->events[3]);
-
-    s->editingEvent = false; // a new one: the analysis opens empty
-    hook(CalculatorTool::Refinance);
-    EXPECT_EQ(windows.event, nullptr);
-
-    s->editingEvent = true; // the schedule and the accelerated analysis take no event
-    hook(CalculatorTool::Schedule);
-    EXPECT_EQ(windows.last, CalculatorTool::Schedule);
-    EXPECT_EQ(windows.event, nullptr);
 }
 
 TEST(CalculatorTools, TradeOffUpArrowLowersThePeriodsWithinZeroToHundred) {
