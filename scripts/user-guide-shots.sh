@@ -110,4 +110,19 @@ keys Return
 main=$(window "Financial Planner")
 shot 04-accounts-folder
 
-echo "pictures in $shots, plan in $work"
+# 7. Saved under a name of its own, then run from the command line beside the example.
+keys alt+f a
+window "Save Scenario With a New Name" >/dev/null
+type_text "$work/plan.ret"
+keys Return
+main=$(window "plan.ret")
+echo "pictures in $shots, plan in $work/plan.ret"
+"$build/finplan" run "$top/examples/example.ret" >example.sch
+"$build/finplan" run plan.ret >plan.sch
+if cmp -s example.sch plan.sch; then
+    echo "finplan run gives the same schedule for the plan and the example"
+else
+    echo "the schedules differ:"
+    diff example.sch plan.sch | head -20
+    exit 1
+fi
