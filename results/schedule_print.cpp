@@ -77,8 +77,10 @@ int paginate(const std::string& printFile, const std::string& pageDir, Messages&
         return 0;
     }
     int n = 1;
+    bool any = false;
     std::string line;
     while (std::getline(in, line)) {
+        any = true;
         if (line.size() > kLongestLine) line.resize(kLongestLine);
         // A new page only for a line that is there to go on it; and a header block that
         // stepped over the page length still ends the page.
@@ -113,7 +115,8 @@ int paginate(const std::string& printFile, const std::string& pageDir, Messages&
         openError(messages, pageFileName(pageDir, p));
         return 0;
     }
-    return p;
+    // An empty print file has nothing to put on a page.
+    return any ? p : 0;
 }
 
 bool printPage(Surface& surface, const PrinterDevice& device, const std::string& pageFile, int page,

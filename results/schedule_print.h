@@ -22,7 +22,7 @@ const std::vector<std::string>& columnHeaderBlock();
 std::string pageFileName(const std::string& dir, int page);
 
 // Cuts the print file into page files; the page count, or 0 when a file could not be
-// opened (the message has been shown).
+// opened (the message has been shown) or the print file is empty.
 int paginate(const std::string& printFile, const std::string& pageDir, Messages& messages);
 
 // The lines above the schedule on every page.

@@ -82,6 +82,7 @@ class MainPresenter {
     void startProgram(const char* program, bool withPlotFile);
     void desktopCalculator();
     void runScenario();
+    void print(int id);
 
     PlannerParts p;
     ShellView& view;
