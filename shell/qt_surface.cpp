@@ -32,6 +32,7 @@ int sixteenths(double radians) {
 
 void QtSurface::setFont(const FontSpec& spec) {
     QFont font = painter_.font();
+    font.setStretch(QFont::Unstretched); // a width set for an earlier text is not kept
     if (!spec.face.empty()) {
         font.setFamily(toQt(spec.face));
     } else if (spec.fixedPitch) {
