@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow, public ShellView {
     bool resultsPageShown() const override;
     void dropResultsPage() override;
     void closeScenarioPages() override;
+    void showAccountsChanged() override;
     void showAbout() override;
     void toggleToolbar() override;
     void requestClose() override;
@@ -71,6 +72,7 @@ class MainWindow : public QMainWindow, public ShellView {
     // The action triggers command id.
     void runsCommand(QAction* action, int id);
     void addMenuEntries(QMenu* menu, const struct MenuEntry& popup);
+    void setUpUndoActions(QMenu* edit);
     void buildToolbar();
     void rebuildTabs();
     void setGraphPrintEnabled(bool on);

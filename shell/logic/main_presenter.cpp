@@ -77,7 +77,6 @@ bool MainPresenter::startUp(const std::string& requested) {
         // Nothing usable was open last time: a fresh scenario under the fallback name.
         p.files.scenarioPath = p.files.displayName = files::kFallbackScenario;
         p.files.windowTitle = windowTitleFor(files::kFallbackScenario);
-        view.setMenuState(true);
     }
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
@@ -85,13 +84,9 @@ bool MainPresenter::startUp(const std::string& requested) {
 }
 
 void MainPresenter::closing() {
-    // Changed events or settings would be lost without a word if only changed accounts
-    // were asked about, so a changed scenario gets the same question.
-    if (p.scenario.scenarioModified && !p.scenario.accountsModified) {
-        askToSaveScenario(p.scenario, p.files, p.messages);
-    } else {
-        askToSaveOnExit(p.scenario, p.files, p.messages);
-    }
+    askToSaveChanges(p.scenario, p.files, p.messages);
+    // However the window is closed, the session's recent files and last scenario are kept.
+    saveSettings(p.settings, p.files.displayName);
 }
 
 bool MainPresenter::execute(int id) {
@@ -219,6 +214,12 @@ bool MainPresenter::execute(int id) {
     case kHelpOnHelp:
         p.help.showHelpOnHelp();
         break;
+    case kUndo:
+        stepHistory(true);
+        break;
+    case kRedo:
+        stepHistory(false);
+        break;
     case kToggleToolbar:
         view.toggleToolbar();
         break;
@@ -249,12 +250,10 @@ void MainPresenter::print(int id) {
 }
 
 void MainPresenter::newScenario() {
-    askToSaveScenario(p.scenario, p.files, p.messages);
-    p.scenario.scenarioModified = false;
-    p.scenario.eventCount = 0;
-    resetScenario(p.scenario);
     int number = static_cast<int>(p.settings.scenarioNumber());
-    if (!createNewScenarioFile(p.scenario, p.files, p.messages, number)) return;
+    const bool created = finplan::newScenario(p.scenario, p.files, p.messages, number);
+    p.undo.clear(); // the old scenario's history does not apply to the new one
+    if (!created) return;
     view.closeScenarioPages();
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
@@ -264,6 +263,7 @@ void MainPresenter::newScenario() {
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
+    p.undo.clear(); // a new history for the scenario now shown
     if (r.ok) {
         p.settings.recent.add(r.previousDisplayName);
         view.rebuildRecentMenu(p.settings.recent.menu());
@@ -275,7 +275,7 @@ void MainPresenter::afterOpen(const OpenResult& r) {
 }
 
 void MainPresenter::openScenarioCommand() {
-    askToSaveScenario(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.scenario, p.files, p.messages);
     auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
     // Marks cleared first, so the folder switch after the open is not held back.
     p.tools.clearMarks();
@@ -289,7 +289,7 @@ void MainPresenter::openPath(const std::string& path) {
 }
 
 void MainPresenter::openRecent(int index) {
-    askToSaveScenario(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.scenario, p.files, p.messages);
     const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
     std::string path = *name; // the list changes below
@@ -313,11 +313,15 @@ void MainPresenter::saveAs() {
 
 void MainPresenter::importAccounts() {
     AcceptDefaultsCompleter completer;
+    ScenarioSnapshot before(p.scenario);
     if (!importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser, p.messages))
         return;
+    p.undo.record("Import Account Data", before, p.scenario);
     if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
         view.dropResultsPage();
         view.switchFolder(tab::kResults);
+    } else {
+        view.showAccountsChanged();
     }
 }
 
@@ -330,13 +334,24 @@ void MainPresenter::saveAccounts() {
 }
 
 void MainPresenter::readAccounts() {
+    ScenarioSnapshot before(p.scenario);
     if (!readAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages)) return;
+    p.undo.record("Read Accounts", before, p.scenario);
     view.dropResultsPage();
     view.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::reindex() {
-    if (reindexAccounts(p.scenario, p.messages)) view.switchFolder(tab::kScenario);
+    ScenarioSnapshot before(p.scenario);
+    if (!reindexAccounts(p.scenario, p.messages)) return;
+    p.undo.record("Re-Index Accounts", before, p.scenario);
+    view.switchFolder(tab::kScenario);
+}
+
+void MainPresenter::stepHistory(bool back) {
+    if (!(back ? p.undo.undo(p.scenario) : p.undo.redo(p.scenario))) return;
+    // The folder shown is made again from the plan as it now is (and reruns it).
+    view.switchFolder(view.currentTab());
 }
 
 void MainPresenter::saveGraphs() {
@@ -344,8 +359,7 @@ void MainPresenter::saveGraphs() {
 }
 
 void MainPresenter::exit() {
-    saveSettings(p.settings, p.files.displayName);
-    view.requestClose();
+    view.requestClose(); // closing() writes "finance.dat"
 }
 
 void MainPresenter::startProgram(const char* program, bool withPlotFile) {

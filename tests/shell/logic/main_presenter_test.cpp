@@ -2,6 +2,7 @@
 // tool-window rule and the file commands' dialogs, without a display.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -11,7 +12,9 @@
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
 #include "shell/logic/main_presenter.h"
+#include "tests/engine/scenario_builder.h"
 
 namespace finplan {
 namespace {
@@ -29,6 +32,7 @@ class RecordedView : public ShellView {
     bool resultsPageShown() const override { return tab == 3; }
     void dropResultsPage() override { ++drops; }
     void closeScenarioPages() override { ++closes; }
+    void showAccountsChanged() override { ++accountRefreshes; }
     void showAbout() override { ++abouts; }
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
@@ -38,6 +42,7 @@ class RecordedView : public ShellView {
     RecentMenu recent;
     std::vector<int> switches;
     int tab = 0, drops = 0, closes = 0, abouts = 0, toggles = 0, closeRequests = 0;
+    int accountRefreshes = 0;
 };
 
 class NullRunner : public ScenarioRunner {
@@ -87,15 +92,18 @@ class MainPresenterTest : public ::testing::Test {
     RecordingHelp help;
     RecordingLauncher launcher;
     RecordedView view;
+    UndoStack undo;
+    FixedClock clock{LocalTime{2026, 3, 1, 12, 0, 0}};
     MainPresenter presenter{PlannerParts{*scenario, files, settings, sort, runner, *plots,
-                                         calculators, tools, messages, chooser, help, launcher},
+                                         calculators, tools, messages, chooser, help, launcher,
+                                         undo, clock},
                             view};
 };
 
 TEST_F(MainPresenterTest, StartUpWithoutSettingsUsesTheFallbackNameAndEndsInTheNormalState) {
     EXPECT_FALSE(presenter.startUp());
     EXPECT_EQ(view.title, "Financial Planner - tmp01.ret");
-    EXPECT_EQ(view.menuStates, (std::vector<bool>{true, false}));
+    EXPECT_EQ(view.menuStates, std::vector<bool>{false});
     EXPECT_TRUE(std::filesystem::exists(files::kSettings));
     EXPECT_EQ(runner.runs, 0);
 }
@@ -168,10 +176,34 @@ TEST_F(MainPresenterTest, ImportFromTheSummaryRerunsIntoTheResultsFolder) {
     EXPECT_EQ(view.switches, std::vector<int>{3});
 }
 
-TEST_F(MainPresenterTest, ExitWritesTheSettingsWithTheCurrentScenarioAndCloses) {
+TEST_F(MainPresenterTest, ImportElsewhereShowsTheChangedAccountsWhereTheyAre) {
+    test::addAccount(*scenario, "Savings", 0, 10.0f, 5.0f, "A");
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t50.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    messages.answers = {true, true}; // update 1 of 1; add "Bonds"
+    view.tab = tab::kAccounts;
+    presenter.execute(cmd::kImportAccounts);
+    EXPECT_EQ(scenario->accounts.usableCount(), 2);
+    EXPECT_EQ(view.accountRefreshes, 1);
+    EXPECT_TRUE(view.switches.empty());
+}
+
+TEST_F(MainPresenterTest, NewScenarioLeavesTheOldResultsStale) {
+    scenario->resultsStale = false;
+    messages.answers = {false}; // no tab file
+    presenter.execute(cmd::kNew);
+    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_EQ(view.closes, 1);
+}
+
+// Exit only asks the window to close; the close itself, however it was asked for (File >
+// Exit, the close button, the window manager), writes the session's settings.
+TEST_F(MainPresenterTest, ClosingWritesTheSettingsWithTheCurrentScenario) {
     files.displayName = "mine.ret";
     presenter.execute(cmd::kExit);
     EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_FALSE(std::filesystem::exists(files::kSettings));
+    presenter.closing();
     std::ifstream in(files::kSettings);
     std::string first;
     std::getline(in, first);
@@ -196,6 +228,50 @@ TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
     for (int id : {776, 777, 778, 779, 780, 781, 104, 105})
         presenter.execute(id);
     EXPECT_EQ(help.shown, (std::vector<int>{1542, 1543, 1544, 1553, 1554, 1557, 0, -1}));
+}
+
+} // namespace
+} // namespace finplan
+
+namespace finplan {
+namespace {
+
+TEST_F(MainPresenterTest, ImportAndReIndexAreUndoneAndRedoneToTheSameBytes) {
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t2,000.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    std::strcpy(scenario->accounts.accounts[0].name, "Savings");
+    assignAccountId(*scenario);
+    const auto before = scenarioContentBytes(*scenario);
+    presenter.execute(cmd::kImportAccounts);
+    ASSERT_EQ(scenario->accounts.accountCount, 2);
+    const auto imported = scenarioContentBytes(*scenario);
+    EXPECT_EQ(undo.undoText(), "Undo Import Account Data");
+    presenter.execute(cmd::kReindexAccounts); // answered Yes
+    const auto reindexed = scenarioContentBytes(*scenario);
+    EXPECT_EQ(undo.undoText(), "Undo Re-Index Accounts");
+
+    view.switches.clear();
+    presenter.execute(cmd::kUndo);
+    EXPECT_EQ(scenarioContentBytes(*scenario), imported);
+    EXPECT_EQ(view.switches, std::vector<int>{view.tab}); // the folder is shown again
+    presenter.execute(cmd::kUndo);
+    EXPECT_EQ(scenarioContentBytes(*scenario), before);
+    EXPECT_TRUE(scenario->accountsModified);
+    presenter.execute(cmd::kRedo);
+    presenter.execute(cmd::kRedo);
+    EXPECT_EQ(scenarioContentBytes(*scenario), reindexed);
+    EXPECT_EQ(undo.redoText(), "Redo");
+}
+
+TEST_F(MainPresenterTest, NewStartsAFreshHistory) {
+    ScenarioSnapshot before(*scenario);
+    scenario->initial.taxRate = 30;
+    undo.record("Edit Initial Values", before, *scenario);
+    messages.defaultAnswer = false; // no save, no tab import
+    presenter.execute(cmd::kNew);
+    EXPECT_FALSE(undo.canUndo());
+    presenter.execute(cmd::kUndo); // nothing to undo: nothing happens
+    EXPECT_FLOAT_EQ(scenario->initial.taxRate, 15.0f);
 }
 
 } // namespace
