@@ -32,6 +32,7 @@ class View : public ShellView {
     bool resultsPageShown() const override { return tab == tab::kResults; }
     void dropResultsPage() override { ++drops; }
     void closeScenarioPages() override {}
+    void showAccountsChanged() override {}
     void showAbout() override {}
     void toggleToolbar() override {}
     void requestClose() override {}
@@ -104,11 +105,13 @@ class PrintCommandsTest : public ::testing::Test {
     ScriptedFileChooser chooser;
     RecordingHelp help;
     RecordingLauncher launcher;
+    UndoStack undo;
+    FixedClock clock{LocalTime{2026, 3, 4, 10, 0, 0}};
     View view;
     WatchedPrinter printer{tools};
     GraphInteraction graphs{*plots, *scenario};
-    PlannerParts parts{*scenario,   files, settings, sort,    runner, *plots,
-                       calculators, tools, messages, chooser, help,   launcher};
+    PlannerParts parts{*scenario, files,    settings, sort, runner,   *plots, calculators,
+                       tools,     messages, chooser,  help, launcher, undo,   clock};
 };
 
 TEST_F(PrintCommandsTest, PrintResultsPrintsThePagesThenShowsTheResultsAgain) {
