@@ -28,10 +28,10 @@ void writeTabFile(const QString& name, const QString& text) {
     f.write(text.toUtf8());
 }
 
+// The Accounts folder's "Number of Accounts" box.
 QString accountsSummary(MainWindow& w) {
-    for (QLabel* l : w.currentPage()->findChildren<QLabel*>())
-        if (l->text().startsWith("Number of Accounts")) return l->text();
-    return {};
+    auto* count = w.currentPage()->findChild<QLineEdit*>("Number of Accounts");
+    return count ? count->text() : QString();
 }
 
 QString firstLine(const QString& path) {
@@ -112,6 +112,8 @@ void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
     f.messages.answers = {true}; // read the accounts from a tab file: Yes
     w.commands().execute(cmd::kNew);
     QCOMPARE(f.scenario->accounts.usableCount(), 3);
+    QVERIFY2(w.tabRow()->labels().contains("Accounts 1-3"),
+             qPrintable(w.tabRow()->labels().join("|")));
     const QString newName = QString::fromStdString(f.files.scenarioPath);
 
     f.messages.entries.clear();
