@@ -37,6 +37,7 @@
 #include "shell/qt_file_chooser.h"
 #include "shell/qt_help.h"
 #include "shell/qt_messages.h"
+#include "shell/qt_printer.h"
 
 namespace {
 
@@ -124,8 +125,10 @@ int main(int argc, char** argv) {
     // The graph window's state lives as long as the program; graphs ignore the mouse
     // while a tool window is open.
     GraphInteraction graphs(*plotSeries, *scenario);
-    graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
     parts.graphs = &graphs;
+    QtPrinter printer([&owner] { return owner; });
+    parts.printer = &printer;
+    graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
     std::string scenarioPath = args.scenario;
     if (headless && scenarioPath.empty()) {
         // A picture run without a file shows the bundled example copied beside the program.

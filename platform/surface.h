@@ -49,6 +49,7 @@ struct FontSpec {
     int height = 0;   // cell height in device units; 0: the surface's default
     bool bold = false;
     bool fixedPitch = false;
+    int charWidth = 0; // average character width in device units; 0: the face's own
 };
 
 struct FontMetrics {

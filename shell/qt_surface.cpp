@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -31,6 +32,7 @@ int sixteenths(double radians) {
 
 void QtSurface::setFont(const FontSpec& spec) {
     QFont font = painter_.font();
+    font.setStretch(QFont::Unstretched); // a width set for an earlier text is not kept
     if (!spec.face.empty()) {
         font.setFamily(toQt(spec.face));
     } else if (spec.fixedPitch) {
@@ -48,6 +50,11 @@ void QtSurface::setFont(const FontSpec& spec) {
         while (pixels > 1 && QFontMetrics(font, painter_.device()).height() > spec.height) {
             font.setPixelSize(--pixels);
         }
+    }
+    if (spec.charWidth > 0) {
+        // A character width asked for narrows or widens the face to it.
+        const int natural = QFontMetrics(font, painter_.device()).averageCharWidth();
+        if (natural > 0) font.setStretch(std::clamp(spec.charWidth * 100 / natural, 1, 4000));
     }
     painter_.setFont(font);
 }

@@ -10,6 +10,7 @@
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/reporting_launcher.h"
+#include "shell/logic/print_commands.h"
 
 namespace finplan {
 
@@ -186,7 +187,7 @@ bool MainPresenter::execute(int id) {
     case kPrintGraph:
     case kPrintGraph2:
     case kPrintSetup:
-        notInBuild("Printing");
+        print(id);
         break;
     case kTipImport:
         p.help.showContext(help::kTipImport);
@@ -231,6 +232,20 @@ bool MainPresenter::execute(int id) {
         break;
     }
     return true;
+}
+
+void MainPresenter::print(int id) {
+    if (!p.printer) {
+        notInBuild("Printing");
+        return;
+    }
+    PrintCommands printing(p, view);
+    if (id == cmd::kPrintResults)
+        printing.printResults();
+    else if (id == cmd::kPrintSetup)
+        printing.printSetup();
+    else
+        printing.printCurrentGraph();
 }
 
 void MainPresenter::newScenario() {

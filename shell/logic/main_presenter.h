@@ -110,6 +110,7 @@ class MainPresenter {
     void desktopCalculator();
     void runScenario();
     void openCalculator(CalculatorTool tool);
+    void print(int id);
 
     PlannerParts p;
     CalculatorWindows* calculatorWindows = nullptr;

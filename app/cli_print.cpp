@@ -1,0 +1,123 @@
+// finplan print FILE.ret --pdf OUT.pdf [--details] [--accounts] [--copies N]
+//     Print Results into a PDF file: the print file and the page files are written in
+//     the working directory, as the planner's own print does
+// finplan print-graph FILE.ret --kind KIND [graph options] --pdf OUT.pdf
+//                      [--margins L,T,R,B] [--copies N]
+//     Print Current Graph into a PDF file; margins in thousandths of an inch
+#include <memory>
+
+#include "app/cli_commands.h"
+#include "app/cli_support.h"
+#include "app/graph_job.h"
+#include "graphs/graph_print.h"
+#include "graphs/plot_file.h"
+#include "model/atomic_file.h"
+#include "model/file_names.h"
+#include "model/scenario_ops.h"
+#include "platform/pdf_printer.h"
+#include "results/schedule_print.h"
+#include "results/schedule_runs.h"
+
+namespace finplan::cli {
+
+namespace {
+
+struct PrintOptions {
+    std::string path;
+    std::string pdf;
+    bool details = false;
+    bool accounts = false;
+    int copies = 1;
+};
+
+struct GraphPrintOptions {
+    GraphRequest graph;
+    std::string pdf;
+    std::vector<int> margins{1000, 1000, 1000, 1000};
+    int copies = 1;
+};
+
+PdfPrinter::FileWriter atomicWriter() {
+    return [](const std::string& path, const std::string& bytes) {
+        return writeTextFileAtomically(path, bytes);
+    };
+}
+
+bool printCommand(const PrintOptions& o) {
+    StderrMessages messages(true);
+    auto scenario = std::make_unique<Scenario>();
+    ScenarioFiles files;
+    if (!loadScenario(o.path, *scenario, files, messages)) return false;
+    recomputeTotals(*scenario);
+
+    SystemClock clock;
+    SeededRandom random(1); // the accounts' own rates: the generator is not drawn from
+    auto state = std::make_unique<RunState>();
+    auto series = std::make_unique<PlotSeries>();
+    PlotFileWriter plot(*series, clock, messages, files::kPlotFile);
+    plot.setFileTitle(files.displayName);
+    ViewSettings view{o.details, o.accounts};
+    RunSession session{*scenario, *state, view, random, clock, messages, &plot};
+    if (!writePrintFile(session, RunFlags{}, files::kPrintFile)) return false;
+
+    const int pages = paginate(files::kPrintFile, "", messages);
+    if (pages < 1) {
+        messages.show("Cannot print file!", "Print Results", MessageIcon::Error);
+        return false;
+    }
+    PdfPrinter printer(o.pdf, atomicWriter());
+    printer.copies = o.copies;
+    return printPages(printer, pages,
+                      PageHeading{files.displayName, series->dateText, series->timeText}, "",
+                      messages);
+}
+
+bool printGraphCommand(const GraphPrintOptions& o) {
+    StderrMessages messages(true);
+    if (o.graph.kind == "summary") {
+        messages.show("The Summary folder is not printed: choose a graph kind.", "Print Error",
+                      MessageIcon::Error);
+        return false;
+    }
+    GraphJob job;
+    if (!prepareGraph(o.graph, job, messages)) return false;
+    PdfPrinter printer(o.pdf, atomicWriter());
+    printer.copies = o.copies;
+    printer.margins = PageSetupMargins{o.margins[0], o.margins[1], o.margins[2], o.margins[3]};
+    const auto setup = pageSetup(printer);
+    if (!setup) return false;
+    const PrintedGraph graph{job.graphKind, job.firstAccount, job.lastAccount,
+                             job.series->plotRowCount, job.drawable};
+    return printGraph(printer, *setup, job.state, graph, GraphSource{*job.series, *job.scenario},
+                      messages);
+}
+
+} // namespace
+
+void addPrintCommands(CLI::App& app) {
+    auto o = std::make_shared<PrintOptions>();
+    CLI::App* print = app.add_subcommand("print", "Print a scenario's results into a PDF file");
+    print->add_option("file", o->path, "Scenario file (.ret)")->required();
+    print->add_option("--pdf", o->pdf, "Write the pages to this .pdf file")->required();
+    print->add_flag("--details", o->details, "Show detailed results");
+    print->add_flag("--accounts", o->accounts, "Show accounts");
+    print->add_option("--copies", o->copies, "Number of copies")->check(CLI::Range(1, 99));
+    print->callback([o] {
+        if (!printCommand(*o)) throw CLI::RuntimeError(1);
+    });
+
+    auto g = std::make_shared<GraphPrintOptions>();
+    CLI::App* graph = app.add_subcommand("print-graph", "Print a scenario's graph into a PDF file");
+    addGraphOptions(*graph, g->graph);
+    graph->add_option("--pdf", g->pdf, "Write the page to this .pdf file")->required();
+    graph->add_option("--margins", g->margins, "Page margins L,T,R,B in thousandths of an inch")
+        ->delimiter(',')
+        ->expected(4)
+        ->check(CLI::Range(0, 4000));
+    graph->add_option("--copies", g->copies, "Number of copies")->check(CLI::Range(1, 99));
+    graph->callback([g] {
+        if (!printGraphCommand(*g)) throw CLI::RuntimeError(1);
+    });
+}
+
+} // namespace finplan::cli

@@ -1,0 +1,55 @@
+// A printer that makes a PDF file: US Letter pages with the printable area a quarter
+// inch in from each edge, 600 device units to the inch. Its dialogs answer with the
+// copies and margins it was given. The file is written only when the job is kept.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/pdf_surface.h"
+#include "platform/printer.h"
+
+namespace finplan {
+
+class PdfPrinter : public Printer {
+  public:
+    // Writes the finished file's bytes to path; false when that failed.
+    using FileWriter = std::function<bool(const std::string& path, const std::string& bytes)>;
+
+    PdfPrinter(std::string path, FileWriter write)
+        : path(std::move(path)), write(std::move(write)) {}
+
+    int copies = 1;
+    PageSetupMargins margins{1000, 1000, 1000, 1000}; // an inch all round
+
+    std::optional<PrintChoice> printDialog() override { return PrintChoice{copies}; }
+    std::optional<PageSetupMargins> pageSetupDialog() override { return margins; }
+    PrinterDevice device() const override;
+
+    bool beginDocument(const std::string& name) override;
+    Surface* beginPage() override;
+    bool endPage() override;
+    bool endDocument() override { return true; }
+    bool finish(bool keep) override;
+    std::string failure() const override { return why; }
+
+    void showProgress(const std::string&) override {}
+    bool keepPrinting() override { return true; }
+    void closeProgress() override {}
+
+    // The file as it would be written now.
+    std::string document() const;
+    int pageCount() const { return static_cast<int>(pages.size()); }
+
+  private:
+    std::string path;
+    FileWriter write;
+    std::string title;
+    std::vector<std::string> pages; // content streams
+    std::unique_ptr<PdfSurface> page;
+    std::string why;
+};
+
+} // namespace finplan
