@@ -94,13 +94,6 @@ int readIntText(const std::string& text, std::size_t maxChars) {
     return static_cast<int>(v);
 }
 
-int wholeNumber(float v) {
-    if (!(v == v)) return 0;
-    if (v >= 1e9f) return 1000000000;
-    if (v <= -1e9f) return -1000000000;
-    return static_cast<int>(v);
-}
-
 std::string trimText(const std::string& text) {
     std::size_t b = 0, e = text.size();
     while (b < e && isBlank(text[b]))

@@ -49,7 +49,7 @@ bool InflationCalculator::calculate() {
     memory.amount = a;
 
     float result = memory.amount;
-    for (int age = static_cast<int>(memory.startAge); age < static_cast<int>(memory.endAge); ++age)
+    for (int age = wholeNumber(memory.startAge); age < wholeNumber(memory.endAge); ++age)
         result = static_cast<float>(result + result * memory.rate * 0.01);
     memory.result = result;
     inflatedAmount = format("%-13.2f", static_cast<double>(result));

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 
+#include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -57,8 +59,17 @@ int removeNeighbourDuplicates(Scenario& s) {
     return removed;
 }
 
-void cannotOpen(const std::string& path, Messages& messages) {
-    messages.show("Cannot open " + path + ".", "File Open Error", MessageIcon::Error);
+// A tab report of this size is far beyond any account list; the rest is not read.
+constexpr std::size_t kMaxTabFileBytes = 64u << 20;
+
+// The file's text, or the "Cannot open %s." message with the system's reason.
+bool readTabFile(const std::string& path, std::string& text, Messages& messages) {
+    if (const FileResult r = readTextFile(path, kMaxTabFileBytes, text); !r) {
+        messages.show(withReason("Cannot open " + path + ".", r.reason), "File Open Error",
+                      MessageIcon::Error);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -162,22 +173,18 @@ TabImportResult updateTabAccounts(Scenario& s, std::istream& in, const std::stri
 
 TabImportResult readTabAccountsFile(Scenario& s, const std::string& path,
                                     AccountCompleter& completer, Messages& messages) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        cannotOpen(path, messages);
-        return {};
-    }
+    std::string text;
+    if (!readTabFile(path, text, messages)) return {};
+    std::istringstream in(text);
     return readTabAccounts(s, in, completer, messages);
 }
 
 TabImportResult updateTabAccountsFile(Scenario& s, const std::string& path,
                                       const AccountListSort& sort, AccountCompleter& completer,
                                       Messages& messages) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        cannotOpen(path, messages);
-        return {};
-    }
+    std::string text;
+    if (!readTabFile(path, text, messages)) return {};
+    std::istringstream in(text);
     return updateTabAccounts(s, in, path, sort, completer, messages);
 }
 

@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "model/whole_number.h"
 #include "model/window_placement.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     int w = kWidth, h = kHeight;
     double dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
     if (dpi > 96.0) {
-        w = static_cast<int>(kWidth * (dpi / 96.0)) + 40;
+        w = wholeNumber(kWidth * (dpi / 96.0)) + 40;
         h = 590;
         x = y = 10;
     }

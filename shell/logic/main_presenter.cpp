@@ -6,6 +6,7 @@
 #include "model/account_commands.h"
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
+#include "model/whole_number.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
 
@@ -238,7 +239,7 @@ void MainPresenter::newScenario() {
     p.scenario.scenarioModified = false;
     p.scenario.eventCount = 0;
     resetScenario(p.scenario);
-    int number = static_cast<int>(p.settings.scenarioNumber());
+    int number = wholeNumber(p.settings.scenarioNumber());
     if (!createNewScenarioFile(p.scenario, p.files, p.messages, number)) return;
     view.closeScenarioPages();
     view.setTitle(p.files.windowTitle);

@@ -144,7 +144,7 @@ TEST(FieldText, ReadsAsTheDialogDoes) {
     EXPECT_EQ(readIntText("99999999999999", 20), 2147483647);
     EXPECT_EQ(readIntText("x1", 9), 0);
     EXPECT_EQ(wholeNumber(-2.7f), -2);
-    EXPECT_EQ(wholeNumber(1e30f), 1000000000);
+    EXPECT_EQ(wholeNumber(1e30f), kWholeNumberLimit);
     EXPECT_EQ(wholeNumber(std::numeric_limits<float>::quiet_NaN()), 0);
 }
 

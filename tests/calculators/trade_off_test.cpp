@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "calculators/trade_off_files.h"
+#include "model/whole_number.h"
 #include "platform/recording_messages.h"
 
 namespace finplan {
@@ -131,7 +132,8 @@ TEST_F(TradeOffTest, GraphFileThatCannotBeWritten) {
     TradeOffAnalysis t(state, messages, launcher, 15.0f, (folder / "missing").string());
     optionOne(t, "3");
     EXPECT_FALSE(t.graph());
-    EXPECT_EQ(messages.last()->text, "Cannot open trad.tmp for writing!");
+    EXPECT_EQ(messages.last()->text,
+              "Cannot open trad.tmp for writing!\nNo such file or directory");
     EXPECT_TRUE(launcher.launched.empty());
 }
 
@@ -177,15 +179,16 @@ TEST_F(TradeOffTest, ValuesFileWithLongLinesAndMissingLines) {
 TEST_F(TradeOffTest, ValuesFileThatCannotBeWritten) {
     TradeOffAnalysis t(state, messages, launcher, 15.0f, (folder / "missing").string());
     EXPECT_FALSE(t.ok());
-    EXPECT_EQ(messages.last()->text, "Cannot open tradeinf.dat for writing!");
+    EXPECT_EQ(messages.last()->text,
+              "Cannot open tradeinf.dat for writing!\nNo such file or directory");
     EXPECT_EQ(messages.last()->title, "FILE ERROR");
 }
 
 TEST_F(TradeOffTest, AbsurdStoredPeriodCountsAreBounded) {
     state.values[kTradePeriods] = 1e30f;
-    EXPECT_EQ(tradePeriods(state), 1000000000);
+    EXPECT_EQ(tradePeriods(state), kWholeNumberLimit);
     state.values[kTradePeriods] = -1e30f;
-    EXPECT_EQ(tradePeriods(state), -1000000000);
+    EXPECT_EQ(tradePeriods(state), -kWholeNumberLimit);
 }
 
 } // namespace

@@ -304,7 +304,7 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
 
     EXPECT_FALSE(ok);
     ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, "Cannot open file!");
+    EXPECT_EQ(messages.entries[0].text, "Cannot open file!\nFile too large");
     EXPECT_EQ(messages.entries[0].title, "FILE ERROR");
     EXPECT_TRUE(big->accountsModified);
     EXPECT_EQ(readBytes(target), before);
@@ -334,7 +334,7 @@ TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
 
     EXPECT_FALSE(r.ok);
     ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, "Cannot open file!");
+    EXPECT_EQ(messages.entries[0].text, "Cannot open file!\nFile too large");
     EXPECT_EQ(files.displayName, "old.ret");
     EXPECT_EQ(files.scenarioPath, "old.ret");
     EXPECT_TRUE(s->scenarioModified);
