@@ -129,6 +129,7 @@ bool AcceleratedPaymentAnalysis::calculate() {
         interestAccelerated = interestAccelerated + ai;
     }
 
+    if (!checkFiniteResults(messages, {p, interestExisting, interestAccelerated})) return false;
     monthlyPayment = money(p);
     totalPayments = money(interestExisting + a);
     totalInterest = money(interestExisting);
@@ -147,6 +148,7 @@ bool AcceleratedPaymentAnalysis::calculate() {
         w = static_cast<float>(w - w * inflation * 0.01);
         w = w + g + 12 * x;
     }
+    if (!checkFiniteResults(messages, {w})) return false;
     worth = money(w);
     worthYears = format("%3d", wholeYears);
     return true;

@@ -126,7 +126,7 @@ std::string tradeGraphText(const TradeOffState& state, float taxRate) {
 bool writeTradeGraph(const std::string& path, const TradeOffState& state, float taxRate,
                      Messages& messages) {
     const int periods = tradePeriods(state);
-    if (periods > 100) {
+    if (periods > kMaxTradePeriods) {
         messages.show("Too many periods\nPlease try again.", "FILE ERROR", MessageIcon::Error);
         return false;
     }

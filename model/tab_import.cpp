@@ -36,7 +36,8 @@ bool addImported(Scenario& s, const ImportLine& line, AccountCompleter& complete
 int countMatches(Scenario& s, std::istream& in) {
     int matches = 0;
     std::string raw;
-    while (readImportLine(in, raw)) {
+    ImportLineReader lines(in);
+    while (lines.next(raw)) {
         const std::string name = importLineName(raw);
         for (int i = 0; i < s.accounts.accountCount; ++i)
             if (nameIs(s.accounts.accounts[i], name)) ++matches;
@@ -57,6 +58,16 @@ int removeNeighbourDuplicates(Scenario& s) {
         }
     }
     return removed;
+}
+
+// An amount the account editor would refuse (or no number at all) is not taken: the
+// line is passed over with a word, and the rest of the file is read.
+bool amountAccepted(const ImportLine& line, int lineNumber, Messages& messages) {
+    if (line.amount >= -kMaxImportAmount && line.amount <= kMaxImportAmount) return true;
+    messages.show("Line " + std::to_string(lineNumber) + ", account " + line.name +
+                      ":\nThe amount must be between -100000000.00 and 100000000.00.",
+                  "AMOUNT ERROR", MessageIcon::Error);
+    return false;
 }
 
 // A tab report of this size is far beyond any account list; the rest is not read.
@@ -103,9 +114,10 @@ TabImportResult readTabAccounts(Scenario& s, std::istream& in, AccountCompleter&
     result.opened = true;
     repairAccountCount(s);
     std::string raw;
-    while (readImportLine(in, raw)) {
+    ImportLineReader lines(in);
+    while (lines.next(raw)) {
         const auto line = parseImportLine(raw, ImportMode::Read);
-        if (!line) continue;
+        if (!line || !amountAccepted(*line, lines.lineNumber(), messages)) continue;
         if (s.accounts.accountCount >= kMaxAccounts) {
             accountLimitReached(messages);
             break;
@@ -140,9 +152,10 @@ TabImportResult updateTabAccounts(Scenario& s, std::istream& in, const std::stri
     in.clear();
     in.seekg(0);
     std::string raw;
-    while (readImportLine(in, raw)) {
+    ImportLineReader lines(in);
+    while (lines.next(raw)) {
         const auto line = parseImportLine(raw, ImportMode::Update);
-        if (!line) continue;
+        if (!line || !amountAccepted(*line, lines.lineNumber(), messages)) continue;
         bool matched = false;
         for (int i = 0; i < s.accounts.accountCount; ++i) {
             Account& a = s.accounts.accounts[i];

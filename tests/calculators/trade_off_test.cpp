@@ -191,5 +191,20 @@ TEST_F(TradeOffTest, AbsurdStoredPeriodCountsAreBounded) {
     EXPECT_EQ(tradePeriods(state), -kWholeNumberLimit);
 }
 
+// A period count beyond the dialog's arrows is refused at once (a billion periods
+// once ran for minutes); so is an end amount that is no number.
+TEST_F(TradeOffTest, PeriodCountBeyondTheDialogAndEndlessAmountsAreRefused) {
+    TradeOffAnalysis t = open();
+    optionOne(t, "999999999");
+    EXPECT_FALSE(t.calculate());
+    EXPECT_EQ(messages.last()->text, "Too many periods\nPlease try again.");
+    EXPECT_TRUE(t.endAmounts[0].empty());
+    optionOne(t, "100");
+    EXPECT_TRUE(t.calculate());
+    EXPECT_EQ(t.endAmounts[0], "7000.00   "); // 1000 + 100 x (100 - 40)
+    t.values[kTradeIncomePerPeriod] = "3e38";
+    EXPECT_FALSE(t.calculate());
+    EXPECT_EQ(messages.last()->title, "Result Error!");
+}
 } // namespace
 } // namespace finplan
