@@ -1,8 +1,9 @@
 # Two commands: `make run` and `make test`. Both install what the machine lacks first.
-.PHONY: run test deps build sanitize format-check clean
+.PHONY: run test deps build sanitize fuzz format-check clean
 
 BUILD_DIR ?= build
 JOBS ?= 2
+FUZZ_SECONDS ?= 60
 
 deps:
 	bash scripts/install-deps.sh
@@ -21,8 +22,12 @@ format-check: deps
 sanitize: deps
 	bash scripts/sanitize-and-fuzz.sh
 
+# Every fuzz target for FUZZ_SECONDS seconds on a corpus kept in build-fuzz/corpus.
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
+
 run: build
 	bash scripts/run.sh
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

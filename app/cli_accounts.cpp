@@ -48,22 +48,27 @@ bool importAccounts(const std::string& scenarioPath, const std::string& tabPath,
 
     AcceptDefaultsCompleter completer;
     TabImportResult r;
+    std::string summary;
     if (update) {
         r = updateTabAccountsFile(*s, tabPath, AccountListSort{}, completer, messages);
         if (!r.proceeded) return false;
         s->scenarioModified = true;
         s->resultsStale = true;
-        std::cout << format("Updated %d line(s), added %d account(s), removed %d duplicate(s)\n",
-                            r.updated, r.added, r.duplicatesRemoved);
+        summary = format("Updated %d line(s), added %d account(s), removed %d duplicate(s)\n",
+                         r.updated, r.added, r.duplicatesRemoved);
     } else {
         r = readTabAccountsFile(*s, tabPath, completer, messages);
         if (!r.opened) return false;
-        std::cout << format("Added %d account(s)\n", r.added);
-        if (r.added == 0) return true; // nothing to write back
+        summary = format("Added %d account(s)\n", r.added);
     }
-    // The totals the file carries, as the main window refreshes them before a save.
-    recomputeTotals(*s);
-    return writeScenario(*s, files, messages);
+    // The summary tells what the file now holds, so it comes only once it is written.
+    if (update || r.added > 0) {
+        // The totals the file carries, as the main window refreshes them before a save.
+        recomputeTotals(*s);
+        if (!writeScenario(*s, files, messages)) return false;
+    }
+    std::cout << summary;
+    return true;
 }
 
 } // namespace

@@ -272,7 +272,7 @@ void addTradeOff(CLI::App& calc) {
         }
         t.periods = o->periods;
         t.useTaxRate = !o->taxRate.empty();
-        t.calculate();
+        if (!t.calculate()) refused();
         for (int j = 0; j < kTradeOptions; ++j)
             print(format("End Amount Option %d", j + 1), t.endAmounts[static_cast<std::size_t>(j)]);
         print("Differences Option 1 - Option 2", t.differences[0]);

@@ -10,6 +10,7 @@
 #include "engine/money.h"
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 
 namespace finplan::cli {
 
@@ -26,9 +27,8 @@ bool graphCommand(const SvgRequest& r) {
     if (!prepareGraph(r.graph, job, messages)) return false;
     SvgSurface svg(r.graph.width, r.graph.height, job.fontHeight);
     renderGraph(svg, job, r.graph);
-    if (!writeTextFileAtomically(r.out, svg.document())) {
-        messages.show(format("Cannot open %s for writing!", r.out.c_str()), "FILE ERROR",
-                      MessageIcon::Error);
+    if (const FileResult w = saveTextFile(r.out, svg.document()); !w) {
+        showFileError(messages, format("Cannot open %s for writing!", r.out.c_str()), w.reason);
         return false;
     }
     return true;

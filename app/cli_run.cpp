@@ -14,6 +14,7 @@
 #include "graphs/plot_file.h"
 #include "model/atomic_file.h"
 #include "model/file_names.h"
+#include "model/file_prompts.h"
 #include "model/scenario_ops.h"
 #include "results/event_descriptions.h"
 #include "results/schedule_runs.h"
@@ -63,13 +64,15 @@ bool runCommand(const RunOptions& o) {
 
     if (o.out.empty()) {
         std::cout << text << std::flush;
-    } else if (!writeTextFileAtomically(o.out, text)) {
-        messages.show(format("Cannot open %s", o.out.c_str()), "FILE ERROR", MessageIcon::Error);
+    } else if (const FileResult r = saveTextFile(o.out, text); !r) {
+        showFileError(messages, format("Cannot open %s", o.out.c_str()), r.reason);
         return false;
     }
-    if (!o.exportPath.empty() && !writeTextFileAtomically(o.exportPath, exporter.text)) {
-        messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
-        return false;
+    if (!o.exportPath.empty()) {
+        if (const FileResult r = saveTextFile(o.exportPath, exporter.text); !r) {
+            showFileError(messages, "Cannot open export file", r.reason);
+            return false;
+        }
     }
     if (!o.plot.empty() && !saveGraphsTo(o.plot, messages, files::kPlotFile)) return false;
     return true;

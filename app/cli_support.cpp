@@ -1,8 +1,9 @@
 #include "app/cli_support.h"
 
-#include <cstdio>
 #include <iostream>
 
+#include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "model/scenario_ops.h"
 
 namespace finplan::cli {
@@ -19,10 +20,8 @@ bool StderrMessages::ask(const std::string& text, const std::string& title, Mess
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages) {
     // The desktop Open is silent about a file it cannot open; a command must say why
     // it stopped.
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        std::fclose(f);
-    } else {
-        messages.show("Cannot open " + path + "!", "FILE ERROR", MessageIcon::Error);
+    if (const FileResult r = checkReadableFile(path); !r) {
+        showFileError(messages, cannotOpenText(path), r.reason);
         return false;
     }
     files.displayName = path;

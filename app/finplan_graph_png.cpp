@@ -2,15 +2,20 @@
 // offscreen (no display needed).
 //
 //   finplan-graph-png FILE.ret --kind ... [same options as finplan graph] --png OUT.png
+#include <QBuffer>
+#include <QByteArray>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <clocale>
 #include <cstdlib>
+#include <span>
 
 #include "app/cli_support.h"
 #include "app/graph_job.h"
+#include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "shell/qt_surface.h"
 
 int main(int argc, char** argv) {
@@ -47,8 +52,19 @@ int main(int argc, char** argv) {
         QtSurface surface(painter);
         renderGraph(surface, job, request);
     }
-    if (!image.save(QString::fromStdString(out), "PNG")) {
-        messages.show("Cannot open " + out + " for writing!", "FILE ERROR", MessageIcon::Error);
+    // Encoded in memory first, then written as every other file is (the old file
+    // survives a failed write; devices and folders are refused).
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    FileResult r = image.save(&buffer, "PNG") ? FileResult{} : FileResult::failed("");
+    if (r) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(png.constData());
+        r = finplan::saveFile(
+            out, std::span<const uint8_t>(bytes, static_cast<std::size_t>(png.size())));
+    }
+    if (!r) {
+        showFileError(messages, "Cannot open " + out + " for writing!", r.reason);
         return 1;
     }
     return 0;

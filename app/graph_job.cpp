@@ -9,6 +9,7 @@
 #include "engine/run_driver.h"
 #include "graphs/plot_file.h"
 #include "model/scenario_ops.h"
+#include "model/whole_number.h"
 #include "platform/clock.h"
 #include "platform/random.h"
 
@@ -125,7 +126,7 @@ bool selectAge(const GraphRequest& request, GraphJob& job, Messages& messages) {
     st.selectedRow = -1;
     const int rows = job.series->rowsFilled();
     for (int r = 0; r < rows; ++r)
-        if (static_cast<int>(job.series->rows[static_cast<std::size_t>(r)].age) == request.age)
+        if (wholeNumber(job.series->rows[static_cast<std::size_t>(r)].age) == request.age)
             st.selectedRow = r;
     if (st.selectedRow >= 0) return true;
     messages.show(format("Age %d is not plotted.", request.age), "GRAPH", MessageIcon::Error);

@@ -162,6 +162,7 @@ bool AcceleratedPaymentAnalysis::calculate() {
     const float interestAccelerated = both.interestAccelerated;
     const int payoffMonth = both.payoffMonth;
 
+    if (!checkFiniteResults(messages, {p, interestExisting, interestAccelerated})) return false;
     monthlyPayment = money(p);
     totalPayments = money(interestExisting + a);
     totalInterest = money(interestExisting);
@@ -172,7 +173,9 @@ bool AcceleratedPaymentAnalysis::calculate() {
     savings = money((interestExisting + a) - (interestAccelerated + a));
 
     const int wholeYears = payoffMonth / 12;
-    worth = money(investedWorth(x, wholeYears, investRate, tax, inflation));
+    const float w = investedWorth(x, wholeYears, investRate, tax, inflation);
+    if (!checkFiniteResults(messages, {w})) return false;
+    worth = money(w);
     worthYears = format("%3d", wholeYears);
     return true;
 }

@@ -56,8 +56,10 @@ float readFloatText(const std::string& text, std::size_t maxChars) {
     }
     if (digits == 0) return 0.0f;
     std::size_t end = i;
+    bool tiny = false; // a negative exponent
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t j = i + 1;
+        tiny = j < s.size() && s[j] == '-';
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && isDigit(s[j])) {
             while (j < s.size() && isDigit(s[j]))
@@ -70,8 +72,9 @@ float readFloatText(const std::string& text, std::size_t maxChars) {
     const auto result =
         std::from_chars(s.data() + begin, s.data() + end, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        // Too large for any field: reads as the largest float so range checks refuse it.
-        value = std::numeric_limits<float>::max();
+        // Too large for any field: reads as the largest float so range checks refuse it;
+        // too small for any number ("1e-400"): 0, as it would be written.
+        value = tiny ? 0.0 : std::numeric_limits<float>::max();
     }
     if (value > std::numeric_limits<float>::max()) value = std::numeric_limits<float>::max();
     const float v = static_cast<float>(value);
@@ -91,13 +94,6 @@ int readIntText(const std::string& text, std::size_t maxChars) {
     if (negative) v = -v;
     if (v > INT_MAX) v = INT_MAX;
     if (v < INT_MIN) v = INT_MIN;
-    return static_cast<int>(v);
-}
-
-int wholeNumber(float v) {
-    if (!(v == v)) return 0;
-    if (v >= 1e9f) return 1000000000;
-    if (v <= -1e9f) return -1000000000;
     return static_cast<int>(v);
 }
 

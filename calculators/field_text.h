@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "model/whole_number.h"
+
 namespace finplan {
 
 // The first maxChars characters of text (a dialog's text buffer holds no more).
@@ -18,10 +20,6 @@ float readFloatText(const std::string& text, std::size_t maxChars);
 // Whole number at the start of the first maxChars characters ("40.00" reads as 40);
 // 0 when there is none; clamped to the int range instead of overflowing.
 int readIntText(const std::string& text, std::size_t maxChars);
-
-// Whole part of a stored value (truncated toward zero); a value from a damaged file
-// that no int can hold is bounded, and a NaN counts as 0.
-int wholeNumber(float v);
 
 // The text without leading and trailing blanks (fields are printed with padding).
 std::string trimText(const std::string& text);

@@ -49,8 +49,9 @@ bool InflationCalculator::calculate() {
     memory.amount = a;
 
     float result = memory.amount;
-    for (int age = static_cast<int>(memory.startAge); age < static_cast<int>(memory.endAge); ++age)
+    for (int age = wholeNumber(memory.startAge); age < wholeNumber(memory.endAge); ++age)
         result = static_cast<float>(result + result * memory.rate * 0.01);
+    if (!checkFiniteResults(messages, {result})) return false;
     memory.result = result;
     inflatedAmount = format("%-13.2f", static_cast<double>(result));
     return true;
@@ -85,12 +86,14 @@ bool InvestmentCalculator::calculate() {
     const float w = growth * memory.amount + memory.amount;
     const float today = realGrowth * memory.amount + memory.amount;
 
+    const double effective = ((today - memory.amount) / memory.amount * 100) / memory.years;
+    if (!checkFiniteResults(messages, {w, today, effective})) return false;
     analysisYears = format("%d", memory.years);
     analysisTaxRate = percentText(t);
     worth = money(w);
     analysisInflationRate = percentText(f);
     todaysValue = money(today);
-    effectiveRate = percentText(((today - memory.amount) / memory.amount * 100) / memory.years);
+    effectiveRate = percentText(static_cast<float>(effective));
     return true;
 }
 

@@ -41,7 +41,9 @@ bool MortgageCalculator::calculate() {
 
     const float principal = memory.amount - memory.downPayment;
     const float perMonth = monthlyRate(memory.rate);
-    memory.payment = loanPayment(principal, perMonth, memory.years * 12);
+    const float payment = loanPayment(principal, perMonth, memory.years * 12);
+    if (!checkFiniteResults(messages, {payment})) return false;
+    memory.payment = payment;
     memory.paymentText = format("%-9.2f", static_cast<double>(memory.payment));
     monthlyPayment = memory.paymentText;
     return true;

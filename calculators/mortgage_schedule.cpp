@@ -1,5 +1,7 @@
 #include "calculators/mortgage_schedule.h"
 
+#include <algorithm>
+
 #include "calculators/field_text.h"
 #include "engine/money.h"
 
@@ -69,7 +71,7 @@ void MortgageSchedule::fill(Event& e, const InitialValues& initial) {
     e.principalPaid = 0;
     e.interestPaidTotal = 0;
     float value = e.amount;
-    const int firstAge = static_cast<int>(e.startAge);
+    const int firstAge = wholeNumber(e.startAge);
     rows.push_back(makeRow(firstAge, 0.0f, 0.0f, e, value));
 
     const int planStart = wholeNumber(initial.startAge);
@@ -79,7 +81,10 @@ void MortgageSchedule::fill(Event& e, const InitialValues& initial) {
     const float perMonth = monthlyRate(e.loanRate);
     const int months = e.years * 12;
 
-    for (int y = firstAge; static_cast<float>(y) < e.startAge + e.years; ++y) {
+    // At most one row per year of the loan (and one for a start within a year): a
+    // start age far beyond any life must not run for ever.
+    for (int y = firstAge, rowsLeft = std::max(0, e.years + 1);
+         rowsLeft > 0 && static_cast<float>(y) < e.startAge + e.years; ++y, --rowsLeft) {
         value = static_cast<float>(value + value * e.appreciationRate * 0.01);
         float extra = 0.0f;
         int extraFrom = 0;

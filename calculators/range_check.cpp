@@ -1,6 +1,8 @@
 #include "calculators/range_check.h"
 #include "calculators/field_validation.h"
 
+#include <cmath>
+
 namespace finplan {
 
 std::string stringTableText(int id) {
@@ -49,6 +51,16 @@ bool checkWholeRange(Messages& messages, int value, int lower, int upper, int st
                      const std::string& title) {
     if (lower <= value && value <= upper) return true;
     return refuseField(messages, stringTableText(stringId), title, MessageIcon::Error);
+}
+
+bool checkFiniteResults(Messages& messages, std::initializer_list<double> results) {
+    for (double r : results)
+        if (!std::isfinite(r))
+            return refuseField(messages,
+                               "These values give a result that is not a number "
+                               "(infinite or undefined).\nPlease change them.",
+                               "Result Error!", MessageIcon::Error);
+    return true;
 }
 
 } // namespace finplan

@@ -2,6 +2,7 @@
 // otherwise the user is told why in an error box and the check fails.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/messages.h"
@@ -18,6 +19,10 @@ bool checkRange(Messages& messages, float value, float lower, float upper, int s
 // The same for a whole-number field (bounds included).
 bool checkWholeRange(Messages& messages, int value, int lower, int upper, int stringId,
                      const std::string& title);
+
+// False, after telling the user, when a result is NaN or infinite: a result that is
+// no number is reported, never shown.
+bool checkFiniteResults(Messages& messages, std::initializer_list<double> results);
 
 // Shows text/title with the given icon and returns false: the calculators whose
 // messages are not in the string table refuse a field with this.

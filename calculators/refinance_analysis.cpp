@@ -182,7 +182,7 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     const float i = monthlyRate(kReinvestmentRate);
     const float t = monthlyRate(refinanceTaxRate(taxRateInEffect));
     const float newMonthlyRate = monthlyRate(newRate);
-    const int r = static_cast<int>(memory.age);
+    const int r = wholeNumber(memory.age);
     const int n = memory.years;
 
     int mo = 0, mn = 0, months = 0;

@@ -1,5 +1,7 @@
 #include "calculators/trade_off_analysis.h"
 
+#include "calculators/range_check.h"
+
 #include <cmath>
 #include <utility>
 
@@ -46,18 +48,29 @@ void TradeOffAnalysis::readDialog() {
     state.values[kTradeUseTaxRate] = useTaxRate ? 1.0f : 0.0f;
 }
 
-void TradeOffAnalysis::show() {
+bool TradeOffAnalysis::show() {
+    endAmounts = {};
+    differences = {};
+    // More periods than the arrows reach (typed, or from a damaged values file) are
+    // refused as the Graph button refuses them: a count of a billion would run for ever.
+    if (tradePeriods(state) > kMaxTradePeriods) {
+        messages.show("Too many periods\nPlease try again.", "FILE ERROR", MessageIcon::Error);
+        return false;
+    }
     const auto e = tradeEndAmounts(state, tradeTaxFactor(state, taxRate));
+    if (!checkFiniteResults(messages, {e[0], e[1], e[2], e[0] - e[1], e[1] - e[2], e[0] - e[2]}))
+        return false;
     for (std::size_t j = 0; j < e.size(); ++j)
         endAmounts[j] = format("%-10.2f", static_cast<double>(e[j]));
     differences[0] = format("%-10.2f", static_cast<double>(std::fabs(e[0] - e[1])));
     differences[1] = format("%-10.2f", static_cast<double>(std::fabs(e[1] - e[2])));
     differences[2] = format("%-10.2f", static_cast<double>(std::fabs(e[0] - e[2])));
+    return true;
 }
 
-void TradeOffAnalysis::calculate() {
+bool TradeOffAnalysis::calculate() {
     readDialog();
-    show();
+    return show();
 }
 
 void TradeOffAnalysis::setUseTaxRate(bool checked) {

@@ -28,7 +28,7 @@ class TradeOffAnalysis {
     TradeOffAnalysis(TradeOffState& state, Messages& messages, Launcher& launcher, float taxRate,
                      std::string folder = "");
 
-    void calculate();                 // "Calculate"
+    bool calculate();                 // "Calculate"; false when the results are refused
     void setUseTaxRate(bool checked); // the "Use Initial Values Tax Rate" box
     void spinTo(int position);        // the up-down arrows on "No of Periods"
     bool graph();                     // "Graph": true when the grapher was started
@@ -50,7 +50,7 @@ class TradeOffAnalysis {
 
   private:
     void readDialog();
-    void show();
+    bool show();
 
     TradeOffState& state;
     Messages& messages;

@@ -1,11 +1,12 @@
 #include "calculators/trade_off_files.h"
 
 #include <algorithm>
-#include <fstream>
+#include <sstream>
 
 #include "calculators/field_text.h"
 #include "engine/money.h"
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "model/text_lines.h"
 
 namespace finplan {
@@ -61,13 +62,14 @@ void readTradeOff(std::istream& in, TradeOffState& state) {
 }
 
 void loadTradeOff(const std::string& path, TradeOffState& state) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!readTextFile(path, kMaxSettingsFileBytes, text)) {
         state.names = {"Option 1", "Option 2", "Option 3"};
         for (int k = 0; k <= kTradePeriods; ++k)
             state.values[static_cast<std::size_t>(k)] = 0;
         return;
     }
+    std::istringstream in(text);
     readTradeOff(in, state);
 }
 
@@ -81,9 +83,9 @@ std::string tradeOffFileText(const TradeOffState& state) {
 }
 
 bool saveTradeOff(const std::string& path, const TradeOffState& state, Messages& messages) {
-    if (writeTextFileAtomically(path, tradeOffFileText(state))) return true;
-    messages.show("Cannot open tradeinf.dat for writing!", "FILE ERROR", MessageIcon::Error);
-    return false;
+    const FileResult r = saveTextFile(path, tradeOffFileText(state));
+    if (!r) showFileError(messages, "Cannot open tradeinf.dat for writing!", r.reason);
+    return r.ok;
 }
 
 std::string tradeGraphText(const TradeOffState& state, float taxRate) {
@@ -124,7 +126,7 @@ std::string tradeGraphText(const TradeOffState& state, float taxRate) {
 bool writeTradeGraph(const std::string& path, const TradeOffState& state, float taxRate,
                      Messages& messages) {
     const int periods = tradePeriods(state);
-    if (periods > 100) {
+    if (periods > kMaxTradePeriods) {
         messages.show("Too many periods\nPlease try again.", "FILE ERROR", MessageIcon::Error);
         return false;
     }
@@ -132,9 +134,9 @@ bool writeTradeGraph(const std::string& path, const TradeOffState& state, float 
         messages.show("Not enough periods.\nPlease try again.", "FILE ERROR", MessageIcon::Error);
         return false;
     }
-    if (writeTextFileAtomically(path, tradeGraphText(state, taxRate))) return true;
-    messages.show("Cannot open trad.tmp for writing!", "FILE ERROR", MessageIcon::Error);
-    return false;
+    const FileResult r = saveTextFile(path, tradeGraphText(state, taxRate));
+    if (!r) showFileError(messages, "Cannot open trad.tmp for writing!", r.reason);
+    return r.ok;
 }
 
 } // namespace finplan

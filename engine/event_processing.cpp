@@ -1,6 +1,7 @@
 #include "engine/event_processing.h"
 
 #include "engine/draw_down.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -124,8 +125,8 @@ void startEvent(RunContext& ctx, int idx) {
 // Transfer; false when the event does nothing this year.
 bool timedAmount(RunContext& ctx, Event& e, float& amount) {
     const RunState& st = ctx.state;
-    const int wholeStart = static_cast<int>(e.startAge);
-    const int wholeNow = static_cast<int>(st.currentAge);
+    const int wholeStart = wholeNumber(e.startAge);
+    const int wholeNow = wholeNumber(st.currentAge);
     if (e.oneTime == 0) {
         if (e.endAge <= st.currentAge) e.setState(EventState::Finished);
     } else if (e.is(EventKind::Deposit)) {

@@ -1,6 +1,7 @@
 // The yearly life of a Loan or Mortgage: instalments, property taxes, payoff, sale.
 #include "engine/draw_down.h"
 #include "engine/event_processing.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -18,11 +19,10 @@ void payInstalment(RunContext& ctx, int idx) {
     int extraFrom = 0;
     float extra = 0;
     if (e.acceleratedMode == 2) {
-        const int offset =
-            (static_cast<int>(s.initial.startAge) - static_cast<int>(e.startAge)) * 12;
+        const int offset = (wholeNumber(s.initial.startAge) - wholeNumber(e.startAge)) * 12;
         extraFrom = offset > 0 ? offset : 0;
         extra = e.acceleratedPayment;
-        if (static_cast<int>(st.currentAge) < static_cast<int>(s.initial.startAge)) extra = 0;
+        if (wholeNumber(st.currentAge) < wholeNumber(s.initial.startAge)) extra = 0;
     } else if (e.acceleratedMode == 1) {
         extra = e.acceleratedPayment;
     }
@@ -51,7 +51,7 @@ void payPropertyTaxes(RunContext& ctx, int idx) {
     if (!(e.yearlyPropertyTax * st.yearFraction >= 1.0f)) return;
     float t = e.yearlyPropertyTax * st.yearFraction;
     if (e.applyInflation != 0) {
-        const int years = static_cast<int>(st.currentAge) - static_cast<int>(e.startAge);
+        const int years = wholeNumber(st.currentAge) - wholeNumber(e.startAge);
         const float rate = st.inflationRateInEffect;
         PropertyTaxMemo& memo = st.propertyTax[idx];
         int done = 0;

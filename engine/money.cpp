@@ -19,8 +19,27 @@ std::string stripNumberText(const std::string& text) {
     return out;
 }
 
+namespace {
+
+// printf's text of a value that is no number: "inf", "-inf", "nan", "-nan".
+bool isNonFiniteText(const std::string& text) {
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+std::string withoutBlanks(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ') out += c;
+    return out;
+}
+
+} // namespace
+
 std::string formatMoney(const std::string& numberText) {
     const std::string s = stripNumberText(numberText);
+    // No amount at all is shown as what it is, never as a bare "$".
+    if (s.find_first_of("0123456789") == std::string::npos && isNonFiniteText(numberText))
+        return withoutBlanks(numberText);
     std::size_t d = s.find('.');
     if (d == std::string::npos) d = s.size();
     const bool negative = s.substr(0, d).find('-') != std::string::npos;

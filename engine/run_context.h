@@ -7,6 +7,7 @@
 #include "engine/run_sinks.h"
 #include "engine/run_state.h"
 #include "model/scenario.h"
+#include "model/whole_number.h"
 #include "platform/random.h"
 
 namespace finplan {
@@ -33,7 +34,7 @@ struct RunContext {
     void emit(const std::string& text, int tag) {
         if (emitting()) lines.line(text, tag, wholeAge());
     }
-    int wholeAge() const { return static_cast<int>(state.currentAge); }
+    int wholeAge() const { return wholeNumber(state.currentAge); }
 
     // Index of the account with that id among the accounts in use, or -1.
     int accountIndex(int id) const;

@@ -6,6 +6,7 @@
 #include "engine/plot_rows.h"
 #include "engine/year_end.h"
 #include "model/scenario_ops.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -166,8 +167,8 @@ void rateStatistics(RunContext& ctx) {
         const GroupRateStats& gs = ctx.state.groupStats[g];
         if (!(gs.count > 0)) continue;
         ctx.emit(format("Average %s Rate    = %-6.2f Number = %-3d Min = %-6.2f Max = %-6.2f",
-                        groupName(s, g).c_str(), gs.sum / gs.count, static_cast<int>(gs.count),
-                        gs.min, gs.max),
+                        groupName(s, g).c_str(), gs.sum / gs.count, wholeNumber(gs.count), gs.min,
+                        gs.max),
                  kTagRateLine);
     }
 }

@@ -5,15 +5,14 @@
 #include "engine/draw_down.h"
 #include "engine/event_processing.h"
 #include "engine/plot_rows.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
 float drawRandomRate(float min, float max, Random& random) {
     const float span = max - min;
-    // Ranges come from the editors (-99..99); clamp so a damaged file cannot overflow.
-    const double t = std::trunc(static_cast<double>(span));
-    const long long d =
-        std::isnan(t) ? 0 : static_cast<long long>(std::fmax(-1e9, std::fmin(1e9, t)));
+    // Ranges come from the editors (-99..99); a damaged file cannot overflow.
+    const long long d = wholeNumber(span);
     if (d == -1) return min;
     const long long r = random.next();
     return min + static_cast<float>(r % (d + 1));

@@ -12,11 +12,6 @@ constexpr int kQuarterMargin = 4;
 constexpr int kShadowRoom = 4;
 } // namespace
 
-int wholeNumber(double v) {
-    if (!std::isfinite(v)) return 0;
-    return static_cast<int>(std::clamp(v, -1.0e9, 1.0e9));
-}
-
 int PlotFrame::yOf(float v) const {
     // Far-off values are kept on a sane integer range; they fall outside the plot anyway.
     return wholeNumber(std::clamp(
@@ -28,8 +23,7 @@ Rect graphArea(const Rect& window, int layoutMode, const GraphOptions& options) 
         Rect page = window;
         const int w = page.width();
         const int h = page.height();
-        if (w <= h && h > 0)
-            page.bottom = page.top + static_cast<int>(static_cast<double>(w) * w / h);
+        if (w <= h && h > 0) page.bottom = page.top + wholeNumber(static_cast<double>(w) * w / h);
         page.left += options.margins.left;
         page.top += options.margins.top;
         page.right -= options.margins.right;
@@ -91,7 +85,7 @@ PlotFrame layoutPlot(const GraphContext& ctx, int rowCount, const AxisScale& sca
             fit();
         }
         f.height -= depthRoom;
-        f.depth = static_cast<int>(1.3 * f.columnWidth);
+        f.depth = wholeNumber(1.3 * f.columnWidth);
     }
     f.spacing = std::max(f.height / 10, 0);
     f.height = 10 * f.spacing;

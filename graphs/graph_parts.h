@@ -6,6 +6,7 @@
 #include "graphs/axis_scale.h"
 #include "graphs/graph_series.h"
 #include "graphs/graph_state.h"
+#include "model/whole_number.h"
 #include "platform/surface.h"
 
 namespace finplan {
@@ -67,10 +68,6 @@ void drawPageTitle(const GraphContext& ctx, const std::string& title);
 void drawFooters(const GraphContext& ctx, const PlotSeries& series, bool leftAligned);
 // "Net Worth", "Incoming" or "Outgoing" under Summary quarters 1 to 3.
 void drawQuarterCaption(const GraphContext& ctx);
-
-// A value truncated to a whole number; a damaged (not finite or far too large) value
-// gives a harmless number instead of an undefined conversion.
-int wholeNumber(double v);
 
 // The order bars of one column are drawn in: largest magnitude first.
 std::vector<int> barOrder(const std::vector<float>& values);

@@ -10,14 +10,14 @@ namespace finplan {
 namespace {
 
 Color shade(Color c, double f) {
-    auto part = [f](uint8_t v) { return static_cast<uint8_t>(std::lround(v * f)); };
+    auto part = [f](uint8_t v) { return static_cast<uint8_t>(wholeNumber(std::round(v * f))); };
     return Color{part(c.r), part(c.g), part(c.b)};
 }
 
 void draw3dBar(Surface& s, int x0, int x1, int yValue, int yZero, double depth, double setBack,
                Color colour) {
-    const int sb = static_cast<int>(setBack);
-    const int d = static_cast<int>(depth);
+    const int sb = wholeNumber(setBack);
+    const int d = wholeNumber(depth);
     const int left = x0 + sb;
     const int right = x1 + sb;
     const int top = std::min(yValue, yZero) - sb;

@@ -3,13 +3,16 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include "engine/money.h"
 #include "engine/run_context.h"
 #include "model/atomic_file.h"
 #include "model/file_names.h"
+#include "model/file_prompts.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -22,8 +25,8 @@ PlotFileWriter::~PlotFileWriter() {
 }
 
 void PlotFileWriter::close() {
-    if (file_ != nullptr) std::fclose(file_);
-    file_ = nullptr;
+    writing_ = false;
+    text_.clear();
 }
 
 bool PlotFileWriter::begin() {
@@ -34,44 +37,45 @@ bool PlotFileWriter::begin() {
     series_.dateText = dateText(now);
     series_.timeText = timeText(now);
     if (path_.empty()) return true;
-    file_ = std::fopen(path_.c_str(), "w");
-    if (file_ == nullptr) {
-        messages_.show("Cannot open plot file", "FILE ERROR", MessageIcon::Error);
+    if (const FileResult r = checkWritableTarget(path_); !r) {
+        showFileError(messages_, "Cannot open plot file", r.reason);
         return false;
     }
-    std::fprintf(file_, "%d\n", graphKind_);
-    std::fprintf(file_, "File: %s\n", series_.fileText.c_str());
-    std::fprintf(file_, "Date: %s\n", series_.dateText.c_str());
-    std::fprintf(file_, "Time: %s\n", series_.timeText.c_str());
+    writing_ = true;
+    text_ += format("%d\n", graphKind_);
+    text_ += format("File: %s\n", series_.fileText.c_str());
+    text_ += format("Date: %s\n", series_.dateText.c_str());
+    text_ += format("Time: %s\n", series_.timeText.c_str());
     return true;
 }
 
 void PlotFileWriter::header(float years, int accountCount) {
     series_.accountCount = accountCount;
-    if (file_ == nullptr) return;
-    std::fprintf(file_, "%.2f\n", years);
-    std::fprintf(file_, "%d\n", accountCount);
+    if (!writing_) return;
+    text_ += format("%.2f\n", years);
+    text_ += format("%d\n", accountCount);
 }
 
 void PlotFileWriter::accountName(int index, const char* name) {
     const std::string text(name, strnlen(name, kAccountNameWidth));
     if (index >= 0 && index < kMaxAccounts) series_.accountNames[index] = text;
-    if (file_ != nullptr) std::fprintf(file_, "%s\n", text.c_str());
+    if (writing_) text_ += format("%s\n", text.c_str());
 }
 
 void PlotFileWriter::rowStart(int k, const PlotRow& row, const float* balances, int n,
                               float writtenAge) {
     if (k < 0 || k >= kMaxPlotRows) return;
-    if (k == 0) series_.plotStartAge = static_cast<int>(row.age);
+    if (k == 0) series_.plotStartAge = wholeNumber(row.age);
     series_.plotRowCount = k;
     series_.rows[k] = row;
     for (int i = 0; i < n && i < kMaxAccounts; ++i) {
         series_.accountBalances[k][i] = balances[i];
-        if (file_ != nullptr) std::fprintf(file_, "%.2f\n", balances[i]);
+        if (writing_) text_ += format("%.2f\n", balances[i]);
     }
-    if (file_ == nullptr) return;
-    std::fprintf(file_, "%.2f %.2f %.2f %.2f %.2f %.2f %.2f ", writtenAge, row.investmentSavings,
-                 row.taxFreeSavings, row.retirementSavings, row.assets, row.equity, row.netWorth);
+    if (!writing_) return;
+    text_ +=
+        format("%.2f %.2f %.2f %.2f %.2f %.2f %.2f ", writtenAge, row.investmentSavings,
+               row.taxFreeSavings, row.retirementSavings, row.assets, row.equity, row.netWorth);
 }
 
 void PlotFileWriter::rowEnd(int k, const PlotRow& row, float writtenOutgoing) {
@@ -79,11 +83,11 @@ void PlotFileWriter::rowEnd(int k, const PlotRow& row, float writtenOutgoing) {
     PlotRow& stored = series_.rows[k];
     for (int f = 7; f < kPlotFieldCount; ++f)
         stored.setField(f, row.field(f));
-    if (file_ == nullptr) return;
-    std::fprintf(file_, "%.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f\n",
-                 row.totalIncoming, row.deposits, row.taxableIncome, row.nonTaxableIncome,
-                 writtenOutgoing, row.withdrawals, row.taxes, row.interestPaid, row.penalties,
-                 row.loans, row.incomeFromEquity, row.incomeFromAssets, row.otherOutgoing);
+    if (!writing_) return;
+    text_ += format("%.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f\n",
+                    row.totalIncoming, row.deposits, row.taxableIncome, row.nonTaxableIncome,
+                    writtenOutgoing, row.withdrawals, row.taxes, row.interestPaid, row.penalties,
+                    row.loans, row.incomeFromEquity, row.incomeFromAssets, row.otherOutgoing);
 }
 
 void PlotFileWriter::ageTotals(int age, const float (&v)[7]) {
@@ -99,13 +103,15 @@ void PlotFileWriter::ageTotals(int age, const float (&v)[7]) {
 }
 
 void PlotFileWriter::end(const Scenario& s) {
-    if (file_ == nullptr) return;
+    if (!writing_) return;
     for (int g = 0; g < kMaxGroups; ++g)
-        std::fprintf(file_, "%s\n", groupName(s, g).c_str());
+        text_ += format("%s\n", groupName(s, g).c_str());
     const int n = s.accounts.usableCount();
     for (int i = 0; i < n; ++i)
-        std::fprintf(file_, "%d\n", s.accounts.accounts[i].groupIndex);
-    std::fprintf(file_, "Done\n");
+        text_ += format("%d\n", s.accounts.accounts[i].groupIndex);
+    text_ += format("Done\n");
+    if (const FileResult r = saveTextFile(path_, text_); !r)
+        showFileError(messages_, "Cannot open plot file", r.reason);
     close();
 }
 
@@ -117,14 +123,31 @@ namespace {
 
 constexpr std::size_t kLineLimit = 255;
 
-// Reads one line the way a 255-character buffer does: at most 254 characters, up
-// to and including the newline. False at the end of the file.
-bool readLine(std::FILE* f, std::string& line) {
-    char buf[kLineLimit];
-    if (std::fgets(buf, sizeof buf, f) == nullptr) return false;
-    line.assign(buf);
-    return true;
-}
+// The plot file's text, read a line at a time the way a 255-character buffer does:
+// at most 254 characters, up to and including the newline.
+class LineSource {
+  public:
+    explicit LineSource(const std::string& text) : text_(text) {}
+    // False at the end of the text.
+    bool readLine(std::string& line) {
+        if (at_ >= text_.size()) return false;
+        const std::size_t newline = text_.find('\n', at_);
+        std::size_t n = newline == std::string::npos ? text_.size() - at_ : newline - at_ + 1;
+        n = std::min(n, kLineLimit - 1);
+        line.assign(text_, at_, n);
+        // A NUL ends what a C buffer would hold.
+        line.resize(std::strlen(line.c_str()));
+        at_ += n;
+        return true;
+    }
+
+  private:
+    const std::string& text_;
+    std::size_t at_ = 0;
+};
+
+// The most of a plot file that Save Graphs reads: far more than 100 rows need.
+constexpr std::size_t kMaxPlotFileBytes = 64u << 20;
 
 bool startsWithDone(const std::string& line) {
     return line.compare(0, 4, "Done") == 0;
@@ -153,17 +176,14 @@ bool sameStart(const std::string& a, const std::string& b) {
     return true;
 }
 
-void fileError(Messages& messages, const std::string& text) {
-    messages.show(text, "FILE ERROR", MessageIcon::Error);
-}
-
 enum class CopyResult { Complete, Problem };
 
 // Copies the plot file's lines as Save Graphs does; the text ends in "Done".
-CopyResult copyPlotLines(std::FILE* in, std::string& out) {
+CopyResult copyPlotLines(const std::string& text, std::string& out) {
+    LineSource in(text);
     std::string line;
     auto copy = [&](bool& done) {
-        if (!readLine(in, line)) {
+        if (!in.readLine(line)) {
             done = true; // a file that ends early ends the copy as a Done line does
             return;
         }
@@ -171,7 +191,7 @@ CopyResult copyPlotLines(std::FILE* in, std::string& out) {
         if (startsWithDone(line)) done = true;
     };
     for (int i = 0; i < 5; ++i) {
-        if (!readLine(in, line)) return CopyResult::Problem;
+        if (!in.readLine(line)) return CopyResult::Problem;
         out += line;
     }
     float years = 0;
@@ -179,17 +199,17 @@ CopyResult copyPlotLines(std::FILE* in, std::string& out) {
     const double y = std::trunc(static_cast<double>(years));
     if (!(y >= 0 && y < 100)) return CopyResult::Problem;
     int n = 0;
-    if (!readLine(in, line)) return CopyResult::Problem;
+    if (!in.readLine(line)) return CopyResult::Problem;
     out += line;
     if (std::sscanf(line.c_str(), "%d", &n) != 1 || n < 0) n = 0;
     bool done = false;
     for (int i = 0; i < n && !done; ++i)
         copy(done);
-    for (int row = 0; row < static_cast<int>(y) && !done; ++row)
+    for (int row = 0; row < wholeNumber(y) && !done; ++row)
         for (int i = 0; i <= n && !done; ++i)
             copy(done);
     for (int i = 0; i < 10 + n && !done; ++i) {
-        if (!readLine(in, line)) break;
+        if (!in.readLine(line)) break;
         out += line;
     }
     out += "Done";
@@ -199,41 +219,31 @@ CopyResult copyPlotLines(std::FILE* in, std::string& out) {
 } // namespace
 
 bool saveGraphsTo(const std::string& target, Messages& messages, const std::string& plotPath) {
-    struct stat info {};
-    if (stat(target.c_str(), &info) == 0) {
-        if (sameStart(workingName(target), workingName(plotPath))) {
-            messages.show("Cannot overwrite the system file plotinf. \nChoose another file name.",
-                          "FILE WARNING", MessageIcon::Error);
-            return false;
-        }
-        if (!messages.ask(target + " exists - Overwrite anyway?", "FILE WARNING",
-                          MessageIcon::Error))
-            return false;
-        if (!canOpenForWriting(target)) {
-            fileError(messages, "Cannot open " + target + "!");
-            return false;
-        }
-    } else {
-        if (!canOpenForWriting(target)) {
-            fileError(messages, "Cannot open file!");
-            return false;
-        }
+    const bool existed = fileExists(target);
+    if (existed && sameStart(workingName(target), workingName(plotPath))) {
+        messages.show("Cannot overwrite the system file plotinf. \nChoose another file name.",
+                      "FILE WARNING", MessageIcon::Error);
+        return false;
     }
-    std::FILE* in = std::fopen(plotPath.c_str(), "r");
-    if (in == nullptr) {
-        fileError(messages, "Cannot open plotinf for reading!");
+    if (!confirmOverwrite(target, OverwriteWording::Exists, messages)) return false;
+    if (const FileResult r = checkWritableTarget(target); !r) {
+        showFileError(messages, existed ? cannotOpenText(target) : "Cannot open file!", r.reason);
+        return false;
+    }
+    std::string plotText;
+    if (const FileResult r = readTextFile(plotPath, kMaxPlotFileBytes, plotText); !r) {
+        showFileError(messages, "Cannot open plotinf for reading!", r.reason);
         return false;
     }
     std::string out;
-    const CopyResult result = copyPlotLines(in, out);
-    std::fclose(in);
+    const CopyResult result = copyPlotLines(plotText, out);
     if (result == CopyResult::Problem) {
         // The target keeps what it held: a half copy helps nobody.
-        fileError(messages, "Problem saving graphs.\nPlease try again.");
+        showFileError(messages, "Problem saving graphs.\nPlease try again.");
         return false;
     }
-    if (!writeTextFileAtomically(target, out)) {
-        fileError(messages, format("Cannot open %s for writing!", target.c_str()));
+    if (const FileResult r = saveTextFile(target, out); !r) {
+        showFileError(messages, format("Cannot open %s for writing!", target.c_str()), r.reason);
         return false;
     }
     return true;

@@ -2,7 +2,6 @@
 // tables, the graph viewer launch and the Save Graphs command (.kvp copies).
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "engine/run_sinks.h"
@@ -15,7 +14,7 @@
 namespace finplan {
 
 // Fills the PlotSeries tables of a run and, unless the path is empty, writes the
-// plot file as the run goes.
+// plot file when the run ends (the old file stays until then).
 class PlotFileWriter : public PlotSink {
   public:
     PlotFileWriter(PlotSeries& series, const Clock& clock, Messages& messages, std::string path);
@@ -46,7 +45,8 @@ class PlotFileWriter : public PlotSink {
     std::string path_;
     std::string fileTitle_;
     int graphKind_ = 1;
-    std::FILE* file_ = nullptr;
+    bool writing_ = false; // the plot file is being made
+    std::string text_;     // its text so far, written whole when the run ends
 };
 
 // Starts the graph viewer on the plot file, without waiting.

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "engine/money.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -80,15 +81,14 @@ double SvgSurface::fontSize() const {
 FontMetrics SvgSurface::metrics() const {
     const double size = fontSize();
     FontMetrics m;
-    m.height = static_cast<int>(std::lround(size * kCell));
+    m.height = wholeNumber(std::round(size * kCell));
     m.externalLeading = 0;
-    m.averageCharWidth = static_cast<int>(std::lround(size * kAdvance));
+    m.averageCharWidth = wholeNumber(std::round(size * kAdvance));
     return m;
 }
 
 int SvgSurface::textWidth(const std::string& text) const {
-    return static_cast<int>(
-        std::lround(static_cast<double>(glyphCount(text)) * fontSize() * kAdvance));
+    return wholeNumber(std::round(static_cast<double>(glyphCount(text)) * fontSize() * kAdvance));
 }
 
 void SvgSurface::line(Point from, Point to, const Pen& pen) {

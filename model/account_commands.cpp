@@ -2,6 +2,7 @@
 
 #include "model/accounts_file.h"
 #include "model/file_names.h"
+#include "model/file_prompts.h"
 
 namespace finplan {
 
@@ -23,9 +24,10 @@ void saveAccountsCommand(const Scenario& s, std::string& accountsPath, FileChoos
     const auto path = chooser.saveFile(accountsChoice("Write Accounts", accountsPath));
     if (!path) return;
     accountsPath = *path;
-    if (writeAccountsFile(s.accounts, accountsPath, messages) == 0)
-        messages.show("Cannot write " + accountsPath + " accounts file!", "Write Error",
-                      MessageIcon::Error);
+    std::string reason;
+    if (writeAccountsFile(s.accounts, accountsPath, messages, &reason) == 0)
+        messages.show(withReason("Cannot write " + accountsPath + " accounts file!", reason),
+                      "Write Error", MessageIcon::Error);
 }
 
 bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& chooser,
@@ -33,9 +35,10 @@ bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& ch
     const auto path = chooser.openFile(accountsChoice("Read Accounts", accountsPath));
     if (!path) return false;
     accountsPath = *path;
-    if (readAccountsFile(s.accounts, accountsPath, messages) == 0) {
-        messages.show("Cannot read " + accountsPath + " accounts file!", "Read Error",
-                      MessageIcon::Error);
+    std::string reason;
+    if (readAccountsFile(s.accounts, accountsPath, messages, &reason) == 0) {
+        messages.show(withReason("Cannot read " + accountsPath + " accounts file!", reason),
+                      "Read Error", MessageIcon::Error);
         return false;
     }
     s.resultsStale = true;

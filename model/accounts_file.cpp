@@ -1,34 +1,41 @@
 #include "model/accounts_file.h"
 
-#include <filesystem>
-#include <system_error>
+#include <memory>
 #include <vector>
 
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "model/record_io.h"
 
 namespace finplan {
 
-int writeAccountsFile(const AccountTable& t, const std::string& path, Messages& messages) {
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) &&
-        !messages.ask(path + " exists - Overwrite anyway?", "FILE WARNING", MessageIcon::Error))
-        return 1;
+int writeAccountsFile(const AccountTable& t, const std::string& path, Messages& messages,
+                      std::string* reason) {
+    if (!confirmOverwrite(path, OverwriteWording::Exists, messages)) return 1;
     std::vector<uint8_t> bytes;
     writeAccountTable(t, bytes);
-    return writeFileAtomically(path, bytes) ? 1 : 0;
+    const FileResult r = saveFile(path, bytes);
+    if (reason != nullptr) *reason = r.reason;
+    return r ? 1 : 0;
 }
 
-int readAccountsFile(AccountTable& t, const std::string& path, Messages& messages) {
+int readAccountsFile(AccountTable& t, const std::string& path, Messages& messages,
+                     std::string* reason) {
     std::vector<uint8_t> bytes;
     // One byte more than the table tells a longer file from an exact one.
-    if (!readFilePrefix(path, kAccountTableSize + 1, bytes)) return 0;
-    if (bytes.size() != kAccountTableSize) {
+    const FileResult r = readRegularFile(path, kAccountTableSize + 1, bytes);
+    if (reason != nullptr) *reason = r.reason;
+    if (!r) return 0;
+    // NaN or an infinity in an account in use is no table the program wrote.
+    auto read = std::make_unique<AccountTable>();
+    if (bytes.size() != kAccountTableSize || !readAccountTable(bytes, *read) ||
+        !usedValuesFinite(*read)) {
         messages.show("The file " + path + " does not appear to be a valid accounts file!",
                       "FILE WARNING", MessageIcon::Error);
         return 0;
     }
-    return readAccountTable(bytes, t) ? 1 : 0;
+    t = *read;
+    return 1;
 }
 
 } // namespace finplan

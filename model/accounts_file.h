@@ -11,10 +11,13 @@ namespace finplan {
 
 // 1 on success, also when the user declines to overwrite an existing file; 0 when the
 // file cannot be written. The old file survives a failed write.
-int writeAccountsFile(const AccountTable& t, const std::string& path, Messages& messages);
+// reason, when given, receives the system's reason for a failure.
+int writeAccountsFile(const AccountTable& t, const std::string& path, Messages& messages,
+                      std::string* reason = nullptr);
 
 // 1 when the table was replaced by the file's; 0 otherwise, with the table unchanged.
 // A file of any length but the table's is refused before anything is taken from it.
-int readAccountsFile(AccountTable& t, const std::string& path, Messages& messages);
+int readAccountsFile(AccountTable& t, const std::string& path, Messages& messages,
+                     std::string* reason = nullptr);
 
 } // namespace finplan

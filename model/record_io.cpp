@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstring>
 
 namespace finplan {
@@ -63,6 +64,39 @@ class Reader {
     }
     const uint8_t* base_;
 };
+
+// Looks at the float fields of a record for values that are not finite, passing over
+// the fields given (reserved bytes and the run's own working values).
+class FiniteCheck {
+  public:
+    FiniteCheck(std::span<const FieldLayout> skipped, bool& finite)
+        : skipped_(skipped), finite_(&finite) {}
+    FiniteCheck at(std::size_t) const { return *this; }
+    void u16(FieldLayout, const uint16_t&) const {}
+    void i16(FieldLayout, const int16_t&) const {}
+    void i32(FieldLayout, const int32_t&) const {}
+    void raw(FieldLayout, const void*) const {}
+    void f32(FieldLayout f, const float& v) const {
+        for (const FieldLayout& s : skipped_)
+            if (s.offset == f.offset && s.width == f.width) return;
+        f32At(f.offset, v);
+    }
+    void f32At(std::size_t, const float& v) const {
+        if (!std::isfinite(v)) *finite_ = false;
+    }
+
+  private:
+    std::span<const FieldLayout> skipped_;
+    bool* finite_;
+};
+
+// Reserved floats, and the values a run sets before it reads them (a run may leave
+// them at infinity in a scenario that is then saved).
+constexpr FieldLayout kIvUnchecked[] = {L::kIvReserved1, L::kIvReserved2};
+constexpr FieldLayout kEvUnchecked[] = {L::kEvReserved46, L::kEvAssetValue, L::kEvPrincipalPaid,
+                                        L::kEvInterestPaid};
+constexpr FieldLayout kAcUnchecked[] = {L::kAcBalance, L::kAcCurrentRate, L::kAcRateStatMin,
+                                        L::kAcRateStatMax, L::kAcRateStatSum};
 
 // The field lists: each record's fields once, walked by a Writer (const record) or a
 // Reader, so the two directions cannot drift apart.
@@ -215,6 +249,33 @@ bool readAccountTable(std::span<const uint8_t> in, AccountTable& t) {
 }
 bool readGroupTable(std::span<const uint8_t> in, GroupTable& g) {
     return readWhole(in, kGroupTableSize, g, groupTableFields<Reader, GroupTable>);
+}
+
+bool usedValuesFinite(const InitialValues& iv) {
+    bool finite = true;
+    initialValuesFields(FiniteCheck(kIvUnchecked, finite), iv);
+    return finite;
+}
+bool usedValuesFinite(const Event& e) {
+    bool finite = true;
+    eventFields(FiniteCheck(kEvUnchecked, finite), e);
+    return finite;
+}
+bool usedValuesFinite(const Account& a) {
+    bool finite = true;
+    accountFields(FiniteCheck(kAcUnchecked, finite), a);
+    return finite;
+}
+bool usedValuesFinite(const GroupTable& g) {
+    bool finite = true;
+    groupTableFields(FiniteCheck({}, finite), g);
+    return finite;
+}
+bool usedValuesFinite(const AccountTable& t) {
+    const int n = t.usableCount();
+    for (int i = 0; i < n; ++i)
+        if (!usedValuesFinite(t.accounts[i])) return false;
+    return true;
 }
 
 void readGroupTablePrefix(std::span<const uint8_t> in, GroupTable& g) {

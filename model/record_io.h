@@ -26,6 +26,15 @@ bool readAccount(std::span<const uint8_t> in, Account& a);
 bool readAccountTable(std::span<const uint8_t> in, AccountTable& t);
 bool readGroupTable(std::span<const uint8_t> in, GroupTable& g);
 
+// False when a float field the program uses holds NaN or an infinity. Reserved
+// fields and the working values a run sets before it reads them are not looked at;
+// for the account table only the accounts in use are.
+bool usedValuesFinite(const InitialValues& iv);
+bool usedValuesFinite(const Event& e);
+bool usedValuesFinite(const Account& a);
+bool usedValuesFinite(const AccountTable& t);
+bool usedValuesFinite(const GroupTable& g);
+
 // A group table cut short: the bytes present replace the leading part of the
 // stored form, the rest of g keeps its values.
 void readGroupTablePrefix(std::span<const uint8_t> in, GroupTable& g);

@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "model/record_io.h"
 #include "model/scenario_ops.h"
 
@@ -17,7 +17,6 @@ namespace finplan {
 
 namespace {
 
-constexpr const char* kFileError = "FILE ERROR";
 constexpr const char* kFileWarning = "FILE WARNING";
 
 // Out-of-range (or unreadable NaN) bounds become 0; a minimum above the maximum
@@ -32,20 +31,8 @@ void repairGroupBounds(GroupTable& g) {
     }
 }
 
-enum class Creation { Created, Exists, Failed };
-
-// Creates path as a new, empty file; tells apart "already there" from other failures.
-Creation createNewFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd >= 0) {
-        ::close(fd);
-        return Creation::Created;
-    }
-    return errno == EEXIST ? Creation::Exists : Creation::Failed;
-}
-
 bool canOpen(const std::string& path, int flags) {
-    const int fd = ::open(path.c_str(), flags);
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
     return true;
@@ -82,7 +69,9 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
     };
 
     resetScenario(s);
-    if (!readInitialValues(bytes, s.initial)) return refuse();
+    // NaN or an infinity where the program takes a number cannot be a scenario the
+    // program wrote, and no run could make sense of it.
+    if (!readInitialValues(bytes, s.initial) || !usedValuesFinite(s.initial)) return refuse();
     // The event table has 150 slots; a count outside it cannot be a scenario.
     const int n = s.initial.eventCount;
     if (n < 0 || n > kMaxEvents) return refuse();
@@ -90,11 +79,12 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
     auto from = [&](std::size_t at) { return bytes.subspan(std::min(at, bytes.size())); };
     std::size_t at = kInitialValuesSize;
     for (int i = 0; i < n; ++i, at += kEventSize)
-        if (!readEvent(from(at), s.events[i])) return refuse();
-    if (!readAccountTable(from(at), s.accounts)) return refuse();
+        if (!readEvent(from(at), s.events[i]) || !usedValuesFinite(s.events[i])) return refuse();
+    if (!readAccountTable(from(at), s.accounts) || !usedValuesFinite(s.accounts)) return refuse();
     at += kAccountTableSize;
     // The group table may be short or missing (the new-scenario file has none).
     readGroupTablePrefix(from(at), s.groups);
+    if (!usedValuesFinite(s.groups)) return refuse();
     repairGroupBounds(s.groups);
     s.eventCount = n;
     return DecodeResult::Ok;
@@ -103,8 +93,8 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
 bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
     std::vector<uint8_t> bytes;
     encodeScenario(s, bytes);
-    if (!writeFileAtomically(f.scenarioPath, bytes)) {
-        messages.show("Cannot open file!", kFileError, MessageIcon::Error);
+    if (const FileResult r = saveFile(f.scenarioPath, bytes); !r) {
+        showFileError(messages, "Cannot open file!", r.reason);
         return false;
     }
     s.accountsModified = false;
@@ -132,7 +122,11 @@ OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f,
     r.previousDisplayName = f.displayName;
     f.displayName = path;
     s.scenarioModified = false;
-    if (!canOpen(path, O_RDWR)) {
+    // A folder, a device or a named pipe is named for what it is; a file that cannot
+    // be opened is passed over in silence, as Open always did.
+    const std::string notAFile = notAFileReasonAt(path);
+    if (!notAFile.empty()) showFileError(messages, cannotOpenText(path), notAFile);
+    if (!notAFile.empty() || !canOpen(path, O_RDWR)) {
         // The scenario in memory is still the old one: keep its name with it.
         f.displayName = r.previousDisplayName;
         f.windowTitle = "Financial Planner";
@@ -164,24 +158,15 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
         return r;
     };
     f.displayName = name;
-    const Creation c = createNewFile(name);
-    if (c == Creation::Exists) {
-        if (!messages.ask(name + " exits - Overwrite anyway?", kFileWarning, MessageIcon::Error))
-            return keepOldNames();
-        if (!canOpen(name, O_WRONLY)) {
-            messages.show("Cannot open " + name + "!", kFileError, MessageIcon::Error);
-            return keepOldNames();
-        }
-    } else if (c == Creation::Failed) {
-        messages.show("Cannot open file!", kFileError, MessageIcon::Error);
+    const bool existed = fileExists(name);
+    if (!confirmOverwrite(name, OverwriteWording::Exits, messages)) return keepOldNames();
+    if (const FileResult can = checkWritableTarget(name); !can) {
+        showFileError(messages, existed ? cannotOpenText(name) : "Cannot open file!", can.reason);
         return keepOldNames();
     }
     f.scenarioPath = f.displayName;
-    if (!writeScenario(s, f, messages)) {
-        // Leave no empty file behind, and keep the changes marked as unsaved.
-        if (c == Creation::Created) ::unlink(name.c_str());
-        return keepOldNames();
-    }
+    // A failed write keeps the changes marked as unsaved.
+    if (!writeScenario(s, f, messages)) return keepOldNames();
     s.scenarioModified = false;
     r.ok = true;
     return r;
@@ -191,20 +176,18 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, files::kNewScenarioFormat, scenarioNumber, 1);
     const std::string name = buffer;
-    const Creation c = createNewFile(name);
-    if (c == Creation::Failed) {
-        messages.show("Cannot open temporary file!", kFileError, MessageIcon::Error);
-        return false;
-    }
-    if (c == Creation::Exists && !canOpen(name, O_WRONLY)) {
-        messages.show("Cannot open " + name + "!", kFileError, MessageIcon::Error);
+    // An existing new-scenario file is overwritten without a question.
+    const bool existed = fileExists(name);
+    if (const FileResult can = checkWritableTarget(name); !can) {
+        showFileError(messages, existed ? cannotOpenText(name) : "Cannot open temporary file!",
+                      can.reason);
         return false;
     }
     f.scenarioPath = f.displayName = name;
     std::vector<uint8_t> bytes;
     encodeScenario(s, bytes, /*withGroups=*/false);
-    if (!writeFileAtomically(name, bytes)) {
-        messages.show("Cannot open temporary file!", kFileError, MessageIcon::Error);
+    if (const FileResult r = saveFile(name, bytes); !r) {
+        showFileError(messages, "Cannot open temporary file!", r.reason);
         return false;
     }
     f.windowTitle = windowTitleFor(name);

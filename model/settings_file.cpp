@@ -1,7 +1,7 @@
 #include "model/settings_file.h"
 
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 
 #include "model/atomic_file.h"
 #include "model/text_lines.h"
@@ -87,15 +87,15 @@ void readSettings(std::istream& in, Settings& s) {
 }
 
 int loadSettings(Settings& s, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!readTextFile(path, kMaxSettingsFileBytes, text)) {
         s.lastScenario.clear();
         s.recent = RecentFiles{};
         writeTextFileAtomically(path, settingsFileText(s, "", true));
         return 0;
     }
+    std::istringstream in(text);
     readSettings(in, s);
-    in.close();
     writeTextFileAtomically(path, settingsFileText(s, s.lastScenario, true));
     return 1;
 }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 
+#include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -34,7 +36,8 @@ bool addImported(Scenario& s, const ImportLine& line, AccountCompleter& complete
 int countMatches(Scenario& s, std::istream& in) {
     int matches = 0;
     std::string raw;
-    while (readImportLine(in, raw)) {
+    ImportLineReader lines(in);
+    while (lines.next(raw)) {
         const std::string name = importLineName(raw);
         for (int i = 0; i < s.accounts.accountCount; ++i)
             if (nameIs(s.accounts.accounts[i], name)) ++matches;
@@ -57,8 +60,27 @@ int removeNeighbourDuplicates(Scenario& s) {
     return removed;
 }
 
-void cannotOpen(const std::string& path, Messages& messages) {
-    messages.show("Cannot open " + path + ".", "File Open Error", MessageIcon::Error);
+// An amount the account editor would refuse (or no number at all) is not taken: the
+// line is passed over with a word, and the rest of the file is read.
+bool amountAccepted(const ImportLine& line, int lineNumber, Messages& messages) {
+    if (line.amount >= -kMaxImportAmount && line.amount <= kMaxImportAmount) return true;
+    messages.show("Line " + std::to_string(lineNumber) + ", account " + line.name +
+                      ":\nThe amount must be between -100000000.00 and 100000000.00.",
+                  "AMOUNT ERROR", MessageIcon::Error);
+    return false;
+}
+
+// A tab report of this size is far beyond any account list; the rest is not read.
+constexpr std::size_t kMaxTabFileBytes = 64u << 20;
+
+// The file's text, or the "Cannot open %s." message with the system's reason.
+bool readTabFile(const std::string& path, std::string& text, Messages& messages) {
+    if (const FileResult r = readTextFile(path, kMaxTabFileBytes, text); !r) {
+        messages.show(withReason("Cannot open " + path + ".", r.reason), "File Open Error",
+                      MessageIcon::Error);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -92,9 +114,10 @@ TabImportResult readTabAccounts(Scenario& s, std::istream& in, AccountCompleter&
     result.opened = true;
     repairAccountCount(s);
     std::string raw;
-    while (readImportLine(in, raw)) {
+    ImportLineReader lines(in);
+    while (lines.next(raw)) {
         const auto line = parseImportLine(raw, ImportMode::Read);
-        if (!line) continue;
+        if (!line || !amountAccepted(*line, lines.lineNumber(), messages)) continue;
         if (s.accounts.accountCount >= kMaxAccounts) {
             accountLimitReached(messages);
             break;
@@ -129,9 +152,10 @@ TabImportResult updateTabAccounts(Scenario& s, std::istream& in, const std::stri
     in.clear();
     in.seekg(0);
     std::string raw;
-    while (readImportLine(in, raw)) {
+    ImportLineReader lines(in);
+    while (lines.next(raw)) {
         const auto line = parseImportLine(raw, ImportMode::Update);
-        if (!line) continue;
+        if (!line || !amountAccepted(*line, lines.lineNumber(), messages)) continue;
         bool matched = false;
         for (int i = 0; i < s.accounts.accountCount; ++i) {
             Account& a = s.accounts.accounts[i];
@@ -162,22 +186,18 @@ TabImportResult updateTabAccounts(Scenario& s, std::istream& in, const std::stri
 
 TabImportResult readTabAccountsFile(Scenario& s, const std::string& path,
                                     AccountCompleter& completer, Messages& messages) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        cannotOpen(path, messages);
-        return {};
-    }
+    std::string text;
+    if (!readTabFile(path, text, messages)) return {};
+    std::istringstream in(text);
     return readTabAccounts(s, in, completer, messages);
 }
 
 TabImportResult updateTabAccountsFile(Scenario& s, const std::string& path,
                                       const AccountListSort& sort, AccountCompleter& completer,
                                       Messages& messages) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        cannotOpen(path, messages);
-        return {};
-    }
+    std::string text;
+    if (!readTabFile(path, text, messages)) return {};
+    std::istringstream in(text);
     return updateTabAccounts(s, in, path, sort, completer, messages);
 }
 

@@ -23,7 +23,19 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Control characters (an escape sequence, a tab) have no place in a name that is
+// listed, printed and written to tab-delimited files.
+std::string withoutControls(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7f) out += c;
+    }
+    return out;
+}
+
 std::string cleanName(std::string name) {
+    name = withoutControls(name);
     while (!name.empty() && !std::isalnum(static_cast<unsigned char>(name.back())))
         name.pop_back();
     const std::size_t first = name.find_first_not_of(' ');
@@ -65,14 +77,29 @@ std::string cutName(std::string name) {
 
 } // namespace
 
-bool readImportLine(std::istream& in, std::string& line) {
+bool ImportLineReader::next(std::string& line) {
     line.clear();
+    if (atLineStart_) ++lineNumber_;
+    bool ended = false;
     char c;
-    while (line.size() < kImportLineChars && in.get(c)) {
+    while (line.size() < kImportLineChars && in_.get(c)) {
+        if (c == '\r') {
+            if (in_.peek() == '\n') in_.get(c);
+            c = '\n';
+        }
         line += c;
-        if (c == '\n') break;
+        if (c == '\n') {
+            ended = true;
+            break;
+        }
     }
+    atLineStart_ = ended;
     return !line.empty();
+}
+
+bool readImportLine(std::istream& in, std::string& line) {
+    ImportLineReader reader(in);
+    return reader.next(line);
 }
 
 std::optional<ImportLine> parseImportLine(const std::string& raw, ImportMode mode) {

@@ -18,9 +18,27 @@ struct ImportLine {
     float amount = 0;
 };
 
+// The largest initial amount the account editor takes, either way.
+inline constexpr float kMaxImportAmount = 100000000.0f;
+
 // Reads the next line piece: up to kImportLineChars characters, ending after a line
-// feed when one comes first. False at the end of the input.
+// end when one comes first. A carriage return, a line feed and the two together
+// all end a line (the piece then ends with one line feed). False at the end.
 bool readImportLine(std::istream& in, std::string& line);
+
+// Reads the pieces of a file and counts its lines: lineNumber is the line (from 1)
+// of the piece last read.
+class ImportLineReader {
+  public:
+    explicit ImportLineReader(std::istream& in) : in_(in) {}
+    bool next(std::string& line);
+    int lineNumber() const { return lineNumber_; }
+
+  private:
+    std::istream& in_;
+    int lineNumber_ = 0;
+    bool atLineStart_ = true;
+};
 
 // The name and amount of a line, or nothing when the line rules skip it.
 std::optional<ImportLine> parseImportLine(const std::string& line, ImportMode mode);

@@ -1,6 +1,6 @@
 #include "model/window_placement.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "model/atomic_file.h"
 #include "model/text_lines.h"
@@ -9,7 +9,9 @@ namespace finplan {
 
 WindowPlacement loadPlacement(const std::string& path) {
     WindowPlacement p;
-    std::ifstream in(path, std::ios::binary);
+    std::string text;
+    readTextFile(path, kMaxSettingsFileBytes, text); // a missing file keeps the defaults
+    std::istringstream in(text);
     std::string line;
     for (int* value : {&p.left, &p.top}) {
         if (!readTextLine(in, line)) break;

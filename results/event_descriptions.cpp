@@ -4,6 +4,7 @@
 #include "engine/money.h"
 #include "engine/run_context.h"
 #include "model/scenario_ops.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -105,8 +106,7 @@ void mortgage(const Scenario& s, const Event& e, const std::string& desc,
     if (e.acceleratedMode == 2)
         out.push_back(format("        An additional %s/Mon. will be applied to the principal "
                              "starting at age %3d.",
-                             money(e.acceleratedPayment).c_str(),
-                             static_cast<int>(s.initial.startAge)));
+                             money(e.acceleratedPayment).c_str(), wholeNumber(s.initial.startAge)));
     else if (e.acceleratedMode == 1)
         out.push_back(format("        An Additional %s/Mon. is applied to the principal.",
                              money(e.acceleratedPayment).c_str()));

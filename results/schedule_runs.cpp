@@ -4,6 +4,7 @@
 
 #include "engine/money.h"
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "results/event_descriptions.h"
 
 namespace finplan {
@@ -30,10 +31,6 @@ bool fileRun(RunSession& session, RunFlags flags, TextScheduleSink& sink,
     return run(session, flags, sink, tabExport);
 }
 
-void fileError(Messages& messages, const std::string& text) {
-    messages.show(text, "FILE ERROR", MessageIcon::Error);
-}
-
 } // namespace
 
 bool runToList(RunSession& session, ResultsList& list, RunFlags flags, TabExportSink* tabExport) {
@@ -50,14 +47,14 @@ bool resultsFileText(RunSession& session, RunFlags flags, std::string& text,
 }
 
 bool writeResultsFile(RunSession& session, RunFlags flags, const std::string& path) {
-    if (!canOpenForWriting(path)) {
-        fileError(session.messages, format("Cannot open %s", path.c_str()));
+    if (const FileResult r = checkWritableTarget(path); !r) {
+        showFileError(session.messages, format("Cannot open %s", path.c_str()), r.reason);
         return false;
     }
     std::string text;
     const bool ok = resultsFileText(session, flags, text);
-    if (!writeTextFileAtomically(path, text)) {
-        fileError(session.messages, format("Cannot open %s", path.c_str()));
+    if (const FileResult r = saveTextFile(path, text); !r) {
+        showFileError(session.messages, format("Cannot open %s", path.c_str()), r.reason);
         return false;
     }
     return ok;
@@ -73,18 +70,15 @@ bool saveResults(RunSession& session, FileChooser& chooser) {
 }
 
 bool writePrintFile(RunSession& session, RunFlags flags, const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    if (f == nullptr) {
-        fileError(session.messages, "Cannot open temporary print file");
+    if (const FileResult r = checkWritableTarget(path); !r) {
+        showFileError(session.messages, "Cannot open temporary print file", r.reason);
         return false;
     }
     flags.savingResults = false;
     TextScheduleSink sink;
     const bool ok = fileRun(session, flags, sink, nullptr);
-    const bool written = std::fwrite(sink.text.data(), 1, sink.text.size(), f) == sink.text.size();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        fileError(session.messages, "Cannot open temporary print file");
+    if (const FileResult r = saveTextFile(path, sink.text); !r) {
+        showFileError(session.messages, "Cannot open temporary print file", r.reason);
         return false;
     }
     return ok;

@@ -1,17 +1,16 @@
 #include "results/tab_export.h"
 
-#include <sys/stat.h>
-
 #include "engine/money.h"
 #include "engine/run_context.h"
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 
 namespace finplan {
 
 namespace {
 
-void cannotOpen(Messages& messages) {
-    messages.show("Cannot open export file", "FILE ERROR", MessageIcon::Error);
+void cannotOpen(Messages& messages, const std::string& reason) {
+    showFileError(messages, "Cannot open export file", reason);
 }
 
 } // namespace
@@ -39,13 +38,9 @@ void TabExportWriter::row(float age, const Scenario& s, float equityTotal) {
 }
 
 bool openExportFile(const std::string& path, Messages& messages) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0) {
-        if (!messages.ask(path + " exits - Overwrite anyway?", "FILE WARNING", MessageIcon::Error))
-            return false;
-    }
-    if (!canOpenForWriting(path)) {
-        cannotOpen(messages);
+    if (!confirmOverwrite(path, OverwriteWording::Exits, messages)) return false;
+    if (const FileResult r = checkWritableTarget(path); !r) {
+        cannotOpen(messages, r.reason);
         return false;
     }
     return true;
@@ -55,8 +50,8 @@ bool exportResultsTo(RunSession& session, ResultsList& list, const std::string& 
     if (!openExportFile(path, session.messages)) return false;
     TabExportWriter writer;
     const bool ok = runToList(session, list, RunFlags{}, &writer);
-    if (!writeTextFileAtomically(path, writer.text)) {
-        cannotOpen(session.messages);
+    if (const FileResult r = saveTextFile(path, writer.text); !r) {
+        cannotOpen(session.messages, r.reason);
         return false;
     }
     return ok;

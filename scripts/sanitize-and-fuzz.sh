@@ -13,6 +13,11 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$DIR" && ctest --output-on-failure -j"${JOBS:-2}")
 
+# The command-line runner over every file of the fuzz corpora, damaged ones included:
+# whatever a file holds, no command may draw a sanitizer report (a refused file exits 1).
+export UBSAN_OPTIONS=$UBSAN_OPTIONS:exitcode=99
+bash scripts/cli-over-corpora.sh "$DIR/finplan"
+
 shopt -s nullglob
 for target in "$DIR"/fuzz/fuzz_*; do
     [ -x "$target" ] || continue

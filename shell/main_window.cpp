@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "graphs/graph_state.h"
+#include "model/whole_number.h"
 #include "model/window_placement.h"
 #include "platform/help_contexts.h"
 #include "shell/account_info_dialog.h"
@@ -56,7 +57,7 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     int w = kWidth, h = kHeight;
     double dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
     if (dpi > 96.0) {
-        w = static_cast<int>(kWidth * (dpi / 96.0)) + 40;
+        w = wholeNumber(kWidth * (dpi / 96.0)) + 40;
         h = 590;
         x = y = 10;
     }

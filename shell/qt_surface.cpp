@@ -1,4 +1,5 @@
 #include "shell/qt_surface.h"
+#include "model/whole_number.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -25,7 +26,7 @@ QString toQt(const std::string& s) {
 
 // Qt counts sixteenths of a degree anticlockwise; ours are radians clockwise (y down).
 int sixteenths(double radians) {
-    return static_cast<int>(std::lround(-radians * 180.0 / std::numbers::pi * 16.0));
+    return wholeNumber(std::round(-radians * 180.0 / std::numbers::pi * 16.0));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
 #include "platform/help_contexts.h"
+#include "model/whole_number.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/reporting_launcher.h"
@@ -249,7 +250,7 @@ void MainPresenter::print(int id) {
 }
 
 void MainPresenter::newScenario() {
-    int number = static_cast<int>(p.settings.scenarioNumber());
+    int number = wholeNumber(p.settings.scenarioNumber());
     const bool created = finplan::newScenario(p.scenario, p.files, p.messages, number);
     p.undo.clear(); // the old scenario's history does not apply to the new one
     if (!created) return;

@@ -5,6 +5,7 @@
 
 #include "engine/money.h"
 #include "graphs/graph_state.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -73,7 +74,7 @@ bool ResultsPresenter::goTo(const std::string& ageText) {
         return false;
     }
     remembered = ResultsPlace::GoToAge;
-    goToAge = static_cast<int>(age);
+    goToAge = wholeNumber(age);
     applyPlace();
     return true;
 }
@@ -101,7 +102,7 @@ void ResultsPresenter::applyPlace() {
     case ResultsPlace::GoToAge:
         break;
     }
-    if (goToAge < static_cast<int>(runner.plotStartAge())) {
+    if (goToAge < wholeNumber(runner.plotStartAge())) {
         selected = 0;
     } else if (static_cast<float>(goToAge) > scenario.initial.endAge) {
         selected = count - 1;
@@ -117,7 +118,7 @@ DoubleClickAction ResultsPresenter::doubleClick(int line) {
     const std::string& text = lines[line];
     if (text.size() > 1 && std::isdigit(static_cast<unsigned char>(text[1]))) {
         int age = std::atoi(text.c_str());
-        if (age >= static_cast<int>(scenario.initial.startAge) &&
+        if (age >= wholeNumber(scenario.initial.startAge) &&
             static_cast<float>(age) <= scenario.initial.endAge) {
             remembered = ResultsPlace::GoToAge;
             goToAge = age;

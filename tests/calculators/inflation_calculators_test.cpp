@@ -125,5 +125,13 @@ TEST_F(InvestmentTest, RefusesNoAmountAndNoYears) {
     EXPECT_EQ(memory.amount, 10.0f); // the amount had passed
 }
 
+// An inflation of -100% divides by zero: the result is refused, not shown as "inf".
+TEST_F(InvestmentTest, ResultThatIsNoNumberIsRefused) {
+    InvestmentCalculator c = open("1000", "5", "8", "15", "-100");
+    EXPECT_FALSE(c.calculate());
+    EXPECT_EQ(messages.last()->title, "Result Error!");
+    EXPECT_EQ(c.todaysValue.find("inf"), std::string::npos);
+    EXPECT_EQ(c.todaysValue.find("nan"), std::string::npos);
+}
 } // namespace
 } // namespace finplan

@@ -139,12 +139,16 @@ TEST(FieldText, ReadsAsTheDialogDoes) {
     EXPECT_FLOAT_EQ(readFloatText("nan", 9), 0.0f);
     EXPECT_FLOAT_EQ(readFloatText("0x10", 9), 0.0f);
     EXPECT_GT(readFloatText("1e99", 9), 1e38f); // huge, but a number
+    // Beyond a double: too large is refused by any range, too small is 0.
+    EXPECT_EQ(readFloatText("1e400", 9), std::numeric_limits<float>::max());
+    EXPECT_EQ(readFloatText("1e-400", 9), 0.0f);
+    EXPECT_EQ(readFloatText("-1e-400", 9), 0.0f);
     EXPECT_EQ(readIntText("40.00 ", 9), 40);
     EXPECT_EQ(readIntText(" -7", 9), -7);
     EXPECT_EQ(readIntText("99999999999999", 20), 2147483647);
     EXPECT_EQ(readIntText("x1", 9), 0);
     EXPECT_EQ(wholeNumber(-2.7f), -2);
-    EXPECT_EQ(wholeNumber(1e30f), 1000000000);
+    EXPECT_EQ(wholeNumber(1e30f), kWholeNumberLimit);
     EXPECT_EQ(wholeNumber(std::numeric_limits<float>::quiet_NaN()), 0);
 }
 

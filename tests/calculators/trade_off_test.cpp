@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "calculators/trade_off_files.h"
+#include "model/whole_number.h"
 #include "platform/recording_messages.h"
 
 namespace finplan {
@@ -131,7 +132,8 @@ TEST_F(TradeOffTest, GraphFileThatCannotBeWritten) {
     TradeOffAnalysis t(state, messages, launcher, 15.0f, (folder / "missing").string());
     optionOne(t, "3");
     EXPECT_FALSE(t.graph());
-    EXPECT_EQ(messages.last()->text, "Cannot open trad.tmp for writing!");
+    EXPECT_EQ(messages.last()->text,
+              "Cannot open trad.tmp for writing!\nNo such file or directory");
     EXPECT_TRUE(launcher.launched.empty());
 }
 
@@ -177,16 +179,32 @@ TEST_F(TradeOffTest, ValuesFileWithLongLinesAndMissingLines) {
 TEST_F(TradeOffTest, ValuesFileThatCannotBeWritten) {
     TradeOffAnalysis t(state, messages, launcher, 15.0f, (folder / "missing").string());
     EXPECT_FALSE(t.ok());
-    EXPECT_EQ(messages.last()->text, "Cannot open tradeinf.dat for writing!");
+    EXPECT_EQ(messages.last()->text,
+              "Cannot open tradeinf.dat for writing!\nNo such file or directory");
     EXPECT_EQ(messages.last()->title, "FILE ERROR");
 }
 
 TEST_F(TradeOffTest, AbsurdStoredPeriodCountsAreBounded) {
     state.values[kTradePeriods] = 1e30f;
-    EXPECT_EQ(tradePeriods(state), 1000000000);
+    EXPECT_EQ(tradePeriods(state), kWholeNumberLimit);
     state.values[kTradePeriods] = -1e30f;
-    EXPECT_EQ(tradePeriods(state), -1000000000);
+    EXPECT_EQ(tradePeriods(state), -kWholeNumberLimit);
 }
 
+// A period count beyond the dialog's arrows is refused at once (a billion periods
+// once ran for minutes); so is an end amount that is no number.
+TEST_F(TradeOffTest, PeriodCountBeyondTheDialogAndEndlessAmountsAreRefused) {
+    TradeOffAnalysis t = open();
+    optionOne(t, "999999999");
+    EXPECT_FALSE(t.calculate());
+    EXPECT_EQ(messages.last()->text, "Too many periods\nPlease try again.");
+    EXPECT_TRUE(t.endAmounts[0].empty());
+    optionOne(t, "100");
+    EXPECT_TRUE(t.calculate());
+    EXPECT_EQ(t.endAmounts[0], "7000.00   "); // 1000 + 100 x (100 - 40)
+    t.values[kTradeIncomePerPeriod] = "3e38";
+    EXPECT_FALSE(t.calculate());
+    EXPECT_EQ(messages.last()->title, "Result Error!");
+}
 } // namespace
 } // namespace finplan

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/money.h"
 
 using namespace finplan;
@@ -25,8 +27,12 @@ TEST(FormatMoney, GroupsThousandsAndKeepsTheSign) {
     }
 }
 
-TEST(FormatMoney, TextWithoutDigitsIsALoneDollar) {
-    EXPECT_EQ(formatMoney("inf"), "$");
+// A value that is no number is shown as what it is, never as a bare "$".
+TEST(FormatMoney, NonFiniteValuesAreNamed) {
+    EXPECT_EQ(formatMoney("inf        "), "inf");
+    EXPECT_EQ(formatMoney("-inf       "), "-inf");
+    EXPECT_EQ(money(std::numeric_limits<float>::infinity()), "inf");
+    EXPECT_EQ(money13(std::numeric_limits<float>::quiet_NaN()), "nan");
     EXPECT_EQ(formatMoney(""), "$");
 }
 

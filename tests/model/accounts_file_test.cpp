@@ -99,7 +99,8 @@ TEST(AccountsCommands, FailuresAreReportedByTheCommands) {
     EXPECT_EQ(accountsPath, nowhere);
     EXPECT_EQ(chooser.asked[0].title, "Write Accounts");
     ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, "Cannot write " + nowhere + " accounts file!");
+    EXPECT_EQ(messages.entries[0].text,
+              "Cannot write " + nowhere + " accounts file!\nNo such file or directory");
     EXPECT_EQ(messages.entries[0].title, "Write Error");
 
     const std::string shortFile = dir.file("short.acc");
@@ -188,7 +189,8 @@ TEST(AccountsCommands, ImportOfAnUnreadableFileLeavesTheFlags) {
     RecordingMessages messages;
     AcceptDefaultsCompleter completer;
     importAccountDataCommand(s, AccountListSort{}, completer, chooser, messages);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Cannot open " + missing + "."});
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Cannot open " + missing + ".\nNo such file or directory"});
     EXPECT_FALSE(s.scenarioModified);
     EXPECT_FALSE(s.resultsStale);
 }

@@ -4,9 +4,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <bit>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <memory>
 
 #include "model/scenario_file.h"
@@ -146,6 +148,62 @@ TEST_F(ScenarioFileTest, GroupBoundsAreRepairedOnLoad) {
         EXPECT_EQ(s->groups.groupRandomMinRate[3], row.wantMin) << row.min << "/" << row.max;
         EXPECT_EQ(s->groups.groupRandomMaxRate[3], row.wantMax) << row.min << "/" << row.max;
         EXPECT_EQ(s->groups.groupRandomMaxRate[0], 20.0f);
+    }
+}
+
+// A value that is no number where the program takes one refuses the file; the same
+// bytes in a reserved field, an unused account slot or a run's working value do not,
+// and travel unchanged. Large finite values load as they are.
+TEST_F(ScenarioFileTest, NonFiniteValuesInUsedFieldsAreRefused) {
+    auto plan = samplePlan(2); // two accounts in use, two events
+    std::vector<uint8_t> good;
+    encodeScenario(*plan, good);
+    const std::size_t accounts = kInitialValuesSize + 2 * kEventSize + 2; // slot 0
+    const std::size_t groups = kInitialValuesSize + 2 * kEventSize + kAccountTableSize;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        const char* what;
+        std::size_t at;
+        float value;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"start age NaN", 26, nan, true},
+        {"end age -Inf", 30, -inf, true},
+        {"tax rate +Inf", 48, inf, true},
+        {"event 0 start age NaN", kInitialValuesSize + 2, nan, true},
+        {"event 1 amount +Inf", kInitialValuesSize + kEventSize + 18, inf, true},
+        {"account 1 rate NaN", accounts + kAccountSize + 46, nan, true},
+        {"account 0 initial amount -Inf", accounts + 42, -inf, true},
+        {"group 4 minimum NaN", groups + 210 + 16, nan, true},
+        {"group 9 maximum +Inf", groups + 250 + 36, inf, true},
+        {"reserved field NaN", 2, nan, false},
+        {"unused account slot NaN", accounts + 49 * kAccountSize + 42, nan, false},
+        {"account balance +Inf (set by a run)", accounts + 34, inf, false},
+        {"event asset value NaN (set by a run)", kInitialValuesSize + 28, nan, false},
+        {"start age 1e10", 26, 1e10f, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> bytes = good;
+        const uint32_t v = std::bit_cast<uint32_t>(c.value);
+        for (int i = 0; i < 4; ++i)
+            bytes[c.at + i] = static_cast<uint8_t>(v >> (8 * i));
+        const std::string path = dir.file("damaged.ret");
+        writeBytes(path, std::string(bytes.begin(), bytes.end()));
+        files.displayName = path;
+        messages.entries.clear();
+        const bool loaded = readScenario(*s, files, messages);
+        EXPECT_EQ(loaded, !c.refused) << c.what;
+        if (c.refused) {
+            ASSERT_EQ(messages.entries.size(), 1u) << c.what;
+            EXPECT_EQ(messages.entries[0].text, path + kInvalid) << c.what;
+            EXPECT_EQ(s->eventCount, 0) << c.what;
+        } else {
+            std::vector<uint8_t> again;
+            encodeScenario(*s, again);
+            EXPECT_EQ(again, bytes) << c.what;
+        }
     }
 }
 
@@ -304,7 +362,7 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
 
     EXPECT_FALSE(ok);
     ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, "Cannot open file!");
+    EXPECT_EQ(messages.entries[0].text, "Cannot open file!\nFile too large");
     EXPECT_EQ(messages.entries[0].title, "FILE ERROR");
     EXPECT_TRUE(big->accountsModified);
     EXPECT_EQ(readBytes(target), before);
@@ -334,7 +392,7 @@ TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
 
     EXPECT_FALSE(r.ok);
     ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, "Cannot open file!");
+    EXPECT_EQ(messages.entries[0].text, "Cannot open file!\nFile too large");
     EXPECT_EQ(files.displayName, "old.ret");
     EXPECT_EQ(files.scenarioPath, "old.ret");
     EXPECT_TRUE(s->scenarioModified);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <sstream>
 
+#include "model/account_list.h"
 #include "model/scenario_ops.h"
 #include "model/scripted_account_completer.h"
 #include "model/tab_import.h"
@@ -37,10 +39,11 @@ TEST(TabImportLine, LineRules) {
         {"X.\t100.00\n", ImportMode::Read, false, "", 0},       // name of 1 character
         {"Bonds\t50\n", ImportMode::Read, false, "", 0},        // amount of 2 characters
         {"Bonds\t50\n", ImportMode::Update, true, "Bonds", 50.0f},
-        {"Bonds\tabc\n", ImportMode::Update, false, "", 0},             // cleans down to "a"
-        {"Bonds\tx12\n", ImportMode::Read, true, "Bonds", 0.0f},        // not a number
-        {"Bonds\t1e99\n", ImportMode::Read, true, "Bonds", 0.0f},       // not a float either
-        {"A\tB\tC\t-7.00\n", ImportMode::Read, true, "A\tB\tC", -7.0f}, // last tab
+        {"Bonds\tabc\n", ImportMode::Update, false, "", 0},         // cleans down to "a"
+        {"Bonds\tx12\n", ImportMode::Read, true, "Bonds", 0.0f},    // not a number
+        {"Bonds\t1e99\n", ImportMode::Read, true, "Bonds", 0.0f},   // not a float either
+        {"A\tB\tC\t-7.00\n", ImportMode::Read, true, "ABC", -7.0f}, // last tab; tabs dropped
+        {"Esc\x1b[31mRed\t10.00\n", ImportMode::Read, true, "Esc[31mRed", 10.0f}, // no escape
     };
     for (const auto& c : cases) {
         const std::string raw = c.line;
@@ -199,5 +202,51 @@ TEST(TabImport, UpdateDeclinedChangesNothing) {
     EXPECT_FLOAT_EQ(s.accounts.accounts[0].initialAmount, 1.0f);
 }
 
+// Carriage returns, line feeds and the two together end lines alike.
+TEST(TabImport, EveryLineEndEndsALine) {
+    for (const char* end : {"\n", "\r", "\r\n"}) {
+        std::string text;
+        for (const char* line : {"Checking\t1,234.56", "Savings\t-250.00", "Bonds\t100.00",
+                                 "Stocks\t5.00", "House Fund\t9.99"})
+            text += std::string(line) + end;
+        auto s = std::make_unique<Scenario>();
+        resetScenario(*s);
+        AcceptDefaultsCompleter completer;
+        RecordingMessages messages;
+        std::istringstream in(text);
+        EXPECT_EQ(readTabAccounts(*s, in, completer, messages).added, 5) << int(end[0]);
+        EXPECT_EQ(s->accounts.accountCount, 5);
+        EXPECT_TRUE(messages.entries.empty());
+    }
+}
+
+// Amounts the account editor would refuse are not taken; the message names the line.
+TEST(TabImport, AmountsBeyondTheEditorsAreRefusedByLine) {
+    auto s = std::make_unique<Scenario>();
+    resetScenario(*s);
+    AcceptDefaultsCompleter completer;
+    RecordingMessages messages;
+    std::istringstream in("Checking\t100.00\r\n"
+                          "Huge\t340000000000000000000000000000000000000.00\r\n"
+                          "Owing\t-200000000.00\r\n"
+                          "Edge\t-100000000.00\r\n");
+    EXPECT_EQ(readTabAccounts(*s, in, completer, messages).added, 2);
+    ASSERT_EQ(messages.entries.size(), 2u);
+    EXPECT_EQ(messages.entries[0].text,
+              "Line 2, account Huge:\nThe amount must be between -100000000.00 and 100000000.00.");
+    EXPECT_EQ(messages.entries[0].title, "AMOUNT ERROR");
+    EXPECT_EQ(messages.entries[1].text.substr(0, 22), "Line 3, account Owing:");
+    EXPECT_FLOAT_EQ(accountTotal(*s), 100.0f - 100000000.0f);
+
+    // Update refuses it too, and leaves the account as it was.
+    messages.entries.clear();
+    messages.answers = {true};
+    std::istringstream update("Checking\t999999999.00\n");
+    const TabImportResult r =
+        updateTabAccounts(*s, update, "f.kvi", AccountListSort{}, completer, messages);
+    EXPECT_EQ(r.updated, 0);
+    EXPECT_EQ(messages.entries.back().text.substr(0, 25), "Line 1, account Checking:");
+    EXPECT_FLOAT_EQ(accountTotal(*s), 100.0f - 100000000.0f);
+}
 } // namespace
 } // namespace finplan

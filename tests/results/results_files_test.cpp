@@ -110,7 +110,8 @@ TEST(ResultsFile, UnwritablePathIsReported) {
     Session t;
     EXPECT_FALSE(writeResultsFile(t.run, RunFlags{}, "no_such_dir/out.sch"));
     ASSERT_NE(t.messages.last(), nullptr);
-    EXPECT_EQ(t.messages.last()->text, "Cannot open no_such_dir/out.sch");
+    EXPECT_EQ(t.messages.last()->text,
+              "Cannot open no_such_dir/out.sch\nNo such file or directory");
     EXPECT_EQ(t.messages.last()->title, "FILE ERROR");
 }
 
@@ -196,7 +197,7 @@ TEST(PlotFile, UnopenableFileStopsTheRun) {
     std::string text;
     EXPECT_FALSE(resultsFileText(t.run, RunFlags{}, text));
     ASSERT_NE(t.messages.last(), nullptr);
-    EXPECT_EQ(t.messages.last()->text, "Cannot open plot file");
+    EXPECT_EQ(t.messages.last()->text, "Cannot open plot file\nNo such file or directory");
     EXPECT_EQ(text, joined({kHead[0], kHead[1]}));
 }
 

@@ -96,7 +96,7 @@ TEST(SaveGraphs, MissingPlotFile) {
     RecordingMessages messages;
     saveGraphsTo(f.target, messages, "no_plot_here.tmp");
     ASSERT_NE(messages.last(), nullptr);
-    EXPECT_EQ(messages.last()->text, "Cannot open plotinf for reading!");
+    EXPECT_EQ(messages.last()->text, "Cannot open plotinf for reading!\nNo such file or directory");
 }
 
 TEST(GraphViewer, LaunchedOnThePlotFile) {

@@ -1,0 +1,290 @@
+// Saving onto whatever a name leads to: devices, named pipes, folders and loops of
+// links are refused with the reason, links and owners are kept, a folder that takes no
+// new files still lets a writable file be saved, and a failing write leaves the old
+// bytes. The prompts every writer shares are here too.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "model/atomic_file.h"
+#include "model/file_prompts.h"
+#include "platform/recording_messages.h"
+#include "tests/model/files_test_support.h"
+
+namespace finplan {
+namespace {
+
+using test::readBytes;
+using test::ScratchDir;
+using test::writeBytes;
+
+constexpr uid_t kOtherUser = 65534; // nobody
+
+std::string reason(int error) {
+    return std::strerror(error);
+}
+
+int entriesIn(const std::string& dir) {
+    int n = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir))
+        ++n;
+    return n;
+}
+
+enum class As { Us, OtherUser };
+
+// Runs body in a child process (as the user nobody when asked and the tests run as
+// root, so that permissions count) and gives its exit code: 0 passed, 77 skipped.
+int inChild(const std::function<int()>& body, As as = As::Us) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (as == As::OtherUser && ::geteuid() == 0 &&
+            (::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0))
+            ::_exit(77);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+// A write of more than limit bytes fails as on a full disk ("File too large").
+void limitFileSize(rlim_t limit) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &r);
+}
+
+TEST(FilePrompts, OverwriteQuestionKeepsEachWording) {
+    EXPECT_EQ(overwriteQuestion("a.ret", OverwriteWording::Exits),
+              "a.ret exits - Overwrite anyway?");
+    EXPECT_EQ(overwriteQuestion("a.acc", OverwriteWording::Exists),
+              "a.acc exists - Overwrite anyway?");
+
+    ScratchDir dir;
+    RecordingMessages messages;
+    EXPECT_TRUE(confirmOverwrite(dir.file("new.kve"), OverwriteWording::Exits, messages));
+    EXPECT_TRUE(messages.entries.empty());
+
+    // A dangling link is something there: writing would go where it points.
+    ASSERT_EQ(::symlink("nowhere", dir.file("dangling").c_str()), 0);
+    messages.answers = {false};
+    EXPECT_FALSE(confirmOverwrite(dir.file("dangling"), OverwriteWording::Exists, messages));
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+
+    showFileError(messages, "Cannot open file!", "No space left on device");
+    EXPECT_EQ(messages.entries[1].text, "Cannot open file!\nNo space left on device");
+    EXPECT_EQ(messages.entries[1].title, "FILE ERROR");
+    showFileError(messages, "Cannot open file!");
+    EXPECT_EQ(messages.entries[2].text, "Cannot open file!");
+}
+
+TEST(SafeSave, RefusesWhatIsNotAFile) {
+    ScratchDir dir;
+    const std::string fifo = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    FileResult r = saveTextFile(fifo, "text");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, "Is a named pipe (FIFO), not a file");
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    r = saveTextFile(dir.file(""), "text");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, "Is a folder, not a file");
+
+    // A device of our own when we may make one (as root this once replaced devices),
+    // else the system's null device, which nobody else can replace anyway.
+    std::string device = dir.file("null");
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) device = "/dev/null";
+    r = saveTextFile(device, "text");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, "Is a device, not a file");
+    ASSERT_EQ(::lstat(device.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+
+    // A link to any of them is refused the same way.
+    ASSERT_EQ(::symlink(fifo.c_str(), dir.file("to-pipe").c_str()), 0);
+    EXPECT_EQ(saveTextFile(dir.file("to-pipe"), "x").reason, "Is a named pipe (FIFO), not a file");
+    EXPECT_FALSE(checkWritableTarget(fifo).ok);
+}
+
+TEST(SafeSave, FollowsLinksAndReportsALoop) {
+    ScratchDir dir;
+    const std::string real = dir.file("real.ret");
+    writeBytes(real, "old");
+    ASSERT_EQ(::symlink("real.ret", dir.file("link.ret").c_str()), 0);
+    ASSERT_TRUE(saveTextFile(dir.file("link.ret"), "new").ok);
+    EXPECT_EQ(readBytes(real), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.ret")));
+
+    ASSERT_EQ(::symlink("b", dir.file("a").c_str()), 0);
+    ASSERT_EQ(::symlink("a", dir.file("b").c_str()), 0);
+    const FileResult r = saveTextFile(dir.file("a"), "text");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, reason(ELOOP));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("a")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("b")));
+    EXPECT_EQ(entriesIn(dir.file("")), 4);
+}
+
+TEST(SafeSave, KeepsHardLinksModeAndOwner) {
+    ScratchDir dir;
+    const std::string file = dir.file("plan.ret");
+    writeBytes(file, "old bytes");
+    ASSERT_EQ(::link(file.c_str(), dir.file("other-name.ret").c_str()), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+
+    ASSERT_TRUE(saveTextFile(file, "new").ok);
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_nlink, 2u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(readBytes(dir.file("other-name.ret")), "new");
+    EXPECT_EQ(entriesIn(dir.file("")), 2); // no temporary file left
+
+    // A single name is replaced by a new file, which gets the old one's mode.
+    const std::string single = dir.file("single.ret");
+    writeBytes(single, "x");
+    ASSERT_EQ(::chmod(single.c_str(), 0604), 0);
+    ASSERT_TRUE(saveTextFile(single, "y").ok);
+    ASSERT_EQ(::stat(single.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0604u);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
+    ASSERT_EQ(::chown(single.c_str(), kOtherUser, kOtherUser), 0);
+    ASSERT_TRUE(saveTextFile(single, "z").ok);
+    ASSERT_EQ(::stat(single.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, kOtherUser);
+    EXPECT_EQ(after.st_gid, kOtherUser);
+    EXPECT_EQ(readBytes(single), "z");
+}
+
+// A file of another user that we may write (group or world writable) keeps its owner:
+// it is written where it is, as a new file would be ours.
+TEST(SafeSave, FileOfAnotherOwnerKeepsItsOwner) {
+    if (::geteuid() != 0) GTEST_SKIP() << "making a file of another user needs root";
+    ScratchDir dir;
+    ASSERT_EQ(::chmod(dir.file("").c_str(), 0777), 0);
+    const std::string file = dir.file("shared.ret");
+    writeBytes(file, "root's old bytes");
+    ASSERT_EQ(::chmod(file.c_str(), 0666), 0);
+    const int code = inChild(
+        [&] {
+            if (!saveTextFile(file, "new").ok) return 1;
+            return readBytes(file) == "new" ? 0 : 2;
+        },
+        As::OtherUser);
+    if (code == 77) GTEST_SKIP() << "cannot run as another user here";
+    EXPECT_EQ(code, 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 0u);
+    EXPECT_EQ(entriesIn(dir.file("")), 1);
+}
+
+TEST(SafeSave, ReadOnlyFolderWithWritableFileIsWrittenInPlace) {
+    ScratchDir dir;
+    const std::string file = dir.file("plan.ret");
+    writeBytes(file, "old bytes");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(file.c_str(), kOtherUser, kOtherUser), 0);
+    }
+    ASSERT_EQ(::chmod(dir.file("").c_str(), 0555), 0);
+    const int code = inChild(
+        [&] {
+            if (::access(dir.file("").c_str(), X_OK) != 0) return 77;
+            // The folder really takes no new file.
+            if (::access(dir.file("").c_str(), W_OK) == 0) return 77;
+            if (!saveTextFile(file, "new bytes, longer than before").ok) return 1;
+            if (readBytes(file) != "new bytes, longer than before") return 2;
+            // A write that fails half way puts the old bytes back.
+            if (!saveTextFile(file, "short").ok) return 3;
+            limitFileSize(12);
+            const FileResult r = saveTextFile(file, std::string(100, 'x'));
+            if (r.ok || r.reason != reason(EFBIG)) return 4;
+            return readBytes(file) == "short" ? 0 : 5;
+        },
+        As::OtherUser);
+    ::chmod(dir.file("").c_str(), 0755);
+    if (code == 77) GTEST_SKIP() << "no user here for whom the folder is read-only";
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(entriesIn(dir.file("")), 1);
+}
+
+TEST(SafeSave, FailedWriteKeepsTheOldFileAndSaysWhy) {
+    ScratchDir dir;
+    const std::string file = dir.file("plan.ret");
+    writeBytes(file, "old bytes");
+    const int code = inChild([&] {
+        limitFileSize(20);
+        const FileResult r = saveTextFile(file, std::string(100, 'x'));
+        if (r.ok || r.reason != reason(EFBIG)) return 1;
+        return readBytes(file) == "old bytes" ? 0 : 2;
+    });
+    EXPECT_EQ(code == 77 ? 0 : code, 0);
+    EXPECT_EQ(entriesIn(dir.file("")), 1);
+
+    // In a folder that does not exist the reason is the system's.
+    const FileResult r = saveTextFile(dir.file("no/such/folder.ret"), "x");
+    EXPECT_EQ(r.reason, reason(ENOENT));
+}
+
+TEST(SafeSave, LaterSaveRemovesItsOwnStaleTemporaryFiles) {
+    ScratchDir dir;
+    const std::string file = dir.file("plan.ret");
+    writeBytes(file, "old");
+    const std::string stale = dir.file(".plan.ret.Ab12Cd");
+    const std::string fresh = dir.file(".plan.ret.Xy34Zw");
+    const std::string foreign = dir.file(".plan.ret.keep-me");
+    for (const auto& p : {stale, fresh, foreign})
+        writeBytes(p, "left by a killed save");
+    const timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, stale.c_str(), old, 0), 0);
+    ASSERT_EQ(::utimensat(AT_FDCWD, foreign.c_str(), old, 0), 0);
+
+    ASSERT_TRUE(saveTextFile(file, "new").ok);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(fresh)); // perhaps another save at work
+    EXPECT_TRUE(std::filesystem::exists(foreign));
+    EXPECT_EQ(readBytes(file), "new");
+}
+
+TEST(SafeRead, ReadersTakeOnlyRegularFilesAndNeverBlock) {
+    ScratchDir dir;
+    const std::string fifo = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::vector<uint8_t> bytes;
+    FileResult r = readRegularFile(fifo, 100, bytes); // would block if it opened the pipe
+    EXPECT_EQ(r.reason, "Is a named pipe (FIFO), not a file");
+    r = readRegularFile(dir.file(""), 100, bytes);
+    EXPECT_EQ(r.reason, "Is a folder, not a file");
+    r = readRegularFile(dir.file("missing"), 100, bytes);
+    EXPECT_EQ(r.reason, reason(ENOENT));
+    writeBytes(dir.file("f"), "abcdef");
+    ASSERT_TRUE(readRegularFile(dir.file("f"), 4, bytes).ok);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "abcd");
+    EXPECT_TRUE(checkReadableFile(dir.file("f")).ok);
+}
+
+} // namespace
+} // namespace finplan
