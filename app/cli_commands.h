@@ -10,5 +10,6 @@ void addRunCommands(CLI::App& app);      // run, describe
 void addAccountCommands(CLI::App& app);  // accounts, import-accounts
 void addCalcCommands(CLI::App& app);     // calc ...
 void addGraphCommands(CLI::App& app);    // graph
+void addTrialsCommands(CLI::App& app);   // trials
 
 } // namespace finplan::cli

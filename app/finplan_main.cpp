@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     finplan::cli::addAccountCommands(app);
     finplan::cli::addCalcCommands(app);
     finplan::cli::addGraphCommands(app);
+    finplan::cli::addTrialsCommands(app);
     CLI11_PARSE(app, argc, argv);
     return 0;
 }
