@@ -244,7 +244,8 @@ void MainPresenter::newScenario() {
     view.setMenuState(false);
     view.switchFolder(tab::kSummary);
     AcceptDefaultsCompleter completer;
-    offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages);
+    if (offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages))
+        view.showAccountsChanged();
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {

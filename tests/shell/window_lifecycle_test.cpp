@@ -112,6 +112,8 @@ void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
     f.messages.answers = {true}; // read the accounts from a tab file: Yes
     w.commands().execute(cmd::kNew);
     QCOMPARE(f.scenario->accounts.usableCount(), 3);
+    QVERIFY2(w.tabRow()->labels().contains("Accounts 1-3"),
+             qPrintable(w.tabRow()->labels().join("|")));
     const QString newName = QString::fromStdString(f.files.scenarioPath);
 
     f.messages.entries.clear();
