@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "model/window_placement.h"
+#include "shell/analysis_page.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"
@@ -36,7 +37,8 @@ constexpr int kHeight = 510;
 MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
     : QMainWindow(parent), parts(parts), options(options), presenter(parts, *this),
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
-      eventList(parts.scenario, [this](int index) { return openEventEditor(index); }) {
+      eventList(parts.scenario, [this](int index) { return openEventEditor(index); }),
+      analysis(parts.scenario, parts.clock, parts.messages, parts.chooser) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     // A fixed frame: caption, system menu and minimise box, no sizing border.
@@ -295,6 +297,8 @@ QWidget* MainWindow::createPage(int t) {
         resultsPage->refresh();
         return resultsPage;
     }
+    if (t == analysisTab(parts.scenario.accounts.usableCount()))
+        return new AnalysisPage(analysis, folder);
     GraphTab g = graphTab(t);
     AccountRange r = accountTabRange(t, parts.scenario.accounts.usableCount());
     return makeGraphPage(parts, graphWindow(), g.kind, r.first, r.count, folder);
@@ -308,14 +312,16 @@ void MainWindow::switchFolder(int t) {
     }
     tabs->setCurrent(t);
     Scenario& s = parts.scenario;
+    const bool analysisFolder = t == analysisTab(s.accounts.usableCount());
     FolderSwitchPlan plan =
-        planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown);
+        planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown, analysisFolder);
     QWidget* previous = page;
     if (plan.dropResultsPage) {
         if (previous == resultsPage) previous = nullptr;
         dropResultsPage();
     }
-    if (const int kind = graphTab(t).kind; kind != 0) parts.runner.setGraphKind(kind);
+    if (const int kind = graphTab(t).kind; kind != 0 && !analysisFolder)
+        parts.runner.setGraphKind(kind);
     if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
     setGraphPrintEnabled(plan.graphPrintEnabled);
     if (t != tab::kSummary) summaryShown = true;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/logic/analysis_presenter.h"
 #include "shell/logic/event_list_presenter.h"
 #include "shell/logic/graph_interaction.h"
 #include "shell/logic/main_presenter.h"
@@ -84,6 +85,7 @@ class MainWindow : public QMainWindow, public ShellView {
     MainPresenter presenter;
     ResultsPresenter resultsPresenter;
     EventListPresenter eventList;
+    AnalysisPresenter analysis; // its worker and last result outlive the page
 
     QMenu* file = nullptr;
     QAction* aboutAction = nullptr;
