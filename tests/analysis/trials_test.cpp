@@ -26,7 +26,7 @@ std::unique_ptr<Scenario> unevenPlan() {
     Account& ira = addAccount(*s, "IRA", test::kRetirement, 300000, 5, "2");
     ira.randomMinRate = -6;
     ira.randomMaxRate = 20;
-    Event& w = addEvent(*s, kKindWithdrawal, "Living costs", 60, 94, 32000);
+    Event& w = addEvent(*s, EventKind::Withdrawal, "Living costs", 60, 94, 32000);
     w.toAccountId = 1;
     w.applyInflation = 1;
     return s;
@@ -101,7 +101,7 @@ TEST(Trials, BandsCollapseOntoTheFixedRunWhenEveryRangeIsZero) {
     auto s = test::newScenario(60, 90, 20);
     addAccount(*s, "Savings", test::kInvestment, 500000, 6, "1"); // range 0..0
     addAccount(*s, "House", test::kAsset, 250000, 2, "2");
-    Event& w = addEvent(*s, kKindWithdrawal, "Living costs", 60, 89, 20000);
+    Event& w = addEvent(*s, EventKind::Withdrawal, "Living costs", 60, 89, 20000);
     w.toAccountId = 1;
     AgeNetWorth fixed;
     auto copy = std::make_unique<Scenario>(*s);
@@ -132,8 +132,8 @@ std::unique_ptr<Scenario> planThatRunsDryAt63() {
     Account& house = addAccount(*s, "House", test::kAsset, 200000, 2, "2");
     house.randomMinRate = -5;
     house.randomMaxRate = 5;
-    addEvent(*s, kKindDeposit, "Gift", 65, 65, 1000).toAccountId = 2;
-    Event& w = addEvent(*s, kKindWithdrawal, "Living costs", 60, 69, 30000);
+    addEvent(*s, EventKind::Deposit, "Gift", 65, 65, 1000).toAccountId = 2;
+    Event& w = addEvent(*s, EventKind::Withdrawal, "Living costs", 60, 69, 30000);
     w.toAccountId = 1;
     return s;
 }
@@ -160,7 +160,7 @@ TEST(Trials, PaymentsThatDrewOnTheDryAccountShareTheBlameByAmount) {
     // draws first. Nest egg: 60: 100,000 - 5,000 - 30,000 = 65,000; 61: 30,000;
     // 62: the car takes 5,000, Living costs takes the last 25,000 and still owes 5,000.
     auto s = planThatRunsDryAt63();
-    addEvent(*s, kKindWithdrawal, "Car", 59, 63, 5000).toAccountId = 1;
+    addEvent(*s, EventKind::Withdrawal, "Car", 59, 63, 5000).toAccountId = 1;
     const TrialResults r = analyse(*s, settings(20, 5, 1));
     ASSERT_EQ(r.failed, 20);
     EXPECT_EQ(r.failuresByAge[62 - 60], 20);
