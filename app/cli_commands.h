@@ -11,5 +11,6 @@ void addAccountCommands(CLI::App& app);  // accounts, import-accounts
 void addCalcCommands(CLI::App& app);     // calc ...
 void addGraphCommands(CLI::App& app);    // graph
 void addPrintCommands(CLI::App& app);    // print, print-graph
+void addTrialsCommands(CLI::App& app);   // trials
 
 } // namespace finplan::cli

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     finplan::cli::addCalcCommands(app);
     finplan::cli::addGraphCommands(app);
     finplan::cli::addPrintCommands(app);
+    finplan::cli::addTrialsCommands(app);
     CLI11_PARSE(app, argc, argv);
     return 0;
 }

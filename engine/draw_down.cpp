@@ -60,6 +60,8 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         acc.balance = covers ? b - a : 0;
         addToTypeTotal(st, acc.accountType(), -paid);
         chargeWithdrawal(ctx, acc, paid, taxable);
+        if (ctx.drawDowns != nullptr)
+            ctx.drawDowns->paid(ctx.wholeAge(), ctx.savings[k], tag, paid, !covers);
         if (details && ctx.emitting())
             ctx.emit(format("      %s from %s", money(paid).c_str(), accountName(acc).c_str()),
                      tag);
@@ -67,6 +69,8 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         a -= b;
         if (k == ctx.savingsHint) ++ctx.savingsHint;
     }
+    if (a > 0 && ctx.drawDowns != nullptr)
+        ctx.drawDowns->exhausted(ctx.wholeAge(), tag, a, ctx.firstInvestment);
     if (a > 0 && ctx.firstInvestment >= 0) {
         Account& acc = ctx.scenario.accounts.accounts[ctx.firstInvestment];
         acc.balance -= a;

@@ -21,7 +21,8 @@ struct RunContext {
     Random& random;
     RunFlags flags;
     ViewSettings view;
-    bool text = true; // the sink wants lines (cached: asked once per run)
+    bool text = true;                      // the sink wants lines (cached: asked once per run)
+    DrawDownObserver* drawDowns = nullptr; // nullptr: nobody watches
 
     bool randomMode() const { return flags.randomAccountRates || flags.randomGroupRates; }
 

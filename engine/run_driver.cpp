@@ -278,6 +278,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
                    request.flags,
                    request.view};
     ctx.text = ctx.lines.wantsText();
+    ctx.drawDowns = request.drawDowns;
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();
 

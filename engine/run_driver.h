@@ -13,6 +13,7 @@ struct RunRequest {
     ScheduleSink* lines = nullptr;      // nullptr: lines are thrown away
     PlotSink* plot = nullptr;           // nullptr: no plot output
     TabExportSink* tabExport = nullptr; // nullptr: no export
+    DrawDownObserver* drawDowns = nullptr;
 };
 
 // Runs the scenario it is given, which keeps the working values the run leaves.

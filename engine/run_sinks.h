@@ -53,6 +53,19 @@ class PlotSink {
     virtual void end(const Scenario& scenario) = 0;
 };
 
+// Watches where the draw-downs of a run take their money (a many-trial analysis
+// asks which account ran dry and which payments drew on it).
+class DrawDownObserver {
+  public:
+    virtual ~DrawDownObserver() = default;
+    // Savings account accountIndex paid amount for the payment tagged tag (an event
+    // index or kTagDriver); emptied when it paid all it held.
+    virtual void paid(int wholeAge, int accountIndex, int tag, float amount, bool emptied) = 0;
+    // The savings were exhausted with remainder still owed; shortfallAccount is the
+    // account that takes it (-1: none, the remainder is dropped).
+    virtual void exhausted(int wholeAge, int tag, float remainder, int shortfallAccount) = 0;
+};
+
 // The tab-delimited export: one row of balances per plotted year and the final age.
 class TabExportSink {
   public:

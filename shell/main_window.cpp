@@ -20,6 +20,7 @@
 #include "platform/help_contexts.h"
 #include "shell/account_info_dialog.h"
 #include "shell/accounts_page.h"
+#include "shell/analysis_page.h"
 #include "shell/calculator_dialogs.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
@@ -45,7 +46,8 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     : QMainWindow(parent), parts(parts), options(options), presenter(parts, *this),
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
       eventList(parts.scenario, &presenter.editing()),
-      accountsFolder(parts.scenario, parts.accountSort) {
+      accountsFolder(parts.scenario, parts.accountSort),
+      analysis(parts.scenario, parts.clock, parts.messages, parts.chooser) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     // A fixed frame: caption, system menu and minimise box, no sizing border.
@@ -304,6 +306,8 @@ QWidget* MainWindow::createPage(int t) {
         resultsPage->refresh();
         return resultsPage;
     }
+    if (t == analysisTab(parts.scenario.accounts.usableCount()))
+        return new AnalysisPage(analysis, folder);
     GraphTab g = graphTab(t);
     AccountRange r = accountTabRange(t, parts.scenario.accounts.usableCount());
     return makeGraphPage(parts, graphWindow(), g.kind, r.first, r.count, folder);
@@ -317,14 +321,16 @@ void MainWindow::switchFolder(int t) {
     }
     tabs->setCurrent(t);
     Scenario& s = parts.scenario;
+    const bool analysisFolder = t == analysisTab(s.accounts.usableCount());
     FolderSwitchPlan plan =
-        planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown);
+        planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown, analysisFolder);
     QWidget* previous = page;
     if (plan.dropResultsPage) {
         if (previous == resultsPage) previous = nullptr;
         dropResultsPage();
     }
-    if (const int kind = graphTab(t).kind; kind != GraphKind::None) parts.runner.setGraphKind(kind);
+    if (const int kind = graphTab(t).kind; kind != GraphKind::None && !analysisFolder)
+        parts.runner.setGraphKind(kind);
     if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
     setGraphPrintEnabled(plan.graphPrintEnabled);
     if (t != tab::kSummary) summaryShown = true;

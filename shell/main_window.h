@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/logic/accounts_folder_presenter.h"
+#include "shell/logic/analysis_presenter.h"
 #include "shell/logic/event_list_presenter.h"
 #include "shell/logic/graph_interaction.h"
 #include "shell/logic/main_presenter.h"
@@ -101,6 +102,7 @@ class MainWindow : public QMainWindow, public ShellView {
     ResultsPresenter resultsPresenter;
     EventListPresenter eventList;
     AccountsFolderPresenter accountsFolder;
+    AnalysisPresenter analysis; // its worker and last result outlive the page
 
     QMenu* file = nullptr;
     QAction* aboutAction = nullptr;

@@ -28,7 +28,13 @@ std::vector<std::string> folderTabLabels(int accountCount, bool summaryShown) {
     for (int i = 1; i <= count / 10; ++i)
         labels.push_back(accountTabLabel(10 * i));
     if (count % 10 != 0) labels.push_back(accountTabLabel(count));
+    labels.push_back(kAnalysisTabLabel);
     return labels;
+}
+
+int analysisTab(int accountCount) {
+    const int count = std::clamp(accountCount, 0, 50);
+    return tab::kFirstAccountTab + (count + 9) / 10;
 }
 
 AccountRange accountTabRange(int tabIndex, int accountCount) {
@@ -69,9 +75,13 @@ bool graphHasData(int accountCount, int eventCount) {
 }
 
 FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExists,
-                                  bool summaryShown) {
+                                  bool summaryShown, bool analysis) {
     FolderSwitchPlan plan;
     plan.dropResultsPage = resultsStale;
+    if (analysis) {
+        plan.rebuildTabs = true;
+        return plan;
+    }
     bool pageLeft = resultsPageExists && !resultsStale;
     plan.runFirst = (t == 0 || t >= tab::kNetWorth) && (resultsStale || !pageLeft);
     plan.graphPrintEnabled = t >= tab::kNetWorth;

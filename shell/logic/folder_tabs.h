@@ -1,5 +1,5 @@
 // The row of folder tabs: fixed folders 0..8, then one tab per started group of ten
-// accounts, and the rules of a folder switch.
+// accounts, then the Analysis folder, and the rules of a folder switch.
 #pragma once
 
 #include <string>
@@ -22,6 +22,10 @@ inline constexpr int kLastTab = 13;
 
 // Label of the first tab before any other folder was shown.
 inline constexpr const char* kBrandTabLabel = "Welcome";
+
+// The Analysis folder comes last, so the folders before it keep their numbers.
+inline constexpr const char* kAnalysisTabLabel = "Analysis";
+int analysisTab(int accountCount);
 
 // Label of the account tab that ends with account number n (1..50).
 std::string accountTabLabel(int n);
@@ -57,7 +61,8 @@ struct FolderSwitchPlan {
     bool graphPrintEnabled = false;
     bool rebuildTabs = false;
 };
+// The Analysis folder (analysis true) runs on a copy of the scenario: no run first.
 FolderSwitchPlan planFolderSwitch(int t, bool resultsStale, bool resultsPageExists,
-                                  bool summaryShown);
+                                  bool summaryShown, bool analysis = false);
 
 } // namespace finplan

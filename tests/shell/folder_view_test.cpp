@@ -293,7 +293,7 @@ void FolderViewTest::grabRunSavesEveryFolderAndExits() {
     QCOMPARE(shots, (QStringList{"00-summary.png", "00-welcome.png", "01-accounts.png",
                                  "02-scenario.png", "03-results.png", "04-net-worth.png",
                                  "05-incoming-outgoing.png", "06-incoming.png", "07-outgoing.png",
-                                 "08-groups.png", "09-accounts-1-8.png"}));
+                                 "08-groups.png", "09-accounts-1-8.png", "10-analysis.png"}));
     QImage welcome(work.filePath("shots/00-welcome.png")),
         summary(work.filePath("shots/00-summary.png"));
     QCOMPARE(welcome.size(), QSize(602, 510));

@@ -69,7 +69,7 @@ void MainWindowTest::startUpWithoutFinanceDat() {
     MainWindow& w = f.open();
     QCOMPARE(w.windowTitle(), QString("Financial Planner - tmp01.ret"));
     QVERIFY(QFile::exists("finance.dat"));
-    QCOMPARE(w.tabRow()->labels().size(), 9);
+    QCOMPARE(w.tabRow()->labels().size(), 10); // nine folders and Analysis
     QCOMPARE(w.tabRow()->labels()[0], QString(kBrandTabLabel));
     QCOMPARE(w.currentTab(), 0);
     QCOMPARE(w.currentPage()->objectName(), QString("splash"));
@@ -96,7 +96,7 @@ void MainWindowTest::startUpWithFinanceDat() {
     MainWindow& w = f.open();
     QCOMPARE(w.windowTitle(), QString("Financial Planner - plan.ret"));
     QVERIFY(f.scenario->eventCount > 0);
-    QCOMPARE(w.tabRow()->labels().size(), 10);
+    QCOMPARE(w.tabRow()->labels().size(), 11);
     QCOMPARE(w.tabRow()->labels()[9], QString("Accounts 1-8"));
     QStringList file = menuTexts(w.fileMenu());
     QVERIFY2(file.contains("(1) older.ret"), qPrintable(file.join("|")));
@@ -146,7 +146,7 @@ void MainWindowTest::tabLabelsFollowTheAccounts() {
     w.switchFolder(1);
     QStringList labels = w.tabRow()->labels();
     QCOMPARE(labels.mid(0, 4), (QStringList{"Summary", "Accounts", "Scenario", "Results"}));
-    QCOMPARE(labels.mid(9), accountTabs);
+    QCOMPARE(labels.mid(9), accountTabs + QStringList{"Analysis"}); // Analysis ends the row
     if (accounts > 10) {
         w.switchFolder(10); // the second account tab shows accounts 11 on
         QCOMPARE(w.currentTab(), 10);
@@ -391,7 +391,7 @@ void MainWindowTest::commandLineScenarioOpensAtStartUp() {
     QVERIFY(f.scenario->eventCount > 0);
     QCOMPARE(w.currentTab(), 0);
     QCOMPARE(w.currentPage()->objectName(), QString("splash"));
-    QCOMPARE(w.tabRow()->labels().size(), 10);
+    QCOMPARE(w.tabRow()->labels().size(), 11);
     QCOMPARE(w.tabRow()->labels()[9], QString("Accounts 1-8"));
     QVERIFY(f.plots->rowsFilled() > 0); // and it was run
     QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
@@ -411,12 +411,12 @@ void MainWindowTest::missingCommandLineScenarioIsReported() {
 void MainWindowTest::scenarioFolderFollowsTheOpenedAccounts() {
     ShellFixture f;
     MainWindow& w = f.open();
-    QCOMPARE(w.tabRow()->labels().size(), 9);
+    QCOMPARE(w.tabRow()->labels().size(), 10); // nine folders and Analysis
     f.chooser.answers.push_back(copyExample().toStdString());
     w.commands().execute(cmd::kOpen);
     // Opening lands on the event list; the account tabs must not be those of the old plan.
     QCOMPARE(w.currentTab(), tab::kScenario);
-    QCOMPARE(w.tabRow()->labels().size(), 10);
+    QCOMPARE(w.tabRow()->labels().size(), 11);
     QCOMPARE(w.tabRow()->labels()[9], QString("Accounts 1-8"));
     QCOMPARE(w.tabRow()->labels()[0], QString("Summary"));
 }

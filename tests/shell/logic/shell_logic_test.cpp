@@ -35,11 +35,14 @@ TEST(FolderTabs, AccountTabLabelsFollowTheAccountCount) {
     };
     for (const Row& r : rows) {
         auto labels = folderTabLabels(r.accounts, true);
-        ASSERT_EQ(labels.size(), 9 + r.accountTabs.size()) << r.accounts << " accounts";
+        ASSERT_EQ(labels.size(), 9 + r.accountTabs.size() + 1) << r.accounts << " accounts";
         EXPECT_EQ(labels[0], "Summary");
         EXPECT_EQ(labels[8], "Groups");
         for (size_t i = 0; i < r.accountTabs.size(); ++i)
             EXPECT_EQ(labels[9 + i], r.accountTabs[i]) << r.accounts << " accounts";
+        // The Analysis folder ends the row whatever the account count.
+        EXPECT_EQ(labels.back(), "Analysis");
+        EXPECT_EQ(analysisTab(r.accounts), static_cast<int>(labels.size()) - 1);
     }
     EXPECT_EQ(folderTabLabels(0, false)[0], kBrandTabLabel);
 }

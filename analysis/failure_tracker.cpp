@@ -1,0 +1,78 @@
+#include "analysis/failure_tracker.h"
+
+#include <algorithm>
+
+namespace finplan {
+
+void FailureTracker::reset() {
+    logCount_ = 0;
+    logAge_ = -1;
+    emptiedThisYear_ = -1;
+    lastEmptied_ = -1;
+    failed_ = false;
+    failureAge_ = -1;
+    causeAccount_ = -1;
+    causeCount_ = 0;
+}
+
+void FailureTracker::startYear(int wholeAge) {
+    if (wholeAge == logAge_) return;
+    if (emptiedThisYear_ >= 0) lastEmptied_ = emptiedThisYear_;
+    logAge_ = wholeAge;
+    logCount_ = 0;
+    emptiedThisYear_ = -1;
+}
+
+void FailureTracker::paid(int wholeAge, int accountIndex, int tag, float amount, bool emptied) {
+    if (failed_) return; // only the first failure is explained
+    startYear(wholeAge);
+    if (emptied && emptiedThisYear_ < 0) emptiedThisYear_ = accountIndex;
+    if (logCount_ < kLogSize)
+        log_[logCount_++] =
+            Draw{static_cast<int16_t>(accountIndex), static_cast<int16_t>(tag), amount};
+}
+
+void FailureTracker::exhausted(int wholeAge, int tag, float remainder, int shortfallAccount) {
+    (void)remainder;
+    if (failed_) return;
+    startYear(wholeAge);
+    failed_ = true;
+    failureAge_ = wholeAge;
+    // The account that ran dry this year; when all were empty before the year began,
+    // the one that ran dry last, or else the account the schedule names as depleted.
+    causeAccount_ = emptiedThisYear_ >= 0 ? emptiedThisYear_
+                    : lastEmptied_ >= 0   ? lastEmptied_
+                                          : shortfallAccount;
+    settleCauses(tag);
+}
+
+// Splits the trial's units among the payments that drew on the cause account this
+// year, by the money each took; the payment that found nothing left takes them all
+// when no payment drew on the account this year.
+void FailureTracker::settleCauses(int failingTag) {
+    std::array<double, kCauseTags> sums{};
+    double total = 0;
+    for (int i = 0; i < logCount_; ++i) {
+        const Draw& d = log_[i];
+        if (d.account != causeAccount_ || d.tag < kTagDriver || d.tag >= kMaxEvents) continue;
+        sums[d.tag + 1] += d.amount;
+        total += d.amount;
+    }
+    causeCount_ = 0;
+    if (!(total > 0)) {
+        causes_[causeCount_++] = CauseShare{failingTag, kTrialUnits};
+        return;
+    }
+    int64_t given = 0;
+    int largest = 0;
+    for (int t = 0; t < kCauseTags; ++t) {
+        if (!(sums[t] > 0)) continue;
+        const auto units = static_cast<int64_t>(static_cast<double>(kTrialUnits) * sums[t] / total);
+        if (causeCount_ > 0 && units > causes_[largest].units) largest = causeCount_;
+        causes_[causeCount_++] = CauseShare{t - 1, units};
+        given += units;
+    }
+    causes_[largest].units += kTrialUnits - given; // rounding goes to the largest share
+}
+
+} // namespace finplan

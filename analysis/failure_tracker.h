@@ -1,0 +1,63 @@
+// Watches one trial's draw-downs: the first age at which the savings could not pay
+// (the run writes "Savings depleted" there), the account that ran dry first that
+// year and the payments that drew on it, as shares of one failed trial.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/run_sinks.h"
+#include "model/records.h"
+
+namespace finplan {
+
+// A failed trial counts as this many units, split among its causes; whole units add up
+// the same in any order, so the totals do not depend on which thread ran what.
+inline constexpr int64_t kTrialUnits = 1'000'000;
+
+// The tags a payment can carry: kTagDriver (year-end taxes and penalties) or an event.
+inline constexpr int kCauseTags = kMaxEvents + 1;
+
+struct CauseShare {
+    int tag = kTagDriver;
+    int64_t units = 0;
+};
+
+class FailureTracker : public DrawDownObserver {
+  public:
+    void reset();
+    void paid(int wholeAge, int accountIndex, int tag, float amount, bool emptied) override;
+    void exhausted(int wholeAge, int tag, float remainder, int shortfallAccount) override;
+
+    bool failed() const { return failed_; }
+    int failureAge() const { return failureAge_; }
+    // The account that ran dry (index in the run's account order); -1 when there was none.
+    int causeAccount() const { return causeAccount_; }
+    // The payments that drew on it that year; units add up to kTrialUnits.
+    const CauseShare* causes() const { return causes_.data(); }
+    int causeCount() const { return causeCount_; }
+
+  private:
+    struct Draw {
+        int16_t account;
+        int16_t tag;
+        float amount;
+    };
+    void startYear(int wholeAge);
+    void settleCauses(int failingTag);
+
+    static constexpr int kLogSize = 4096; // draws kept for the current year
+    std::array<Draw, kLogSize> log_{};
+    int logCount_ = 0;
+    int logAge_ = -1;
+    int emptiedThisYear_ = -1; // first account emptied in the current year
+    int lastEmptied_ = -1;     // latest account emptied in an earlier year
+
+    bool failed_ = false;
+    int failureAge_ = -1;
+    int causeAccount_ = -1;
+    std::array<CauseShare, kCauseTags> causes_{};
+    int causeCount_ = 0;
+};
+
+} // namespace finplan

@@ -1,0 +1,18 @@
+// Scenarios the benchmarks share.
+#pragma once
+
+#include <memory>
+
+#include "model/scenario.h"
+
+namespace finplan {
+
+// 50 accounts of every type, 150 events of every kind (30-year mortgages among
+// them), from 20 to 120.
+std::unique_ptr<Scenario> maximumScenario();
+
+// A 30-year plan: one investment account at random rates (-10 to 20) and a yearly
+// withdrawal growing with inflation.
+std::unique_ptr<Scenario> thirtyYearPlan();
+
+} // namespace finplan

@@ -1,0 +1,85 @@
+// Speed and memory of the many-trial analysis: 10,000 trials of the largest scenario,
+// the 30-year plan with one account at random rates (trials per second, and one trial
+// on one thread), 1 against 2 threads, and the peak memory of 100,000 trials of the
+// largest scenario (run that one on its own: the peak is the process's).
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <vector>
+
+#include "analysis/trials.h"
+#include "bench/bench_scenarios.h"
+
+using namespace finplan;
+
+namespace {
+
+const LocalTime kToday{2026, 12, 7, 13, 5, 9};
+
+void runAnalysis(benchmark::State& bench, const Scenario& s, int trials) {
+    TrialSettings settings;
+    settings.trials = trials;
+    settings.threads = static_cast<int>(bench.range(0));
+    uint32_t seed = 1;
+    for (auto _ : bench) {
+        settings.seed = seed++;
+        TrialControl control;
+        const TrialResults r = runTrials(s, settings, control, 0, kToday);
+        benchmark::DoNotOptimize(r.failed);
+    }
+    bench.counters["trials/s"] = benchmark::Counter(
+        static_cast<double>(trials) * bench.iterations(), benchmark::Counter::kIsRate);
+}
+
+void BM_MaximumScenario10000Trials(benchmark::State& bench) {
+    auto s = maximumScenario();
+    runAnalysis(bench, *s, 10000);
+}
+
+void BM_ThirtyYearPlan100000Trials(benchmark::State& bench) {
+    auto s = thirtyYearPlan();
+    runAnalysis(bench, *s, 100000);
+}
+
+// One trial on one thread: the copy of what a run changes and the run itself.
+void BM_ThirtyYearPlanOneTrial(benchmark::State& bench) {
+    auto s = thirtyYearPlan();
+    const TrialTemplate t = makeTrialTemplate(*s, TrialRandomMode::Accounts, 1, 0, kToday);
+    TrialRunner runner(t);
+    std::vector<float> netWorth(t.ageCount), savings(t.ageCount);
+    int trial = 0;
+    for (auto _ : bench) {
+        const TrialOutcome o = runner.run(trial++, netWorth.data(), savings.data());
+        benchmark::DoNotOptimize(o.failed);
+    }
+}
+
+void BM_MaximumScenario100000TrialsPeakMemory(benchmark::State& bench) {
+    auto s = maximumScenario();
+    runAnalysis(bench, *s, kMaxTrials);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    bench.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+} // namespace
+
+BENCHMARK(BM_MaximumScenario10000Trials)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+BENCHMARK(BM_ThirtyYearPlan100000Trials)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
+BENCHMARK(BM_ThirtyYearPlanOneTrial)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MaximumScenario100000TrialsPeakMemory)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
+BENCHMARK_MAIN();

@@ -1,0 +1,120 @@
+#include "graphs/fan_chart.h"
+
+#include <algorithm>
+
+#include "graphs/axis_scale.h"
+#include "graphs/format_thousands.h"
+#include "graphs/graph_palette.h"
+
+namespace finplan {
+
+namespace {
+
+struct FanFrame {
+    int x0 = 0;
+    int baseY = 0;
+    int width = 0;
+    int height = 0;
+    int ages = 0;
+    AxisScale axis;
+
+    int xOf(int age) const { return ages > 1 ? x0 + age * width / (ages - 1) : x0; }
+    int yOf(float v) const {
+        return baseY - static_cast<int>((v - axis.axisMin) / axis.axisSpan * height);
+    }
+};
+
+FanFrame frameFor(const Rect& area, const FanChart& chart, const FontMetrics& m) {
+    FanFrame f;
+    const int h = std::max(1, m.lineHeight());
+    const int c = std::max(1, m.averageCharWidth);
+    f.x0 = area.left + 14 * c;
+    f.width = std::max(1, area.right - 2 * c - f.x0);
+    f.baseY = area.bottom - 4 * h;
+    f.height = std::max(10, f.baseY - (area.top + 3 * h));
+    f.ages = static_cast<int>(chart.bands.size());
+    float lo = 0, hi = 0; // the axis always includes zero
+    for (const auto& b : chart.bands) {
+        lo = std::min({lo, b[0], b[4]});
+        hi = std::max({hi, b[0], b[4]});
+    }
+    f.axis = scaleAxis(lo, hi);
+    return f;
+}
+
+void drawGrid(Surface& s, const FanFrame& f, const FanChart& chart, const FontMetrics& m) {
+    const Pen grid{kGrey, 1};
+    const int h = m.lineHeight();
+    for (int i = 0; i <= 10; ++i) {
+        const float v = f.axis.axisMin + static_cast<float>(i) * f.axis.axisStep;
+        const int y = f.yOf(v);
+        s.line(Point{f.x0, y}, Point{f.x0 + f.width, y}, grid);
+        std::string label = groupedValue(v);
+        if (label.size() > 3) label.resize(label.size() - 3); // no cents
+        s.text(Point{f.x0 - m.averageCharWidth, y - h / 2}, label, numberColor(v), TextAlign::Right,
+               std::nullopt);
+    }
+    // Age labels, thinned out until they fit.
+    int step = 1;
+    while (step < f.ages && (f.ages / step) * 4 * m.averageCharWidth > f.width)
+        ++step;
+    for (int a = 0; a < f.ages; a += step) {
+        const int x = f.xOf(a);
+        s.line(Point{x, f.baseY}, Point{x, f.baseY + 4}, Pen{kBlack, 1});
+        s.text(Point{x, f.baseY + 6}, std::to_string(chart.firstAge + a), kBlack, TextAlign::Centre,
+               std::nullopt);
+    }
+    s.line(Point{f.x0, f.yOf(0)}, Point{f.x0 + f.width, f.yOf(0)}, Pen{kBlack, 2});
+    s.line(Point{f.x0, f.baseY}, Point{f.x0, f.baseY - f.height}, Pen{kBlack, 2});
+}
+
+// The area between two percentiles, age by age.
+void drawBand(Surface& s, const FanFrame& f, const FanChart& chart, int low, int high, Color fill) {
+    std::vector<Point> corners;
+    for (int a = 0; a < f.ages; ++a)
+        corners.push_back(Point{f.xOf(a), f.yOf(chart.bands[a][high])});
+    for (int a = f.ages - 1; a >= 0; --a)
+        corners.push_back(Point{f.xOf(a), f.yOf(chart.bands[a][low])});
+    s.polygon(corners, Pen{fill, 1}, fill);
+}
+
+void drawLegend(Surface& s, const Rect& area, const FontMetrics& m) {
+    const int h = m.lineHeight();
+    const int c = std::max(1, m.averageCharWidth);
+    const struct {
+        Color color;
+        const char* name;
+    } items[] = {{kOuterBand, "10th to 90th percentile"},
+                 {kInnerBand, "25th to 75th percentile"},
+                 {kMedianLine, "Median"}};
+    int x = area.left + 14 * c;
+    const int y = area.bottom - 2 * h;
+    for (const auto& item : items) {
+        s.rect(Rect{x, y + 2, x + 2 * c, y + h - 2}, Pen{kBlack, 1}, item.color);
+        s.text(Point{x + 3 * c, y}, item.name, kBlack, TextAlign::Left, std::nullopt);
+        x += 5 * c + s.textWidth(item.name);
+    }
+}
+
+} // namespace
+
+void drawFanChart(Surface& s, const Rect& area, const FanChart& chart) {
+    s.setFont(FontSpec{});
+    const FontMetrics m = s.metrics();
+    s.fillRect(area, kWhite);
+    s.text(Point{(area.left + area.right) / 2, area.top + m.lineHeight() / 2}, chart.title, kBlack,
+           TextAlign::Centre, std::nullopt);
+    if (chart.bands.empty()) return;
+    const FanFrame f = frameFor(area, chart, m);
+    drawBand(s, f, chart, 0, 4, kOuterBand);
+    drawBand(s, f, chart, 1, 3, kInnerBand);
+    drawGrid(s, f, chart, m);
+    std::vector<Point> median;
+    for (int a = 0; a < f.ages; ++a)
+        median.push_back(Point{f.xOf(a), f.yOf(chart.bands[a][2])});
+    for (std::size_t i = 1; i < median.size(); ++i)
+        s.line(median[i - 1], median[i], Pen{kMedianLine, 2});
+    drawLegend(s, area, m);
+}
+
+} // namespace finplan

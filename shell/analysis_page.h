@@ -1,0 +1,45 @@
+// The Analysis folder: the trial count, seed and mode, Run and Cancel with a progress
+// bar, the success rate in large type, the fan chart, the failure ages and why plans
+// fail, and Export. The page only copies texts in and out; the AnalysisPresenter runs
+// the analysis on its worker thread, and a timer takes the result in.
+#pragma once
+
+#include <QWidget>
+
+#include "shell/logic/analysis_presenter.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace finplan {
+
+class AnalysisPage : public QWidget {
+    Q_OBJECT
+  public:
+    AnalysisPage(AnalysisPresenter& presenter, QWidget* parent = nullptr);
+
+  private:
+    void start();
+    void tick();
+    void showState();
+
+    AnalysisPresenter& presenter;
+    QLineEdit* trials = nullptr;
+    QLineEdit* seed = nullptr;
+    QComboBox* mode = nullptr;
+    QPushButton* runButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* exportButton = nullptr;
+    QProgressBar* progress = nullptr;
+    QLabel* status = nullptr;
+    QLabel* successRate = nullptr;
+    QLabel* details = nullptr;
+    QWidget* chart = nullptr;
+    QTimer* timer = nullptr;
+};
+
+} // namespace finplan

@@ -1,0 +1,129 @@
+#include "shell/logic/analysis_presenter.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "analysis/trials_report.h"
+#include "engine/money.h"
+#include "model/atomic_file.h"
+
+namespace finplan {
+
+namespace {
+
+// A whole number from min to max, nothing else around it.
+std::optional<long long> wholeNumber(const std::string& text, long long min, long long max) {
+    const char* begin = text.c_str();
+    while (*begin == ' ')
+        ++begin;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(begin, &end, 10);
+    while (end != nullptr && *end == ' ')
+        ++end;
+    if (end == begin || end == nullptr || *end != '\0' || errno != 0 || v < min || v > max)
+        return std::nullopt;
+    return v;
+}
+
+uint32_t clockSeed(const Clock& clock) {
+    const LocalTime t = clock.now();
+    return static_cast<uint32_t>(((t.year * 12 + t.month) * 31 + t.day) * 86400 + t.hour * 3600 +
+                                 t.minute * 60 + t.second);
+}
+
+} // namespace
+
+AnalysisPresenter::AnalysisPresenter(const Scenario& scenario, const Clock& clock,
+                                     Messages& messages, FileChooser& chooser)
+    : seedText(std::to_string(clockSeed(clock))), scenario_(scenario), clock_(clock),
+      messages_(messages), chooser_(chooser) {}
+
+AnalysisPresenter::~AnalysisPresenter() {
+    cancel();
+    if (worker_.joinable()) worker_.join();
+}
+
+bool AnalysisPresenter::readFields(TrialSettings& settings) {
+    const auto trials = wholeNumber(trialsText, 1, kMaxTrials);
+    if (!trials) {
+        messages_.show("The number of trials must be between 1 and 100000.", "TRIALS ERROR",
+                       MessageIcon::Error);
+        return false;
+    }
+    const auto seed = wholeNumber(seedText, 0, 4294967295LL);
+    if (!seed) {
+        messages_.show("The seed must be a whole number from 0 to 4294967295.", "SEED ERROR",
+                       MessageIcon::Error);
+        return false;
+    }
+    settings.trials = static_cast<int>(*trials);
+    settings.seed = static_cast<uint32_t>(*seed);
+    settings.mode = mode;
+    return true;
+}
+
+bool AnalysisPresenter::run() {
+    if (running()) return false;
+    TrialSettings settings;
+    if (!readFields(settings)) return false;
+    // The worker analyses a copy: the user may edit the scenario meanwhile.
+    auto copy = std::make_shared<const Scenario>(scenario_);
+    control_ = std::make_unique<TrialControl>();
+    control_->progress = [this](int done, int) { done_.store(done); };
+    done_.store(0);
+    finished_.store(false);
+    total_ = settings.trials;
+    lastCancelled_ = false;
+    const LocalTime today = clock_.now();
+    worker_ = std::thread([this, copy, settings, today] {
+        auto r = std::make_unique<TrialResults>(runTrials(*copy, settings, *control_, 0, today));
+        pending_ = std::move(r);
+        finished_.store(true);
+    });
+    return true;
+}
+
+void AnalysisPresenter::cancel() {
+    if (running() && control_) control_->cancel();
+}
+
+bool AnalysisPresenter::poll() {
+    if (!running() || !finished_.load()) return false;
+    worker_.join();
+    if (pending_ && pending_->status == TrialStatus::Completed)
+        shown_ = std::move(pending_);
+    else
+        lastCancelled_ = true;
+    pending_.reset();
+    return true;
+}
+
+std::string AnalysisPresenter::statusText() const {
+    if (running()) return format("Running: %d of %d trials", done(), total_);
+    if (lastCancelled_) return "Cancelled: the result below is from the previous analysis.";
+    if (!shown_) return "No analysis yet: choose the trials and the seed, then Run.";
+    const TrialResults& r = *shown_;
+    return format("%d trials, random %s rates, seed %u", r.trialsRun,
+                  r.settings.mode == TrialRandomMode::Groups ? "group" : "account",
+                  r.settings.seed);
+}
+
+FanChart AnalysisPresenter::fanChart() const {
+    if (!shown_) return FanChart{"NET WORTH", 0, {}};
+    return FanChart{format("NET WORTH IN %d TRIALS", shown_->trialsRun), shown_->firstAge,
+                    shown_->netWorth};
+}
+
+bool AnalysisPresenter::exportResults() {
+    if (!shown_) return false;
+    const auto path = chooser_.saveFile(
+        FileChoice{"Export Analysis To a File", "Analysis Files (*.txt *.csv)", "txt", ""});
+    if (!path) return false;
+    const bool csv = path->size() >= 4 && path->compare(path->size() - 4, 4, ".csv") == 0;
+    if (writeTextFileAtomically(*path, trialsTableText(*shown_, csv ? ',' : '\t'))) return true;
+    messages_.show(format("Cannot open %s", path->c_str()), "FILE ERROR", MessageIcon::Error);
+    return false;
+}
+
+} // namespace finplan

@@ -1,0 +1,69 @@
+// The Analysis folder without its widgets: the seed, trial count and mode as typed,
+// the analysis running on a worker thread with its progress and Cancel, the last
+// completed result (never a cancelled one) and its export.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "analysis/trials.h"
+#include "graphs/fan_chart.h"
+#include "platform/clock.h"
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
+
+namespace finplan {
+
+class AnalysisPresenter {
+  public:
+    AnalysisPresenter(const Scenario& scenario, const Clock& clock, Messages& messages,
+                      FileChooser& chooser);
+    ~AnalysisPresenter(); // cancels a running analysis and waits for it
+
+    std::string seedText;
+    std::string trialsText = std::to_string(kDefaultTrials);
+    TrialRandomMode mode = TrialRandomMode::Accounts;
+
+    // "Run": checks the fields, copies the scenario and starts the worker. False after
+    // a field message, or while an analysis runs.
+    bool run();
+    // "Cancel": the worker stops within a trial; nothing of it becomes the result.
+    void cancel();
+    // Called on the view's thread from a timer: takes in a finished analysis. True when
+    // the run ended (completed or cancelled) in this call.
+    bool poll();
+    bool running() const { return worker_.joinable(); }
+    int done() const { return done_.load(); }
+    int total() const { return total_; }
+
+    // The last completed analysis; nullptr before the first.
+    const TrialResults* results() const { return shown_.get(); }
+    std::string statusText() const;
+    FanChart fanChart() const;
+    // "Export": the percentile table to a file, comma-separated when its name ends in
+    // ".csv", tab-delimited otherwise.
+    bool exportResults();
+
+  private:
+    bool readFields(TrialSettings& settings);
+
+    const Scenario& scenario_;
+    const Clock& clock_;
+    Messages& messages_;
+    FileChooser& chooser_;
+
+    std::thread worker_;
+    std::unique_ptr<TrialControl> control_;
+    std::atomic<int> done_{0};
+    std::atomic<bool> finished_{false};
+    int total_ = 0;
+    std::unique_ptr<TrialResults> pending_; // written by the worker before finished_
+    std::unique_ptr<TrialResults> shown_;
+    bool lastCancelled_ = false;
+};
+
+} // namespace finplan

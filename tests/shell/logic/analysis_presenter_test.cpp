@@ -1,0 +1,117 @@
+// The Analysis folder's logic: field checks, a run on the worker thread taken in by
+// poll(), Cancel leaving the previous result in place, and the export's two formats.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "model/scenario_ops.h"
+#include "platform/recording_messages.h"
+#include "platform/scripted_file_chooser.h"
+#include "shell/logic/analysis_presenter.h"
+
+namespace finplan {
+namespace {
+
+std::unique_ptr<Scenario> plan(float endAge) {
+    auto s = std::make_unique<Scenario>();
+    resetScenario(*s);
+    s->eventCount = 0;
+    s->initial.startAge = 60;
+    s->initial.endAge = endAge;
+    s->initial.useBirthday = 0;
+    Account& a = s->accounts.accounts[0];
+    std::snprintf(a.name, sizeof a.name, "Savings");
+    a.type = static_cast<int16_t>(AccountType::InvestmentSavings);
+    a.initialAmount = 300000;
+    a.randomMinRate = -5;
+    a.randomMaxRate = 10;
+    assignAccountId(*s);
+    Event& e = s->events[s->eventCount++];
+    e.kind = static_cast<int16_t>(EventKind::Withdrawal);
+    e.startAge = 60;
+    e.endAge = endAge;
+    e.amount = 20000;
+    e.toAccountId = static_cast<int16_t>(a.id);
+    return s;
+}
+
+struct Fixture {
+    std::unique_ptr<Scenario> scenario;
+    FixedClock clock{LocalTime{2026, 12, 7, 13, 5, 9}};
+    RecordingMessages messages;
+    ScriptedFileChooser chooser;
+    AnalysisPresenter presenter;
+    explicit Fixture(float endAge = 90)
+        : scenario(plan(endAge)), presenter(*scenario, clock, messages, chooser) {}
+
+    void waitForEnd() {
+        for (int i = 0; i < 2000 && !presenter.poll(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+};
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(AnalysisPresenter, RefusesTrialCountsAndSeedsOutOfRange) {
+    Fixture f;
+    for (const char* bad : {"0", "100001", "12x", ""}) {
+        f.presenter.trialsText = bad;
+        EXPECT_FALSE(f.presenter.run()) << bad;
+        EXPECT_EQ(f.messages.last()->title, "TRIALS ERROR");
+    }
+    f.presenter.trialsText = "10";
+    f.presenter.seedText = "4294967296";
+    EXPECT_FALSE(f.presenter.run());
+    EXPECT_EQ(f.messages.last()->title, "SEED ERROR");
+    EXPECT_FALSE(f.presenter.running());
+}
+
+TEST(AnalysisPresenter, RunsOnAWorkerAndExportsTabOrCommaSeparated) {
+    Fixture f;
+    f.presenter.trialsText = " 200 ";
+    f.presenter.seedText = "99";
+    ASSERT_TRUE(f.presenter.run());
+    EXPECT_FALSE(f.presenter.run()); // one analysis at a time
+    f.waitForEnd();
+    ASSERT_NE(f.presenter.results(), nullptr);
+    EXPECT_EQ(f.presenter.results()->trialsRun, 200);
+    EXPECT_EQ(f.presenter.statusText(), "200 trials, random account rates, seed 99");
+    EXPECT_EQ(f.presenter.fanChart().bands.size(), 31u);
+
+    const std::string dir = ::testing::TempDir();
+    f.chooser.answers = {dir + "/bands.csv", dir + "/bands.txt"};
+    ASSERT_TRUE(f.presenter.exportResults());
+    ASSERT_TRUE(f.presenter.exportResults());
+    EXPECT_EQ(fileText(dir + "/bands.csv").substr(0, 11), "Age,Failed,");
+    EXPECT_EQ(fileText(dir + "/bands.txt").substr(0, 11), "Age\tFailed\t");
+}
+
+TEST(AnalysisPresenter, CancelKeepsThePreviousResultAndShowsNoPartialOne) {
+    Fixture f(120);
+    f.presenter.trialsText = "20";
+    ASSERT_TRUE(f.presenter.run());
+    f.waitForEnd();
+    const TrialResults* before = f.presenter.results();
+    ASSERT_NE(before, nullptr);
+
+    f.presenter.trialsText = "100000";
+    ASSERT_TRUE(f.presenter.run());
+    f.presenter.cancel();
+    f.waitForEnd();
+    EXPECT_FALSE(f.presenter.running());
+    EXPECT_EQ(f.presenter.results(), before);
+    EXPECT_EQ(f.presenter.results()->trialsRun, 20);
+    EXPECT_EQ(f.presenter.statusText(),
+              "Cancelled: the result below is from the previous analysis.");
+}
+
+} // namespace
+} // namespace finplan
