@@ -336,8 +336,11 @@ void MainPresenter::exit() {
 void MainPresenter::startProgram(const char* program, bool withPlotFile) {
     std::vector<std::string> argv = {program};
     if (withPlotFile) argv.push_back(files::kPlotFile);
+    // The message names the program of ours that stands in for the named one.
+    const char* ours = files::standInProgram(program);
     if (!p.launcher.launch(argv))
-        p.messages.show(std::string("The program ") + program + " could not be found in the path.",
+        p.messages.show(std::string("The program ") + (ours ? ours : program) +
+                            " could not be found beside the planner or in the path.",
                         "Execution Error", MessageIcon::Error);
 }
 
