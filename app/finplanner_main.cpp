@@ -31,6 +31,7 @@
 #include "platform/random.h"
 #include "shell/grab_folders.h"
 #include "shell/logic/desktop_runner.h"
+#include "shell/logic/graph_interaction.h"
 #include "shell/logic/tool_windows.h"
 #include "shell/main_window.h"
 #include "shell/qt_file_chooser.h"
@@ -118,6 +119,11 @@ int main(int argc, char** argv) {
     CalculatorMemory calculators;
     PlannerParts parts{*scenario,   scenarioFiles, settings, accountSort, runner, *plotSeries,
                        calculators, tools,         messages, chooser,     help,   launcher};
+    // The graph window's state lives as long as the program; graphs ignore the mouse
+    // while a tool window is open.
+    GraphInteraction graphs(*plotSeries, *scenario);
+    graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
+    parts.graphs = &graphs;
     std::string scenarioPath = args.scenario;
     if (headless && scenarioPath.empty()) {
         // A picture run without a file shows the bundled example copied beside the program.

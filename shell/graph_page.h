@@ -3,11 +3,13 @@
 
 #include <QWidget>
 
+#include "shell/logic/graph_interaction.h"
 #include "shell/logic/main_presenter.h"
 
 namespace finplan {
 
-QWidget* makeGraphPage(PlannerParts& parts, int kind, int firstAccount, int accountCount,
-                       QWidget* parent);
+// graphs is the graph window's state, kept while the program runs.
+QWidget* makeGraphPage(PlannerParts& parts, GraphInteraction& graphs, int kind, int firstAccount,
+                       int accountCount, QWidget* parent);
 
 } // namespace finplan

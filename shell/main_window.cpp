@@ -89,6 +89,12 @@ const std::vector<QAction*>& MainWindow::actionsOf(int id) const {
     return it == actions.end() ? kNoActions : it->second;
 }
 
+GraphInteraction& MainWindow::graphWindow() {
+    if (parts.graphs) return *parts.graphs;
+    if (!ownGraphs) ownGraphs = std::make_unique<GraphInteraction>(parts.plots, parts.scenario);
+    return *ownGraphs;
+}
+
 EventListPage* MainWindow::eventListView() const {
     return qobject_cast<EventListPage*>(page);
 }
@@ -234,7 +240,7 @@ void MainWindow::closeScenarioPages() {
 QWidget* MainWindow::createPage(int t) {
     if (t == tab::kSummary) {
         if (!summaryShown) return makeSplashPage(folder);
-        return makeGraphPage(parts, 0, 0, 0, folder);
+        return makeGraphPage(parts, graphWindow(), 0, 0, 0, folder);
     }
     if (t == tab::kAccounts)
         return makeAccountsPage(
@@ -258,7 +264,7 @@ QWidget* MainWindow::createPage(int t) {
     }
     GraphTab g = graphTab(t);
     AccountRange r = accountTabRange(t, parts.scenario.accounts.usableCount());
-    return makeGraphPage(parts, g.kind, r.first, r.count, folder);
+    return makeGraphPage(parts, graphWindow(), g.kind, r.first, r.count, folder);
 }
 
 void MainWindow::switchFolder(int t) {

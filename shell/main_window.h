@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/logic/event_list_presenter.h"
+#include "shell/logic/graph_interaction.h"
 #include "shell/logic/main_presenter.h"
 #include "shell/logic/results_presenter.h"
 #include "shell/logic/shell_view.h"
@@ -45,6 +46,8 @@ class MainWindow : public QMainWindow, public ShellView {
     // Every action of a command id (some commands appear twice in the menu).
     const std::vector<QAction*>& actionsOf(int id) const;
     QMenu* fileMenu() const { return file; }
+    // The graph window's state, kept while the program runs.
+    GraphInteraction& graphWindow();
     bool summaryFlag() const { return summaryShown; }
 
     // ShellView
@@ -89,6 +92,7 @@ class MainWindow : public QMainWindow, public ShellView {
     QStackedWidget* folder = nullptr;
     QWidget* page = nullptr;
     ResultsPage* resultsPage = nullptr;
+    std::unique_ptr<GraphInteraction> ownGraphs; // when the parts bring none
     int tabIndex = 0;
     bool summaryShown = false;
 };

@@ -15,11 +15,14 @@
 #include "platform/help.h"
 #include "platform/launcher.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
 
 namespace finplan {
+
+class GraphInteraction;
 
 // The application's objects the commands work on (owned by main()).
 struct PlannerParts {
@@ -35,6 +38,9 @@ struct PlannerParts {
     FileChooser& chooser;
     Help& help;
     Launcher& launcher;
+    // The printer and the graph window's state; printing is not offered without them.
+    Printer* printer = nullptr;
+    GraphInteraction* graphs = nullptr;
 };
 
 // Commands that act even while a tool window is open.

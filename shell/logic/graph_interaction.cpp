@@ -1,0 +1,284 @@
+#include "shell/logic/graph_interaction.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "graphs/format_thousands.h"
+#include "graphs/graph_parts.h"
+
+namespace finplan {
+
+namespace {
+
+bool inside(const Rect& r, Point p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+Rect plotRect(const PlotGeometry& g) {
+    return Rect{g.plotLeft, g.plotBottom - g.plotHeight, g.plotLeft + g.plotWidth + 1,
+                g.plotBottom + 1};
+}
+
+bool overPlot(const PlotGeometry& g, Point p) {
+    return g.drawn && g.columnWidth > 0 && g.plotHeight > 0 && inside(plotRect(g), p);
+}
+
+double distance(const PieGeometry& pie, Point p) {
+    return std::hypot(static_cast<double>(p.x - pie.centre.x),
+                      static_cast<double>(p.y - pie.centre.y));
+}
+
+bool overPie(const PieGeometry& pie, Point p) {
+    return pie.drawn && pie.radius > 0 && distance(pie, p) <= pie.radius;
+}
+
+// The pie legend's entry on the mouse's line, or -1.
+int legendEntryAt(const PieGeometry& pie, Point p) {
+    if (!pie.drawn || pie.lineHeight <= 0 || !inside(pie.legend, p) || p.y < pie.legendTop)
+        return -1;
+    const int line = (p.y - pie.legendTop) / pie.lineHeight;
+    return line < static_cast<int>(pie.names.size()) ? line : -1;
+}
+
+std::string componentName(const PieGeometry& pie, int i) {
+    return i < static_cast<int>(pie.names.size()) ? pie.names[static_cast<std::size_t>(i)] : "";
+}
+
+float componentValue(const PieGeometry& pie, int i) {
+    return i < static_cast<int>(pie.values.size()) ? pie.values[static_cast<std::size_t>(i)] : 0;
+}
+
+} // namespace
+
+float valueAtHeight(const PlotGeometry& plot, int y) {
+    if (plot.plotHeight <= 0) return plot.axisMin;
+    return static_cast<float>(
+        static_cast<double>(plot.plotBottom - y) / plot.plotHeight * plot.axisSpan + plot.axisMin);
+}
+
+int rowAtX(const PlotGeometry& plot, int x, bool flatBars) {
+    if (plot.columnWidth <= 0 || plot.rowCount <= 0) return 0;
+    const double columns = static_cast<double>(x - plot.plotLeft) / plot.columnWidth;
+    const int row = flatBars ? static_cast<int>(std::lround(columns)) : wholeNumber(columns);
+    return std::clamp(row, 0, plot.rowCount - 1);
+}
+
+int sliceAt(const PieGeometry& pie, Point p) {
+    if (!(pie.total > 0) || pie.runningTotals.empty()) return -1;
+    // A click on the centre itself still has a direction.
+    const double d = std::max(distance(pie, p), 0.5);
+    double angle = std::acos(std::clamp((p.x - pie.centre.x) / d, -1.0, 1.0));
+    if (p.y < pie.centre.y) angle = 2 * std::numbers::pi - angle;
+    const double reached = angle / (2 * std::numbers::pi) * pie.total;
+    int last = -1;
+    for (std::size_t i = 0; i < pie.runningTotals.size(); ++i) {
+        // Empty components have no slice to point at.
+        if (!(componentValue(pie, static_cast<int>(i)) > 0)) continue;
+        last = static_cast<int>(i);
+        if (pie.runningTotals[i] >= reached) return last;
+    }
+    return last; // rounding at the very end of the circle
+}
+
+// What lies under the mouse: a graph's plot, a pie or a pie legend entry, in a single
+// folder (quarter 0) or a Summary quarter (1 to 3).
+struct GraphInteraction::Target {
+    int quarter = 0;
+    const PlotGeometry* plot = nullptr;
+    const PieGeometry* pie = nullptr;
+    int legendEntry = -1;
+    bool any() const { return plot || pie || legendEntry >= 0; }
+};
+
+GraphInteraction::Target GraphInteraction::targetAt(Point p) const {
+    Target t;
+    if (!inSummary) {
+        if (pieShown()) {
+            if (overPie(state.pie, p)) t.pie = &state.pie;
+            t.legendEntry = legendEntryAt(state.pie, p);
+        } else if (overPlot(state.plot, p)) {
+            t.plot = &state.plot;
+        }
+        return t;
+    }
+    for (int q = 1; q <= 3; ++q) {
+        const auto i = static_cast<std::size_t>(q - 1);
+        if (pieShown() ? overPie(state.quarterPies[i], p) : overPlot(state.quarterPlots[i], p)) {
+            t.quarter = q;
+            if (pieShown())
+                t.pie = &state.quarterPies[i];
+            else
+                t.plot = &state.quarterPlots[i];
+        }
+    }
+    return t;
+}
+
+void GraphInteraction::enterFolder(bool summary, int kind, int first, int last) {
+    inSummary = summary;
+    firstAccount = first;
+    lastAccount = last;
+    state.popupKind = 0;
+    state.hoveredQuarter = 0;
+    cross = false;
+    mouseKnown = false;
+    if (summary) {
+        state.layoutMode = 4;
+        state.graphKind = GraphKind::NetWorth;
+        state.previousKind = GraphKind::NetWorth;
+        state.options.lineStyle = 1;
+        state.options.barStyle = 0;
+    } else {
+        state.layoutMode = 0;
+        state.graphKind = kind;
+    }
+}
+
+GraphResponse GraphInteraction::handleGraphInput(const GraphInput& input) {
+    if (inputBlocked && inputBlocked()) return {};
+    switch (input.kind) {
+    case GraphInputKind::MouseMove:
+        return mouseMove(input.at);
+    case GraphInputKind::ButtonDown:
+        mouse = input.at;
+        mouseKnown = true;
+        return buttonDown(input.at);
+    case GraphInputKind::ButtonUp: {
+        GraphResponse r;
+        r.hidePopup = state.popupKind != 0;
+        state.popupKind = 0;
+        return r;
+    }
+    case GraphInputKind::DoubleClick:
+        return doubleClick(input.at, input.button);
+    case GraphInputKind::Key:
+        return key(input.key);
+    }
+    return {};
+}
+
+GraphResponse GraphInteraction::mouseMove(Point p) {
+    mouse = p;
+    mouseKnown = true;
+    const Target t = targetAt(p);
+    if (inSummary) state.hoveredQuarter = t.quarter;
+    cross = t.any();
+    return {};
+}
+
+GraphResponse GraphInteraction::buttonDown(Point p) {
+    GraphResponse r;
+    // Three-dimensional bars stand in front of their columns: only a pie answers there.
+    if (state.options.barStyle == 2 && !pieShown()) return r;
+    const Target t = targetAt(p);
+    if (t.plot) {
+        const bool flatBars = state.options.lineStyle == 0;
+        state.selectedRow = rowAtX(*t.plot, p.x, flatBars);
+        state.popupKind = 1;
+        r.popup = ValuePopup{p, {groupedValue(valueAtHeight(*t.plot, p.y))}};
+        if (inSummary) {
+            state.hoveredQuarter = t.quarter;
+            r.redrawLegendQuarter = true;
+        }
+    } else if (t.pie) {
+        const int slice = sliceAt(*t.pie, p);
+        if (slice < 0) return r;
+        state.popupKind = 1;
+        r.popup = ValuePopup{
+            p, {componentName(*t.pie, slice), groupedValue(componentValue(*t.pie, slice))}};
+    } else if (t.legendEntry >= 0) {
+        state.popupKind = 2;
+        r.popup = ValuePopup{p, {groupedValue(componentValue(state.pie, t.legendEntry))}};
+    }
+    return r;
+}
+
+void GraphInteraction::advanceStyle() {
+    GraphOptions& o = state.options;
+    if (rowCount() < 3) {
+        o.lineStyle = 1;
+        o.barStyle = 0;
+    } else if (o.lineStyle == 1) {
+        o.lineStyle = 0;
+        o.barStyle = 0;
+    } else if (o.barStyle != 2) {
+        o.barStyle = 2;
+    } else {
+        o.lineStyle = 1;
+        o.barStyle = 0;
+    }
+}
+
+GraphResponse GraphInteraction::doubleClick(Point p, MouseButton button) {
+    GraphResponse r;
+    if (button == MouseButton::Right) {
+        if (pieShown()) state.graphKind = state.previousKind;
+        advanceStyle();
+        r.redraw = true;
+        return r;
+    }
+    if (pieShown()) {
+        state.graphKind = state.previousKind;
+        r.redraw = true;
+        return r;
+    }
+    const Target t = targetAt(p);
+    if (!t.plot) return r;
+    state.selectedRow = rowAtX(*t.plot, p.x, state.options.lineStyle == 0);
+    state.previousKind = state.graphKind;
+    state.graphKind = GraphKind::Pie;
+    r.redraw = true;
+    return r;
+}
+
+GraphResponse GraphInteraction::key(GraphKey k) {
+    GraphResponse r;
+    if (inSummary) return summaryArrow(k);
+    if (pieShown()) return r;
+    if (k == GraphKey::L) {
+        state.options.legendHidden = false;
+        state.options.legendAfter = state.options.legendAfter == 0 ? 1 : 0;
+        r.redraw = true;
+    } else if (k == GraphKey::N) {
+        state.options.legendHidden = true;
+        r.redraw = true;
+    }
+    return r;
+}
+
+GraphResponse GraphInteraction::summaryArrow(GraphKey k) {
+    GraphResponse r;
+    if (!mouseKnown || state.hoveredQuarter < 1 || state.hoveredQuarter > 3) return r;
+    const int q = state.hoveredQuarter;
+    const PlotGeometry& plot = state.quarterPlots[static_cast<std::size_t>(q - 1)];
+    const int rows = rowCount();
+    const int row = std::clamp(state.selectedRow, 0, std::max(rows - 1, 0));
+    auto ageOf = [&](int i) { return series.rows[static_cast<std::size_t>(i)].age; };
+    if (k == GraphKey::Right || k == GraphKey::Left) {
+        if (pieShown()) return r;
+        const int next = k == GraphKey::Right ? row + 1 : row - 1;
+        const bool ok = k == GraphKey::Right
+                            ? next < rows && ageOf(next) <= scenario.initial.endAge
+                            : next >= 0 && ageOf(next) >= std::trunc(scenario.initial.startAge);
+        if (ok) {
+            state.selectedRow = next;
+            const int step = k == GraphKey::Right ? plot.columnWidth : -plot.columnWidth;
+            mouse.x += step;
+            r.moveMouse = mouse;
+        }
+    } else if (k == GraphKey::Down || k == GraphKey::Up) {
+        const int to = k == GraphKey::Down ? q % 3 + 1 : (q + 1) % 3 + 1;
+        const Rect from = graphArea(windowRect, q, state.options);
+        const Rect dest = graphArea(windowRect, to, state.options);
+        mouse = Point{mouse.x + dest.left - from.left, mouse.y + dest.top - from.top};
+        state.hoveredQuarter = to;
+        r.moveMouse = mouse;
+    } else {
+        return r;
+    }
+    r.redrawLegendQuarter = true;
+    return r;
+}
+
+} // namespace finplan

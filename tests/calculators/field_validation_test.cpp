@@ -1,0 +1,109 @@
+// The shared field checks: the string table's texts, the bounds, what is stored and
+// what the user is told.
+#include <gtest/gtest.h>
+
+#include "calculators/field_validation.h"
+#include "calculators/range_check.h"
+#include "platform/recording_messages.h"
+
+namespace finplan {
+namespace {
+
+TEST(StringTable, HoldsTheValidationTextsByIdExactly) {
+    const std::pair<int, const char*> table[] = {
+        {2, "This amount must be greater than 0.00 and less than 99999999.00."},
+        {3, "This age must be between 1 and 120.0."},
+        {4, "This rate must be between 0.0% and 1000.0%."},
+        {5, "The number of years must be between 1 and 100."},
+        {6, "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0."},
+        {7, "This age must be between 1.0 and 120.0."},
+        {8, "The Applied Rate must be between -20.0% and 20.0%"},
+        {9, "The birth month value must between 1 and 12"},
+        {10, "The birth day value must be between 1 and 31"},
+        {11, "This rate must be between -99.0% and 99.0%"},
+        {12, "This age must be less than 120.0"},
+    };
+    for (auto [id, text] : table)
+        EXPECT_EQ(stringTableText(id), text) << "id " << id;
+    EXPECT_EQ(stringTableText(1), "");
+    EXPECT_EQ(stringTableText(13), "");
+}
+
+TEST(ValidateText, AcceptsBothBoundsAndStoresTheValue) {
+    RecordingMessages m;
+    const FieldRule applied{-20, 20, text_id::kAppliedRate, "APPLY RATE ERROR"};
+    float v = 5;
+    EXPECT_TRUE(validateText(m, "20", v, applied));
+    EXPECT_FLOAT_EQ(v, 20.0f);
+    EXPECT_TRUE(validateText(m, " -20.00", v, applied));
+    EXPECT_FLOAT_EQ(v, -20.0f);
+    EXPECT_TRUE(m.entries.empty());
+}
+
+TEST(ValidateText, RefusalShowsTheTableTextAndLeavesTheFieldAlone) {
+    RecordingMessages m;
+    float v = 7;
+    EXPECT_FALSE(validateText(m, "20.01", v, {-20, 20, text_id::kAppliedRate, "APPLY RATE ERROR"}));
+    EXPECT_FLOAT_EQ(v, 7.0f);
+    ASSERT_EQ(m.entries.size(), 1u);
+    EXPECT_EQ(m.entries[0].text, "The Applied Rate must be between -20.0% and 20.0%");
+    EXPECT_EQ(m.entries[0].title, "APPLY RATE ERROR");
+    EXPECT_EQ(m.entries[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(m.entries[0].question);
+}
+
+TEST(ValidateText, ATextThatIsNoNumberReadsAsZero) {
+    RecordingMessages m;
+    float amount = 3;
+    EXPECT_FALSE(validateText(m, "abc", amount, {1, 100000000, text_id::kAmount, "AMOUNT ERROR"}));
+    float down = 3;
+    EXPECT_TRUE(validateText(m, "abc", down, {0, 100000000, text_id::kAmount, "AMOUNT ERROR"}));
+    EXPECT_FLOAT_EQ(down, 0.0f);
+    EXPECT_EQ(m.texts().size(), 1u);
+}
+
+TEST(ValidateText, IntegersReadTheWholePartAndTruncateTheBounds) {
+    RecordingMessages m;
+    int16_t years = 9;
+    const FieldRule rule{1.9f, 100.5f, text_id::kYears, "NO OF YEARS ERROR"};
+    EXPECT_TRUE(validateText(m, "30.75", years, rule));
+    EXPECT_EQ(years, 30);
+    EXPECT_TRUE(validateText(m, "1", years, rule)); // bound 1.9 counts as 1
+    EXPECT_EQ(years, 1);
+    EXPECT_FALSE(validateText(m, "101", years, rule));
+    EXPECT_FALSE(validateText(m, "0", years, rule));
+    EXPECT_EQ(years, 1);
+    int month = 0;
+    EXPECT_FALSE(validateText(m, "13", month, {1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"}));
+    EXPECT_EQ(m.last()->text, "The birth month value must between 1 and 12");
+}
+
+TEST(ValidateField, ReadsOnlyWhatTheBufferHolds) {
+    RecordingMessages m;
+    const FieldRule amount{1, 100000000, text_id::kAmount, "AMOUNT ERROR"};
+    float v = 0;
+    // A buffer of 11 keeps 10 characters: "1000000000" (1e9) is too large, but the
+    // 11th digit never counts.
+    EXPECT_FALSE(validateField(m, "10000000000", 11, v, amount));
+    EXPECT_TRUE(validateField(m, "100000000.00", 11, v, amount));
+    EXPECT_FLOAT_EQ(v, 100000000.0f);
+    EXPECT_TRUE(validateField(m, "12345", 3, v, amount));
+    EXPECT_FLOAT_EQ(v, 12.0f);
+}
+
+TEST(ValidateField, HugeOrOddTextsNeverPass) {
+    RecordingMessages m;
+    const FieldRule age{1, 120, text_id::kAgeDecimal, "START AGE ERROR"};
+    float v = 40;
+    EXPECT_FALSE(validateField(m, "1e40", kFieldBuffer, v, age));
+    EXPECT_FALSE(validateField(m, "nan", kFieldBuffer, v, age));
+    EXPECT_FALSE(validateField(m, "", kFieldBuffer, v, age));
+    int16_t n = 4;
+    EXPECT_FALSE(
+        validateField(m, "99999999999", kFieldBuffer, n, {1, 100, 5, "NO OF YEARS ERROR"}));
+    EXPECT_EQ(n, 4);
+    EXPECT_FLOAT_EQ(v, 40.0f);
+}
+
+} // namespace
+} // namespace finplan
