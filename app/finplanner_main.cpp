@@ -117,8 +117,10 @@ int main(int argc, char** argv) {
                          &scenarioFiles);
 
     CalculatorMemory calculators;
-    PlannerParts parts{*scenario,   scenarioFiles, settings, accountSort, runner, *plotSeries,
-                       calculators, tools,         messages, chooser,     help,   launcher};
+    UndoStack undo;
+    PlannerParts parts{*scenario,   scenarioFiles, settings, accountSort, runner,
+                       *plotSeries, calculators,   tools,    messages,    chooser,
+                       help,        launcher,      undo,     clock};
     // The graph window's state lives as long as the program; graphs ignore the mouse
     // while a tool window is open.
     GraphInteraction graphs(*plotSeries, *scenario);

@@ -123,6 +123,7 @@ void MainWindow::buildMenu() {
         QMenu* menu = menuBar()->addMenu(QString::fromStdString(popup.text));
         if (popup.text == "&File") file = menu;
         addMenuEntries(menu, popup);
+        if (popup.text == "&Edit") setUpUndoActions(menu);
     }
     // Keyboard accelerators for the commands whose letters are not taken by the menu bar.
     const std::pair<int, const char*> keys[] = {{cmd::kNew, "Alt+N"},
@@ -146,6 +147,29 @@ void MainWindow::buildMenu() {
         runsCommand(shortcut, id);
         addAction(shortcut);
     }
+}
+
+void MainWindow::setUpUndoActions(QMenu* edit) {
+    for (auto [id, key] : {std::pair{cmd::kUndo, "Ctrl+Z"}, std::pair{cmd::kRedo, "Ctrl+Shift+Z"}})
+        for (QAction* a : actionsOf(id))
+            a->setShortcut(QKeySequence(key));
+    // The items name the change they undo; the keys stay live while the menu is closed.
+    connect(edit, &QMenu::aboutToShow, this, [this] {
+        auto show = [this](int id, const std::string& text, bool can) {
+            QString label = "&" + QString::fromStdString(text).replace("&", "&&");
+            for (QAction* a : actionsOf(id)) {
+                a->setText(label);
+                a->setEnabled(can);
+            }
+        };
+        show(cmd::kUndo, parts.undo.undoText(), parts.undo.canUndo());
+        show(cmd::kRedo, parts.undo.redoText(), parts.undo.canRedo());
+    });
+    connect(edit, &QMenu::aboutToHide, this, [this] {
+        for (int id : {cmd::kUndo, cmd::kRedo})
+            for (QAction* a : actionsOf(id))
+                a->setEnabled(true);
+    });
 }
 
 void MainWindow::buildToolbar() {

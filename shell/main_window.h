@@ -71,6 +71,7 @@ class MainWindow : public QMainWindow, public ShellView {
     // The action triggers command id.
     void runsCommand(QAction* action, int id);
     void addMenuEntries(QMenu* menu, const struct MenuEntry& popup);
+    void setUpUndoActions(QMenu* edit);
     void buildToolbar();
     void rebuildTabs();
     void setGraphPrintEnabled(bool on);

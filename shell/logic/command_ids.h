@@ -46,6 +46,10 @@ inline constexpr int kRecent1 = 602; // 602..606, then 609
 inline constexpr int kRecentSeparator = 607;
 inline constexpr int kRecent6 = 609;
 
+// Edit ▸ Undo and Redo (Ctrl+Z, Ctrl+Shift+Z).
+inline constexpr int kUndo = 720;
+inline constexpr int kRedo = 721;
+
 inline constexpr int kTipImport = 776;
 inline constexpr int kTipExport = 777;
 inline constexpr int kTipGraphs = 778;

@@ -218,6 +218,12 @@ bool MainPresenter::execute(int id) {
     case kHelpOnHelp:
         p.help.showHelpOnHelp();
         break;
+    case kUndo:
+        stepHistory(true);
+        break;
+    case kRedo:
+        stepHistory(false);
+        break;
     case kToggleToolbar:
         view.toggleToolbar();
         break;
@@ -238,6 +244,7 @@ void MainPresenter::newScenario() {
     p.scenario.scenarioModified = false;
     p.scenario.eventCount = 0;
     resetScenario(p.scenario);
+    p.undo.clear();
     int number = static_cast<int>(p.settings.scenarioNumber());
     if (!createNewScenarioFile(p.scenario, p.files, p.messages, number)) return;
     view.closeScenarioPages();
@@ -249,6 +256,7 @@ void MainPresenter::newScenario() {
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
+    p.undo.clear(); // a new history for the scenario now shown
     if (r.ok) {
         p.settings.recent.add(r.previousDisplayName);
         view.rebuildRecentMenu(p.settings.recent.menu());
@@ -298,8 +306,10 @@ void MainPresenter::saveAs() {
 
 void MainPresenter::importAccounts() {
     AcceptDefaultsCompleter completer;
+    ScenarioSnapshot before(p.scenario);
     if (!importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser, p.messages))
         return;
+    p.undo.record("Import Account Data", before, p.scenario);
     if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
         view.dropResultsPage();
         view.switchFolder(tab::kResults);
@@ -315,13 +325,24 @@ void MainPresenter::saveAccounts() {
 }
 
 void MainPresenter::readAccounts() {
+    ScenarioSnapshot before(p.scenario);
     if (!readAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages)) return;
+    p.undo.record("Read Accounts", before, p.scenario);
     view.dropResultsPage();
     view.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::reindex() {
-    if (reindexAccounts(p.scenario, p.messages)) view.switchFolder(tab::kScenario);
+    ScenarioSnapshot before(p.scenario);
+    if (!reindexAccounts(p.scenario, p.messages)) return;
+    p.undo.record("Re-Index Accounts", before, p.scenario);
+    view.switchFolder(tab::kScenario);
+}
+
+void MainPresenter::stepHistory(bool back) {
+    if (!(back ? p.undo.undo(p.scenario) : p.undo.redo(p.scenario))) return;
+    // The folder shown is made again from the plan as it now is (and reruns it).
+    view.switchFolder(view.currentTab());
 }
 
 void MainPresenter::saveGraphs() {

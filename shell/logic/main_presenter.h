@@ -11,6 +11,7 @@
 #include "model/scenario.h"
 #include "model/scenario_file.h"
 #include "model/settings_file.h"
+#include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/help.h"
 #include "platform/launcher.h"
@@ -19,6 +20,7 @@
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
+#include "shell/logic/undo_stack.h"
 
 namespace finplan {
 
@@ -38,6 +40,8 @@ struct PlannerParts {
     FileChooser& chooser;
     Help& help;
     Launcher& launcher;
+    UndoStack& undo;    // Edit ▸ Undo and Redo of every change to the scenario
+    const Clock& clock; // today's date (the birthday rule)
     // The printer and the graph window's state; printing is not offered without them.
     Printer* printer = nullptr;
     GraphInteraction* graphs = nullptr;
@@ -77,6 +81,7 @@ class MainPresenter {
     void saveAccounts();
     void readAccounts();
     void reindex();
+    void stepHistory(bool back); // Undo (true) or Redo
     void saveGraphs();
     void exit();
     void startProgram(const char* program, bool withPlotFile);

@@ -247,11 +247,11 @@ void FolderViewTest::menuBarHoldsTheWholeRetireMenu() {
                      "&Import Account Data\tAlt+i", "&Export Account Results\tAlt+e", "-",
                      "Save A&ccounts\tAlt+c", "&Read Accounts\tAlt+r", "Re-Index Accounts", "-",
                      "Save &Graphs\tAlt+g", "-", "E&xit\tAlt+x", "-", "A&bout..\tAlt+b"}));
-    QCOMPARE(
-        popups["&Edit"],
-        (QStringList{"&Initial Values\tAlt+i", ">&Add Event To Scenario\tAlt+a",
-                     "&Withdrawal\tAlt+w", "&Deposit\tAlt+d", "&Loan\tAlt+l", "&Mortgage\tAlt+m",
-                     "&Transfer\tAlt+t", "&Fundamentals\tAlt+f", "&Group Names\tAlt+g"}));
+    QCOMPARE(popups["&Edit"],
+             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "-", "&Initial Values\tAlt+i",
+                          ">&Add Event To Scenario\tAlt+a", "&Withdrawal\tAlt+w", "&Deposit\tAlt+d",
+                          "&Loan\tAlt+l", "&Mortgage\tAlt+m", "&Transfer\tAlt+t",
+                          "&Fundamentals\tAlt+f", "&Group Names\tAlt+g"}));
     QCOMPARE(popups["&Tools/Aids"],
              (QStringList{
                  "&Mortgage Calculator\tAlt+m", "&Refinance Analysis\tAlt+r",

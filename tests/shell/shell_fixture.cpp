@@ -21,8 +21,8 @@ ShellFixture::~ShellFixture() {
 }
 
 MainWindow& ShellFixture::open(ShellOptions options) {
-    PlannerParts parts{*scenario,   files, settings, sort,    *runner, *plots,
-                       calculators, tools, messages, chooser, help,    launcher};
+    PlannerParts parts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
+                       tools,     messages, chooser,  help, launcher, undo,   clock};
     window = std::make_unique<MainWindow>(parts, options);
     return *window;
 }

@@ -45,6 +45,7 @@ struct ShellFixture {
     RecordingLauncher launcher;
     ToolWindows tools;
     CalculatorMemory calculators;
+    UndoStack undo;
     std::unique_ptr<PlotSeries> plots = std::make_unique<PlotSeries>();
     std::unique_ptr<PlotFileWriter> plotFile;
     std::unique_ptr<DesktopRunner> runner;

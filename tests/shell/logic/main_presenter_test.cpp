@@ -2,6 +2,7 @@
 // tool-window rule and the file commands' dialogs, without a display.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -87,8 +88,11 @@ class MainPresenterTest : public ::testing::Test {
     RecordingHelp help;
     RecordingLauncher launcher;
     RecordedView view;
+    UndoStack undo;
+    FixedClock clock{LocalTime{2026, 3, 1, 12, 0, 0}};
     MainPresenter presenter{PlannerParts{*scenario, files, settings, sort, runner, *plots,
-                                         calculators, tools, messages, chooser, help, launcher},
+                                         calculators, tools, messages, chooser, help, launcher,
+                                         undo, clock},
                             view};
 };
 
@@ -202,6 +206,50 @@ TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
     for (int id : {776, 777, 778, 779, 780, 781, 104, 105})
         presenter.execute(id);
     EXPECT_EQ(help.shown, (std::vector<int>{1542, 1543, 1544, 1553, 1554, 1557, 0, -1}));
+}
+
+} // namespace
+} // namespace finplan
+
+namespace finplan {
+namespace {
+
+TEST_F(MainPresenterTest, ImportAndReIndexAreUndoneAndRedoneToTheSameBytes) {
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t2,000.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    std::strcpy(scenario->accounts.accounts[0].name, "Savings");
+    assignAccountId(*scenario);
+    const auto before = scenarioContentBytes(*scenario);
+    presenter.execute(cmd::kImportAccounts);
+    ASSERT_EQ(scenario->accounts.accountCount, 2);
+    const auto imported = scenarioContentBytes(*scenario);
+    EXPECT_EQ(undo.undoText(), "Undo Import Account Data");
+    presenter.execute(cmd::kReindexAccounts); // answered Yes
+    const auto reindexed = scenarioContentBytes(*scenario);
+    EXPECT_EQ(undo.undoText(), "Undo Re-Index Accounts");
+
+    view.switches.clear();
+    presenter.execute(cmd::kUndo);
+    EXPECT_EQ(scenarioContentBytes(*scenario), imported);
+    EXPECT_EQ(view.switches, std::vector<int>{view.tab}); // the folder is shown again
+    presenter.execute(cmd::kUndo);
+    EXPECT_EQ(scenarioContentBytes(*scenario), before);
+    EXPECT_TRUE(scenario->accountsModified);
+    presenter.execute(cmd::kRedo);
+    presenter.execute(cmd::kRedo);
+    EXPECT_EQ(scenarioContentBytes(*scenario), reindexed);
+    EXPECT_EQ(undo.redoText(), "Redo");
+}
+
+TEST_F(MainPresenterTest, NewStartsAFreshHistory) {
+    ScenarioSnapshot before(*scenario);
+    scenario->initial.taxRate = 30;
+    undo.record("Edit Initial Values", before, *scenario);
+    messages.defaultAnswer = false; // no save, no tab import
+    presenter.execute(cmd::kNew);
+    EXPECT_FALSE(undo.canUndo());
+    presenter.execute(cmd::kUndo); // nothing to undo: nothing happens
+    EXPECT_FLOAT_EQ(scenario->initial.taxRate, 15.0f);
 }
 
 } // namespace

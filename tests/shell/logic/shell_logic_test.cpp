@@ -161,7 +161,8 @@ TEST(MenuModel, RetireMenuHasItsPopupsSeparatorsAndTexts) {
     EXPECT_EQ(texts[110], "&Fundamentals\tAlt+f");
     EXPECT_EQ(texts[776], "&Importing Account Data From A Tab-Delimited File\tAlt+i");
     EXPECT_EQ(texts[105], "&Help On Help\tAlt+h");
-    EXPECT_EQ(texts.size(), 40u); // Save Graphs appears in File and Graphs
+    EXPECT_EQ(texts[720], "&Undo\tCtrl+Z");
+    EXPECT_EQ(texts.size(), 42u); // Save Graphs appears in File and Graphs
 }
 
 TEST(Commands, OnlyTheListedCommandsActWhileAToolWindowIsOpen) {
