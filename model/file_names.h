@@ -1,5 +1,5 @@
-// Every fixed file and program name the planner uses, in one place. Names that were
-// written with a ".\" prefix on the original platform use "./" here.
+// Every fixed file and program name the planner uses, in one place. A "./" prefix means
+// the working folder, where the planner keeps its session files.
 #pragma once
 
 #include <string_view>

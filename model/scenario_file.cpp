@@ -51,13 +51,6 @@ bool canOpen(const std::string& path, int flags) {
     return true;
 }
 
-void askToSave(bool flag, Scenario& s, ScenarioFiles& f, Messages& messages) {
-    if (!flag) return;
-    if (messages.ask("Do you wish to save the file " + f.scenarioPath + "?",
-                     "Korvel Financial Planner", MessageIcon::Warning))
-        writeScenario(s, f, messages);
-}
-
 } // namespace
 
 std::string windowTitleFor(const std::string& name) {
@@ -151,6 +144,7 @@ OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f,
     }
     f.windowTitle = windowTitleFor(f.displayName);
     sortEvents(s);
+    s.accountsModified = false; // the accounts are the file's now
     r.ok = true;
     r.closeEditors = true;
     r.folder = s.eventCount > 0 ? FolderToShow::Scenario : FolderToShow::Summary;
@@ -218,20 +212,20 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
 }
 
 bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber) {
-    askToSaveScenario(s, f, messages);
+    askToSaveChanges(s, f, messages);
     s.scenarioModified = false;
+    s.accountsModified = false; // the accounts asked about are gone with the old scenario
     s.eventCount = 0;
     resetScenario(s);
     s.resultsStale = true;
     return createNewScenarioFile(s, f, messages, scenarioNumber);
 }
 
-void askToSaveScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
-    askToSave(s.scenarioModified, s, f, messages);
-}
-
-void askToSaveOnExit(Scenario& s, ScenarioFiles& f, Messages& messages) {
-    askToSave(s.accountsModified, s, f, messages);
+void askToSaveChanges(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    if (!s.scenarioModified && !s.accountsModified) return;
+    if (messages.ask("Do you wish to save the file " + f.scenarioPath + "?",
+                     "Korvel Financial Planner", MessageIcon::Warning))
+        writeScenario(s, f, messages);
 }
 
 } // namespace finplan

@@ -76,9 +76,9 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
 // then closes the editors, shows the Summary folder and offers the tab import.
 bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber);
 
-// "Do you wish to save the file %s?" when scenarioModified (before New and Open)
-// or accountsModified (at exit) is set; Yes saves. The pending action goes on.
-void askToSaveScenario(Scenario& s, ScenarioFiles& f, Messages& messages);
-void askToSaveOnExit(Scenario& s, ScenarioFiles& f, Messages& messages);
+// "Do you wish to save the file %s?" before New, Open and closing, when the events and
+// settings (scenarioModified) or the accounts (accountsModified) changed: either change
+// would otherwise be lost without a word. Yes saves. The pending action goes on.
+void askToSaveChanges(Scenario& s, ScenarioFiles& f, Messages& messages);
 
 } // namespace finplan

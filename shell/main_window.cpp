@@ -253,11 +253,20 @@ void MainWindow::dropResultsPage() {
 }
 
 void MainWindow::closeScenarioPages() {
+    resultsPresenter.forgetPlace();
     dropResultsPage();
     if (page) {
         folder->removeWidget(page);
         page->deleteLater();
         page = nullptr;
+    }
+}
+
+void MainWindow::showAccountsChanged() {
+    if (tabIndex == tab::kAccounts) {
+        switchFolder(tab::kAccounts); // rebuilt from the accounts as they are now
+    } else {
+        rebuildTabs();
     }
 }
 

@@ -14,7 +14,9 @@ std::string helpAnchor(int context) {
 QtHelp::QtHelp(std::string helpFile, std::string fallbackFile, QWidget* parent)
     : helpFile(std::move(helpFile)), fallbackFile(std::move(fallbackFile)), parent(parent) {}
 
-QtHelp::~QtHelp() = default;
+QtHelp::~QtHelp() {
+    if (dialog && !dialog->parent()) delete dialog.data();
+}
 
 void QtHelp::showContext(int context) {
     showAnchor(helpAnchor(context));
@@ -23,11 +25,11 @@ void QtHelp::showContext(int context) {
 void QtHelp::showAnchor(const std::string& name) {
     anchor = name;
     if (!dialog) {
-        dialog = std::make_unique<QDialog>(parent);
+        dialog = new QDialog(parent);
         dialog->setWindowTitle("Financial Planner Help");
         dialog->resize(560, 480);
-        auto* layout = new QVBoxLayout(dialog.get());
-        browser = new QTextBrowser(dialog.get());
+        auto* layout = new QVBoxLayout(dialog.data());
+        browser = new QTextBrowser(dialog.data());
         browser->setOpenLinks(true);
         layout->addWidget(browser);
     }

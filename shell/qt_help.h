@@ -3,12 +3,12 @@
 // two fixed topics).
 #pragma once
 
-#include <memory>
+#include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "platform/help.h"
 
-class QDialog;
 class QTextBrowser;
 class QWidget;
 
@@ -26,14 +26,16 @@ class QtHelp : public Help {
 
     // The anchor last shown (tests).
     const std::string& lastAnchor() const { return anchor; }
-    QDialog* window() const { return dialog.get(); }
+    QDialog* window() const { return dialog.data(); }
 
   private:
     void showAnchor(const std::string& name);
     std::string helpFile;
     std::string fallbackFile;
     QWidget* parent;
-    std::unique_ptr<QDialog> dialog;
+    // The window belongs to its Qt parent (the main window) and goes with it; without
+    // a parent it is ours to delete. QPointer notices either way.
+    QPointer<QDialog> dialog;
     QTextBrowser* browser = nullptr;
     std::string anchor;
 };

@@ -76,7 +76,6 @@ bool MainPresenter::startUp(const std::string& requested) {
         // Nothing usable was open last time: a fresh scenario under the fallback name.
         p.files.scenarioPath = p.files.displayName = files::kFallbackScenario;
         p.files.windowTitle = windowTitleFor(files::kFallbackScenario);
-        view.setMenuState(true);
     }
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
@@ -84,13 +83,9 @@ bool MainPresenter::startUp(const std::string& requested) {
 }
 
 void MainPresenter::closing() {
-    // Changed events or settings would be lost without a word if only changed accounts
-    // were asked about, so a changed scenario gets the same question.
-    if (p.scenario.scenarioModified && !p.scenario.accountsModified) {
-        askToSaveScenario(p.scenario, p.files, p.messages);
-    } else {
-        askToSaveOnExit(p.scenario, p.files, p.messages);
-    }
+    askToSaveChanges(p.scenario, p.files, p.messages);
+    // However the window is closed, the session's recent files and last scenario are kept.
+    saveSettings(p.settings, p.files.displayName);
 }
 
 bool MainPresenter::execute(int id) {
@@ -240,19 +235,17 @@ bool MainPresenter::execute(int id) {
 }
 
 void MainPresenter::newScenario() {
-    askToSaveScenario(p.scenario, p.files, p.messages);
-    p.scenario.scenarioModified = false;
-    p.scenario.eventCount = 0;
-    resetScenario(p.scenario);
-    p.undo.clear();
     int number = static_cast<int>(p.settings.scenarioNumber());
-    if (!createNewScenarioFile(p.scenario, p.files, p.messages, number)) return;
+    const bool created = finplan::newScenario(p.scenario, p.files, p.messages, number);
+    p.undo.clear(); // the old scenario's history does not apply to the new one
+    if (!created) return;
     view.closeScenarioPages();
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
     view.switchFolder(tab::kSummary);
     AcceptDefaultsCompleter completer;
-    offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages);
+    if (offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages))
+        view.showAccountsChanged();
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
@@ -268,7 +261,7 @@ void MainPresenter::afterOpen(const OpenResult& r) {
 }
 
 void MainPresenter::openScenarioCommand() {
-    askToSaveScenario(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.scenario, p.files, p.messages);
     auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
     // Marks cleared first, so the folder switch after the open is not held back.
     p.tools.clearMarks();
@@ -282,7 +275,7 @@ void MainPresenter::openPath(const std::string& path) {
 }
 
 void MainPresenter::openRecent(int index) {
-    askToSaveScenario(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.scenario, p.files, p.messages);
     const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
     std::string path = *name; // the list changes below
@@ -313,6 +306,8 @@ void MainPresenter::importAccounts() {
     if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
         view.dropResultsPage();
         view.switchFolder(tab::kResults);
+    } else {
+        view.showAccountsChanged();
     }
 }
 
@@ -350,8 +345,7 @@ void MainPresenter::saveGraphs() {
 }
 
 void MainPresenter::exit() {
-    saveSettings(p.settings, p.files.displayName);
-    view.requestClose();
+    view.requestClose(); // closing() writes "finance.dat"
 }
 
 void MainPresenter::startProgram(const char* program, bool withPlotFile) {

@@ -77,6 +77,13 @@ bool ResultsPresenter::goTo(const std::string& ageText) {
     return true;
 }
 
+void ResultsPresenter::forgetPlace() {
+    remembered = ResultsPlace::Bottom;
+    goToAge = 0;
+    ageBox.clear();
+    selected = -1;
+}
+
 void ResultsPresenter::applyPlace() {
     int count = static_cast<int>(results.lines.size());
     if (count == 0) {

@@ -35,6 +35,9 @@ class ResultsPresenter {
     // "Go To" with the age box text; false after the AGE ERROR message.
     bool goTo(const std::string& ageText);
     DoubleClickAction doubleClick(int line);
+    // Another scenario (New, Open) starts where a fresh start does: at the bottom, with
+    // no Go To age, so the age box and the selected line agree.
+    void forgetPlace();
 
     const ResultsList& list() const { return results; }
     // Counts the list runs, so a view knows when its copy of the lines is old.

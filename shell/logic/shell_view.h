@@ -14,7 +14,7 @@ class ShellView {
     // Normal state, or the no-scenario state that greys nearly everything.
     virtual void setMenuState(bool noScenario) = 0;
     virtual void rebuildRecentMenu(const RecentMenu& menu) = 0;
-    // The folder switch request (tab click or request 9999).
+    // Shows another folder (a tab click, or a command that brings a folder forward).
     virtual void switchFolder(int tab) = 0;
     virtual int currentTab() const = 0;
     virtual bool resultsPageShown() const = 0;
@@ -22,6 +22,9 @@ class ShellView {
     virtual void dropResultsPage() = 0;
     // Closes the event list, accounts, results and graph pages (after New and Open).
     virtual void closeScenarioPages() = 0;
+    // The accounts changed in place (an import): the tab row and an Accounts folder on
+    // show follow at once.
+    virtual void showAccountsChanged() = 0;
     virtual void showAbout() = 0;
     virtual void toggleToolbar() = 0;
     // Posts a close request; closing asks the save question and writes the placement.

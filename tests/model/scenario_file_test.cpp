@@ -341,25 +341,28 @@ TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
     EXPECT_FALSE(std::filesystem::exists(target));
 }
 
-TEST_F(ScenarioFileTest, SaveQuestionsFollowTheirFlags) {
+TEST_F(ScenarioFileTest, SaveQuestionIsAskedWhenEventsOrAccountsChanged) {
     s = samplePlan(1);
     files.scenarioPath = files.displayName = dir.file("asked.ret");
 
     s->scenarioModified = false;
-    askToSaveScenario(*s, files, messages);
+    askToSaveChanges(*s, files, messages);
     EXPECT_TRUE(messages.entries.empty());
 
     s->scenarioModified = true;
     messages.answers = {false};
-    askToSaveScenario(*s, files, messages);
+    askToSaveChanges(*s, files, messages);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Do you wish to save the file " + files.scenarioPath + "?");
     EXPECT_EQ(messages.entries[0].title, "Korvel Financial Planner");
     EXPECT_FALSE(std::filesystem::exists(files.scenarioPath));
 
+    // Changed accounts alone are asked about too, and Yes saves them.
+    s->scenarioModified = false;
     s->accountsModified = true;
     messages.answers = {true};
-    askToSaveOnExit(*s, files, messages);
+    askToSaveChanges(*s, files, messages);
+    EXPECT_EQ(messages.entries.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(files.scenarioPath));
     EXPECT_FALSE(s->accountsModified);
 }

@@ -12,7 +12,9 @@
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
 #include "shell/logic/main_presenter.h"
+#include "tests/engine/scenario_builder.h"
 
 namespace finplan {
 namespace {
@@ -30,6 +32,7 @@ class RecordedView : public ShellView {
     bool resultsPageShown() const override { return tab == 3; }
     void dropResultsPage() override { ++drops; }
     void closeScenarioPages() override { ++closes; }
+    void showAccountsChanged() override { ++accountRefreshes; }
     void showAbout() override { ++abouts; }
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
@@ -39,6 +42,7 @@ class RecordedView : public ShellView {
     RecentMenu recent;
     std::vector<int> switches;
     int tab = 0, drops = 0, closes = 0, abouts = 0, toggles = 0, closeRequests = 0;
+    int accountRefreshes = 0;
 };
 
 class NullRunner : public ScenarioRunner {
@@ -99,7 +103,7 @@ class MainPresenterTest : public ::testing::Test {
 TEST_F(MainPresenterTest, StartUpWithoutSettingsUsesTheFallbackNameAndEndsInTheNormalState) {
     EXPECT_FALSE(presenter.startUp());
     EXPECT_EQ(view.title, "Financial Planner - tmp01.ret");
-    EXPECT_EQ(view.menuStates, (std::vector<bool>{true, false}));
+    EXPECT_EQ(view.menuStates, std::vector<bool>{false});
     EXPECT_TRUE(std::filesystem::exists(files::kSettings));
     EXPECT_EQ(runner.runs, 0);
 }
@@ -172,10 +176,34 @@ TEST_F(MainPresenterTest, ImportFromTheSummaryRerunsIntoTheResultsFolder) {
     EXPECT_EQ(view.switches, std::vector<int>{3});
 }
 
-TEST_F(MainPresenterTest, ExitWritesTheSettingsWithTheCurrentScenarioAndCloses) {
+TEST_F(MainPresenterTest, ImportElsewhereShowsTheChangedAccountsWhereTheyAre) {
+    test::addAccount(*scenario, "Savings", 0, 10.0f, 5.0f, "A");
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t50.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    messages.answers = {true, true}; // update 1 of 1; add "Bonds"
+    view.tab = tab::kAccounts;
+    presenter.execute(cmd::kImportAccounts);
+    EXPECT_EQ(scenario->accounts.usableCount(), 2);
+    EXPECT_EQ(view.accountRefreshes, 1);
+    EXPECT_TRUE(view.switches.empty());
+}
+
+TEST_F(MainPresenterTest, NewScenarioLeavesTheOldResultsStale) {
+    scenario->resultsStale = false;
+    messages.answers = {false}; // no tab file
+    presenter.execute(cmd::kNew);
+    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_EQ(view.closes, 1);
+}
+
+// Exit only asks the window to close; the close itself, however it was asked for (File >
+// Exit, the close button, the window manager), writes the session's settings.
+TEST_F(MainPresenterTest, ClosingWritesTheSettingsWithTheCurrentScenario) {
     files.displayName = "mine.ret";
     presenter.execute(cmd::kExit);
     EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_FALSE(std::filesystem::exists(files::kSettings));
+    presenter.closing();
     std::ifstream in(files::kSettings);
     std::string first;
     std::getline(in, first);

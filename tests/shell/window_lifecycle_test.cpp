@@ -1,0 +1,183 @@
+// What a user trusts the window with between one scenario and the next: the help window
+// goes with the main window, imported accounts show at once, New and Open ask before
+// changed accounts are dropped, closing keeps the session, and another scenario starts
+// its Results folder afresh.
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "shell/folder_tab_row.h"
+#include "shell/logic/command_ids.h"
+#include "shell/logic/folder_tabs.h"
+#include "shell/qt_help.h"
+#include "shell/results_page.h"
+#include "shell_fixture.h"
+
+using namespace finplan;
+
+namespace {
+
+// A tab file the import reads: one line per account, name and amount.
+void writeTabFile(const QString& name, const QString& text) {
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write the tab file");
+    f.write(text.toUtf8());
+}
+
+QString accountsSummary(MainWindow& w) {
+    for (QLabel* l : w.currentPage()->findChildren<QLabel*>())
+        if (l->text().startsWith("Number of Accounts")) return l->text();
+    return {};
+}
+
+QString firstLine(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readLine()).trimmed();
+}
+
+} // namespace
+
+class WindowLifecycleTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void helpWindowGoesWithItsOwnerOnce();
+    void importShowsTheAccountsAtOnce();
+    void openAsksBeforeDroppingAccountsReadAfterNew();
+    void closingTheWindowKeepsTheSession();
+    void newScenarioStartsTheResultsFolderAfresh();
+};
+
+void WindowLifecycleTest::helpWindowGoesWithItsOwnerOnce() {
+    // At exit the main window is destroyed before the help port: the help window, its
+    // child, goes with it and must not be deleted a second time by the port.
+    auto owner = std::make_unique<QWidget>();
+    auto help = std::make_unique<QtHelp>("./finance.hlp", FINPLAN_HELP_FILE, owner.get());
+    help->showContents();
+    QVERIFY(help->window());
+    owner.reset();
+    QVERIFY(!help->window());
+    help.reset();
+
+    // Without an owner the port deletes its window itself.
+    auto alone = std::make_unique<QtHelp>("./finance.hlp", FINPLAN_HELP_FILE);
+    alone->showContents();
+    QPointer<QDialog> window = alone->window();
+    alone.reset();
+    QVERIFY(window.isNull());
+}
+
+void WindowLifecycleTest::importShowsTheAccountsAtOnce() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    const int before = f.scenario->accounts.usableCount();
+    w.switchFolder(tab::kAccounts);
+    QString summary = accountsSummary(w);
+    QVERIFY2(summary.contains(QString("%1").arg(before, 2)), qPrintable(summary));
+
+    // One line updates an account the example has, the other adds one.
+    const QString existing = QString::fromLatin1(f.scenario->accounts.accounts[0].name);
+    writeTabFile("update.kvi", existing + "\t1234.00\nA brand new account\t1000.00\n");
+    f.chooser.answers.push_back(std::string("update.kvi"));
+    f.messages.answers = {true, true, true};
+    w.commands().execute(cmd::kImportAccounts);
+    QCOMPARE(f.scenario->accounts.usableCount(), before + 1);
+
+    // The folder shows the accounts as they are now, without leaving it.
+    QCOMPARE(w.currentTab(), int(tab::kAccounts));
+    summary = accountsSummary(w);
+    QVERIFY2(summary.contains(QString("%1").arg(before + 1, 2)), qPrintable(summary));
+    auto* list = w.currentPage()->findChild<QTreeWidget*>("accountsList");
+    QVERIFY(list);
+    QCOMPARE(list->topLevelItemCount(), before + 1);
+    QCOMPARE(w.tabRow()->labels(), [&] {
+        QStringList l;
+        for (const auto& s : folderTabLabels(before + 1, true))
+            l << QString::fromStdString(s);
+        return l;
+    }());
+}
+
+void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QString other = copyExample("other.ret");
+    writeTabFile("three.kvi", "First\t100.00\nSecond\t200.00\nThird\t300.00\n");
+    f.chooser.answers.push_back(std::string("three.kvi"));
+    f.messages.answers = {true}; // read the accounts from a tab file: Yes
+    w.commands().execute(cmd::kNew);
+    QCOMPARE(f.scenario->accounts.usableCount(), 3);
+    QVERIFY2(w.tabRow()->labels().contains("Accounts 1-3"),
+             qPrintable(w.tabRow()->labels().join("|")));
+    const QString newName = QString::fromStdString(f.files.scenarioPath);
+
+    f.messages.entries.clear();
+    f.messages.answers = {true}; // save the three accounts: Yes
+    f.chooser.answers.push_back(other.toStdString());
+    w.commands().execute(cmd::kOpen);
+    QVERIFY2(!f.messages.entries.empty(), "no save question before Open");
+    QCOMPARE(QString::fromStdString(f.messages.entries[0].text),
+             "Do you wish to save the file " + newName + "?");
+    // Saved: the new scenario's file holds the three accounts.
+    Scenario saved;
+    ScenarioFiles savedFiles;
+    savedFiles.displayName = newName.toStdString();
+    RecordingMessages quiet;
+    QVERIFY(readScenario(saved, savedFiles, quiet));
+    QCOMPARE(saved.accounts.usableCount(), 3);
+    // The opened scenario is unchanged: closing asks nothing more.
+    QVERIFY(!f.scenario->accountsModified);
+    f.messages.entries.clear();
+    w.close();
+    QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
+}
+
+void WindowLifecycleTest::closingTheWindowKeepsTheSession() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    QString first = copyExample("first.ret");
+    QString second = copyExample("second.ret");
+    w.commands().openPath(first.toStdString());
+    w.commands().openPath(second.toStdString());
+    QFile::remove("finance.dat");
+    // The window's close button, not File > Exit.
+    w.close();
+    QVERIFY(QFile::exists("finance.dat"));
+    QCOMPARE(firstLine("finance.dat"), second);
+
+    // The next start opens the scenario of this session and lists the one before it.
+    ShellFixture g;
+    QFile::copy(f.dir.filePath("finance.dat"), "finance.dat");
+    QFile::copy(f.dir.filePath("second.ret"), "second.ret");
+    MainWindow& w2 = g.open();
+    QCOMPARE(w2.windowTitle(), "Financial Planner - " + second);
+}
+
+void WindowLifecycleTest::newScenarioStartsTheResultsFolderAfresh() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    w.switchFolder(tab::kResults);
+    ResultsPage* page = w.resultsView();
+    QVERIFY(page);
+    page->ageBox()->setText("60");
+    QTest::mouseClick(page->findChild<QPushButton*>("Go To"), Qt::LeftButton);
+    QVERIFY(page->list()->currentItem()->text().startsWith("60.0"));
+
+    f.messages.answers = {false}; // no tab file
+    w.commands().execute(cmd::kNew);
+    w.switchFolder(tab::kResults);
+    page = w.resultsView();
+    QVERIFY(page);
+    QCOMPARE(page->ageBox()->text(), QString());
+    QCOMPARE(w.results().place(), ResultsPlace::Bottom);
+    QCOMPARE(page->list()->currentRow(), page->list()->count() - 1);
+}
+
+QTEST_MAIN(WindowLifecycleTest)
+#include "window_lifecycle_test.moc"
