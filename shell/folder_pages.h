@@ -1,11 +1,7 @@
-// The simple folder pages: the splash page and the read-only accounts list.
+// The simple folder pages: the splash page and the text-line lists.
 #pragma once
 
 #include <QWidget>
-#include <functional>
-
-#include "model/account_list.h"
-#include "model/scenario.h"
 
 class QListWidget;
 
@@ -16,8 +12,5 @@ namespace finplan {
 QListWidget* makeTextLineList(const char* objectName, QWidget* parent);
 
 QWidget* makeSplashPage(QWidget* parent);
-// onEdit is called with the row of a double-clicked account.
-QWidget* makeAccountsPage(Scenario& s, const AccountListSort& sort, bool idColumn,
-                          std::function<void(int row)> onEdit, QWidget* parent);
 
 } // namespace finplan

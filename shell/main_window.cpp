@@ -15,10 +15,13 @@
 #include <QVBoxLayout>
 
 #include "model/window_placement.h"
+#include "shell/account_info_dialog.h"
+#include "shell/accounts_page.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"
 #include "shell/graph_page.h"
+#include "shell/groups_dialog.h"
 #include "shell/icons.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
@@ -36,7 +39,8 @@ constexpr int kHeight = 510;
 MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
     : QMainWindow(parent), parts(parts), options(options), presenter(parts, *this),
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
-      eventList(parts.scenario, [this](int index) { return openEventEditor(index); }) {
+      eventList(parts.scenario, [this](int index) { return openEventEditor(index); }),
+      accountsFolder(parts.scenario, parts.accountSort) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     // A fixed frame: caption, system menu and minimise box, no sizing border.
@@ -275,10 +279,7 @@ QWidget* MainWindow::createPage(int t) {
         if (!summaryShown) return makeSplashPage(folder);
         return makeGraphPage(parts, graphWindow(), 0, 0, 0, folder);
     }
-    if (t == tab::kAccounts)
-        return makeAccountsPage(
-            parts.scenario, parts.accountSort, options.idColumn,
-            [this](int) { presenter.execute(cmd::kAccountInfo); }, folder);
+    if (t == tab::kAccounts) return createAccountsPage();
     if (t == tab::kScenario) {
         auto* p = new EventListPage(eventList, folder);
         p->onCommand = [this](int id) { presenter.execute(id); };
@@ -332,6 +333,42 @@ void MainWindow::switchFolder(int t) {
         folder->removeWidget(previous);
         previous->deleteLater();
     }
+}
+
+QWidget* MainWindow::createAccountsPage() {
+    auto* p = new AccountsPage(accountsFolder, options.idColumn, folder);
+    AccountEditing& editing = presenter.accounts();
+    p->onAdd = [this, &editing] {
+        if (editing.requestAdd()) presenter.execute(cmd::kAccountInfo);
+    };
+    p->onEdit = [this, &editing](int row) {
+        if (editing.requestEdit(row)) presenter.execute(cmd::kAccountInfo);
+    };
+    p->onDelete = [this, &editing](int row) {
+        if (editing.deleteRow(row)) switchFolder(tab::kAccounts);
+    };
+    p->onImport = [this] { presenter.execute(cmd::kImportAccounts); };
+    p->onHelp = [this] { parts.help.showContext(513); };
+    return p;
+}
+
+bool MainWindow::runTool(QDialog& dialog, const std::string& name) {
+    parts.tools.open(name, [&dialog] { dialog.raise(); });
+    const bool ok = (dialogRunner ? dialogRunner(dialog) : dialog.exec()) == QDialog::Accepted;
+    parts.tools.close(name);
+    return ok;
+}
+
+bool MainWindow::showAccountInfo(AccountInfoPresenter& dialog) {
+    AccountInfoDialog box(
+        dialog, [this] { parts.help.showContext(518); }, this);
+    return runTool(box, "Account Information");
+}
+
+bool MainWindow::showGroups(GroupsPresenter& dialog) {
+    GroupsDialog box(
+        dialog, [this] { parts.help.showContext(1541); }, this);
+    return runTool(box, "Groups");
 }
 
 EventListPresenter::EditorResult MainWindow::openEventEditor(int index) {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "shell/logic/accounts_folder_presenter.h"
 #include "shell/logic/event_list_presenter.h"
 #include "shell/logic/graph_interaction.h"
 #include "shell/logic/main_presenter.h"
@@ -15,6 +17,7 @@
 #include "shell/logic/shell_view.h"
 
 class QAction;
+class QDialog;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
@@ -49,6 +52,8 @@ class MainWindow : public QMainWindow, public ShellView {
     // The graph window's state, kept while the program runs.
     GraphInteraction& graphWindow();
     bool summaryFlag() const { return summaryShown; }
+    // Runs the account and group dialogs (exec() when unset); tests answer them here.
+    std::function<int(QDialog&)> dialogRunner;
 
     // ShellView
     void setTitle(const std::string& title) override;
@@ -63,6 +68,8 @@ class MainWindow : public QMainWindow, public ShellView {
     void showAbout() override;
     void toggleToolbar() override;
     void requestClose() override;
+    bool showAccountInfo(AccountInfoPresenter& dialog) override;
+    bool showGroups(GroupsPresenter& dialog) override;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -77,6 +84,9 @@ class MainWindow : public QMainWindow, public ShellView {
     void rebuildTabs();
     void setGraphPrintEnabled(bool on);
     QWidget* createPage(int t);
+    QWidget* createAccountsPage();
+    // Runs a modal dialog marked in the table of open tool windows; true after OK.
+    bool runTool(QDialog& dialog, const std::string& name);
     EventListPresenter::EditorResult openEventEditor(int index);
 
     PlannerParts parts;
@@ -84,6 +94,7 @@ class MainWindow : public QMainWindow, public ShellView {
     MainPresenter presenter;
     ResultsPresenter resultsPresenter;
     EventListPresenter eventList;
+    AccountsFolderPresenter accountsFolder;
 
     QMenu* file = nullptr;
     QAction* aboutAction = nullptr;

@@ -150,11 +150,13 @@ bool MainPresenter::execute(int id) {
         notInBuild("The event editor");
         break;
     case kGroupNames:
-        notInBuild("The Groups dialog");
+        editGroups();
         break;
     case kAccountInfo:
+        editAccount();
+        break;
     case kEditAccounts:
-        notInBuild("The account editor");
+        view.switchFolder(tab::kAccounts);
         break;
     case kMortgageCalculator:
         notInBuild("The Mortgage Calculator");
@@ -243,9 +245,11 @@ void MainPresenter::newScenario() {
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
     view.switchFolder(tab::kSummary);
-    AcceptDefaultsCompleter completer;
-    if (offerTabAccountsAfterNew(p.scenario, completer, p.chooser, p.messages))
-        view.showAccountsChanged();
+    const bool read = accountEditing.recorded("Import Account Data", [this] {
+        return offerTabAccountsAfterNew(p.scenario, accountEditing.importCompleter(), p.chooser,
+                                        p.messages);
+    });
+    if (read) view.showAccountsChanged();
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
@@ -298,17 +302,26 @@ void MainPresenter::saveAs() {
 }
 
 void MainPresenter::importAccounts() {
-    AcceptDefaultsCompleter completer;
-    ScenarioSnapshot before(p.scenario);
-    if (!importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser, p.messages))
-        return;
-    p.undo.record("Import Account Data", before, p.scenario);
+    const bool imported = accountEditing.recorded("Import Account Data", [this] {
+        return importAccountDataCommand(p.scenario, p.accountSort, accountEditing.importCompleter(),
+                                        p.chooser, p.messages);
+    });
+    if (!imported) return;
     if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
         view.dropResultsPage();
         view.switchFolder(tab::kResults);
     } else {
         view.showAccountsChanged();
     }
+}
+
+void MainPresenter::editAccount() {
+    if (accountEditing.openAccountInfo()) view.switchFolder(tab::kAccounts);
+}
+
+void MainPresenter::editGroups() {
+    accountEditing.editGroups();
+    view.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::exportResults() {

@@ -17,6 +17,7 @@
 #include "platform/launcher.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
+#include "shell/logic/account_editing.h"
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
@@ -52,7 +53,8 @@ bool isAlwaysCommand(int id);
 
 class MainPresenter {
   public:
-    MainPresenter(PlannerParts parts, ShellView& view) : p(parts), view(view) {}
+    MainPresenter(PlannerParts parts, ShellView& view)
+        : p(parts), view(view), accountEditing(parts.scenario, parts.messages, view, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.
@@ -70,6 +72,9 @@ class MainPresenter {
     // Features reported missing so far (for the About box and tests).
     const std::set<std::string>& missingFeatures() const { return missing; }
 
+    // Add, Edit, Delete and Groups of the Accounts folder, and the import's dialog.
+    AccountEditing& accounts() { return accountEditing; }
+
   private:
     void newScenario();
     void openScenarioCommand();
@@ -77,6 +82,8 @@ class MainPresenter {
     void saveAs();
     void afterOpen(const OpenResult& r);
     void importAccounts();
+    void editAccount();
+    void editGroups();
     void exportResults();
     void saveAccounts();
     void readAccounts();
@@ -92,6 +99,7 @@ class MainPresenter {
     ShellView& view;
     std::set<std::string> missing;
     std::string accountsPath; // last accounts file chosen
+    AccountEditing accountEditing;
 };
 
 } // namespace finplan

@@ -4,10 +4,11 @@
 #include <string>
 
 #include "model/recent_files.h"
+#include "shell/logic/account_dialogs.h"
 
 namespace finplan {
 
-class ShellView {
+class ShellView : public AccountDialogs {
   public:
     virtual ~ShellView() = default;
     virtual void setTitle(const std::string& title) = 0;

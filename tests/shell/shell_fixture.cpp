@@ -1,7 +1,9 @@
 #include "shell_fixture.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 
 namespace finplan {
 
@@ -24,6 +26,13 @@ MainWindow& ShellFixture::open(ShellOptions options) {
     PlannerParts parts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
                        tools,     messages, chooser,  help, launcher, undo,   clock};
     window = std::make_unique<MainWindow>(parts, options);
+    window->dialogRunner = [this](QDialog& d) {
+        d.show();
+        if (answerDialog) answerDialog(d);
+        if (auto* ok = d.findChild<QPushButton*>("OK")) ok->click();
+        d.hide();
+        return d.result();
+    };
     return *window;
 }
 

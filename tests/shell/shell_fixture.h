@@ -50,6 +50,9 @@ struct ShellFixture {
     std::unique_ptr<PlotFileWriter> plotFile;
     std::unique_ptr<DesktopRunner> runner;
     std::unique_ptr<MainWindow> window;
+    // The account and group dialogs the window opens are shown, handed to this (to type
+    // into them) and then OK is pressed; a refused OK counts as Cancel.
+    std::function<void(QDialog&)> answerDialog;
 };
 
 // Copies the bundled example into the working folder under that name, writable.

@@ -28,10 +28,10 @@ void writeTabFile(const QString& name, const QString& text) {
     f.write(text.toUtf8());
 }
 
+// The Accounts folder's "Number of Accounts" box.
 QString accountsSummary(MainWindow& w) {
-    for (QLabel* l : w.currentPage()->findChildren<QLabel*>())
-        if (l->text().startsWith("Number of Accounts")) return l->text();
-    return {};
+    auto* count = w.currentPage()->findChild<QLineEdit*>("Number of Accounts");
+    return count ? count->text() : QString();
 }
 
 QString firstLine(const QString& path) {

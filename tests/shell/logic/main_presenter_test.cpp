@@ -13,6 +13,7 @@
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
+#include "shell/logic/groups_presenter.h"
 #include "shell/logic/main_presenter.h"
 #include "tests/engine/scenario_builder.h"
 
@@ -36,6 +37,17 @@ class RecordedView : public ShellView {
     void showAbout() override { ++abouts; }
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
+    bool showAccountInfo(AccountInfoPresenter& a) override {
+        ++accountDialogs;
+        return accountStep ? accountStep(a) : a.ok(); // OK unless told otherwise
+    }
+    bool showGroups(GroupsPresenter& g) override {
+        ++groupDialogs;
+        return groupStep && groupStep(g);
+    }
+    std::function<bool(AccountInfoPresenter&)> accountStep;
+    std::function<bool(GroupsPresenter&)> groupStep;
+    int accountDialogs = 0, groupDialogs = 0;
 
     std::string title;
     std::vector<bool> menuStates;
@@ -145,14 +157,13 @@ TEST_F(MainPresenterTest, PrintResultsShowsTheResultsFolderEvenWhenAToolIsOpen) 
 }
 
 TEST_F(MainPresenterTest, CommandsOfFeaturesNotBuiltSayso) {
-    for (int id : {cmd::kInitialValues, cmd::kAddMortgage, cmd::kGroupNames, cmd::kRefinance,
-                   cmd::kPrintGraph}) {
+    for (int id : {cmd::kInitialValues, cmd::kAddMortgage, cmd::kRefinance, cmd::kPrintGraph}) {
         messages.entries.clear();
         EXPECT_TRUE(presenter.execute(id)) << id;
         ASSERT_EQ(messages.entries.size(), 1u) << id;
         EXPECT_NE(messages.entries[0].text.find("not available in this build"), std::string::npos);
     }
-    EXPECT_EQ(presenter.missingFeatures().size(), 5u);
+    EXPECT_EQ(presenter.missingFeatures().size(), 4u);
 }
 
 TEST_F(MainPresenterTest, ReadAccountsFailureShowsTheReadError) {
@@ -194,6 +205,37 @@ TEST_F(MainPresenterTest, NewScenarioLeavesTheOldResultsStale) {
     presenter.execute(cmd::kNew);
     EXPECT_TRUE(scenario->resultsStale);
     EXPECT_EQ(view.closes, 1);
+}
+
+TEST_F(MainPresenterTest, AccountCommandsOpenTheirDialogsAndShowTheAccountsFolder) {
+    presenter.execute(cmd::kGroupNames); // Cancel still shows the folder
+    EXPECT_EQ(view.groupDialogs, 1);
+    view.accountStep = [](AccountInfoPresenter& a) {
+        a.texts = {"Savings", "100", "5", "0", "0", "1"};
+        return a.ok();
+    };
+    ASSERT_TRUE(presenter.accounts().requestAdd());
+    presenter.execute(cmd::kAccountInfo);
+    EXPECT_EQ(scenario->accounts.accountCount, 1);
+    EXPECT_EQ(undo.undoText(), "Undo Add Account 'Savings'");
+    view.accountStep = [](AccountInfoPresenter&) { return false; }; // Cancel: no switch
+    presenter.execute(cmd::kAccountInfo);
+    presenter.execute(cmd::kEditAccounts);
+    EXPECT_EQ(view.switches, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(view.accountDialogs, 2);
+
+    // The import asks the dialog to complete each new account.
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nChecking\t20.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    view.accountStep = [](AccountInfoPresenter& a) {
+        EXPECT_EQ(a.mode(), AccountDialogMode::Import);
+        EXPECT_EQ(a.texts.name, "Checking");
+        return a.ok();
+    };
+    presenter.execute(cmd::kImportAccounts);
+    EXPECT_EQ(view.accountDialogs, 3);
+    EXPECT_EQ(scenario->accounts.accountCount, 2);
+    EXPECT_EQ(undo.undoText(), "Undo Import Account Data");
 }
 
 // Exit only asks the window to close; the close itself, however it was asked for (File >

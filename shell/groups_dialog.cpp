@@ -1,0 +1,49 @@
+#include "shell/groups_dialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "shell/dialog_buttons.h"
+
+namespace finplan {
+
+GroupsDialog::GroupsDialog(GroupsPresenter& presenter, std::function<void()> help, QWidget* parent)
+    : QDialog(parent), presenter(presenter) {
+    setWindowTitle("Groups");
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel("Group Name", this), 0, 0);
+    grid->addWidget(new QLabel("Random Minimum\nRate", this), 0, 1);
+    grid->addWidget(new QLabel("Random Maximum\nRate", this), 0, 2);
+    for (int i = 0; i < kMaxGroups; ++i) {
+        const GroupRowTexts& row = presenter.rows[i];
+        const std::string texts[3] = {row.name, row.minRate, row.maxRate};
+        const char* names[3] = {"name", "min", "max"};
+        for (int c = 0; c < 3; ++c) {
+            auto* box = new QLineEdit(QString::fromStdString(texts[c]), this);
+            box->setObjectName(QString("%1%2").arg(names[c]).arg(i + 1));
+            grid->addWidget(box, i + 1, c);
+            boxes[i][c] = box;
+        }
+        boxes[i][0]->setMaxLength(19);
+    }
+    grid->setColumnStretch(0, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    addDialogButtons(
+        *this, *layout, [this] { return okPressed(); }, std::move(help));
+    boxes[0][0]->setFocus();
+}
+
+bool GroupsDialog::okPressed() {
+    for (int i = 0; i < kMaxGroups; ++i) {
+        GroupRowTexts& row = presenter.rows[i];
+        row.name = nameBox(i)->text().toStdString();
+        row.minRate = minBox(i)->text().toStdString();
+        row.maxRate = maxBox(i)->text().toStdString();
+    }
+    return presenter.ok();
+}
+
+} // namespace finplan

@@ -1,0 +1,35 @@
+// The Groups dialog without its widgets: ten rows of a name and two random-rate
+// bounds. OK checks every row before anything is stored, so a refused row or Cancel
+// leaves the scenario as it was.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/scenario.h"
+#include "platform/messages.h"
+
+namespace finplan {
+
+struct GroupRowTexts {
+    std::string name;    // edit i (1..10)
+    std::string minRate; // edit 12 + 2i
+    std::string maxRate; // edit 13 + 2i
+};
+
+class GroupsPresenter {
+  public:
+    GroupsPresenter(Scenario& scenario, Messages& messages);
+
+    // Rows of groups without a name start blank.
+    std::array<GroupRowTexts, kMaxGroups> rows;
+
+    // True when every row passed and the groups were stored.
+    bool ok();
+
+  private:
+    Scenario& scenario;
+    Messages& messages;
+};
+
+} // namespace finplan
