@@ -20,7 +20,10 @@ namespace fs = std::filesystem;
 class LauncherTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / "finplan_launcher_test";
+        // One folder per test: the tests run side by side as separate processes.
+        dir = fs::temp_directory_path() /
+              ("finplan_launcher_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir / "empty");
         oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
