@@ -17,6 +17,7 @@
 #include "model/window_placement.h"
 #include "shell/account_info_dialog.h"
 #include "shell/accounts_page.h"
+#include "shell/calculator_dialogs.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"
@@ -76,6 +77,9 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { presenter.closing(); });
 
+    calculatorWindows = std::make_unique<QtCalculatorWindows>(
+        parts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
+    presenter.attachCalculators(*calculatorWindows);
     presenter.startUp(options.scenario);
     rebuildTabs();
     setMenuState(false);
@@ -335,6 +339,10 @@ void MainWindow::switchFolder(int t) {
     }
 }
 
+MortgageEditorTools MainWindow::mortgageEditorTools() {
+    return finplan::mortgageEditorTools(*calculatorWindows, parts.scenario);
+}
+
 QWidget* MainWindow::createAccountsPage() {
     auto* p = new AccountsPage(accountsFolder, options.idColumn, folder);
     AccountEditing& editing = presenter.accounts();
@@ -353,10 +361,7 @@ QWidget* MainWindow::createAccountsPage() {
 }
 
 bool MainWindow::runTool(QDialog& dialog, const std::string& name) {
-    parts.tools.open(name, [&dialog] { dialog.raise(); });
-    const bool ok = (dialogRunner ? dialogRunner(dialog) : dialog.exec()) == QDialog::Accepted;
-    parts.tools.close(name);
-    return ok;
+    return execAsTool(dialog, parts.tools, name, dialogRunner) == QDialog::Accepted;
 }
 
 bool MainWindow::showAccountInfo(AccountInfoPresenter& dialog) {

@@ -25,6 +25,7 @@ class QToolBar;
 namespace finplan {
 
 class FolderTabRow;
+class QtCalculatorWindows;
 class ResultsPage;
 class EventListPage;
 
@@ -52,6 +53,8 @@ class MainWindow : public QMainWindow, public ShellView {
     // The graph window's state, kept while the program runs.
     GraphInteraction& graphWindow();
     bool summaryFlag() const { return summaryShown; }
+    // What the Mortgage event editor's Schedule, Refinance and Accelerated buttons call.
+    MortgageEditorTools mortgageEditorTools();
     // Runs the account and group dialogs (exec() when unset); tests answer them here.
     std::function<int(QDialog&)> dialogRunner;
 
@@ -108,6 +111,7 @@ class MainWindow : public QMainWindow, public ShellView {
     std::unique_ptr<GraphInteraction> ownGraphs; // when the parts bring none
     int tabIndex = 0;
     bool summaryShown = false;
+    std::unique_ptr<QtCalculatorWindows> calculatorWindows;
 };
 
 } // namespace finplan

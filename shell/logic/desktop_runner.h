@@ -29,6 +29,7 @@ class DesktopRunner : public ScenarioRunner {
         if (plot) plot->setGraphKind(kind);
     }
     float plotStartAge() const override { return session.state.plotStartAge; }
+    float taxRateInEffect() const override { return session.state.taxRateInEffect; }
 
   private:
     void beforeRun();

@@ -8,6 +8,7 @@
 #include "model/scenario_ops.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
+#include "shell/logic/reporting_launcher.h"
 
 namespace finplan {
 
@@ -159,22 +160,12 @@ bool MainPresenter::execute(int id) {
         view.switchFolder(tab::kAccounts);
         break;
     case kMortgageCalculator:
-        notInBuild("The Mortgage Calculator");
-        break;
     case kRefinance:
-        notInBuild("The Refinance Analysis");
-        break;
     case kAccelerated:
-        notInBuild("The Accelerated Mortgage Payment Analysis");
-        break;
     case kInflationCalculator:
-        notInBuild("The Inflation Calculator");
-        break;
     case kTaxInflationInvestment:
-        notInBuild("The Taxes/Inflation/Investment Analysis");
-        break;
     case kTradeOff:
-        notInBuild("The Trade-off Analysis");
+        openCalculator(*commandTool(id));
         break;
     case kCompareScenarios:
         startProgram(files::kComparisonProgram, true);
@@ -361,15 +352,24 @@ void MainPresenter::exit() {
     view.requestClose(); // closing() writes "finance.dat"
 }
 
+void MainPresenter::openCalculator(CalculatorTool tool) {
+    if (!calculatorWindows) {
+        notInBuild(std::string("The ") + toolTitle(tool));
+        return;
+    }
+    calculatorWindows->open(tool);
+    // "Use this mortgage in plan": the Mortgage event editor opens on the calculator's
+    // values, then the Scenario folder shows the new list.
+    if (tool == CalculatorTool::Mortgage && p.calculators.mortgage.handOver) {
+        execute(cmd::kAddMortgage);
+        if (view.currentTab() == tab::kScenario) view.switchFolder(tab::kScenario);
+    }
+}
+
 void MainPresenter::startProgram(const char* program, bool withPlotFile) {
     std::vector<std::string> argv = {program};
     if (withPlotFile) argv.push_back(files::kPlotFile);
-    // The message names the program of ours that stands in for the named one.
-    const char* ours = files::standInProgram(program);
-    if (!p.launcher.launch(argv))
-        p.messages.show(std::string("The program ") + (ours ? ours : program) +
-                            " could not be found beside the planner or in the path.",
-                        "Execution Error", MessageIcon::Error);
+    ReportingLauncher(p.launcher, p.messages).launch(argv);
 }
 
 void MainPresenter::desktopCalculator() {

@@ -18,6 +18,7 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "shell/logic/account_editing.h"
+#include "shell/logic/calculator_tools.h"
 #include "shell/logic/scenario_runner.h"
 #include "shell/logic/shell_view.h"
 #include "shell/logic/tool_windows.h"
@@ -67,6 +68,10 @@ class MainPresenter {
     // The close request: the save question; the caller then writes the placement.
     void closing();
 
+    // The calculators' windows; until they are attached their commands say they are
+    // not in this build.
+    void attachCalculators(CalculatorWindows& windows) { calculatorWindows = &windows; }
+
     // The message shown by commands whose feature this build does not have.
     void notInBuild(const std::string& feature);
     // Features reported missing so far (for the About box and tests).
@@ -94,8 +99,10 @@ class MainPresenter {
     void startProgram(const char* program, bool withPlotFile);
     void desktopCalculator();
     void runScenario();
+    void openCalculator(CalculatorTool tool);
 
     PlannerParts p;
+    CalculatorWindows* calculatorWindows = nullptr;
     ShellView& view;
     std::set<std::string> missing;
     std::string accountsPath; // last accounts file chosen

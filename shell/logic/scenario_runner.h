@@ -22,6 +22,8 @@ class ScenarioRunner {
     virtual void setGraphKind(int kind) = 0;
     // Whole first age the last run listed.
     virtual float plotStartAge() const = 0;
+    // The tax rate the last run left in force (the engine's starting rate before any).
+    virtual float taxRateInEffect() const = 0;
 };
 
 } // namespace finplan

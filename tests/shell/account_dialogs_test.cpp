@@ -16,18 +16,12 @@
 #include "shell/accounts_page.h"
 #include "shell/groups_dialog.h"
 #include "shell/logic/folder_tabs.h"
+#include "shell/logic/undo_stack.h"
 #include "shell_fixture.h"
 
 using namespace finplan;
 
 namespace {
-
-std::vector<uint8_t> bytesOf(const Scenario& s) {
-    auto copy = std::make_unique<Scenario>(s);
-    std::vector<uint8_t> out;
-    encodeScenario(*copy, out);
-    return out;
-}
 
 void retype(QLineEdit* box, const QString& text) {
     box->setFocus();
@@ -117,7 +111,7 @@ void AccountDialogsTest::refusedOkAndCancelLeaveTheScenarioAsItWas() {
     f.open(ShellOptions{false, copyExample().toStdString()});
     Scenario& s = *f.scenario;
     s.resultsStale = s.accountsModified = false;
-    const auto before = bytesOf(s);
+    const auto before = scenarioContentBytes(s);
     AccountInfoPresenter presenter(s, AccountDialogMode::Edit, 0, f.messages);
     AccountInfoDialog dialog(presenter, {});
     dialog.show();
@@ -132,10 +126,10 @@ void AccountDialogsTest::refusedOkAndCancelLeaveTheScenarioAsItWas() {
     QCOMPARE(QString::fromStdString(f.messages.last()->text),
              QString("This rate must be between -99.0% and 99.0%"));
     QCOMPARE(QString::fromStdString(f.messages.last()->title), QString("RATE ERROR"));
-    QVERIFY(bytesOf(s) == before);
+    QVERIFY(scenarioContentBytes(s) == before);
     press(&dialog, "Cancel");
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(bytesOf(s) == before);
+    QVERIFY(scenarioContentBytes(s) == before);
     QVERIFY(!s.accountsModified);
     QVERIFY(!s.resultsStale);
 }
@@ -144,7 +138,7 @@ void AccountDialogsTest::groupsDialogBounds() {
     auto s = std::make_unique<Scenario>();
     resetScenario(*s);
     RecordingMessages messages;
-    const auto before = bytesOf(*s);
+    const auto before = scenarioContentBytes(*s);
     GroupsPresenter presenter(*s, messages);
     GroupsDialog dialog(presenter, {});
     dialog.show();
@@ -158,7 +152,7 @@ void AccountDialogsTest::groupsDialogBounds() {
     QVERIFY(dialog.isVisible());
     QCOMPARE(messages.texts(),
              std::vector<std::string>{"The rate must be between -50.00% and 100.00%."});
-    QVERIFY(bytesOf(*s) == before);
+    QVERIFY(scenarioContentBytes(*s) == before);
 
     retype(dialog.minBox(0), "-50");
     press(&dialog, "OK");
@@ -194,14 +188,14 @@ void AccountDialogsTest::folderSortsByItsHeadersAndRefusesDeletingAnAccountInUse
     QCOMPARE(column(tree, 0).first(), QString("401(k) - Pat"));
 
     // Joint Brokerage receives Social Security and has its rate changed at 65.
-    const auto before = bytesOf(*f.scenario);
+    const auto before = scenarioContentBytes(*f.scenario);
     tree->setCurrentItem(tree->findItems("Joint Brokerage", Qt::MatchExactly).first());
     press(page, "Delete");
     QCOMPARE(f.messages.texts(),
              (std::vector<std::string>{"This account is required by the Retirement rates event.",
                                        "This account is required by the Social Security event.",
                                        "Make the necessary changes to your Financial Scenario."}));
-    QVERIFY(bytesOf(*f.scenario) == before);
+    QVERIFY(scenarioContentBytes(*f.scenario) == before);
 
     // Nothing needs the emergency fund: it goes, and the folder shows seven accounts.
     tree->setCurrentItem(tree->findItems("Emergency Fund", Qt::MatchExactly).first());

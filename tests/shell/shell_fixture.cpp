@@ -23,9 +23,7 @@ ShellFixture::~ShellFixture() {
 }
 
 MainWindow& ShellFixture::open(ShellOptions options) {
-    PlannerParts parts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
-                       tools,     messages, chooser,  help, launcher, undo,   clock};
-    window = std::make_unique<MainWindow>(parts, options);
+    window = std::make_unique<MainWindow>(parts(), options);
     window->dialogRunner = [this](QDialog& d) {
         d.show();
         if (answerDialog) answerDialog(d);
@@ -34,6 +32,11 @@ MainWindow& ShellFixture::open(ShellOptions options) {
         return d.result();
     };
     return *window;
+}
+
+PlannerParts ShellFixture::parts() {
+    return PlannerParts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
+                        tools,     messages, chooser,  help, launcher, undo,   clock};
 }
 
 QString copyExample(const QString& name) {

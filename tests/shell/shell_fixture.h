@@ -28,6 +28,8 @@ struct ShellFixture {
     ~ShellFixture();
     // Builds the window (start-up runs in the constructor).
     MainWindow& open(ShellOptions options = {});
+    // The parts a window or a tool dialog works on.
+    PlannerParts parts();
 
     QTemporaryDir dir;
     QString oldDir;

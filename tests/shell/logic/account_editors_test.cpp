@@ -15,16 +15,10 @@
 #include "shell/logic/account_editing.h"
 #include "shell/logic/accounts_folder_presenter.h"
 #include "shell/logic/groups_presenter.h"
+#include "shell/logic/undo_stack.h"
 
 namespace finplan {
 namespace {
-
-std::vector<uint8_t> bytesOf(const Scenario& s) {
-    auto copy = std::make_unique<Scenario>(s);
-    std::vector<uint8_t> out;
-    encodeScenario(*copy, out);
-    return out;
-}
 
 // Each dialog runs one scripted step: it types into the presenter and presses OK
 // (returning what OK says) or Cancel (returning false).
@@ -169,7 +163,7 @@ TEST_F(AccountEditorsTest, AddStoresTheFieldsAndGivesTheNextId) {
 TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
     addAccount("Savings", "1", 4.0f, 100.0f);
     s->accountsModified = s->resultsStale = false;
-    const auto before = bytesOf(*s);
+    const auto before = scenarioContentBytes(*s);
     struct Row {
         AccountInfoTexts texts;
         const char* message; // nullptr: accepted
@@ -195,7 +189,7 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
         ASSERT_EQ(messages.entries.size(), 1u) << r.texts.initialAmount;
         EXPECT_EQ(messages.entries[0].text, r.message);
         EXPECT_EQ(messages.entries[0].title, r.title);
-        EXPECT_EQ(bytesOf(*s), before) << "a refused OK changed the scenario";
+        EXPECT_EQ(scenarioContentBytes(*s), before) << "a refused OK changed the scenario";
     }
     EXPECT_FALSE(s->accountsModified);
 
@@ -256,7 +250,7 @@ TEST_F(AccountEditorsTest, OnlyRetirementAndTaxFreeSavingsKeepThePenaltyBox) {
 TEST_F(AccountEditorsTest, AddIsRefusedAtFiftyAccounts) {
     for (int i = 0; i < kMaxAccounts; ++i)
         addAccount(("A" + std::to_string(i)).c_str(), "1", 0, 0);
-    const auto before = bytesOf(*s);
+    const auto before = scenarioContentBytes(*s);
     EXPECT_FALSE(editing.requestAdd());
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Maximum number of accounts reached!");
@@ -264,12 +258,12 @@ TEST_F(AccountEditorsTest, AddIsRefusedAtFiftyAccounts) {
     // A stray Account Information for a 51st account stores nothing either.
     AccountInfoPresenter p(*s, AccountDialogMode::Add, 0, messages);
     EXPECT_FALSE(p.ok());
-    EXPECT_EQ(bytesOf(*s), before);
+    EXPECT_EQ(scenarioContentBytes(*s), before);
 }
 
 TEST_F(AccountEditorsTest, CancelAndRefusedOkLeaveTheBytesAndRecordNothing) {
     addAccount("Savings", "1", 4.0f, 100.0f);
-    const auto before = bytesOf(*s);
+    const auto before = scenarioContentBytes(*s);
     // Cancel after changing every choice.
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
         p.chooseType(3);
@@ -291,38 +285,38 @@ TEST_F(AccountEditorsTest, CancelAndRefusedOkLeaveTheBytesAndRecordNothing) {
         return g.ok();
     };
     EXPECT_FALSE(editing.editGroups());
-    EXPECT_EQ(bytesOf(*s), before);
+    EXPECT_EQ(scenarioContentBytes(*s), before);
     EXPECT_FALSE(undo.canUndo());
     EXPECT_FALSE(editing.requestEdit(1)); // no such row
 }
 
 TEST_F(AccountEditorsTest, EachChangeIsRecordedUnderItsNameWithTheBytesBefore) {
-    const auto empty = bytesOf(*s);
+    const auto empty = scenarioContentBytes(*s);
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
         p.texts = {"Savings", "100", "4", "0", "0", "1"};
         return p.ok();
     });
     ASSERT_TRUE(editing.requestAdd());
     EXPECT_TRUE(editing.openAccountInfo());
-    const auto added = bytesOf(*s);
+    const auto added = scenarioContentBytes(*s);
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
         p.texts.initialAmount = "250";
         return p.ok();
     });
     ASSERT_TRUE(editing.requestEdit(0));
     EXPECT_TRUE(editing.openAccountInfo());
-    const auto edited = bytesOf(*s);
+    const auto edited = scenarioContentBytes(*s);
     dialogs.groupStep = [](GroupsPresenter& g) {
         g.rows[2] = {"Bonds", "-50", "100"};
         return g.ok();
     };
     EXPECT_TRUE(editing.editGroups());
-    const auto grouped = bytesOf(*s);
+    const auto grouped = scenarioContentBytes(*s);
     s->accountsModified = false;
     EXPECT_TRUE(editing.deleteRow(0));
     EXPECT_TRUE(s->accountsModified); // the deletion is not lost without the save question
 
-    const auto deleted = bytesOf(*s);
+    const auto deleted = scenarioContentBytes(*s);
 
     // Each undo names its change and gives back the bytes before it; redo the after.
     const std::pair<const char*, const std::vector<uint8_t>*> steps[] = {
@@ -334,12 +328,12 @@ TEST_F(AccountEditorsTest, EachChangeIsRecordedUnderItsNameWithTheBytesBefore) {
     for (const auto& [name, bytes] : steps) {
         EXPECT_EQ(undo.undoText(), std::string("Undo ") + name);
         ASSERT_TRUE(undo.undo(*s));
-        EXPECT_EQ(bytesOf(*s), *bytes) << name;
+        EXPECT_EQ(scenarioContentBytes(*s), *bytes) << name;
     }
     EXPECT_FALSE(undo.canUndo());
     for (const auto* bytes : {&added, &edited, &grouped, &deleted}) {
         ASSERT_TRUE(undo.redo(*s));
-        EXPECT_EQ(bytesOf(*s), *bytes);
+        EXPECT_EQ(scenarioContentBytes(*s), *bytes);
     }
 }
 
@@ -359,7 +353,7 @@ TEST_F(AccountEditorsTest, DeletingAnAccountThatEventsUseIsRefused) {
     event(EventKind::Withdrawal, "Living", 0, 0); // withdrawals never block
     event(EventKind::Mortgage, "House", 0, 0);    // nor mortgages
     sortForList(*s, sort);                        // rows: Brokerage, Cash, Checking
-    const auto before = bytesOf(*s);
+    const auto before = scenarioContentBytes(*s);
 
     EXPECT_FALSE(editing.deleteRow(0)); // Brokerage: the transfer's source and the rate change
     EXPECT_EQ(messages.texts(), (Names{"This account is required by the Rebalance event.",
@@ -370,7 +364,7 @@ TEST_F(AccountEditorsTest, DeletingAnAccountThatEventsUseIsRefused) {
     messages.entries.clear();
     EXPECT_FALSE(editing.deleteRow(1)); // Cash: the transfer's target
     EXPECT_EQ(messages.entries.size(), 2u);
-    EXPECT_EQ(bytesOf(*s), before);
+    EXPECT_EQ(scenarioContentBytes(*s), before);
     EXPECT_FALSE(undo.canUndo());
 
     messages.entries.clear();
@@ -407,7 +401,7 @@ TEST_F(AccountEditorsTest, ImportCompletesEachNewAccountInTheDialog) {
     });
     dialogs.accountSteps.push_back([](AccountInfoPresenter&) { return false; });
     std::istringstream file("Checking\t1,234.56\nSavings\t2,500.00\nBroker\t99.00\n");
-    const auto before = bytesOf(*s);
+    const auto before = scenarioContentBytes(*s);
     const bool imported = editing.recorded("Import Account Data", [&] {
         return updateTabAccounts(*s, file, "bank.kvi", sort, editing.importCompleter(), messages)
             .proceeded;
@@ -419,7 +413,7 @@ TEST_F(AccountEditorsTest, ImportCompletesEachNewAccountInTheDialog) {
     EXPECT_STREQ(savings.name, "Savings");
     EXPECT_FLOAT_EQ(savings.rate, 3.5f);
     EXPECT_FLOAT_EQ(s->accounts.accounts[findAccountIndex(*s, 0)].initialAmount, 1234.56f);
-    const auto after = bytesOf(*s);
+    const auto after = scenarioContentBytes(*s);
     EXPECT_EQ(undo.undoText(), "Undo Import Account Data");
     ASSERT_EQ(undo.undoCount(), 1u);
 
@@ -431,9 +425,9 @@ TEST_F(AccountEditorsTest, ImportCompletesEachNewAccountInTheDialog) {
     });
     EXPECT_EQ(undo.undoCount(), 1u);
     ASSERT_TRUE(undo.undo(*s));
-    EXPECT_EQ(bytesOf(*s), before);
+    EXPECT_EQ(scenarioContentBytes(*s), before);
     ASSERT_TRUE(undo.redo(*s));
-    EXPECT_EQ(bytesOf(*s), after);
+    EXPECT_EQ(scenarioContentBytes(*s), after);
 }
 
 TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
@@ -462,7 +456,7 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
     };
     for (const Row& r : rows) {
         messages.entries.clear();
-        const auto before = bytesOf(*s);
+        const auto before = scenarioContentBytes(*s);
         GroupsPresenter g(*s, messages);
         g.rows[3] = r.row;
         const bool ok = g.ok();
@@ -471,7 +465,7 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
             ASSERT_EQ(messages.entries.size(), 1u);
             EXPECT_EQ(messages.entries[0].text, r.message);
             EXPECT_EQ(messages.entries[0].title, "Rate Error");
-            EXPECT_EQ(bytesOf(*s), before) << "a refused row changed the groups";
+            EXPECT_EQ(scenarioContentBytes(*s), before) << "a refused row changed the groups";
         }
     }
     EXPECT_STREQ(s->groups.groupName[3], "S");

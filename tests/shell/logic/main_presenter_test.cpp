@@ -67,6 +67,7 @@ class NullRunner : public ScenarioRunner {
     ViewSettings& viewSettings() override { return view; }
     void setGraphKind(int) override {}
     float plotStartAge() const override { return 0; }
+    float taxRateInEffect() const override { return 15; }
     int runs = 0;
     ViewSettings view;
 };
@@ -283,6 +284,58 @@ TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
 
 namespace finplan {
 namespace {
+
+// Calculator windows that record what was opened; `whileOpen` plays the user.
+class RecordedCalculators : public CalculatorWindows {
+  public:
+    void open(CalculatorTool tool, const Event* edited) override {
+        opened.push_back(tool);
+        editedGiven.push_back(edited);
+        if (whileOpen) whileOpen(tool);
+    }
+    std::vector<CalculatorTool> opened;
+    std::vector<const Event*> editedGiven;
+    std::function<void(CalculatorTool)> whileOpen;
+};
+
+TEST_F(MainPresenterTest, ToolsAidsCommandsOpenTheirCalculatorFromTheMenu) {
+    RecordedCalculators windows;
+    presenter.attachCalculators(windows);
+    // A stale editing mark must not turn the menu's Refinance into the editor's.
+    scenario->editingEvent = true;
+    for (int id : {cmd::kMortgageCalculator, cmd::kRefinance, cmd::kAccelerated,
+                   cmd::kInflationCalculator, cmd::kTaxInflationInvestment, cmd::kTradeOff})
+        EXPECT_TRUE(presenter.execute(id)) << id;
+    using T = CalculatorTool;
+    EXPECT_EQ(windows.opened, (std::vector<T>{T::Mortgage, T::Refinance, T::Accelerated,
+                                              T::Inflation, T::Investment, T::TradeOff}));
+    for (const Event* e : windows.editedGiven)
+        EXPECT_EQ(e, nullptr);
+    EXPECT_TRUE(messages.entries.empty());
+
+    // While a tool window is open the command only brings it to the front.
+    tools.open("Inflation Calculator");
+    EXPECT_FALSE(presenter.execute(cmd::kTradeOff));
+    EXPECT_EQ(windows.opened.size(), 6u);
+}
+
+TEST_F(MainPresenterTest, UseThisMortgageInPlanGoesOnToTheMortgageEditor) {
+    RecordedCalculators windows;
+    presenter.attachCalculators(windows);
+    // Closed with Cancel: nothing follows.
+    presenter.execute(cmd::kMortgageCalculator);
+    EXPECT_TRUE(messages.entries.empty());
+
+    windows.whileOpen = [this](CalculatorTool) {
+        calculators.mortgage.handOver = true; // what "Use this mortgage in plan" leaves
+    };
+    view.tab = 2;
+    presenter.execute(cmd::kMortgageCalculator);
+    // The add-mortgage command runs once; without the editor in this build it says so once.
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_NE(messages.entries[0].text.find("The event editor"), std::string::npos);
+    EXPECT_EQ(view.switches, std::vector<int>{2}); // the Scenario folder is shown afresh
+}
 
 TEST_F(MainPresenterTest, ImportAndReIndexAreUndoneAndRedoneToTheSameBytes) {
     std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t2,000.00\n";

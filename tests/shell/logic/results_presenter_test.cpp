@@ -33,6 +33,7 @@ class ScriptedRunner : public ScenarioRunner {
     void setGraphKind(int kind) override { graphKind = kind; }
     int graphKind = 0;
     float plotStartAge() const override { return 60; }
+    float taxRateInEffect() const override { return 15; }
 
     struct Call {
         RunMode mode;

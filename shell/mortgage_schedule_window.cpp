@@ -1,0 +1,73 @@
+#include "shell/mortgage_schedule_window.h"
+
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "shell/icons.h"
+#include "shell/logic/calculator_tools.h"
+
+namespace finplan {
+
+namespace {
+// The list sits 10 in from the left and top, 20 narrower and 40 lower than the window.
+constexpr int kMargin = 10;
+constexpr int kBottomMargin = 30;
+} // namespace
+
+MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& parts, QWidget* parent)
+    : QDialog(parent), parts(parts) {
+    setWindowTitle(toolTitle(CalculatorTool::Schedule));
+    setWindowIcon(programIcon());
+    setSizeGripEnabled(true);
+    table = new QTreeWidget(this);
+    table->setObjectName("schedule");
+    table->setRootIsDecorated(false);
+    table->setUniformRowHeights(true);
+    table->setAlternatingRowColors(false);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->header()->setStretchLastSection(false);
+    QStringList headers;
+    for (int c = 0; c < MortgageSchedule::kColumnCount; ++c)
+        headers << MortgageSchedule::header(c);
+    table->setHeaderLabels(headers);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kBottomMargin);
+    layout->addWidget(table);
+    resize(720, 420);
+    fill();
+}
+
+void MortgageScheduleWindow::fill() {
+    schedule.fill(parts.scenario);
+    table->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const auto& row : schedule.allRows()) {
+        auto* item = new QTreeWidgetItem;
+        for (int c = 0; c < MortgageSchedule::kColumnCount; ++c) {
+            item->setText(c, QString::fromStdString(row[static_cast<std::size_t>(c)]));
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        items << item;
+    }
+    table->addTopLevelItems(items);
+}
+
+void MortgageScheduleWindow::setColumnWidths() {
+    for (int c = 0; c < MortgageSchedule::kColumnCount; ++c)
+        table->setColumnWidth(c, MortgageSchedule::columnWidth(c, width()));
+}
+
+void MortgageScheduleWindow::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    // Widths follow a wider window; a narrower one keeps them and scrolls.
+    if (scheduleNeedsNewWidths(parts.calculators.schedule, width())) setColumnWidths();
+}
+
+void MortgageScheduleWindow::done(int result) {
+    scheduleWindowClosed(parts.calculators.schedule);
+    QDialog::done(result);
+}
+
+} // namespace finplan
