@@ -58,25 +58,25 @@ std::unique_ptr<Scenario> maximumScenario() {
         name(e.description, sizeof e.description, "Event", k);
         e.startAge = static_cast<float>(20 + (k * 7) % 80);
         const int16_t account = static_cast<int16_t>(s->accounts.accounts[k % kMaxAccounts].id);
-        switch (e.kind) {
-        case kKindFundamentals:
+        switch (e.eventKind()) {
+        case EventKind::Fundamentals:
             e.endAge = e.startAge;
             e.newTaxRate = static_cast<float>(15 + k % 10);
             e.newInflationRate = 3;
             e.rateAccountId = account;
             e.newAccountRate = 6;
             break;
-        case kKindLoan:
-        case kKindMortgage:
-            e.amount = e.kind == kKindMortgage ? 300000.0f : 25000.0f;
+        case EventKind::Loan:
+        case EventKind::Mortgage:
+            e.amount = e.is(EventKind::Mortgage) ? 300000.0f : 25000.0f;
             e.downPayment = e.amount * 0.2f;
             e.loanRate = 6.5f;
-            e.years = static_cast<int16_t>(e.kind == kKindMortgage ? 30 : 5);
+            e.years = static_cast<int16_t>(e.is(EventKind::Mortgage) ? 30 : 5);
             e.endAge = e.startAge + static_cast<float>(e.years);
             e.sellAge = k % 4 == 0 ? e.startAge + 12 : 0;
             e.monthlyPayment =
                 loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
-            if (e.kind == kKindLoan) {
+            if (e.is(EventKind::Loan)) {
                 e.toAccountId = account;
             } else {
                 e.appreciationRate = 3;
@@ -93,10 +93,10 @@ std::unique_ptr<Scenario> maximumScenario() {
             e.applyRate = 2;
             e.applyInflation = static_cast<int16_t>(k % 2);
             e.toAccountId = account;
-            if (e.kind == kKindTransfer)
+            if (e.is(EventKind::Transfer))
                 e.fromAccountId =
                     static_cast<int16_t>(s->accounts.accounts[(k + 2) % kMaxAccounts].id);
-            if (e.kind == kKindWithdrawal) e.useSmartWithdrawal = 1;
+            if (e.is(EventKind::Withdrawal)) e.useSmartWithdrawal = 1;
             break;
         }
         s->eventCount = k + 1;

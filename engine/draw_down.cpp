@@ -25,7 +25,7 @@ void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) 
 
 } // namespace
 
-void addToTypeTotal(RunState& st, int type, float amount) {
+void addToTypeTotal(RunState& st, AccountType type, float amount) {
     if (float* total = st.typeTotal(type)) *total += amount;
 }
 
@@ -58,7 +58,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         const bool covers = b - a > 0;
         const float paid = covers ? a : b;
         acc.balance = covers ? b - a : 0;
-        addToTypeTotal(st, acc.type, -paid);
+        addToTypeTotal(st, acc.accountType(), -paid);
         chargeWithdrawal(ctx, acc, paid, taxable);
         if (details && ctx.emitting())
             ctx.emit(format("      %s from %s", money(paid).c_str(), accountName(acc).c_str()),
@@ -100,8 +100,8 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
     f->balance -= a;
     t->balance += a;
     ctx.balanceRaised(*t);
-    addToTypeTotal(st, f->type, -a);
-    addToTypeTotal(st, t->type, a);
+    addToTypeTotal(st, f->accountType(), -a);
+    addToTypeTotal(st, t->accountType(), a);
     if (ctx.emitting())
         ctx.emit(format("  %s %s %s from %s to %s ", eventDescription(e).c_str(), " Transfer",
                         money(a).c_str(), accountName(*f).c_str(), accountName(*t).c_str()),

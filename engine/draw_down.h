@@ -13,6 +13,6 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
 void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount);
 
 // Adds to the running total of the account's type.
-void addToTypeTotal(RunState& st, int type, float amount);
+void addToTypeTotal(RunState& st, AccountType type, float amount);
 
 } // namespace finplan

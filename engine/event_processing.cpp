@@ -29,7 +29,7 @@ void startFundamentals(RunContext& ctx, int idx) {
         if (ctx.emitting())
             ctx.emit(formatPercent("     Inflation Rate = ", e.newInflationRate), idx);
     }
-    e.eventState = 2;
+    e.setState(EventState::Finished);
 }
 
 void startLoan(RunContext& ctx, int idx) {
@@ -41,9 +41,10 @@ void startLoan(RunContext& ctx, int idx) {
     if (Account* a = ctx.account(e.toAccountId)) {
         a->balance += e.amount;
         ctx.balanceRaised(*a);
-        float* total = st.typeTotal(a->type); // unknown type (damaged file): no total, no line
+        // unknown type (damaged file): no total, no line
+        float* total = st.typeTotal(a->accountType());
         if (total != nullptr) *total += e.amount;
-        const bool savings = a->type >= 2 && a->type <= 4;
+        const bool savings = isSavings(*a);
         if (savings) e.appreciationRate = 0;
         if (total != nullptr && ctx.emitting())
             ctx.emit(format("  %s - %s %s to %s from loan", desc.c_str(),
@@ -99,17 +100,17 @@ void startMortgage(RunContext& ctx, int idx) {
 void startEvent(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     e.assetValue = e.amount;
-    e.eventState = 1;
+    e.setState(EventState::Active);
     e.propertySold = 0;
-    switch (e.kind) {
-    case kKindFundamentals:
+    switch (e.eventKind()) {
+    case EventKind::Fundamentals:
         startFundamentals(ctx, idx);
         break;
-    case kKindLoan:
-    case kKindMortgage:
+    case EventKind::Loan:
+    case EventKind::Mortgage:
         e.monthlyPayment =
             loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
-        if (e.kind == kKindLoan)
+        if (e.is(EventKind::Loan))
             startLoan(ctx, idx);
         else
             startMortgage(ctx, idx);
@@ -126,11 +127,11 @@ bool timedAmount(RunContext& ctx, Event& e, float& amount) {
     const int wholeStart = static_cast<int>(e.startAge);
     const int wholeNow = static_cast<int>(st.currentAge);
     if (e.oneTime == 0) {
-        if (e.endAge <= st.currentAge) e.eventState = 2;
-    } else if (e.kind == kKindDeposit) {
-        if (wholeStart >= wholeNow) e.eventState = 2;
+        if (e.endAge <= st.currentAge) e.setState(EventState::Finished);
+    } else if (e.is(EventKind::Deposit)) {
+        if (wholeStart >= wholeNow) e.setState(EventState::Finished);
     } else if (st.currentAge <= e.startAge) {
-        e.eventState = 2;
+        e.setState(EventState::Finished);
     }
     if (e.endAge < st.currentAge && !(e.oneTime != 0 && wholeStart == wholeNow)) return false;
 
@@ -159,7 +160,7 @@ void deposit(RunContext& ctx, int idx, float amount) {
     if (st.currentAge >= st.plotStartAge) {
         a->balance += amount;
         ctx.balanceRaised(*a);
-        addToTypeTotal(st, a->type, amount);
+        addToTypeTotal(st, a->accountType(), amount);
     }
     if (!ctx.emitting()) return;
     if (e.taxDeposit == 1)
@@ -202,21 +203,22 @@ void withdraw(RunContext& ctx, int idx, float amount) {
 void processEvent(RunContext& ctx, int idx) {
     if (idx < 0 || idx >= kMaxEvents) return;
     Event& e = ctx.scenario.events[idx];
-    if (e.eventState == 0 && e.startAge <= ctx.state.currentAge) startEvent(ctx, idx);
-    if (e.eventState != 1) return;
+    if (e.state() == EventState::NotStarted && e.startAge <= ctx.state.currentAge)
+        startEvent(ctx, idx);
+    if (e.state() != EventState::Active) return;
     float amount = 0;
-    switch (e.kind) {
-    case kKindDeposit:
+    switch (e.eventKind()) {
+    case EventKind::Deposit:
         if (timedAmount(ctx, e, amount)) deposit(ctx, idx, amount);
         break;
-    case kKindWithdrawal:
+    case EventKind::Withdrawal:
         if (timedAmount(ctx, e, amount)) withdraw(ctx, idx, amount);
         break;
-    case kKindTransfer:
+    case EventKind::Transfer:
         if (timedAmount(ctx, e, amount)) transferBetweenAccounts(ctx, idx, amount);
         break;
-    case kKindLoan:
-    case kKindMortgage:
+    case EventKind::Loan:
+    case EventKind::Mortgage:
         processLoanYear(ctx, idx);
         break;
     default:

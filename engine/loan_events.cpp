@@ -8,7 +8,7 @@ namespace {
 
 bool isAssetLoan(RunContext& ctx, const Event& e) {
     const Account* a = ctx.account(e.toAccountId);
-    return e.kind == kKindLoan && a != nullptr && a->type == 0;
+    return e.is(EventKind::Loan) && a != nullptr && a->is(AccountType::Asset);
 }
 
 void payInstalment(RunContext& ctx, int idx) {
@@ -37,7 +37,7 @@ void payInstalment(RunContext& ctx, int idx) {
     if (e.years + e.startAge != st.currentAge) e.interestPaidTotal += i;
     st.tallies.interestPaid += i * st.yearFraction;
     st.liabilities -= p;
-    if (e.kind == kKindMortgage) {
+    if (e.is(EventKind::Mortgage)) {
         st.mortgagePrincipalThisYear += p;
         st.equityTotal += p;
         st.assetTotal -= p;
@@ -84,7 +84,7 @@ void payOff(RunContext& ctx, int idx) {
     RunState& st = ctx.state;
     e.paidOff = 1;
     const float r = (e.amount - e.downPayment) - e.principalPaid;
-    const bool mortgage = e.kind == kKindMortgage;
+    const bool mortgage = e.is(EventKind::Mortgage);
     st.liabilities -= r;
     if (mortgage) {
         st.assetTotal -= r;
@@ -108,7 +108,7 @@ void depositSale(RunContext& ctx, int idx, float v) {
     const int n = ctx.accountCount();
     for (int i = 0; i < n; ++i) {
         Account& a = ctx.scenario.accounts.accounts[i];
-        if (a.type != 2) continue;
+        if (!a.is(AccountType::InvestmentSavings)) continue;
         a.balance += v;
         ctx.balanceRaised(a);
         if (ctx.emitting())
@@ -123,13 +123,13 @@ void depositSale(RunContext& ctx, int idx, float v) {
 void sell(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
-    e.eventState = 2;
+    e.setState(EventState::Finished);
     const float v = e.assetValue;
     const float principal = e.amount - e.downPayment;
     const float r = principal - e.principalPaid;
-    const bool mortgage = e.kind == kKindMortgage;
+    const bool mortgage = e.is(EventKind::Mortgage);
     Account* a = mortgage ? nullptr : ctx.account(e.toAccountId);
-    const bool assetLoan = a != nullptr && a->type == 0;
+    const bool assetLoan = a != nullptr && a->is(AccountType::Asset);
     const std::string desc = ctx.emitting() ? eventDescription(e) : std::string();
     if (mortgage) {
         e.propertySold = 1;
@@ -152,7 +152,7 @@ void sell(RunContext& ctx, int idx) {
         depositSale(ctx, idx, v);
         a->balance -= v;
         e.assetValue = 0;
-    } else if (a != nullptr && a->type == 1) {
+    } else if (a != nullptr && a->is(AccountType::Equity)) {
         if (ctx.emitting())
             ctx.emit(format("  %s - Sold equity for %s", desc.c_str(), money(v).c_str()), idx);
         st.equityTotal -= v;
@@ -183,7 +183,7 @@ void processLoanYear(RunContext& ctx, int idx) {
     if (e.years + e.startAge <= st.currentAge) e.paidOff = 1;
     if (st.currentAge != e.sellAge) {
         if (st.currentAge < e.endAge && e.paidOff == 0) payInstalment(ctx, idx);
-        if (e.kind == kKindMortgage && e.propertySold == 0) payPropertyTaxes(ctx, idx);
+        if (e.is(EventKind::Mortgage) && e.propertySold == 0) payPropertyTaxes(ctx, idx);
     }
     if (e.endAge <= st.currentAge && e.paidOff == 0) payOff(ctx, idx);
     if (e.sellAge > 0 && e.sellAge <= st.currentAge && e.sellAge > e.startAge) sell(ctx, idx);

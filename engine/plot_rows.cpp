@@ -54,7 +54,7 @@ void storeRowStart(RunContext& ctx) {
     for (int i = 0; i < n; ++i) {
         const Account& a = s.accounts.accounts[i];
         balances[i] = a.balance;
-        if (a.type == 0) assets += a.balance;
+        if (a.is(AccountType::Asset)) assets += a.balance;
     }
     PlotRow& row = st.row;
     row = PlotRow{};

@@ -37,11 +37,11 @@ void RunContext::indexAccounts() {
     for (int i = 0; i < n; ++i) {
         const Account& a = scenario.accounts.accounts[i];
         ids[i] = static_cast<int>(a.id); // ids compare as unsigned 16-bit values
-        if (a.type >= 2 && a.type <= 4) {
+        if (isSavings(a)) {
             savingsPosition[i] = savingsCount;
             savings[savingsCount++] = i;
         }
-        if (a.type == 2 && firstInvestment < 0) firstInvestment = i;
+        if (a.is(AccountType::InvestmentSavings) && firstInvestment < 0) firstInvestment = i;
     }
     indexed = true;
 }

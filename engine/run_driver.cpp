@@ -46,8 +46,8 @@ void prepare(RunContext& ctx) {
         Event& e = s.events[k];
         e.assetValue = 0;
         e.monthsElapsed = 0;
-        e.eventState = 0;
-        if (e.kind != kKindFundamentals) {
+        e.setState(EventState::NotStarted);
+        if (!e.is(EventKind::Fundamentals)) {
             e.principalPaid = 0;
             e.interestPaidTotal = 0;
         }
@@ -138,11 +138,10 @@ void simulateYear(RunContext& ctx) {
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
-        if (e.eventState == 2) continue; // a finished event does nothing more
+        if (e.state() == EventState::Finished) continue; // it does nothing more
         processEvent(ctx, k);
-        if (e.eventState == 1 && e.endAge < st.currentAge && e.kind != kKindLoan &&
-            e.kind != kKindMortgage)
-            e.eventState = 2;
+        if (e.state() == EventState::Active && e.endAge < st.currentAge && !isLoanOrMortgage(e))
+            e.setState(EventState::Finished);
     }
     yearEnd(ctx);
     if (st.liabilities < 1.0f) st.liabilities = 0;
@@ -173,6 +172,87 @@ void rateStatistics(RunContext& ctx) {
     }
 }
 
+// Everything a run does before its first year, also in a preparing run: the
+// events in run order, the accounts in access order and the plot file header.
+// False when the plot file cannot be started.
+bool setUpRun(RunContext& ctx, bool savingResults) {
+    Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
+    prepare(ctx);
+    if (ctx.plot != nullptr && !ctx.plot->begin()) return false;
+    initialRates(ctx);
+    sortEventsForRun(s);
+    st.loopStartAge = loopStart(s);
+    st.endAge = s.initial.endAge;
+    const int n = s.usedEventCount();
+    for (int k = 0; k < n; ++k)
+        if (isLoanOrMortgage(s.events[k])) s.events[k].paidOff = 0;
+    st.tallies = YearTallies{};
+    st.mortgagePrincipalThisYear = 0;
+    st.startNetWorth = 0;
+    if (ctx.plot != nullptr)
+        ctx.plot->header(st.endAge - whole(s.initial.startAge) + 1, ctx.accountCount());
+    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);
+    if (ctx.plot != nullptr)
+        for (int i = 0; i < ctx.accountCount(); ++i)
+            ctx.plot->accountName(i, s.accounts.accounts[i].name);
+    if (!savingResults) ctx.emit("??", kTagHeading);
+    return true;
+}
+
+// The start age of this run (with the birthday's fraction) and cleared rate
+// statistics.
+void startYears(RunContext& ctx, const Clock& clock) {
+    Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
+    st.badYear = 0;
+    st.rateShortfall = 0;
+    // The accounts are still in access order from setUpRun.
+    ctx.indexAccounts();
+    InitialValues& iv = s.initial;
+    iv.startAge = iv.useBirthday == 1 ? whole(iv.startAge) + birthdayFraction(iv, clock.now())
+                                      : whole(iv.startAge);
+    st.plotStartAge = whole(iv.startAge);
+    st.plotRowIndex = -1;
+    st.rowOpen = false;
+    for (int i = 0; i < ctx.accountCount(); ++i) {
+        Account& a = s.accounts.accounts[i];
+        a.rateStatCount = 0;
+        a.rateStatMin = a.randomMaxRate;
+        a.rateStatMax = a.randomMinRate;
+        a.rateStatSum = 0;
+    }
+    for (auto& g : st.groupStats)
+        g = GroupRateStats{};
+    st.beforeLoop = false;
+}
+
+void simulateYears(RunContext& ctx) {
+    RunState& st = ctx.state;
+    // The loop counter is a float stepped by 1.0; a span is at most 120 years, the
+    // bound only guards against damaged ages.
+    int guard = 0;
+    for (st.currentAge = st.loopStartAge; st.currentAge < st.endAge && guard < 1000;
+         st.currentAge += 1.0f, ++guard)
+        simulateYear(ctx);
+}
+
+// The last row, the final totals, the rate statistics and the ends of the files.
+void finishRun(RunContext& ctx) {
+    RunState& st = ctx.state;
+    if (st.currentAge >= st.plotStartAge) {
+        storeRowStart(ctx);
+        storeRowEnd(ctx);
+    }
+    ctx.emit(dashes(175), kTagDriver);
+    ageRow(ctx, false, st.currentAge);
+    ctx.emit(dashes(175), kTagDriver);
+    st.tallies.resetPerYear();
+    if (ctx.view.showDetails && ctx.randomMode()) rateStatistics(ctx);
+    if (ctx.plot != nullptr) ctx.plot->end(ctx.scenario);
+    if (ctx.tabExport != nullptr) ctx.tabExport->end();
+}
+
 } // namespace
 
 std::string ageRowText(float age, const RunState& st, bool exactAge) {
@@ -200,67 +280,10 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();
 
-    prepare(ctx);
-    if (ctx.plot != nullptr && !ctx.plot->begin()) return false;
-    initialRates(ctx);
-    sortEventsForRun(s);
-    st.loopStartAge = loopStart(s);
-    st.endAge = s.initial.endAge;
-    const int n = s.usedEventCount();
-    for (int k = 0; k < n; ++k)
-        if (s.events[k].kind == kKindLoan || s.events[k].kind == kKindMortgage)
-            s.events[k].paidOff = 0;
-    st.tallies = YearTallies{};
-    st.mortgagePrincipalThisYear = 0;
-    st.startNetWorth = 0;
-    if (ctx.plot != nullptr)
-        ctx.plot->header(st.endAge - whole(s.initial.startAge) + 1, ctx.accountCount());
-    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);
-    if (ctx.plot != nullptr)
-        for (int i = 0; i < ctx.accountCount(); ++i)
-            ctx.plot->accountName(i, s.accounts.accounts[i].name);
-    if (!request.flags.savingResults) ctx.emit("??", kTagHeading);
-    if (prepareOnly) return false;
-
-    st.badYear = 0;
-    st.rateShortfall = 0;
-    // The accounts are still in access order from above.
-    ctx.indexAccounts();
-    InitialValues& iv = s.initial;
-    iv.startAge = iv.useBirthday == 1 ? whole(iv.startAge) + birthdayFraction(iv, clock.now())
-                                      : whole(iv.startAge);
-    st.plotStartAge = whole(iv.startAge);
-    st.plotRowIndex = -1;
-    st.rowOpen = false;
-    for (int i = 0; i < ctx.accountCount(); ++i) {
-        Account& a = s.accounts.accounts[i];
-        a.rateStatCount = 0;
-        a.rateStatMin = a.randomMaxRate;
-        a.rateStatMax = a.randomMinRate;
-        a.rateStatSum = 0;
-    }
-    for (auto& g : st.groupStats)
-        g = GroupRateStats{};
-
-    st.beforeLoop = false;
-    // The loop counter is a float stepped by 1.0; a span is at most 120 years, the
-    // bound only guards against damaged ages.
-    int guard = 0;
-    for (st.currentAge = st.loopStartAge; st.currentAge < st.endAge && guard < 1000;
-         st.currentAge += 1.0f, ++guard)
-        simulateYear(ctx);
-
-    if (st.currentAge >= st.plotStartAge) {
-        storeRowStart(ctx);
-        storeRowEnd(ctx);
-    }
-    ctx.emit(dashes(175), kTagDriver);
-    ageRow(ctx, false, st.currentAge);
-    ctx.emit(dashes(175), kTagDriver);
-    st.tallies.resetPerYear();
-    if (request.view.showDetails && ctx.randomMode()) rateStatistics(ctx);
-    if (ctx.plot != nullptr) ctx.plot->end(s);
-    if (ctx.tabExport != nullptr) ctx.tabExport->end();
+    if (!setUpRun(ctx, request.flags.savingResults) || prepareOnly) return false;
+    startYears(ctx, clock);
+    simulateYears(ctx);
+    finishRun(ctx);
     return true;
 }
 

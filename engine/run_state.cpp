@@ -8,17 +8,17 @@ void YearTallies::resetPerYear() {
     taxes = penalties = 0;
 }
 
-float* RunState::typeTotal(int type) {
+float* RunState::typeTotal(AccountType type) {
     switch (type) {
-    case 0:
+    case AccountType::Asset:
         return &assetTotal;
-    case 1:
+    case AccountType::Equity:
         return &equityTotal;
-    case 2:
+    case AccountType::InvestmentSavings:
         return &investmentTotal;
-    case 3:
+    case AccountType::RetirementSavings:
         return &retirementTotal;
-    case 4:
+    case AccountType::TaxFreeSavings:
         return &taxFreeTotal;
     default:
         return nullptr;

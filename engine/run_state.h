@@ -114,8 +114,8 @@ struct RunState {
         return investmentTotal + taxFreeTotal + retirementTotal + equityTotal + assetTotal -
                liabilities;
     }
-    // The running total of an account type (0..4); nullptr for an unknown type.
-    float* typeTotal(int type);
+    // The running total of an account type; nullptr for an unknown type.
+    float* typeTotal(AccountType type);
 };
 
 } // namespace finplan

@@ -37,8 +37,8 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     YearTallies& t = st.tallies;
     const float b = acc.balance;
     const float f = st.yearFraction;
-    switch (acc.type) {
-    case 2: {
+    switch (acc.accountType()) {
+    case AccountType::InvestmentSavings: {
         const float i = b * q * 0.01 * f;
         if (i > 0) {
             const float tax = i * st.taxRateInEffect * 0.01;
@@ -51,24 +51,24 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
         t.taxableIncome += i;
         break;
     }
-    case 4:
-    case 3: {
+    case AccountType::TaxFreeSavings:
+    case AccountType::RetirementSavings: {
         const float i = b * q * 0.01 * f;
         acc.balance += i;
-        *st.typeTotal(acc.type) += i;
+        *st.typeTotal(acc.accountType()) += i;
         t.totalIncoming += i;
         t.nonTaxableIncome += i;
         break;
     }
-    case 0:
-    case 1: {
+    case AccountType::Asset:
+    case AccountType::Equity: {
         const float g = b * q * 0.01 * f;
         if (q > 0) {
             t.appreciation += g;
             t.totalIncoming += g;
         }
         if (q < 0) t.depreciation += g;
-        *st.typeTotal(acc.type) += g;
+        *st.typeTotal(acc.accountType()) += g;
         acc.balance = (q * 0.01 * f + 1) * b;
         break;
     }
@@ -77,66 +77,81 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     }
 }
 
-void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
+bool groupRates(const RunContext& ctx) {
+    return ctx.flags.randomGroupRates && !ctx.flags.randomAccountRates;
+}
+
+bool accountRates(const RunContext& ctx) {
+    return ctx.flags.randomAccountRates;
+}
+
+// The rate acc earns this year: its group's draw, its own draw (counted in its rate
+// statistics while it has money) or its current rate when nothing is drawn for it.
+float yearRate(RunContext& ctx, Account& acc, bool& drawn) {
+    drawn = false;
+    const int g = acc.groupIndex;
+    if (groupRates(ctx)) {
+        if (!groupHasRange(ctx.scenario, g)) return acc.currentRate;
+        drawn = true;
+        return ctx.state.groupDrawnRate[g];
+    }
+    if (!accountRates(ctx) || (acc.randomMinRate == 0 && acc.randomMaxRate == 0))
+        return acc.currentRate;
+    const float q = drawRandomRate(acc.randomMinRate, acc.randomMaxRate, ctx.random);
+    drawn = true;
+    if (acc.balance > 0) {
+        acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
+        if (q < acc.rateStatMin) acc.rateStatMin = q;
+        if (q > acc.rateStatMax) acc.rateStatMax = q;
+        acc.rateStatSum += q;
+    }
+    return q;
+}
+
+// A drawn rate of an account with money: its line (a group's once a year), the
+// group's statistics and the savings sums of the smart-withdrawal signal.
+void noteDrawnRate(RunContext& ctx, const Account& acc, float q, SignalSums& sums) {
     Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
-    const bool groupMode = ctx.flags.randomGroupRates && !ctx.flags.randomAccountRates;
-    const bool accountMode = ctx.flags.randomAccountRates;
     const bool details = ctx.view.showDetails;
-    if (details && ctx.emitting()) {
-        if (accountMode)
+    const int g = acc.groupIndex;
+    if (groupRates(ctx)) {
+        if (!st.groupReported[g]) {
+            st.groupReported[g] = true;
+            if (details && ctx.emitting())
+                ctx.emit(formatPercent(format("      %s%s", groupName(s, g).c_str(), " rate="), q),
+                         kTagRateLine);
+            GroupRateStats& gs = st.groupStats[g];
+            gs.count += 1;
+            gs.sum += q;
+            if (q < gs.min) gs.min = q;
+            if (q > gs.max) gs.max = q;
+        }
+    } else if (details && ctx.emitting()) {
+        ctx.emit(formatPercent(format("      %s%s", accountName(acc).c_str(), " rate="), q),
+                 kTagRateLine);
+    }
+    if (isSavings(acc)) {
+        sums.n += 1;
+        sums.drawn += q;
+        sums.own += acc.currentRate;
+    }
+}
+
+void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
+    if (ctx.view.showDetails && ctx.emitting()) {
+        if (accountRates(ctx))
             ctx.emit("  Account random interest rates in effect.", kTagDriver);
-        else if (groupMode)
+        else if (groupRates(ctx))
             ctx.emit("  Group random interest rates in effect.", kTagDriver);
     }
     const int n = ctx.accountCount();
     for (int i = 0; i < n; ++i) {
-        Account& acc = s.accounts.accounts[i];
-        float q = acc.currentRate;
+        Account& acc = ctx.scenario.accounts.accounts[i];
         bool drawn = false;
-        const int g = acc.groupIndex;
-        if (groupMode) {
-            if (groupHasRange(s, g)) {
-                q = st.groupDrawnRate[g];
-                drawn = true;
-            }
-        } else if (accountMode) {
-            if (acc.randomMinRate != 0 || acc.randomMaxRate != 0) {
-                q = drawRandomRate(acc.randomMinRate, acc.randomMaxRate, ctx.random);
-                drawn = true;
-                if (acc.balance > 0) {
-                    acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
-                    if (q < acc.rateStatMin) acc.rateStatMin = q;
-                    if (q > acc.rateStatMax) acc.rateStatMax = q;
-                    acc.rateStatSum += q;
-                }
-            }
-        }
+        const float q = yearRate(ctx, acc, drawn);
         if (!(acc.balance > 0)) continue;
-        if (drawn) {
-            if (groupMode) {
-                if (!st.groupReported[g]) {
-                    st.groupReported[g] = true;
-                    if (details && ctx.emitting())
-                        ctx.emit(formatPercent(
-                                     format("      %s%s", groupName(s, g).c_str(), " rate="), q),
-                                 kTagRateLine);
-                    GroupRateStats& gs = st.groupStats[g];
-                    gs.count += 1;
-                    gs.sum += q;
-                    if (q < gs.min) gs.min = q;
-                    if (q > gs.max) gs.max = q;
-                }
-            } else if (details && ctx.emitting()) {
-                ctx.emit(formatPercent(format("      %s%s", accountName(acc).c_str(), " rate="), q),
-                         kTagRateLine);
-            }
-            if (acc.type >= 2 && acc.type <= 4) {
-                sums.n += 1;
-                sums.drawn += q;
-                sums.own += acc.currentRate;
-            }
-        }
+        if (drawn) noteDrawnRate(ctx, acc, q, sums);
         creditAccount(ctx, acc, q);
     }
 }
@@ -148,11 +163,11 @@ void growLoanAssets(RunContext& ctx) {
     for (int k = 0; k < count; ++k) {
         Event& e = s.events[k];
         if (!(e.startAge <= st.currentAge)) continue;
-        if (e.kind == kKindLoan) {
+        if (e.is(EventKind::Loan)) {
             const Account* a = ctx.account(e.toAccountId);
-            if (a != nullptr && (a->type == 0 || a->type == 1))
+            if (a != nullptr && isAssetOrEquity(*a))
                 e.assetValue = e.assetValue * (1 + a->currentRate * 0.01);
-        } else if (e.kind == kKindMortgage) {
+        } else if (e.is(EventKind::Mortgage)) {
             const float a = e.appreciationRate;
             st.equityTotal += a * 0.01 * e.assetValue;
             const float g = a * 0.01 * e.assetValue * st.yearFraction;

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/event_processing.h"
 #include "engine/money.h"
 #include "model/scenario_ops.h"
 
@@ -92,16 +91,16 @@ void buildScenario(Scenario& s, Bytes& b, const RandomScenarioLimits& limits) {
         e.kind = static_cast<int16_t>(b.whole(1, 6));
         text(e.description, 50, b, "Event");
         e.startAge = static_cast<float>(b.whole(1, 120));
-        switch (e.kind) {
-        case kKindFundamentals:
+        switch (e.eventKind()) {
+        case EventKind::Fundamentals:
             e.endAge = e.startAge;
             e.newTaxRate = b.value(0, 1000);
             e.newInflationRate = b.value(0, 1000);
             e.rateAccountId = b.flag() ? -1 : accountId(b);
             e.newAccountRate = b.value(-99, 99);
             break;
-        case kKindLoan:
-        case kKindMortgage:
+        case EventKind::Loan:
+        case EventKind::Mortgage:
             e.endAge = static_cast<float>(b.whole(1, 120));
             e.sellAge = static_cast<float>(b.whole(0, 120));
             e.amount = b.value(1, 1e8f);
@@ -110,7 +109,7 @@ void buildScenario(Scenario& s, Bytes& b, const RandomScenarioLimits& limits) {
             e.years = static_cast<int16_t>(b.whole(1, 100));
             e.monthlyPayment =
                 loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
-            if (e.kind == kKindLoan) {
+            if (e.is(EventKind::Loan)) {
                 e.toAccountId = accountId(b);
             } else {
                 e.isRefinance = static_cast<int16_t>(b.whole(0, 1));
@@ -128,10 +127,10 @@ void buildScenario(Scenario& s, Bytes& b, const RandomScenarioLimits& limits) {
             e.oneTime = static_cast<int16_t>(b.whole(0, 1));
             e.amount = b.value(1, 1e8f);
             e.applyInflation = static_cast<int16_t>(b.whole(0, 1));
-            if (e.kind == kKindTransfer) {
+            if (e.is(EventKind::Transfer)) {
                 e.fromAccountId = accountId(b);
                 e.toAccountId = accountId(b);
-            } else if (e.kind == kKindDeposit) {
+            } else if (e.is(EventKind::Deposit)) {
                 e.taxDeposit = static_cast<int16_t>(b.whole(0, 1));
                 e.toAccountId = accountId(b);
             } else {

@@ -50,6 +50,13 @@ enum class EventKind : int16_t {
     Withdrawal = 6,
 };
 
+// Where an event is in a run (Event::eventState).
+enum class EventState : int16_t {
+    NotStarted = 0,
+    Active = 1,
+    Finished = 2,
+};
+
 struct InitialValues {
     int16_t eventCount = 0;
     float reserved1 = 0;
@@ -126,7 +133,7 @@ struct Event {
     };
     int16_t reserved64 = 0;
     int16_t monthsElapsed = 0;
-    int16_t eventState = 0; // 0 not started, 1 active, 2 finished
+    int16_t eventState = 0; // an EventState
     char description[kDescriptionWidth] = {};
     uint8_t reserved120[14] = {};
     union {
@@ -142,7 +149,15 @@ struct Event {
     uint8_t reserved158[2] = {};
 
     EventKind eventKind() const { return static_cast<EventKind>(kind); }
+    bool is(EventKind k) const { return eventKind() == k; }
+    EventState state() const { return static_cast<EventState>(eventState); }
+    void setState(EventState s) { eventState = static_cast<int16_t>(s); }
 };
+
+// A Loan or a Mortgage: an event with instalments, a payoff and a sale.
+inline bool isLoanOrMortgage(const Event& e) {
+    return e.is(EventKind::Loan) || e.is(EventKind::Mortgage);
+}
 
 struct Account {
     char name[kAccountNameWidth] = {};
@@ -164,7 +179,19 @@ struct Account {
     uint8_t reservedE[2] = {};
 
     AccountType accountType() const { return static_cast<AccountType>(type); }
+    bool is(AccountType t) const { return accountType() == t; }
 };
+
+// Investment, retirement and tax-free savings earn interest and can be drawn down.
+inline bool isSavings(const Account& a) {
+    return a.is(AccountType::InvestmentSavings) || a.is(AccountType::RetirementSavings) ||
+           a.is(AccountType::TaxFreeSavings);
+}
+
+// Assets and equity grow or shrink by their rate instead of earning interest.
+inline bool isAssetOrEquity(const Account& a) {
+    return a.is(AccountType::Asset) || a.is(AccountType::Equity);
+}
 
 struct AccountTable {
     int16_t accountCount = 0;

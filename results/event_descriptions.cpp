@@ -38,7 +38,7 @@ void previousRates(const Scenario& s, int index, float& tax, float& inflation) {
     tax = s.initial.taxRate;
     inflation = s.initial.inflationRate;
     for (int k = index - 1; k >= 0; --k) {
-        if (s.events[k].kind != kKindFundamentals) continue;
+        if (!s.events[k].is(EventKind::Fundamentals)) continue;
         tax = s.events[k].newTaxRate;
         inflation = s.events[k].newInflationRate;
         return;
@@ -82,8 +82,8 @@ void loan(const Scenario& s, const Event& e, const std::string& desc,
     if (e.endAge > e.startAge)
         out.push_back(format("        Paying loan off at age %-5.2f.", e.endAge));
     const int a = findAccountIndex(s, e.toAccountId);
-    if (a >= 0 && a < kMaxAccounts && s.accounts.accounts[a].type == 0 && e.sellAge > 0 &&
-        e.sellAge > e.startAge && e.sellAge <= s.initial.endAge)
+    if (a >= 0 && a < kMaxAccounts && s.accounts.accounts[a].is(AccountType::Asset) &&
+        e.sellAge > 0 && e.sellAge > e.startAge && e.sellAge <= s.initial.endAge)
         out.push_back(format("        Selling asset at age %-5.2f.", e.sellAge));
 }
 
@@ -148,23 +148,23 @@ void describeEvent(const Scenario& s, int index, std::vector<std::string>& out) 
     if (index < 0 || index >= kMaxEvents) return;
     const Event& e = s.events[index];
     const std::string desc = eventDescription(e);
-    switch (e.kind) {
-    case kKindFundamentals:
+    switch (e.eventKind()) {
+    case EventKind::Fundamentals:
         fundamentals(s, index, desc, out);
         break;
-    case kKindDeposit:
+    case EventKind::Deposit:
         deposit(s, e, desc, out);
         break;
-    case kKindLoan:
+    case EventKind::Loan:
         loan(s, e, desc, out);
         break;
-    case kKindMortgage:
+    case EventKind::Mortgage:
         mortgage(s, e, desc, out);
         break;
-    case kKindTransfer:
+    case EventKind::Transfer:
         transfer(s, e, desc, out);
         break;
-    case kKindWithdrawal:
+    case EventKind::Withdrawal:
         withdrawal(e, desc, out);
         break;
     default:

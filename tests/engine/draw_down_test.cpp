@@ -96,7 +96,7 @@ TEST(DrawDown, LoanInstalmentLineIsScaledAndAlwaysWritten) {
     h.st->yearFraction = 0.5f;
     addAccount(*h.s, "Inv", kInvestment, 10000, 0, "1");
     h.st->investmentTotal = 10000;
-    addEvent(*h.s, kKindLoan, "Car", 60, 65, 0);
+    addEvent(*h.s, EventKind::Loan, "Car", 60, 65, 0);
     RunContext ctx = h.ctx();
     drawDown(ctx, 1000, 0, 1500, true);
     EXPECT_EQ(h.list.lines, (std::vector<std::string>{
@@ -110,7 +110,7 @@ TEST(Transfer, RefusedWhenTheSourceIsShort) {
     addAccount(*h.s, "Ret", kRetirement, 5000, 0, "1");
     addAccount(*h.s, "TF", kTaxFree, 0, 0, "2");
     h.st->retirementTotal = 5000;
-    Event& e = addEvent(*h.s, kKindTransfer, "Move", 60, 60, 6000);
+    Event& e = addEvent(*h.s, EventKind::Transfer, "Move", 60, 60, 6000);
     e.fromAccountId = 1;
     e.toAccountId = 2;
     RunContext ctx = h.ctx();
@@ -133,7 +133,7 @@ TEST(Transfer, RefusedWhenTheSourceIsShort) {
 TEST(DrawDownAndTransfer, NothingHappensBeforeThePlotStartAge) {
     Harness h(45);
     twoAccounts(h);
-    Event& e = addEvent(*h.s, kKindTransfer, "Move", 45, 45, 100);
+    Event& e = addEvent(*h.s, EventKind::Transfer, "Move", 45, 45, 100);
     e.fromAccountId = 2;
     e.toAccountId = 1;
     RunContext ctx = h.ctx();
@@ -147,7 +147,7 @@ TEST(DrawDownAndTransfer, NothingHappensBeforeThePlotStartAge) {
 TEST(Transfer, DeletedAccountMovesNothing) {
     Harness h(60);
     twoAccounts(h);
-    Event& e = addEvent(*h.s, kKindTransfer, "Move", 60, 60, 100);
+    Event& e = addEvent(*h.s, EventKind::Transfer, "Move", 60, 60, 100);
     e.fromAccountId = 2;
     e.toAccountId = 99;
     RunContext ctx = h.ctx();
@@ -167,7 +167,7 @@ TEST(DrawDownAndTransfer, WithdrawalTaxesAddTheUnroundedTax) {
         addAccount(*h.s, "Ret", kRetirement, 1000000, 0, "1");
         addAccount(*h.s, "Inv", kInvestment, 0, 0, "2");
         h.st->retirementTotal = 1000000;
-        Event& e = addEvent(*h.s, kKindTransfer, "Move", 60, 60, 0);
+        Event& e = addEvent(*h.s, EventKind::Transfer, "Move", 60, 60, 0);
         e.fromAccountId = 1;
         e.toAccountId = 2;
         RunContext ctx = h.ctx();

@@ -32,7 +32,7 @@ TEST(Deposit, GrowsByItsApplyRateEachYear) {
     for (const Row& row : rows) {
         auto s = newScenario(60, 64, 0);
         addAccount(*s, "Savings", kInvestment, 0, 0, "1");
-        Event& e = addEvent(*s, kKindDeposit, "Dep", 60, 62, 1000);
+        Event& e = addEvent(*s, EventKind::Deposit, "Dep", 60, 62, 1000);
         e.applyRate = 3;
         e.toAccountId = 1;
         e.oneTime = row.oneTime;
@@ -44,7 +44,7 @@ TEST(Deposit, GrowsByItsApplyRateEachYear) {
 TEST(Deposit, TaxedDepositIsReportedWithoutAWithdrawal) {
     auto s = newScenario(60, 61, 25);
     addAccount(*s, "Savings", kInvestment, 0, 0, "1");
-    Event& e = addEvent(*s, kKindDeposit, "Pay", 60, 60, 1000);
+    Event& e = addEvent(*s, EventKind::Deposit, "Pay", 60, 60, 1000);
     e.taxDeposit = 1;
     e.toAccountId = 1;
     auto r = runList(*s, ViewSettings{true, false});
@@ -85,7 +85,7 @@ TEST(Withdrawal, SmartValueShrinksInABadYear) {
         h.st->badYear = 1;
         h.st->rateShortfall = 3.0f;
         h.st->badYearRun = row.badYearRun;
-        Event& e = addEvent(*h.s, kKindWithdrawal, "Live", 60, 70, 40000);
+        Event& e = addEvent(*h.s, EventKind::Withdrawal, "Live", 60, 70, 40000);
         e.useSmartWithdrawal = 1;
         e.minSmartWithdrawal = row.minimum;
         RunContext ctx = h.ctx();
@@ -98,7 +98,7 @@ TEST(Withdrawal, PartialFirstYearWithdrawsHalf) {
     EventHarness h;
     addAccount(*h.s, "Savings", kInvestment, 100000, 0, "1");
     h.st->yearFraction = 0.5f;
-    addEvent(*h.s, kKindWithdrawal, "Live", 60, 70, 10000);
+    addEvent(*h.s, EventKind::Withdrawal, "Live", 60, 70, 10000);
     RunContext ctx = h.ctx();
     processEvent(ctx, 0);
     EXPECT_EQ(h.list.lines, (std::vector<std::string>{"  Live - Withdraw $5,000.00"}));
@@ -109,7 +109,7 @@ TEST(Fundamentals, RepeatingTheRatesWritesOnlyTheHeading) {
     EventHarness h;
     h.st->taxRateInEffect = 15;
     h.st->inflationRateInEffect = 4;
-    Event& e = addEvent(*h.s, kKindFundamentals, "Same", 60, 60, 0);
+    Event& e = addEvent(*h.s, EventKind::Fundamentals, "Same", 60, 60, 0);
     e.newTaxRate = 15;
     e.newInflationRate = 4;
     e.rateAccountId = -1;
@@ -122,7 +122,7 @@ TEST(Fundamentals, RepeatingTheRatesWritesOnlyTheHeading) {
 TEST(Fundamentals, ChangesTakeEffectAtOnce) {
     EventHarness h;
     addAccount(*h.s, "Savings", kInvestment, 0, 5, "1");
-    Event& e = addEvent(*h.s, kKindFundamentals, "New", 60, 60, 0);
+    Event& e = addEvent(*h.s, EventKind::Fundamentals, "New", 60, 60, 0);
     e.newTaxRate = 28;
     e.newInflationRate = 2.5f;
     e.rateAccountId = 1;
@@ -139,7 +139,7 @@ TEST(Fundamentals, ChangesTakeEffectAtOnce) {
 TEST(Mortgage, RefinanceDownPaymentGoesToEquityWithoutWithdrawal) {
     EventHarness h;
     addAccount(*h.s, "Savings", kInvestment, 50000, 0, "1");
-    Event& e = addEvent(*h.s, kKindMortgage, "Refi", 60, 90, 200000);
+    Event& e = addEvent(*h.s, EventKind::Mortgage, "Refi", 60, 90, 200000);
     e.isRefinance = 1;
     e.downPayment = 20000;
     e.loanRate = 6;
@@ -163,7 +163,7 @@ TEST(Mortgage, RefinanceDownPaymentGoesToEquityWithoutWithdrawal) {
 TEST(Loan, DeletedAccountKeepsTheDebtAndWritesNoGarbage) {
     EventHarness h;
     addAccount(*h.s, "Savings", kInvestment, 50000, 0, "1");
-    Event& e = addEvent(*h.s, kKindLoan, "Gone", 60, 65, 10000);
+    Event& e = addEvent(*h.s, EventKind::Loan, "Gone", 60, 65, 10000);
     e.toAccountId = 42;
     e.loanRate = 10;
     e.years = 5;
@@ -180,7 +180,7 @@ TEST(Loan, DeletedAccountKeepsTheDebtAndWritesNoGarbage) {
 TEST(DoubleCounting, MortgagePaidOffThenSold) {
     auto s = newScenario(60, 66, 0);
     addAccount(*s, "Savings", kInvestment, 1000000, 0, "1");
-    Event& e = addEvent(*s, kKindMortgage, "Home", 60, 62, 100000);
+    Event& e = addEvent(*s, EventKind::Mortgage, "Home", 60, 62, 100000);
     e.loanRate = 6;
     e.years = 30;
     e.sellAge = 64;
@@ -201,7 +201,7 @@ TEST(DoubleCounting, MortgagePaidOffThenSold) {
 TEST(DoubleCounting, SavingsLoanSoldBeforePayoff) {
     auto s = newScenario(60, 64, 0);
     addAccount(*s, "Savings", kInvestment, 50000, 0, "1");
-    Event& e = addEvent(*s, kKindLoan, "Cash", 60, 70, 10000);
+    Event& e = addEvent(*s, EventKind::Loan, "Cash", 60, 70, 10000);
     e.toAccountId = 1;
     e.loanRate = 12;
     e.years = 10;
@@ -225,7 +225,7 @@ TEST(DoubleCounting, EquityLoanSoldBeforePayoff) {
     auto s = newScenario(60, 63, 0);
     addAccount(*s, "Inv", kInvestment, 100000, 0, "1");
     addAccount(*s, "Eq", kEquity, 0, 5, "2");
-    Event& e = addEvent(*s, kKindLoan, "Car", 60, 70, 12000);
+    Event& e = addEvent(*s, EventKind::Loan, "Car", 60, 70, 12000);
     e.toAccountId = 2;
     e.loanRate = 6;
     e.years = 10;
@@ -246,7 +246,7 @@ TEST(Loan, AssetLoanSaleDepositsItsValueAndSettlesTheDebt) {
     auto s = newScenario(60, 63, 0);
     addAccount(*s, "Savings", kInvestment, 50000, 0, "1");
     addAccount(*s, "Boat", kAsset, 0, 10, "2");
-    Event& e = addEvent(*s, kKindLoan, "Boat", 60, 70, 20000);
+    Event& e = addEvent(*s, EventKind::Loan, "Boat", 60, 70, 20000);
     e.toAccountId = 2;
     e.loanRate = 6;
     e.years = 10;
@@ -276,7 +276,7 @@ TEST(Mortgage, ExtraPrincipalFromTheStartAge) {
     for (const Row& row : rows) {
         auto s = newScenario(60, 61, 0);
         addAccount(*s, "Savings", kInvestment, 1000000, 0, "1");
-        Event& m = addEvent(*s, kKindMortgage, "Home", 50, 90, 100000);
+        Event& m = addEvent(*s, EventKind::Mortgage, "Home", 50, 90, 100000);
         m.loanRate = 6;
         m.years = 30;
         m.acceleratedMode = row.mode;
@@ -296,18 +296,18 @@ TEST(Mortgage, PropertyTaxesGrowWithTheInflationInForce) {
     auto s = newScenario(60, 65, 0);
     s->initial.inflationRate = 10;
     addAccount(*s, "Savings", kInvestment, 1000000, 0, "1");
-    Event& m = addEvent(*s, kKindMortgage, "Home", 60, 90, 100000);
+    Event& m = addEvent(*s, EventKind::Mortgage, "Home", 60, 90, 100000);
     m.loanRate = 6;
     m.years = 30;
     m.yearlyPropertyTax = 1000;
     m.applyInflation = 1;
     // At 63 inflation drops to 0: the taxes are the base amount again, since every
     // year is compounded at the rate in force.
-    Event& f = addEvent(*s, kKindFundamentals, "Calm", 63, 63, 0);
+    Event& f = addEvent(*s, EventKind::Fundamentals, "Calm", 63, 63, 0);
     f.newTaxRate = 0;
     f.newInflationRate = 0;
     f.rateAccountId = -1;
-    f.kind = kKindFundamentals;
+    f.kind = static_cast<int16_t>(EventKind::Fundamentals);
     auto r = runList(*s);
     EXPECT_EQ(eventLines(r->list.lines, "  Withdraw"),
               (std::vector<std::string>{"  Withdraw $1,000.00 for property taxes",

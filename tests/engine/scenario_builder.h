@@ -45,11 +45,11 @@ inline Account& addAccount(Scenario& s, const char* name, int16_t type, float am
     return a;
 }
 
-inline Event& addEvent(Scenario& s, int16_t kind, const char* description, float startAge,
+inline Event& addEvent(Scenario& s, EventKind kind, const char* description, float startAge,
                        float endAge, float amount) {
     Event& e = s.events[s.eventCount++];
     e = Event{};
-    e.kind = kind;
+    e.kind = static_cast<int16_t>(kind);
     std::strncpy(e.description, description, sizeof e.description - 1);
     e.startAge = startAge;
     e.endAge = endAge;

@@ -10,7 +10,7 @@ namespace {
 std::unique_ptr<Scenario> workedScenario() {
     auto s = newScenario(60, 62, 20);
     addAccount(*s, "Savings", kInvestment, 100000.0f, 5.0f, "1");
-    addEvent(*s, kKindWithdrawal, "Spending", 60, 61, 10000.0f);
+    addEvent(*s, EventKind::Withdrawal, "Spending", 60, 61, 10000.0f);
     return s;
 }
 
@@ -90,7 +90,7 @@ TEST(RunDriver, EventBeforeStartAgeRunsButShowsNothingUntilStart) {
     auto s = newScenario(60, 61, 0);
     addAccount(*s, "Savings", kInvestment, 1000.0f, 0.0f, "1");
     addAccount(*s, "Boat", kAsset, 0.0f, 0.0f, "2");
-    Event& loan = addEvent(*s, kKindLoan, "Boat loan", 40, 80, 5000.0f);
+    Event& loan = addEvent(*s, EventKind::Loan, "Boat loan", 40, 80, 5000.0f);
     loan.toAccountId = 2;
     loan.loanRate = 12;
     loan.years = 100; // the instalments are tiny; only the debt matters here

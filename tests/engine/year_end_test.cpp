@@ -58,7 +58,7 @@ TEST(YearEnd, PartialYearHalvesGrowthButNotTheMortgageEquity) {
     h.st->taxRateInEffect = 0;
     addAccount(*h.s, "Savings", kInvestment, 10000, 10, "1");
     h.st->investmentTotal = 10000;
-    Event& m = addEvent(*h.s, kKindMortgage, "Home", 60, 90, 100000);
+    Event& m = addEvent(*h.s, EventKind::Mortgage, "Home", 60, 90, 100000);
     m.appreciationRate = 4;
     m.assetValue = 100000;
     RunContext ctx = h.ctx();
@@ -149,7 +149,7 @@ TEST(YearEnd, SummaryIncomingIsTheSumOfItsParts) {
     addAccount(*s, "Inv", kInvestment, 10000, 5, "1");
     addAccount(*s, "Roth", kTaxFree, 10000, 4, "2");
     addAccount(*s, "Land", kAsset, 10000, 3, "3");
-    Event& d = addEvent(*s, kKindDeposit, "Gift", 60, 60, 1000);
+    Event& d = addEvent(*s, EventKind::Deposit, "Gift", 60, 60, 1000);
     d.toAccountId = 1;
     d.oneTime = 1;
     auto r = runList(*s, ViewSettings{true, true});
@@ -176,7 +176,7 @@ TEST(RandomRuns, SameSeedSameSchedule) {
         std::strcpy(s->groups.groupName[0], "Fixed");
         s->groups.groupRandomMinRate[0] = 1;
         s->groups.groupRandomMaxRate[0] = 6;
-        Event& w = addEvent(*s, kKindWithdrawal, "Live", 55, 70, 9000);
+        Event& w = addEvent(*s, EventKind::Withdrawal, "Live", 55, 70, 9000);
         w.useSmartWithdrawal = 1;
         return s;
     };

@@ -51,7 +51,7 @@ int runFinplan(const std::string& dir, std::vector<std::string> args, const std:
 void writeWorkedScenario(const std::string& path) {
     auto s = newScenario(60, 62, 20);
     addAccount(*s, "Savings", kInvestment, 100000.0f, 5.0f, "1");
-    addEvent(*s, kKindWithdrawal, "Spending", 60, 61, 10000.0f);
+    addEvent(*s, EventKind::Withdrawal, "Spending", 60, 61, 10000.0f);
     recomputeTotals(*s);
     ScenarioFiles files;
     files.scenarioPath = path;

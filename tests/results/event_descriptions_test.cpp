@@ -21,23 +21,23 @@ TEST(EventDescriptions, EveryKind) {
     addAccount(*s, "Savings", kInvestment, 0, 5, "1");
     addAccount(*s, "Boat", kAsset, 0, 0, "2");
 
-    Event& f = addEvent(*s, kKindFundamentals, "Same", 60, 60, 0);
+    Event& f = addEvent(*s, EventKind::Fundamentals, "Same", 60, 60, 0);
     f.newTaxRate = 15;
     f.newInflationRate = 3;
     f.rateAccountId = -1;
-    Event& f2 = addEvent(*s, kKindFundamentals, "Later", 61, 61, 0);
+    Event& f2 = addEvent(*s, EventKind::Fundamentals, "Later", 61, 61, 0);
     f2.newTaxRate = 20;
     f2.newInflationRate = 3;
     f2.rateAccountId = 1;
     f2.newAccountRate = 6;
 
-    Event& d = addEvent(*s, kKindDeposit, "Pay", 62, 65, 1000);
+    Event& d = addEvent(*s, EventKind::Deposit, "Pay", 62, 65, 1000);
     d.toAccountId = 1;
     d.applyRate = 2;
     d.applyInflation = 1;
     d.taxDeposit = 1;
 
-    Event& l = addEvent(*s, kKindLoan, "Boat", 63, 68, 20000);
+    Event& l = addEvent(*s, EventKind::Loan, "Boat", 63, 68, 20000);
     l.toAccountId = 2;
     l.downPayment = 2000;
     l.loanRate = 7.5f;
@@ -45,7 +45,7 @@ TEST(EventDescriptions, EveryKind) {
     l.monthlyPayment = 360.68f;
     l.sellAge = 70;
 
-    Event& m = addEvent(*s, kKindMortgage, "Home", 64, 70, 300000);
+    Event& m = addEvent(*s, EventKind::Mortgage, "Home", 64, 70, 300000);
     m.downPayment = 60000;
     m.loanRate = 6;
     m.years = 30;
@@ -57,13 +57,13 @@ TEST(EventDescriptions, EveryKind) {
     m.closingCosts = 7500;
     m.sellAge = 80;
 
-    Event& t = addEvent(*s, kKindTransfer, "Move", 65, 70, 500);
+    Event& t = addEvent(*s, EventKind::Transfer, "Move", 65, 70, 500);
     t.fromAccountId = 1;
     t.toAccountId = 2;
 
-    Event& w = addEvent(*s, kKindWithdrawal, "Once", 70, 70, 500);
+    Event& w = addEvent(*s, EventKind::Withdrawal, "Once", 70, 70, 500);
     w.oneTime = 1;
-    Event& w2 = addEvent(*s, kKindWithdrawal, "Live", 71, 90, 30000);
+    Event& w2 = addEvent(*s, EventKind::Withdrawal, "Live", 71, 90, 30000);
     w2.useSmartWithdrawal = 1;
 
     const std::vector<std::string> expected = {
@@ -97,7 +97,7 @@ TEST(EventDescriptions, EveryKind) {
 
 TEST(EventDescriptions, RefinanceAndMortgageWithoutSale) {
     auto s = newScenario(60, 90, 15);
-    Event& m = addEvent(*s, kKindMortgage, "Refi", 60, 65, 200000);
+    Event& m = addEvent(*s, EventKind::Mortgage, "Refi", 60, 65, 200000);
     m.isRefinance = 1;
     m.downPayment = 20000;
     m.loanRate = 5;
@@ -117,7 +117,7 @@ TEST(EventDescriptions, RefinanceAndMortgageWithoutSale) {
 
 TEST(EventDescriptions, DeletedAccountLeavesTheNameOut) {
     auto s = newScenario(60, 90, 15);
-    Event& f = addEvent(*s, kKindFundamentals, "Gone", 60, 60, 0);
+    Event& f = addEvent(*s, EventKind::Fundamentals, "Gone", 60, 60, 0);
     f.newTaxRate = 15;
     f.newInflationRate = 4;
     f.rateAccountId = 7;
@@ -129,11 +129,11 @@ TEST(EventDescriptions, DeletedAccountLeavesTheNameOut) {
 // still opens with the lines of the event list, in list order.
 TEST(EventDescriptions, FileFormFollowsTheListOrderAfterARun) {
     auto s = newScenario(60, 90, 15);
-    Event& f = addEvent(*s, kKindFundamentals, "Rates", 65, 65, 0);
+    Event& f = addEvent(*s, EventKind::Fundamentals, "Rates", 65, 65, 0);
     f.newTaxRate = 20;
     f.newInflationRate = 4;
     f.rateAccountId = -1;
-    Event& w = addEvent(*s, kKindWithdrawal, "Spend", 60, 60, 500);
+    Event& w = addEvent(*s, EventKind::Withdrawal, "Spend", 60, 60, 500);
     w.oneTime = 1;
     const std::vector<std::string> expected = {
         " 60.0 Initial Rates  Tax=15.00% Inflation=4.00%",

@@ -28,7 +28,7 @@ std::unique_ptr<Scenario> smallScenario() {
     auto s = newScenario(60, 61, 10);
     addAccount(*s, "TF", kTaxFree, 500, 0, "2");
     addAccount(*s, "Inv", kInvestment, 1000, 10, "1");
-    Event& w = addEvent(*s, kKindWithdrawal, "Cash", 60, 60, 100);
+    Event& w = addEvent(*s, EventKind::Withdrawal, "Cash", 60, 60, 100);
     w.oneTime = 1;
     recomputeTotals(*s);
     return s;
@@ -154,7 +154,7 @@ TEST(PlotFile, BirthdayAgeAndClosingCostsOfAYearStartingAtNothing) {
     s->initial.birthMonth = 9;
     s->initial.birthDay = 7;
     addAccount(*s, "Inv", kInvestment, 0, 0, "1");
-    Event& m = addEvent(*s, kKindMortgage, "Home", 60, 90, 10000);
+    Event& m = addEvent(*s, EventKind::Mortgage, "Home", 60, 90, 10000);
     m.loanRate = 6;
     m.years = 30;
     m.closingCosts = 500;
