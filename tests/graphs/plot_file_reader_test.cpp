@@ -26,7 +26,7 @@ std::unique_ptr<Scenario> groupedScenario() {
     addAccount(*s, "House", kAsset, 300000, 3, "").groupIndex = 1;
     std::strcpy(s->groups.groupName[0], "Cash");
     std::strcpy(s->groups.groupName[1], "Long Term");
-    addEvent(*s, kKindWithdrawal, "Living", 60, 70, 30000).applyRate = 2;
+    addEvent(*s, EventKind::Withdrawal, "Living", 60, 70, 30000).applyRate = 2;
     return s;
 }
 
@@ -98,7 +98,7 @@ TEST(PlotFileReader, TheLargestPlotFileAndItsLargestSavedCopy) {
             .groupIndex = static_cast<int16_t>(i % 10);
         std::snprintf(s->groups.groupName[i % 10], kGroupNameWidth, "Group %d", i % 10);
     }
-    addEvent(*s, kKindDeposit, "Pay", 20, 120, 1000);
+    addEvent(*s, EventKind::Deposit, "Pay", 20, 120, 1000);
     auto series = std::make_unique<PlotSeries>();
     const std::string path = dir.file("plotinf01.tmp");
     runWithPlotFile(*s, path, *series);
