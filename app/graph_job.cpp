@@ -57,7 +57,10 @@ void addGraphOptions(CLI::App& cmd, GraphRequest& r) {
         ->check(CLI::Range(6, 200));
 }
 
-bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages) {
+namespace {
+
+// Loads and runs the scenario into the job's plot tables (no plot file).
+bool runForGraph(const GraphRequest& request, GraphJob& job, Messages& messages) {
     Scenario& scenario = *job.scenario;
     ScenarioFiles files;
     if (!loadScenario(request.path, scenario, files, messages)) return false;
@@ -69,10 +72,11 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
     plot.setFileTitle(files.displayName);
     RunRequest run;
     run.plot = &plot;
-    if (!runScenario(scenario, *job.run, run, random, clock)) return false;
+    return runScenario(scenario, *job.run, run, random, clock);
+}
 
-    job.summary = request.kind == "summary";
-    job.drawable = scenario.eventCount > 0 && scenario.accounts.usableCount() > 0;
+// The drawing options and the graph kind the request names.
+void applyRequest(const GraphRequest& request, GraphJob& job) {
     GraphWindowState& st = job.state;
     GraphOptions& o = st.options;
     o.lineStyle = request.style == "lines" ? 1 : 0;
@@ -91,8 +95,13 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
         job.graphKind = kKinds.at(request.kind);
     }
     st.graphKind = job.graphKind;
+}
 
-    const int accounts = std::min(job.series->accountCount, scenario.accounts.usableCount());
+// The account page of the request; false (and a message) when an account graph's
+// page has no account.
+bool chooseAccountPage(const GraphRequest& request, GraphJob& job, Messages& messages) {
+    const GraphWindowState& st = job.state;
+    const int accounts = std::min(job.series->accountCount, job.scenario->accounts.usableCount());
     job.firstAccount = (request.page - 1) * 10;
     job.lastAccount = std::min(job.firstAccount + 10, accounts);
     const bool accountGraph =
@@ -104,20 +113,34 @@ bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages
                       "GRAPH", MessageIcon::Error);
         return false;
     }
+    return true;
+}
 
+// The row of the requested age (the first row without one); false (and a message)
+// when that age is not plotted.
+bool selectAge(const GraphRequest& request, GraphJob& job, Messages& messages) {
+    GraphWindowState& st = job.state;
     st.selectedRow = 0;
+    if (request.age < 0) return true;
+    st.selectedRow = -1;
     const int rows = job.series->rowsFilled();
-    if (request.age >= 0) {
-        st.selectedRow = -1;
-        for (int r = 0; r < rows; ++r)
-            if (static_cast<int>(job.series->rows[static_cast<std::size_t>(r)].age) == request.age)
-                st.selectedRow = r;
-        if (st.selectedRow < 0) {
-            messages.show(format("Age %d is not plotted.", request.age), "GRAPH",
-                          MessageIcon::Error);
-            return false;
-        }
-    }
+    for (int r = 0; r < rows; ++r)
+        if (static_cast<int>(job.series->rows[static_cast<std::size_t>(r)].age) == request.age)
+            st.selectedRow = r;
+    if (st.selectedRow >= 0) return true;
+    messages.show(format("Age %d is not plotted.", request.age), "GRAPH", MessageIcon::Error);
+    return false;
+}
+
+} // namespace
+
+bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages) {
+    if (!runForGraph(request, job, messages)) return false;
+    job.summary = request.kind == "summary";
+    job.drawable = job.scenario->eventCount > 0 && job.scenario->accounts.usableCount() > 0;
+    applyRequest(request, job);
+    if (!chooseAccountPage(request, job, messages) || !selectAge(request, job, messages))
+        return false;
     job.fontHeight =
         request.fontHeight > 0 ? request.fontHeight : std::clamp(request.height / 48, 10, 40);
     if (!job.drawable) std::cerr << "The scenario has no events or no accounts: nothing to draw.\n";

@@ -82,17 +82,19 @@ bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float
     return true;
 }
 
-bool AcceleratedPaymentAnalysis::calculate() {
-    float investRate = 0, tax = 0, inflation = 0;
-    if (!readFields(investRate, tax, inflation)) return false;
+namespace {
 
-    const float a = memory.loanAmount;
-    const float x = memory.additionalPayment;
-    const float mr = memory.monthlyRate;
-    const int n = memory.years * 12;
-    const float p = loanPayment(a, mr, n);
-    const int paidBefore = (memory.years - memory.yearsLeft) * 12;
+// The interest of the existing and the accelerated mortgage over the whole term and
+// the month after the accelerated one is paid off.
+struct BothMortgages {
+    float interestExisting = 0;
+    float interestAccelerated = 0;
+    int payoffMonth = 0;
+};
 
+// Amount a at monthly rate mr over n months with payment p; the extra x is paid from
+// the month after paidBefore.
+BothMortgages amortiseBoth(float a, float x, float mr, int n, float p, int paidBefore) {
     float existing = a, accelerated = a, interestExisting = 0, interestAccelerated = 0;
     float step = 0; // principal paid on the accelerated mortgage this month
     int payoffMonth = 0;
@@ -128,6 +130,37 @@ bool AcceleratedPaymentAnalysis::calculate() {
         interestExisting = interestExisting + ei;
         interestAccelerated = interestAccelerated + ai;
     }
+    return {interestExisting, interestAccelerated, payoffMonth};
+}
+
+// The extra money x invested monthly, taxed and deflated once a year.
+float investedWorth(float x, int wholeYears, float investRate, float tax, float inflation) {
+    float w = 12 * x;
+    for (int k = 0; k < wholeYears; ++k) {
+        const float g = static_cast<float>(investRate * 0.01 * w);
+        w = static_cast<float>(w - g * tax * 0.01);
+        w = static_cast<float>(w - w * inflation * 0.01);
+        w = w + g + 12 * x;
+    }
+    return w;
+}
+
+} // namespace
+
+bool AcceleratedPaymentAnalysis::calculate() {
+    float investRate = 0, tax = 0, inflation = 0;
+    if (!readFields(investRate, tax, inflation)) return false;
+
+    const float a = memory.loanAmount;
+    const float x = memory.additionalPayment;
+    const float mr = memory.monthlyRate;
+    const int n = memory.years * 12;
+    const float p = loanPayment(a, mr, n);
+    const int paidBefore = (memory.years - memory.yearsLeft) * 12;
+    const BothMortgages both = amortiseBoth(a, x, mr, n, p, paidBefore);
+    const float interestExisting = both.interestExisting;
+    const float interestAccelerated = both.interestAccelerated;
+    const int payoffMonth = both.payoffMonth;
 
     monthlyPayment = money(p);
     totalPayments = money(interestExisting + a);
@@ -138,16 +171,8 @@ bool AcceleratedPaymentAnalysis::calculate() {
     acceleratedTotalInterest = money(interestAccelerated);
     savings = money((interestExisting + a) - (interestAccelerated + a));
 
-    // The same extra money invested monthly, taxed and deflated once a year.
     const int wholeYears = payoffMonth / 12;
-    float w = 12 * x;
-    for (int k = 0; k < wholeYears; ++k) {
-        const float g = static_cast<float>(investRate * 0.01 * w);
-        w = static_cast<float>(w - g * tax * 0.01);
-        w = static_cast<float>(w - w * inflation * 0.01);
-        w = w + g + 12 * x;
-    }
-    worth = money(w);
+    worth = money(investedWorth(x, wholeYears, investRate, tax, inflation));
     worthYears = format("%3d", wholeYears);
     return true;
 }

@@ -6,13 +6,14 @@
 
 #include "calculators/calculator_memory.h"
 #include "model/records.h"
+#include "platform/help_contexts.h"
 #include "platform/messages.h"
 
 namespace finplan {
 
 class AcceleratedPaymentAnalysis {
   public:
-    static constexpr int kHelpContext = 1555;
+    static constexpr int kHelpContext = help::kAcceleratedPayment;
     static constexpr float kDefaultInvestmentRate = 5.0f;
 
     // Opening: the mortgage fields from the kept values, the comparison's rates from

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculators/calculator_memory.h"
+#include "platform/help_contexts.h"
 #include "platform/messages.h"
 
 namespace finplan {
@@ -30,7 +31,7 @@ class InflationCalculator {
 // What an invested amount is worth after taxed yearly returns, in today's money.
 class InvestmentCalculator {
   public:
-    static constexpr int kHelpContext = 1556;
+    static constexpr int kHelpContext = help::kInvestmentCalculator;
 
     InvestmentCalculator(InvestmentMemory& memory, Messages& messages);
 

@@ -1,6 +1,7 @@
 #include "calculators/mortgage_calculator.h"
 
 #include "calculators/field_text.h"
+#include "calculators/field_validation.h"
 #include "calculators/range_check.h"
 #include "engine/money.h"
 
@@ -18,22 +19,24 @@ bool MortgageCalculator::calculate() {
     memory.rateText = cutText(rate, kFieldChars);
     const float r = readFloatText(memory.rateText, kFieldChars);
     // The lower bound is 1.0 although the message speaks of 0.0.
-    if (!checkRange(messages, r, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
+    if (!checkRange(messages, r, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR")) return false;
     memory.rate = r;
 
     memory.amountText = cutText(amount, kFieldChars);
     const float a = readFloatText(memory.amountText, kFieldChars);
-    if (!checkRange(messages, a, 1.0f, 100000000.0f, 2, "AMOUNT ERROR")) return false;
+    if (!checkRange(messages, a, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
+        return false;
     memory.amount = a;
 
     memory.downPaymentText = cutText(downPayment, kFieldChars);
     const float d = readFloatText(memory.downPaymentText, kFieldChars);
-    if (!checkRange(messages, d, 0.0f, 100000000.0f, 2, "DOWN PAYMENT ERROR")) return false;
+    if (!checkRange(messages, d, 0.0f, 100000000.0f, text_id::kAmount, "DOWN PAYMENT ERROR"))
+        return false;
     memory.downPayment = d;
 
     memory.yearsText = cutText(years, kFieldChars);
     const int n = readIntText(memory.yearsText, kFieldChars);
-    if (!checkWholeRange(messages, n, 1, 100, 5, "NO OF YEARS ERROR")) return false;
+    if (!checkWholeRange(messages, n, 1, 100, text_id::kYears, "NO OF YEARS ERROR")) return false;
     memory.years = n;
 
     const float principal = memory.amount - memory.downPayment;

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "calculators/calculator_memory.h"
+#include "platform/help_contexts.h"
 #include "platform/messages.h"
 
 namespace finplan {
 
 class MortgageCalculator {
   public:
-    static constexpr int kHelpContext = 1536;
+    static constexpr int kHelpContext = help::kMortgageCalculator;
     static constexpr std::size_t kFieldChars = 9;
 
     // Opening: the fields show the kept texts; the hand-over flag is cleared.

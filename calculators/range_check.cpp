@@ -1,30 +1,31 @@
 #include "calculators/range_check.h"
+#include "calculators/field_validation.h"
 
 namespace finplan {
 
 std::string stringTableText(int id) {
     switch (id) {
-    case 2:
+    case text_id::kAmount:
         return "This amount must be greater than 0.00 and less than 99999999.00.";
-    case 3:
+    case text_id::kAge:
         return "This age must be between 1 and 120.0.";
-    case 4:
+    case text_id::kRate:
         return "This rate must be between 0.0% and 1000.0%.";
-    case 5:
+    case text_id::kYears:
         return "The number of years must be between 1 and 100.";
-    case 6:
+    case text_id::kLoanRate:
         return "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.";
-    case 7:
+    case text_id::kAgeDecimal:
         return "This age must be between 1.0 and 120.0.";
-    case 8:
+    case text_id::kAppliedRate:
         return "The Applied Rate must be between -20.0% and 20.0%";
-    case 9:
+    case text_id::kBirthMonth:
         return "The birth month value must between 1 and 12";
-    case 10:
+    case text_id::kBirthDay:
         return "The birth day value must be between 1 and 31";
-    case 11:
+    case text_id::kAccountRate:
         return "This rate must be between -99.0% and 99.0%";
-    case 12:
+    case text_id::kAgeBelow120:
         return "This age must be less than 120.0";
     default:
         return {};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calculators/field_text.h"
+#include "calculators/field_validation.h"
 #include "calculators/range_check.h"
 #include "engine/money.h"
 
@@ -19,6 +20,61 @@ constexpr long long kLastAnalysedAge = 120 + 100;
 // multiplies once per month.
 int monthsOf(int years) {
     return std::clamp(years, -1000, 1000) * 12;
+}
+
+// The existing mortgage as typed: start age, amount, rate and years.
+struct ExistingMortgage {
+    int startAge = 0;
+    float amount = 0;
+    float monthlyRate = 0;
+    int years = 0;
+    float payment = 0;
+};
+
+bool readExisting(const std::string& startAge, const std::string& amount, const std::string& rate,
+                  const std::string& years, Messages& messages, ExistingMortgage& out) {
+    out.startAge = readIntText(startAge, RefinanceAnalysis::kFieldChars);
+    if (!checkWholeRange(messages, out.startAge, 1, 120, text_id::kAgeDecimal, "AGE ERROR"))
+        return false;
+    out.amount = readFloatText(amount, RefinanceAnalysis::kFieldChars);
+    if (!checkRange(messages, out.amount, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
+        return false;
+    const float oldRate = readFloatText(rate, RefinanceAnalysis::kFieldChars);
+    if (!checkRange(messages, oldRate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
+        return false;
+    out.years = readIntText(years, RefinanceAnalysis::kFieldChars);
+    out.monthlyRate = monthlyRate(oldRate);
+    out.payment = loanPayment(out.amount, out.monthlyRate, monthsOf(out.years));
+    return true;
+}
+
+// One month after the refinancing, i the monthly reinvestment rate and t the monthly
+// tax rate. Cost side: the up-front cost grows net of tax, and the existing
+// mortgage's principal and tax saving are what refinancing gives up while it would
+// run. Advantage side: the payment difference and the new principal and tax saving.
+struct MonthFlows {
+    float oldPrincipal;
+    float oldInterest;
+    bool oldRunning;
+    float paymentDifference;
+    float newPrincipal;
+    float newInterest;
+};
+
+void accrueMonth(float& cost, float& advantage, const MonthFlows& m, float i, float t) {
+    cost = cost + i * cost;
+    cost = cost - i * cost * t;
+    if (m.oldRunning) {
+        cost = cost + m.oldPrincipal;
+        cost = cost + t * m.oldInterest;
+    }
+    advantage = advantage + i * advantage;
+    advantage = advantage - i * advantage * t;
+    const float d = m.paymentDifference;
+    advantage = advantage + d + i * d;
+    advantage = advantage - i * d * t;
+    advantage = advantage + m.newPrincipal;
+    advantage = advantage + t * m.newInterest;
 }
 
 } // namespace
@@ -96,23 +152,23 @@ void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, fl
 }
 
 bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
-    const int a0 = readIntText(startAge, kFieldChars);
-    if (!checkWholeRange(messages, a0, 1, 120, 7, "AGE ERROR")) return false;
-    const float oldAmount = readFloatText(amount, kFieldChars);
-    if (!checkRange(messages, oldAmount, 1.0f, 100000000.0f, 2, "AMOUNT ERROR")) return false;
-    const float oldRate = readFloatText(rate, kFieldChars);
-    if (!checkRange(messages, oldRate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
-    const int oldYears = readIntText(years, kFieldChars);
-    const float oldMonthlyRate = monthlyRate(oldRate);
-    const float oldPayment = loanPayment(oldAmount, oldMonthlyRate, monthsOf(oldYears));
+    ExistingMortgage old;
+    if (!readExisting(startAge, amount, rate, years, messages, old)) return false;
+    const int a0 = old.startAge;
+    const float oldAmount = old.amount;
+    const int oldYears = old.years;
+    const float oldMonthlyRate = old.monthlyRate;
+    const float oldPayment = old.payment;
 
     // The refinanced age and rate are kept as read, before they are checked, so a
     // refused one is what the dialog shows when it opens again.
     memory.age = readFloatText(refiAge, kFieldChars);
-    if (!checkRange(messages, memory.age, 1.0f, 120.0f, 7, "AGE ERROR")) return false;
+    if (!checkRange(messages, memory.age, 1.0f, 120.0f, text_id::kAgeDecimal, "AGE ERROR"))
+        return false;
     memory.amount = readFloatText(refiAmount, kFieldChars);
     memory.rate = readFloatText(refiRate, kFieldChars);
-    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, 6, "RATE ERROR")) return false;
+    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
+        return false;
     const float newRate = memory.rate;
     memory.years = readIntText(refiYears, kFieldChars);
     memory.closingCosts = readFloatText(closingCosts, kFieldChars);
@@ -145,23 +201,9 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
                 amortiseYear(memory.amount, newMonthlyRate, monthsOf(n), mn, mn, 0, 0).principal;
             ++mn;
             const float in = newPayment - pn;
-
-            // Cost side: the up-front cost grows net of tax, and the existing mortgage's
-            // principal and tax saving are what refinancing gives up while it would run.
-            cost = cost + i * cost;
-            cost = cost - i * cost * t;
-            if (a < static_cast<long long>(a0) + oldYears) {
-                cost = cost + po;
-                cost = cost + t * io;
-            }
-            // Advantage side: the payment difference and the new principal and tax saving.
-            advantage = advantage + i * advantage;
-            advantage = advantage - i * advantage * t;
-            const float d = oldPayment - newPayment;
-            advantage = advantage + d + i * d;
-            advantage = advantage - i * d * t;
-            advantage = advantage + pn;
-            advantage = advantage + t * in;
+            const bool oldRunning = a < static_cast<long long>(a0) + oldYears;
+            accrueMonth(cost, advantage, {po, io, oldRunning, oldPayment - newPayment, pn, in}, i,
+                        t);
 
             if (advantage >= cost) {
                 monthsToBreakEven = format("%-4d", months);

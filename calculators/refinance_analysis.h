@@ -7,6 +7,7 @@
 #include "calculators/calculator_memory.h"
 #include "model/records.h"
 #include "model/scenario.h"
+#include "platform/help_contexts.h"
 #include "platform/messages.h"
 
 namespace finplan {
@@ -21,7 +22,7 @@ const Event* editedMortgage(const Scenario& s);
 
 class RefinanceAnalysis {
   public:
-    static constexpr int kHelpContext = 1537;
+    static constexpr int kHelpContext = help::kRefinanceAnalysis;
     static constexpr float kReinvestmentRate = 3.0f;
     static constexpr std::size_t kFieldChars = 13;
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calculators/calculator_memory.h"
+#include "platform/help_contexts.h"
 #include "platform/launcher.h"
 #include "platform/messages.h"
 
@@ -13,7 +14,7 @@ namespace finplan {
 
 class TradeOffAnalysis {
   public:
-    static constexpr int kHelpContext = 1540;
+    static constexpr int kHelpContext = help::kTradeOffAnalysis;
     // The up-down control's limits: upper 0 and lower 100, so "up" lowers the count.
     static constexpr int kSpinUpper = 0;
     static constexpr int kSpinLower = 100;

@@ -35,7 +35,7 @@ const KindTable& kindTable(int kind) {
         {"", {}, {}},
         {"GROUPS", {}, {}},
     };
-    return kTables[(kind >= 1 && kind <= 7) ? kind : 0];
+    return kTables[(kind >= GraphKind::NetWorth && kind <= GraphKind::Groups) ? kind : 0];
 }
 
 int accountsInRun(const GraphSource& src) {
@@ -82,17 +82,12 @@ std::string graphTitle(int kind) {
     return kindTable(kind).title;
 }
 
-GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int lastRowIndex,
-                             const GraphSource& source) {
-    GraphSeriesSet set;
-    set.kind = kind;
-    set.title = graphTitle(kind);
-    set.rowCount = usableRowCount(lastRowIndex);
-    const bool yearTallies =
-        kind == GraphKind::InOut || kind == GraphKind::Incoming || kind == GraphKind::Outgoing;
-    // The final row repeats the last year's tallies, so those graphs stop before it.
-    set.rowsDrawn = yearTallies ? std::max(set.rowCount - 1, 0) : set.rowCount;
+namespace {
 
+// The series of the kind: the page's accounts, the existing groups or the kind's
+// fields of the plot rows.
+void addKindSeries(GraphSeriesSet& set, int kind, int firstAccount, int lastAccount,
+                   const GraphSource& source) {
     auto addSeries = [&](const std::string& name, auto valueAt) {
         std::vector<float> v(static_cast<std::size_t>(set.rowsDrawn));
         for (int r = 0; r < set.rowsDrawn; ++r)
@@ -116,8 +111,10 @@ GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int la
         for (std::size_t i = 0; i < table.fields.size(); ++i)
             addSeries(table.names[i], [&](int r) { return rowField(source, r, table.fields[i]); });
     }
+}
 
-    // Which series set the top and the bottom of the axis.
+// Which series set the top and the bottom of the axis.
+void setValueRange(GraphSeriesSet& set, int kind) {
     auto rangeOver = [&](std::size_t series, int fromRow, bool forMax, bool forMin) {
         const auto& v = set.values[series];
         for (int r = fromRow; r < set.rowsDrawn; ++r) {
@@ -147,6 +144,22 @@ GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int la
         for (std::size_t s = 0; s < n; ++s)
             rangeOver(s, 0, true, true);
     }
+}
+
+} // namespace
+
+GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int lastRowIndex,
+                             const GraphSource& source) {
+    GraphSeriesSet set;
+    set.kind = kind;
+    set.title = graphTitle(kind);
+    set.rowCount = usableRowCount(lastRowIndex);
+    const bool yearTallies =
+        kind == GraphKind::InOut || kind == GraphKind::Incoming || kind == GraphKind::Outgoing;
+    // The final row repeats the last year's tallies, so those graphs stop before it.
+    set.rowsDrawn = yearTallies ? std::max(set.rowCount - 1, 0) : set.rowCount;
+    addKindSeries(set, kind, firstAccount, lastAccount, source);
+    setValueRange(set, kind);
     return set;
 }
 
@@ -155,7 +168,8 @@ PieComponents pieComponents(int mode, int row, int firstAccount, int lastAccount
     static const char* kCaptions[] = {
         "", "NET WORTH", "INCOMING/OUTGOING", "INCOMING", "OUTGOING", "ACCOUNTS", "", "GROUPS"};
     PieComponents pie;
-    if (mode < 1 || mode > 7 || mode == GraphKind::Pie) return pie;
+    if (mode < GraphKind::NetWorth || mode > GraphKind::Groups || mode == GraphKind::Pie)
+        return pie;
     pie.caption = kCaptions[mode];
     if (row < 0 || row >= kMaxPlotRows) return pie;
 

@@ -18,7 +18,7 @@ struct GraphSource {
 };
 
 struct GraphSeriesSet {
-    int kind = 0;
+    int kind = GraphKind::None;
     std::string title;
     std::vector<std::string> names;
     std::vector<std::vector<float>> values; // [series][row], drawn rows only

@@ -11,15 +11,22 @@
 
 namespace finplan {
 
-struct GraphKind {
-    static constexpr int NetWorth = 1;
-    static constexpr int InOut = 2;
-    static constexpr int Incoming = 3;
-    static constexpr int Outgoing = 4;
-    static constexpr int Accounts = 5;
-    static constexpr int Pie = 6;
-    static constexpr int Groups = 7;
+// The graph kinds, numbered as the plot file's header stores them. None stands for
+// no single graph: the Summary folder and the folders that are not graphs. Written
+// GraphKind::NetWorth; plain ints (the plot file, the folder tables) compare with them.
+namespace graph_kind {
+enum Kind : int {
+    None = 0,
+    NetWorth = 1,
+    InOut = 2,
+    Incoming = 3,
+    Outgoing = 4,
+    Accounts = 5,
+    Pie = 6,
+    Groups = 7,
 };
+} // namespace graph_kind
+using GraphKind = graph_kind::Kind;
 
 struct PageMargins {
     int left = 0;

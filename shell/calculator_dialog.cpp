@@ -30,6 +30,9 @@ CalculatorDialog::CalculatorDialog(CalculatorTool tool, PlannerParts& parts, QWi
     : QDialog(parent), parts(parts), which(tool) {
     setWindowTitle(toolTitle(tool));
     setWindowIcon(programIcon());
+    // A fixed-size tool window: no minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     auto* outer = new QVBoxLayout(this);
     body = new QVBoxLayout;
     buttons = new QHBoxLayout;

@@ -44,8 +44,9 @@ class GraphPage : public QWidget {
     GraphPage(PlannerParts& parts, GraphInteraction& graphs, int kind, int firstAccount,
               int accountCount, QWidget* parent)
         : QWidget(parent), parts(parts), graphs(graphs) {
-        setObjectName(kind == 0 ? "summary" : "graph");
-        graphs.enterFolder(kind == 0, kind, firstAccount, firstAccount + accountCount);
+        const bool summary = kind == GraphKind::None;
+        setObjectName(summary ? "summary" : "graph");
+        graphs.enterFolder(summary, kind, firstAccount, firstAccount + accountCount);
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
     }

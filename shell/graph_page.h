@@ -1,4 +1,4 @@
-// A graph folder (kind 1..7) or, with kind 0, the Summary folder.
+// A graph folder or, with GraphKind::None, the Summary folder.
 #pragma once
 
 #include <QWidget>

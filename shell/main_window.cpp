@@ -14,7 +14,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "graphs/graph_state.h"
 #include "model/window_placement.h"
+#include "platform/help_contexts.h"
 #include "shell/account_info_dialog.h"
 #include "shell/accounts_page.h"
 #include "shell/calculator_dialogs.h"
@@ -281,13 +283,13 @@ void MainWindow::showAccountsChanged() {
 QWidget* MainWindow::createPage(int t) {
     if (t == tab::kSummary) {
         if (!summaryShown) return makeSplashPage(folder);
-        return makeGraphPage(parts, graphWindow(), 0, 0, 0, folder);
+        return makeGraphPage(parts, graphWindow(), GraphKind::None, 0, 0, folder);
     }
     if (t == tab::kAccounts) return createAccountsPage();
     if (t == tab::kScenario) {
         auto* p = new EventListPage(eventList, folder);
         p->onCommand = [this](int id) { presenter.execute(id); };
-        p->onHelp = [this] { parts.help.showContext(514); };
+        p->onHelp = [this] { parts.help.showContext(help::kScenarioFolder); };
         return p;
     }
     if (t == tab::kResults) {
@@ -320,7 +322,7 @@ void MainWindow::switchFolder(int t) {
         if (previous == resultsPage) previous = nullptr;
         dropResultsPage();
     }
-    if (const int kind = graphTab(t).kind; kind != 0) parts.runner.setGraphKind(kind);
+    if (const int kind = graphTab(t).kind; kind != GraphKind::None) parts.runner.setGraphKind(kind);
     if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
     setGraphPrintEnabled(plan.graphPrintEnabled);
     if (t != tab::kSummary) summaryShown = true;
@@ -356,7 +358,7 @@ QWidget* MainWindow::createAccountsPage() {
         if (editing.deleteRow(row)) switchFolder(tab::kAccounts);
     };
     p->onImport = [this] { presenter.execute(cmd::kImportAccounts); };
-    p->onHelp = [this] { parts.help.showContext(513); };
+    p->onHelp = [this] { parts.help.showContext(help::kAccountsFolder); };
     return p;
 }
 
@@ -366,13 +368,13 @@ bool MainWindow::runTool(QDialog& dialog, const std::string& name) {
 
 bool MainWindow::showAccountInfo(AccountInfoPresenter& dialog) {
     AccountInfoDialog box(
-        dialog, [this] { parts.help.showContext(518); }, this);
+        dialog, [this] { parts.help.showContext(help::kAccountInformation); }, this);
     return runTool(box, "Account Information");
 }
 
 bool MainWindow::showGroups(GroupsPresenter& dialog) {
     GroupsDialog box(
-        dialog, [this] { parts.help.showContext(1541); }, this);
+        dialog, [this] { parts.help.showContext(help::kGroups); }, this);
     return runTool(box, "Groups");
 }
 

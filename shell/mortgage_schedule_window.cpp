@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/icons.h"
 #include "shell/logic/calculator_tools.h"
@@ -35,7 +36,7 @@ MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& parts, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kBottomMargin);
     layout->addWidget(table);
-    resize(720, 420);
+    resize(860, 440);
     fill();
 }
 
@@ -55,8 +56,13 @@ void MortgageScheduleWindow::fill() {
 }
 
 void MortgageScheduleWindow::setColumnWidths() {
+    // Each column takes its share of the width, but never so little that a figure or
+    // a heading is cut short: the list scrolls sideways instead.
+    const QAbstractItemView* view = table;
     for (int c = 0; c < MortgageSchedule::kColumnCount; ++c)
-        table->setColumnWidth(c, MortgageSchedule::columnWidth(c, width()));
+        table->setColumnWidth(
+            c, std::max({MortgageSchedule::columnWidth(c, width()), view->sizeHintForColumn(c),
+                         table->header()->sectionSizeHint(c)}));
 }
 
 void MortgageScheduleWindow::resizeEvent(QResizeEvent* e) {

@@ -40,20 +40,20 @@ AccountRange accountTabRange(int tabIndex, int accountCount) {
 
 GraphTab graphTab(int t) {
     switch (t) {
-    case 4:
-        return {1, "NET WORTH"};
-    case 5:
-        return {2, "INCOMING / OUTGOING"};
-    case 6:
-        return {3, "INCOMING"};
-    case 7:
-        return {4, "OUTGOING"};
-    case 8:
-        return {7, "GROUPS"};
+    case tab::kNetWorth:
+        return {GraphKind::NetWorth, "NET WORTH"};
+    case tab::kNetWorth + 1:
+        return {GraphKind::InOut, "INCOMING / OUTGOING"};
+    case tab::kNetWorth + 2:
+        return {GraphKind::Incoming, "INCOMING"};
+    case tab::kNetWorth + 3:
+        return {GraphKind::Outgoing, "OUTGOING"};
+    case tab::kGroups:
+        return {GraphKind::Groups, "GROUPS"};
     default:
         break;
     }
-    if (t >= tab::kFirstAccountTab && t <= tab::kLastTab) return {5, "ACCOUNTS"};
+    if (t >= tab::kFirstAccountTab && t <= tab::kLastTab) return {GraphKind::Accounts, "ACCOUNTS"};
     return {};
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "graphs/graph_state.h"
+
 namespace finplan {
 
 namespace tab {
@@ -34,9 +36,9 @@ struct AccountRange {
 };
 AccountRange accountTabRange(int tabIndex, int accountCount);
 
-// Graph kind and title of graph tab t (4..13); kind 0 for other tabs.
+// Graph kind and title of graph tab t (4..13); GraphKind::None for other tabs.
 struct GraphTab {
-    int kind = 0;
+    int kind = GraphKind::None;
     const char* title = "";
 };
 GraphTab graphTab(int tabIndex);

@@ -6,6 +6,7 @@
 #include "model/account_commands.h"
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/reporting_launcher.h"
@@ -183,22 +184,22 @@ bool MainPresenter::execute(int id) {
         notInBuild("Printing");
         break;
     case kTipImport:
-        p.help.showContext(1542);
+        p.help.showContext(help::kTipImport);
         break;
     case kTipExport:
-        p.help.showContext(1543);
+        p.help.showContext(help::kTipExport);
         break;
     case kTipGraphs:
-        p.help.showContext(1544);
+        p.help.showContext(help::kTipGraphs);
         break;
     case kTipAccounts:
-        p.help.showContext(1553);
+        p.help.showContext(help::kTipAccounts);
         break;
     case kTipResults:
-        p.help.showContext(1554);
+        p.help.showContext(help::kTipResults);
         break;
     case kTipSummary:
-        p.help.showContext(1557);
+        p.help.showContext(help::kTipSummary);
         break;
     case kHelpContents:
         p.help.showContents();

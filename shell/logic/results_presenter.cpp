@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/money.h"
+#include "graphs/graph_state.h"
 
 namespace finplan {
 
@@ -26,7 +27,7 @@ void ResultsPresenter::show() {
 }
 
 void ResultsPresenter::runAgain() {
-    runner.setGraphKind(1);
+    runner.setGraphKind(GraphKind::NetWorth);
     prepareThenList({});
 }
 
