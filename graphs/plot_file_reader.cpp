@@ -18,7 +18,8 @@ bool isDone(const std::string& line) {
 bool readHeader(TextLineCursor& lines, PlotFileContents& out, int& rows, int& accounts) {
     std::string line;
     if (!lines.next(line, "its graph kind")) return false;
-    if (!lineInt(line, out.graphKind) || out.graphKind < 1 || out.graphKind > 7)
+    if (!lineInt(line, out.graphKind) || out.graphKind < GraphKind::NetWorth ||
+        out.graphKind > GraphKind::Groups)
         return lines.failHere("should hold a graph kind from 1 to 7.");
     PlotSeries& s = *out.series;
     for (auto [prefix, text] : {std::pair{"File: ", &s.fileText}, std::pair{"Date: ", &s.dateText},
