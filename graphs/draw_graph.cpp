@@ -34,24 +34,9 @@ void drawPieGraph(const GraphContext& ctx, int mode, int firstAccount, int lastA
 void drawPlotGraph(const GraphContext& ctx, int kind, int firstAccount, int lastAccount,
                    int lastRowIndex, GraphWindowState& state, const GraphSource& source) {
     const GraphSeriesSet set = collectSeries(kind, firstAccount, lastAccount, lastRowIndex, source);
-    const PlotFrame f = layoutPlot(ctx, set.rowCount, scaleAxis(set.minValue, set.maxValue));
-    if (ctx.printing()) drawPageTitle(ctx, set.title);
-
-    PlotGeometry geometry;
-    if (f.usable()) {
-        drawAxes(ctx, f);
-        drawValueLabels(ctx, f);
-        drawAgeLabels(ctx, f, source.series);
-        const bool legend = ctx.single() && !ctx.options.legendHidden;
-        if (legend && ctx.options.legendAfter == 0) drawLegend(ctx, f, set);
-        if (ctx.options.lineStyle == 1 && !ctx.threeD())
-            drawSeriesLines(ctx, f, set);
-        else
-            drawSeriesBars(ctx, f, set);
-        if (legend && ctx.options.legendAfter == 1) drawLegend(ctx, f, set);
-        geometry = PlotGeometry{true,    f.x0,       f.columnWidth,   f.baseY,         f.height,
-                                f.width, f.rowCount, f.scale.axisMin, f.scale.axisSpan};
-    }
+    const PlotGeometry geometry = drawSeriesPlot(ctx, set, [&source](int r) {
+        return wholeNumber(source.series.rows[static_cast<std::size_t>(r)].age);
+    });
     if (ctx.single()) {
         state.plot = geometry;
         drawFooters(ctx, source.series, false);
@@ -62,6 +47,25 @@ void drawPlotGraph(const GraphContext& ctx, int kind, int firstAccount, int last
 }
 
 } // namespace
+
+PlotGeometry drawSeriesPlot(const GraphContext& ctx, const GraphSeriesSet& set,
+                            const ColumnLabel& labelOf) {
+    const PlotFrame f = layoutPlot(ctx, set.rowCount, scaleAxis(set.minValue, set.maxValue));
+    if (ctx.printing()) drawPageTitle(ctx, set.title);
+    if (!f.usable()) return {};
+    drawAxes(ctx, f);
+    drawValueLabels(ctx, f);
+    drawColumnLabels(ctx, f, labelOf);
+    const bool legend = ctx.single() && !ctx.options.legendHidden;
+    if (legend && ctx.options.legendAfter == 0) drawLegend(ctx, f, set);
+    if (ctx.options.lineStyle == 1 && !ctx.threeD())
+        drawSeriesLines(ctx, f, set);
+    else
+        drawSeriesBars(ctx, f, set);
+    if (legend && ctx.options.legendAfter == 1) drawLegend(ctx, f, set);
+    return PlotGeometry{true,    f.x0,       f.columnWidth,   f.baseY,         f.height,
+                        f.width, f.rowCount, f.scale.axisMin, f.scale.axisSpan};
+}
 
 void drawGraph(Surface& surface, const Rect& window, int graphKind, int firstAccount,
                int lastAccount, int lastRowIndex, GraphWindowState& state,

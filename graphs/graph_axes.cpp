@@ -114,15 +114,14 @@ void drawValueLabels(const GraphContext& ctx, const PlotFrame& f) {
                          std::nullopt);
 }
 
-void drawAgeLabels(const GraphContext& ctx, const PlotFrame& f, const PlotSeries& series) {
+void drawColumnLabels(const GraphContext& ctx, const PlotFrame& f, const ColumnLabel& labelOf) {
     int step = 1;
     for (int n = f.rowCount; n > 0 && f.width < n * 3 * ctx.c; n /= 2)
         step += 2;
     const int y = f.baseY + ctx.tick / 2 + 1;
     for (int r = 0; r < f.rowCount; r += step) {
-        const int age = wholeNumber(series.rows[static_cast<std::size_t>(r)].age);
-        ctx.surface.text(Point{f.xOf(r) - ctx.c, y}, format("%d", age), kBlack, TextAlign::Left,
-                         std::nullopt);
+        ctx.surface.text(Point{f.xOf(r) - ctx.c, y}, format("%d", labelOf(r)), kBlack,
+                         TextAlign::Left, std::nullopt);
     }
 }
 

@@ -113,8 +113,13 @@ void drawPageTitle(const GraphContext& ctx, const std::string& title) {
 
 void drawFooters(const GraphContext& ctx, const PlotSeries& series, bool leftAligned) {
     // The same three lines as the plot file header.
-    const std::string lines[] = {"File: " + series.fileText, "Date: " + series.dateText,
-                                 "Time: " + series.timeText};
+    drawFooterLines(
+        ctx, {"File: " + series.fileText, "Date: " + series.dateText, "Time: " + series.timeText},
+        leftAligned);
+}
+
+void drawFooterLines(const GraphContext& ctx, const std::array<std::string, 3>& lines,
+                     bool leftAligned) {
     const int mid = (ctx.area.left + ctx.area.right) / 2;
     // The area's own frame runs along its bottom edge: the last line ends above it.
     const int bottom = ctx.printing() ? ctx.area.bottom : ctx.area.bottom - kPanelInset;

@@ -1,6 +1,8 @@
 // The pieces one graph draw is made of, shared by the renderer's files.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <string>
 
 #include "graphs/axis_scale.h"
@@ -57,7 +59,9 @@ constexpr int kPanelInset = 3;
 void drawFramedPanel(Surface& s, int x, int y, int w, int h);
 void drawAxes(const GraphContext& ctx, const PlotFrame& f);
 void drawValueLabels(const GraphContext& ctx, const PlotFrame& f);
-void drawAgeLabels(const GraphContext& ctx, const PlotFrame& f, const PlotSeries& series);
+// The number under each column (an age, a period), every so many columns as room allows.
+using ColumnLabel = std::function<int(int column)>;
+void drawColumnLabels(const GraphContext& ctx, const PlotFrame& f, const ColumnLabel& labelOf);
 void drawSeriesLines(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSet& set);
 void drawSeriesBars(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSet& set);
 void drawLegend(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSet& set);
@@ -66,8 +70,16 @@ void drawLegend(const GraphContext& ctx, const PlotFrame& f, const GraphSeriesSe
 void drawPageTitle(const GraphContext& ctx, const std::string& title);
 // The "File: ", "Date: " and "Time: " lines of the last run under a single graph.
 void drawFooters(const GraphContext& ctx, const PlotSeries& series, bool leftAligned);
+void drawFooterLines(const GraphContext& ctx, const std::array<std::string, 3>& lines,
+                     bool leftAligned);
 // "Net Worth", "Incoming" or "Outgoing" under Summary quarters 1 to 3.
 void drawQuarterCaption(const GraphContext& ctx);
+
+// The plot of a series set in the context's area: axes, value and column labels, the
+// series as lines or bars and, in one graph, the legend. Not drawn (drawn false) when
+// the area is too small for it.
+PlotGeometry drawSeriesPlot(const GraphContext& ctx, const GraphSeriesSet& set,
+                            const ColumnLabel& labelOf);
 
 // The order bars of one column are drawn in: largest magnitude first.
 std::vector<int> barOrder(const std::vector<float>& values);

@@ -56,7 +56,9 @@ void drawSeriesLines(const GraphContext& ctx, const PlotFrame& f, const GraphSer
             const float b = v[static_cast<std::size_t>(r)];
             const Point from{f.xOf(r - 1), f.yOf(a)};
             const Point to{f.xOf(r), f.yOf(b)};
-            // Nothing to see along the zero line: the pen only moves.
+            // A missing value (not a number) breaks the line. Nothing to see along the
+            // zero line: the pen only moves.
+            if (std::isnan(a) || std::isnan(b)) continue;
             if ((a == 0 && b == 0) || (from.y == zy && to.y == zy)) continue;
             ctx.surface.line(from, to, pen);
         }

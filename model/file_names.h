@@ -2,6 +2,8 @@
 // the working folder, where the planner keeps its session files.
 #pragma once
 
+#include <string_view>
+
 namespace finplan::files {
 
 // Scenario files.
@@ -32,6 +34,21 @@ inline constexpr const char* kGraphViewer = "kvplot3.exe";
 inline constexpr const char* kComparisonProgram = "didaza.exe";
 inline constexpr const char* kTradeOffGrapher = "rezirud.exe";
 inline constexpr const char* kCalculator = "calc.exe";
+
+// Our own programs that stand in for the first three: found beside the running planner,
+// else on PATH.
+inline constexpr const char* kPlotViewer = "finplan-plot";
+inline constexpr const char* kScenarioComparison = "finplan-compare";
+inline constexpr const char* kTradeOffViewer = "finplan-tradeoff";
+
+// Our program that stands in for a separate program the planner names; nullptr when
+// there is none.
+inline const char* standInProgram(std::string_view named) {
+    if (named == kGraphViewer) return kPlotViewer;
+    if (named == kComparisonProgram) return kScenarioComparison;
+    if (named == kTradeOffGrapher) return kTradeOffViewer;
+    return nullptr;
+}
 
 // File extensions offered by the file dialogs.
 inline constexpr const char* kAccountsExtension = "acc";

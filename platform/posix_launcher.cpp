@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <thread>
 
@@ -33,15 +34,36 @@ bool onPath(const std::string& name) {
     return false;
 }
 
-std::vector<std::string> resolveCommand(const std::vector<std::string>& argv) {
-    if (argv.empty() || argv[0] != files::kCalculator) return argv;
+std::vector<std::string> resolveCommand(const std::vector<std::string>& argv,
+                                        const std::string& programDir) {
+    if (argv.empty()) return argv;
+    if (const char* ours = files::standInProgram(argv[0])) {
+        std::vector<std::string> command = argv;
+        const std::string beside = programDir.empty() ? "" : programDir + "/" + ours;
+        if (!beside.empty() && access(beside.c_str(), X_OK) == 0)
+            command[0] = beside;
+        else if (onPath(ours))
+            command[0] = ours;
+        else
+            return {};
+        return command;
+    }
+    if (argv[0] != files::kCalculator) return argv;
     for (const auto& calc : desktopCalculators())
         if (onPath(calc)) return {calc};
     return {};
 }
 
+PosixLauncher::PosixLauncher(std::string programDir) : programDir(std::move(programDir)) {}
+
+std::string PosixLauncher::runningProgramDir() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.parent_path().string();
+}
+
 bool PosixLauncher::launch(const std::vector<std::string>& requested) {
-    std::vector<std::string> argv = resolveCommand(requested);
+    std::vector<std::string> argv = resolveCommand(requested, programDir);
     if (argv.empty() || !onPath(argv[0])) return false;
     std::vector<char*> args;
     for (auto& a : argv)

@@ -1,6 +1,7 @@
 // A Launcher that tells the user when a separate program could not be started.
 #pragma once
 
+#include "model/file_names.h"
 #include "platform/launcher.h"
 #include "platform/messages.h"
 
@@ -13,8 +14,11 @@ class ReportingLauncher : public Launcher {
 
     bool launch(const std::vector<std::string>& argv) override {
         if (launcher.launch(argv)) return true;
-        messages.show("The program " + (argv.empty() ? std::string() : argv[0]) +
-                          " could not be found in the path.",
+        // The user is told of the program of ours that stands in for the named one.
+        const std::string named = argv.empty() ? std::string() : argv[0];
+        const char* ours = files::standInProgram(named);
+        messages.show("The program " + (ours ? std::string(ours) : named) +
+                          " could not be found beside the planner or in the path.",
                       "Execution Error", MessageIcon::Error);
         return false;
     }

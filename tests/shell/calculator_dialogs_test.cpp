@@ -295,7 +295,8 @@ void CalculatorDialogsTest::tradeOffEndAmountsSpinGraphAndSave() {
     f.launcher.result = false; // a grapher that cannot be started is reported
     click(d, "graph");
     QCOMPARE(QString::fromStdString(f.messages.last()->text),
-             QString("The program rezirud.exe could not be found in the path."));
+             QString("The program finplan-tradeoff could not be found beside the planner or in "
+                     "the path."));
 
     click(d, "OK");
     QVERIFY(!d.isVisible());

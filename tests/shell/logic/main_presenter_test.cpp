@@ -270,6 +270,12 @@ TEST_F(MainPresenterTest, ExternalProgramsGetTheirCommandLines) {
     presenter.execute(cmd::kGraphWindow);
     ASSERT_NE(messages.last(), nullptr);
     EXPECT_EQ(messages.last()->title, "Execution Error");
+    // The user is told which program of ours is missing, not the name it stands in for.
+    EXPECT_EQ(messages.last()->text,
+              "The program finplan-plot could not be found beside the planner or in the path.");
+    presenter.execute(cmd::kCompareScenarios);
+    EXPECT_EQ(messages.last()->text, "The program finplan-compare could not be found beside the "
+                                     "planner or in the path.");
 }
 
 TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
