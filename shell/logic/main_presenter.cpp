@@ -6,12 +6,12 @@
 #include "model/account_commands.h"
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
-#include "platform/help_contexts.h"
 #include "model/whole_number.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
-#include "shell/logic/reporting_launcher.h"
 #include "shell/logic/print_commands.h"
+#include "shell/logic/reporting_launcher.h"
 
 namespace finplan {
 

@@ -43,7 +43,7 @@ void PrintCommands::printResults() {
 }
 
 void PrintCommands::printCurrentGraph() {
-    if (!p.graphs || graphTab(view.currentTab()).kind == 0) return;
+    if (!p.graphs || graphTab(view.currentTab()).kind == GraphKind::None) return;
     Busy busy(p.tools);
     const auto setup = pageSetup(*p.printer);
     if (!setup) return; // the graph window repaints itself once the dialog is gone

@@ -57,6 +57,7 @@ class PrintFileRunner : public ScenarioRunner {
     ViewSettings& viewSettings() override { return view; }
     void setGraphKind(int) override {}
     float plotStartAge() const override { return 0; }
+    float taxRateInEffect() const override { return 15; }
     std::vector<RunMode> modes;
     int lines = 100;
     ViewSettings view;
