@@ -18,12 +18,20 @@ using AgeBands = std::array<float, kBandCount>; // P10, P25, P50, P75, P90 of on
 // The fractional rank p x (n - 1) between the two nearest values of the sorted values.
 double interpolatedRank(const std::vector<float>& sortedValues, double p);
 
+// The bands of n values, as interpolatedRank places them in the sorted values; the
+// values are reordered (partially: only around the ranks the bands need).
+AgeBands bandsOf(float* values, int n);
+
 class ExactAgeValues {
   public:
     ExactAgeValues(int ages, int trials);
     // Safe from several threads at once for different trials.
     void store(int trial, const float* values);
     std::vector<AgeBands> bands() const;
+    // The bands of one age; scratch is reused between calls. Safe from several threads
+    // at once, each with its own scratch.
+    AgeBands ageBands(int age, std::vector<float>& scratch) const;
+    int ages() const { return ages_; }
 
   private:
     int ages_;
