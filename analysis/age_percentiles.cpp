@@ -6,16 +6,6 @@
 
 namespace finplan {
 
-double interpolatedRank(const std::vector<float>& v, double p) {
-    if (v.empty()) return 0;
-    const double h = p * static_cast<double>(v.size() - 1);
-    const auto k = static_cast<std::size_t>(h);
-    if (k + 1 >= v.size()) return v.back();
-    const double lo = v[k];
-    const double hi = v[k + 1];
-    return lo == hi ? lo : lo + (h - static_cast<double>(k)) * (hi - lo);
-}
-
 ExactAgeValues::ExactAgeValues(int ages, int trials)
     : ages_(ages), trials_(trials),
       values_(static_cast<std::size_t>(ages) * static_cast<std::size_t>(trials)) {}
@@ -27,50 +17,14 @@ void ExactAgeValues::store(int trial, const float* values) {
 
 std::vector<AgeBands> ExactAgeValues::bands() const {
     std::vector<AgeBands> out(ages_);
-    std::vector<float> scratch;
+    BandSelector selector;
     for (int a = 0; a < ages_; ++a)
-        out[a] = ageBands(a, scratch);
+        out[a] = ageBands(a, selector);
     return out;
 }
 
-AgeBands ExactAgeValues::ageBands(int age, std::vector<float>& scratch) const {
-    const auto* first = values_.data() + static_cast<std::size_t>(age) * trials_;
-    scratch.assign(first, first + trials_);
-    return bandsOf(scratch.data(), trials_);
-}
-
-AgeBands bandsOf(float* values, int n) {
-    AgeBands out{};
-    // A value that is not a number has no rank (and would upset the selection).
-    n = static_cast<int>(
-        std::partition(values, values + std::max(n, 0), [](float v) { return v == v; }) - values);
-    if (n <= 0) return out;
-    // The ranks rise from band to band, so each selection only looks at the values
-    // above the previous rank: about linear time for all five together.
-    float* const end = values + n;
-    float* from = values;
-    for (int b = 0; b < kBandCount; ++b) {
-        const double h = kBandFractions[b] * static_cast<double>(n - 1);
-        const auto k = static_cast<std::ptrdiff_t>(h);
-        float* const at = values + k;
-        if (at >= from) {
-            std::nth_element(from, at, end);
-            from = at + 1;
-        }
-        const double lo = *at;
-        if (at + 1 >= end) {
-            out[b] = static_cast<float>(lo);
-            continue;
-        }
-        // Everything after the selected value is at least as large: the next rank is
-        // their smallest.
-        float* const next = std::min_element(at + 1, end);
-        std::iter_swap(at + 1, next);
-        from = std::max(from, at + 2);
-        const double hi = at[1];
-        out[b] = static_cast<float>(lo == hi ? lo : lo + (h - static_cast<double>(k)) * (hi - lo));
-    }
-    return out;
+AgeBands ExactAgeValues::ageBands(int age, BandSelector& selector) const {
+    return selector.bands(values_.data() + static_cast<std::size_t>(age) * trials_, trials_);
 }
 
 AgeHistograms::AgeHistograms(int ages)

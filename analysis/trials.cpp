@@ -161,12 +161,12 @@ void exactBands(const ExactAgeValues& netWorth, const ExactAgeValues& savings, i
     r.savings.assign(ages, AgeBands{});
     std::atomic<int> next{0};
     auto work = [&] {
-        std::vector<float> scratch;
+        BandSelector selector;
         for (int i = next.fetch_add(1); i < 2 * ages; i = next.fetch_add(1)) {
             if (i < ages)
-                r.netWorth[i] = netWorth.ageBands(i, scratch);
+                r.netWorth[i] = netWorth.ageBands(i, selector);
             else
-                r.savings[i - ages] = savings.ageBands(i - ages, scratch);
+                r.savings[i - ages] = savings.ageBands(i - ages, selector);
         }
     };
     std::vector<std::thread> pool;
