@@ -83,6 +83,8 @@ class MainWindow : public QMainWindow, public ShellView {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    void placeWindow();
+    struct WindowPlacement currentPlacement() const;
     void buildMenu();
     // The action triggers command id.
     void runsCommand(QAction* action, int id);
