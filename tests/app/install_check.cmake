@@ -85,11 +85,11 @@ expect_files(${WORK}/shots/09-accounts-1-8.png ${WORK}/terminal/plotinf01.tmp)
 # From the desktop menu: the files land in the data folder, none in the start folder.
 run_in(${WORK}/elsewhere "desktop start" ENV HOME=${WORK}/home XDG_DATA_HOME=${WORK}/data
     COMMAND ${BIN}/finplanner --desktop --grab ${WORK}/desktop-shots)
-expect_files(${WORK}/data/finplanner/plotinf01.tmp ${WORK}/data/finplanner/finance.dat
+expect_files(${WORK}/data/finplanner/plans/plotinf01.tmp ${WORK}/data/finplanner/plans/finance.dat
     ${WORK}/desktop-shots/09-accounts-1-8.png)
 run_in(${WORK}/elsewhere "desktop start without XDG_DATA_HOME" ENV HOME=${WORK}/home
     --unset=XDG_DATA_HOME COMMAND ${BIN}/finplanner --desktop --grab ${WORK}/desktop-shots)
-expect_files(${WORK}/home/.local/share/finplanner/plotinf01.tmp)
+expect_files(${WORK}/home/.local/share/finplanner/plans/plotinf01.tmp)
 file(GLOB left ${WORK}/elsewhere/*)
 if(left)
     message(FATAL_ERROR "a desktop start wrote into its start folder: ${left}")
