@@ -39,6 +39,7 @@ set(DESKTOP ${SHARE}/applications/finplanner.desktop)
 expect_files(${BIN}/finplanner ${BIN}/finplan ${BIN}/finplan-plot ${BIN}/finplan-compare
     ${BIN}/finplan-tradeoff ${SHARE}/finplanner/finance.hlp ${SHARE}/finplanner/example.ret
     ${DESKTOP} ${SHARE}/icons/hicolor/scalable/apps/finplanner.svg
+    ${SHARE}/icons/hicolor/48x48/apps/finplanner.png
     ${SHARE}/mime/packages/finplanner.xml)
 
 # The desktop entry: valid, and starting the installed program (by its final path) so
