@@ -23,12 +23,24 @@ void MainWindow::placeWindow() {
 // The frame's top-left corner (where move() puts it) and the size inside the frame
 // (what resize() takes), so that the next start puts the window back exactly; for a
 // maximised window, the place and size it goes back to.
-WindowPlacement MainWindow::currentPlacement() const {
+// A maximised window may have a thinner frame than a normal one: the offset of the
+// normal frame is the one last seen while the window was normal.
+WindowPlacement MainWindow::currentPlacement() {
     const bool whole = isMaximized() || isFullScreen();
+    if (!whole) noteFrameOffset();
     const QRect inside = whole ? normalGeometry() : geometry();
-    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-    const QPoint corner = inside.topLeft() - frameOffset;
+    const QPoint corner = inside.topLeft() - normalFrameOffset;
     return {corner.x(), corner.y(), inside.width(), inside.height()};
+}
+
+void MainWindow::noteFrameOffset() {
+    if (windowState() == Qt::WindowNoState)
+        normalFrameOffset = geometry().topLeft() - frameGeometry().topLeft();
+}
+
+void MainWindow::moveEvent(QMoveEvent* e) {
+    noteFrameOffset();
+    QMainWindow::moveEvent(e);
 }
 
 } // namespace finplan
