@@ -39,6 +39,7 @@ set(DESKTOP ${SHARE}/applications/finplanner.desktop)
 expect_files(${BIN}/finplanner ${BIN}/finplan ${BIN}/finplan-plot ${BIN}/finplan-compare
     ${BIN}/finplan-tradeoff ${SHARE}/finplanner/finance.hlp ${SHARE}/finplanner/example.ret
     ${DESKTOP} ${SHARE}/icons/hicolor/scalable/apps/finplanner.svg
+    ${SHARE}/icons/hicolor/48x48/apps/finplanner.png
     ${SHARE}/mime/packages/finplanner.xml)
 
 # The desktop entry: valid, and starting the installed program (by its final path) so
@@ -85,11 +86,11 @@ expect_files(${WORK}/shots/09-accounts-1-8.png ${WORK}/terminal/plotinf01.tmp)
 # From the desktop menu: the files land in the data folder, none in the start folder.
 run_in(${WORK}/elsewhere "desktop start" ENV HOME=${WORK}/home XDG_DATA_HOME=${WORK}/data
     COMMAND ${BIN}/finplanner --desktop --grab ${WORK}/desktop-shots)
-expect_files(${WORK}/data/finplanner/plotinf01.tmp ${WORK}/data/finplanner/finance.dat
+expect_files(${WORK}/data/finplanner/plans/plotinf01.tmp ${WORK}/data/finplanner/plans/finance.dat
     ${WORK}/desktop-shots/09-accounts-1-8.png)
 run_in(${WORK}/elsewhere "desktop start without XDG_DATA_HOME" ENV HOME=${WORK}/home
     --unset=XDG_DATA_HOME COMMAND ${BIN}/finplanner --desktop --grab ${WORK}/desktop-shots)
-expect_files(${WORK}/home/.local/share/finplanner/plotinf01.tmp)
+expect_files(${WORK}/home/.local/share/finplanner/plans/plotinf01.tmp)
 file(GLOB left ${WORK}/elsewhere/*)
 if(left)
     message(FATAL_ERROR "a desktop start wrote into its start folder: ${left}")
