@@ -59,7 +59,9 @@ TrialTemplate makeTrialTemplate(const Scenario& scenario, TrialRandomMode mode, 
 bool replayTrial(Scenario& scenario, RunState& state, const TrialReplay& replay,
                  RunRequest request) {
     recomputeTotals(scenario);
-    request.flags = trialFlags(replay.mode);
+    const RunFlags trial = trialFlags(replay.mode);
+    request.flags.randomAccountRates = trial.randomAccountRates;
+    request.flags.randomGroupRates = trial.randomGroupRates;
     state.badYearRun = replay.badYearRun;
     SeededRandom random(replay.generatorSeed);
     FixedClock clock(replay.time);

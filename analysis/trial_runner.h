@@ -61,8 +61,8 @@ struct TrialReplay {
     LocalTime time;
 };
 
-// Runs one trial again as an ordinary run into the request's sinks (its flags are
-// replaced by the trial's): the same numbers as the trial had in its analysis.
+// Runs one trial again as an ordinary run into the request's sinks (its random-rate
+// flags are the trial's): the same numbers as the trial had in its analysis.
 bool replayTrial(Scenario& scenario, RunState& state, const TrialReplay& replay,
                  RunRequest request);
 

@@ -1,8 +1,9 @@
 // finplan trials FILE.ret [--n N] [--random accounts|groups] [--seed S] [--threads T]
-//                         [--csv OUT] [--svg FAN.svg] [--progress]
+//                         [--csv OUT] [--svg FAN.svg] [--progress] [--show median|worst]
 //     many random-rate runs of the scenario: the success rate, the failure-age
 //     quartiles, why plans fail and the percentile table; the seed is printed so the
-//     same analysis can be run again
+//     same analysis can be run again. --show prints the schedule of the trial nearest
+//     the median (or at the worst decile) instead, as `finplan run` prints a run
 #include <ctime>
 #include <iostream>
 #include <memory>
@@ -15,6 +16,8 @@
 #include "graphs/fan_chart.h"
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
+#include "results/event_descriptions.h"
+#include "results/line_sinks.h"
 
 namespace finplan::cli {
 
@@ -29,6 +32,7 @@ struct TrialsOptions {
     std::string csv;
     std::string svg;
     bool progress = false;
+    std::string show; // "median", "worst" or empty
 };
 
 bool writeOutput(const std::string& path, const std::string& text, Messages& messages) {
@@ -43,6 +47,22 @@ std::string fanChartSvg(const TrialResults& r) {
     SvgSurface svg(900, 560);
     drawFanChart(svg, Rect{0, 0, 900, 560}, chart);
     return svg.document();
+}
+
+// The results-file text of one trial, run again from its generator seed.
+std::string trialScheduleText(const Scenario& analysed, const TrialReplay& replay) {
+    auto s = std::make_unique<Scenario>(analysed);
+    TextScheduleSink sink;
+    for (const std::string& line : describeEvents(*s, false)) {
+        sink.text += line;
+        sink.text += '\n';
+    }
+    auto state = std::make_unique<RunState>();
+    RunRequest request;
+    request.flags.savingResults = true;
+    request.lines = &sink;
+    replayTrial(*s, *state, replay, request);
+    return std::move(sink.text);
 }
 
 bool trialsCommand(const TrialsOptions& o) {
@@ -71,7 +91,14 @@ bool trialsCommand(const TrialsOptions& o) {
         messages.show("The scenario lists no ages to analyse.", "TRIALS", MessageIcon::Error);
         return false;
     }
-    std::cout << trialsReportText(r) << std::flush;
+    if (!o.show.empty()) {
+        const TrialSample& sample = o.show == "median" ? r.median : r.worstDecile;
+        std::cerr << format("Trial %d of %d (seed %u): generator seed %u\n", sample.trial + 1,
+                            r.trialsRun, r.settings.seed, sample.generatorSeed);
+        std::cout << trialScheduleText(*scenario, replayOf(r, sample)) << std::flush;
+    } else {
+        std::cout << trialsReportText(r) << std::flush;
+    }
     if (!o.csv.empty() && !writeOutput(o.csv, trialsTableText(r, ','), messages)) return false;
     if (!o.svg.empty() && !writeOutput(o.svg, fanChartSvg(r), messages)) return false;
     return true;
@@ -95,6 +122,9 @@ void addTrialsCommands(CLI::App& app) {
     cmd->add_option("--csv", o->csv, "Write the percentile table to this CSV file");
     cmd->add_option("--svg", o->svg, "Draw the net worth fan chart to this .svg file");
     cmd->add_flag("--progress", o->progress, "Show progress on the terminal");
+    cmd->add_option("--show", o->show,
+                    "Print the schedule of the median or the worst-decile trial instead")
+        ->check(CLI::IsMember({"median", "worst"}));
     cmd->callback([o] {
         if (!trialsCommand(*o)) throw CLI::RuntimeError(1);
     });

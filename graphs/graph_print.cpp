@@ -1,6 +1,7 @@
 #include "graphs/graph_print.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "graphs/draw_graph.h"
 
@@ -22,24 +23,18 @@ std::optional<GraphPageSetup> pageSetup(Printer& printer) {
     return GraphPageSetup{std::max(choice->copies, 1), deviceMargins(*margins, printer.device())};
 }
 
-bool printGraph(Printer& printer, const GraphPageSetup& setup, const GraphWindowState& screen,
-                const PrintedGraph& graph, const GraphSource& source, Messages& messages) {
-    // The print draws with its own copy of the window state: the screen keeps the
-    // geometry the mouse is measured against.
-    GraphWindowState page = screen;
-    page.layoutMode = 0;
-    page.options.printing = true;
-    page.options.margins = setup.margins;
-    const PrinterDevice device = printer.device();
+namespace {
+
+// One page per copy, each its own document "Printing Graph", drawn by draw.
+bool printPages(Printer& printer, int copies, Messages& messages,
+                const std::function<void(Surface&)>& draw) {
     bool ok = true;
-    for (int copy = 0; ok && copy < setup.copies; ++copy) {
+    for (int copy = 0; ok && copy < copies; ++copy) {
         ok = printer.beginDocument("Printing Graph");
         Surface* surface = ok ? printer.beginPage() : nullptr;
         if (surface) {
             surface->setFont(FontSpec{"Courier", 0, false, true});
-            if (graph.drawable)
-                drawGraph(*surface, Rect{0, 0, device.width, device.height}, graph.kind,
-                          graph.firstAccount, graph.lastAccount, graph.lastRowIndex, page, source);
+            draw(*surface);
         }
         ok = surface && printer.endPage() && ok;
         printer.endDocument();
@@ -50,6 +45,34 @@ bool printGraph(Printer& printer, const GraphPageSetup& setup, const GraphWindow
         return false;
     }
     return ok;
+}
+
+} // namespace
+
+bool printGraph(Printer& printer, const GraphPageSetup& setup, const GraphWindowState& screen,
+                const PrintedGraph& graph, const GraphSource& source, Messages& messages) {
+    // The print draws with its own copy of the window state: the screen keeps the
+    // geometry the mouse is measured against.
+    GraphWindowState page = screen;
+    page.layoutMode = 0;
+    page.options.printing = true;
+    page.options.margins = setup.margins;
+    const PrinterDevice device = printer.device();
+    return printPages(printer, setup.copies, messages, [&](Surface& surface) {
+        if (graph.drawable)
+            drawGraph(surface, Rect{0, 0, device.width, device.height}, graph.kind,
+                      graph.firstAccount, graph.lastAccount, graph.lastRowIndex, page, source);
+    });
+}
+
+bool printFanChart(Printer& printer, const GraphPageSetup& setup, const FanChart& chart,
+                   Messages& messages) {
+    const PrinterDevice device = printer.device();
+    const PageMargins& m = setup.margins;
+    const Rect area{m.left, m.top, std::max(m.left + 1, device.width - m.right),
+                    std::max(m.top + 1, device.height - m.bottom)};
+    return printPages(printer, setup.copies, messages,
+                      [&](Surface& surface) { drawFanChart(surface, area, chart); });
 }
 
 } // namespace finplan

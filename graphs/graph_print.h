@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "graphs/fan_chart.h"
 #include "graphs/graph_series.h"
 #include "graphs/graph_state.h"
 #include "platform/messages.h"
@@ -37,5 +38,9 @@ struct PrintedGraph {
 // one document "Printing Graph" per copy. False when nothing was printed.
 bool printGraph(Printer& printer, const GraphPageSetup& setup, const GraphWindowState& screen,
                 const PrintedGraph& graph, const GraphSource& source, Messages& messages);
+
+// Prints the fan chart of a many-trial analysis within the margins, in the same way.
+bool printFanChart(Printer& printer, const GraphPageSetup& setup, const FanChart& chart,
+                   Messages& messages);
 
 } // namespace finplan

@@ -12,6 +12,7 @@
 
 #include "analysis/trials_report.h"
 #include "shell/qt_surface.h"
+#include "shell/viewer_support.h"
 
 namespace finplan {
 
@@ -57,6 +58,12 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     runButton = new QPushButton("&Run", this);
     cancelButton = new QPushButton("&Cancel", this);
     exportButton = new QPushButton("&Export...", this);
+    chartButton = new QPushButton("Save C&hart...", this);
+    chartButton->setObjectName("saveChart");
+    medianButton = new QPushButton("Open &Median Trial", this);
+    medianButton->setObjectName("openMedian");
+    worstButton = new QPushButton("Open &Worst-Decile Trial", this);
+    worstButton->setObjectName("openWorst");
     progress = new QProgressBar(this);
     status = new QLabel(this);
     status->setObjectName("status");
@@ -77,9 +84,14 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     auto* seedLabel = new QLabel("&Seed:", this);
     seedLabel->setBuddy(seed);
     for (QWidget* w : std::initializer_list<QWidget*>{trialsLabel, trials, seedLabel, seed, mode,
-                                                      runButton, cancelButton, exportButton})
+                                                      runButton, cancelButton})
         fields->addWidget(w);
     fields->addStretch(1);
+    auto* actions = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{exportButton, chartButton, medianButton, worstButton})
+        actions->addWidget(w);
+    actions->addStretch(1);
     auto* summary = new QHBoxLayout;
     summary->addWidget(successRate);
     summary->addWidget(details, 1);
@@ -90,6 +102,7 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     bar->addWidget(status, 2);
     layout->addLayout(bar);
     layout->addLayout(summary);
+    layout->addLayout(actions);
     layout->addWidget(chart, 1);
 
     timer = new QTimer(this);
@@ -98,6 +111,10 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     connect(runButton, &QPushButton::clicked, this, [this] { start(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { presenter.cancel(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { presenter.exportResults(); });
+    connect(chartButton, &QPushButton::clicked, this, [this] { saveChart(); });
+    connect(medianButton, &QPushButton::clicked, this, [this] { openTrial(TrialPick::Median); });
+    connect(worstButton, &QPushButton::clicked, this,
+            [this] { openTrial(TrialPick::WorstDecile); });
     if (presenter.running()) timer->start(); // a run from an earlier visit goes on
     showState();
 }
@@ -116,12 +133,29 @@ void AnalysisPage::tick() {
     showState();
 }
 
+void AnalysisPage::openTrial(TrialPick pick) {
+    if (const auto trial = presenter.trialToOpen(pick); trial && onOpenTrial) onOpenTrial(*trial);
+}
+
+void AnalysisPage::saveChart() {
+    const auto path = presenter.chooseChartFile();
+    if (!path) return;
+    const FanChart fan = presenter.fanChart();
+    const std::string problem =
+        exportGraph([fan](Surface& s, const Rect& area) { drawFanChart(s, area, fan); },
+                    QString::fromStdString(*path), chart->size(), chart->font());
+    if (!problem.empty()) presenter.chartNotSaved(problem);
+}
+
 void AnalysisPage::showState() {
     const bool busy = presenter.running();
     runButton->setEnabled(!busy);
     cancelButton->setEnabled(busy);
     const TrialResults* r = presenter.results();
     exportButton->setEnabled(!busy && r != nullptr);
+    chartButton->setEnabled(r != nullptr);
+    medianButton->setEnabled(presenter.trialToOpen(TrialPick::Median).has_value());
+    worstButton->setEnabled(presenter.trialToOpen(TrialPick::WorstDecile).has_value());
     progress->setRange(0, std::max(1, busy ? presenter.total() : 1));
     progress->setValue(busy ? presenter.done() : 0);
     status->setText(text(presenter.statusText()));

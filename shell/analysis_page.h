@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "shell/logic/analysis_presenter.h"
 
@@ -21,11 +22,15 @@ class AnalysisPage : public QWidget {
     Q_OBJECT
   public:
     AnalysisPage(AnalysisPresenter& presenter, QWidget* parent = nullptr);
+    // Opens a sample trial as the Results folder's schedule.
+    std::function<void(const TrialReplay&)> onOpenTrial;
 
   private:
     void start();
     void tick();
     void showState();
+    void openTrial(TrialPick pick);
+    void saveChart();
 
     AnalysisPresenter& presenter;
     QLineEdit* trials = nullptr;
@@ -34,6 +39,9 @@ class AnalysisPage : public QWidget {
     QPushButton* runButton = nullptr;
     QPushButton* cancelButton = nullptr;
     QPushButton* exportButton = nullptr;
+    QPushButton* chartButton = nullptr;
+    QPushButton* medianButton = nullptr;
+    QPushButton* worstButton = nullptr;
     QProgressBar* progress = nullptr;
     QLabel* status = nullptr;
     QLabel* successRate = nullptr;

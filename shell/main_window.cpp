@@ -43,7 +43,7 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
       eventList(parts.scenario, &presenter.editing()),
       accountsFolder(parts.scenario, parts.accountSort),
-      analysis(parts.scenario, parts.clock, parts.messages, parts.chooser) {
+      analysis(parts.scenario, parts.clock, parts.messages, parts.chooser, &parts.undo) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     placeWindow();
@@ -236,6 +236,12 @@ void MainWindow::rebuildTabs() {
     tabs->setCurrent(tabIndex < labels.size() ? tabIndex : 0);
 }
 
+std::optional<FanChart> MainWindow::shownFanChart() const {
+    if (tabIndex != analysisTab(parts.scenario.accounts.usableCount()) || !analysis.results())
+        return std::nullopt;
+    return analysis.fanChart();
+}
+
 bool MainWindow::resultsPageShown() const {
     return resultsPage && page == resultsPage;
 }
@@ -288,8 +294,16 @@ QWidget* MainWindow::createPage(int t) {
         resultsPage->refresh();
         return resultsPage;
     }
-    if (t == analysisTab(parts.scenario.accounts.usableCount()))
-        return new AnalysisPage(analysis, folder);
+    if (t == analysisTab(parts.scenario.accounts.usableCount())) {
+        auto* a = new AnalysisPage(analysis, folder);
+        a->onOpenTrial = [this](const TrialReplay& trial) {
+            switchFolder(tab::kResults);
+            if (tabIndex != tab::kResults || !resultsPage) return;
+            resultsPresenter.showTrial(trial);
+            resultsPage->refresh();
+        };
+        return a;
+    }
     GraphTab g = graphTab(t);
     AccountRange r = accountTabRange(t, parts.scenario.accounts.usableCount());
     return makeGraphPage(parts, graphWindow(), g.kind, r.first, r.count, folder);

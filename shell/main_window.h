@@ -78,6 +78,7 @@ class MainWindow : public QMainWindow, public ShellView {
     }
     bool showAccountInfo(AccountInfoPresenter& dialog) override;
     bool showGroups(GroupsPresenter& dialog) override;
+    std::optional<FanChart> shownFanChart() const override;
 
   protected:
     void closeEvent(QCloseEvent* e) override;

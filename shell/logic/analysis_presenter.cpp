@@ -37,9 +37,10 @@ uint32_t clockSeed(const Clock& clock) {
 } // namespace
 
 AnalysisPresenter::AnalysisPresenter(const Scenario& scenario, const Clock& clock,
-                                     Messages& messages, FileChooser& chooser)
+                                     Messages& messages, FileChooser& chooser,
+                                     const UndoStack* history)
     : seedText(std::to_string(clockSeed(clock))), scenario_(scenario), clock_(clock),
-      messages_(messages), chooser_(chooser) {}
+      messages_(messages), chooser_(chooser), history_(history) {}
 
 AnalysisPresenter::~AnalysisPresenter() {
     cancel();
@@ -71,6 +72,7 @@ bool AnalysisPresenter::run() {
     if (!readFields(settings)) return false;
     // The worker analyses a copy: the user may edit the scenario meanwhile.
     auto copy = std::make_shared<const Scenario>(scenario_);
+    changesAtRun_ = history_ ? history_->changes() : 0;
     control_ = std::make_unique<TrialControl>();
     control_->progress = [this](int done, int) { done_.store(done); };
     done_.store(0);
@@ -93,10 +95,12 @@ void AnalysisPresenter::cancel() {
 bool AnalysisPresenter::poll() {
     if (!running() || !finished_.load()) return false;
     worker_.join();
-    if (pending_ && pending_->status == TrialStatus::Completed)
+    if (pending_ && pending_->status == TrialStatus::Completed) {
         shown_ = std::move(pending_);
-    else
+        changesShown_ = changesAtRun_;
+    } else {
         lastCancelled_ = true;
+    }
     pending_.reset();
     return true;
 }
@@ -106,9 +110,33 @@ std::string AnalysisPresenter::statusText() const {
     if (lastCancelled_) return "Cancelled: the result below is from the previous analysis.";
     if (!shown_) return "No analysis yet: choose the trials and the seed, then Run.";
     const TrialResults& r = *shown_;
-    return format("%d trials, random %s rates, seed %u", r.trialsRun,
-                  r.settings.mode == TrialRandomMode::Groups ? "group" : "account",
-                  r.settings.seed);
+    const std::string text =
+        format("%d trials, random %s rates, seed %u", r.trialsRun,
+               r.settings.mode == TrialRandomMode::Groups ? "group" : "account", r.settings.seed);
+    if (stale())
+        return text + ". The scenario has changed since: Run again to bring it up to date.";
+    return text;
+}
+
+bool AnalysisPresenter::stale() const {
+    return shown_ && history_ && history_->changes() != changesShown_;
+}
+
+std::optional<TrialReplay> AnalysisPresenter::trialToOpen(TrialPick pick) const {
+    if (!shown_ || stale()) return std::nullopt;
+    return replayOf(*shown_, pick == TrialPick::Median ? shown_->median : shown_->worstDecile);
+}
+
+std::optional<std::string> AnalysisPresenter::chooseChartFile() {
+    if (!shown_) return std::nullopt;
+    return chooser_.saveFile(FileChoice{"Save the Fan Chart",
+                                        "PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|"
+                                        "PDF Documents (*.pdf)|*.pdf",
+                                        "png", "fan-chart.png"});
+}
+
+void AnalysisPresenter::chartNotSaved(const std::string& problem) {
+    messages_.show(problem, "FILE ERROR", MessageIcon::Error);
 }
 
 FanChart AnalysisPresenter::fanChart() const {

@@ -15,13 +15,18 @@
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
+#include "shell/logic/undo_stack.h"
 
 namespace finplan {
 
+// The sample trials the folder can open as a Results schedule.
+enum class TrialPick { Median, WorstDecile };
+
 class AnalysisPresenter {
   public:
+    // history tells when the scenario changed after an analysis (nullptr: never).
     AnalysisPresenter(const Scenario& scenario, const Clock& clock, Messages& messages,
-                      FileChooser& chooser);
+                      FileChooser& chooser, const UndoStack* history = nullptr);
     ~AnalysisPresenter(); // cancels a running analysis and waits for it
 
     std::string seedText;
@@ -47,6 +52,14 @@ class AnalysisPresenter {
     // "Export": the percentile table to a file, comma-separated when its name ends in
     // ".csv", tab-delimited otherwise.
     bool exportResults();
+    // The scenario changed (or another was opened) after the analysis shown was started.
+    bool stale() const;
+    // How to run a sample trial of the analysis shown again; nothing before the first
+    // analysis and while it is stale (the scenario would not give its numbers again).
+    std::optional<TrialReplay> trialToOpen(TrialPick pick) const;
+    // "Save Chart": the file to draw the fan chart into (.png, .svg or .pdf).
+    std::optional<std::string> chooseChartFile();
+    void chartNotSaved(const std::string& problem);
 
   private:
     bool readFields(TrialSettings& settings);
@@ -55,6 +68,9 @@ class AnalysisPresenter {
     const Clock& clock_;
     Messages& messages_;
     FileChooser& chooser_;
+    const UndoStack* history_;
+    uint64_t changesAtRun_ = 0; // of the analysis running
+    uint64_t changesShown_ = 0; // of the analysis shown
 
     std::thread worker_;
     std::unique_ptr<TrialControl> control_;

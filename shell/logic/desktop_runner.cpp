@@ -40,6 +40,17 @@ bool DesktopRunner::run(ResultsList* list, RunMode mode, const RunFlags& flags) 
     return ok;
 }
 
+bool DesktopRunner::replay(ResultsList* list, const TrialReplay& trial) {
+    beforeRun();
+    RunRequest request;
+    request.view = session.view;
+    request.lines = list;
+    request.plot = session.plot;
+    const bool ok = replayTrial(session.scenario, session.state, trial, request);
+    if (ok) session.scenario.resultsStale = false;
+    return ok;
+}
+
 bool DesktopRunner::exportResults() {
     beforeRun();
     ResultsList scratch;

@@ -23,6 +23,7 @@ class DesktopRunner : public ScenarioRunner {
           plot(plot), files(files) {}
 
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
+    bool replay(ResultsList* list, const TrialReplay& trial) override;
     bool exportResults() override;
     ViewSettings& viewSettings() override { return session.view; }
     void setGraphKind(int kind) override {

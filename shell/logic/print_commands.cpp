@@ -43,6 +43,12 @@ void PrintCommands::printResults() {
 }
 
 void PrintCommands::printCurrentGraph() {
+    if (const auto chart = view.shownFanChart()) {
+        Busy busy(p.tools);
+        if (const auto setup = pageSetup(*p.printer))
+            printFanChart(*p.printer, *setup, *chart, p.messages);
+        return;
+    }
     if (!p.graphs || graphTab(view.currentTab()).kind == GraphKind::None) return;
     Busy busy(p.tools);
     const auto setup = pageSetup(*p.printer);

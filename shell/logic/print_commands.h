@@ -17,7 +17,8 @@ class PrintCommands {
     // Runs the scenario into the print file, cuts it into pages and prints them; then
     // runs the Results folder again.
     void printResults();
-    // The page setup, then the graph of the graph folder shown.
+    // The page setup, then the graph of the graph folder shown (or the Analysis
+    // folder's fan chart).
     void printCurrentGraph();
     // The print and page setup dialogs only.
     void printSetup();

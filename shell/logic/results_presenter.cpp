@@ -39,6 +39,13 @@ void ResultsPresenter::runRandom(bool groupRates) {
     prepareThenList(flags);
 }
 
+void ResultsPresenter::showTrial(const TrialReplay& trial) {
+    results.beginRun();
+    runner.replay(&results, trial);
+    ++runs;
+    applyPlace();
+}
+
 void ResultsPresenter::toggleDetails() {
     runner.viewSettings().showDetails = !runner.viewSettings().showDetails;
     listRun({});

@@ -27,6 +27,8 @@ class ResultsPresenter {
     void show(); // the folder opens
     void runAgain();
     void runRandom(bool groupRates);
+    // The schedule of one trial of a many-trial analysis, run again from its seed.
+    void showTrial(const TrialReplay& trial);
     void toggleDetails();
     void toggleAccounts();
     void save();

@@ -3,6 +3,7 @@
 // engine with the application's run state, plot tables, random generator and ports.
 #pragma once
 
+#include "analysis/trial_runner.h"
 #include "engine/run_state.h"
 #include "results/line_sinks.h"
 
@@ -15,6 +16,9 @@ class ScenarioRunner {
     // ResultsFile asks for a .sch file; PrintFile with prepareOnly only prepares.
     // True when it completed.
     virtual bool run(ResultsList* list, RunMode mode, const RunFlags& flags) = 0;
+    // One trial of a many-trial analysis run again into the list, as an ordinary list
+    // run of the application's scenario. False when it did not complete.
+    virtual bool replay(ResultsList* /*list*/, const TrialReplay& /*trial*/) { return false; }
     // "Export Results To a Tab File".
     virtual bool exportResults() = 0;
     virtual ViewSettings& viewSettings() = 0;

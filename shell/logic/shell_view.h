@@ -1,7 +1,10 @@
 // What the command presenter asks of the main window.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "graphs/fan_chart.h"
 
 #include "model/recent_files.h"
 #include "shell/logic/account_dialogs.h"
@@ -32,6 +35,8 @@ class ShellView : public AccountDialogs, public DialogHost {
     virtual void toggleToolbar() = 0;
     // Posts a close request; closing asks the save question and writes the placement.
     virtual void requestClose() = 0;
+    // The fan chart of the Analysis folder while that folder shows an analysis.
+    virtual std::optional<FanChart> shownFanChart() const { return std::nullopt; }
     // A window without dialogs (tests of the commands alone) cancels every one.
     bool runDialog(DialogPresenter& /*dialog*/) override { return false; }
 };

@@ -54,6 +54,7 @@ std::string eventChangeName(const std::string& verb, const Event& e) {
 bool UndoStack::record(const std::string& name, const ScenarioSnapshot& before,
                        const Scenario& after) {
     if (before.sameContents(after)) return false;
+    ++changeCount;
     redos.clear();
     undos.push_back({name, before});
     while (undos.size() > depth)
@@ -83,6 +84,7 @@ bool UndoStack::undo(Scenario& s) {
     Step step = std::move(undos.back());
     undos.pop_back();
     swapIn(step, s, redos);
+    ++changeCount;
     return true;
 }
 
@@ -91,10 +93,12 @@ bool UndoStack::redo(Scenario& s) {
     Step step = std::move(redos.back());
     redos.pop_back();
     swapIn(step, s, undos);
+    ++changeCount;
     return true;
 }
 
 void UndoStack::clear() {
+    ++changeCount;
     undos.clear();
     redos.clear();
 }

@@ -60,6 +60,9 @@ class UndoStack {
     void clear();
     std::size_t undoCount() const { return undos.size(); }
     std::size_t redoCount() const { return redos.size(); }
+    // Goes up with every recorded change, undo, redo and fresh history, so whoever kept
+    // a number can tell that the scenario has changed since (or another was opened).
+    uint64_t changes() const { return changeCount; }
 
   private:
     struct Step {
@@ -71,6 +74,7 @@ class UndoStack {
     std::size_t depth;
     std::deque<Step> undos;
     std::deque<Step> redos;
+    uint64_t changeCount = 0;
 };
 
 } // namespace finplan

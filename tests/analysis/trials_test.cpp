@@ -3,6 +3,7 @@
 // worked out by hand, the sample trials replayed, and Cancel.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 
 #include "analysis/trials.h"
@@ -74,6 +75,22 @@ TEST(Trials, SameSeedGivesTheSameResultsForAnyThreadCountAndChunkSize) {
     expectSameResults(one, analyse(*s, settings(400, 77, 2, 1)));
     expectSameResults(one, analyse(*s, settings(400, 77, 2, 7)));
     expectSameResults(one, analyse(*s, settings(400, 77, 3, 0)));
+}
+
+TEST(Trials, ManyTrialsGiveTheSameResultsOnOneAndTwoThreadsKeptExactlyOrInHistograms) {
+    // Enough trials that the bands are picked through counts, and the same again
+    // streamed into histograms.
+    auto s = unevenPlan();
+    for (const int64_t limit : {kExactValueLimit, int64_t{0}}) {
+        TrialSettings one = settings(20000, 5, 1);
+        one.exactValueLimit = limit;
+        TrialSettings two = one;
+        two.threads = 2;
+        two.chunk = 3;
+        const TrialResults a = analyse(*s, one);
+        EXPECT_EQ(a.exactBands, limit > 0);
+        expectSameResults(a, analyse(*s, two));
+    }
 }
 
 TEST(Trials, DifferentSeedsGiveDifferentFutures) {
@@ -202,6 +219,34 @@ TEST(Trials, CancelBeforeTheStartRunsNothingAndShowsNoResult) {
     EXPECT_EQ(r.trialsRun, 0);
     EXPECT_TRUE(r.netWorth.empty());
     EXPECT_TRUE(r.causes.empty());
+}
+
+TEST(Trials, CancelStopsALongAnalysisAtOnce) {
+    // A hundred years of 30 accounts and 60 payments: 100,000 trials would take many
+    // seconds. Cancel at the first progress report ends it within one trial per
+    // thread; the bound allows for a busy machine.
+    auto s = test::newScenario(20, 120, 20);
+    for (int i = 0; i < 30; ++i) {
+        Account& a = addAccount(*s, ("Account " + std::to_string(i)).c_str(), test::kInvestment,
+                                100000, 5, "1");
+        a.randomMinRate = -10;
+        a.randomMaxRate = 20;
+    }
+    for (int i = 0; i < 60; ++i)
+        addEvent(*s, EventKind::Withdrawal, "Costs", 20 + i, 120, 1000).toAccountId = 1;
+    TrialControl control;
+    std::chrono::steady_clock::time_point cancelledAt;
+    control.progress = [&](int, int) {
+        if (control.cancelled()) return;
+        cancelledAt = std::chrono::steady_clock::now();
+        control.cancel();
+    };
+    const TrialResults r = runTrials(*s, settings(kMaxTrials, 3, 2), control, 0, kToday);
+    const auto took = std::chrono::steady_clock::now() - cancelledAt;
+    EXPECT_EQ(r.status, TrialStatus::Cancelled);
+    EXPECT_LT(r.trialsRun, kMaxTrials / 2);
+    EXPECT_LT(took, std::chrono::seconds(1));
+    EXPECT_TRUE(r.netWorth.empty());
 }
 
 TEST(Trials, CancelFromProgressStopsTheThreadsAndKeepsNoPartialResult) {

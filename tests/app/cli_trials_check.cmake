@@ -31,3 +31,25 @@ execute_process(COMMAND ${FINPLAN} trials ${EXAMPLE} --n 100001
 if(rc EQUAL 0)
     message(FATAL_ERROR "--n 100001 was accepted:\n${out}")
 endif()
+
+# --show prints a trial's schedule as `finplan run` prints a run with that trial's
+# generator seed; the median and the worst-decile trial are different runs.
+foreach(pick median worst)
+    execute_process(COMMAND ${FINPLAN} trials ${EXAMPLE} --n 101 --seed 77 --show ${pick}
+        WORKING_DIRECTORY ${WORK}
+        RESULT_VARIABLE rc OUTPUT_VARIABLE shown ERROR_VARIABLE note)
+    if(NOT rc EQUAL 0 OR NOT note MATCHES "generator seed ([0-9]+)")
+        message(FATAL_ERROR "--show ${pick}: rc=${rc}\n${note}")
+    endif()
+    set(generator ${CMAKE_MATCH_1})
+    execute_process(COMMAND ${FINPLAN} run ${EXAMPLE} --random accounts --seed ${generator}
+        WORKING_DIRECTORY ${WORK}
+        RESULT_VARIABLE rc OUTPUT_VARIABLE ran ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR NOT shown STREQUAL ran OR NOT shown MATCHES "Financial Events:")
+        message(FATAL_ERROR "--show ${pick} is not the run of seed ${generator}:\n${shown}\n----\n${ran}")
+    endif()
+    set(shown_${pick} "${shown}")
+endforeach()
+if(shown_median STREQUAL shown_worst)
+    message(FATAL_ERROR "the median and the worst-decile trial print the same schedule")
+endif()

@@ -7,10 +7,13 @@
 #include <sstream>
 #include <thread>
 
+#include "engine/money.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/analysis_presenter.h"
+#include "shell/logic/desktop_runner.h"
+#include "shell/logic/results_presenter.h"
 
 namespace finplan {
 namespace {
@@ -43,9 +46,10 @@ struct Fixture {
     FixedClock clock{LocalTime{2026, 12, 7, 13, 5, 9}};
     RecordingMessages messages;
     ScriptedFileChooser chooser;
+    UndoStack history;
     AnalysisPresenter presenter;
     explicit Fixture(float endAge = 90)
-        : scenario(plan(endAge)), presenter(*scenario, clock, messages, chooser) {}
+        : scenario(plan(endAge)), presenter(*scenario, clock, messages, chooser, &history) {}
 
     void waitForEnd() {
         for (int i = 0; i < 2000 && !presenter.poll(); ++i)
@@ -111,6 +115,71 @@ TEST(AnalysisPresenter, CancelKeepsThePreviousResultAndShowsNoPartialOne) {
     EXPECT_EQ(f.presenter.results()->trialsRun, 20);
     EXPECT_EQ(f.presenter.statusText(),
               "Cancelled: the result below is from the previous analysis.");
+}
+
+TEST(AnalysisPresenter, SampleTrialsOpenUntilTheScenarioChangesThenTheResultIsMarkedStale) {
+    Fixture f;
+    EXPECT_FALSE(f.presenter.trialToOpen(TrialPick::Median));
+    f.presenter.trialsText = "101";
+    f.presenter.seedText = "9";
+    ASSERT_TRUE(f.presenter.run());
+    f.waitForEnd();
+    const TrialResults* r = f.presenter.results();
+    ASSERT_NE(r, nullptr);
+    const auto median = f.presenter.trialToOpen(TrialPick::Median);
+    const auto worst = f.presenter.trialToOpen(TrialPick::WorstDecile);
+    ASSERT_TRUE(median && worst);
+    EXPECT_EQ(median->generatorSeed, r->median.generatorSeed);
+    EXPECT_EQ(worst->generatorSeed, r->worstDecile.generatorSeed);
+    EXPECT_NE(median->generatorSeed, worst->generatorSeed);
+    EXPECT_FALSE(f.presenter.stale());
+    EXPECT_EQ(f.presenter.statusText(), "101 trials, random account rates, seed 9");
+
+    // An edit after the analysis: the result stays on show, marked, and its trials
+    // cannot be opened (the scenario would no longer give their numbers).
+    const ScenarioSnapshot before(*f.scenario);
+    f.scenario->events[0].amount = 25000;
+    ASSERT_TRUE(f.history.record("Edit Withdrawal", before, *f.scenario));
+    EXPECT_TRUE(f.presenter.stale());
+    EXPECT_EQ(f.presenter.results(), r);
+    EXPECT_FALSE(f.presenter.trialToOpen(TrialPick::Median));
+    EXPECT_NE(f.presenter.statusText().find("The scenario has changed since"), std::string::npos);
+
+    // Undone is still a change; a new analysis is up to date again.
+    f.history.undo(*f.scenario);
+    ASSERT_TRUE(f.presenter.run());
+    f.waitForEnd();
+    EXPECT_FALSE(f.presenter.stale());
+    EXPECT_TRUE(f.presenter.trialToOpen(TrialPick::WorstDecile));
+}
+
+TEST(AnalysisPresenter, AnOpenedTrialIsTheResultsScheduleWithItsNetWorthAtEveryAge) {
+    Fixture f;
+    f.presenter.trialsText = "51";
+    f.presenter.seedText = "4";
+    ASSERT_TRUE(f.presenter.run());
+    f.waitForEnd();
+    const TrialResults& r = *f.presenter.results();
+    // The application's own run state and generator, which the trial must not follow.
+    auto state = std::make_unique<RunState>();
+    ViewSettings view;
+    SeededRandom random(123);
+    DesktopRunner runner(*f.scenario, *state, view, random, f.clock, f.messages, f.chooser);
+    ResultsPresenter results(runner, *f.scenario, f.messages);
+    for (TrialPick pick : {TrialPick::Median, TrialPick::WorstDecile}) {
+        const TrialSample& sample = pick == TrialPick::Median ? r.median : r.worstDecile;
+        results.showTrial(*f.presenter.trialToOpen(pick));
+        int rows = 0;
+        for (const std::string& text : results.list().lines) {
+            // The age rows: the age, then the seven totals, net worth last.
+            const int age = std::atoi(text.c_str());
+            if (age < 60 || text.find('$') == std::string::npos) continue;
+            const std::string netWorth = money13(sample.netWorth.at(age - r.firstAge));
+            EXPECT_EQ(text.substr(text.size() - netWorth.size()), netWorth) << text;
+            ++rows;
+        }
+        EXPECT_EQ(rows, r.ageCount); // every listed age, the final one included
+    }
 }
 
 } // namespace

@@ -36,6 +36,8 @@ class View : public ShellView {
     void showAbout() override {}
     void toggleToolbar() override {}
     void requestClose() override {}
+    std::optional<FanChart> shownFanChart() const override { return fan; }
+    std::optional<FanChart> fan; // the Analysis folder with an analysis
     std::vector<int> switches;
     int tab = 0, drops = 0;
 };
@@ -158,6 +160,31 @@ TEST_F(PrintCommandsTest, PrintCurrentGraphOnlyFromAGraphFolder) {
     EXPECT_EQ(printer.calls.back(), "finish keep");
     EXPECT_EQ(view.drops, 1);
     EXPECT_FALSE(tools.anyOpen());
+}
+
+TEST_F(PrintCommandsTest, PrintCurrentGraphInTheAnalysisFolderPrintsTheFanChartWithinTheMargins) {
+    view.tab = 99; // no graph folder: without an analysis nothing is printed
+    PrintCommands print(parts, view);
+    print.printCurrentGraph();
+    EXPECT_TRUE(printer.calls.empty());
+
+    view.fan = FanChart{"NET WORTH IN 500 TRIALS", 60, {{1, 2, 3, 4, 5}, {0, 1, 2, 6, 9}}};
+    printer.choice = PrintChoice{2};
+    printer.margins = PageSetupMargins{1000, 500, 1000, 500}; // inches at 300 dots
+    print.printCurrentGraph();
+    ASSERT_EQ(printer.pages.size(), 2u); // one page per copy
+    EXPECT_EQ(printer.calls.back(), "finish keep");
+    const RecordingSurface& page = *printer.pages[0];
+    EXPECT_EQ(page.textsEqual("NET WORTH IN 500 TRIALS").size(), 1u);
+    EXPECT_EQ(page.textsEqual("Median").size(), 1u);
+    for (const SurfaceOp& op : page.opsOfKind(OpKind::FillRect)) {
+        EXPECT_GE(op.box.left, 300); // the chart's white ground stays within the margins
+        EXPECT_GE(op.box.top, 150);
+        EXPECT_LE(op.box.right, 2400 - 300);
+        EXPECT_LE(op.box.bottom, 3000 - 150);
+    }
+    EXPECT_FALSE(tools.anyOpen());
+    EXPECT_EQ(view.drops, 0); // the Results folder has nothing to do with it
 }
 
 TEST_F(PrintCommandsTest, WithoutAPrinterPrintingIsNotOffered) {
