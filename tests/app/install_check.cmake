@@ -33,8 +33,23 @@ function(expect_files)
     endforeach()
 endfunction()
 
-run_in(${WORK} "install" ENV DESTDIR=${ROOT}
-    COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX})
+# The install writes BUILD/install_manifest.txt, which `make uninstall` reads: the
+# user's own install's list is put back at once.
+set(MANIFEST ${BUILD}/install_manifest.txt)
+if(EXISTS ${MANIFEST})
+    file(COPY_FILE ${MANIFEST} ${WORK}/user_manifest.txt)
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${ROOT}
+    ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(EXISTS ${WORK}/user_manifest.txt)
+    file(COPY_FILE ${WORK}/user_manifest.txt ${MANIFEST})
+else()
+    file(REMOVE ${MANIFEST})
+endif()
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "install: rc=${rc}\n${out}${err}")
+endif()
 set(DESKTOP ${SHARE}/applications/finplanner.desktop)
 expect_files(${BIN}/finplanner ${BIN}/finplan ${BIN}/finplan-plot ${BIN}/finplan-compare
     ${BIN}/finplan-tradeoff ${SHARE}/finplanner/finance.hlp ${SHARE}/finplanner/example.ret
