@@ -131,7 +131,7 @@ TEST_F(PrintCommandsTest, PrintResultsPrintsThePagesThenShowsTheResultsAgain) {
 
 TEST_F(PrintCommandsTest, AnEmptyPrintFileCannotBePrinted) {
     runner.lines = 0;
-    { std::ofstream(files::kPrintFile); }
+    { std::ofstream empty(files::kPrintFile); }
     PrintCommands(parts, view).printResults();
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Cannot print file!");
