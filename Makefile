@@ -1,7 +1,8 @@
 # Two commands: `make run` and `make test`. Both install what the machine lacks first.
-.PHONY: run test deps build sanitize fuzz format-check clean
+.PHONY: run test deps build install sanitize fuzz format-check clean
 
 BUILD_DIR ?= build
+PREFIX ?= $(HOME)/.local
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
@@ -25,6 +26,11 @@ sanitize: deps
 # Every fuzz target for FUZZ_SECONDS seconds on a corpus kept in build-fuzz/corpus.
 fuzz: deps
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh
+
+# The programs, help file, example, menu entry, icon and ".ret" type for one user (or
+# PREFIX=/usr/local; DESTDIR=... for a package).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 run: build
 	bash scripts/run.sh

@@ -5,14 +5,16 @@
 //   finplanner --grab DIR [FILE.ret]    saves a picture of every folder (of FILE.ret or
 //                                       the bundled example), then exits
 //   finplanner --quit-after-paint [...] exits once the window has been painted
+//   finplanner --desktop [...]          works in the per-user data folder (the desktop
+//                                       menu's entry starts it so)
+//   finplanner --help | --version
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -32,6 +34,8 @@
 #include "shell/grab_folders.h"
 #include "shell/logic/desktop_runner.h"
 #include "shell/logic/graph_interaction.h"
+#include "shell/logic/planner_command_line.h"
+#include "shell/logic/program_files.h"
 #include "shell/logic/tool_windows.h"
 #include "shell/main_window.h"
 #include "shell/qt_file_chooser.h"
@@ -41,28 +45,39 @@
 
 namespace {
 
-struct Arguments {
-    bool idColumn = false;
-    bool quitAfterPaint = false;
-    std::string grabDir;
-    std::string scenario;
-};
+std::vector<std::string> argumentList(const QStringList& args) {
+    std::vector<std::string> out;
+    for (const QString& a : args)
+        out.push_back(a.toStdString());
+    return out;
+}
 
-Arguments parseArguments(const QStringList& args) {
-    Arguments a;
-    // The accounts list's ID column is asked for by a command line of exactly "IDON".
-    a.idColumn = args.size() == 2 && args[1] == "IDON";
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& s = args[i];
-        if (s == "--grab" && i + 1 < args.size()) {
-            a.grabDir = args[++i].toStdString();
-        } else if (s == "--quit-after-paint") {
-            a.quitAfterPaint = true;
-        } else if (s != "IDON" && !s.startsWith("-")) {
-            a.scenario = QDir(s).absolutePath().toStdString();
-        }
+// --help, --version and a command line in error are answered before Qt needs a display.
+// True when the program ends here with status.
+bool answeredWithoutWindow(int argc, char** argv, const std::string& programDir, int& status) {
+    using namespace finplan;
+    const PlannerCommandLine c =
+        parsePlannerCommandLine(std::vector<std::string>(argv, argv + argc));
+    status = 0;
+    if (c.help) {
+        std::fputs(plannerUsage(findProgramFile(programDir, "finance.hlp")).c_str(), stdout);
+    } else if (c.version) {
+        std::fputs(plannerVersion(FINPLAN_VERSION).c_str(), stdout);
+    } else if (!c.error.empty()) {
+        std::fputs(plannerUsageError(c.error).c_str(), stderr);
+        status = 2;
+    } else {
+        return false;
     }
-    return a;
+    return true;
+}
+
+// A start from the desktop menu works in the user's data folder, not the home folder.
+void enterDesktopDataFolder() {
+    using namespace finplan;
+    const std::string problem =
+        enterFolder(desktopDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    if (!problem.empty()) std::fprintf(stderr, "finplanner: %s\n", problem.c_str());
 }
 
 // Ends the event loop once the watched window has painted itself.
@@ -81,11 +96,17 @@ class QuitAfterPaint : public QObject {
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string programDir = finplan::PosixLauncher::runningProgramDir();
+    if (int status = 0; answeredWithoutWindow(argc, argv, programDir, status)) return status;
     QApplication app(argc, argv);
     // Qt takes the user's locale on start-up; the planner's texts and files always
     // use a decimal point, as printf and strtof read and write them in the C locale.
     std::setlocale(LC_NUMERIC, "C");
-    const Arguments args = parseArguments(app.arguments());
+    // Read on what Qt leaves of the command line (the file made absolute here, before a
+    // desktop start changes the working folder).
+    const finplan::PlannerCommandLine args =
+        finplan::parsePlannerCommandLine(argumentList(app.arguments()));
+    if (args.desktop) enterDesktopDataFolder();
     const bool headless = !args.grabDir.empty();
 
     using namespace finplan;
@@ -108,9 +129,9 @@ int main(int argc, char** argv) {
     Messages& messages = headless ? static_cast<Messages&>(consoleMessages) : qtMessages;
     QWidget* owner = nullptr;
     QtFileChooser chooser([&owner] { return owner; });
-    QtHelp help(files::kHelpFile,
-                (QCoreApplication::applicationDirPath() + "/finance.hlp").toStdString());
-    PosixLauncher launcher;
+    // The help file of the working folder, else the one shipped with the program.
+    QtHelp help(files::kHelpFile, findProgramFile(programDir, "finance.hlp"));
+    PosixLauncher launcher(programDir);
     ToolWindows tools;
     auto plotSeries = std::make_unique<PlotSeries>();
     PlotFileWriter plotFile(*plotSeries, clock, messages, files::kPlotFile);
@@ -131,9 +152,8 @@ int main(int argc, char** argv) {
     graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
     std::string scenarioPath = args.scenario;
     if (headless && scenarioPath.empty()) {
-        // A picture run without a file shows the bundled example copied beside the program.
-        QString example = QCoreApplication::applicationDirPath() + "/example.ret";
-        if (QFile::exists(example)) scenarioPath = example.toStdString();
+        // A picture run without a file shows the bundled example.
+        scenarioPath = findProgramFile(programDir, "example.ret");
     }
     // A file on the command line is opened where start-up opens the last scenario.
     MainWindow window(parts, ShellOptions{args.idColumn, scenarioPath});

@@ -23,12 +23,32 @@ struct NumberStart {
     bool negative = false;
 };
 
+// Three digits at i and no fourth: a group after a thousands separator.
+bool groupAt(const std::string& s, std::size_t i) {
+    return i + 3 <= s.size() && isDigit(s[i]) && isDigit(s[i + 1]) && isDigit(s[i + 2]) &&
+           (i + 3 == s.size() || !isDigit(s[i + 3]));
+}
+
+// Money as the program shows it ("$1,871.78"): a dollar sign before or after the sign
+// and the commas between groups of three digits are passed over, so "85,000" is not
+// read as 85. Any other comma ends the number as before.
+void dropMoneyMarks(NumberStart& n) {
+    std::string& s = n.text;
+    if (n.at < s.size() && s[n.at] == '$') s.erase(n.at, 1);
+    for (std::size_t i = n.at; i < s.size() && isDigit(s[i]);) {
+        ++i;
+        if (i < s.size() && s[i] == ',' && groupAt(s, i + 1)) s.erase(i, 1);
+    }
+}
+
 NumberStart numberStart(const std::string& text, std::size_t maxChars) {
     NumberStart n{cutText(text, maxChars)};
     while (n.at < n.text.size() && isBlank(n.text[n.at]))
         ++n.at;
+    if (n.at < n.text.size() && n.text[n.at] == '$') n.text.erase(n.at, 1);
     if (n.at < n.text.size() && (n.text[n.at] == '+' || n.text[n.at] == '-'))
         n.negative = n.text[n.at++] == '-';
+    dropMoneyMarks(n);
     return n;
 }
 

@@ -1,6 +1,7 @@
 // Reading the numbers users type into calculator fields. A field is read as the
 // dialog reads it: only its first few characters, leading blanks skipped, parsing
 // stops at the first character that cannot continue the number, no number gives 0.
+// Money may be typed as it is shown: "$1,250.00" reads as 1250.
 #pragma once
 
 #include <string>

@@ -13,7 +13,7 @@ WindowPlacement loadPlacement(const std::string& path) {
     readTextFile(path, kMaxSettingsFileBytes, text); // a missing file keeps the defaults
     std::istringstream in(text);
     std::string line;
-    for (int* value : {&p.left, &p.top}) {
+    for (int* value : {&p.left, &p.top, &p.width, &p.height}) {
         if (!readTextLine(in, line)) break;
         const char* at = line.c_str();
         scanInt(at, *value);

@@ -10,11 +10,12 @@ namespace finplan {
 struct WindowPlacement {
     int left = 100;
     int top = 100;
-    int width = 0;
+    int width = 0; // 0: not in the file
     int height = 0;
 };
 
-// Left and top from the first two lines; each one missing or unreadable keeps 100.
+// Left and top from the first two lines, each one missing or unreadable keeping 100;
+// width and height from the next two, each one missing or unreadable giving 0.
 WindowPlacement loadPlacement(const std::string& path = files::kWindowPosition);
 
 // Four lines "%d": left, top, width, height. A file that cannot be written is skipped.

@@ -9,6 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev
     clang clang-format libclang-rt-14-dev llvm ccache
     librsvg2-bin poppler-utils fonts-dejavu-core
+    desktop-file-utils shared-mime-info
 )
 
 missing=()

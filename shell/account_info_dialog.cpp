@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/dialog_buttons.h"
+#include "shell/dialog_focus.h"
 
 namespace finplan {
 
@@ -83,7 +84,7 @@ AccountInfoDialog::AccountInfoDialog(AccountInfoPresenter& presenter, std::funct
     // An account being completed or changed usually needs a new amount first.
     QLineEdit* first = presenter.mode() == AccountDialogMode::Add ? name : amount;
     first->setFocus();
-    first->selectAll();
+    startTyping(*this);
 }
 
 void AccountInfoDialog::showPenalty() {

@@ -68,7 +68,9 @@ void AccountsPage::makeList() {
     for (int c = kFirstRightAligned; c < headers.size(); ++c)
         tree->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     tree->header()->setSectionsClickable(true);
-    tree->header()->setStretchLastSection(true);
+    // In a wide window the room right of the last column stays empty, so the Order
+    // (or ID) column stays beside the amounts instead of at the far edge.
+    tree->header()->setStretchLastSection(false);
     connect(tree->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         this->presenter.clickHeader(column);
         refill();
@@ -120,8 +122,7 @@ QLayout* AccountsPage::totalsRow() {
     return totals;
 }
 
-// Each column as wide as its longest text, so no account type is cut short; what is
-// left of the list's width goes to the last column.
+// Each column as wide as its longest text, so no account type is cut short.
 void AccountsPage::fitColumns() {
     for (int c = 0; c < tree->columnCount(); ++c) {
         tree->resizeColumnToContents(c);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/dialog_focus.h"
 #include "shell/icons.h"
 
 namespace finplan {
@@ -40,6 +41,13 @@ CalculatorDialog::CalculatorDialog(CalculatorTool tool, PlannerParts& parts, QWi
     outer->addSpacing(6);
     outer->addLayout(buttons);
     outer->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CalculatorDialog::showEvent(QShowEvent* event) {
+    // The fields are all there by the first showing (the subclasses add them).
+    if (!typingStarted) startTyping(*this);
+    typingStarted = true;
+    QDialog::showEvent(event);
 }
 
 void CalculatorDialog::showTexts() {

@@ -82,6 +82,8 @@ class CalculatorDialog : public QDialog {
 
     PlannerParts& parts;
 
+    void showEvent(QShowEvent* event) override;
+
   private:
     QWidget* box(const char* title, QBoxLayout* into);
 
@@ -90,6 +92,7 @@ class CalculatorDialog : public QDialog {
     QHBoxLayout* buttons;
     std::vector<std::pair<QLineEdit*, std::string*>> fields;
     std::vector<std::pair<QCheckBox*, bool*>> checks;
+    bool typingStarted = false;
 };
 
 } // namespace finplan

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/dialog_focus.h"
+
 namespace finplan {
 
 namespace {
@@ -28,6 +30,7 @@ FormDialog::FormDialog(DialogPresenter& presenter, QWidget* parent)
     buildFields();
     buildButtons();
     copyOut();
+    startTyping(*this);
 }
 
 void FormDialog::buildFields() {

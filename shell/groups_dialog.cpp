@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "shell/dialog_buttons.h"
+#include "shell/dialog_focus.h"
 
 namespace finplan {
 
@@ -33,7 +34,7 @@ GroupsDialog::GroupsDialog(GroupsPresenter& presenter, std::function<void()> hel
     layout->addLayout(grid);
     addDialogButtons(
         *this, *layout, [this] { return okPressed(); }, std::move(help));
-    boxes[0][0]->setFocus();
+    startTyping(*this);
 }
 
 bool GroupsDialog::okPressed() {

@@ -8,14 +8,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSessionManager>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "graphs/graph_state.h"
-#include "model/whole_number.h"
 #include "model/window_placement.h"
 #include "platform/help_contexts.h"
 #include "shell/account_info_dialog.h"
@@ -38,8 +36,6 @@ namespace finplan {
 
 namespace {
 const std::vector<QAction*> kNoActions;
-constexpr int kWidth = 602;
-constexpr int kHeight = 510;
 } // namespace
 
 MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
@@ -50,21 +46,7 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
       analysis(parts.scenario, parts.clock, parts.messages, parts.chooser) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
-    // A fixed frame: caption, system menu and minimise box, no sizing border.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
-    WindowPlacement at = loadPlacement();
-    int x = std::max(10, at.left), y = std::max(10, at.top);
-    int w = kWidth, h = kHeight;
-    double dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
-    if (dpi > 96.0) {
-        w = wholeNumber(kWidth * (dpi / 96.0)) + 40;
-        h = 590;
-        x = y = 10;
-    }
-    setFixedSize(w, h);
-    move(x, y);
+    placeWindow();
 
     buildMenu();
     buildToolbar();
@@ -445,8 +427,7 @@ void MainWindow::requestClose() {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     presenter.closing();
-    QRect frame = frameGeometry();
-    savePlacement({frame.x(), frame.y(), frame.width(), frame.height()});
+    savePlacement(currentPlacement());
     e->accept();
 }
 

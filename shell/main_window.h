@@ -81,8 +81,12 @@ class MainWindow : public QMainWindow, public ShellView {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
   private:
+    void placeWindow();
+    struct WindowPlacement currentPlacement();
+    void noteFrameOffset();
     void buildMenu();
     // The action triggers command id.
     void runsCommand(QAction* action, int id);
@@ -98,6 +102,7 @@ class MainWindow : public QMainWindow, public ShellView {
 
     PlannerParts parts;
     ShellOptions options;
+    QPoint normalFrameOffset; // client corner less frame corner of the unmaximised window
     MainPresenter presenter;
     ResultsPresenter resultsPresenter;
     EventListPresenter eventList;

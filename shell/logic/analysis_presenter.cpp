@@ -29,8 +29,10 @@ std::optional<long long> wholeNumber(const std::string& text, long long min, lon
 
 uint32_t clockSeed(const Clock& clock) {
     const LocalTime t = clock.now();
-    return static_cast<uint32_t>(((t.year * 12 + t.month) * 31 + t.day) * 86400 + t.hour * 3600 +
-                                 t.minute * 60 + t.second);
+    // Seconds since year 0 on a 31-day-month calendar, kept modulo 2^32 (unsigned arithmetic,
+    // so a date far into the century cannot overflow).
+    const uint32_t days = static_cast<uint32_t>((t.year * 12 + t.month) * 31 + t.day);
+    return days * 86400u + static_cast<uint32_t>(t.hour * 3600 + t.minute * 60 + t.second);
 }
 
 } // namespace

@@ -62,6 +62,36 @@ TEST(ValidateText, ATextThatIsNoNumberReadsAsZero) {
     EXPECT_EQ(m.texts().size(), 1u);
 }
 
+TEST(ValidateText, MoneyIsReadAsTheProgramShowsIt) {
+    RecordingMessages m;
+    const FieldRule amount{-100000000, 100000000, text_id::kAmount, "AMOUNT ERROR"};
+    float v = 0;
+    EXPECT_TRUE(validateText(m, "85,000", v, amount));
+    EXPECT_FLOAT_EQ(v, 85000.0f);
+    EXPECT_TRUE(validateText(m, " $1,871.78", v, amount));
+    EXPECT_FLOAT_EQ(v, 1871.78f);
+    EXPECT_TRUE(validateText(m, "$12,345,678", v, amount));
+    EXPECT_FLOAT_EQ(v, 12345678.0f);
+    EXPECT_TRUE(validateText(m, "-$2,500", v, amount));
+    EXPECT_FLOAT_EQ(v, -2500.0f);
+    EXPECT_TRUE(validateText(m, "$-2,500", v, amount));
+    EXPECT_FLOAT_EQ(v, -2500.0f);
+    // A comma that does not separate thousands still ends the number.
+    EXPECT_TRUE(validateText(m, "3,5", v, amount));
+    EXPECT_FLOAT_EQ(v, 3.0f);
+    EXPECT_TRUE(validateText(m, "1,2345", v, amount));
+    EXPECT_FLOAT_EQ(v, 1.0f);
+    EXPECT_TRUE(validateText(m, "2.000,5", v, amount));
+    EXPECT_FLOAT_EQ(v, 2.0f);
+    EXPECT_TRUE(m.entries.empty());
+    float positive = 7;
+    EXPECT_FALSE(validateText(m, "$", positive, {1, 100000000, text_id::kAmount, "AMOUNT ERROR"}));
+    EXPECT_FLOAT_EQ(positive, 7.0f);
+    int years = 0;
+    EXPECT_TRUE(validateText(m, "1,000", years, {1, 5000, text_id::kYears, "NO OF YEARS ERROR"}));
+    EXPECT_EQ(years, 1000);
+}
+
 TEST(ValidateText, IntegersReadTheWholePartAndTruncateTheBounds) {
     RecordingMessages m;
     int16_t years = 9;

@@ -128,7 +128,7 @@ TEST(SettingsFile, DamagedFilesLoadWithDefaultsForWhatIsMissing) {
     }
 }
 
-TEST(WindowPlacement, FirstTwoLinesAreThePosition) {
+TEST(WindowPlacement, FourLinesArePositionAndSize) {
     ScratchDir dir;
     const std::string path = dir.file("prefinf.dat");
     EXPECT_EQ(loadPlacement(path).left, 100);
@@ -136,12 +136,24 @@ TEST(WindowPlacement, FirstTwoLinesAreThePosition) {
 
     savePlacement({12, -4, 800, 600}, path);
     EXPECT_EQ(test::readBytes(path), "12\n-4\n800\n600\n");
-    EXPECT_EQ(loadPlacement(path).left, 12);
-    EXPECT_EQ(loadPlacement(path).top, -4);
+    WindowPlacement p = loadPlacement(path);
+    EXPECT_EQ(p.left, 12);
+    EXPECT_EQ(p.top, -4);
+    EXPECT_EQ(p.width, 800);
+    EXPECT_EQ(p.height, 600);
 
+    // A file with the position only (as older versions read it): no size.
     test::writeBytes(path, "left\r\n250\r\n");
-    EXPECT_EQ(loadPlacement(path).left, 100);
-    EXPECT_EQ(loadPlacement(path).top, 250);
+    p = loadPlacement(path);
+    EXPECT_EQ(p.left, 100);
+    EXPECT_EQ(p.top, 250);
+    EXPECT_EQ(p.width, 0);
+    EXPECT_EQ(p.height, 0);
+
+    test::writeBytes(path, "5\n6\nwide\n700\n");
+    p = loadPlacement(path);
+    EXPECT_EQ(p.width, 0);
+    EXPECT_EQ(p.height, 700);
 }
 
 } // namespace

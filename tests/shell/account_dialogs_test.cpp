@@ -162,6 +162,15 @@ void AccountDialogsTest::groupsDialogBounds() {
     QCOMPARE(s->groups.groupRandomMaxRate[0], 100.0f);
     QCOMPARE(QString(s->groups.groupName[1]), QString("B"));
     QCOMPARE(s->groups.groupRandomMinRate[1], 0.0f);
+
+    // Opened again, what is typed first replaces the first name instead of joining it.
+    GroupsPresenter again(*s, messages);
+    GroupsDialog second(again, {});
+    second.show();
+    QCOMPARE(second.focusWidget(), second.nameBox(0));
+    QTest::keyClicks(second.focusWidget(), "Equities");
+    press(&second, "OK");
+    QCOMPARE(QString(s->groups.groupName[0]), QString("Equities"));
 }
 
 void AccountDialogsTest::folderSortsByItsHeadersAndRefusesDeletingAnAccountInUse() {

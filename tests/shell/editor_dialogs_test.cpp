@@ -49,6 +49,7 @@ class EditorDialogsTest : public QObject {
     void fundamentalsWithTheAccountRateDialog();
     void chooserOpensAnEditor();
     void initialValuesRefusesThenStores();
+    void typingReplacesTheFirstFieldAndTabPassesShownValues();
     void undoFromTheEditMenuNamesTheChange();
 };
 
@@ -162,6 +163,8 @@ void EditorDialogsTest::fundamentalsWithTheAccountRateDialog() {
         qobject_cast<QComboBox*>(d.widgetOf(FundamentalsEditor::kAccountCombo))->setCurrentIndex(1);
         whenDialogShows(w, [&](FormDialog& rate) {
             QCOMPARE(rate.windowTitle(), QString("Account Rate"));
+            // The account's name is only shown: typing starts in the rate.
+            QCOMPARE(rate.focusWidget(), rate.widgetOf(AccountRateDialog::kRate));
             type(rate, AccountRateDialog::kRate, "5.5");
             click(rate, AccountRateDialog::kOk);
         });
@@ -210,6 +213,32 @@ void EditorDialogsTest::initialValuesRefusesThenStores() {
     });
     w.commands().execute(cmd::kInitialValues);
     QCOMPARE(f.scenario->initial.startAge, 20.0f);
+    QCOMPARE(f.scenario->initial.taxRate, 22.0f);
+}
+
+// Keys as a user presses them, into whatever has the focus: no selecting by the test.
+void EditorDialogsTest::typingReplacesTheFirstFieldAndTabPassesShownValues() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    whenDialogShows(w, [&](FormDialog& d) {
+        auto* start = qobject_cast<QLineEdit*>(d.widgetOf(InitialValuesPresenter::kStartAge));
+        QCOMPARE(d.focusWidget(), start);
+        QCOMPARE(start->selectedText(), start->text());
+        QTest::keyClicks(d.focusWidget(), "45");
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(d.focusWidget(), "90");
+        // Birth month, birth day, "Use Birthday"; the ten totals and averages are
+        // passed by.
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), d.widgetOf(InitialValuesPresenter::kTaxRate));
+        QTest::keyClicks(d.focusWidget(), "22");
+        QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+    });
+    w.commands().execute(cmd::kInitialValues);
+    QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
+    QCOMPARE(f.scenario->initial.startAge, 45.0f);
+    QCOMPARE(f.scenario->initial.endAge, 90.0f);
     QCOMPARE(f.scenario->initial.taxRate, 22.0f);
 }
 

@@ -2,6 +2,7 @@
 // goes with the main window, imported accounts show at once, New and Open ask before
 // changed accounts are dropped, closing keeps the session, and another scenario starts
 // its Results folder afresh.
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,20 @@ QString accountsSummary(MainWindow& w) {
     return count ? count->text() : QString();
 }
 
+// The list, tree or graph a folder shows, found by its object name.
+QSize folderWidgetSize(MainWindow& w, int folder, const char* name) {
+    w.switchFolder(folder);
+    QApplication::processEvents();
+    auto* widget = w.currentPage()->findChild<QWidget*>(name);
+    if (!widget && w.currentPage()->objectName() == name) widget = w.currentPage();
+    return widget ? widget->size() : QSize();
+}
+
+QString fileText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
 QString firstLine(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
@@ -50,6 +65,7 @@ class WindowLifecycleTest : public QObject {
     void openAsksBeforeDroppingAccountsReadAfterNew();
     void closingTheWindowKeepsTheSession();
     void newScenarioStartsTheResultsFolderAfresh();
+    void windowOpensAtTheLastSizeAndFoldersFollowIt();
 };
 
 void WindowLifecycleTest::helpWindowGoesWithItsOwnerOnce() {
@@ -177,6 +193,57 @@ void WindowLifecycleTest::newScenarioStartsTheResultsFolderAfresh() {
     QCOMPARE(page->ageBox()->text(), QString());
     QCOMPARE(w.results().place(), ResultsPlace::Bottom);
     QCOMPARE(page->list()->currentRow(), page->list()->count() - 1);
+}
+
+void WindowLifecycleTest::windowOpensAtTheLastSizeAndFoldersFollowIt() {
+    // The offscreen screen is 800 x 600: the saved window fits on it.
+    {
+        ShellFixture f;
+        writeTabFile("prefinf.dat", "30\n40\n700\n540\n");
+        MainWindow& w = f.open();
+        w.show();
+        // The frame's corner where it was, the size inside the frame as it was.
+        QCOMPARE(w.frameGeometry().topLeft(), QPoint(30, 40));
+        QCOMPARE(w.size(), QSize(700, 540));
+        QCOMPARE(w.minimumSize(), QSize(602, 510));
+        w.commands().openPath(copyExample().toStdString());
+        const struct {
+            int folder;
+            const char* name;
+        } shown[] = {{tab::kAccounts, "accountsList"},
+                     {tab::kScenario, "eventList"},
+                     {tab::kResults, "resultsList"},
+                     {tab::kNetWorth, "graph"}};
+        std::vector<QSize> before;
+        for (const auto& s : shown)
+            before.push_back(folderWidgetSize(w, s.folder, s.name));
+        // 70 wider and 40 higher: each list and graph takes all of it.
+        w.resize(770, 580);
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            QVERIFY2(before[i].isValid(), shown[i].name);
+            QCOMPARE(folderWidgetSize(w, shown[i].folder, shown[i].name),
+                     before[i] + QSize(70, 40));
+        }
+        w.close();
+        QCOMPARE(fileText("prefinf.dat"), QString("30\n40\n770\n580\n"));
+    }
+    {
+        // A file with the position only, and a size below the default: the default.
+        for (const char* saved : {"30\n40\n", "30\n40\n700\n400\n"}) {
+            ShellFixture f;
+            writeTabFile("prefinf.dat", saved);
+            MainWindow& w = f.open();
+            w.show();
+            QCOMPARE(w.frameGeometry().topLeft(), QPoint(30, 40));
+            QCOMPARE(w.size(), QSize(602, 510));
+            // Maximised on closing: the place and size it goes back to are kept.
+            w.showMaximized();
+            QApplication::processEvents();
+            QVERIFY(w.width() > 602);
+            w.close();
+            QCOMPARE(fileText("prefinf.dat"), QString("30\n40\n602\n510\n"));
+        }
+    }
 }
 
 QTEST_MAIN(WindowLifecycleTest)
