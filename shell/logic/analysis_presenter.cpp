@@ -123,6 +123,8 @@ bool AnalysisPresenter::exportResults() {
     const auto path = chooser_.saveFile(
         FileChoice{"Export Analysis To a File", "Analysis Files (*.txt *.csv)", "txt", ""});
     if (!path) return false;
+    // The file dialog leaves the question to the program, as for every file it writes.
+    if (!confirmOverwrite(*path, OverwriteWording::Exists, messages_)) return false;
     const bool csv = path->size() >= 4 && path->compare(path->size() - 4, 4, ".csv") == 0;
     const FileResult r = saveTextFile(*path, trialsTableText(*shown_, csv ? ',' : '\t'));
     if (!r) showFileError(messages_, format("Cannot open %s", path->c_str()), r.reason);
