@@ -1,5 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what the machine lacks first.
-.PHONY: run test deps build install sanitize fuzz format-check clean
+.PHONY: run test deps build install uninstall sanitize fuzz format-check clean
 
 BUILD_DIR ?= build
 PREFIX ?= $(HOME)/.local
@@ -31,6 +31,13 @@ fuzz: deps
 # PREFIX=/usr/local; DESTDIR=... for a package).
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# Removes what the last install from BUILD_DIR put in place (the user's plans stay).
+uninstall:
+	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "Nothing was installed from $(BUILD_DIR)."; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+	-update-mime-database "$(PREFIX)/share/mime" 2>/dev/null
+	-update-desktop-database "$(PREFIX)/share/applications" 2>/dev/null
 
 run: build
 	bash scripts/run.sh

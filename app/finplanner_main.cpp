@@ -11,11 +11,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -73,11 +75,19 @@ bool answeredWithoutWindow(int argc, char** argv, const std::string& programDir,
 }
 
 // A start from the desktop menu works in the user's data folder, not the home folder.
-void enterDesktopDataFolder() {
+// When that cannot be, the user is told (a start from the menu has no terminal) and the
+// planner works in the folder it was started in.
+void enterDesktopDataFolder(bool unattended) {
     using namespace finplan;
     const std::string problem =
         enterFolder(desktopDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
-    if (!problem.empty()) std::fprintf(stderr, "finplanner: %s\n", problem.c_str());
+    if (problem.empty()) return;
+    std::fprintf(stderr, "finplanner: %s\n", problem.c_str());
+    if (!unattended)
+        QMessageBox::warning(nullptr, "Financial Planner",
+                             QString::fromStdString(problem + "\nThe planner's files are kept in " +
+                                                    std::filesystem::current_path().string() +
+                                                    "."));
 }
 
 // Ends the event loop once the watched window has painted itself.
@@ -106,8 +116,8 @@ int main(int argc, char** argv) {
     // desktop start changes the working folder).
     const finplan::PlannerCommandLine args =
         finplan::parsePlannerCommandLine(argumentList(app.arguments()));
-    if (args.desktop) enterDesktopDataFolder();
     const bool headless = !args.grabDir.empty();
+    if (args.desktop) enterDesktopDataFolder(headless);
 
     using namespace finplan;
     // The plan and everything the runs and commands work on.

@@ -18,6 +18,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/finance.hlp ${PROJECT_SOURCE_DIR}/
     DESTINATION ${CMAKE_INSTALL_DATADIR}/finplanner)
 install(FILES ${FINPLAN_DESKTOP_DIR}/finplanner.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The size every icon theme must have, for desktops that draw no SVG.
+install(FILES ${FINPLAN_DESKTOP_DIR}/finplanner-48.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps RENAME finplanner.png)
 install(FILES ${FINPLAN_DESKTOP_DIR}/finplanner-mime.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME finplanner.xml)
 

@@ -47,8 +47,9 @@ window() {
     echo "$id"
 }
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-type_text() { xdotool type --delay 15 -- "$1"; }
-# Types the fields of a dialog one after the other, Tab between them.
+type_text() { [ -z "$1" ] || xdotool type --delay 15 -- "$1"; }
+# Types the fields of a dialog one after the other, Tab between them; an empty text
+# passes a field (or a checkbox) by.
 fields() {
     local first=1
     for f in "$@"; do
@@ -59,6 +60,8 @@ fields() {
 }
 shot() { sleep 0.4; import -window "$(xdotool getactivewindow)" "$shots/$1.png"; }
 main=$(window "Financial Planner")
+xdotool windowsize "$main" 1000 680
+sleep 0.5
 
 # 1. A new, empty scenario; no accounts from a tab file.
 keys alt+f n
@@ -67,30 +70,32 @@ shot 01-new-read-accounts-question
 keys Escape
 main=$(window "Financial Planner")
 
-# 2. The groups the accounts belong to, with their random-rate bounds.
-keys alt+e g
-window "^Groups$" >/dev/null
-fields Stocks -25 35 Bonds -6 12 "Real Estate" -12 15 Cash 0.5 4.5 Vehicles 0 0
-shot 02-groups
+# 2. Ages and rates: start and end age, birthday, tax and inflation, the penalty.
+keys alt+e i
+window "^Initial Data$" >/dev/null
+fields 45 90 4 12 "" 22 3 59 10
+shot 02-initial-values
 keys Return
 main=$(window "Financial Planner")
 
-# 3. The accounts, in the Accounts folder, each through Add. A type or a group is
+# 3. The groups the accounts belong to, with their random-rate bounds.
+keys alt+e g
+window "^Groups$" >/dev/null
+fields Stocks -25 35 Bonds -6 12 "Real Estate" -12 15 Cash 0.5 4.5 Vehicles 0 0
+shot 03-groups
+keys Return
+main=$(window "Financial Planner")
+
+# 4. The accounts, in the Accounts folder, each through Add. A type or a group is
 #    chosen by typing its first letter in its box.
 account() { # name type amount rate min max order group penalty
     keys alt+a
     window "^Account Information$" >/dev/null
-    type_text "$1"
-    keys Tab
-    type_text "$2"
-    keys Tab
-    fields "$3" "$4" "$5" "$6" "$7"
-    keys Tab
-    type_text "$8"
+    fields "$1" "$2" "$3" "$4" "$5" "$6" "$7" "$8"
     if [ "$9" = yes ]; then keys Tab space; fi
 }
 account "Joint Brokerage" I 85000 7 -20 28 2 S no
-shot 03-account-information
+shot 04-account-information
 keys Return
 window "Financial Planner" >/dev/null
 account "Emergency Fund" I 25000 3.5 0.5 4.5 1 C no
@@ -99,16 +104,64 @@ account "Roth IRA - Pat" T 48000 7.5 -22 30 5 S yes
 keys Return
 account "Roth IRA - Sam" T 36000 6 -8 14 6 B yes
 keys Return
-account "401(k) - Pat" Re 310000 7 -20 28 3 S yes
+account "401(k) - Pat" R 310000 7 -20 28 3 S yes
 keys Return
-account "IRA - Sam" Re 145000 5.5 -6 12 4 B yes
+account "IRA - Sam" R 145000 5.5 -6 12 4 B yes
 keys Return
-account "Rental Condo" E 180000 3.5 -10 12 7 Re no
+account "Rental Condo" E 180000 3.5 -10 12 7 R no
 keys Return
 account "Cars" A 30000 -15 -20 -10 " " V no
 keys Return
 main=$(window "Financial Planner")
-shot 04-accounts-folder
+shot 05-accounts-folder
+
+# 5. The events, each from Edit > Add Event To Scenario. An account is chosen by the
+#    first letter of its name (the accounts are listed by name).
+event() { # the kind's letter in the menu, the dialog's title
+    keys alt+e a "$1"
+    window "^$2\$" >/dev/null
+}
+event d Deposit
+fields "401(k) contributions" 45 64 23000 2 4
+keys Return
+event m Mortgage
+fields "Home purchase" 47 77 6.25 380000 4800 7500 76000 30 3 "" ""
+keys space # "Apply inflation rate to taxes"
+keys Return
+event l Loan
+fields "New car loan" 50 55 6.5 35000 5000 "" 5 C
+keys Return
+event w Withdrawal
+fields "Living expenses" 65 90 72000 "" "" ""
+keys space # "Apply inflation rate to withdrawal"
+keys Tab space # "Use smart withdrawal"
+keys Tab
+type_text 50000
+keys Return
+event f Fundamentals
+fields "Retirement rates" 65 18 2.5 J ""
+keys space # "Press to change selected account's rate"
+window "^Account Rate$" >/dev/null
+type_text 5
+keys Return
+window "^Fundamentals$" >/dev/null
+keys Return
+event t Transfer
+fields "Roth conversion" 66 70 20000 "" I ""
+keys End # the last account by name: "Roth IRA - Sam"
+keys Return
+event d Deposit
+fields "Social Security" 67 90 38000 "" J "" ""
+keys space # "Apply inflation rate to deposits"
+keys Tab space # "Tax deposit at current tax rate"
+keys Return
+main=$(window "Financial Planner")
+shot 06-scenario-folder
+
+# 6. The Results folder, one step right of the Scenario folder, runs the plan.
+keys ctrl+Next
+sleep 1
+shot 07-results
 
 # 7. Saved under a name of its own, then run from the command line beside the example.
 keys alt+f a
@@ -117,8 +170,10 @@ type_text "$work/plan.ret"
 keys Return
 main=$(window "plan.ret")
 echo "pictures in $shots, plan in $work/plan.ret"
-"$build/finplan" run "$top/examples/example.ret" >example.sch
-"$build/finplan" run plan.ret >plan.sch
+# The schedules' own file name, date and time lines aside.
+schedule() { "$build/finplan" run "$1" | grep -Ev '^ *(File|Date|Time):'; }
+schedule "$top/examples/example.ret" >example.sch
+schedule plan.ret >plan.sch
 if cmp -s example.sch plan.sch; then
     echo "finplan run gives the same schedule for the plan and the example"
 else

@@ -22,9 +22,9 @@ std::string findProgramFile(const std::string& programDir, const std::string& na
 std::string desktopDataFolder(const char* xdgDataHome, const char* home) {
     // A relative XDG_DATA_HOME is not valid and is ignored, as desktops do.
     if (xdgDataHome && xdgDataHome[0] == '/')
-        return (fs::path(xdgDataHome) / "finplanner").string();
+        return (fs::path(xdgDataHome) / "finplanner" / "plans").string();
     if (home && home[0] != '\0')
-        return (fs::path(home) / ".local" / "share" / "finplanner").string();
+        return (fs::path(home) / ".local" / "share" / "finplanner" / "plans").string();
     return {};
 }
 

@@ -15,9 +15,12 @@ inline constexpr const char* kInstalledDataFromProgram = "../share/finplanner";
 std::string findProgramFile(const std::string& programDir, const std::string& name,
                             const std::string& dataFromProgram = kInstalledDataFromProgram);
 
-// The folder a start from the desktop menu keeps "finance.dat", "prefinf.dat" and the
-// plot file in: $XDG_DATA_HOME/finplanner, or $HOME/.local/share/finplanner when
-// XDG_DATA_HOME is unset, empty or not an absolute path; "" when neither is known.
+// The folder a start from the desktop menu keeps "finance.dat", "prefinf.dat", the plot
+// file and (where Open and Save start) the user's scenarios in: $XDG_DATA_HOME/
+// finplanner/plans, with $HOME/.local/share for XDG_DATA_HOME when that is unset, empty
+// or not an absolute path; "" when neither is known. A folder of its own: an install
+// for the user (prefix ~/.local) puts the help file and the example in the folder
+// above, and a reinstall must not overwrite a scenario the user saved there.
 std::string desktopDataFolder(const char* xdgDataHome, const char* home);
 
 // Makes folder (and the folders above it) when missing and makes it the working folder.

@@ -33,12 +33,28 @@ function(expect_files)
     endforeach()
 endfunction()
 
-run_in(${WORK} "install" ENV DESTDIR=${ROOT}
-    COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX})
+# The install writes BUILD/install_manifest.txt, which `make uninstall` reads: the
+# user's own install's list is put back at once.
+set(MANIFEST ${BUILD}/install_manifest.txt)
+if(EXISTS ${MANIFEST})
+    file(COPY_FILE ${MANIFEST} ${WORK}/user_manifest.txt)
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${ROOT}
+    ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(EXISTS ${WORK}/user_manifest.txt)
+    file(COPY_FILE ${WORK}/user_manifest.txt ${MANIFEST})
+else()
+    file(REMOVE ${MANIFEST})
+endif()
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "install: rc=${rc}\n${out}${err}")
+endif()
 set(DESKTOP ${SHARE}/applications/finplanner.desktop)
 expect_files(${BIN}/finplanner ${BIN}/finplan ${BIN}/finplan-plot ${BIN}/finplan-compare
     ${BIN}/finplan-tradeoff ${SHARE}/finplanner/finance.hlp ${SHARE}/finplanner/example.ret
     ${DESKTOP} ${SHARE}/icons/hicolor/scalable/apps/finplanner.svg
+    ${SHARE}/icons/hicolor/48x48/apps/finplanner.png
     ${SHARE}/mime/packages/finplanner.xml)
 
 # The desktop entry: valid, and starting the installed program (by its final path) so
@@ -85,11 +101,11 @@ expect_files(${WORK}/shots/09-accounts-1-8.png ${WORK}/terminal/plotinf01.tmp)
 # From the desktop menu: the files land in the data folder, none in the start folder.
 run_in(${WORK}/elsewhere "desktop start" ENV HOME=${WORK}/home XDG_DATA_HOME=${WORK}/data
     COMMAND ${BIN}/finplanner --desktop --grab ${WORK}/desktop-shots)
-expect_files(${WORK}/data/finplanner/plotinf01.tmp ${WORK}/data/finplanner/finance.dat
+expect_files(${WORK}/data/finplanner/plans/plotinf01.tmp ${WORK}/data/finplanner/plans/finance.dat
     ${WORK}/desktop-shots/09-accounts-1-8.png)
 run_in(${WORK}/elsewhere "desktop start without XDG_DATA_HOME" ENV HOME=${WORK}/home
     --unset=XDG_DATA_HOME COMMAND ${BIN}/finplanner --desktop --grab ${WORK}/desktop-shots)
-expect_files(${WORK}/home/.local/share/finplanner/plotinf01.tmp)
+expect_files(${WORK}/home/.local/share/finplanner/plans/plotinf01.tmp)
 file(GLOB left ${WORK}/elsewhere/*)
 if(left)
     message(FATAL_ERROR "a desktop start wrote into its start folder: ${left}")

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "files_test_support.h"
 #include "model/recent_files.h"
 #include "model/settings_file.h"
@@ -128,32 +130,27 @@ TEST(SettingsFile, DamagedFilesLoadWithDefaultsForWhatIsMissing) {
     }
 }
 
+// The four numbers read back from the file, in the order written.
+std::vector<int> placementRead(const std::string& path) {
+    const WindowPlacement p = loadPlacement(path);
+    return {p.left, p.top, p.width, p.height};
+}
+
 TEST(WindowPlacement, FourLinesArePositionAndSize) {
     ScratchDir dir;
     const std::string path = dir.file("prefinf.dat");
-    EXPECT_EQ(loadPlacement(path).left, 100);
-    EXPECT_EQ(loadPlacement(path).top, 100);
+    // No file: the default position, no size.
+    EXPECT_EQ(placementRead(path), (std::vector<int>{100, 100, 0, 0}));
 
     savePlacement({12, -4, 800, 600}, path);
     EXPECT_EQ(test::readBytes(path), "12\n-4\n800\n600\n");
-    WindowPlacement p = loadPlacement(path);
-    EXPECT_EQ(p.left, 12);
-    EXPECT_EQ(p.top, -4);
-    EXPECT_EQ(p.width, 800);
-    EXPECT_EQ(p.height, 600);
+    EXPECT_EQ(placementRead(path), (std::vector<int>{12, -4, 800, 600}));
 
-    // A file with the position only (as older versions read it): no size.
+    // A file with the position only (as older versions read it), a line unreadable.
     test::writeBytes(path, "left\r\n250\r\n");
-    p = loadPlacement(path);
-    EXPECT_EQ(p.left, 100);
-    EXPECT_EQ(p.top, 250);
-    EXPECT_EQ(p.width, 0);
-    EXPECT_EQ(p.height, 0);
-
+    EXPECT_EQ(placementRead(path), (std::vector<int>{100, 250, 0, 0}));
     test::writeBytes(path, "5\n6\nwide\n700\n");
-    p = loadPlacement(path);
-    EXPECT_EQ(p.width, 0);
-    EXPECT_EQ(p.height, 700);
+    EXPECT_EQ(placementRead(path), (std::vector<int>{5, 6, 0, 700}));
 }
 
 } // namespace

@@ -54,11 +54,11 @@ TEST(ProgramFiles, FoundBesideTheProgramOrInTheInstalledShareFolder) {
 }
 
 TEST(ProgramFiles, DesktopStartsWorkInTheUsersDataFolder) {
-    EXPECT_EQ(desktopDataFolder("/home/ann/data", "/home/ann"), "/home/ann/data/finplanner");
+    EXPECT_EQ(desktopDataFolder("/home/ann/data", "/home/ann"), "/home/ann/data/finplanner/plans");
     // Unset, empty or relative XDG_DATA_HOME: the default under the home folder.
-    EXPECT_EQ(desktopDataFolder(nullptr, "/home/ann"), "/home/ann/.local/share/finplanner");
-    EXPECT_EQ(desktopDataFolder("", "/home/ann"), "/home/ann/.local/share/finplanner");
-    EXPECT_EQ(desktopDataFolder("data", "/home/ann"), "/home/ann/.local/share/finplanner");
+    for (const char* unusable : {static_cast<const char*>(nullptr), "", "data"})
+        EXPECT_EQ(desktopDataFolder(unusable, "/home/ann"),
+                  "/home/ann/.local/share/finplanner/plans");
     EXPECT_EQ(desktopDataFolder(nullptr, nullptr), "");
     EXPECT_EQ(desktopDataFolder(nullptr, ""), "");
 
