@@ -139,10 +139,7 @@ class CompareWindow : public QMainWindow {
 int main(int argc, char** argv) {
     using namespace finplan;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("finplan-compare");
-    QApplication::setApplicationVersion(FINPLAN_VERSION);
-    // Plot files are written with a decimal point whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
+    startViewerProgram("finplan-compare", FINPLAN_VERSION);
     ViewerCommandLine cmd("Compares the net worth and total savings of up to four plot files "
                           "of the Financial Planner.",
                           "FILE", "FILE [FILE...]");

@@ -139,10 +139,7 @@ class PlotViewer : public QMainWindow {
 int main(int argc, char** argv) {
     using namespace finplan;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("finplan-plot");
-    QApplication::setApplicationVersion(FINPLAN_VERSION);
-    // Plot files are written with a decimal point whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
+    startViewerProgram("finplan-plot", FINPLAN_VERSION);
     ViewerCommandLine cmd("Shows the graphs of a plot file of the Financial Planner.", "FILE",
                           "FILE");
     const QCommandLineOption graph("graph", "Show graph N (0: Net Worth) first.", "N", "0");

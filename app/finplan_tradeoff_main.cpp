@@ -98,10 +98,7 @@ class TradeWindow : public QMainWindow {
 int main(int argc, char** argv) {
     using namespace finplan;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("finplan-tradeoff");
-    QApplication::setApplicationVersion(FINPLAN_VERSION);
-    // The file is written with a decimal point whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
+    startViewerProgram("finplan-tradeoff", FINPLAN_VERSION);
     ViewerCommandLine cmd("Draws the trade-off analysis file (trade.tmp) of the Financial Planner.",
                           "FILE", "FILE");
     cmd.parser.process(app);

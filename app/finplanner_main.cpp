@@ -103,6 +103,23 @@ class QuitAfterPaint : public QObject {
     bool quitting = false;
 };
 
+// The scenario the window opens: the one named on the command line; a picture run
+// without one shows the bundled example; otherwise empty (start-up opens the last one).
+std::string startScenario(const finplan::PlannerCommandLine& args, const std::string& programDir) {
+    if (!args.scenario.empty() || args.grabDir.empty()) return args.scenario;
+    return finplan::findProgramFile(programDir, "example.ret");
+}
+
+// The window's life: pictures taken and done, or the event loop until it closes.
+int showWindow(QApplication& app, finplan::MainWindow& window,
+               const finplan::PlannerCommandLine& args) {
+    QuitAfterPaint quitter;
+    if (args.quitAfterPaint) window.installEventFilter(&quitter);
+    window.show();
+    if (!args.grabDir.empty()) return finplan::grabFolders(window, args.grabDir) ? 0 : 1;
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -160,20 +177,10 @@ int main(int argc, char** argv) {
     QtPrinter printer([&owner] { return owner; });
     parts.printer = &printer;
     graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
-    std::string scenarioPath = args.scenario;
-    if (headless && scenarioPath.empty()) {
-        // A picture run without a file shows the bundled example.
-        scenarioPath = findProgramFile(programDir, "example.ret");
-    }
     // A file on the command line is opened where start-up opens the last scenario.
-    MainWindow window(parts, ShellOptions{args.idColumn, scenarioPath});
+    MainWindow window(parts, ShellOptions{args.idColumn, startScenario(args, programDir)});
     owner = &window;
     qtMessages.setParent(&window);
     help.setParent(&window);
-
-    QuitAfterPaint quitter;
-    if (args.quitAfterPaint) window.installEventFilter(&quitter);
-    window.show();
-    if (headless) return grabFolders(window, args.grabDir) ? 0 : 1;
-    return app.exec();
+    return showWindow(app, window, args);
 }

@@ -11,6 +11,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <clocale>
 #include <cstdio>
 #include <span>
 
@@ -134,6 +135,12 @@ QMenu* addViewerFileMenu(QMainWindow& window, GraphCanvas& canvas, const GraphDr
     close->setShortcut(QKeySequence::Close);
     QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
     return file;
+}
+
+void startViewerProgram(const char* name, const char* version) {
+    QApplication::setApplicationName(name);
+    QApplication::setApplicationVersion(version);
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 ViewerCommandLine::ViewerCommandLine(const QString& description, const QString& files,

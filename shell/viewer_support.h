@@ -39,6 +39,10 @@ std::string exportGraph(const GraphDrawing& draw, const QString& path, QSize siz
 // The File menu of a viewer: Export PNG, SVG and PDF of what the canvas shows, and Close.
 QMenu* addViewerFileMenu(QMainWindow& window, GraphCanvas& canvas, const GraphDrawing& draw);
 
+// Names the running viewer (for --help and --version) and reads and writes numbers with a
+// decimal point whatever the user's locale, as the planner writes its files.
+void startViewerProgram(const char* name, const char* version);
+
 // The options every viewer takes besides its files: --grab OUT.png, --export OUT,
 // --help and --version.
 struct ViewerCommandLine {
