@@ -8,16 +8,6 @@
 
 namespace finplan {
 
-double interpolatedRank(const std::vector<float>& v, double p) {
-    if (v.empty()) return 0;
-    const double h = p * static_cast<double>(v.size() - 1);
-    const auto k = static_cast<std::size_t>(h);
-    if (k + 1 >= v.size()) return v.back();
-    const double lo = v[k];
-    const double hi = v[k + 1];
-    return lo == hi ? lo : lo + (h - static_cast<double>(k)) * (hi - lo);
-}
-
 ExactAgeValues::ExactAgeValues(int ages, int trials)
     : ages_(ages), trials_(trials),
       values_(static_cast<std::size_t>(ages) * static_cast<std::size_t>(trials)) {}
@@ -29,15 +19,14 @@ void ExactAgeValues::store(int trial, const float* values) {
 
 std::vector<AgeBands> ExactAgeValues::bands() const {
     std::vector<AgeBands> out(ages_);
-    std::vector<float> column(trials_);
-    for (int a = 0; a < ages_; ++a) {
-        const auto* first = values_.data() + static_cast<std::size_t>(a) * trials_;
-        std::copy_n(first, trials_, column.begin());
-        std::sort(column.begin(), column.end());
-        for (int b = 0; b < kBandCount; ++b)
-            out[a][b] = static_cast<float>(interpolatedRank(column, kBandFractions[b]));
-    }
+    BandSelector selector;
+    for (int a = 0; a < ages_; ++a)
+        out[a] = ageBands(a, selector);
     return out;
+}
+
+AgeBands ExactAgeValues::ageBands(int age, BandSelector& selector) const {
+    return selector.bands(values_.data() + static_cast<std::size_t>(age) * trials_, trials_);
 }
 
 AgeHistograms::AgeHistograms(int ages)

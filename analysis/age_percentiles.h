@@ -8,15 +8,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "analysis/band_selection.h"
+
 namespace finplan {
-
-inline constexpr int kBandCount = 5;
-inline constexpr std::array<double, kBandCount> kBandFractions{0.10, 0.25, 0.50, 0.75, 0.90};
-
-using AgeBands = std::array<float, kBandCount>; // P10, P25, P50, P75, P90 of one age
-
-// The fractional rank p x (n - 1) between the two nearest values of the sorted values.
-double interpolatedRank(const std::vector<float>& sortedValues, double p);
 
 class ExactAgeValues {
   public:
@@ -24,6 +18,9 @@ class ExactAgeValues {
     // Safe from several threads at once for different trials.
     void store(int trial, const float* values);
     std::vector<AgeBands> bands() const;
+    // The bands of one age. Safe from several threads at once, each with its own selector.
+    AgeBands ageBands(int age, BandSelector& selector) const;
+    int ages() const { return ages_; }
 
   private:
     int ages_;

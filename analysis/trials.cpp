@@ -152,6 +152,31 @@ TrialSample sampleAtRank(const TrialTemplate& t, const std::vector<float>& final
     return sample;
 }
 
+// The exact bands of both values at every age, the ages shared out among the threads
+// (each age's bands are the same whichever thread works them out).
+void exactBands(const ExactAgeValues& netWorth, const ExactAgeValues& savings, int threads,
+                TrialResults& r) {
+    const int ages = netWorth.ages();
+    r.netWorth.assign(ages, AgeBands{});
+    r.savings.assign(ages, AgeBands{});
+    std::atomic<int> next{0};
+    auto work = [&] {
+        BandSelector selector;
+        for (int i = next.fetch_add(1); i < 2 * ages; i = next.fetch_add(1)) {
+            if (i < ages)
+                r.netWorth[i] = netWorth.ageBands(i, selector);
+            else
+                r.savings[i - ages] = savings.ageBands(i - ages, selector);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < std::min(threads, 2 * ages); ++t)
+        pool.emplace_back(work);
+    work();
+    for (auto& t : pool)
+        t.join();
+}
+
 int threadCount(const TrialSettings& s, int trials) {
     int n = s.threads > 0 ? s.threads : static_cast<int>(std::thread::hardware_concurrency());
     return std::clamp(n, 1, std::min(kMaxTrialThreads, trials));
@@ -174,8 +199,7 @@ void reduce(const TrialTemplate& t, Shared& sh, std::vector<ThreadTotals>& total
     }
     r.causes = topCauses(t, units, r.failed);
     if (sh.exactNetWorth != nullptr) {
-        r.netWorth = sh.exactNetWorth->bands();
-        r.savings = sh.exactSavings->bands();
+        exactBands(*sh.exactNetWorth, *sh.exactSavings, static_cast<int>(totals.size()), r);
     } else {
         r.netWorth = totals.front().netWorth->bands();
         r.savings = totals.front().savings->bands();

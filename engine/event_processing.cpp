@@ -10,7 +10,7 @@ namespace {
 void startFundamentals(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
-    ctx.emit(format("  %s - Rate Changes: ", eventDescription(e).c_str()), idx);
+    if (ctx.emitting()) ctx.emit(format("  %s - Rate Changes: ", eventDescription(e).c_str()), idx);
     if (e.rateAccountId >= 0) {
         Account* a = ctx.account(e.rateAccountId);
         if (a != nullptr && a->currentRate != e.newAccountRate) {

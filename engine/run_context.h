@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engine/run_sinks.h"
 #include "engine/run_state.h"
@@ -32,7 +33,7 @@ struct RunContext {
         if (flags.prepareOnly || !text) return false;
         return state.beforeLoop || state.currentAge >= state.plotStartAge;
     }
-    void emit(const std::string& text, int tag) {
+    void emit(std::string_view text, int tag) {
         if (emitting()) lines.line(text, tag, wholeAge());
     }
     int wholeAge() const { return wholeNumber(state.currentAge); }

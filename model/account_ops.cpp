@@ -138,9 +138,11 @@ void sortAccounts(Scenario& s, AccountSortKey key, bool ascending) {
     };
     Account* first = s.accounts.accounts;
     Account* last = first + s.accounts.usableCount();
-    if (ascending)
-        std::stable_sort(first, last, less);
-    else
+    // Every run sorts by access order again; accounts already in order are left as they
+    // are (what a stable sort would do) without the sort's scratch buffer.
+    if (ascending) {
+        if (!std::is_sorted(first, last, less)) std::stable_sort(first, last, less);
+    } else
         std::stable_sort(first, last,
                          [&](const Account& a, const Account& b) { return less(b, a); });
 }

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "shell/dialog_buttons.h"
 #include "shell/dialog_focus.h"
@@ -100,7 +101,16 @@ bool AccountInfoDialog::okPressed() {
     t.randomMinRate = textOf(minRate);
     t.randomMaxRate = textOf(maxRate);
     t.accessOrder = textOf(order);
-    return presenter.ok();
+    if (presenter.ok()) return true;
+    // Back to the field the message was about, ready to be retyped.
+    const std::pair<int, QLineEdit*> boxes[] = {
+        {105, amount}, {106, rate}, {108, minRate}, {109, maxRate}};
+    for (auto [id, box] : boxes)
+        if (id == presenter.refusedField()) {
+            box->setFocus();
+            box->selectAll();
+        }
+    return false;
 }
 
 } // namespace finplan

@@ -45,6 +45,7 @@ void FormDialog::buildFields() {
                 copyIn();
                 presenter.toggle(id);
                 copyOut();
+                backToRefusedField();
             });
             grid->addWidget(box, row, 0, 1, 3);
             w = box;
@@ -128,7 +129,16 @@ void FormDialog::pressButton(int id) {
     copyIn();
     const Press result = presenter.press(id);
     copyOut();
+    backToRefusedField();
     finish(result);
+}
+
+// After a refused check the user retypes the field the message was about.
+void FormDialog::backToRefusedField() {
+    auto* edit = qobject_cast<QLineEdit*>(widgetOf(presenter.takeRefusedField()));
+    if (!edit) return;
+    edit->setFocus();
+    edit->selectAll();
 }
 
 void FormDialog::finish(Press result) {

@@ -31,6 +31,7 @@ class FormDialog : public QDialog {
     void buildButtons();
     void copyIn();  // widgets -> presenter
     void copyOut(); // presenter -> widgets
+    void backToRefusedField();
     void finish(Press result);
 
     DialogPresenter& presenter;

@@ -108,6 +108,7 @@ void AccountInfoPresenter::clickPenalty() {
 }
 
 bool AccountInfoPresenter::ok() {
+    refused = 0;
     const bool adding = dialogMode != AccountDialogMode::Edit;
     if (slot < 0) return false; // nothing to edit
     if (slot >= kMaxAccounts || (adding && scenario.accounts.accountCount >= kMaxAccounts)) {
@@ -117,13 +118,18 @@ bool AccountInfoPresenter::ok() {
     }
     Account a = draft;
     storeFieldText(a.name, texts.name, kNameChars);
+    refused = 105;
     if (!validateField(messages, texts.initialAmount, kAmountBuffer, a.initialAmount, kAmountRule))
         return false;
     a.balance = a.initialAmount;
+    refused = 106;
     if (!validateText(messages, texts.rate, a.rate, kRateRule)) return false;
     a.currentRate = a.rate;
+    refused = 108;
     if (!validateText(messages, texts.randomMinRate, a.randomMinRate, kRateRule)) return false;
+    refused = 109;
     if (!validateText(messages, texts.randomMaxRate, a.randomMaxRate, kRateRule)) return false;
+    refused = 0;
     storeFieldText(a.accessOrder, texts.accessOrder, kAccessOrderChars);
 
     scenario.accounts.accounts[slot] = a;

@@ -53,6 +53,9 @@ class AccountInfoPresenter {
     // OK: checks the fields in order; the first failure shows its message and keeps
     // the dialog open with nothing stored. True when the account was stored.
     bool ok();
+    // The field (its number above: 105, 106, 108 or 109) whose check refused the last
+    // OK, 0 when none; the dialog puts the focus back there.
+    int refusedField() const { return refused; }
 
     // How the change is named for undo: "Add Account 'Savings'", "Edit Account ...".
     std::string changeLabel() const;
@@ -63,6 +66,7 @@ class AccountInfoPresenter {
     AccountDialogMode dialogMode;
     int slot;
     Account draft;
+    int refused = 0;
     std::vector<std::string> groupChoices;
     std::vector<int> groupOfChoice; // group index of each combo position
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/records.h"
@@ -58,8 +59,16 @@ class DialogPresenter {
     // is not: the folders follow the events it adds).
     virtual bool isToolWindow() const { return true; }
     int defaultButton() const { return defaultId; }
+    // The field whose check refused the last press, 0 when none: the view puts the
+    // focus back there with its text selected. Taking it clears it.
+    int takeRefusedField() { return std::exchange(refusedId, 0); }
 
   protected:
+    // Passes `ok` on; when the check failed, remembers `id` as the field to go back to.
+    bool passed(int id, bool ok) {
+        if (!ok) refusedId = id;
+        return ok;
+    }
     FormField& addEdit(int id, const std::string& label, const std::string& text,
                        const std::string& unit = "");
     FormField& addReadOnly(int id, const std::string& label, const std::string& text,
@@ -74,6 +83,7 @@ class DialogPresenter {
     int defaultId = 0;
 
   private:
+    int refusedId = 0;
     std::vector<FormField> formFields;
     std::vector<FormButton> formButtons;
 };

@@ -140,11 +140,11 @@ bool EventEditor::accountChosen(int comboId) const {
 }
 
 bool EventEditor::check(int id, float& out, const FieldRule& rule, std::size_t buffer) {
-    return validateField(ctx.messages, field(id).text, buffer, out, rule);
+    return passed(id, validateField(ctx.messages, field(id).text, buffer, out, rule));
 }
 
 bool EventEditor::check(int id, int16_t& out, const FieldRule& rule) {
-    return validateField(ctx.messages, field(id).text, kFieldBuffer, out, rule);
+    return passed(id, validateField(ctx.messages, field(id).text, kFieldBuffer, out, rule));
 }
 
 bool EventEditor::checkAge(int id, float& out, const char* title, bool truncate) {

@@ -99,7 +99,8 @@ AccountRateDialog::AccountRateDialog(const std::string& accountName, float& rate
 Press AccountRateDialog::press(int button) {
     if (button == kCancel) return Press::Reject;
     if (button != kOk) return Press::Stay;
-    if (!validateText(messages, text(kRate), rate, {-99, 99, text_id::kAccountRate, "RATE ERROR"}))
+    if (!passed(kRate, validateText(messages, text(kRate), rate,
+                                    {-99, 99, text_id::kAccountRate, "RATE ERROR"})))
         return Press::Stay;
     return Press::Accept;
 }

@@ -91,38 +91,39 @@ void InitialValuesPresenter::toggle(int id) {
 }
 
 bool InitialValuesPresenter::readBirthday() {
-    return validateField(messages, text(kBirthMonth), kDayBuffer, values.birthMonth,
-                         {1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"}) &&
-           validateField(messages, text(kBirthDay), kDayBuffer, values.birthDay,
-                         {1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"});
+    return passed(kBirthMonth,
+                  validateField(messages, text(kBirthMonth), kDayBuffer, values.birthMonth,
+                                {1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"})) &&
+           passed(kBirthDay, validateField(messages, text(kBirthDay), kDayBuffer, values.birthDay,
+                                           {1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"}));
 }
 
 bool InitialValuesPresenter::readFields() {
     if (!readBirthday()) return false;
     float start = 0, end = 0;
-    if (!validateField(messages, text(kStartAge), kAgeBuffer, start,
-                       {1, 120, text_id::kAgeDecimal, "START AGE ERROR"}) ||
-        !validateField(messages, text(kEndAge), kAgeBuffer, end,
-                       {1, 120, text_id::kAgeDecimal, "END AGE ERROR"}))
+    if (!passed(kStartAge, validateField(messages, text(kStartAge), kAgeBuffer, start,
+                                         {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
+        !passed(kEndAge, validateField(messages, text(kEndAge), kAgeBuffer, end,
+                                       {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
         return false;
     if (end - start > 100) {
         messages.show("The age range must be less than 100!", "Age Range Error!",
                       MessageIcon::Error);
-        return false;
+        return passed(kEndAge, false);
     }
     float inflation = 0, tax = 0, penaltyAge = 0, penaltyRate = 0;
     const float typedInflation = readFloatText(text(kInflationRate), kFieldBuffer - 1);
     if (!(typedInflation >= -20 && typedInflation <= 20)) {
         messages.show(kInflationText, "INFLATION RATE ERROR", MessageIcon::Error);
-        return false;
+        return passed(kInflationRate, false);
     }
     inflation = typedInflation;
-    if (!validateField(messages, text(kTaxRate), kFieldBuffer, tax,
-                       {0, 1000, text_id::kRate, "TAX RATE ERROR"}) ||
-        !validateField(messages, text(kPenaltyAge), kFieldBuffer, penaltyAge,
-                       {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"}) ||
-        !validateField(messages, text(kPenaltyRate), kFieldBuffer, penaltyRate,
-                       {0, 1000, text_id::kRate, "PENALTY RATE ERROR"}))
+    if (!passed(kTaxRate, validateField(messages, text(kTaxRate), kFieldBuffer, tax,
+                                        {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
+        !passed(kPenaltyAge, validateField(messages, text(kPenaltyAge), kFieldBuffer, penaltyAge,
+                                           {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
+        !passed(kPenaltyRate, validateField(messages, text(kPenaltyRate), kFieldBuffer, penaltyRate,
+                                            {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
         return false;
     values.penaltyRate = penaltyRate;
     values.penaltyAge = penaltyAge;

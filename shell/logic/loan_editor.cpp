@@ -163,7 +163,8 @@ bool LoanEditor::readMortgageExtras() {
     if (!check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"})) return false;
     const float extra = parse(kAcceleratedAmount);
     if (!(extra >= 0 && extra <= 100000))
-        return refuseField(ctx.messages, kAcceleratedText, kAcceleratedTitle, MessageIcon::Error);
+        return passed(kAcceleratedAmount, refuseField(ctx.messages, kAcceleratedText,
+                                                      kAcceleratedTitle, MessageIcon::Error));
     event.acceleratedPayment = extra;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 
 namespace finplan::test {
 
@@ -25,6 +26,29 @@ class ScratchDir {
 
   private:
     std::filesystem::path path_;
+};
+
+// A scratch folder of this test process that is the working folder while the test runs
+// (ctest runs test processes side by side, so the name holds the process id).
+class WorkingFolder {
+  public:
+    WorkingFolder() : old_(std::filesystem::current_path()) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::filesystem::temp_directory_path() /
+                ("finplan_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" +
+                 info->name());
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+        std::filesystem::current_path(path_);
+    }
+    ~WorkingFolder() {
+        std::filesystem::current_path(old_);
+        std::filesystem::remove_all(path_);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path old_, path_;
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {

@@ -66,6 +66,9 @@ void EditorDialogsTest::withdrawalThroughItsWidgets() {
         click(d, EventEditor::kOk); // refused: the amount
         QCOMPARE(QString::fromStdString(f.messages.last()->title), QString("AMOUNT ERROR"));
         QVERIFY(d.isVisible());
+        // Back in the amount, its text selected for retyping.
+        QCOMPARE(d.focusWidget(), d.widgetOf(102));
+        QCOMPARE(qobject_cast<QLineEdit*>(d.widgetOf(102))->selectedText(), QString("0"));
         type(d, 102, "40000");
         click(d, EventEditor::kOk);
     });

@@ -50,6 +50,7 @@ TEST_F(EventEditingTest, WithdrawalChecksInTableOrderAndRefusalsChangeNothing) {
         // Each press fixes the field the previous one refused.
         for (int id : {103, 104, 102, 110}) {
             EXPECT_EQ(d.press(EventEditor::kOk), Press::Stay);
+            EXPECT_EQ(d.takeRefusedField(), id); // the dialog's focus goes back there
             d.text(id) = kGoodWithdrawal.at(id);
         }
         return d.press(EventEditor::kCancel);
@@ -167,6 +168,7 @@ TEST_F(EventEditingTest, MortgageChecksInOrderWithItsOwnTitles) {
             d.text(id) = text;
         for (int id : {116, 105, 113, 114, 122}) {
             EXPECT_EQ(d.press(109), Press::Stay);
+            EXPECT_EQ(d.takeRefusedField(), id);
             d.text(id) = kMortgage.at(id);
         }
         return d.press(110);

@@ -69,9 +69,11 @@ TEST_F(InitialValuesTest, ChecksStopAtTheFirstFailureInOrder) {
         {IV::kPenaltyRate, "10"}};
     for (auto [id, good] : fixes) {
         EXPECT_EQ(d.press(IV::kOk), Press::Stay);
+        EXPECT_EQ(d.takeRefusedField(), id); // where the dialog puts the focus back
         d.text(id) = good;
     }
     EXPECT_EQ(d.press(IV::kOk), Press::Accept);
+    EXPECT_EQ(d.takeRefusedField(), 0);
     std::vector<std::string> titles;
     for (const auto& e : messages.entries)
         titles.push_back(e.title);

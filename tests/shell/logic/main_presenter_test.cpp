@@ -5,7 +5,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "model/file_names.h"
 #include "model/scenario_ops.h"
@@ -16,6 +15,7 @@
 #include "shell/logic/groups_presenter.h"
 #include "shell/logic/main_presenter.h"
 #include "tests/engine/scenario_builder.h"
+#include "tests/model/files_test_support.h"
 
 namespace finplan {
 namespace {
@@ -80,23 +80,10 @@ class NullRunner : public ScenarioRunner {
 class MainPresenterTest : public ::testing::Test {
   protected:
     MainPresenterTest() {
-        namespace fs = std::filesystem;
-        old = fs::current_path();
-        // One folder per test process: ctest runs the tests side by side.
-        dir = fs::temp_directory_path() /
-              ("finplan_presenter_" + std::to_string(getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
         resetScenario(*scenario);
         scenario->eventCount = 0;
     }
-    ~MainPresenterTest() override {
-        std::filesystem::current_path(old);
-        std::filesystem::remove_all(dir);
-    }
-    std::filesystem::path old, dir;
+    test::WorkingFolder folder;
     std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
     ScenarioFiles files;
     Settings settings;

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "graphs/recording_surface.h"
 #include "model/file_names.h"
@@ -15,6 +14,7 @@
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/graph_interaction.h"
 #include "shell/logic/print_commands.h"
+#include "tests/model/files_test_support.h"
 
 namespace finplan {
 namespace {
@@ -78,22 +78,10 @@ class WatchedPrinter : public RecordingPrinter<RecordingSurface> {
 class PrintCommandsTest : public ::testing::Test {
   protected:
     PrintCommandsTest() {
-        namespace fs = std::filesystem;
-        old = fs::current_path();
-        dir = fs::temp_directory_path() /
-              ("finplan_print_" + std::to_string(getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
         parts.printer = &printer;
         parts.graphs = &graphs;
     }
-    ~PrintCommandsTest() override {
-        std::filesystem::current_path(old);
-        std::filesystem::remove_all(dir);
-    }
-    std::filesystem::path old, dir;
+    test::WorkingFolder folder;
     std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
     ScenarioFiles files;
     Settings settings;
