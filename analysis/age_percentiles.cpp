@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/whole_number.h"
+
 namespace finplan {
 
 ExactAgeValues::ExactAgeValues(int ages, int trials)
@@ -35,7 +37,7 @@ AgeHistograms::AgeHistograms(int ages)
 int AgeHistograms::binOf(float v) {
     const double m = std::fabs(static_cast<double>(v));
     if (!(m >= 1.0)) return kSideBins; // |v| < 1 (and NaN) in the zero bin
-    const int k = std::min(kSideBins - 1, static_cast<int>(std::log10(m) * kBinsPerDecade));
+    const int k = std::min(kSideBins - 1, wholeNumber(std::log10(m) * kBinsPerDecade));
     return v < 0 ? kSideBins - 1 - k : kSideBins + 1 + k;
 }
 

@@ -5,6 +5,7 @@
 
 #include "analysis/trial_seed.h"
 #include "model/scenario_ops.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -13,7 +14,7 @@ namespace {
 // The ages a run lists: from the whole start age to the first whole age not below
 // the end age, within the 0..120 the age tables hold.
 void listedAges(const InitialValues& iv, int& first, int& count) {
-    first = static_cast<int>(std::trunc(iv.startAge));
+    first = wholeNumber(iv.startAge);
     const float last = std::ceil(iv.endAge);
     const int lastAge =
         std::isfinite(last) ? static_cast<int>(std::clamp(last, -1.0f, 120.0f)) : -1;

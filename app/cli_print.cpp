@@ -38,8 +38,10 @@ struct GraphPrintOptions {
 };
 
 PdfPrinter::FileWriter atomicWriter() {
-    return [](const std::string& path, const std::string& bytes) {
-        return writeTextFileAtomically(path, bytes);
+    return [](const std::string& path, const std::string& bytes, std::string& reason) {
+        const FileResult r = saveTextFile(path, bytes);
+        reason = r.reason;
+        return r.ok;
     };
 }
 

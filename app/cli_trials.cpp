@@ -16,6 +16,7 @@
 #include "graphs/fan_chart.h"
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 #include "results/event_descriptions.h"
 #include "results/line_sinks.h"
 
@@ -36,10 +37,9 @@ struct TrialsOptions {
 };
 
 bool writeOutput(const std::string& path, const std::string& text, Messages& messages) {
-    if (writeTextFileAtomically(path, text)) return true;
-    messages.show(format("Cannot open %s for writing!", path.c_str()), "FILE ERROR",
-                  MessageIcon::Error);
-    return false;
+    const FileResult r = saveTextFile(path, text);
+    if (!r) showFileError(messages, format("Cannot open %s for writing!", path.c_str()), r.reason);
+    return r.ok;
 }
 
 std::string fanChartSvg(const TrialResults& r) {

@@ -138,12 +138,12 @@ class CompareWindow : public QMainWindow {
 
 int main(int argc, char** argv) {
     using namespace finplan;
-    QApplication app(argc, argv);
+    const auto app = makeViewerApplication(argc, argv);
     startViewerProgram("finplan-compare", FINPLAN_VERSION);
     ViewerCommandLine cmd("Compares the net worth and total savings of up to four plot files "
                           "of the Financial Planner.",
                           "FILE", "FILE [FILE...]");
-    cmd.parser.process(app);
+    cmd.parser.process(*app);
     const QStringList files = cmd.parser.positionalArguments();
     if (files.isEmpty() || files.size() > kMaxComparedScenarios)
         return refuseFile("finplan-compare compares one to four plot files: "

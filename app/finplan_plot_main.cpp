@@ -138,7 +138,7 @@ class PlotViewer : public QMainWindow {
 
 int main(int argc, char** argv) {
     using namespace finplan;
-    QApplication app(argc, argv);
+    const auto app = makeViewerApplication(argc, argv);
     startViewerProgram("finplan-plot", FINPLAN_VERSION);
     ViewerCommandLine cmd("Shows the graphs of a plot file of the Financial Planner.", "FILE",
                           "FILE");
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption noLegend("no-legend", "Hide the legend.");
     const QCommandLineOption bars("bars", "Draw bars instead of lines.");
     cmd.parser.addOptions({graph, from, to, noLegend, bars});
-    cmd.parser.process(app);
+    cmd.parser.process(*app);
     const QStringList files = cmd.parser.positionalArguments();
     if (files.size() != 1)
         return refuseFile("finplan-plot shows one plot file: finplan-plot FILE", cmd.unattended());

@@ -97,11 +97,11 @@ class TradeWindow : public QMainWindow {
 
 int main(int argc, char** argv) {
     using namespace finplan;
-    QApplication app(argc, argv);
+    const auto app = makeViewerApplication(argc, argv);
     startViewerProgram("finplan-tradeoff", FINPLAN_VERSION);
     ViewerCommandLine cmd("Draws the trade-off analysis file (trade.tmp) of the Financial Planner.",
                           "FILE", "FILE");
-    cmd.parser.process(app);
+    cmd.parser.process(*app);
     const QStringList files = cmd.parser.positionalArguments();
     if (files.size() != 1)
         return refuseFile("finplan-tradeoff draws one file: finplan-tradeoff FILE",

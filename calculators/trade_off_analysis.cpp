@@ -9,6 +9,7 @@
 #include "calculators/trade_off_files.h"
 #include "engine/money.h"
 #include "model/file_names.h"
+#include "model/file_prompts.h"
 
 namespace finplan {
 
@@ -54,7 +55,7 @@ bool TradeOffAnalysis::show() {
     // More periods than the arrows reach (typed, or from a damaged values file) are
     // refused as the Graph button refuses them: a count of a billion would run for ever.
     if (tradePeriods(state) > kMaxTradePeriods) {
-        messages.show("Too many periods\nPlease try again.", "FILE ERROR", MessageIcon::Error);
+        showFileError(messages, "Too many periods\nPlease try again.");
         return false;
     }
     const auto e = tradeEndAmounts(state, tradeTaxFactor(state, taxRate));

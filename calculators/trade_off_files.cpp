@@ -127,11 +127,11 @@ bool writeTradeGraph(const std::string& path, const TradeOffState& state, float 
                      Messages& messages) {
     const int periods = tradePeriods(state);
     if (periods > kMaxTradePeriods) {
-        messages.show("Too many periods\nPlease try again.", "FILE ERROR", MessageIcon::Error);
+        showFileError(messages, "Too many periods\nPlease try again.");
         return false;
     }
     if (periods < 3) {
-        messages.show("Not enough periods.\nPlease try again.", "FILE ERROR", MessageIcon::Error);
+        showFileError(messages, "Not enough periods.\nPlease try again.");
         return false;
     }
     const FileResult r = saveTextFile(path, tradeGraphText(state, taxRate));

@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (lines != 18) std::abort();
 
     const int periods = finplan::tradePeriods(s);
-    // Long period counts are valid but slow to sum one period at a time.
-    if (periods > -100000 && periods < 100000) {
+    // The analysis refuses more periods than the dialog takes before it sums any.
+    if (periods > -100000 && periods <= finplan::kMaxTradePeriods) {
         finplan::tradeEndAmounts(s, finplan::tradeTaxFactor(s, 15.5f));
         finplan::tradeGraphText(s, 15.5f);
     }

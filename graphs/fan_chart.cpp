@@ -5,6 +5,7 @@
 #include "graphs/axis_scale.h"
 #include "graphs/format_thousands.h"
 #include "graphs/graph_palette.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -20,7 +21,7 @@ struct FanFrame {
 
     int xOf(int age) const { return ages > 1 ? x0 + age * width / (ages - 1) : x0; }
     int yOf(float v) const {
-        return baseY - static_cast<int>((v - axis.axisMin) / axis.axisSpan * height);
+        return baseY - wholeNumber((v - axis.axisMin) / axis.axisSpan * height);
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "model/small_text_file.h"
 #include "model/text_lines.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -108,7 +109,7 @@ std::string parsePlotFile(const std::string& text, PlotFileContents& out) {
     }
     ok = ok && readTrailer(lines, out, accounts);
     if (ok) {
-        out.series->plotStartAge = static_cast<int>(out.series->rows[0].age);
+        out.series->plotStartAge = wholeNumber(out.series->rows[0].age);
         return "";
     }
     out = PlotFileContents{};

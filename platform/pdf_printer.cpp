@@ -58,8 +58,9 @@ bool PdfPrinter::finish(bool keep) {
         why = "Nothing was printed, so " + path + " was not written.";
         return false;
     }
-    if (!write(path, document())) {
+    if (std::string reason; !write(path, document(), reason)) {
         why = "Cannot open " + path + " for writing!";
+        if (!reason.empty()) why += "\n" + reason; // the reason on a line of its own
         return false;
     }
     return true;

@@ -15,8 +15,10 @@ namespace finplan {
 
 class PdfPrinter : public Printer {
   public:
-    // Writes the finished file's bytes to path; false when that failed.
-    using FileWriter = std::function<bool(const std::string& path, const std::string& bytes)>;
+    // Writes the finished file's bytes to path; false when that failed, with the
+    // system's reason in reason when there is one.
+    using FileWriter =
+        std::function<bool(const std::string& path, const std::string& bytes, std::string& reason)>;
 
     PdfPrinter(std::string path, FileWriter write)
         : path(std::move(path)), write(std::move(write)) {}

@@ -1,8 +1,10 @@
 #include "results/schedule_print.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "engine/money.h"
+#include "model/atomic_file.h"
+#include "model/file_prompts.h"
 
 namespace finplan {
 
@@ -10,6 +12,8 @@ namespace {
 
 constexpr const char* kIndent = "          "; // every page file line is moved in ten blanks
 constexpr std::size_t kLongestLine = 255;
+// Far more than 999 pages of the longest lines; what lies beyond is never printed.
+constexpr std::size_t kMaxPrintFileBytes = std::size_t{64} << 20;
 constexpr Color kInk = rgb(0, 0, 0);
 
 bool isMarker(const std::string& line) {
@@ -37,11 +41,22 @@ std::string expandTabs(const std::string& line) {
     return out;
 }
 
-void openError(Messages& messages, const std::string& name) {
-    messages.show(name, "FILE OPEN ERROR", MessageIcon::Error);
+// The name of the file, and on a second line the system's reason when there is one.
+void openError(Messages& messages, const std::string& name, const std::string& reason = {}) {
+    messages.show(withReason(name, reason), "FILE OPEN ERROR", MessageIcon::Error);
 }
 
-void writeHeader(std::ofstream& page) {
+// Each page is a file of its own, replaced whole like any file the program writes (a
+// named pipe or a device of that name is refused, not written into).
+bool savePage(const std::string& name, const std::string& text, Messages& messages) {
+    if (const FileResult r = saveTextFile(name, text); !r) {
+        openError(messages, name, r.reason);
+        return false;
+    }
+    return true;
+}
+
+void writeHeader(std::ostream& page) {
     for (const std::string& l : columnHeaderBlock())
         page << l << '\n';
 }
@@ -65,17 +80,14 @@ std::string pageFileName(const std::string& dir, int page) {
 }
 
 int paginate(const std::string& printFile, const std::string& pageDir, Messages& messages) {
-    std::ifstream in(printFile);
-    if (!in) {
-        openError(messages, printFile);
+    std::string printText;
+    if (const FileResult r = readTextFile(printFile, kMaxPrintFileBytes, printText); !r) {
+        openError(messages, printFile, r.reason);
         return 0;
     }
+    std::istringstream in(printText);
     int p = 1;
-    std::ofstream page(pageFileName(pageDir, p), std::ios::trunc);
-    if (!page) {
-        openError(messages, pageFileName(pageDir, p));
-        return 0;
-    }
+    std::ostringstream page;
     int n = 1;
     bool any = false;
     std::string line;
@@ -92,13 +104,9 @@ int paginate(const std::string& printFile, const std::string& pageDir, Messages&
                               "Print Results", MessageIcon::Warning);
                 break;
             }
-            page.close();
+            if (!savePage(pageFileName(pageDir, p), page.str(), messages)) return 0;
+            page.str("");
             ++p;
-            page.open(pageFileName(pageDir, p), std::ios::trunc);
-            if (!page) {
-                openError(messages, pageFileName(pageDir, p));
-                return 0;
-            }
             writeHeader(page);
             n = 1 + 4;
         }
@@ -110,19 +118,16 @@ int paginate(const std::string& printFile, const std::string& pageDir, Messages&
             if (!isMarker(line)) ++n;
         }
     }
-    page.close();
-    if (!page) {
-        openError(messages, pageFileName(pageDir, p));
-        return 0;
-    }
+    if (!savePage(pageFileName(pageDir, p), page.str(), messages)) return 0;
     // An empty print file has nothing to put on a page.
     return any ? p : 0;
 }
 
 bool printPage(Surface& surface, const PrinterDevice& device, const std::string& pageFile, int page,
                const PageHeading& heading) {
-    std::ifstream in(pageFile);
-    if (!in) return false;
+    std::string pageText;
+    if (!readTextFile(pageFile, kMaxPrintFileBytes, pageText)) return false;
+    std::istringstream in(pageText);
     // Seventy lines of 130 characters to the page, in a fixed-pitch face so the columns
     // of the schedule line up.
     surface.setFont(FontSpec{"", device.height / 70, false, true, device.width / 130});
@@ -150,7 +155,7 @@ bool printPage(Surface& surface, const PrinterDevice& device, const std::string&
         // Long lines run off the page's right edge rather than wrapping.
         put(line, false, 1);
     }
-    return !in.bad();
+    return true;
 }
 
 bool printPages(Printer& printer, int pageCount, const PageHeading& heading,

@@ -137,6 +137,16 @@ QMenu* addViewerFileMenu(QMainWindow& window, GraphCanvas& canvas, const GraphDr
     return file;
 }
 
+std::unique_ptr<QCoreApplication> makeViewerApplication(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h" || a == "-?" || a == "--help-all" || a == "--version" ||
+            a == "-v")
+            return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return std::make_unique<QApplication>(argc, argv);
+}
+
 void startViewerProgram(const char* name, const char* version) {
     QApplication::setApplicationName(name);
     QApplication::setApplicationVersion(version);

@@ -7,10 +7,12 @@
 #include <QCommandLineParser>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/surface.h"
 
+class QCoreApplication;
 class QMainWindow;
 class QMenu;
 
@@ -38,6 +40,11 @@ std::string exportGraph(const GraphDrawing& draw, const QString& path, QSize siz
 
 // The File menu of a viewer: Export PNG, SVG and PDF of what the canvas shows, and Close.
 QMenu* addViewerFileMenu(QMainWindow& window, GraphCanvas& canvas, const GraphDrawing& draw);
+
+// The application object of a viewer: a plain core application when the command line
+// only asks for --help or --version, so those answer without a display, as command-line
+// programs do; otherwise the widget application.
+std::unique_ptr<QCoreApplication> makeViewerApplication(int& argc, char** argv);
 
 // Names the running viewer (for --help and --version) and reads and writes numbers with a
 // decimal point whatever the user's locale, as the planner writes its files.

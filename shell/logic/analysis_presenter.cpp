@@ -6,6 +6,7 @@
 #include "analysis/trials_report.h"
 #include "engine/money.h"
 #include "model/atomic_file.h"
+#include "model/file_prompts.h"
 
 namespace finplan {
 
@@ -150,10 +151,12 @@ bool AnalysisPresenter::exportResults() {
     const auto path = chooser_.saveFile(
         FileChoice{"Export Analysis To a File", "Analysis Files (*.txt *.csv)", "txt", ""});
     if (!path) return false;
+    // The file dialog leaves the question to the program, as for every file it writes.
+    if (!confirmOverwrite(*path, OverwriteWording::Exists, messages_)) return false;
     const bool csv = path->size() >= 4 && path->compare(path->size() - 4, 4, ".csv") == 0;
-    if (writeTextFileAtomically(*path, trialsTableText(*shown_, csv ? ',' : '\t'))) return true;
-    messages_.show(format("Cannot open %s", path->c_str()), "FILE ERROR", MessageIcon::Error);
-    return false;
+    const FileResult r = saveTextFile(*path, trialsTableText(*shown_, csv ? ',' : '\t'));
+    if (!r) showFileError(messages_, format("Cannot open %s", path->c_str()), r.reason);
+    return r.ok;
 }
 
 } // namespace finplan

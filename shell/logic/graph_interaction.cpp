@@ -60,7 +60,7 @@ float valueAtHeight(const PlotGeometry& plot, int y) {
 int rowAtX(const PlotGeometry& plot, int x, bool flatBars) {
     if (plot.columnWidth <= 0 || plot.rowCount <= 0) return 0;
     const double columns = static_cast<double>(x - plot.plotLeft) / plot.columnWidth;
-    const int row = flatBars ? static_cast<int>(std::lround(columns)) : wholeNumber(columns);
+    const int row = flatBars ? wholeNumber(std::round(columns)) : wholeNumber(columns);
     return std::clamp(row, 0, plot.rowCount - 1);
 }
 

@@ -5,6 +5,7 @@
 #include "graphs/plot_file.h"
 #include "model/account_commands.h"
 #include "model/file_names.h"
+#include "model/file_prompts.h"
 #include "model/scenario_ops.h"
 #include "model/whole_number.h"
 #include "platform/help_contexts.h"
@@ -70,8 +71,7 @@ bool MainPresenter::startUp(const std::string& requested) {
         opened = !p.files.displayName.empty() && readScenario(p.scenario, p.files, p.messages);
     // A file the user named that is not there would otherwise be replaced without a word.
     if (!opened && !requested.empty() && p.files.displayName == requested)
-        p.messages.show(format("Cannot open %s", requested.c_str()), "FILE ERROR",
-                        MessageIcon::Error);
+        showFileError(p.messages, format("Cannot open %s", requested.c_str()));
     if (opened) {
         sortEvents(p.scenario);
         p.files.windowTitle = windowTitleFor(p.files.displayName);

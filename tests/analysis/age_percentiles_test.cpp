@@ -34,6 +34,8 @@ TEST(AgePercentiles, HistogramBinsCoverBothSignsAndZero) {
     // Beyond the last decade everything lands in the outermost bins.
     EXPECT_EQ(AgeHistograms::binOf(1e30f), AgeHistograms::kBins - 1);
     EXPECT_EQ(AgeHistograms::binOf(-1e30f), 0);
+    EXPECT_EQ(AgeHistograms::binOf(INFINITY), AgeHistograms::kBins - 1);
+    EXPECT_EQ(AgeHistograms::binOf(-INFINITY), 0);
 }
 
 TEST(AgePercentiles, HistogramBandsStayWithinABinOfTheExactOnes) {

@@ -269,5 +269,14 @@ TEST(Trials, CancelFromProgressStopsTheThreadsAndKeepsNoPartialResult) {
     EXPECT_EQ(r.median.trial, -1);
 }
 
+// A start age far beyond any age (a damaged file may hold one; it is finite, so it
+// loads) lists no ages instead of converting out of an int's range.
+TEST(Trials, StartAgeBeyondAnyAgeListsNoAges) {
+    auto s = unevenPlan();
+    s->initial.startAge = 1e10f;
+    const TrialTemplate t = makeTrialTemplate(*s, TrialRandomMode::Accounts, 1, 0, kToday);
+    EXPECT_EQ(t.ageCount, 0);
+}
+
 } // namespace
 } // namespace finplan

@@ -31,3 +31,40 @@ if(NOT rc EQUAL 1 OR NOT err MATCHES "FILE ERROR: Cannot open .*missing.ret!"
         OR EXISTS ${WORK}/out.ret)
     message(FATAL_ERROR "save-as of a missing file: rc=${rc}\n${err}")
 endif()
+
+# What is not a regular file, given to a reader or as the target of a writer: a named
+# pipe (which would block a reader for ever), a folder, a device, a loop of links.
+# Each command names what it was given, exits 1 and leaves the thing as it was.
+# (Cases are command|arguments|expected message, the arguments split by ^.)
+file(REMOVE ${WORK}/pipe ${WORK}/loop1 ${WORK}/loop2)
+execute_process(COMMAND mkfifo ${WORK}/pipe)
+file(CREATE_LINK loop2 ${WORK}/loop1 SYMBOLIC)
+file(CREATE_LINK loop1 ${WORK}/loop2 SYMBOLIC)
+set(not_files
+    "info|${WORK}/pipe|Is a named pipe"
+    "info|${WORK}|Is a folder"
+    "save-as|${EXAMPLE}^${WORK}/pipe|Is a named pipe"
+    "save-as|${EXAMPLE}^${WORK}/loop1|Too many levels of symbolic links"
+    "run|${EXAMPLE}^--out^${WORK}/pipe|Cannot open .*pipe\nIs a named pipe"
+    "run|${EXAMPLE}^--out^/dev/null|Cannot open /dev/null\nIs a device"
+    "graph|${EXAMPLE}^--kind^networth^--svg^${WORK}/pipe|Is a named pipe"
+    "graph|${EXAMPLE}^--kind^networth^--svg^${WORK}/loop1|Too many levels")
+foreach(case IN LISTS not_files)
+    string(REPLACE "|" ";" parts "${case}")
+    string(REPLACE "^" ";" parts "${parts}")
+    list(GET parts 0 command)
+    list(SUBLIST parts 1 -1 rest)
+    list(POP_BACK rest expected)
+    execute_process(COMMAND ${FINPLAN} ${command} ${rest} TIMEOUT 20
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 1 OR NOT err MATCHES "${expected}")
+        message(FATAL_ERROR "${command} ${rest}: rc=${rc}\n${err}")
+    endif()
+endforeach()
+execute_process(COMMAND test -p ${WORK}/pipe RESULT_VARIABLE still_pipe)
+execute_process(COMMAND test -c /dev/null RESULT_VARIABLE still_device)
+execute_process(COMMAND test -L ${WORK}/loop1 RESULT_VARIABLE still_link)
+if(NOT still_pipe EQUAL 0 OR NOT still_device EQUAL 0 OR NOT still_link EQUAL 0)
+    message(FATAL_ERROR "a refused target was replaced: pipe ${still_pipe}, "
+        "device ${still_device}, link ${still_link}")
+endif()

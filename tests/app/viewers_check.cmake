@@ -83,6 +83,8 @@ if(EXISTS ${WORK}/x.png)
     message(FATAL_ERROR "a refused file still gave a picture")
 endif()
 
-# Help and version answer as Linux programs do.
+# Help and version answer as Linux programs do, also where there is no display at all.
 run_ok("plot --version" ${PLOT} --version)
 run_ok("compare --help" ${COMPARE} --help)
+run_ok("trade-off --version without a display" ${CMAKE_COMMAND} -E env --unset=DISPLAY
+    --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ${TRADEOFF} --version)

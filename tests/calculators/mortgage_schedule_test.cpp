@@ -74,12 +74,28 @@ TEST_F(MortgageScheduleTest, MortgagesOutsideTheLimitsGiveNoRows) {
         {"end before start", [](Event& e) { e.endAge = 30; }},
         {"sold before start", [](Event& e) { e.sellAge = 30; }},
         {"101 years", [](Event& e) { e.years = 101; }},
+        {"start age 1e10", [](Event& e) { e.startAge = 1e10f; }},
     };
     for (const Case& c : cases) {
         Event e = mortgage;
         c.change(e);
         schedule.fill(e, initial);
         EXPECT_EQ(schedule.rowCount(), 0) << c.what;
+    }
+}
+
+// A plan start age far beyond any life (a damaged file may hold one): extra payments
+// "from the plan start" never begin, so the schedule is the plain one.
+TEST_F(MortgageScheduleTest, PlanStartFarBeyondAnyLifeNeverStartsTheExtraPayments) {
+    schedule.fill(mortgage, initial);
+    const MortgageSchedule plain = schedule;
+    mortgage.acceleratedMode = 2;
+    mortgage.acceleratedPayment = 500;
+    for (float planStart : {1e10f, 3e38f}) {
+        initial.startAge = planStart;
+        schedule.fill(mortgage, initial);
+        ASSERT_EQ(schedule.rowCount(), 31) << planStart;
+        EXPECT_EQ(schedule.allRows(), plain.allRows()) << planStart;
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <limits>
 
 #include "engine/money.h"
@@ -34,6 +36,25 @@ TEST(FormatMoney, NonFiniteValuesAreNamed) {
     EXPECT_EQ(money(std::numeric_limits<float>::infinity()), "inf");
     EXPECT_EQ(money13(std::numeric_limits<float>::quiet_NaN()), "nan");
     EXPECT_EQ(formatMoney(""), "$");
+}
+
+// money() builds its text without printf; it must show every float exactly as the
+// printed "%-11.2f" text run through formatMoney does: signs, rounding, commas of
+// the largest values, negative zero and values that are no number.
+TEST(Money, SameTextAsPrintfThroughFormatMoney) {
+    auto check = [](float v) {
+        const std::string printed = formatMoney(format("%-11.2f", static_cast<double>(v)));
+        ASSERT_EQ(money(v), printed) << "bits " << std::bit_cast<uint32_t>(v);
+        ASSERT_EQ(money13(v), formatMoney(format("%-13.2f", static_cast<double>(v))));
+    };
+    for (float v :
+         {0.0f, -0.0f, 0.005f, -0.004f, 0.125f, 2.675f, 999.995f, 999.994f, 1000.0f, -999.999f,
+          123456.0f, -1234567.0f, 1e38f, -std::numeric_limits<float>::max(),
+          std::numeric_limits<float>::denorm_min(), -std::numeric_limits<float>::infinity()})
+        check(v);
+    // A spread over every sign, exponent and many fractions.
+    for (uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 65521)
+        check(std::bit_cast<float>(static_cast<uint32_t>(bits)));
 }
 
 TEST(StripNumberText, DropsBlanksAndCutsAtTheFirstForeignCharacter) {

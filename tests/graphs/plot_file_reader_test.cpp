@@ -11,6 +11,7 @@
 #include "graphs/plot_file.h"
 #include "graphs/plot_file_reader.h"
 #include "graphs/svg_surface.h"
+#include "model/whole_number.h"
 #include "platform/recording_messages.h"
 #include "tests/engine/scenario_builder.h"
 #include "tests/model/files_test_support.h"
@@ -145,6 +146,11 @@ TEST(PlotFileReader, AHandWrittenFileAndEveryDamageItRefuses) {
     for (char c : smallFile())
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     EXPECT_EQ(parsePlotFile(crlf, read), "");
+    // A first age beyond any age still reads; the start age taken from it stays bounded.
+    std::string farAge = smallFile();
+    farAge.replace(farAge.find("100.00\n60.00") + 7, 5, "1e30");
+    ASSERT_EQ(parsePlotFile(farAge, read), "");
+    EXPECT_EQ(read.series->plotStartAge, kWholeNumberLimit);
 
     struct Damage {
         const char* what;

@@ -4,6 +4,8 @@
 // bytes. The prompts every writer shares are here too.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -15,6 +17,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -67,6 +70,37 @@ void limitFileSize(rlim_t limit) {
     getrlimit(RLIMIT_FSIZE, &r);
     r.rlim_cur = limit;
     setrlimit(RLIMIT_FSIZE, &r);
+}
+
+// Runs body in a child with a file system of its own of the given size mounted on
+// mountPoint (a tmpfs in a private mount namespace, which needs root): 77 when the
+// machine allows none.
+int onSmallFileSystem(const std::string& mountPoint, std::size_t size,
+                      const std::function<int()>& body) {
+    return inChild([&] {
+        if (::unshare(CLONE_NEWNS) != 0) return 77;
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return 77;
+        const std::string options = "size=" + std::to_string(size);
+        if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, options.c_str()) != 0) return 77;
+        return body();
+    });
+}
+
+// Waits until process pid holds open a file of folder that has no name (an unnamed
+// temporary file shows as "folder/#inode (deleted)"); false if it ends first.
+bool waitForUnnamedFile(pid_t pid, const std::string& folder) {
+    const std::string fds = "/proc/" + std::to_string(pid) + "/fd";
+    for (int tries = 0; tries < 200000; ++tries) {
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid) return false;
+        std::error_code error;
+        for (const auto& fd : std::filesystem::directory_iterator(fds, error)) {
+            const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+            if (target.rfind(folder, 0) == 0 && target.find("(deleted)") != std::string::npos)
+                return true;
+        }
+    }
+    return false;
 }
 
 TEST(FilePrompts, OverwriteQuestionKeepsEachWording) {
@@ -247,6 +281,57 @@ TEST(SafeSave, FailedWriteKeepsTheOldFileAndSaysWhy) {
     // In a folder that does not exist the reason is the system's.
     const FileResult r = saveTextFile(dir.file("no/such/folder.ret"), "x");
     EXPECT_EQ(r.reason, reason(ENOENT));
+}
+
+// A disk that is really full: the save fails with the system's reason, the old file
+// is as it was and nothing is left beside it.
+TEST(SafeSave, FullFileSystemKeepsTheOldFileAndSaysWhy) {
+    ScratchDir dir;
+    const std::string folder = dir.file("");
+    const int code = onSmallFileSystem(folder, 64 * 1024, [&] {
+        const std::string file = folder + "plan.ret";
+        writeBytes(file, "old bytes");
+        {
+            std::ofstream filler(folder + "filler", std::ios::binary);
+            const std::string block(4096, 'f');
+            for (int i = 0; i < 32 && filler; ++i)
+                filler << block;
+        }
+        const FileResult r = saveTextFile(file, std::string(16 * 1024, 'x'));
+        if (r.ok || r.reason != reason(ENOSPC)) return 1;
+        if (readBytes(file) != "old bytes") return 2;
+        return entriesIn(folder) == 2 ? 0 : 3;
+    });
+    if (code == 77) GTEST_SKIP() << "no file system of our own here (needs root)";
+    EXPECT_EQ(code, 0);
+}
+
+// A save killed while it writes (its new bytes in an unnamed file) leaves the old file
+// and nothing else: no hidden temporary file to clean up by hand.
+TEST(SafeSave, SaveKilledWhileWritingLeavesNothingBehind) {
+    ScratchDir dir;
+    const std::string folder = dir.file("");
+    const int code = onSmallFileSystem(folder, 256u << 20, [&] {
+        const std::string file = folder + "plan.ret";
+        writeBytes(file, "old bytes");
+        const std::string large(96u << 20, 'n');
+        for (int round = 0; round < 3; ++round) {
+            const pid_t saver = ::fork();
+            if (saver == 0) {
+                saveTextFile(file, large);
+                ::_exit(0);
+            }
+            const bool caught = waitForUnnamedFile(saver, folder);
+            ::kill(saver, SIGKILL);
+            ::waitpid(saver, nullptr, 0);
+            if (!caught) return 77; // no unnamed files here, or the save was too quick
+            if (entriesIn(folder) != 1) return 1;
+            if (readBytes(file) != "old bytes") return 2;
+        }
+        return 0;
+    });
+    if (code == 77) GTEST_SKIP() << "no file system of our own or no unnamed files here";
+    EXPECT_EQ(code, 0);
 }
 
 TEST(SafeSave, LaterSaveRemovesItsOwnStaleTemporaryFiles) {

@@ -207,6 +207,26 @@ TEST_F(ScenarioFileTest, NonFiniteValuesInUsedFieldsAreRefused) {
     }
 }
 
+// Both accounts of the sample hold the largest amount a file can hold: the total of
+// their type, saved with the scenario, stays the largest float instead of becoming
+// infinite, so the saved file opens again.
+TEST_F(ScenarioFileTest, TotalsBeyondTheLargestAmountStillSaveAFileThatOpens) {
+    auto plan = samplePlan(1);
+    const float largest = std::numeric_limits<float>::max();
+    plan->accounts.accounts[0].initialAmount = largest;
+    plan->accounts.accounts[1].initialAmount = largest;
+    plan->accounts.accounts[0].rate = largest;
+    plan->accounts.accounts[1].rate = largest;
+    recomputeTotals(*plan);
+    EXPECT_EQ(plan->initial.initialInvestmentSavings, largest);
+    EXPECT_EQ(plan->initial.avgInvestmentSavingsRate, largest / 2);
+
+    std::vector<uint8_t> bytes;
+    encodeScenario(*plan, bytes);
+    ASSERT_EQ(decodeScenario(bytes, *s), DecodeResult::Ok);
+    EXPECT_EQ(s->initial.initialInvestmentSavings, largest);
+}
+
 TEST_F(ScenarioFileTest, SaveWritesTheDocumentedSizeAndIsRepeatable) {
     auto plan = samplePlan(3);
     files.scenarioPath = files.displayName = dir.file("three.ret");

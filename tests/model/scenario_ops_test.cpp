@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/record_io.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 
@@ -87,6 +88,28 @@ TEST_F(ScenarioOpsTest, NewScenarioKeepsGroupBoundsAndBirthday) {
     EXPECT_EQ(s.groups.groupRandomMaxRate[2], 9.0f);
     EXPECT_EQ(s.events[0].kind, 0);
     EXPECT_EQ(s.events[0].description[0], 0);
+}
+
+// New clears the event table in one go; every slot must come out as an empty event
+// would, field for field, whatever it held (the in-memory listLine included).
+TEST_F(ScenarioOpsTest, NewLeavesEverySlotAnEmptyEvent) {
+    for (Event& e : s.events) {
+        e.startAge = 61.5f;
+        e.kind = static_cast<int16_t>(EventKind::Loan);
+        e.listLine = 7;
+        setText(e.description, kDescriptionWidth, "old loan");
+        e.reserved120[3] = 0xAB;
+        e.acceleratedMode = 2;
+    }
+    resetScenario(s);
+    std::vector<uint8_t> empty;
+    writeEvent(Event{}, empty);
+    for (const Event& e : s.events) {
+        std::vector<uint8_t> bytes;
+        writeEvent(e, bytes);
+        ASSERT_EQ(bytes, empty);
+        ASSERT_EQ(e.listLine, 0);
+    }
 }
 
 TEST_F(ScenarioOpsTest, TotalsAndAveragesPerType) {

@@ -13,9 +13,10 @@ struct Written {
     std::string bytes;
     bool succeed = true;
     PdfPrinter::FileWriter writer() {
-        return [this](const std::string&, const std::string& b) {
+        return [this](const std::string&, const std::string& b, std::string& reason) {
             ++calls;
             bytes = b;
+            if (!succeed) reason = "No space left on device";
             return succeed;
         };
     }
@@ -71,7 +72,7 @@ TEST(PdfPrinter, NothingIsWrittenUnlessTheJobIsKept) {
     PdfPrinter failing("/x/out.pdf", out.writer());
     printTwoPages(failing);
     EXPECT_FALSE(failing.finish(true));
-    EXPECT_EQ(failing.failure(), "Cannot open /x/out.pdf for writing!");
+    EXPECT_EQ(failing.failure(), "Cannot open /x/out.pdf for writing!\nNo space left on device");
 
     PdfPrinter empty("out.pdf", out.writer());
     EXPECT_FALSE(empty.finish(true));

@@ -1,7 +1,10 @@
 // Print Results without a printer: the print file cut into page files, the pages drawn
 // on a recording printer, copies, a cancelled dialog and Abort.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -114,12 +117,25 @@ TEST(Paginate, StopsAtPage999WithAMessage) {
     EXPECT_FALSE(std::filesystem::exists(pageFileName(fx.dir, 1000)));
 }
 
-TEST(Paginate, AMissingPrintFileIsReportedByName) {
+TEST(Paginate, AMissingPrintFileIsReportedByNameAndWhy) {
     PrintFixture fx;
     EXPECT_EQ(fx.paginate(), 0);
     ASSERT_EQ(fx.messages.entries.size(), 1u);
-    EXPECT_EQ(fx.messages.entries[0].text, fx.printFile);
+    EXPECT_EQ(fx.messages.entries[0].text, fx.printFile + "\n" + std::strerror(ENOENT));
     EXPECT_EQ(fx.messages.entries[0].title, "FILE OPEN ERROR");
+}
+
+// Something of a page file's name that is not a file (a named pipe would have held the
+// print for ever) is refused with its name and what it is, and stays as it was.
+TEST(Paginate, APageNameThatIsNotAFileIsRefused) {
+    PrintFixture fx;
+    fx.write(10);
+    const std::string pipe = pageFileName(fx.dir, 1);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    EXPECT_EQ(fx.paginate(), 0);
+    ASSERT_EQ(fx.messages.entries.size(), 1u);
+    EXPECT_EQ(fx.messages.entries[0].text, pipe + "\nIs a named pipe (FIFO), not a file");
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
 
 std::vector<std::string> drawnTexts(const RecordingSurface& s) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -91,10 +92,23 @@ TEST(AnalysisPresenter, RunsOnAWorkerAndExportsTabOrCommaSeparated) {
     EXPECT_EQ(f.presenter.fanChart().bands.size(), 31u);
 
     const std::string dir = ::testing::TempDir();
+    std::remove((dir + "/bands.csv").c_str());
+    std::remove((dir + "/bands.txt").c_str());
     f.chooser.answers = {dir + "/bands.csv", dir + "/bands.txt"};
     ASSERT_TRUE(f.presenter.exportResults());
     ASSERT_TRUE(f.presenter.exportResults());
+    EXPECT_TRUE(f.messages.entries.empty()); // new files: nothing asked
     EXPECT_EQ(fileText(dir + "/bands.csv").substr(0, 11), "Age,Failed,");
+    EXPECT_EQ(fileText(dir + "/bands.txt").substr(0, 11), "Age\tFailed\t");
+
+    // A file that is there is replaced only when the user says so.
+    { std::ofstream(dir + "/bands.txt") << "keep me"; }
+    f.chooser.answers = {dir + "/bands.txt", dir + "/bands.txt"};
+    f.messages.answers = {false, true};
+    EXPECT_FALSE(f.presenter.exportResults());
+    EXPECT_EQ(f.messages.last()->text, dir + "/bands.txt exists - Overwrite anyway?");
+    EXPECT_EQ(fileText(dir + "/bands.txt"), "keep me");
+    ASSERT_TRUE(f.presenter.exportResults());
     EXPECT_EQ(fileText(dir + "/bands.txt").substr(0, 11), "Age\tFailed\t");
 }
 
