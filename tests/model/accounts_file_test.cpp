@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -164,17 +166,30 @@ TEST(AccountsFile, FolderIsAFileThatCannotBeOpened) {
     EXPECT_EQ(bytesOf(t), bytesOf(sampleTable()));
 }
 
-// A file the user made read-only cannot be opened for writing, so it is not replaced.
+// A file the user made read-only cannot be opened for writing, so it is not replaced,
+// even in a folder that takes new files; the reason is the system's. As root the save
+// is tried as another user, for whom the permissions count.
 TEST(AccountsFile, ReadOnlyFileIsNotReplaced) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
     ScratchDir dir;
+    ASSERT_EQ(::chmod(dir.file("").c_str(), 0777), 0);
     const std::string path = dir.file("locked.acc");
     test::writeBytes(path, "old");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    RecordingMessages messages;
-    messages.answers = {true};
-    EXPECT_EQ(writeAccountsFile(sampleTable(), path, messages), 0);
-    EXPECT_EQ(test::readBytes(path), "old");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), test::kOtherUser, test::kOtherUser), 0);
+    }
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const int code = test::inChild(
+        [&] {
+            if (::access(path.c_str(), W_OK) == 0) return 77; // permissions do not count
+            RecordingMessages messages;
+            std::string reason;
+            if (writeAccountsFile(sampleTable(), path, messages, &reason) != 0) return 1;
+            if (reason != std::strerror(EACCES)) return 2;
+            return test::readBytes(path) == "old" ? 0 : 3;
+        },
+        test::As::OtherUser);
+    if (code == 77) GTEST_SKIP() << "no user here for whom the file is read-only";
+    EXPECT_EQ(code, 0);
 }
 
 // A tab file that cannot be opened changes nothing, the change flags included.

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <unistd.h>
@@ -58,6 +61,25 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
 inline std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline constexpr uid_t kOtherUser = 65534; // nobody
+
+enum class As { Us, OtherUser };
+
+// Runs body in a child process (as the user nobody when asked and the tests run as
+// root, so that permissions count) and gives its exit code: 0 passed, 77 skipped.
+inline int inChild(const std::function<int()>& body, As as = As::Us) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (as == As::OtherUser && ::geteuid() == 0 &&
+            (::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0))
+            ::_exit(77);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
 }
 
 } // namespace finplan::test

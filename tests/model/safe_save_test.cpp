@@ -29,11 +29,12 @@
 namespace finplan {
 namespace {
 
+using test::As;
+using test::inChild;
+using test::kOtherUser;
 using test::readBytes;
 using test::ScratchDir;
 using test::writeBytes;
-
-constexpr uid_t kOtherUser = 65534; // nobody
 
 std::string reason(int error) {
     return std::strerror(error);
@@ -44,23 +45,6 @@ int entriesIn(const std::string& dir) {
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir))
         ++n;
     return n;
-}
-
-enum class As { Us, OtherUser };
-
-// Runs body in a child process (as the user nobody when asked and the tests run as
-// root, so that permissions count) and gives its exit code: 0 passed, 77 skipped.
-int inChild(const std::function<int()>& body, As as = As::Us) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (as == As::OtherUser && ::geteuid() == 0 &&
-            (::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0))
-            ::_exit(77);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
 }
 
 // A write of more than limit bytes fails as on a full disk ("File too large").
