@@ -1,18 +1,14 @@
 // Runs random valid scenarios (every value within the editors' limits) built from
 // the fuzz bytes by examples/random_scenario, into the list, a file text and the plot
-// tables. Each input takes one way of running and one view of the list, picked by its
-// last byte (plain, random account rates, random group rates, or saved as a results
-// file with the export; details and accounts shown or not), so every way is reached
-// over a fuzz run without paying for all of them on each input.
+// tables, one way of running per input (fuzz/run_way.h).
 #include <cstddef>
 #include <cstdint>
 
 #include "engine/run_driver.h"
 #include "examples/random_scenario.h"
+#include "fuzz/run_way.h"
 #include "graphs/plot_file.h"
 #include "platform/recording_messages.h"
-#include "results/line_sinks.h"
-#include "results/tab_export.h"
 
 using namespace finplan;
 
@@ -39,33 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     RunRequest request;
     request.plot = &plot;
-    ResultsList list;
-    TextScheduleSink file;
-    TabExportWriter exporter;
+    RunWaySinks sinks;
 
     // What a change of a value does before the run: cheap, so every input takes it.
     request.flags.prepareOnly = true;
-    request.lines = &list;
+    request.lines = &sinks.list;
     runScenario(s, t->state, request, random, clock);
 
-    const uint8_t pick = size > 0 ? data[size - 1] : 0;
-    request.flags = RunFlags{};
-    request.view = {(pick & 4) != 0, (pick & 8) != 0};
-    switch (pick % 4) {
-    case 0:
-        break;
-    case 1:
-        request.flags.randomAccountRates = true;
-        break;
-    case 2:
-        request.flags.randomGroupRates = true;
-        break;
-    default:
-        request.flags.savingResults = true;
-        request.lines = &file;
-        request.tabExport = &exporter;
-        break;
-    }
+    pickRunWay(size > 0 ? data[size - 1] : 0, request, sinks);
     runScenario(s, t->state, request, random, clock);
     if (t->series.plotRowCount >= kMaxPlotRows) __builtin_trap();
     return 0;

@@ -1,14 +1,14 @@
 // Arbitrary bytes as a scenario file: whatever the reader accepts is described, run
 // and drawn, as a user who opens a damaged or hostile file would make the program do.
-// Each input takes one way of running (plain, with details and accounts, with random
-// group rates, or as a saved results file with the export) and one drawing (a graph
-// kind or the Summary), picked by its last byte: every way and every drawing is
-// reached over a fuzz run without paying for all of them on each input.
+// Each input takes one way of running (fuzz/run_way.h) and one drawing (a graph kind
+// or the Summary), picked by its last byte: every way and every drawing is reached
+// over a fuzz run without paying for all of them on each input.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
 #include "engine/run_driver.h"
+#include "fuzz/run_way.h"
 #include "graphs/draw_graph.h"
 #include "graphs/plot_file.h"
 #include "graphs/recording_surface.h"
@@ -16,8 +16,6 @@
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 #include "results/event_descriptions.h"
-#include "results/line_sinks.h"
-#include "results/tab_export.h"
 
 namespace {
 
@@ -65,32 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FixedClock clock(LocalTime{2026, 12, 7, 13, 5, 9});
     SeededRandom random(static_cast<uint32_t>(size));
     PlotFileWriter plot(t->series, clock, messages, "");
-    ResultsList list;
-    TextScheduleSink file;
-    TabExportWriter exporter;
     RunRequest request;
     request.plot = &plot;
-    request.lines = &list;
-
+    RunWaySinks sinks;
     const uint8_t pick = size > 0 ? data[size - 1] : 0;
-    switch (pick % 4) {
-    case 0:
-        break;
-    case 1:
-        request.view = {true, true};
-        break;
-    case 2:
-        request.flags.randomGroupRates = true;
-        request.view = {true, false};
-        break;
-    default:
-        request.flags.savingResults = true;
-        request.lines = &file;
-        request.tabExport = &exporter;
-        break;
-    }
+    pickRunWay(pick, request, sinks);
     runScenario(s, t->state, request, random, clock);
-    draw(s, t->series, (pick / 4) % (GraphKind::Groups - GraphKind::NetWorth + 2));
+    draw(s, t->series, (pick / 16) % (GraphKind::Groups - GraphKind::NetWorth + 2));
 
     if (t->series.plotRowCount >= kMaxPlotRows) __builtin_trap();
     return 0;
