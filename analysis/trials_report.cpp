@@ -90,4 +90,10 @@ std::string trialsTableText(const TrialResults& r, char separator) {
     return out;
 }
 
+std::string fanChartTitle(const TrialResults& r, TrialChart chart) {
+    return format(chart == TrialChart::Savings ? "TOTAL SAVINGS IN %d TRIALS"
+                                               : "NET WORTH IN %d TRIALS",
+                  r.trialsRun);
+}
+
 } // namespace finplan

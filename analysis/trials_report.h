@@ -25,4 +25,9 @@ std::string trialsReportText(const TrialResults& r);
 // row per age, fields separated by separator ('\t' or ','), numbers without grouping.
 std::string trialsTableText(const TrialResults& r, char separator);
 
+// What a fan chart of the analysis shows: net worth or total savings.
+enum class TrialChart { NetWorth, Savings };
+// "NET WORTH IN 1000 TRIALS" or "TOTAL SAVINGS IN 1000 TRIALS".
+std::string fanChartTitle(const TrialResults& r, TrialChart chart);
+
 } // namespace finplan

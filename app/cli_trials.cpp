@@ -43,7 +43,7 @@ bool writeOutput(const std::string& path, const std::string& text, Messages& mes
 }
 
 std::string fanChartSvg(const TrialResults& r) {
-    FanChart chart{format("NET WORTH IN %d TRIALS", r.trialsRun), r.firstAge, r.netWorth};
+    FanChart chart{fanChartTitle(r, TrialChart::NetWorth), r.firstAge, r.netWorth};
     SvgSurface svg(900, 560);
     drawFanChart(svg, Rect{0, 0, 900, 560}, chart);
     return svg.document();

@@ -58,6 +58,10 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     runButton = new QPushButton("&Run", this);
     cancelButton = new QPushButton("&Cancel", this);
     exportButton = new QPushButton("&Export...", this);
+    chartChoice = new QComboBox(this);
+    chartChoice->setObjectName("chartChoice");
+    chartChoice->addItems({"Net worth", "Total savings"});
+    chartChoice->setCurrentIndex(p.chart == TrialChart::Savings ? 1 : 0);
     chartButton = new QPushButton("Save C&hart...", this);
     chartButton->setObjectName("saveChart");
     medianButton = new QPushButton("Open &Median Trial", this);
@@ -88,8 +92,8 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
         fields->addWidget(w);
     fields->addStretch(1);
     auto* actions = new QHBoxLayout;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{exportButton, chartButton, medianButton, worstButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{exportButton, chartChoice, chartButton,
+                                                      medianButton, worstButton})
         actions->addWidget(w);
     actions->addStretch(1);
     auto* summary = new QHBoxLayout;
@@ -112,6 +116,10 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     connect(cancelButton, &QPushButton::clicked, this, [this] { presenter.cancel(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { presenter.exportResults(); });
     connect(chartButton, &QPushButton::clicked, this, [this] { saveChart(); });
+    connect(chartChoice, &QComboBox::currentIndexChanged, this, [this](int index) {
+        presenter.chart = index == 1 ? TrialChart::Savings : TrialChart::NetWorth;
+        chart->update();
+    });
     connect(medianButton, &QPushButton::clicked, this, [this] { openTrial(TrialPick::Median); });
     connect(worstButton, &QPushButton::clicked, this,
             [this] { openTrial(TrialPick::WorstDecile); });
@@ -157,7 +165,9 @@ void AnalysisPage::showState() {
     medianButton->setEnabled(presenter.trialToOpen(TrialPick::Median).has_value());
     worstButton->setEnabled(presenter.trialToOpen(TrialPick::WorstDecile).has_value());
     progress->setRange(0, std::max(1, busy ? presenter.total() : 1));
-    progress->setValue(busy ? presenter.done() : 0);
+    // Full once an analysis completed, empty before the first and after a Cancel.
+    const bool complete = !busy && r != nullptr && !presenter.cancelledLast();
+    progress->setValue(busy ? presenter.done() : (complete ? 1 : 0));
     status->setText(text(presenter.statusText()));
     if (r == nullptr) {
         successRate->setText("");
@@ -171,6 +181,7 @@ void AnalysisPage::showState() {
         details->setText(lines);
     }
     chart->update();
+    if (onChartShown) onChartShown(r != nullptr);
 }
 
 } // namespace finplan

@@ -24,6 +24,8 @@ class AnalysisPage : public QWidget {
     AnalysisPage(AnalysisPresenter& presenter, QWidget* parent = nullptr);
     // Opens a sample trial as the Results folder's schedule.
     std::function<void(const TrialReplay&)> onOpenTrial;
+    // Told whether a fan chart is on show (Print Current Graph prints it).
+    std::function<void(bool)> onChartShown;
 
   private:
     void start();
@@ -36,6 +38,7 @@ class AnalysisPage : public QWidget {
     QLineEdit* trials = nullptr;
     QLineEdit* seed = nullptr;
     QComboBox* mode = nullptr;
+    QComboBox* chartChoice = nullptr;
     QPushButton* runButton = nullptr;
     QPushButton* cancelButton = nullptr;
     QPushButton* exportButton = nullptr;

@@ -302,6 +302,8 @@ QWidget* MainWindow::createPage(int t) {
             resultsPresenter.showTrial(trial);
             resultsPage->refresh();
         };
+        a->onChartShown = [this](bool shown) { setGraphPrintEnabled(shown); };
+        setGraphPrintEnabled(analysis.results() != nullptr);
         return a;
     }
     GraphTab g = graphTab(t);

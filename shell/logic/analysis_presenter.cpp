@@ -141,9 +141,11 @@ void AnalysisPresenter::chartNotSaved(const std::string& problem) {
 }
 
 FanChart AnalysisPresenter::fanChart() const {
-    if (!shown_) return FanChart{"NET WORTH", 0, {}};
-    return FanChart{format("NET WORTH IN %d TRIALS", shown_->trialsRun), shown_->firstAge,
-                    shown_->netWorth};
+    if (!shown_)
+        return FanChart{chart == TrialChart::Savings ? "TOTAL SAVINGS" : "NET WORTH", 0, {}};
+    const TrialResults& r = *shown_;
+    return FanChart{fanChartTitle(r, chart), r.firstAge,
+                    chart == TrialChart::Savings ? r.savings : r.netWorth};
 }
 
 bool AnalysisPresenter::exportResults() {

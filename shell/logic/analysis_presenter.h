@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "analysis/trials.h"
+#include "analysis/trials_report.h"
 #include "graphs/fan_chart.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
@@ -32,6 +33,7 @@ class AnalysisPresenter {
     std::string seedText;
     std::string trialsText = std::to_string(kDefaultTrials);
     TrialRandomMode mode = TrialRandomMode::Accounts;
+    TrialChart chart = TrialChart::NetWorth; // what the fan chart shows
 
     // "Run": checks the fields, copies the scenario and starts the worker. False after
     // a field message, or while an analysis runs.
@@ -44,6 +46,8 @@ class AnalysisPresenter {
     bool running() const { return worker_.joinable(); }
     int done() const { return done_.load(); }
     int total() const { return total_; }
+    // The last analysis started was cancelled (the result shown is an older one).
+    bool cancelledLast() const { return lastCancelled_; }
 
     // The last completed analysis; nullptr before the first.
     const TrialResults* results() const { return shown_.get(); }

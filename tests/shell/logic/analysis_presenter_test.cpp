@@ -90,6 +90,10 @@ TEST(AnalysisPresenter, RunsOnAWorkerAndExportsTabOrCommaSeparated) {
     EXPECT_EQ(f.presenter.results()->trialsRun, 200);
     EXPECT_EQ(f.presenter.statusText(), "200 trials, random account rates, seed 99");
     EXPECT_EQ(f.presenter.fanChart().bands.size(), 31u);
+    EXPECT_EQ(f.presenter.fanChart().title, "NET WORTH IN 200 TRIALS");
+    f.presenter.chart = TrialChart::Savings; // the savings run dry before net worth does
+    EXPECT_EQ(f.presenter.fanChart().title, "TOTAL SAVINGS IN 200 TRIALS");
+    EXPECT_EQ(f.presenter.fanChart().bands, f.presenter.results()->savings);
 
     const std::string dir = ::testing::TempDir();
     std::remove((dir + "/bands.csv").c_str());
