@@ -13,6 +13,10 @@ namespace L = layout;
 
 namespace {
 
+constexpr uint32_t swapBytes(uint32_t v) {
+    return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
+}
+
 // Writes one record's bytes at the offsets of a layout table.
 class Writer {
   public:
@@ -29,9 +33,11 @@ class Writer {
     void raw(FieldLayout f, const void* p) const { std::memcpy(base_ + f.offset, p, f.width); }
 
   private:
+    // Least significant byte first whatever the host's order, in one copy: a file read
+    // or written walks some ten thousand of these.
     void put32(std::size_t at, uint32_t v) const {
-        for (int i = 0; i < 4; ++i)
-            base_[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        const uint32_t little = std::endian::native == std::endian::little ? v : swapBytes(v);
+        std::memcpy(base_ + at, &little, sizeof little);
     }
     uint8_t* base_;
 };
@@ -58,9 +64,8 @@ class Reader {
   private:
     uint32_t get32(std::size_t at) const {
         uint32_t v = 0;
-        for (int i = 0; i < 4; ++i)
-            v |= static_cast<uint32_t>(base_[at + i]) << (8 * i);
-        return v;
+        std::memcpy(&v, base_ + at, sizeof v);
+        return std::endian::native == std::endian::little ? v : swapBytes(v);
     }
     const uint8_t* base_;
 };
@@ -77,9 +82,10 @@ class FiniteCheck {
     void i32(FieldLayout, const int32_t&) const {}
     void raw(FieldLayout, const void*) const {}
     void f32(FieldLayout f, const float& v) const {
+        if (std::isfinite(v)) return; // the usual case: no need to look at the list
         for (const FieldLayout& s : skipped_)
             if (s.offset == f.offset && s.width == f.width) return;
-        f32At(f.offset, v);
+        *finite_ = false;
     }
     void f32At(std::size_t, const float& v) const {
         if (!std::isfinite(v)) *finite_ = false;
