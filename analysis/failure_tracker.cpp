@@ -67,7 +67,9 @@ void FailureTracker::settleCauses(int failingTag) {
     int largest = 0;
     for (int t = 0; t < kCauseTags; ++t) {
         if (!(sums[t] > 0)) continue;
-        const auto units = static_cast<int64_t>(static_cast<double>(kTrialUnits) * sums[t] / total);
+        // A share is at most the whole trial, also for sums a damaged plan could make odd.
+        const double share = std::min(1.0, sums[t] / total);
+        const auto units = static_cast<int64_t>(static_cast<double>(kTrialUnits) * share);
         if (causeCount_ > 0 && units > causes_[largest].units) largest = causeCount_;
         causes_[causeCount_++] = CauseShare{t - 1, units};
         given += units;
