@@ -1,6 +1,7 @@
 #include "analysis/trials_report.h"
 
-#include "engine/money.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

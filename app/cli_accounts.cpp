@@ -8,11 +8,12 @@
 
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
-#include "engine/money.h"
 #include "model/account_list.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/tab_import.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan::cli {
 

@@ -18,8 +18,8 @@
 #include "calculators/refinance_analysis.h"
 #include "calculators/trade_off_analysis.h"
 #include "calculators/trade_off_files.h"
-#include "engine/money.h"
 #include "model/scenario_ops.h"
+#include "text/format.h"
 
 namespace finplan::cli {
 

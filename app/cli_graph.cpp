@@ -7,10 +7,10 @@
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
 #include "app/graph_job.h"
-#include "engine/money.h"
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "text/format.h"
 
 namespace finplan::cli {
 

@@ -10,7 +10,6 @@
 
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
-#include "engine/money.h"
 #include "graphs/plot_file.h"
 #include "model/atomic_file.h"
 #include "model/file_names.h"
@@ -19,6 +18,7 @@
 #include "results/event_descriptions.h"
 #include "results/schedule_runs.h"
 #include "results/tab_export.h"
+#include "text/format.h"
 
 namespace finplan::cli {
 

@@ -7,9 +7,10 @@
 
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
-#include "engine/money.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan::cli {
 

@@ -1,21 +1,10 @@
 #include "app/cli_support.h"
 
-#include <iostream>
-
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "model/scenario_ops.h"
 
 namespace finplan::cli {
-
-void StderrMessages::show(const std::string& text, const std::string& title, MessageIcon) {
-    std::cerr << title << ": " << text << '\n';
-}
-
-bool StderrMessages::ask(const std::string& text, const std::string& title, MessageIcon) {
-    std::cerr << title << ": " << text << (answer_ ? " Yes" : " No") << '\n';
-    return answer_;
-}
 
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages) {
     // The desktop Open is silent about a file it cannot open; a command must say why

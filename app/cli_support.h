@@ -1,5 +1,5 @@
 // Pieces shared by the command-line runner's commands: messages on standard error
-// and loading the scenario a command names.
+// (the headless port) and loading the scenario a command names.
 #pragma once
 
 #include <iosfwd>
@@ -8,20 +8,9 @@
 #include "model/scenario.h"
 #include "model/scenario_file.h"
 #include "platform/messages.h"
+#include "platform/stderr_messages.h"
 
 namespace finplan::cli {
-
-// Messages for a terminal: "TITLE: text" on standard error; questions get a fixed
-// answer, since nobody is there to give one.
-class StderrMessages : public Messages {
-  public:
-    explicit StderrMessages(bool answer = true) : answer_(answer) {}
-    void show(const std::string& text, const std::string& title, MessageIcon icon) override;
-    bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;
-
-  private:
-    bool answer_;
-};
 
 // Loads path as Open does (events in list order). On failure the program's own
 // message has been shown and the result is false.

@@ -12,13 +12,13 @@
 #include "analysis/trials_report.h"
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
-#include "engine/money.h"
 #include "graphs/fan_chart.h"
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "results/event_descriptions.h"
 #include "results/line_sinks.h"
+#include "text/format.h"
 
 namespace finplan::cli {
 

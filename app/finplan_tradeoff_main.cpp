@@ -14,10 +14,11 @@
 #include <clocale>
 
 #include "calculators/trade_graph_reader.h"
-#include "engine/money.h"
 #include "graphs/line_graph.h"
 #include "shell/icons.h"
 #include "shell/viewer_support.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 namespace {

@@ -21,7 +21,6 @@
 #include <memory>
 #include <string>
 
-#include "app/cli_support.h"
 #include "engine/run_state.h"
 #include "graphs/plot_file.h"
 #include "graphs/plot_series.h"
@@ -33,6 +32,7 @@
 #include "platform/clock.h"
 #include "platform/posix_launcher.h"
 #include "platform/random.h"
+#include "platform/stderr_messages.h"
 #include "shell/grab_folders.h"
 #include "shell/logic/desktop_runner.h"
 #include "shell/logic/graph_interaction.h"
@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
     // The ports. A grab runs unattended: messages go to standard error and questions
     // are answered No, so nothing waits for a user or changes a file.
     QtMessages qtMessages;
-    cli::StderrMessages consoleMessages(false);
+    StderrMessages consoleMessages(false);
     Messages& messages = headless ? static_cast<Messages&>(consoleMessages) : qtMessages;
     QWidget* owner = nullptr;
     QtFileChooser chooser([&owner] { return owner; });

@@ -5,13 +5,13 @@
 #include <map>
 
 #include "app/cli_support.h"
-#include "engine/money.h"
 #include "engine/run_driver.h"
 #include "graphs/plot_file.h"
 #include "model/scenario_ops.h"
 #include "model/whole_number.h"
 #include "platform/clock.h"
 #include "platform/random.h"
+#include "text/format.h"
 
 namespace finplan::cli {
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/event_processing.h"
+#include "engine/loan_maths.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {

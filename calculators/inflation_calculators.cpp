@@ -2,7 +2,9 @@
 
 #include "calculators/field_text.h"
 #include "calculators/range_check.h"
-#include "engine/money.h"
+#include "engine/loan_maths.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

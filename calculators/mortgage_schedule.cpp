@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "calculators/field_text.h"
-#include "engine/money.h"
+#include "engine/loan_maths.h"
+#include "text/format.h"
 
 namespace finplan {
 

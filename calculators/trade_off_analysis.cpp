@@ -7,9 +7,9 @@
 
 #include "calculators/field_text.h"
 #include "calculators/trade_off_files.h"
-#include "engine/money.h"
 #include "model/file_names.h"
 #include "model/file_prompts.h"
+#include "text/format.h"
 
 namespace finplan {
 

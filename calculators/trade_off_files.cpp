@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "calculators/field_text.h"
-#include "engine/money.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "model/text_lines.h"
+#include "text/format.h"
 
 namespace finplan {
 

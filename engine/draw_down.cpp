@@ -1,5 +1,8 @@
 #include "engine/draw_down.h"
 
+#include "text/format.h"
+#include "text/money_text.h"
+
 namespace finplan {
 
 namespace {

@@ -4,7 +4,7 @@
 // follow on from the last one starts again from the first month.
 #pragma once
 
-#include "engine/money.h"
+#include "engine/loan_maths.h"
 
 namespace finplan {
 

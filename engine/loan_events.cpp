@@ -1,7 +1,10 @@
 // The yearly life of a Loan or Mortgage: instalments, property taxes, payoff, sale.
 #include "engine/draw_down.h"
 #include "engine/event_processing.h"
+#include "engine/loan_maths.h"
 #include "model/whole_number.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

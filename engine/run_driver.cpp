@@ -7,6 +7,8 @@
 #include "engine/year_end.h"
 #include "model/scenario_ops.h"
 #include "model/whole_number.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

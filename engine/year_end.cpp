@@ -6,6 +6,8 @@
 #include "engine/event_processing.h"
 #include "engine/plot_rows.h"
 #include "model/whole_number.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/money.h"
+#include "engine/loan_maths.h"
 #include "examples/write_generated.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/money.h"
+#include "engine/loan_maths.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {

@@ -1,6 +1,7 @@
 #include "graphs/format_thousands.h"
 
-#include "engine/money.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/money.h"
 #include "graphs/format_thousands.h"
 #include "graphs/graph_palette.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -7,12 +7,13 @@
 
 #include <algorithm>
 
-#include "engine/money.h"
 #include "engine/run_context.h"
 #include "model/atomic_file.h"
 #include "model/file_names.h"
 #include "model/file_prompts.h"
 #include "model/whole_number.h"
+#include "text/date_time_text.h"
+#include "text/format.h"
 
 namespace finplan {
 

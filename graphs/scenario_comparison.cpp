@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
-#include "engine/money.h"
 #include "graphs/graph_parts.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/money.h"
 #include "graphs/format_thousands.h"
 #include "graphs/graph_palette.h"
 #include "graphs/graph_parts.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/money.h"
 #include "model/whole_number.h"
+#include "text/format.h"
 
 namespace finplan {
 

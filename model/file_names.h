@@ -1,8 +1,9 @@
-// Every fixed file and program name the planner uses, in one place. A "./" prefix means
-// the working folder, where the planner keeps its session files.
+// Every fixed file name the planner uses, in one place (the program names it starts are
+// in platform/program_names.h). A "./" prefix means the working folder, where the planner
+// keeps its session files.
 #pragma once
 
-#include <string_view>
+#include "platform/program_names.h"
 
 namespace finplan::files {
 
@@ -28,27 +29,6 @@ inline constexpr const char* kPageFileFormat = "page%d";
 
 // Help file.
 inline constexpr const char* kHelpFile = "./finance.hlp";
-
-// Separate programs started without waiting.
-inline constexpr const char* kGraphViewer = "kvplot3.exe";
-inline constexpr const char* kComparisonProgram = "didaza.exe";
-inline constexpr const char* kTradeOffGrapher = "rezirud.exe";
-inline constexpr const char* kCalculator = "calc.exe";
-
-// Our own programs that stand in for the first three: found beside the running planner,
-// else on PATH.
-inline constexpr const char* kPlotViewer = "finplan-plot";
-inline constexpr const char* kScenarioComparison = "finplan-compare";
-inline constexpr const char* kTradeOffViewer = "finplan-tradeoff";
-
-// Our program that stands in for a separate program the planner names; nullptr when
-// there is none.
-inline const char* standInProgram(std::string_view named) {
-    if (named == kGraphViewer) return kPlotViewer;
-    if (named == kComparisonProgram) return kScenarioComparison;
-    if (named == kTradeOffGrapher) return kTradeOffViewer;
-    return nullptr;
-}
 
 // File extensions offered by the file dialogs.
 inline constexpr const char* kAccountsExtension = "acc";

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <thread>
 
-#include "model/file_names.h"
+#include "platform/program_names.h"
 
 extern char** environ;
 

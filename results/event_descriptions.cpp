@@ -1,10 +1,11 @@
 #include "results/event_descriptions.h"
 
 #include "engine/event_processing.h"
-#include "engine/money.h"
 #include "engine/run_context.h"
 #include "model/scenario_ops.h"
 #include "model/whole_number.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

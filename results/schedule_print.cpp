@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "engine/money.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "text/format.h"
 
 namespace finplan {
 

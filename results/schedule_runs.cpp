@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "engine/money.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "results/event_descriptions.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -1,9 +1,9 @@
 #include "results/tab_export.h"
 
-#include "engine/money.h"
 #include "engine/run_context.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "text/format.h"
 
 namespace finplan {
 

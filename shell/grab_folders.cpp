@@ -6,9 +6,9 @@
 #include <cctype>
 #include <cstdio>
 
-#include "engine/money.h"
 #include "shell/folder_tab_row.h"
 #include "shell/main_window.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -1,6 +1,7 @@
 #include "shell/logic/accounts_folder_presenter.h"
 
-#include "engine/money.h"
+#include "text/format.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

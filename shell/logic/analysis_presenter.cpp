@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "analysis/trials_report.h"
-#include "engine/money.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "text/format.h"
 
 namespace finplan {
 

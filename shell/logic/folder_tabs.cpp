@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/money.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -4,9 +4,9 @@
 
 #include "calculators/field_text.h"
 #include "calculators/field_validation.h"
-#include "engine/money.h"
 #include "model/scenario_ops.h"
 #include "shell/logic/event_editor.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

@@ -4,9 +4,10 @@
 #include "calculators/field_text.h"
 #include "calculators/mortgage_calculator.h"
 #include "calculators/range_check.h"
-#include "engine/money.h"
+#include "engine/loan_maths.h"
 #include "model/scenario_ops.h"
 #include "shell/logic/event_editors.h"
+#include "text/money_text.h"
 
 namespace finplan {
 

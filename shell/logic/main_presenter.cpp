@@ -1,7 +1,6 @@
 #include "shell/logic/main_presenter.h"
 
 #include "calculators/trade_off_files.h"
-#include "engine/money.h"
 #include "graphs/plot_file.h"
 #include "model/account_commands.h"
 #include "model/file_names.h"
@@ -13,6 +12,7 @@
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/print_commands.h"
 #include "shell/logic/reporting_launcher.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -3,9 +3,9 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "engine/money.h"
 #include "graphs/graph_state.h"
 #include "model/whole_number.h"
+#include "text/format.h"
 
 namespace finplan {
 

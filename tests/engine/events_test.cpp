@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "engine/loan_maths.h"
 #include "tests/engine/scenario_builder.h"
+#include "text/money_text.h"
 
 namespace finplan::test {
 namespace {

@@ -5,12 +5,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/loan_maths.h"
 #include "graphs/plot_file.h"
 #include "platform/recording_messages.h"
 #include "results/schedule_runs.h"
 #include "results/tab_export.h"
 #include "tests/engine/scenario_builder.h"
 #include "tests/model/files_test_support.h"
+#include "text/format.h"
 
 namespace finplan::test {
 namespace {

@@ -8,13 +8,13 @@
 #include <sstream>
 #include <thread>
 
-#include "engine/money.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/analysis_presenter.h"
 #include "shell/logic/desktop_runner.h"
 #include "shell/logic/results_presenter.h"
+#include "text/money_text.h"
 
 namespace finplan {
 namespace {

@@ -2,11 +2,11 @@
 // Delete on real event lines.
 #include <gtest/gtest.h>
 
-#include "engine/money.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 #include "shell/logic/event_list_presenter.h"
 #include "shell/logic/results_presenter.h"
+#include "text/format.h"
 
 namespace finplan {
 namespace {

@@ -1,11 +1,10 @@
-#include "engine/money.h"
+#include "text/money_text.h"
 
 #include <charconv>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <string_view>
-#include <vector>
+
+#include "text/format.h"
 
 namespace finplan {
 
@@ -94,81 +93,6 @@ std::string money13(float v) {
 
 std::string formatPercent(const std::string& label, float rate) {
     return label + stripNumberText(format("%-7.2f", static_cast<double>(rate))) + "%";
-}
-
-std::string format(const char* fmt, ...) {
-    // Most texts fit a line of the schedule: print once into the stack, and only
-    // a longer text is printed a second time at its full size.
-    char small[512];
-    va_list args;
-    va_start(args, fmt);
-    va_list copy;
-    va_copy(copy, args);
-    const int n = std::vsnprintf(small, sizeof small, fmt, copy);
-    va_end(copy);
-    std::string out;
-    if (n > 0 && static_cast<std::size_t>(n) < sizeof small) {
-        out.assign(small, static_cast<std::size_t>(n));
-    } else if (n > 0) {
-        std::vector<char> buf(static_cast<std::size_t>(n) + 1);
-        std::vsnprintf(buf.data(), buf.size(), fmt, args);
-        out.assign(buf.data(), static_cast<std::size_t>(n));
-    }
-    va_end(args);
-    return out;
-}
-
-float powerOf(float x, int n) {
-    float result = x;
-    for (int i = 1; i < n; ++i)
-        result = result * x;
-    return result;
-}
-
-float loanPayment(float p, float r, int n) {
-    if (r == 0.0f) return n > 0 ? p / static_cast<float>(n) : p;
-    const float growth = powerOf(1.0f + r, n);
-    return r * p / (1.0f - 1.0f / growth);
-}
-
-std::string dateText(const LocalTime& t) {
-    return format("%d/%d/%d", t.month, t.day, t.year % 100);
-}
-
-std::string timeText(const LocalTime& t) {
-    int h = t.hour % 12;
-    if (h == 0) h = 12;
-    return format("%d:%02d:%02d %s ", h, t.minute, t.second, t.hour < 12 ? "AM" : "PM");
-}
-
-AmortisedYear amortiseYear(float p, float r, int n, int first, int last, float x, int extraFrom) {
-    const float pay = loanPayment(p, r, n);
-    float balance = p;
-    AmortisedYear out;
-    for (int i = 0; i <= last; ++i) {
-        float q = pay - balance * r;
-        if (i >= extraFrom) q += x;
-        if (i >= first) {
-            out.interest += balance * r;
-            out.months += 1;
-            if (balance < q) {
-                out.principal = out.principal + balance;
-                return out;
-            }
-            out.principal += q;
-        }
-        balance -= q;
-        if (balance <= 0) {
-            out.principal = out.principal + balance;
-            if (out.principal < 0) out.principal = 0;
-            return out;
-        }
-    }
-    return out;
-}
-
-float monthlyRate(float yearlyPercent) {
-    return static_cast<float>((1.0 / 12.0) * yearlyPercent * 0.01);
 }
 
 } // namespace finplan
