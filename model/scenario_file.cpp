@@ -11,6 +11,7 @@
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "model/record_io.h"
+#include "model/safe_copy.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -36,6 +37,18 @@ bool canOpen(const std::string& path, int flags) {
     if (fd < 0) return false;
     ::close(fd);
     return true;
+}
+
+// An interrupted save of the file: say so before it is read, and put the copy back
+// on Yes. No opens the file as it is and keeps the copy for another time.
+void offerToRestore(const std::string& path, Messages& messages) {
+    const auto copy = findSafeCopy(path);
+    if (!copy) return;
+    if (!messages.ask(interruptedSaveText(path, *copy) + "\nDo you wish to restore it?",
+                      kFileWarning, MessageIcon::Warning))
+        return;
+    if (const FileResult r = restoreSafeCopy(path); !r)
+        showFileError(messages, "Cannot restore " + path + "!", r.reason);
 }
 
 } // namespace
@@ -103,6 +116,7 @@ bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
 }
 
 bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    offerToRestore(f.displayName, messages);
     std::vector<uint8_t> bytes;
     if (!readFilePrefix(f.displayName, kMaxScenarioFileSize, bytes)) return false;
     s.resultsStale = true;

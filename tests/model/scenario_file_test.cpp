@@ -11,6 +11,7 @@
 #include <limits>
 #include <memory>
 
+#include "model/safe_copy.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
@@ -269,6 +270,41 @@ TEST_F(ScenarioFileTest, OpenSortsEventsAndShowsTheScenarioFolder) {
     EXPECT_EQ(s->events[1].startAge, 70.0f);
     EXPECT_FALSE(s->scenarioModified);
     EXPECT_TRUE(s->resultsStale);
+}
+
+// A copy left by an interrupted save: Open says so and asks; No opens the file as it is
+// and keeps the copy, Yes puts the copy's plan back and opens that.
+TEST_F(ScenarioFileTest, OpenOffersToRestoreAnInterruptedSave) {
+    const std::string path = dir.file("plan.ret");
+    auto saved = samplePlan(3);
+    files.scenarioPath = files.displayName = path;
+    ASSERT_TRUE(writeScenario(*saved, files, messages));
+    std::string whole = readBytes(path);
+    writeBytes(path, whole.substr(0, 300) + zeros(whole.size() - 300)); // half written
+    WriteTarget t;
+    ASSERT_TRUE(resolveWriteTarget(path, t));
+    std::string copy;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(whole.data());
+    ASSERT_TRUE(keepSafeCopy(t, {bytes, whole.size()}, copy));
+
+    for (const bool restore : {false, true}) {
+        SCOPED_TRACE(restore);
+        messages.entries.clear();
+        messages.answers = {restore};
+        openScenario(path, *s, files, messages);
+        ASSERT_FALSE(messages.entries.empty());
+        EXPECT_TRUE(messages.entries[0].question);
+        EXPECT_EQ(messages.entries[0].text,
+                  "The last save of " + path +
+                      " was interrupted, so the file may be incomplete. What it was saving is "
+                      "kept in " +
+                      copy + ".\nDo you wish to restore it?");
+        EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+        EXPECT_EQ(findSafeCopy(path).has_value(), !restore);
+    }
+    EXPECT_EQ(readBytes(path), whole);
+    EXPECT_EQ(s->eventCount, 3);
+    EXPECT_EQ(s->accounts.accountCount, 2);
 }
 
 TEST_F(ScenarioFileTest, OpenOfAMissingFileLeavesTheScenario) {
