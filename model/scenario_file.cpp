@@ -104,12 +104,14 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
 }
 
 bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    if (!confirmReplaceChanged(f.onDisk, f.scenarioPath, messages)) return false;
     std::vector<uint8_t> bytes;
     encodeScenario(s, bytes);
     if (const FileResult r = saveFile(f.scenarioPath, bytes); !r) {
         showFileError(messages, "Cannot open file!", r.reason);
         return false;
     }
+    f.onDisk.remember(f.scenarioPath);
     s.accountsModified = false;
     f.windowTitle = windowTitleFor(f.displayName);
     return true;
@@ -117,11 +119,13 @@ bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
 
 bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
     offerToRestore(f.displayName, messages);
+    const auto stamp = stampOf(f.displayName); // before reading: a change meanwhile shows
     std::vector<uint8_t> bytes;
     if (!readFilePrefix(f.displayName, kMaxScenarioFileSize, bytes)) return false;
     s.resultsStale = true;
     if (decodeScenario(bytes, s) == DecodeResult::Ok) {
         f.scenarioPath = f.displayName;
+        f.onDisk.remember(f.scenarioPath, stamp);
         return true;
     }
     messages.show(f.displayName + " doesn't seem to be a valid Korvel Financial Planner file.",
@@ -204,6 +208,7 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
         showFileError(messages, "Cannot open temporary file!", r.reason);
         return false;
     }
+    f.onDisk.remember(name);
     f.windowTitle = windowTitleFor(name);
     return true;
 }

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <memory>
 
@@ -305,6 +306,39 @@ TEST_F(ScenarioFileTest, OpenOffersToRestoreAnInterruptedSave) {
     EXPECT_EQ(readBytes(path), whole);
     EXPECT_EQ(s->eventCount, 3);
     EXPECT_EQ(s->accounts.accountCount, 2);
+}
+
+// Another program rewrote the open file (a new file in its place, or the same file
+// written over): Save asks before replacing it; No keeps the other program's file.
+TEST_F(ScenarioFileTest, SaveAsksBeforeReplacingAFileChangedByAnotherProgram) {
+    const std::string path = dir.file("plan.ret");
+    auto plan = samplePlan(1);
+    files.scenarioPath = files.displayName = path;
+    ASSERT_TRUE(writeScenario(*plan, files, messages));
+    ASSERT_TRUE(openScenario(path, *s, files, messages).ok);
+    ASSERT_TRUE(writeScenario(*s, files, messages)); // our own save changes nothing here
+    EXPECT_TRUE(messages.entries.empty());
+
+    const std::string theirs = readBytes(path) + "x";
+    for (const bool replaced : {false, true}) {
+        SCOPED_TRACE(replaced);
+        if (replaced) {
+            std::filesystem::remove(path);
+            writeBytes(path, theirs);
+        } else {
+            std::ofstream(path, std::ios::binary | std::ios::app) << "x";
+        }
+        messages.entries.clear();
+        messages.answers = {false};
+        EXPECT_FALSE(writeScenario(*s, files, messages));
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text,
+                  path + " was changed by another program since you opened it. Replace it?");
+        EXPECT_EQ(readBytes(path), theirs);
+        messages.answers = {true};
+        EXPECT_TRUE(writeScenario(*s, files, messages));
+        EXPECT_EQ(readBytes(path).size(), 4944u + 160u);
+    }
 }
 
 TEST_F(ScenarioFileTest, OpenOfAMissingFileLeavesTheScenario) {
