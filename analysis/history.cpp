@@ -5,7 +5,6 @@
 
 #include "analysis/worker_threads.h"
 #include "engine/run_context.h"
-#include "model/scenario_ops.h"
 
 namespace finplan {
 
@@ -123,20 +122,10 @@ HistoryResults runHistory(const Scenario& scenario, std::shared_ptr<const Market
     return r;
 }
 
-bool replayCycle(Scenario& scenario, RunState& state, const HistoryResults& r, int startYear,
-                 RunRequest request) {
-    if (!r.plan || r.cycle(startYear) == nullptr) return false;
-    recomputeTotals(scenario);
-    request.flags.randomAccountRates = false;
-    request.flags.randomGroupRates = false;
-    state.badYearRun = r.badYearRun;
-    MarketSequence sequence;
-    sequence.cycle(*r.plan, startYear - r.plan->table->firstYear(),
-                   planYearCount(scenario.initial.startAge, scenario.initial.endAge));
-    request.market = &sequence.rates();
-    SeededRandom random(0);
-    FixedClock clock(r.time);
-    return runScenario(scenario, state, request, random, clock);
+std::optional<TrialReplay> cycleReplay(const HistoryResults& r, int startYear) {
+    if (!r.plan || r.cycle(startYear) == nullptr) return std::nullopt;
+    // A cycle's run draws nothing; its generator is the one every cycle had.
+    return TrialReplay{TrialRandomMode::History, 0, r.badYearRun, r.time, r.plan, startYear};
 }
 
 std::string noCycleText(const HistoryResults& r) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,9 +62,9 @@ HistoryResults runHistory(const Scenario& scenario, std::shared_ptr<const Market
                           const HistorySettings& settings, TrialControl& control, int badYearRun,
                           LocalTime time);
 
-// Runs the cycle of startYear again as an ordinary run into the request's sinks.
-bool replayCycle(Scenario& scenario, RunState& state, const HistoryResults& r, int startYear,
-                 RunRequest request);
+// How to run the cycle of startYear again as an ordinary run (replayTrial); nothing
+// when the results hold no such cycle.
+std::optional<TrialReplay> cycleReplay(const HistoryResults& r, int startYear);
 
 // The sentence for a plan the table cannot replay even once.
 std::string noCycleText(const HistoryResults& r);

@@ -60,14 +60,20 @@ std::string historyReportText(const HistoryResults& r) {
     return out;
 }
 
-std::string historyCsvText(const HistoryResults& r) {
-    std::string out = "start_year,success,failed_age,end_net_worth,end_net_worth_real,min_savings,"
-                      "min_savings_age\n";
+std::string historyCsvText(const HistoryResults& r, char separator) {
+    std::string out;
+    for (const char* name : {"start_year", "success", "failed_age", "end_net_worth",
+                             "end_net_worth_real", "min_savings", "min_savings_age"}) {
+        if (!out.empty()) out += separator;
+        out += name;
+    }
+    out += '\n';
+    const char s = separator;
     for (const CycleResult& c : r.cycles) {
         const std::string failedAge = c.failed ? std::to_string(c.failureAge) : std::string();
-        out += format("%d,%d,%s,%.2f,%.2f,%.2f,%d\n", c.startYear, c.failed ? 0 : 1,
-                      failedAge.c_str(), static_cast<double>(c.endNetWorth), c.endNetWorthReal,
-                      static_cast<double>(c.minSavings), c.minSavingsAge);
+        out += format("%d%c%d%c%s%c%.2f%c%.2f%c%.2f%c%d\n", c.startYear, s, c.failed ? 0 : 1, s,
+                      failedAge.c_str(), s, static_cast<double>(c.endNetWorth), s,
+                      c.endNetWorthReal, s, static_cast<double>(c.minSavings), s, c.minSavingsAge);
     }
     return out;
 }

@@ -20,7 +20,8 @@ std::string failingYearLine(const CycleResult& c);
 // The whole report: the cycles, the success rate, the failing start years, the worst
 // five by ending net worth in start-year dollars and the median.
 std::string historyReportText(const HistoryResults& r);
-// start_year,success,failed_age,end_net_worth,end_net_worth_real,min_savings,min_savings_age
-std::string historyCsvText(const HistoryResults& r);
+// start_year,success,failed_age,end_net_worth,end_net_worth_real,min_savings,min_savings_age:
+// a header row and one row per cycle, fields separated by separator (',' or '\t').
+std::string historyCsvText(const HistoryResults& r, char separator = ',');
 
 } // namespace finplan

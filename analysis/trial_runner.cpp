@@ -69,8 +69,12 @@ bool replayTrial(Scenario& scenario, RunState& state, const TrialReplay& replay,
     state.badYearRun = replay.badYearRun;
     MarketSequence sequence;
     if (replay.mode == TrialRandomMode::History && replay.market) {
-        sequence.randomBlocks(*replay.market, replay.generatorSeed,
-                              planYearCount(scenario.initial.startAge, scenario.initial.endAge));
+        const int years = planYearCount(scenario.initial.startAge, scenario.initial.endAge);
+        if (replay.cycleStart > 0)
+            sequence.cycle(*replay.market, replay.cycleStart - replay.market->table->firstYear(),
+                           years);
+        else
+            sequence.randomBlocks(*replay.market, replay.generatorSeed, years);
         request.market = &sequence.rates();
     }
     SeededRandom random(replay.generatorSeed);

@@ -64,7 +64,8 @@ struct TrialReplay {
     uint32_t generatorSeed = 0;
     int badYearRun = 0;
     LocalTime time;
-    std::shared_ptr<const MarketPlan> market; // random history
+    std::shared_ptr<const MarketPlan> market; // history modes
+    int cycleStart = 0; // a historical cycle's start year; 0: random history blocks
 };
 
 // Runs one trial again as an ordinary run into the request's sinks (its random-rate

@@ -100,7 +100,7 @@ int historyCommand(const HistoryOptions& o) {
         }
         std::cout << replayScheduleText(*scenario, [&](Scenario& s, RunState& st,
                                                        const RunRequest& rq) {
-            return replayCycle(s, st, r, o.show, rq);
+            return replayTrial(s, st, *cycleReplay(r, o.show), rq);
         }) << std::flush;
     } else {
         std::cout << historyReportText(r) << std::flush;

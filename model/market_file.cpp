@@ -164,11 +164,13 @@ FileResult saveMarketFile(const std::string& path, const MarketSettings& s) {
 }
 
 FileResult copyMarketFile(const std::string& fromScenario, const std::string& toScenario) {
-    const std::string from = marketFilePath(fromScenario);
+    const std::string from = fromScenario.empty() ? std::string() : marketFilePath(fromScenario);
     const std::string to = marketFilePath(toScenario);
     if (from == to) return FileResult{};
     std::string text;
-    const TextFileStatus status = readSmallTextFile(from, kMaxSettingsFileBytes, text);
+    const TextFileStatus status = from.empty()
+                                      ? TextFileStatus::Missing
+                                      : readSmallTextFile(from, kMaxSettingsFileBytes, text);
     if (status == TextFileStatus::Read) return saveTextFile(to, text);
     if (status != TextFileStatus::Missing) return FileResult::failed(textFileProblem(status, from));
     // The new scenario has no markets of its own: an old side file there would lie.

@@ -10,6 +10,7 @@
 
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "model/market_file.h"
 #include "model/record_io.h"
 #include "model/scenario_ops.h"
 
@@ -169,6 +170,10 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
     if (!writeScenario(s, f, messages)) return keepOldNames();
     s.scenarioModified = false;
     r.ok = true;
+    // The groups' markets travel with the scenario; the scenario itself is saved.
+    if (const FileResult copied = copyMarketFile(previousPath, name); !copied)
+        messages.show("The markets file could not be copied: " + copied.reason, "FILE WARNING",
+                      MessageIcon::Warning);
     return r;
 }
 
