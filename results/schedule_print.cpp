@@ -41,9 +41,10 @@ std::string expandTabs(const std::string& line) {
     return out;
 }
 
-// The name of the file, and on a second line the system's reason when there is one.
+// The name of the file with its folder, and on a second line the system's reason when
+// there is one.
 void openError(Messages& messages, const std::string& name, const std::string& reason = {}) {
-    messages.show(withReason(name, reason), "FILE OPEN ERROR", MessageIcon::Error);
+    messages.show(withReason(absolutePath(name), reason), "FILE OPEN ERROR", MessageIcon::Error);
 }
 
 // Each page is a file of its own, replaced whole like any file the program writes (a
