@@ -5,6 +5,7 @@
 #include "engine/money.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "model/utf8_text.h"
 
 namespace finplan {
 
@@ -94,7 +95,7 @@ int paginate(const std::string& printFile, const std::string& pageDir, Messages&
     std::string line;
     while (std::getline(in, line)) {
         any = true;
-        if (line.size() > kLongestLine) line.resize(kLongestLine);
+        line = utf8Cut(line, kLongestLine);
         // A new page only for a line that is there to go on it; and a header block that
         // stepped over the page length still ends the page.
         if (n >= kPageLength) {
