@@ -1,5 +1,14 @@
 #include "app/cli_support.h"
 
+<<<<<<< HEAD
+=======
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+
+>>>>>>> main
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "model/safe_copy.h"
@@ -7,6 +16,37 @@
 
 namespace finplan::cli {
 
+<<<<<<< HEAD
+=======
+void StderrMessages::show(const std::string& text, const std::string& title, MessageIcon) {
+    std::cerr << title << ": " << text << '\n';
+}
+
+bool StderrMessages::ask(const std::string& text, const std::string& title, MessageIcon) {
+    std::cerr << title << ": " << text << (answer_ ? " Yes" : " No") << '\n';
+    return answer_;
+}
+
+ScratchFolder::~ScratchFolder() {
+    if (path_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+bool ScratchFolder::create(Messages& messages) {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string base = tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp";
+    std::string name = base + "/finplan-XXXXXX";
+    if (::mkdtemp(name.data()) == nullptr) {
+        showFileError(messages, "Cannot make a folder for scratch files in " + base + "!",
+                      std::strerror(errno));
+        return false;
+    }
+    path_ = name;
+    return true;
+}
+
+>>>>>>> main
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages) {
     // The desktop Open is silent about a file it cannot open; a command must say why
     // it stopped.
