@@ -1,31 +1,16 @@
 #include "app/cli_support.h"
 
-<<<<<<< HEAD
-=======
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
 
->>>>>>> main
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "model/safe_copy.h"
 #include "model/scenario_ops.h"
 
 namespace finplan::cli {
-
-<<<<<<< HEAD
-=======
-void StderrMessages::show(const std::string& text, const std::string& title, MessageIcon) {
-    std::cerr << title << ": " << text << '\n';
-}
-
-bool StderrMessages::ask(const std::string& text, const std::string& title, MessageIcon) {
-    std::cerr << title << ": " << text << (answer_ ? " Yes" : " No") << '\n';
-    return answer_;
-}
 
 ScratchFolder::~ScratchFolder() {
     if (path_.empty()) return;
@@ -46,7 +31,6 @@ bool ScratchFolder::create(Messages& messages) {
     return true;
 }
 
->>>>>>> main
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages) {
     // The desktop Open is silent about a file it cannot open; a command must say why
     // it stopped.

@@ -12,20 +12,6 @@
 
 namespace finplan::cli {
 
-<<<<<<< HEAD
-=======
-// Messages for a terminal: "TITLE: text" on standard error; questions get a fixed
-// answer, since nobody is there to give one.
-class StderrMessages : public Messages {
-  public:
-    explicit StderrMessages(bool answer = true) : answer_(answer) {}
-    void show(const std::string& text, const std::string& title, MessageIcon icon) override;
-    bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;
-
-  private:
-    bool answer_;
-};
-
 // A folder of this command's own under $TMPDIR (or /tmp) for its scratch files, removed
 // with everything in it when the command ends.
 class ScratchFolder {
@@ -45,7 +31,6 @@ class ScratchFolder {
     std::string path_;
 };
 
->>>>>>> main
 // Loads path as Open does (events in list order). On failure the program's own
 // message has been shown and the result is false.
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages);

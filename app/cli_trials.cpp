@@ -20,12 +20,7 @@
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
-<<<<<<< HEAD
-#include "results/event_descriptions.h"
-#include "results/line_sinks.h"
 #include "text/format.h"
-=======
->>>>>>> main
 
 namespace finplan::cli {
 

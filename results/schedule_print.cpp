@@ -4,11 +4,8 @@
 
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
-<<<<<<< HEAD
-#include "text/format.h"
-=======
 #include "model/utf8_text.h"
->>>>>>> main
+#include "text/format.h"
 
 namespace finplan {
 
