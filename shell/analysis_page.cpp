@@ -14,9 +14,9 @@
 
 #include "analysis/history_report.h"
 #include "analysis/trials_report.h"
-#include "engine/money.h"
 #include "shell/qt_surface.h"
 #include "shell/viewer_support.h"
+#include "text/format.h"
 
 namespace finplan {
 
