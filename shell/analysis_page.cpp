@@ -226,7 +226,7 @@ void AnalysisPage::showState() {
     worstButton->setEnabled(presenter.trialToOpen(TrialPick::WorstDecile).has_value());
     progress->setRange(0, std::max(1, busy ? presenter.total() : 1));
     // Full once an analysis completed, empty before the first and after a Cancel.
-    const bool complete = !busy && r != nullptr && !presenter.cancelledLast();
+    const bool complete = !busy && (r != nullptr || h != nullptr) && !presenter.cancelledLast();
     progress->setValue(busy ? presenter.done() : (complete ? 1 : 0));
     status->setText(text(presenter.statusText()));
     if (h != nullptr) {

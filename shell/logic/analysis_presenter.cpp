@@ -219,8 +219,8 @@ std::string AnalysisPresenter::statusText() const {
     const std::string of = nameShown_.empty() ? std::string() : " of " + nameShown_;
     if (shownHistory_) {
         const HistoryResults& h = *shownHistory_;
-        text = format("%d cycles%s of %d years, start years %d to %d",
-                      static_cast<int>(h.cycles.size()), of.c_str(), h.planYears,
+        text = format("%d cycles of %d years%s, start years %d to %d",
+                      static_cast<int>(h.cycles.size()), h.planYears, of.c_str(),
                       h.cycles.front().startYear, h.cycles.back().startYear);
     } else if (shown_) {
         text = format("%d trials%s, %s, seed %u", shown_->trialsRun, of.c_str(),

@@ -101,7 +101,7 @@ TEST(AnalysisPresenter, HistoricalSequencesListFailingYearsThatOpenAndKeepTheCho
         ASSERT_NE(p.historyResults(), nullptr);
         EXPECT_EQ(p.results(), nullptr);
         EXPECT_EQ(p.statusText(),
-                  "123 cycles of history_plan.ret of 30 years, start years 1871 to 1993");
+                  "123 cycles of 30 years of history_plan.ret, start years 1871 to 1993");
         const std::vector<int> failing = p.failingYears();
         ASSERT_FALSE(failing.empty());
         EXPECT_EQ(static_cast<int>(failing.size()), p.historyResults()->failed);
