@@ -57,11 +57,13 @@ std::vector<int> existingGroups(const GraphSource& src) {
     return groups;
 }
 
+// The balances of the run's accounts in group g; each account's group is the one it
+// had in the run, as the balance columns are in the run's order.
 float groupSum(const GraphSource& src, int g, int row) {
     float sum = 0;
     const int n = accountsInRun(src);
     for (int i = 0; i < n; ++i)
-        if (src.scenario.accounts.accounts[i].groupIndex == g)
+        if (src.series.accountGroups[static_cast<std::size_t>(i)] == g)
             sum = sum +
                   src.series
                       .accountBalances[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)];

@@ -103,10 +103,12 @@ void PlotFileWriter::ageTotals(int age, const float (&v)[7]) {
 }
 
 void PlotFileWriter::end(const Scenario& s) {
+    const int n = s.accounts.usableCount();
+    for (int i = 0; i < n; ++i)
+        series_.accountGroups[static_cast<std::size_t>(i)] = s.accounts.accounts[i].groupIndex;
     if (!writing_) return;
     for (int g = 0; g < kMaxGroups; ++g)
         text_ += format("%s\n", groupName(s, g).c_str());
-    const int n = s.accounts.usableCount();
     for (int i = 0; i < n; ++i)
         text_ += format("%d\n", s.accounts.accounts[i].groupIndex);
     text_ += format("Done\n");

@@ -90,6 +90,7 @@ bool readTrailer(TextLineCursor& lines, PlotFileContents& out, int accounts) {
         if (!lineInt(line, g) || g < INT16_MIN || g > INT16_MAX)
             return lines.failHere("should hold the group of an account.");
         out.scenario->accounts.accounts[i].groupIndex = static_cast<int16_t>(g);
+        out.series->accountGroups[static_cast<std::size_t>(i)] = static_cast<int16_t>(g);
     }
     if (!lines.next(line, "its closing \"Done\"")) return false;
     if (!isDone(line)) return lines.failHere("should read \"Done\".");

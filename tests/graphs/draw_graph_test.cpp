@@ -302,7 +302,7 @@ TEST(DrawGraph, GroupsSumTheirAccountsAndSkipShortNames) {
     const int groupOf[] = {1, 1, 2};
     const float balances[] = {100, 250, 900};
     for (int i = 0; i < 3; ++i) {
-        fx.scenario->accounts.accounts[i].groupIndex = static_cast<int16_t>(groupOf[i]);
+        fx.series->accountGroups[static_cast<std::size_t>(i)] = static_cast<int16_t>(groupOf[i]);
         for (int r = 0; r < 2; ++r)
             fx.series->accountBalances[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)] =
                 balances[i];
