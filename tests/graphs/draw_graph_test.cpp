@@ -204,15 +204,19 @@ TEST(DrawGraph, ValueLabelsStayInsideTheArea) {
     }
 }
 
-// The first row's minimum is left out of the net worth axis.
-TEST(DrawGraph, NetWorthMinimumSkipsTheFirstRow) {
+// The first row's minimum and a series above the net worth are inside the axis too:
+// -3000 to 5000 rounds out to -3740 (a grid line on zero) up to 5610.
+TEST(DrawGraph, NetWorthAxisHoldsEverySeriesAndTheFirstRow) {
     GraphFixture fx;
     fx.setRows(3);
     fx.row(0).netWorth = 5000;
     fx.row(0).equity = -3000;
     fx.draw(GraphKind::NetWorth);
-    EXPECT_FLOAT_EQ(fx.state.plot.axisMin, 0);
-    EXPECT_FLOAT_EQ(fx.state.plot.axisSpan, 6050);
+    EXPECT_FLOAT_EQ(fx.state.plot.axisMin, -3740);
+    EXPECT_FLOAT_EQ(fx.state.plot.axisSpan, 9350);
+    fx.row(1).assets = 9000; // above every net worth
+    fx.draw(GraphKind::NetWorth);
+    EXPECT_GE(fx.state.plot.axisMin + fx.state.plot.axisSpan, 9000);
 }
 
 TEST(DrawGraph, PrinterPageUsesWideLinesAndLongTicks) {
