@@ -32,10 +32,12 @@ bool readHeader(TextLineCursor& lines, PlotFileContents& out, int& rows, int& ac
     }
     float years = 0;
     if (!lines.next(line, "its number of years")) return false;
-    if (!lineFloat(line, years) || years < 1 || years >= kMaxPlotRows + 1)
+    // An end age with a fraction of a year is reached in the year after its whole
+    // part: 16.28 years from 50 run to 65.28 and end with a row for 66, 17 rows.
+    if (!lineFloat(line, years) || years < 1 || std::ceil(years) > kMaxPlotRows)
         return lines.failHere("should hold the number of years, 1 to " +
                               std::to_string(kMaxPlotRows) + ".");
-    rows = static_cast<int>(years);
+    rows = static_cast<int>(std::ceil(years));
     if (!lines.next(line, "its number of accounts")) return false;
     if (!lineInt(line, accounts) || accounts < 0 || accounts > kMaxAccounts)
         return lines.failHere("should hold the number of accounts, 0 to " +
