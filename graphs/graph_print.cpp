@@ -39,13 +39,17 @@ bool printPages(Printer& printer, int copies, Messages& messages,
             room = draw(*surface);
         }
         ok = surface && printer.endPage() && ok;
-        printer.endDocument();
+        if (ok && room) {
+            printer.endDocument();
+            continue;
+        }
+        printer.abortDocument();
         if (!room) {
             messages.show(kNoRoomText, "Print Error", MessageIcon::Error);
             printer.finish(false);
             return false;
         }
-        if (!ok) messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
+        messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
     }
     if (!printer.finish(ok) && ok) {
         messages.show(printer.failure(), "Print Error", MessageIcon::Error);
