@@ -41,8 +41,6 @@ bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& ch
                       "Read Error", MessageIcon::Error);
         return false;
     }
-    s.resultsStale = true;
-    s.scenarioModified = true;
     return true;
 }
 
@@ -51,10 +49,7 @@ bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountC
     const auto path = chooser.openFile(tabChoice("Update Accounts From a Tab File"));
     if (!path) return false;
     // A file that cannot be opened changes nothing.
-    if (!updateTabAccountsFile(s, *path, sort, completer, messages).opened) return false;
-    s.scenarioModified = true;
-    s.resultsStale = true;
-    return true;
+    return updateTabAccountsFile(s, *path, sort, completer, messages).opened;
 }
 
 bool offerTabAccountsAfterNew(Scenario& s, AccountCompleter& completer, FileChooser& chooser,

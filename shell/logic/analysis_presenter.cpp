@@ -37,11 +37,10 @@ uint32_t clockSeed(const Clock& clock) {
 
 } // namespace
 
-AnalysisPresenter::AnalysisPresenter(const Scenario& scenario, const Clock& clock,
-                                     Messages& messages, FileChooser& chooser,
-                                     const UndoStack* history)
-    : seedText(std::to_string(clockSeed(clock))), scenario_(scenario), clock_(clock),
-      messages_(messages), chooser_(chooser), history_(history) {}
+AnalysisPresenter::AnalysisPresenter(const ScenarioSession& session, const Clock& clock,
+                                     Messages& messages, FileChooser& chooser)
+    : seedText(std::to_string(clockSeed(clock))), session_(session), clock_(clock),
+      messages_(messages), chooser_(chooser) {}
 
 AnalysisPresenter::~AnalysisPresenter() {
     cancel();
@@ -72,8 +71,8 @@ bool AnalysisPresenter::run() {
     TrialSettings settings;
     if (!readFields(settings)) return false;
     // The worker analyses a copy: the user may edit the scenario meanwhile.
-    auto copy = std::make_shared<const Scenario>(scenario_);
-    changesAtRun_ = history_ ? history_->changes() : 0;
+    auto copy = std::make_shared<const Scenario>(session_.scenario);
+    revisionAtRun_ = session_.revision();
     control_ = std::make_unique<TrialControl>();
     control_->progress = [this](int done, int) { done_.store(done); };
     done_.store(0);
@@ -98,7 +97,7 @@ bool AnalysisPresenter::poll() {
     worker_.join();
     if (pending_ && pending_->status == TrialStatus::Completed) {
         shown_ = std::move(pending_);
-        changesShown_ = changesAtRun_;
+        revisionShown_ = revisionAtRun_;
     } else {
         lastCancelled_ = true;
     }
@@ -120,7 +119,7 @@ std::string AnalysisPresenter::statusText() const {
 }
 
 bool AnalysisPresenter::stale() const {
-    return shown_ && history_ && history_->changes() != changesShown_;
+    return shown_ && session_.revision() != revisionShown_;
 }
 
 std::optional<TrialReplay> AnalysisPresenter::trialToOpen(TrialPick pick) const {

@@ -13,10 +13,10 @@
 #include "analysis/trials.h"
 #include "analysis/trials_report.h"
 #include "graphs/fan_chart.h"
+#include "model/scenario_session.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
-#include "shell/logic/undo_stack.h"
 
 namespace finplan {
 
@@ -25,9 +25,9 @@ enum class TrialPick { Median, WorstDecile };
 
 class AnalysisPresenter {
   public:
-    // history tells when the scenario changed after an analysis (nullptr: never).
-    AnalysisPresenter(const Scenario& scenario, const Clock& clock, Messages& messages,
-                      FileChooser& chooser, const UndoStack* history = nullptr);
+    // The session's revision tells when the scenario changed after an analysis.
+    AnalysisPresenter(const ScenarioSession& session, const Clock& clock, Messages& messages,
+                      FileChooser& chooser);
     ~AnalysisPresenter(); // cancels a running analysis and waits for it
 
     std::string seedText;
@@ -68,13 +68,12 @@ class AnalysisPresenter {
   private:
     bool readFields(TrialSettings& settings);
 
-    const Scenario& scenario_;
+    const ScenarioSession& session_;
     const Clock& clock_;
     Messages& messages_;
     FileChooser& chooser_;
-    const UndoStack* history_;
-    uint64_t changesAtRun_ = 0; // of the analysis running
-    uint64_t changesShown_ = 0; // of the analysis shown
+    uint64_t revisionAtRun_ = 0; // of the analysis running
+    uint64_t revisionShown_ = 0; // of the analysis shown
 
     std::thread worker_;
     std::unique_ptr<TrialControl> control_;

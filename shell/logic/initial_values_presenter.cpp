@@ -22,10 +22,9 @@ std::string moneyText(float v) {
 
 } // namespace
 
-InitialValuesPresenter::InitialValuesPresenter(Scenario& scenario, Messages& messages, Help& help,
-                                               const Clock& clock)
-    : scenario(scenario), messages(messages), help(help), clock(clock),
-      staleOnOpening(scenario.resultsStale) {
+InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messages& messages,
+                                               Help& help, const Clock& clock)
+    : session(tracking), scenario(tracking.scenario), messages(messages), help(help), clock(clock) {
     dialogTitle = "Initial Data";
     // The totals come from the accounts as they are now (worked out on a copy).
     auto copy = std::make_unique<Scenario>(scenario);
@@ -139,16 +138,12 @@ Press InitialValuesPresenter::press(int button) {
         help.showContext(517);
         return Press::Stay;
     }
-    if (button == kCancel) {
-        // Nothing was stored; results made stale only by this dialog are fresh again.
-        scenario.resultsStale = staleOnOpening;
-        return Press::Reject;
-    }
+    // Nothing was stored: the results stay as up to date as they were.
+    if (button == kCancel) return Press::Reject;
     if (button != kOk || !readFields()) return Press::Stay;
     recomputeTotals(scenario);
     scenario.initial = values;
-    scenario.resultsStale = true;
-    scenario.scenarioModified = true;
+    session.changed(ScenarioChange::InitialValuesStored);
     return Press::Accept;
 }
 

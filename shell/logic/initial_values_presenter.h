@@ -3,7 +3,7 @@
 // stores them only when OK passes every check.
 #pragma once
 
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "platform/clock.h"
 #include "platform/help.h"
 #include "platform/messages.h"
@@ -13,7 +13,8 @@ namespace finplan {
 
 class InitialValuesPresenter : public DialogPresenter {
   public:
-    InitialValuesPresenter(Scenario& scenario, Messages& messages, Help& help, const Clock& clock);
+    InitialValuesPresenter(ScenarioSession& session, Messages& messages, Help& help,
+                           const Clock& clock);
     Press press(int button) override;
     void toggle(int id) override;
 
@@ -27,12 +28,12 @@ class InitialValuesPresenter : public DialogPresenter {
     bool readFields();
     void applyBirthdayRule();
 
+    ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
     Help& help;
     const Clock& clock;
     InitialValues values; // what OK stores
-    bool staleOnOpening;  // Cancel leaves the results as stale as they were
 };
 
 } // namespace finplan
