@@ -17,6 +17,8 @@ enum class ScenarioChange {
     EventDeleted,           // Delete in the event list (a change the user is asked to save)
     EventEditorClosed,      // the event list's Edit, however the editor was left
     InitialValuesStored,    // the Initial Values dialog's OK
+    BirthdayKept,           // its Cancel kept a birthday the user typed (and the start age)
+    StartAgeMoved,          // its Cancel kept the start age the birthday rule moved on
     AccountEdited,          // OK in the account dialog or the group editor
     AccountDeleted,         // Delete in the Accounts folder (asked about at exit)
     AccountsReindexed,      // Re-Index Accounts

@@ -13,8 +13,6 @@ namespace finplan {
 namespace {
 
 const char* const kInflationText = "The inflation rate must be between -20.0% and 20.0%.";
-constexpr std::size_t kAgeBuffer = 10; // up to 9 characters
-constexpr std::size_t kDayBuffer = 3;  // up to 2 characters
 
 std::string moneyText(float v) {
     return formatMoney(numberText("%-11.2f", v));
@@ -24,13 +22,15 @@ std::string moneyText(float v) {
 
 InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messages& messages,
                                                Help& help, const Clock& clock)
-    : session(tracking), scenario(tracking.scenario), messages(messages), help(help), clock(clock) {
+    : session(tracking), scenario(tracking.scenario), messages(messages), help(help), clock(clock),
+      atOpening(tracking.scenario.initial) {
     dialogTitle = "Initial Data";
     // The totals come from the accounts as they are now (worked out on a copy).
     auto copy = std::make_unique<Scenario>(scenario);
     recomputeTotals(*copy);
     values = copy->initial;
     applyBirthdayRule();
+    keepBirthday();
     const InitialValues& v = values;
     addEdit(kStartAge, "Start Age", numberText("%-6.3f", v.startAge));
     addEdit(kEndAge, "End Age", numberText("%-6.2f", v.endAge));
@@ -76,6 +76,14 @@ void InitialValuesPresenter::applyBirthdayRule() {
         values.useBirthday == 1 ? whole + birthdayFraction(values, clock.now()) : whole;
 }
 
+void InitialValuesPresenter::keepBirthday() {
+    InitialValues& kept = scenario.initial;
+    kept.startAge = values.startAge;
+    kept.birthMonth = values.birthMonth;
+    kept.birthDay = values.birthDay;
+    kept.useBirthday = values.useBirthday;
+}
+
 void InitialValuesPresenter::toggle(int id) {
     if (id != kUseBirthday) return DialogPresenter::toggle(id);
     if (values.useBirthday == 1) {
@@ -86,43 +94,55 @@ void InitialValuesPresenter::toggle(int id) {
     }
     field(kUseBirthday).checked = values.useBirthday == 1;
     applyBirthdayRule();
+    keepBirthday();
     text(kStartAge) = numberText("%-6.3f", values.startAge);
 }
 
 bool InitialValuesPresenter::readBirthday() {
-    return passed(kBirthMonth,
-                  validateField(messages, text(kBirthMonth), kDayBuffer, values.birthMonth,
-                                {1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"})) &&
-           passed(kBirthDay, validateField(messages, text(kBirthDay), kDayBuffer, values.birthDay,
-                                           {1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"}));
+    // Each passes on its own: a month that passed stays when the day is refused.
+    const FieldRule monthRule{1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"};
+    if (!passed(kBirthMonth,
+                validateText(messages, text(kBirthMonth), values.birthMonth, monthRule)))
+        return false;
+    scenario.initial.birthMonth = values.birthMonth;
+    const FieldRule dayRule{1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"};
+    if (!passed(kBirthDay, validateText(messages, text(kBirthDay), values.birthDay, dayRule)))
+        return false;
+    scenario.initial.birthDay = values.birthDay;
+    return true;
 }
 
 bool InitialValuesPresenter::readFields() {
     if (!readBirthday()) return false;
     float start = 0, end = 0;
-    if (!passed(kStartAge, validateField(messages, text(kStartAge), kAgeBuffer, start,
-                                         {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
-        !passed(kEndAge, validateField(messages, text(kEndAge), kAgeBuffer, end,
-                                       {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
+    if (!passed(kStartAge, validateText(messages, text(kStartAge), start,
+                                        {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
+        !passed(kEndAge, validateText(messages, text(kEndAge), end,
+                                      {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
         return false;
+    if (end < start) {
+        messages.show("The End Age must not be less than the Start Age!", "Age Range Error!",
+                      MessageIcon::Error);
+        return passed(kEndAge, false);
+    }
     if (end - start > 100) {
         messages.show("The age range must be less than 100!", "Age Range Error!",
                       MessageIcon::Error);
         return passed(kEndAge, false);
     }
     float inflation = 0, tax = 0, penaltyAge = 0, penaltyRate = 0;
-    const float typedInflation = readFloatText(text(kInflationRate), kFieldBuffer - 1);
+    const float typedInflation = readFieldNumber(text(kInflationRate));
     if (!(typedInflation >= -20 && typedInflation <= 20)) {
         messages.show(kInflationText, "INFLATION RATE ERROR", MessageIcon::Error);
         return passed(kInflationRate, false);
     }
     inflation = typedInflation;
-    if (!passed(kTaxRate, validateField(messages, text(kTaxRate), kFieldBuffer, tax,
-                                        {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
-        !passed(kPenaltyAge, validateField(messages, text(kPenaltyAge), kFieldBuffer, penaltyAge,
-                                           {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
-        !passed(kPenaltyRate, validateField(messages, text(kPenaltyRate), kFieldBuffer, penaltyRate,
-                                            {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
+    if (!passed(kTaxRate, validateText(messages, text(kTaxRate), tax,
+                                       {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
+        !passed(kPenaltyAge, validateText(messages, text(kPenaltyAge), penaltyAge,
+                                          {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
+        !passed(kPenaltyRate, validateText(messages, text(kPenaltyRate), penaltyRate,
+                                           {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
         return false;
     values.penaltyRate = penaltyRate;
     values.penaltyAge = penaltyAge;
@@ -138,8 +158,19 @@ Press InitialValuesPresenter::press(int button) {
         help.showContext(517);
         return Press::Stay;
     }
-    // Nothing was stored: the results stay as up to date as they were.
-    if (button == kCancel) return Press::Reject;
+    if (button == kCancel) {
+        // Only the birthday rule's changes were kept: the results are stale when they
+        // changed the plan, and a birthday the user typed asks to be saved.
+        const InitialValues& now = scenario.initial;
+        const bool birthday = now.birthMonth != atOpening.birthMonth ||
+                              now.birthDay != atOpening.birthDay ||
+                              now.useBirthday != atOpening.useBirthday;
+        if (birthday)
+            session.changed(ScenarioChange::BirthdayKept);
+        else if (now.startAge != atOpening.startAge)
+            session.changed(ScenarioChange::StartAgeMoved);
+        return Press::Reject;
+    }
     if (button != kOk || !readFields()) return Press::Stay;
     recomputeTotals(scenario);
     scenario.initial = values;

@@ -33,6 +33,8 @@ TEST(ScenarioSession, EachChangeMarksWhatTheRulesSay) {
         {C::EventDeleted, {true, false, true}, {true, true, true}, true},
         {C::EventEditorClosed, {false, false, true}, {true, true, true}, false},
         {C::InitialValuesStored, {true, false, true}, {true, true, true}, true},
+        {C::BirthdayKept, {true, false, true}, {true, true, true}, true},
+        {C::StartAgeMoved, {false, false, true}, {true, true, true}, true},
         {C::AccountEdited, {false, true, true}, {true, true, true}, true},
         // So is deleting an account.
         {C::AccountDeleted, {false, true, true}, {true, true, true}, true},
