@@ -350,12 +350,12 @@ void MainPresenter::exportResults() {
 }
 
 void MainPresenter::saveAccounts() {
-    saveAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages);
+    saveAccountsCommand(p.scenario, accountsFile, p.chooser, p.messages);
 }
 
 void MainPresenter::readAccounts() {
     ScenarioSnapshot before(p.scenario);
-    if (!readAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages)) return;
+    if (!readAccountsCommand(p.scenario, accountsFile, p.chooser, p.messages)) return;
     p.session.changed(ScenarioChange::AccountsRead);
     p.undo.record("Read Accounts", before, p.scenario);
     view.dropResultsPage();

@@ -134,7 +134,7 @@ TEST_F(TypedFieldsTest, EveryEditorRefusesATextThatIsNotOneNumberAndGoesBackToIt
          {{AccountRateDialog::kRate, "RATE ERROR"}}},
         {"Initial Data",
          [](TypedFieldsTest& t) {
-             return std::make_unique<IV>(*t.scenario, t.messages, t.help, t.clock);
+             return std::make_unique<IV>(t.session, t.messages, t.help, t.clock);
          },
          IV::kOk,
          {{IV::kBirthMonth, "1"},
