@@ -1,16 +1,20 @@
 #include "shell/analysis_page.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "analysis/history_report.h"
 #include "analysis/trials_report.h"
+#include "engine/money.h"
 #include "shell/qt_surface.h"
 #include "shell/viewer_support.h"
 
@@ -18,10 +22,11 @@ namespace finplan {
 
 namespace {
 
-// The fan chart drawn through the graphs' Surface, like every graph.
-class FanChartView : public QWidget {
+// The chart drawn through the graphs' Surface, like every graph.
+class ChartView : public QWidget {
   public:
-    FanChartView(const AnalysisPresenter& p, QWidget* parent) : QWidget(parent), presenter(p) {
+    ChartView(std::function<void(Surface&, const Rect&)> draw, QWidget* parent)
+        : QWidget(parent), draw(std::move(draw)) {
         setObjectName("fanChart");
         setMinimumSize(300, 200);
     }
@@ -30,11 +35,11 @@ class FanChartView : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         QtSurface surface(painter);
-        drawFanChart(surface, Rect{0, 0, width(), height()}, presenter.fanChart());
+        draw(surface, Rect{0, 0, width(), height()});
     }
 
   private:
-    const AnalysisPresenter& presenter;
+    std::function<void(Surface&, const Rect&)> draw;
 };
 
 QString text(const std::string& s) {
@@ -53,8 +58,14 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     seed->setMaximumWidth(110);
     mode = new QComboBox(this);
     mode->setObjectName("mode");
-    mode->addItems({"Random account rates", "Random group rates"});
-    mode->setCurrentIndex(p.mode == TrialRandomMode::Groups ? 1 : 0);
+    p.followScenario();
+    trials->setText(text(p.trialsText));
+    seed->setText(text(p.seedText));
+    for (const char* name : kAnalysisModeNames)
+        mode->addItem(name);
+    mode->setCurrentIndex(static_cast<int>(p.mode));
+    marketsButton = new QPushButton("Mar&kets...", this);
+    marketsButton->setObjectName("markets");
     runButton = new QPushButton("&Run", this);
     cancelButton = new QPushButton("&Cancel", this);
     exportButton = new QPushButton("&Export...", this);
@@ -68,6 +79,14 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     medianButton->setObjectName("openMedian");
     worstButton = new QPushButton("Open &Worst-Decile Trial", this);
     worstButton->setObjectName("openWorst");
+    cycleButton = new QPushButton("&Open Cycle", this);
+    cycleButton->setObjectName("openCycle");
+    todaysDollars = new QCheckBox("Today's &dollars", this);
+    todaysDollars->setObjectName("todaysDollars");
+    todaysDollars->setChecked(p.todaysDollars);
+    failing = new QListWidget(this);
+    failing->setObjectName("failingYears");
+    failing->setMaximumHeight(120);
     progress = new QProgressBar(this);
     status = new QLabel(this);
     status->setObjectName("status");
@@ -80,7 +99,7 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     details = new QLabel(this);
     details->setObjectName("details");
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    chart = new FanChartView(presenter, this);
+    chart = new ChartView([this](Surface& s, const Rect& area) { drawChart(s, area); }, this);
 
     auto* fields = new QHBoxLayout;
     auto* trialsLabel = new QLabel("&Trials:", this);
@@ -88,12 +107,13 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     auto* seedLabel = new QLabel("&Seed:", this);
     seedLabel->setBuddy(seed);
     for (QWidget* w : std::initializer_list<QWidget*>{trialsLabel, trials, seedLabel, seed, mode,
-                                                      runButton, cancelButton})
+                                                      marketsButton, runButton, cancelButton})
         fields->addWidget(w);
     fields->addStretch(1);
     auto* actions = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{exportButton, chartChoice, chartButton,
-                                                      medianButton, worstButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{exportButton, chartChoice, todaysDollars, chartButton,
+                                         medianButton, worstButton, cycleButton})
         actions->addWidget(w);
     actions->addStretch(1);
     auto* summary = new QHBoxLayout;
@@ -106,6 +126,7 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     bar->addWidget(status, 2);
     layout->addLayout(bar);
     layout->addLayout(summary);
+    layout->addWidget(failing);
     layout->addLayout(actions);
     layout->addWidget(chart, 1);
 
@@ -120,6 +141,17 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
         presenter.chart = index == 1 ? TrialChart::Savings : TrialChart::NetWorth;
         chart->update();
     });
+    connect(todaysDollars, &QCheckBox::toggled, this, [this](bool on) {
+        presenter.todaysDollars = on;
+        chart->update();
+    });
+    connect(mode, &QComboBox::currentIndexChanged, this, [this](int index) {
+        presenter.mode = static_cast<AnalysisMode>(index);
+        showState();
+    });
+    connect(marketsButton, &QPushButton::clicked, this, [this] { editMarkets(); });
+    connect(cycleButton, &QPushButton::clicked, this, [this] { openCycle(); });
+    connect(failing, &QListWidget::itemDoubleClicked, this, [this] { openCycle(); });
     connect(medianButton, &QPushButton::clicked, this, [this] { openTrial(TrialPick::Median); });
     connect(worstButton, &QPushButton::clicked, this,
             [this] { openTrial(TrialPick::WorstDecile); });
@@ -130,8 +162,7 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
 void AnalysisPage::start() {
     presenter.trialsText = trials->text().toStdString();
     presenter.seedText = seed->text().toStdString();
-    presenter.mode =
-        mode->currentIndex() == 1 ? TrialRandomMode::Groups : TrialRandomMode::Accounts;
+    presenter.mode = static_cast<AnalysisMode>(mode->currentIndex());
     if (presenter.run()) timer->start();
     showState();
 }
@@ -145,12 +176,32 @@ void AnalysisPage::openTrial(TrialPick pick) {
     if (const auto trial = presenter.trialToOpen(pick); trial && onOpenTrial) onOpenTrial(*trial);
 }
 
+void AnalysisPage::openCycle() {
+    const int row = failing->currentRow();
+    const std::vector<int> years = presenter.failingYears();
+    if (row < 0 || row >= static_cast<int>(years.size())) return;
+    if (const auto cycle = presenter.cycleToOpen(years[row]); cycle && onOpenTrial)
+        onOpenTrial(*cycle);
+}
+
+void AnalysisPage::editMarkets() {
+    presenter.followScenario();
+    MarketsPresenter dialog(presenter.scenario(), presenter.markets, presenter.messages());
+    if (onMarkets && onMarkets(dialog)) presenter.saveMarkets();
+}
+
+void AnalysisPage::drawChart(Surface& s, const Rect& area) const {
+    if (presenter.historyResults() != nullptr)
+        drawCycleChart(s, area, presenter.cycleChart());
+    else
+        drawFanChart(s, area, presenter.fanChart());
+}
+
 void AnalysisPage::saveChart() {
     const auto path = presenter.chooseChartFile();
     if (!path) return;
-    const FanChart fan = presenter.fanChart();
     const std::string problem =
-        exportGraph([fan](Surface& s, const Rect& area) { drawFanChart(s, area, fan); },
+        exportGraph([this](Surface& s, const Rect& area) { drawChart(s, area); },
                     QString::fromStdString(*path), chart->size(), chart->font());
     if (!problem.empty()) presenter.chartNotSaved(problem);
 }
@@ -160,16 +211,37 @@ void AnalysisPage::showState() {
     runButton->setEnabled(!busy);
     cancelButton->setEnabled(busy);
     const TrialResults* r = presenter.results();
-    exportButton->setEnabled(!busy && r != nullptr);
-    chartButton->setEnabled(r != nullptr);
+    const HistoryResults* h = presenter.historyResults();
+    exportButton->setEnabled(!busy && (r != nullptr || h != nullptr));
+    chartButton->setEnabled(r != nullptr || h != nullptr);
+    const bool cycles = presenter.mode == AnalysisMode::HistoricalSequences;
+    trials->setEnabled(!cycles);
+    seed->setEnabled(!cycles);
+    marketsButton->setEnabled(!busy);
+    failing->setVisible(h != nullptr);
+    cycleButton->setVisible(h != nullptr);
+    cycleButton->setEnabled(h != nullptr && !presenter.failingYears().empty() &&
+                            presenter.cycleToOpen(presenter.failingYears().front()).has_value());
     medianButton->setEnabled(presenter.trialToOpen(TrialPick::Median).has_value());
     worstButton->setEnabled(presenter.trialToOpen(TrialPick::WorstDecile).has_value());
     progress->setRange(0, std::max(1, busy ? presenter.total() : 1));
     // Full once an analysis completed, empty before the first and after a Cancel.
-    const bool complete = !busy && r != nullptr && !presenter.cancelledLast();
+    const bool complete = !busy && (r != nullptr || h != nullptr) && !presenter.cancelledLast();
     progress->setValue(busy ? presenter.done() : (complete ? 1 : 0));
     status->setText(text(presenter.statusText()));
-    if (r == nullptr) {
+    if (h != nullptr) {
+        successRate->setText(text(format("%.1f%% succeed", 100.0 * h->successRate())));
+        details->setText(text(historySuccessText(*h)) +
+                         (h->failed > 0 ? "\nFailing start years (double-click one to open it):"
+                                        : "\nNo start year ran out of savings."));
+        if (listed != h) {
+            listed = h;
+            failing->clear();
+            for (const std::string& line : failingYearLines(*h))
+                failing->addItem(text(line));
+            if (failing->count() > 0) failing->setCurrentRow(0);
+        }
+    } else if (r == nullptr) {
         successRate->setText("");
         details->setText("");
     } else {

@@ -1,17 +1,21 @@
 // The Analysis folder: the trial count, seed and mode, Run and Cancel with a progress
-// bar, the success rate in large type, the fan chart, the failure ages and why plans
-// fail, and Export. The page only copies texts in and out; the AnalysisPresenter runs
-// the analysis on its worker thread, and a timer takes the result in.
+// bar, the success rate in large type, the fan chart (every cycle's line in the
+// historical-sequences mode), the failure ages and why plans fail (the failing start
+// years, which open as a schedule), Markets... and Export. The page only copies texts in and out;
+// the AnalysisPresenter runs the analysis on its worker thread, and a timer takes the result in.
 #pragma once
 
 #include <QWidget>
 #include <functional>
 
 #include "shell/logic/analysis_presenter.h"
+#include "shell/logic/markets_presenter.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -26,13 +30,18 @@ class AnalysisPage : public QWidget {
     std::function<void(const TrialReplay&)> onOpenTrial;
     // Told whether a fan chart is on show (Print Current Graph prints it).
     std::function<void(bool)> onChartShown;
+    // Opens the Markets dialog over the presenter; true after OK.
+    std::function<bool(MarketsPresenter&)> onMarkets;
 
   private:
     void start();
     void tick();
     void showState();
     void openTrial(TrialPick pick);
+    void openCycle();
+    void editMarkets();
     void saveChart();
+    void drawChart(Surface& surface, const Rect& area) const;
 
     AnalysisPresenter& presenter;
     QLineEdit* trials = nullptr;
@@ -45,6 +54,11 @@ class AnalysisPage : public QWidget {
     QPushButton* chartButton = nullptr;
     QPushButton* medianButton = nullptr;
     QPushButton* worstButton = nullptr;
+    QPushButton* marketsButton = nullptr;
+    QPushButton* cycleButton = nullptr;
+    QCheckBox* todaysDollars = nullptr;
+    QListWidget* failing = nullptr;
+    const HistoryResults* listed = nullptr; // the result whose failing years are listed
     QProgressBar* progress = nullptr;
     QLabel* status = nullptr;
     QLabel* successRate = nullptr;

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "graphs/graph_state.h"
+#include "model/market_table.h"
 #include "model/window_placement.h"
 #include "platform/help_contexts.h"
 #include "shell/account_info_dialog.h"
@@ -30,6 +31,7 @@
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/menu_model.h"
+#include "shell/markets_dialog.h"
 #include "shell/results_page.h"
 
 namespace finplan {
@@ -307,6 +309,11 @@ QWidget* MainWindow::createPage(int t) {
             resultsPage->refresh();
         };
         a->onChartShown = [this](bool shown) { setGraphPrintEnabled(shown); };
+        a->onMarkets = [this](MarketsPresenter& dialog) {
+            MarketsDialog box(
+                dialog, [this] { parts.help.showContext(help::kGroups); }, this);
+            return runTool(box, "Markets");
+        };
         setGraphPrintEnabled(analysis.results() != nullptr);
         return a;
     }
@@ -424,6 +431,9 @@ void MainWindow::showAbout() {
     auto* text = new QLabel(" The Korvel Financial Planner\nVersion 6.0\n\n"
                             "Plans savings, spending and retirement year by year.",
                             &box);
+    auto* credit = new QLabel(kMarketDataCredit, &box);
+    credit->setObjectName("marketDataCredit");
+    credit->setWordWrap(true);
     auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
     connect(ok, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     auto* row = new QHBoxLayout;
@@ -431,6 +441,7 @@ void MainWindow::showAbout() {
     row->addWidget(text, 1);
     auto* layout = new QVBoxLayout(&box);
     layout->addLayout(row);
+    layout->addWidget(credit);
     layout->addWidget(ok);
     parts.tools.open("about", [&box] { box.raise(); });
     box.exec();

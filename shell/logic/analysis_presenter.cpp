@@ -1,8 +1,10 @@
 #include "shell/logic/analysis_presenter.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
+#include "analysis/history_report.h"
 #include "analysis/trials_report.h"
 #include "engine/money.h"
 #include "model/atomic_file.h"
@@ -36,59 +38,134 @@ uint32_t clockSeed(const Clock& clock) {
     return days * 86400u + static_cast<uint32_t>(t.hour * 3600 + t.minute * 60 + t.second);
 }
 
+const char* const kModeWords[] = {"accounts", "groups", "cycles", "history"};
+
 } // namespace
 
 AnalysisPresenter::AnalysisPresenter(const ScenarioSession& session, const Clock& clock,
                                      Messages& messages, FileChooser& chooser,
                                      const ScenarioFiles* files)
-    : seedText(std::to_string(clockSeed(clock))), session_(session), clock_(clock),
-      messages_(messages), chooser_(chooser), files_(files) {}
+    : seedText(std::to_string(clockSeed(clock))), session_(session), scenario_(session.scenario),
+      clock_(clock), messages_(messages), chooser_(chooser), files_(files) {}
 
 AnalysisPresenter::~AnalysisPresenter() {
     cancel();
     if (worker_.joinable()) worker_.join();
 }
 
+void AnalysisPresenter::followScenario() {
+    if (files_ == nullptr || files_->scenarioPath == marketsOf_ || running()) return;
+    marketsOf_ = files_->scenarioPath;
+    const MarketFileRead read = readMarketFile(marketFilePath(marketsOf_));
+    if (!read.problem.empty()) messages_.show(read.problem, "FILE WARNING", MessageIcon::Warning);
+    markets = read.settings;
+    if (!read.found || !read.problem.empty()) return;
+    const AnalysisChoices& c = markets.analysis;
+    trialsText = std::to_string(c.trials);
+    seedText = std::to_string(c.seed);
+    for (int m = 0; m < 4; ++m)
+        if (c.mode == kModeWords[m]) mode = static_cast<AnalysisMode>(m);
+}
+
+bool AnalysisPresenter::saveMarkets() {
+    if (files_ == nullptr || files_->scenarioPath.empty()) return false;
+    const std::string path = marketFilePath(files_->scenarioPath);
+    const FileResult r = saveMarketFile(path, markets);
+    if (!r) showFileError(messages_, format("Cannot open %s", path.c_str()), r.reason);
+    return r.ok;
+}
+
 bool AnalysisPresenter::readFields(TrialSettings& settings) {
     const auto trials = wholeNumber(trialsText, 1, kMaxTrials);
-    if (!trials) {
+    if (!trials && mode != AnalysisMode::HistoricalSequences) {
         messages_.show("The number of trials must be between 1 and 100000.", "TRIALS ERROR",
                        MessageIcon::Error);
         return false;
     }
     const auto seed = wholeNumber(seedText, 0, 4294967295LL);
-    if (!seed) {
+    if (!seed && mode != AnalysisMode::HistoricalSequences) {
         messages_.show("The seed must be a whole number from 0 to 4294967295.", "SEED ERROR",
                        MessageIcon::Error);
         return false;
     }
-    settings.trials = static_cast<int>(*trials);
-    settings.seed = static_cast<uint32_t>(*seed);
-    settings.mode = mode;
+    settings.trials = trials ? static_cast<int>(*trials) : kDefaultTrials;
+    settings.seed = seed ? static_cast<uint32_t>(*seed) : 0;
+    settings.mode = mode == AnalysisMode::RandomGroups    ? TrialRandomMode::Groups
+                    : mode == AnalysisMode::RandomHistory ? TrialRandomMode::History
+                                                          : TrialRandomMode::Accounts;
     return true;
+}
+
+// The groups' markets as the scenario has them now; a group the side file names that
+// the scenario lacks is dropped, with a message.
+std::shared_ptr<const MarketPlan> AnalysisPresenter::marketPlan() {
+    std::vector<std::string> dropped;
+    auto plan = std::make_shared<const MarketPlan>(
+        resolveMarketPlan(markets, scenario_, sharedBuiltInTable(), dropped));
+    for (const std::string& line : dropped)
+        messages_.show(line, "FILE WARNING", MessageIcon::Warning);
+    if (!dropped.empty()) {
+        MarketSettings kept = markets;
+        kept.groups.clear();
+        for (int g = 0; g < kMaxGroups; ++g)
+            if (scenario_.groups.exists(g))
+                kept.setChoice(groupName(scenario_, g), markets.choiceOf(groupName(scenario_, g)));
+        markets = std::move(kept);
+    }
+    return plan;
+}
+
+void AnalysisPresenter::startWorker(std::function<void()> work, int total) {
+    revisionAtRun_ = session_.revision();
+    nameAtRun_ = files_ ? baseNameOf(files_->displayName) : std::string();
+    discardRunning_ = false;
+    done_.store(0);
+    finished_.store(false);
+    total_ = total;
+    lastCancelled_ = false;
+    worker_ = std::thread([this, work = std::move(work)] {
+        work();
+        finished_.store(true);
+    });
 }
 
 bool AnalysisPresenter::run() {
     if (running()) return false;
     TrialSettings settings;
     if (!readFields(settings)) return false;
+    followScenario();
+    markets.analysis.trials = settings.trials;
+    markets.analysis.seed = settings.seed;
+    markets.analysis.mode = kModeWords[static_cast<int>(mode)];
     // The worker analyses a copy: the user may edit the scenario meanwhile.
-    auto copy = std::make_shared<const Scenario>(session_.scenario);
-    revisionAtRun_ = session_.revision();
-    nameAtRun_ = files_ ? baseNameOf(files_->displayName) : std::string();
-    discardRunning_ = false;
+    auto copy = std::make_shared<const Scenario>(scenario_);
     control_ = std::make_unique<TrialControl>();
     control_->progress = [this](int done, int) { done_.store(done); };
-    done_.store(0);
-    finished_.store(false);
-    total_ = settings.trials;
-    lastCancelled_ = false;
     const LocalTime today = clock_.now();
-    worker_ = std::thread([this, copy, settings, today] {
-        auto r = std::make_unique<TrialResults>(runTrials(*copy, settings, *control_, 0, today));
-        pending_ = std::move(r);
-        finished_.store(true);
-    });
+    std::shared_ptr<const MarketPlan> plan;
+    if (historyMode()) {
+        plan = marketPlan();
+        saveMarkets();
+    }
+    if (mode == AnalysisMode::HistoricalSequences) {
+        const int cycles = plan->table->size() -
+                           planYearCount(scenario_.initial.startAge, scenario_.initial.endAge) + 1;
+        startWorker(
+            [this, copy, plan, today] {
+                pendingHistory_ = std::make_unique<HistoryResults>(
+                    runHistory(*copy, plan, HistorySettings{}, *control_, 0, today));
+            },
+            std::max(cycles, 1));
+        return true;
+    }
+    settings.market = plan;
+    shownInflationAtRun_ = scenario_.initial.inflationRate;
+    startWorker(
+        [this, copy, settings, today] {
+            pending_ =
+                std::make_unique<TrialResults>(runTrials(*copy, settings, *control_, 0, today));
+        },
+        settings.trials);
     return true;
 }
 
@@ -102,6 +179,7 @@ void AnalysisPresenter::clear() {
         discardRunning_ = true;
     }
     shown_.reset();
+    shownHistory_.reset();
     nameShown_.clear();
     lastCancelled_ = false;
 }
@@ -113,31 +191,50 @@ bool AnalysisPresenter::poll() {
         discardRunning_ = false;
     } else if (pending_ && pending_->status == TrialStatus::Completed) {
         shown_ = std::move(pending_);
+        shownHistory_.reset();
+        shownInflation_ = shownInflationAtRun_;
+        revisionShown_ = revisionAtRun_;
+        nameShown_ = nameAtRun_;
+    } else if (pendingHistory_ && pendingHistory_->status == HistoryStatus::Completed) {
+        shownHistory_ = std::move(pendingHistory_);
+        shown_.reset();
         revisionShown_ = revisionAtRun_;
         nameShown_ = nameAtRun_;
     } else {
+        if (pendingHistory_ && pendingHistory_->status == HistoryStatus::NoCycle)
+            messages_.show(noCycleText(*pendingHistory_), "HISTORY", MessageIcon::Error);
         lastCancelled_ = true;
     }
     pending_.reset();
+    pendingHistory_.reset();
     return true;
 }
 
 std::string AnalysisPresenter::statusText() const {
-    if (running()) return format("Running: %d of %d trials", done(), total_);
+    if (running())
+        return format("Running: %d of %d %s", done(), total_,
+                      mode == AnalysisMode::HistoricalSequences ? "cycles" : "trials");
     if (lastCancelled_) return "Cancelled: the result below is from the previous analysis.";
-    if (!shown_) return "No analysis yet: choose the trials and the seed, then Run.";
-    const TrialResults& r = *shown_;
+    std::string text;
     const std::string of = nameShown_.empty() ? std::string() : " of " + nameShown_;
-    const std::string text =
-        format("%d trials%s, random %s rates, seed %u", r.trialsRun, of.c_str(),
-               r.settings.mode == TrialRandomMode::Groups ? "group" : "account", r.settings.seed);
+    if (shownHistory_) {
+        const HistoryResults& h = *shownHistory_;
+        text = format("%d cycles of %d years%s, start years %d to %d",
+                      static_cast<int>(h.cycles.size()), h.planYears, of.c_str(),
+                      h.cycles.front().startYear, h.cycles.back().startYear);
+    } else if (shown_) {
+        text = format("%d trials%s, %s, seed %u", shown_->trialsRun, of.c_str(),
+                      trialModeText(*shown_).c_str(), shown_->settings.seed);
+    } else {
+        return "No analysis yet: choose the trials and the seed, then Run.";
+    }
     if (stale())
         return text + ". The scenario has changed since: Run again to bring it up to date.";
     return text;
 }
 
 bool AnalysisPresenter::stale() const {
-    return shown_ && session_.revision() != revisionShown_;
+    return (shown_ || shownHistory_) && session_.revision() != revisionShown_;
 }
 
 std::optional<TrialReplay> AnalysisPresenter::trialToOpen(TrialPick pick) const {
@@ -145,9 +242,22 @@ std::optional<TrialReplay> AnalysisPresenter::trialToOpen(TrialPick pick) const 
     return replayOf(*shown_, pick == TrialPick::Median ? shown_->median : shown_->worstDecile);
 }
 
+std::optional<TrialReplay> AnalysisPresenter::cycleToOpen(int startYear) const {
+    if (!shownHistory_ || stale() || running()) return std::nullopt;
+    return cycleReplay(*shownHistory_, startYear);
+}
+
+std::vector<int> AnalysisPresenter::failingYears() const {
+    std::vector<int> years;
+    if (shownHistory_)
+        for (const CycleResult& c : shownHistory_->cycles)
+            if (c.failed) years.push_back(c.startYear);
+    return years;
+}
+
 std::optional<std::string> AnalysisPresenter::chooseChartFile() {
-    if (!shown_) return std::nullopt;
-    return chooser_.saveFile(FileChoice{"Save the Fan Chart",
+    if (!shown_ && !shownHistory_) return std::nullopt;
+    return chooser_.saveFile(FileChoice{shownHistory_ ? "Save the Chart" : "Save the Fan Chart",
                                         "PNG Images (*.png)|*.png|SVG Drawings (*.svg)|*.svg|"
                                         "PDF Documents (*.pdf)|*.pdf",
                                         "png", "fan-chart.png"});
@@ -157,17 +267,50 @@ void AnalysisPresenter::chartNotSaved(const std::string& problem) {
     messages_.show(problem, "FILE ERROR", MessageIcon::Error);
 }
 
+double AnalysisPresenter::priceLevel(int ageIndex) const {
+    return todaysDollars ? std::pow(1.0 + shownInflation_ * 0.01, ageIndex) : 1.0;
+}
+
 FanChart AnalysisPresenter::fanChart() const {
     if (!shown_)
         return FanChart{chart == TrialChart::Savings ? "TOTAL SAVINGS" : "NET WORTH", 0, {}};
     const TrialResults& r = *shown_;
-    std::string title = fanChartTitle(r, chart);
-    if (!nameShown_.empty()) title += " - " + nameShown_;
-    return FanChart{title, r.firstAge, chart == TrialChart::Savings ? r.savings : r.netWorth};
+    FanChart fan{fanChartTitle(r, chart), r.firstAge,
+                 chart == TrialChart::Savings ? r.savings : r.netWorth};
+    if (!nameShown_.empty()) fan.title += " - " + nameShown_;
+    if (todaysDollars) {
+        fan.title += ", TODAY'S DOLLARS";
+        for (int a = 0; a < static_cast<int>(fan.bands.size()); ++a)
+            for (float& v : fan.bands[a])
+                v = static_cast<float>(v / priceLevel(a));
+    }
+    return fan;
+}
+
+CycleChart AnalysisPresenter::cycleChart() const {
+    CycleChart c;
+    if (!shownHistory_) return c;
+    const HistoryResults& h = *shownHistory_;
+    c.title =
+        format("%s IN %d CYCLES%s", chart == TrialChart::Savings ? "TOTAL SAVINGS" : "NET WORTH",
+               static_cast<int>(h.cycles.size()), todaysDollars ? ", START-YEAR DOLLARS" : "");
+    if (!nameShown_.empty()) c.title += " - " + nameShown_;
+    c.firstAge = h.firstAge;
+    for (const CycleResult& cycle : h.cycles) {
+        const std::vector<float>& values =
+            chart == TrialChart::Savings ? cycle.savings : cycle.netWorth;
+        std::vector<float> line(values.size());
+        for (std::size_t i = 0; i < line.size(); ++i)
+            line[i] =
+                todaysDollars ? static_cast<float>(values[i] / cycle.priceLevel[i]) : values[i];
+        c.lines.push_back(std::move(line));
+        c.failed.push_back(cycle.failed);
+    }
+    return c;
 }
 
 bool AnalysisPresenter::exportResults() {
-    if (!shown_) return false;
+    if (!shown_ && !shownHistory_) return false;
     const auto path = chooser_.saveFile(
         FileChoice{"Export Analysis To a File", "Analysis Files (*.txt *.csv)", "txt", ""});
     if (!path) return false;
@@ -179,7 +322,9 @@ bool AnalysisPresenter::exportResults() {
     const std::string named = nameShown_.empty()
                                   ? std::string()
                                   : "Scenario" + std::string(1, separator) + nameShown_ + "\n";
-    const FileResult r = saveTextFile(*path, named + trialsTableText(*shown_, separator));
+    const FileResult r =
+        saveTextFile(*path, named + (shownHistory_ ? historyCsvText(*shownHistory_, separator)
+                                                   : trialsTableText(*shown_, separator)));
     if (!r) showFileError(messages_, format("Cannot open %s", path->c_str()), r.reason);
     return r.ok;
 }

@@ -1,7 +1,8 @@
 // The Analysis folder without its widgets: the seed, trial count and mode as typed,
 // the analysis running on a worker thread with its progress and Cancel, the last
 // completed result (never a cancelled one) and its export. A result names the scenario
-// it was run on; New and Open clear it.
+// it was run on; New and Open clear it. The history modes replay the plan against
+// market years, the groups following the markets the scenario's side file names.
 #pragma once
 
 #include <atomic>
@@ -11,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "analysis/history.h"
 #include "analysis/trials.h"
 #include "analysis/trials_report.h"
 #include "graphs/fan_chart.h"
@@ -25,18 +27,36 @@ namespace finplan {
 // The sample trials the folder can open as a Results schedule.
 enum class TrialPick { Median, WorstDecile };
 
+// The mode list's entries, in its order.
+enum class AnalysisMode { RandomAccounts, RandomGroups, HistoricalSequences, RandomHistory };
+inline constexpr const char* kAnalysisModeNames[] = {"Random account rates", "Random group rates",
+                                                     "Historical sequences", "Random history"};
+
 class AnalysisPresenter {
   public:
     // The session's revision tells when the scenario changed after an analysis; files
-    // give the scenario's name (nullptr: unnamed).
+    // give the scenario's name and so its markets side file (nullptr: unnamed).
     AnalysisPresenter(const ScenarioSession& session, const Clock& clock, Messages& messages,
                       FileChooser& chooser, const ScenarioFiles* files = nullptr);
     ~AnalysisPresenter(); // cancels a running analysis and waits for it
 
     std::string seedText;
     std::string trialsText = std::to_string(kDefaultTrials);
-    TrialRandomMode mode = TrialRandomMode::Accounts;
-    TrialChart chart = TrialChart::NetWorth; // what the fan chart shows
+    AnalysisMode mode = AnalysisMode::RandomAccounts;
+    TrialChart chart = TrialChart::NetWorth; // what the chart shows
+    bool todaysDollars = false;              // charts and tables in the start year's dollars
+    MarketSettings markets;                  // the side file's, read again for another scenario
+
+    // Reads the side file when the scenario is another than last time: the markets and
+    // the folder's last choices (a damaged file: a message and the defaults).
+    void followScenario();
+    // Writes the markets and the folder's choices beside the scenario.
+    bool saveMarkets();
+    const Scenario& scenario() const { return scenario_; }
+    Messages& messages() { return messages_; }
+    bool historyMode() const {
+        return mode == AnalysisMode::HistoricalSequences || mode == AnalysisMode::RandomHistory;
+    }
 
     // "Run": checks the fields, copies the scenario and starts the worker. False after
     // a field message, or while an analysis runs.
@@ -54,12 +74,19 @@ class AnalysisPresenter {
     // The last analysis started was cancelled (the result shown is an older one).
     bool cancelledLast() const { return lastCancelled_; }
 
-    // The last completed analysis; nullptr before the first.
+    // The last completed analysis; nullptr before the first. A trials result and a
+    // historical-sequences result replace each other.
     const TrialResults* results() const { return shown_.get(); }
+    const HistoryResults* historyResults() const { return shownHistory_.get(); }
     // The file name of the scenario it was run on.
     const std::string& resultScenario() const { return nameShown_; }
     std::string statusText() const;
     FanChart fanChart() const;
+    CycleChart cycleChart() const;
+    // The start years shown in the failing list, in its order.
+    std::vector<int> failingYears() const;
+    // How to run a cycle of the history shown again (not while it is stale).
+    std::optional<TrialReplay> cycleToOpen(int startYear) const;
     // "Export": the percentile table to a file, comma-separated when its name ends in
     // ".csv", tab-delimited otherwise.
     bool exportResults();
@@ -75,12 +102,17 @@ class AnalysisPresenter {
 
   private:
     bool readFields(TrialSettings& settings);
+    std::shared_ptr<const MarketPlan> marketPlan();
+    void startWorker(std::function<void()> work, int total);
+    double priceLevel(int ageIndex) const; // today's dollars of a trials result
 
     const ScenarioSession& session_;
+    const Scenario& scenario_; // the session's records
     const Clock& clock_;
     Messages& messages_;
     FileChooser& chooser_;
     const ScenarioFiles* files_;
+    std::string marketsOf_;       // the scenario path the markets were read for
     std::string nameAtRun_;       // of the analysis running
     std::string nameShown_;       // of the analysis shown
     bool discardRunning_ = false; // cleared while it ran: its result is nobody's
@@ -94,6 +126,10 @@ class AnalysisPresenter {
     int total_ = 0;
     std::unique_ptr<TrialResults> pending_; // written by the worker before finished_
     std::unique_ptr<TrialResults> shown_;
+    std::unique_ptr<HistoryResults> pendingHistory_;
+    std::unique_ptr<HistoryResults> shownHistory_;
+    float shownInflation_ = 0; // the scenario's inflation rate when the shown trials ran
+    float shownInflationAtRun_ = 0;
     bool lastCancelled_ = false;
 };
 

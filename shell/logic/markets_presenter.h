@@ -1,0 +1,46 @@
+// The Markets dialog without its widgets: one row per named group (the market it
+// follows, the stocks share of a mix, the adjustment in points a year) and the
+// historical-inflation check box. OK checks every row before anything is stored, so a
+// refused row or Cancel leaves the settings as they were.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/market_file.h"
+#include "model/scenario.h"
+#include "platform/messages.h"
+
+namespace finplan {
+
+// The market list's entries, in the order the list shows them.
+inline constexpr const char* kMarketNames[] = {"None (own rates)", "US stocks", "US bonds",
+                                               "Stocks and bonds mix", "Inflation"};
+
+struct MarketRowTexts {
+    std::string group;
+    Market market = Market::None;
+    std::string stocksShare; // percent, for a mix
+    std::string adjustment;  // points a year
+};
+
+class MarketsPresenter {
+  public:
+    MarketsPresenter(const Scenario& scenario, MarketSettings& settings, Messages& messages);
+
+    std::vector<MarketRowTexts> rows; // the named groups, in slot order
+    bool historicalInflation = true;
+
+    // True when every row passed and the settings were changed; the row and field
+    // refused are in refusedRow (-1: none) and refusedField.
+    enum class Field { StocksShare, Adjustment };
+    bool ok();
+    int refusedRow = -1;
+    Field refusedField = Field::StocksShare;
+
+  private:
+    MarketSettings& settings_;
+    Messages& messages_;
+};
+
+} // namespace finplan
