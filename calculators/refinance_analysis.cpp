@@ -161,7 +161,9 @@ bool RefinanceAnalysis::readRefinancing() {
     memory.years = readIntText(refiYears, kFieldChars);
     memory.closingCosts = readFloatText(closingCosts, kFieldChars);
     memory.points = readFloatText(points, kFieldChars);
-    return true;
+    // Points are a percentage of the refinanced amount paid up front; far beyond any
+    // (1e38 %) the costs and the payment are no number at all.
+    return checkRange(messages, memory.points, 0.0f, 1000.0f, text_id::kRate, "POINTS ERROR");
 }
 
 bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
@@ -216,7 +218,9 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
         }
     }
     monthsToBreakEven = format("%-4d", months);
-    return true;
+    // Amounts beyond the float range (a refinanced amount near the largest float) are
+    // refused too, never shown as "inf".
+    return checkFiniteResults(messages, {memory.amount, memory.payment, cost});
 }
 
 } // namespace finplan

@@ -141,7 +141,7 @@ bool timedAmount(RunContext& ctx, Event& e, float& amount) {
     float g = 0;
     if (e.applyRate != 0) g = e.applyRate * 0.01;
     if (e.applyInflation != 0) g = g + st.inflationRateInEffect * 0.01;
-    if (g != 0) e.assetValue = e.assetValue * (1 + g);
+    if (g != 0) e.assetValue = ctx.held(e.assetValue * (1 + g));
     if (e.oneTime == 0) amount = amount * st.yearFraction;
     return true;
 }
@@ -151,9 +151,9 @@ void deposit(RunContext& ctx, int idx, float amount) {
     RunState& st = ctx.state;
     float tax = 0;
     if (e.taxDeposit != 0) {
-        tax = st.taxRateInEffect * 0.01 * amount;
+        tax = ctx.held(st.taxRateInEffect * 0.01 * amount);
         st.tallies.depositTaxes += tax;
-        amount = (1 - st.taxRateInEffect * 0.01) * amount;
+        amount = ctx.held((1 - st.taxRateInEffect * 0.01) * amount);
     }
     st.tallies.totalIncoming += amount;
     st.tallies.deposits += amount;
@@ -186,7 +186,7 @@ void withdraw(RunContext& ctx, int idx, float amount) {
                             st.liabilities;
         if (worth < 13.0 * amount) {
             if (st.badYearRun < 2)
-                amount = amount - amount * 2.66 * st.rateShortfall * 0.01;
+                amount = ctx.held(amount - amount * 2.66 * st.rateShortfall * 0.01);
             else
                 amount = amount - amount * 2.66 * 15.0 * 0.01;
         }

@@ -42,7 +42,7 @@ void payInstalment(RunContext& ctx, int idx) {
         st.equityTotal += p;
         st.assetTotal -= p;
     }
-    drawDown(ctx, p, idx, p + i, true);
+    drawDown(ctx, p, idx, ctx.held(p + i), true);
 }
 
 void payPropertyTaxes(RunContext& ctx, int idx) {
@@ -66,7 +66,7 @@ void payPropertyTaxes(RunContext& ctx, int idx) {
             value = memo.value;
         }
         for (; done < years; ++done)
-            value = value * (1 + rate * 0.01);
+            value = ctx.held(value * (1 + rate * 0.01));
         memo = PropertyTaxMemo{t, rate, years < 0 ? 0 : years, value};
         t = value;
     }
@@ -88,7 +88,7 @@ void payOff(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
     e.paidOff = 1;
-    const float r = (e.amount - e.downPayment) - e.principalPaid;
+    const float r = ctx.held((e.amount - e.downPayment) - e.principalPaid);
     const bool mortgage = e.is(EventKind::Mortgage);
     st.liabilities -= r;
     if (mortgage) {
@@ -131,7 +131,7 @@ void sell(RunContext& ctx, int idx) {
     e.setState(EventState::Finished);
     const float v = e.assetValue;
     const float principal = e.amount - e.downPayment;
-    const float r = principal - e.principalPaid;
+    const float r = ctx.held(principal - e.principalPaid);
     const bool mortgage = e.is(EventKind::Mortgage);
     Account* a = mortgage ? nullptr : ctx.account(e.toAccountId);
     const bool assetLoan = a != nullptr && a->is(AccountType::Asset);

@@ -62,7 +62,7 @@ void storeRowStart(RunContext& ctx) {
     row.investmentSavings = st.investmentTotal;
     row.taxFreeSavings = st.taxFreeTotal;
     row.retirementSavings = st.retirementTotal;
-    row.assets = assets;
+    row.assets = heldAmount(assets);
     row.equity = st.equityTotal;
     row.netWorth = st.netWorth();
     const float writtenAge =
@@ -89,14 +89,15 @@ void storeRowEnd(RunContext& ctx) {
     row.incomeFromEquity = t.equitySales;
     row.incomeFromAssets = t.appreciation;
     const float depreciation = std::fabs(t.depreciation);
-    row.otherOutgoing = depreciation + t.closingCosts;
+    row.otherOutgoing = heldAmount(depreciation + t.closingCosts);
     float outgoing = t.withdrawals + t.taxes;
     outgoing = outgoing + t.interestPaid;
     outgoing = outgoing + t.penalties;
     float written = outgoing + depreciation;
     outgoing = outgoing + row.otherOutgoing;
-    row.totalOutgoing = outgoing;
-    if (st.startNetWorth > 0) written = outgoing;
+    row.totalOutgoing = heldAmount(outgoing);
+    written = heldAmount(written);
+    if (st.startNetWorth > 0) written = row.totalOutgoing;
     if (ctx.plot != nullptr) ctx.plot->rowEnd(st.plotRowIndex, row, written);
 }
 

@@ -46,6 +46,8 @@ struct RunContext {
         if (emitting()) lines.line(text, tag, wholeAge());
     }
     int wholeAge() const { return wholeNumber(state.currentAge); }
+    // An amount worked out by a step of the year, held within the largest amount.
+    float held(double v) { return heldAmount(v, state.amountHeld); }
 
     // Index of the account with that id among the accounts in use, or -1.
     int accountIndex(int id) const;

@@ -42,6 +42,8 @@ void prepare(RunContext& ctx) {
     st.inflationRateInEffect = iv.inflationRate;
     st.penaltyAge = iv.penaltyAge;
     st.penaltyRate = iv.penaltyRate;
+    st.amountHeld = false;
+    st.heldAmountShown = false;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
@@ -152,6 +154,7 @@ void simulateYear(RunContext& ctx) {
         Event& e = s.events[k];
         if (e.state() == EventState::Finished) continue; // it does nothing more
         processEvent(ctx, k);
+        holdAmounts(ctx, AmountSource{k, -1});
         if (e.state() == EventState::Active && e.endAge < st.currentAge && !isLoanOrMortgage(e))
             e.setState(EventState::Finished);
     }

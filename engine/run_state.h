@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "engine/amount_limit.h"
 #include "engine/loan_amortiser.h"
 #include "engine/plot_row.h"
 #include "model/records.h"
@@ -109,10 +110,15 @@ struct RunState {
 
     // True while the lines before the year loop are written (no age gate).
     bool beforeLoop = true;
+    // An amount was held since the last checkpoint (engine/amount_limit.h).
+    bool amountHeld = false;
+    // The schedule has said that an amount went beyond the largest (once a run).
+    bool heldAmountShown = false;
 
+    // Totals each within the largest amount may still add up beyond it.
     float netWorth() const {
-        return investmentTotal + taxFreeTotal + retirementTotal + equityTotal + assetTotal -
-               liabilities;
+        return heldAmount(investmentTotal + taxFreeTotal + retirementTotal + equityTotal +
+                          assetTotal - liabilities);
     }
     // The running total of an account type; nullptr for an unknown type.
     float* typeTotal(AccountType type);

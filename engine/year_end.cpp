@@ -38,13 +38,13 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     const float f = st.yearFraction;
     switch (acc.accountType()) {
     case AccountType::InvestmentSavings: {
-        const float i = b * q * 0.01 * f;
+        const float i = ctx.held(b * q * 0.01 * f);
         if (i > 0) {
-            const float tax = i * st.taxRateInEffect * 0.01;
+            const float tax = ctx.held(i * st.taxRateInEffect * 0.01);
             t.taxOnSavingsInterest += tax;
             t.taxes += tax;
         }
-        acc.balance += i;
+        acc.balance = ctx.held(acc.balance + i);
         st.investmentTotal += i;
         t.totalIncoming += i;
         t.taxableIncome += i;
@@ -52,8 +52,8 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     }
     case AccountType::TaxFreeSavings:
     case AccountType::RetirementSavings: {
-        const float i = b * q * 0.01 * f;
-        acc.balance += i;
+        const float i = ctx.held(b * q * 0.01 * f);
+        acc.balance = ctx.held(acc.balance + i);
         *st.typeTotal(acc.accountType()) += i;
         t.totalIncoming += i;
         t.nonTaxableIncome += i;
@@ -61,14 +61,14 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     }
     case AccountType::Asset:
     case AccountType::Equity: {
-        const float g = b * q * 0.01 * f;
+        const float g = ctx.held(b * q * 0.01 * f);
         if (q > 0) {
             t.appreciation += g;
             t.totalIncoming += g;
         }
         if (q < 0) t.depreciation += g;
         *st.typeTotal(acc.accountType()) += g;
-        acc.balance = (q * 0.01 * f + 1) * b;
+        acc.balance = ctx.held((q * 0.01 * f + 1) * b);
         break;
     }
     default:
@@ -162,6 +162,7 @@ void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
         if (!(acc.balance > 0)) continue;
         if (drawn) noteDrawnRate(ctx, acc, q, sums);
         creditAccount(ctx, acc, q);
+        holdAmounts(ctx, AmountSource{-1, i});
     }
 }
 
@@ -174,18 +175,21 @@ void growLoanAssets(RunContext& ctx) {
         if (!(e.startAge <= st.currentAge)) continue;
         if (e.is(EventKind::Loan)) {
             const Account* a = ctx.account(e.toAccountId);
-            if (a != nullptr && isAssetOrEquity(*a))
-                e.assetValue = e.assetValue * (1 + a->currentRate * 0.01);
+            if (a != nullptr && isAssetOrEquity(*a)) {
+                e.assetValue = ctx.held(e.assetValue * (1 + a->currentRate * 0.01));
+                holdAmounts(ctx, AmountSource{k, -1});
+            }
         } else if (e.is(EventKind::Mortgage)) {
             const float a = e.appreciationRate;
             st.equityTotal += a * 0.01 * e.assetValue;
-            const float g = a * 0.01 * e.assetValue * st.yearFraction;
+            const float g = ctx.held(a * 0.01 * e.assetValue * st.yearFraction);
             if (a > 0) {
                 st.tallies.appreciation += g;
                 st.tallies.totalIncoming += g;
             }
             if (a < 0) st.tallies.depreciation += g;
-            e.assetValue += g;
+            e.assetValue = ctx.held(e.assetValue + g);
+            holdAmounts(ctx, AmountSource{k, -1});
         }
     }
 }
@@ -235,7 +239,7 @@ void summary(RunContext& ctx) {
     outgoing = outgoing + t.taxesOnWithdrawals;
     outgoing = outgoing + t.closingCosts;
     outgoing = outgoing + depreciation;
-    line("    Total Outgoing=%s", outgoing, true);
+    line("    Total Outgoing=%s", heldAmount(outgoing), true);
     line("       Withdrawals=%s", t.withdrawals, false);
     line("       Interest Paid=%s", t.interestPaid, false);
     line("       Taxes on withdrawals=%s", t.taxesOnWithdrawals, false);
@@ -283,11 +287,13 @@ void yearEnd(RunContext& ctx) {
     if (plotted) interestAndGrowth(ctx, sums);
     growLoanAssets(ctx);
     if ((ctx.randomMode() || ctx.marketGroupRates() != nullptr) && plotted) smartSignal(st, sums);
+    holdAllAmounts(ctx);
 
     payYearEnd(ctx, "  Pay %s Tax On Savings Interest", t.taxOnSavingsInterest, true);
     payYearEnd(ctx, "  Withdrawal Taxes = %s", t.taxesOnWithdrawals, true);
     payYearEnd(ctx, "  Deposit Taxes = %s.", t.depositTaxes, false);
     payYearEnd(ctx, "  Penalties Paid = %s", t.penalties, true);
+    holdAllAmounts(ctx);
 
     if (ctx.view.showDetails && ctx.emitting()) summary(ctx);
     if (ctx.view.showAccounts && ctx.emitting()) accountBlock(ctx);

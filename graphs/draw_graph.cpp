@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/amount_limit.h"
 #include "graphs/graph_parts.h"
 #include "graphs/pie_chart.h"
 #include "graphs/summary_legend.h"
@@ -63,8 +64,15 @@ PlotGeometry drawSeriesPlot(const GraphContext& ctx, const GraphSeriesSet& set,
     else
         drawSeriesBars(ctx, f, set);
     if (legend && ctx.options.legendAfter == 1) drawLegend(ctx, f, set);
-    return PlotGeometry{true,    f.x0,       f.columnWidth,   f.baseY,         f.height,
-                        f.width, f.rowCount, f.scale.axisMin, f.scale.axisSpan};
+    return PlotGeometry{true,
+                        f.x0,
+                        f.columnWidth,
+                        f.baseY,
+                        f.height,
+                        f.width,
+                        f.rowCount,
+                        heldAmount(f.scale.axisMin),
+                        heldAmount(f.scale.axisSpan)};
 }
 
 void drawGraph(Surface& surface, const Rect& window, int graphKind, int firstAccount,

@@ -20,8 +20,13 @@ struct FanFrame {
     AxisScale axis;
 
     int xOf(int age) const { return ages > 1 ? x0 + age * width / (ages - 1) : x0; }
-    int yOf(float v) const {
-        return baseY - wholeNumber((v - axis.axisMin) / axis.axisSpan * height);
+    int yOf(double v) const {
+        if (axis.wide)
+            return baseY - wholeNumber(std::clamp((v - axis.axisMin) / axis.axisSpan * height,
+                                                  -1.0e6, 1.0e6));
+        // In floats, as the chart has always been placed.
+        return baseY - wholeNumber((static_cast<float>(v) - static_cast<float>(axis.axisMin)) /
+                                   static_cast<float>(axis.axisSpan) * static_cast<float>(height));
     }
 };
 
@@ -42,7 +47,7 @@ void drawGrid(Surface& s, const FanFrame& f, int firstAge, const FontMetrics& m)
     const Pen grid{kGrey, 1};
     const int h = m.lineHeight();
     for (int i = 0; i <= 10; ++i) {
-        const float v = f.axis.axisMin + static_cast<float>(i) * f.axis.axisStep;
+        const double v = axisLevel(f.axis, i);
         const int y = f.yOf(v);
         s.line(Point{f.x0, y}, Point{f.x0 + f.width, y}, grid);
         std::string label = groupedValue(v);

@@ -90,13 +90,13 @@ void drawValueLabels(const GraphContext& ctx, const PlotFrame& f) {
         if (f.height < lines * ctx.h) ++step;
     struct Label {
         std::string text;
-        float value;
+        double value;
         int y;
     };
     std::vector<Label> labels;
     int widest = 0;
     for (int d = 0; d <= 10; d += step) {
-        const float v = f.scale.axisMin + static_cast<float>(d) * f.scale.axisStep;
+        const double v = axisLevel(f.scale, d);
         std::string label = groupedValue(v);
         // Whole units only: the cents are cut off.
         label = label.size() > 3 ? label.substr(0, label.size() - 3) : std::string();

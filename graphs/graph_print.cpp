@@ -25,24 +25,31 @@ std::optional<GraphPageSetup> pageSetup(Printer& printer) {
 
 namespace {
 
-// One page per copy, each its own document "Printing Graph", drawn by draw.
+// One page per copy, each its own document "Printing Graph", drawn by draw, which
+// answers false when the page has no room for the graph: nothing is printed then.
 bool printPages(Printer& printer, int copies, Messages& messages,
-                const std::function<void(Surface&)>& draw) {
+                const std::function<bool(Surface&)>& draw) {
     bool ok = true;
     for (int copy = 0; ok && copy < copies; ++copy) {
         ok = printer.beginDocument("Printing Graph");
         Surface* surface = ok ? printer.beginPage() : nullptr;
+        bool room = true;
         if (surface) {
             surface->setFont(FontSpec{"Courier", 0, false, true});
-            draw(*surface);
+            room = draw(*surface);
         }
         ok = surface && printer.endPage() && ok;
-        if (ok) {
+        if (ok && room) {
             printer.endDocument();
-        } else {
-            printer.abortDocument();
-            messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
+            continue;
         }
+        printer.abortDocument();
+        if (!room) {
+            messages.show(kNoRoomText, "Print Error", MessageIcon::Error);
+            printer.finish(false);
+            return false;
+        }
+        messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
     }
     if (!printer.finish(ok) && ok) {
         messages.show(printer.failure(), "Print Error", MessageIcon::Error);
@@ -63,9 +70,13 @@ bool printGraph(Printer& printer, const GraphPageSetup& setup, const GraphWindow
     page.options.margins = setup.margins;
     const PrinterDevice device = printer.device();
     return printPages(printer, setup.copies, messages, [&](Surface& surface) {
-        if (graph.drawable)
-            drawGraph(surface, Rect{0, 0, device.width, device.height}, graph.kind,
-                      graph.firstAccount, graph.lastAccount, graph.lastRowIndex, page, source);
+        if (!graph.drawable) return true;
+        page.plot = PlotGeometry{};
+        page.pie = PieGeometry{};
+        drawGraph(surface, Rect{0, 0, device.width, device.height}, graph.kind, graph.firstAccount,
+                  graph.lastAccount, graph.lastRowIndex, page, source);
+        return graph.kind == GraphKind::Pie ? page.pie.drawn && page.pie.radius > 0
+                                            : page.plot.drawn;
     });
 }
 
@@ -75,8 +86,10 @@ bool printFanChart(Printer& printer, const GraphPageSetup& setup, const FanChart
     const PageMargins& m = setup.margins;
     const Rect area{m.left, m.top, std::max(m.left + 1, device.width - m.right),
                     std::max(m.top + 1, device.height - m.bottom)};
-    return printPages(printer, setup.copies, messages,
-                      [&](Surface& surface) { drawFanChart(surface, area, chart); });
+    return printPages(printer, setup.copies, messages, [&](Surface& surface) {
+        drawFanChart(surface, area, chart);
+        return true;
+    });
 }
 
 } // namespace finplan

@@ -34,6 +34,10 @@ struct PrintedGraph {
     bool drawable = true; // false: the scenario has no events or no accounts
 };
 
+// Said when the page setup's margins leave no room for the plot or the pie.
+inline constexpr const char* kNoRoomText =
+    "The margins leave no room for the graph.\nChoose smaller margins in the page setup.";
+
 // Prints the graph drawn as on the screen (style, legend, pie) but on a printer page,
 // one document "Printing Graph" per copy. False when nothing was printed.
 bool printGraph(Printer& printer, const GraphPageSetup& setup, const GraphWindowState& screen,

@@ -57,11 +57,13 @@ std::vector<int> existingGroups(const GraphSource& src) {
     return groups;
 }
 
+// The balances of the run's accounts in group g; each account's group is the one it
+// had in the run, as the balance columns are in the run's order.
 float groupSum(const GraphSource& src, int g, int row) {
     float sum = 0;
     const int n = accountsInRun(src);
     for (int i = 0; i < n; ++i)
-        if (src.scenario.accounts.accounts[i].groupIndex == g)
+        if (src.series.accountGroups[static_cast<std::size_t>(i)] == g)
             sum = sum +
                   src.series
                       .accountBalances[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)];
@@ -113,37 +115,16 @@ void addKindSeries(GraphSeriesSet& set, int kind, int firstAccount, int lastAcco
     }
 }
 
-// Which series set the top and the bottom of the axis.
-void setValueRange(GraphSeriesSet& set, int kind) {
-    auto rangeOver = [&](std::size_t series, int fromRow, bool forMax, bool forMin) {
-        const auto& v = set.values[series];
-        for (int r = fromRow; r < set.rowsDrawn; ++r) {
+// The range the axis must hold: every drawn value of every series. (Taking the top
+// from the total alone, or the bottom from the second row on, left parts of other
+// series outside the axis, running through the labels and the footer.)
+void setValueRange(GraphSeriesSet& set) {
+    for (const auto& v : set.values)
+        for (int r = 0; r < set.rowsDrawn; ++r) {
             const float x = v[static_cast<std::size_t>(r)];
-            if (forMax) set.maxValue = std::max(set.maxValue, x);
-            if (forMin) set.minValue = std::min(set.minValue, x);
+            set.maxValue = std::max(set.maxValue, x);
+            set.minValue = std::min(set.minValue, x);
         }
-    };
-    const std::size_t n = set.values.size();
-    switch (kind) {
-    case GraphKind::NetWorth:
-        rangeOver(0, 0, true, false);
-        for (std::size_t s = 0; s < n; ++s)
-            rangeOver(s, 1, false, true);
-        break;
-    case GraphKind::Incoming:
-        rangeOver(0, 0, true, false);
-        for (std::size_t s = 0; s < std::min<std::size_t>(5, n); ++s)
-            rangeOver(s, 0, false, true);
-        break;
-    case GraphKind::Outgoing:
-        rangeOver(0, 0, true, false);
-        for (std::size_t s = 0; s < n; ++s)
-            rangeOver(s, 0, false, true);
-        break;
-    default:
-        for (std::size_t s = 0; s < n; ++s)
-            rangeOver(s, 0, true, true);
-    }
 }
 
 } // namespace
@@ -159,7 +140,7 @@ GraphSeriesSet collectSeries(int kind, int firstAccount, int lastAccount, int la
     // The final row repeats the last year's tallies, so those graphs stop before it.
     set.rowsDrawn = yearTallies ? std::max(set.rowCount - 1, 0) : set.rowCount;
     addKindSeries(set, kind, firstAccount, lastAccount, source);
-    setValueRange(set, kind);
+    setValueRange(set);
     return set;
 }
 

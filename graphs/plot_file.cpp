@@ -104,10 +104,12 @@ void PlotFileWriter::ageTotals(int age, const float (&v)[7]) {
 }
 
 void PlotFileWriter::end(const Scenario& s) {
+    const int n = s.accounts.usableCount();
+    for (int i = 0; i < n; ++i)
+        series_.accountGroups[static_cast<std::size_t>(i)] = s.accounts.accounts[i].groupIndex;
     if (!writing_) return;
     for (int g = 0; g < kMaxGroups; ++g)
         text_ += format("%s\n", groupName(s, g).c_str());
-    const int n = s.accounts.usableCount();
     for (int i = 0; i < n; ++i)
         text_ += format("%d\n", s.accounts.accounts[i].groupIndex);
     text_ += format("Done\n");
@@ -126,10 +128,9 @@ void launchGraphViewer(Launcher& launcher, const std::string& plotPath) {
 
 namespace {
 
-constexpr std::size_t kLineLimit = 255;
-
-// The plot file's text, read a line at a time the way a 255-character buffer does:
-// at most 254 characters, up to and including the newline.
+// The plot file's text, read a line at a time up to and including its newline. (A
+// 255-character line buffer would count a long row of large amounts as several lines
+// and end the copy before the group names.)
 class LineSource {
   public:
     explicit LineSource(const std::string& text) : text_(text) {}
@@ -137,8 +138,7 @@ class LineSource {
     bool readLine(std::string& line) {
         if (at_ >= text_.size()) return false;
         const std::size_t newline = text_.find('\n', at_);
-        std::size_t n = newline == std::string::npos ? text_.size() - at_ : newline - at_ + 1;
-        n = std::min(n, kLineLimit - 1);
+        const std::size_t n = newline == std::string::npos ? text_.size() - at_ : newline - at_ + 1;
         line.assign(text_, at_, n);
         // A NUL ends what a C buffer would hold.
         line.resize(std::strlen(line.c_str()));

@@ -33,10 +33,12 @@ bool readHeader(TextLineCursor& lines, PlotFileContents& out, int& rows, int& ac
     }
     float years = 0;
     if (!lines.next(line, "its number of years")) return false;
-    if (!lineFloat(line, years) || years < 1 || years >= kMaxPlotRows + 1)
+    // An end age with a fraction of a year is reached in the year after its whole
+    // part: 16.28 years from 50 run to 65.28 and end with a row for 66, 17 rows.
+    if (!lineFloat(line, years) || years < 1 || std::ceil(years) > kMaxPlotRows)
         return lines.failHere("should hold the number of years, 1 to " +
                               std::to_string(kMaxPlotRows) + ".");
-    rows = static_cast<int>(years);
+    rows = static_cast<int>(std::ceil(years));
     if (!lines.next(line, "its number of accounts")) return false;
     if (!lineInt(line, accounts) || accounts < 0 || accounts > kMaxAccounts)
         return lines.failHere("should hold the number of accounts, 0 to " +
@@ -92,6 +94,7 @@ bool readTrailer(TextLineCursor& lines, PlotFileContents& out, int accounts) {
         if (!lineInt(line, g) || g < INT16_MIN || g > INT16_MAX)
             return lines.failHere("should hold the group of an account.");
         out.scenario->accounts.accounts[i].groupIndex = static_cast<int16_t>(g);
+        out.series->accountGroups[static_cast<std::size_t>(i)] = static_cast<int16_t>(g);
     }
     if (!lines.next(line, "its closing \"Done\"")) return false;
     if (!isDone(line)) return lines.failHere("should read \"Done\".");

@@ -10,6 +10,7 @@ void PlotSeries::clear() {
     for (auto& n : accountNames)
         n.clear();
     accountCount = 0;
+    accountGroups.fill(0);
     ageTotals = AgeTotals{};
     plotStartAge = 0;
 }

@@ -23,6 +23,9 @@ using AccountBalanceTable = std::array<AccountBalanceRow, kMaxPlotRows>;
 
 // Account names copied at run start: the series names of the ACCOUNTS graph.
 using AccountNameTable = std::array<std::string, kMaxAccounts>;
+// Each account's group as the run had it, by account index: the slots may be re-sorted
+// after the run (the Accounts folder sorts by name) while the balances stay in run order.
+using AccountGroupTable = std::array<int16_t, kMaxAccounts>;
 
 // Start-of-year totals per whole age (the same values as that age's schedule row).
 struct AgeTotals {
@@ -41,6 +44,7 @@ struct PlotSeries {
     AccountBalanceTable accountBalances{};
     AccountNameTable accountNames{};
     int accountCount = 0; // accounts named in accountNames by the last run
+    AccountGroupTable accountGroups{};
     AgeTotals ageTotals{};
     int plotStartAge = 0; // startAge truncated to whole years
 

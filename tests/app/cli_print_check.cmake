@@ -81,3 +81,10 @@ execute_process(COMMAND ${FINPLAN} print-graph example.ret --kind summary --pdf 
 if(NOT rc EQUAL 1 OR EXISTS ${WORK}/summary.pdf)
     message(FATAL_ERROR "print-graph of the Summary: rc=${rc}\n${err}")
 endif()
+
+# Margins that leave no room for the plot: said, exit status 1, no page written.
+execute_process(COMMAND ${FINPLAN} print-graph example.ret --kind networth --pdf cramped.pdf
+    --margins 4000,1000,4000,1000 WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR EXISTS ${WORK}/cramped.pdf OR NOT err MATCHES "no room for the graph")
+    message(FATAL_ERROR "print-graph with no room: rc=${rc}\n${err}")
+endif()

@@ -1,6 +1,7 @@
 # The three viewer programs from outside, offscreen, run with cmake -P:
 #   -DFINPLAN=<runner> -DPLOT=<finplan-plot> -DCOMPARE=<finplan-compare>
-#   -DTRADEOFF=<finplan-tradeoff> -DEXAMPLE=<example.ret> -DWORK=<dir>
+#   -DTRADEOFF=<finplan-tradeoff> -DMAKE_SCENARIO=<make_scenario> -DEXAMPLE=<example.ret>
+#   -DWORK=<dir>
 # The bundled example's plot file and a trade-off file come from the runner; each
 # viewer draws them into a picture and exports its graph; damaged and missing files
 # are refused with a message and exit status 1.
@@ -88,3 +89,21 @@ run_ok("plot --version" ${PLOT} --version)
 run_ok("compare --help" ${COMPARE} --help)
 run_ok("trade-off --version without a display" ${CMAKE_COMMAND} -E env --unset=DISPLAY
     --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ${TRADEOFF} --version)
+
+# A generated plan whose amounts grow past the largest float: the schedule, the trials
+# and the plot file hold numbers only, and the plot viewer draws the run.
+file(MAKE_DIRECTORY ${WORK}/held)
+execute_process(COMMAND ${MAKE_SCENARIO} 1 50 150 s1.ret WORKING_DIRECTORY ${WORK}/held)
+foreach(command "run;s1.ret" "trials;s1.ret;--n;40;--seed;5")
+    execute_process(COMMAND ${FINPLAN} ${command} WORKING_DIRECTORY ${WORK}/held
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR out MATCHES "(^|[^A-Za-z])-?(inf|nan)([^A-Za-z]|$)")
+        message(FATAL_ERROR "finplan ${command}: rc=${rc}, an amount that is no number\n${err}")
+    endif()
+endforeach()
+file(READ ${WORK}/held/plotinf01.tmp plot)
+if(plot MATCHES "(inf|nan)")
+    message(FATAL_ERROR "the plot file of s1.ret holds an amount that is no number")
+endif()
+run_ok("plot a held run" ${PLOT} --export ${WORK}/held/s1.png ${WORK}/held/plotinf01.tmp)
+expect_file(${WORK}/held/s1.png "PNG")

@@ -54,11 +54,10 @@ TEST_F(RefinanceTest, RefusedFieldsInCheckingOrder) {
         const char* field;
         const char* text;
         const char* title;
-    } cases[] = {{"startAge", "121", "AGE ERROR"},
-                 {"amount", "0.5", "AMOUNT ERROR"},
-                 {"rate", "0.9", "RATE ERROR"},
-                 {"refiAge", "0.5", "AGE ERROR"},
-                 {"refiRate", "1001", "RATE ERROR"}};
+    } cases[] = {{"startAge", "121", "AGE ERROR"},   {"amount", "0.5", "AMOUNT ERROR"},
+                 {"rate", "0.9", "RATE ERROR"},      {"refiAge", "0.5", "AGE ERROR"},
+                 {"refiRate", "1001", "RATE ERROR"}, {"points", "1e38", "POINTS ERROR"},
+                 {"points", "-1", "POINTS ERROR"},   {"refiAmount", "3e38", "Result Error!"}};
     for (const Case& c : cases) {
         RecordingMessages m;
         RefinanceAnalysis r(memory, m);
@@ -70,6 +69,9 @@ TEST_F(RefinanceTest, RefusedFieldsInCheckingOrder) {
         if (field == "rate") r.rate = c.text;
         if (field == "refiAge") r.refiAge = c.text;
         if (field == "refiRate") r.refiRate = c.text;
+        if (field == "points") r.points = c.text;
+        if (field == "refiAmount") r.refiAmount = c.text, r.points = "50";
+        r.includePoints = true;
         EXPECT_FALSE(r.doAnalysis(15.0f)) << c.field;
         ASSERT_EQ(m.entries.size(), 1u) << c.field;
         EXPECT_EQ(m.last()->title, c.title) << c.field;

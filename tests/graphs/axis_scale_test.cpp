@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "graphs/axis_scale.h"
 #include "graphs/format_thousands.h"
@@ -33,6 +36,27 @@ TEST(ScaleAxis, MatchesHandWorkedRanges) {
         EXPECT_FLOAT_EQ(s.axisMin, c.axisMin);
         EXPECT_FLOAT_EQ(s.axisSpan, c.axisSpan);
         EXPECT_FLOAT_EQ(s.axisStep, c.axisStep);
+    }
+}
+
+// Whatever the range, every value lies on the axis: from the case the rounding rules
+// left below it (-1,800 under an axis from -1,380.5) through tiny, ordinary and huge
+// ranges to amounts held at the largest float.
+TEST(ScaleAxis, TheAxisHoldsEveryValue) {
+    std::vector<std::pair<float, float>> ranges = {
+        {-1800, 1000}, {-0.05f, 0}, {-1999, 0}, {-1e38f, 3e38f}, {-FLT_MAX, FLT_MAX}, {0, FLT_MAX}};
+    for (float scale : {1e-3f, 1.0f, 7.3f, 1e4f, 3.3e6f, 1e20f})
+        for (float lo : {0.0f, -0.1f, -0.9f, -1.0f, -1.5f, -3.0f, -9.99f, -42.0f})
+            for (float hi : {0.0f, 0.3f, 1.0f, 2.5f, 9.9f, 11.0f, 99.0f})
+                ranges.emplace_back(lo * scale, hi * scale);
+    for (const auto& [lo, hi] : ranges) {
+        const AxisScale s = scaleAxis(lo, hi);
+        SCOPED_TRACE(testing::Message() << lo << ".." << hi);
+        ASSERT_TRUE(std::isfinite(s.axisMin) && std::isfinite(s.axisSpan));
+        EXPECT_GT(s.axisSpan, 0);
+        EXPECT_LE(s.axisMin, lo);
+        EXPECT_GE(s.top(), hi);
+        EXPECT_TRUE(std::isfinite(axisLevel(s, 10)));
     }
 }
 

@@ -204,15 +204,19 @@ TEST(DrawGraph, ValueLabelsStayInsideTheArea) {
     }
 }
 
-// The first row's minimum is left out of the net worth axis.
-TEST(DrawGraph, NetWorthMinimumSkipsTheFirstRow) {
+// The first row's minimum and a series above the net worth are inside the axis too:
+// -3000 to 5000 rounds out to -3740 (a grid line on zero) up to 5610.
+TEST(DrawGraph, NetWorthAxisHoldsEverySeriesAndTheFirstRow) {
     GraphFixture fx;
     fx.setRows(3);
     fx.row(0).netWorth = 5000;
     fx.row(0).equity = -3000;
     fx.draw(GraphKind::NetWorth);
-    EXPECT_FLOAT_EQ(fx.state.plot.axisMin, 0);
-    EXPECT_FLOAT_EQ(fx.state.plot.axisSpan, 6050);
+    EXPECT_FLOAT_EQ(fx.state.plot.axisMin, -3740);
+    EXPECT_FLOAT_EQ(fx.state.plot.axisSpan, 9350);
+    fx.row(1).assets = 9000; // above every net worth
+    fx.draw(GraphKind::NetWorth);
+    EXPECT_GE(fx.state.plot.axisMin + fx.state.plot.axisSpan, 9000);
 }
 
 TEST(DrawGraph, PrinterPageUsesWideLinesAndLongTicks) {
@@ -302,7 +306,7 @@ TEST(DrawGraph, GroupsSumTheirAccountsAndSkipShortNames) {
     const int groupOf[] = {1, 1, 2};
     const float balances[] = {100, 250, 900};
     for (int i = 0; i < 3; ++i) {
-        fx.scenario->accounts.accounts[i].groupIndex = static_cast<int16_t>(groupOf[i]);
+        fx.series->accountGroups[static_cast<std::size_t>(i)] = static_cast<int16_t>(groupOf[i]);
         for (int r = 0; r < 2; ++r)
             fx.series->accountBalances[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)] =
                 balances[i];

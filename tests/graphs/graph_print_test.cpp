@@ -94,5 +94,38 @@ TEST(GraphPrint, AFailedPageIsReportedAndNothingKept) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Cannot print page!"});
 }
 
+// Margins that leave too little of the 2400 x 3000 page for the plot or the pie are
+// said, and the job is thrown away rather than printing a page with a title alone.
+TEST(GraphPrint, MarginsThatLeaveNoRoomAreSaidAndNothingIsKept) {
+    const struct {
+        int kind;
+        PageMargins margins;
+        bool room;
+    } cases[] = {
+        {GraphKind::NetWorth, PageMargins{100, 100, 100, 100}, true},
+        {GraphKind::NetWorth, PageMargins{1150, 100, 1150, 100}, false}, // 100 units wide
+        {GraphKind::NetWorth, PageMargins{100, 900, 100, 900}, false},   // 120 units high
+        {GraphKind::Pie, PageMargins{100, 100, 100, 100}, true},
+        {GraphKind::Pie, PageMargins{100, 950, 100, 950}, false},
+    };
+    for (const auto& c : cases) {
+        GraphFixture fx;
+        fx.setRows(3);
+        for (int r = 0; r < 3; ++r)
+            fx.row(r).netWorth = fx.row(r).investmentSavings = 1000.0f * (r + 1);
+        fx.state.previousKind = GraphKind::NetWorth;
+        Printer printer;
+        RecordingMessages messages;
+        const bool printed = printGraph(printer, GraphPageSetup{1, c.margins}, fx.state,
+                                        PrintedGraph{c.kind, 0, 0, 2, true}, fx.source(), messages);
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " left " << c.margins.left
+                                        << " top " << c.margins.top);
+        EXPECT_EQ(printed, c.room);
+        EXPECT_EQ(printer.kept, c.room);
+        EXPECT_EQ(messages.texts(),
+                  c.room ? std::vector<std::string>{} : std::vector<std::string>{kNoRoomText});
+    }
+}
+
 } // namespace
 } // namespace finplan::test

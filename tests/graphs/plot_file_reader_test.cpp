@@ -88,6 +88,21 @@ TEST(PlotFileReader, ARunComesBackAsTheTablesItFilledAndDrawsTheSameGraphs) {
             << "kind " << kind;
 }
 
+// An end age with a fraction: the header says 10.50 years, the run wrote the rows of
+// 60..70 and the final row of 71.
+TEST(PlotFileReader, AFractionalEndAgeHasItsFinalRow) {
+    ScratchDir dir;
+    auto s = groupedScenario();
+    s->initial.endAge = 70.5f;
+    auto series = std::make_unique<PlotSeries>();
+    const std::string path = dir.file("plotinf01.tmp");
+    runWithPlotFile(*s, path, *series);
+    PlotFileContents read;
+    ASSERT_EQ(readPlotFile(path, read), "");
+    EXPECT_EQ(read.rowCount(), 12);
+    EXPECT_EQ(read.series->rows[11].age, 71.0f);
+}
+
 // A span of 100 years with every account slot used: 101 rows of 50 balances, the
 // largest plot file a run writes. Save Graphs copies at most 99 years of it.
 TEST(PlotFileReader, TheLargestPlotFileAndItsLargestSavedCopy) {

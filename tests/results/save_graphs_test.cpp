@@ -45,6 +45,22 @@ TEST(SaveGraphs, CopyEndsWithDoneWithoutNewline) {
     EXPECT_EQ(readBytes(f.target), kPlot.substr(0, kPlot.size() - 5) + "Done");
 }
 
+// A row of amounts near the largest float runs to 840 characters: it is one line of
+// the copy, not four, or the copy would end before its group names.
+TEST(SaveGraphs, LongRowsAreCopiedAsOneLineEach) {
+    Files f;
+    std::string big;
+    for (int i = 0; i < 20; ++i)
+        big += (i > 0 ? " " : "") + std::string("340282346638528859811704183484516925440.00");
+    const std::string plot = kHeader + "2.00\n1\nInv\n10.00\n" + big + "\n11.00\n" + big + "\n" +
+                             std::string(10, 'G') + std::string(10, '\n') + "3\nDone\n";
+    writeBytes(f.plot, plot);
+    RecordingMessages messages;
+    saveGraphsTo(f.target, messages, f.plot);
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(readBytes(f.target), plot.substr(0, plot.size() - 5) + "Done");
+}
+
 TEST(SaveGraphs, DoneInsideTheRowsEndsTheCopy) {
     Files f;
     writeBytes(f.plot, kHeader + "2.00\n1\nInv\n10.00\nDone\n");

@@ -15,8 +15,10 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <map>
 
+#include "graphs/graph_series.h"
 #include "shell/folder_tab_row.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/results_page.h"
@@ -30,6 +32,7 @@ class FolderViewTest : public QObject {
     void goToAge130IsAnAgeError();
     void resultsListScrollsToTheEndOfItsWidestLine();
     void graphsStayEmptyWithoutEvents();
+    void groupsAfterTheAccountsFolderKeepTheirTotals();
     void stackedTabRowsFillTheWidthAndEachTabAnswersItsClick();
     void everyFolderPageLiesInsideTheWindow();
     void doubleClickOnTheResultsList();
@@ -112,6 +115,33 @@ void FolderViewTest::graphsStayEmptyWithoutEvents() {
             for (int x = 0; x < image.width(); x += 3)
                 other += image.pixel(x, y) != first;
         QCOMPARE(other, 0);
+    }
+}
+
+// The Accounts folder sorts the account slots by name without a new run; the Groups
+// graph and its pie must still pair each balance with the group its account had.
+void FolderViewTest::groupsAfterTheAccountsFolderKeepTheirTotals() {
+    ShellFixture f;
+    MainWindow& w = f.open(ShellOptions{false, copyExample().toStdString()});
+    w.show();
+    std::map<int, float> opening; // by group: the sum of its accounts' initial amounts
+    for (int i = 0; i < f.scenario->accounts.usableCount(); ++i)
+        opening[f.scenario->accounts.accounts[i].groupIndex] +=
+            f.scenario->accounts.accounts[i].initialAmount;
+    for (int t : {tab::kResults, tab::kAccounts, tab::kGroups})
+        w.switchFolder(t);
+    QVERIFY(!f.scenario->resultsStale);
+    const GraphSource source{*f.plots, *f.scenario};
+    const GraphSeriesSet set =
+        collectSeries(GraphKind::Groups, 0, 0, f.plots->plotRowCount, source);
+    const PieComponents pie = pieComponents(GraphKind::Groups, 0, 0, 0, source);
+    QVERIFY(set.names.size() >= 2);
+    std::size_t k = 0;
+    for (int g = 0; g < kMaxGroups; ++g) {
+        if (!f.scenario->groups.exists(g)) continue;
+        QCOMPARE(set.values[k][0], opening[g]);
+        QCOMPARE(pie.values[k], std::trunc(opening[g]));
+        ++k;
     }
 }
 

@@ -58,7 +58,7 @@ struct InteractionFixture {
 void oneAccount(InteractionFixture& fx, int row, float balance) {
     fx.series->accountCount = 1;
     fx.scenario->accounts.accountCount = 1;
-    fx.scenario->accounts.accounts[0].groupIndex = 1;
+    fx.series->accountGroups[0] = 1;
     fx.series->accountNames[0] = "Savings";
     std::snprintf(fx.scenario->groups.groupName[1], kGroupNameWidth, "Bank");
     fx.series->accountBalances[static_cast<std::size_t>(row)][0] = balance;
