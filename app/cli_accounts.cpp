@@ -63,8 +63,6 @@ bool importAccounts(const std::string& scenarioPath, const std::string& tabPath,
     if (update) {
         r = updateTabAccountsFile(*s, tabPath, AccountListSort{}, completer, messages);
         if (!r.proceeded) return false;
-        s->scenarioModified = true;
-        s->resultsStale = true;
         summary = format("Updated %d line(s), added %d account(s), removed %d duplicate(s)\n",
                          r.updated, r.added, r.duplicatesRemoved);
     } else {

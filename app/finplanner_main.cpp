@@ -139,6 +139,8 @@ int main(int argc, char** argv) {
     using namespace finplan;
     // The plan and everything the runs and commands work on.
     auto scenario = std::make_unique<Scenario>();
+    // Every change of the plan is told to the session; its revision rises with each.
+    ScenarioSession session(*scenario);
     ScenarioFiles scenarioFiles;
     Settings settings;
     AccountListSort accountSort;
@@ -162,14 +164,14 @@ int main(int argc, char** argv) {
     ToolWindows tools;
     auto plotSeries = std::make_unique<PlotSeries>();
     PlotFileWriter plotFile(*plotSeries, clock, messages, files::kPlotFile);
-    DesktopRunner runner(*scenario, *runState, view, random, clock, messages, chooser, &plotFile,
+    DesktopRunner runner(session, *runState, view, random, clock, messages, chooser, &plotFile,
                          &scenarioFiles);
 
     CalculatorMemory calculators;
     UndoStack undo;
-    PlannerParts parts{*scenario,   scenarioFiles, settings, accountSort, runner,
-                       *plotSeries, calculators,   tools,    messages,    chooser,
-                       help,        launcher,      undo,     clock};
+    PlannerParts parts{*scenario, session,     scenarioFiles, settings, accountSort,
+                       runner,    *plotSeries, calculators,   tools,    messages,
+                       chooser,   help,        launcher,      undo,     clock};
     // The graph window's state lives as long as the program; graphs ignore the mouse
     // while a tool window is open.
     GraphInteraction graphs(*plotSeries, *scenario);

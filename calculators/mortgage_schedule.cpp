@@ -108,12 +108,6 @@ void MortgageSchedule::fill(Event& e, const InitialValues& initial) {
     }
 }
 
-void MortgageSchedule::fill(Scenario& s) {
-    rows.clear();
-    if (s.currentEvent < 0 || s.currentEvent >= kMaxEvents) return;
-    fill(s.events[s.currentEvent], s.initial);
-}
-
 bool scheduleNeedsNewWidths(ScheduleWindowState& state, int clientWidth) {
     if (state.recomputeWidths || clientWidth - 20 > state.rememberedWidth) {
         state.rememberedWidth = clientWidth - 20;

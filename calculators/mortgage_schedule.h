@@ -26,9 +26,6 @@ class MortgageSchedule {
     // Fills the rows from the mortgage event; writes its month counter and running
     // totals as the schedule goes. A mortgage outside the limits gives no rows.
     void fill(Event& mortgage, const InitialValues& initial);
-    // The same on the event slot the Mortgage editor has just stored (currentEvent);
-    // an invalid slot index gives no rows.
-    void fill(Scenario& s);
 
     int rowCount() const { return static_cast<int>(rows.size()); }
     // Empty text for a cell outside the table.

@@ -85,11 +85,6 @@ float refinanceTaxRate(float taxRateInEffect) {
     return taxRateInEffect > 0.0f ? taxRateInEffect : 20.0f;
 }
 
-const Event* editedMortgage(const Scenario& s) {
-    if (!s.editingEvent || s.currentEvent < 0 || s.currentEvent >= kMaxEvents) return nullptr;
-    return &s.events[s.currentEvent];
-}
-
 RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& memory, Messages& messages,
                                      const Event* editedMortgage)
     : memory(memory), messages(messages) {

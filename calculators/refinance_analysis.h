@@ -16,10 +16,6 @@ namespace finplan {
 // is not above 0.
 float refinanceTaxRate(float taxRateInEffect);
 
-// The mortgage event being edited, which the analysis opens on: slot currentEvent
-// while an existing event is edited (and the slot index is valid), else none.
-const Event* editedMortgage(const Scenario& s);
-
 class RefinanceAnalysis {
   public:
     static constexpr int kHelpContext = help::kRefinanceAnalysis;

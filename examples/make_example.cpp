@@ -48,7 +48,6 @@ int addAccount(Scenario& s, const AccountSpec& spec) {
     a.randomMaxRate = spec.randomMax;
     setText(a.accessOrder, sizeof a.accessOrder, spec.accessOrder);
     assignAccountId(s);
-    s.accountsModified = true;
     return a.id;
 }
 
@@ -58,17 +57,17 @@ void setGroup(Scenario& s, int g, const char* name, float lo, float hi) {
     s.groups.groupRandomMaxRate[g] = hi;
 }
 
-// The event slot protocol of the editors: clear the next slot, fill it, OK.
+// As an editor adds an event: clear the next slot, fill it, OK.
 Event& beginEvent(Scenario& s, const char* description, float startAge) {
-    beginAddEvent(s);
-    Event& e = s.events[s.currentEvent];
+    clearEventSlot(s, s.eventCount);
+    Event& e = s.events[s.eventCount];
     setText(e.description, sizeof e.description, description);
     e.startAge = startAge;
     return e;
 }
 
 void finishEvent(Scenario& s, EventKind kind) {
-    storeEvent(s, kind);
+    s.events[s.eventCount++].kind = static_cast<int16_t>(kind);
     sortEvents(s);
 }
 

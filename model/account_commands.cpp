@@ -47,8 +47,6 @@ bool readAccountsCommand(Scenario& s, KnownFile& accountsFile, FileChooser& choo
         return false;
     }
     accountsFile.remember(*path, stamp);
-    s.resultsStale = true;
-    s.scenarioModified = true;
     return true;
 }
 
@@ -57,10 +55,7 @@ bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountC
     const auto path = chooser.openFile(tabChoice("Update Accounts From a Tab File"));
     if (!path) return false;
     // A file that cannot be opened changes nothing.
-    if (!updateTabAccountsFile(s, *path, sort, completer, messages).opened) return false;
-    s.scenarioModified = true;
-    s.resultsStale = true;
-    return true;
+    return updateTabAccountsFile(s, *path, sort, completer, messages).opened;
 }
 
 bool offerTabAccountsAfterNew(Scenario& s, AccountCompleter& completer, FileChooser& chooser,

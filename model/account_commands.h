@@ -21,14 +21,15 @@ namespace finplan {
 void saveAccountsCommand(const Scenario& s, KnownFile& accountsFile, FileChooser& chooser,
                          Messages& messages);
 
-// Read Accounts. True when the accounts were replaced: the shell rebuilds the results,
+// Read Accounts. True when the accounts were replaced: the caller marks them read and
+// the shell rebuilds the results,
 // closes the results and graph windows and shows the Accounts folder.
 bool readAccountsCommand(Scenario& s, KnownFile& accountsFile, FileChooser& chooser,
                          Messages& messages);
 
 // Import Account Data (also the Accounts folder's Import button). True when a file was
-// chosen and opened; the scenario is then marked changed and its results stale, and the shell
-// reruns and shows the Results folder when results were on screen.
+// chosen and opened; the caller then marks the accounts read, and the shell reruns and
+// shows the Results folder when results were on screen.
 bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
                               FileChooser& chooser, Messages& messages);
 

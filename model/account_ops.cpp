@@ -111,7 +111,6 @@ void deleteAccount(Scenario& s, int index) {
     for (int i = index; i + 1 < n; ++i)
         t.accounts[i] = t.accounts[i + 1];
     t.accountCount = static_cast<int16_t>(n - 1);
-    s.resultsStale = true;
 }
 
 void sortAccounts(Scenario& s, AccountSortKey key, bool ascending) {
@@ -160,7 +159,6 @@ bool reindexAccounts(Scenario& s, Messages& messages) {
         t.accounts[i].id = static_cast<uint16_t>(t.nextAccountId);
         ++t.nextAccountId;
     }
-    s.resultsStale = true;
     messages.show("The Accounts have been re-indexed.\n"
                   "Please check the account assignments in your scenario.",
                   "Accounts", MessageIcon::Information);

@@ -1,5 +1,4 @@
-// The event table: clearing slots, the slot protocol of the event dialogs, copy,
-// delete and the list order.
+// The event table: clearing slots, copy, delete and the list order.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -30,32 +29,6 @@ bool eventTableFull(const Scenario& s) {
     return s.eventCount >= kMaxEvents;
 }
 
-void beginAddEvent(Scenario& s) {
-    s.currentEvent = s.eventCount;
-    clearEventSlot(s, s.currentEvent);
-}
-
-int beginEditEvent(Scenario& s, int index) {
-    const int saved = s.eventCount;
-    s.currentEvent = (index >= 0 && index < s.usedEventCount()) ? index : kMaxEvents;
-    s.editingEvent = true;
-    return saved;
-}
-
-void storeEvent(Scenario& s, EventKind kind) {
-    // A full table has no slot to store into; the dialogs refuse before getting here.
-    if (!validSlot(s.currentEvent)) return;
-    s.events[s.currentEvent].kind = static_cast<int16_t>(kind);
-    s.eventCount = s.currentEvent + 1;
-    s.scenarioModified = true;
-    s.resultsStale = true;
-}
-
-void endEditEvent(Scenario& s, int savedCount) {
-    s.eventCount = savedCount;
-    s.editingEvent = false;
-}
-
 bool copyEvent(Scenario& s, int index) {
     if (eventTableFull(s) || s.eventCount < 0) return false;
     if (index < 0 || index >= s.eventCount) return false;
@@ -71,7 +44,6 @@ void deleteEvent(Scenario& s, int index) {
         s.events[i] = s.events[i + 1];
     s.eventCount = n - 1;
     clearEventSlot(s, n - 1);
-    s.resultsStale = true;
 }
 
 void sortEvents(Scenario& s) {

@@ -137,8 +137,13 @@ bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
         return false;
     }
     f.onDisk.remember(f.scenarioPath);
-    s.accountsModified = false;
     f.windowTitle = windowTitleFor(f.displayName);
+    return true;
+}
+
+bool saveScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages) {
+    if (!writeScenario(session.scenario, f, messages)) return false;
+    session.changed(ScenarioChange::FileWritten);
     return true;
 }
 
@@ -147,7 +152,6 @@ bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
     const auto stamp = stampOf(f.displayName); // before reading: a change meanwhile shows
     std::vector<uint8_t> bytes;
     if (!readFilePrefix(f.displayName, kMaxScenarioFileSize, bytes)) return false;
-    s.resultsStale = true;
     if (decodeScenario(bytes, s) == DecodeResult::Ok) {
         f.scenarioPath = f.displayName;
         f.untitled = false;
@@ -161,12 +165,13 @@ bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
     return false;
 }
 
-OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f,
+OpenResult openScenario(const std::string& path, ScenarioSession& session, ScenarioFiles& f,
                         Messages& messages) {
+    Scenario& s = session.scenario;
     OpenResult r;
     r.previousDisplayName = f.displayName;
     f.displayName = path;
-    s.scenarioModified = false;
+    session.changed(ScenarioChange::OpenAsked);
     // A folder, a device or a named pipe is named for what it is; a file that cannot
     // be opened is passed over in silence, as Open always did.
     const std::string notAFile = notAFileReasonAt(path);
@@ -177,20 +182,22 @@ OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f,
         f.windowTitle = "Financial Planner";
         return r;
     }
+    // From here the plan in memory is the file's, or reset when the file is damaged.
+    session.changed(ScenarioChange::FileRead);
     if (!readScenario(s, f, messages)) {
         f.windowTitle = windowTitleFor(files::kFallbackScenario);
         return r;
     }
     f.windowTitle = windowTitleFor(f.displayName);
     sortEvents(s);
-    s.accountsModified = false; // the accounts are the file's now
+    session.changed(ScenarioChange::FileOpened); // the accounts are the file's now
     r.ok = true;
     r.closeEditors = true;
     r.folder = s.eventCount > 0 ? FolderToShow::Scenario : FolderToShow::Summary;
     return r;
 }
 
-SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles& f,
+SaveAsResult saveScenarioAs(const std::string& name, ScenarioSession& session, ScenarioFiles& f,
                             Messages& messages) {
     SaveAsResult r;
     r.previousDisplayName = f.displayName;
@@ -213,11 +220,11 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
     // A failed write keeps the changes marked as unsaved.
     const bool wasUntitled = f.untitled;
     f.untitled = false;
-    if (!writeScenario(s, f, messages)) {
+    if (!saveScenario(session, f, messages)) {
         f.untitled = wasUntitled;
         return keepOldNames();
     }
-    s.scenarioModified = false;
+    session.changed(ScenarioChange::SavedAs);
     r.ok = true;
     // The groups' markets travel with the scenario; the scenario itself is saved.
     if (const FileResult copied = copyMarketFile(previousPath, name); !copied)
@@ -252,21 +259,22 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
     return true;
 }
 
-bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber) {
-    askToSaveChanges(s, f, messages);
-    s.scenarioModified = false;
-    s.accountsModified = false; // the accounts asked about are gone with the old scenario
+bool newScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
+                 int scenarioNumber) {
+    askToSaveChanges(session, f, messages);
+    Scenario& s = session.scenario;
     s.eventCount = 0;
     resetScenario(s);
-    s.resultsStale = true;
+    // The accounts asked about are gone with the old scenario.
+    session.changed(ScenarioChange::Renewed);
     return createNewScenarioFile(s, f, messages, scenarioNumber);
 }
 
-void askToSaveChanges(Scenario& s, ScenarioFiles& f, Messages& messages) {
-    if (!s.scenarioModified && !s.accountsModified) return;
+void askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages) {
+    if (!session.scenarioModified() && !session.accountsModified()) return;
     if (messages.ask("Do you wish to save the file " + f.scenarioPath + "?",
                      "Korvel Financial Planner", MessageIcon::Warning))
-        writeScenario(s, f, messages);
+        saveScenario(session, f, messages);
 }
 
 } // namespace finplan

@@ -10,6 +10,7 @@
 #include "model/file_names.h"
 #include "model/file_stamp.h"
 #include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "platform/messages.h"
 
 namespace finplan {
@@ -46,6 +47,8 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s);
 // "Cannot open file!" and the old file stays as it was. A file another program changed
 // since it was read or written here is replaced only when the user says so.
 bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages);
+// The same for the plan the program holds: a save clears accountsModified.
+bool saveScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages);
 
 // Loads displayName. False without a message when it cannot be opened (scenario
 // untouched); false with the "not valid" warning for a damaged file (scenario reset,
@@ -63,7 +66,8 @@ struct OpenResult {
 
 // The Open command (and the recent-file entries). Clears scenarioModified; the
 // caller reruns the simulation either way.
-OpenResult openScenario(const std::string& path, Scenario& s, ScenarioFiles& f, Messages& messages);
+OpenResult openScenario(const std::string& path, ScenarioSession& session, ScenarioFiles& f,
+                        Messages& messages);
 
 struct SaveAsResult {
     bool ok = false;
@@ -71,7 +75,7 @@ struct SaveAsResult {
 };
 
 // Save As: asks before overwriting an existing file.
-SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles& f,
+SaveAsResult saveScenarioAs(const std::string& name, ScenarioSession& session, ScenarioFiles& f,
                             Messages& messages);
 
 // The file a New scenario starts in: "./temp<scenarioNumber>1.ret", 4204 bytes; when
@@ -82,11 +86,12 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
 // The New command up to its file: the save question, then an empty scenario with
 // the group bounds and birthday kept, written to the new-scenario file. The shell
 // then closes the editors, shows the Summary folder and offers the tab import.
-bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber);
+bool newScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
+                 int scenarioNumber);
 
 // "Do you wish to save the file %s?" before New, Open and closing, when the events and
 // settings (scenarioModified) or the accounts (accountsModified) changed: either change
 // would otherwise be lost without a word. Yes saves. The pending action goes on.
-void askToSaveChanges(Scenario& s, ScenarioFiles& f, Messages& messages);
+void askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages);
 
 } // namespace finplan

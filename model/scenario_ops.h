@@ -1,5 +1,5 @@
 // Operations on the in-memory scenario: defaults, derived totals, the event slot
-// protocol, event and account ordering, account ids and deletion.
+// slots, event and account ordering, account ids and deletion.
 #pragma once
 
 #include <cstdint>
@@ -23,12 +23,6 @@ void clearEventSlot(Scenario& s, int slot);
 
 // True when all 150 slots are in use: adding or copying an event must be refused.
 bool eventTableFull(const Scenario& s);
-
-// Event slot protocol used by the event dialogs.
-void beginAddEvent(Scenario& s);              // currentEvent := eventCount, slot cleared
-int beginEditEvent(Scenario& s, int index);   // returns the saved eventCount
-void storeEvent(Scenario& s, EventKind kind); // OK: kind set, eventCount := currentEvent + 1
-void endEditEvent(Scenario& s, int savedCount);
 
 // Copies event i into slot eventCount; false when the table is full or i is invalid.
 bool copyEvent(Scenario& s, int index);

@@ -90,8 +90,6 @@ bool AcceptDefaultsCompleter::complete(Scenario& s, int slot) {
     a.balance = a.initialAmount;
     a.currentRate = a.rate;
     assignAccountId(s);
-    s.resultsStale = true;
-    s.accountsModified = true;
     return true;
 }
 

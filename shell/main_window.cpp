@@ -45,8 +45,7 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
       eventList(parts.scenario, &presenter.editing()),
       accountsFolder(parts.scenario, parts.accountSort),
-      analysis(parts.scenario, parts.clock, parts.messages, parts.chooser, &parts.undo,
-               &parts.files) {
+      analysis(parts.session, parts.clock, parts.messages, parts.chooser, &parts.files) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     placeWindow();
@@ -332,8 +331,8 @@ void MainWindow::switchFolder(int t) {
     tabs->setCurrent(t);
     Scenario& s = parts.scenario;
     const bool analysisFolder = t == analysisTab(s.accounts.usableCount());
-    FolderSwitchPlan plan =
-        planFolderSwitch(t, s.resultsStale, resultsPage != nullptr, summaryShown, analysisFolder);
+    FolderSwitchPlan plan = planFolderSwitch(t, parts.session.resultsStale(),
+                                             resultsPage != nullptr, summaryShown, analysisFolder);
     QWidget* previous = page;
     if (plan.dropResultsPage) {
         if (previous == resultsPage) previous = nullptr;

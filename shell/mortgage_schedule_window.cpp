@@ -48,7 +48,10 @@ void MortgageScheduleWindow::fill(const Event* mortgage) {
         Event copy = *mortgage;
         schedule.fill(copy, parts.scenario.initial);
     } else {
-        schedule.fill(parts.scenario);
+        // The slot the Mortgage editor has just stored; no slot gives no rows.
+        Event none;
+        Event* slot = parts.session.currentSlot();
+        schedule.fill(slot ? *slot : none, parts.scenario.initial);
     }
     table->clear();
     QList<QTreeWidgetItem*> items;

@@ -8,22 +8,24 @@ namespace finplan {
 // Mode 99: the account the import filled is completed (or left out) in the dialog.
 class AccountEditing::DialogCompleter : public AccountCompleter {
   public:
-    DialogCompleter(Messages& messages, AccountDialogs& dialogs)
-        : messages(messages), dialogs(dialogs) {}
-    bool complete(Scenario& s, int slot) override {
-        AccountInfoPresenter dialog(s, AccountDialogMode::Import, slot, messages);
+    DialogCompleter(ScenarioSession& tracking, Messages& messages, AccountDialogs& dialogs)
+        : session(tracking), messages(messages), dialogs(dialogs) {}
+    // The import fills the scenario of the session.
+    bool complete(Scenario& /*s*/, int slot) override {
+        AccountInfoPresenter dialog(session, AccountDialogMode::Import, slot, messages);
         return dialogs.showAccountInfo(dialog);
     }
 
   private:
+    ScenarioSession& session;
     Messages& messages;
     AccountDialogs& dialogs;
 };
 
-AccountEditing::AccountEditing(Scenario& scenario, Messages& messages, AccountDialogs& dialogs,
-                               UndoStack& undo)
-    : scenario(scenario), messages(messages), dialogs(dialogs), undo(undo),
-      completer(std::make_unique<DialogCompleter>(messages, dialogs)) {}
+AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& messages,
+                               AccountDialogs& dialogs, UndoStack& undo)
+    : session(tracking), scenario(tracking.scenario), messages(messages), dialogs(dialogs),
+      undo(undo), completer(std::make_unique<DialogCompleter>(tracking, messages, dialogs)) {}
 
 AccountEditing::~AccountEditing() = default;
 
@@ -51,7 +53,7 @@ bool AccountEditing::requestEdit(int row) {
 
 bool AccountEditing::openAccountInfo() {
     ScenarioSnapshot before(scenario);
-    AccountInfoPresenter dialog(scenario, mode, selected, messages);
+    AccountInfoPresenter dialog(session, mode, selected, messages);
     // The folder asks again for each opening; a stray command 200 adds.
     mode = AccountDialogMode::Add;
     if (!dialogs.showAccountInfo(dialog)) return false;
@@ -61,7 +63,7 @@ bool AccountEditing::openAccountInfo() {
 
 bool AccountEditing::editGroups() {
     ScenarioSnapshot before(scenario);
-    GroupsPresenter dialog(scenario, messages);
+    GroupsPresenter dialog(session, messages);
     if (!dialogs.showGroups(dialog)) return false;
     undo.record("Edit Group Names", before, scenario);
     return true;
@@ -73,8 +75,7 @@ bool AccountEditing::deleteRow(int row) {
     ScenarioSnapshot before(scenario);
     const std::string name(fieldText(scenario.accounts.accounts[row].name));
     deleteAccount(scenario, row);
-    // Without a mark the deletion would be lost at exit without the save question.
-    scenario.accountsModified = true;
+    session.changed(ScenarioChange::AccountDeleted);
     undo.record("Delete Account '" + name + "'", before, scenario);
     return true;
 }

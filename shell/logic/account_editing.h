@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "model/tab_import.h"
 #include "platform/messages.h"
 #include "shell/logic/account_dialogs.h"
@@ -18,7 +18,7 @@ namespace finplan {
 
 class AccountEditing {
   public:
-    AccountEditing(Scenario& scenario, Messages& messages, AccountDialogs& dialogs,
+    AccountEditing(ScenarioSession& session, Messages& messages, AccountDialogs& dialogs,
                    UndoStack& undo);
     ~AccountEditing();
 
@@ -43,6 +43,7 @@ class AccountEditing {
   private:
     class DialogCompleter;
 
+    ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
     AccountDialogs& dialogs;

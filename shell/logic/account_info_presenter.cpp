@@ -36,9 +36,10 @@ bool isPenaltyType(int type) {
 
 } // namespace
 
-AccountInfoPresenter::AccountInfoPresenter(Scenario& scenario, AccountDialogMode mode, int slot,
-                                           Messages& messages)
-    : scenario(scenario), messages(messages), dialogMode(mode), slot(slot) {
+AccountInfoPresenter::AccountInfoPresenter(ScenarioSession& tracking, AccountDialogMode mode,
+                                           int slot, Messages& messages)
+    : session(tracking), scenario(tracking.scenario), messages(messages), dialogMode(mode),
+      slot(slot) {
     repairAccountCount(scenario);
     const int count = scenario.accounts.accountCount;
     // An edit names an account in use; a new account always takes the next free slot.
@@ -133,8 +134,7 @@ bool AccountInfoPresenter::ok() {
 
     scenario.accounts.accounts[slot] = a;
     if (adding) assignAccountId(scenario);
-    scenario.resultsStale = true;
-    scenario.accountsModified = true;
+    session.changed(ScenarioChange::AccountEdited);
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "platform/messages.h"
 
 namespace finplan {
@@ -28,7 +28,8 @@ struct AccountInfoTexts {
 
 class AccountInfoPresenter {
   public:
-    AccountInfoPresenter(Scenario& scenario, AccountDialogMode mode, int slot, Messages& messages);
+    AccountInfoPresenter(ScenarioSession& session, AccountDialogMode mode, int slot,
+                         Messages& messages);
 
     AccountDialogMode mode() const { return dialogMode; }
     // What the view copies in and out.
@@ -61,6 +62,7 @@ class AccountInfoPresenter {
     std::string changeLabel() const;
 
   private:
+    ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
     AccountDialogMode dialogMode;

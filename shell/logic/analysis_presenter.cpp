@@ -42,11 +42,11 @@ const char* const kModeWords[] = {"accounts", "groups", "cycles", "history"};
 
 } // namespace
 
-AnalysisPresenter::AnalysisPresenter(const Scenario& scenario, const Clock& clock,
+AnalysisPresenter::AnalysisPresenter(const ScenarioSession& session, const Clock& clock,
                                      Messages& messages, FileChooser& chooser,
-                                     const UndoStack* history, const ScenarioFiles* files)
-    : seedText(std::to_string(clockSeed(clock))), scenario_(scenario), clock_(clock),
-      messages_(messages), chooser_(chooser), history_(history), files_(files) {}
+                                     const ScenarioFiles* files)
+    : seedText(std::to_string(clockSeed(clock))), session_(session), scenario_(session.scenario),
+      clock_(clock), messages_(messages), chooser_(chooser), files_(files) {}
 
 AnalysisPresenter::~AnalysisPresenter() {
     cancel();
@@ -116,7 +116,7 @@ std::shared_ptr<const MarketPlan> AnalysisPresenter::marketPlan() {
 }
 
 void AnalysisPresenter::startWorker(std::function<void()> work, int total) {
-    changesAtRun_ = history_ ? history_->changes() : 0;
+    revisionAtRun_ = session_.revision();
     nameAtRun_ = files_ ? baseNameOf(files_->displayName) : std::string();
     discardRunning_ = false;
     done_.store(0);
@@ -193,12 +193,12 @@ bool AnalysisPresenter::poll() {
         shown_ = std::move(pending_);
         shownHistory_.reset();
         shownInflation_ = shownInflationAtRun_;
-        changesShown_ = changesAtRun_;
+        revisionShown_ = revisionAtRun_;
         nameShown_ = nameAtRun_;
     } else if (pendingHistory_ && pendingHistory_->status == HistoryStatus::Completed) {
         shownHistory_ = std::move(pendingHistory_);
         shown_.reset();
-        changesShown_ = changesAtRun_;
+        revisionShown_ = revisionAtRun_;
         nameShown_ = nameAtRun_;
     } else {
         if (pendingHistory_ && pendingHistory_->status == HistoryStatus::NoCycle)
@@ -234,7 +234,7 @@ std::string AnalysisPresenter::statusText() const {
 }
 
 bool AnalysisPresenter::stale() const {
-    return (shown_ || shownHistory_) && history_ && history_->changes() != changesShown_;
+    return (shown_ || shownHistory_) && session_.revision() != revisionShown_;
 }
 
 std::optional<TrialReplay> AnalysisPresenter::trialToOpen(TrialPick pick) const {

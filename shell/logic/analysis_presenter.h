@@ -17,10 +17,10 @@
 #include "analysis/trials_report.h"
 #include "graphs/fan_chart.h"
 #include "model/scenario_file.h"
+#include "model/scenario_session.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
-#include "shell/logic/undo_stack.h"
 
 namespace finplan {
 
@@ -34,11 +34,10 @@ inline constexpr const char* kAnalysisModeNames[] = {"Random account rates", "Ra
 
 class AnalysisPresenter {
   public:
-    // history tells when the scenario changed after an analysis (nullptr: never);
-    // files, the scenario's name and so its markets side file (nullptr: unnamed).
-    AnalysisPresenter(const Scenario& scenario, const Clock& clock, Messages& messages,
-                      FileChooser& chooser, const UndoStack* history = nullptr,
-                      const ScenarioFiles* files = nullptr);
+    // The session's revision tells when the scenario changed after an analysis; files
+    // give the scenario's name and so its markets side file (nullptr: unnamed).
+    AnalysisPresenter(const ScenarioSession& session, const Clock& clock, Messages& messages,
+                      FileChooser& chooser, const ScenarioFiles* files = nullptr);
     ~AnalysisPresenter(); // cancels a running analysis and waits for it
 
     std::string seedText;
@@ -107,18 +106,18 @@ class AnalysisPresenter {
     void startWorker(std::function<void()> work, int total);
     double priceLevel(int ageIndex) const; // today's dollars of a trials result
 
-    const Scenario& scenario_;
+    const ScenarioSession& session_;
+    const Scenario& scenario_; // the session's records
     const Clock& clock_;
     Messages& messages_;
     FileChooser& chooser_;
-    const UndoStack* history_;
     const ScenarioFiles* files_;
     std::string marketsOf_;       // the scenario path the markets were read for
     std::string nameAtRun_;       // of the analysis running
     std::string nameShown_;       // of the analysis shown
     bool discardRunning_ = false; // cleared while it ran: its result is nobody's
-    uint64_t changesAtRun_ = 0;   // of the analysis running
-    uint64_t changesShown_ = 0;   // of the analysis shown
+    uint64_t revisionAtRun_ = 0;  // of the analysis running
+    uint64_t revisionShown_ = 0;  // of the analysis shown
 
     std::thread worker_;
     std::unique_ptr<TrialControl> control_;

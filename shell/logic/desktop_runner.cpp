@@ -36,7 +36,7 @@ bool DesktopRunner::run(ResultsList* list, RunMode mode, const RunFlags& flags) 
         ok = writePrintFile(session, flags, files::kPrintFile);
         break;
     }
-    if (ok) s.resultsStale = false; // a completed run brings the results up to date
+    if (ok) changes.changed(ScenarioChange::RunCompleted);
     return ok;
 }
 
@@ -47,7 +47,7 @@ bool DesktopRunner::replay(ResultsList* list, const TrialReplay& trial) {
     request.lines = list;
     request.plot = session.plot;
     const bool ok = replayTrial(session.scenario, session.state, trial, request);
-    if (ok) session.scenario.resultsStale = false;
+    if (ok) changes.changed(ScenarioChange::RunCompleted);
     return ok;
 }
 

@@ -4,6 +4,7 @@
 
 #include "graphs/plot_file.h"
 #include "model/scenario_file.h"
+#include "model/scenario_session.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
@@ -16,11 +17,12 @@ namespace finplan {
 class DesktopRunner : public ScenarioRunner {
   public:
     // plot fills the graph tables and the plot file; files names the scenario in it.
-    DesktopRunner(Scenario& scenario, RunState& state, ViewSettings& view, Random& random,
+    // A completed run tells the scenario session its results are up to date.
+    DesktopRunner(ScenarioSession& tracking, RunState& state, ViewSettings& view, Random& random,
                   const Clock& clock, Messages& messages, FileChooser& chooser,
                   PlotFileWriter* plot = nullptr, const ScenarioFiles* files = nullptr)
-        : session{scenario, state, view, random, clock, messages, plot}, chooser(chooser),
-          plot(plot), files(files) {}
+        : session{tracking.scenario, state, view, random, clock, messages, plot}, changes(tracking),
+          chooser(chooser), plot(plot), files(files) {}
 
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
     bool replay(ResultsList* list, const TrialReplay& trial) override;
@@ -35,6 +37,7 @@ class DesktopRunner : public ScenarioRunner {
   private:
     void beforeRun();
     RunSession session;
+    ScenarioSession& changes;
     FileChooser& chooser;
     PlotFileWriter* plot;
     const ScenarioFiles* files;

@@ -52,20 +52,19 @@ bool EventEditing::refuseWhenFull() {
 }
 
 bool EventEditing::runEditor(EventKind kind) {
-    EditorContext context{scenario, messages, help, calculators, host};
+    EditorContext context{session, scenario, messages, help, calculators, host};
     auto editor = makeEventEditor(context, kind);
     if (!editor) return false;
-    scenario.cancelledEdit = false;
-    return host.runDialog(*editor) && !scenario.cancelledEdit;
+    session.editorOpened();
+    return host.runDialog(*editor) && !session.cancelledEdit();
 }
 
 bool EventEditing::addEvent(EventKind kind) {
     if (refuseWhenFull()) return false;
     ScenarioSnapshot before(scenario);
-    scenario.editingEvent = false;
-    scenario.currentEvent = scenario.eventCount;
+    session.beginAddEvent();
     if (!runEditor(kind)) return false;
-    const Event added = scenario.events[scenario.currentEvent];
+    const Event added = scenario.events[session.currentEvent()];
     sortEvents(scenario);
     undo.record(eventChangeName("Add", added), before, scenario);
     return true;
@@ -74,9 +73,9 @@ bool EventEditing::addEvent(EventKind kind) {
 bool EventEditing::editEvent(int index) {
     if (index < 0 || index >= scenario.usedEventCount()) return false;
     ScenarioSnapshot before(scenario);
-    const int saved = beginEditEvent(scenario, index);
+    const int saved = session.beginEditEvent(index);
     const bool stored = runEditor(scenario.events[index].eventKind());
-    endEditEvent(scenario, saved);
+    session.endEditEvent(saved);
     if (!stored) return false;
     const Event edited = scenario.events[index];
     sortEvents(scenario);
@@ -89,18 +88,15 @@ bool EventEditing::copyEvent(int index) {
     if (refuseWhenFull()) return false;
     ScenarioSnapshot before(scenario);
     const Event original = scenario.events[index];
-    scenario.copyPending = true;
+    session.beginCopy();
     finplan::copyEvent(scenario, index);
-    const int saved = beginEditEvent(scenario, index);
+    const int saved = session.beginEditEvent(index);
     runEditor(original.eventKind());
-    endEditEvent(scenario, saved);
-    if (scenario.copyPending) {
+    session.endEditEvent(saved);
+    if (session.copyPending()) {
         // Not left with OK: the scenario goes back to exactly what it was.
-        scenario.copyPending = false;
-        const bool stale = scenario.resultsStale, modified = scenario.scenarioModified;
+        session.dropCopy();
         before.restoreInto(scenario);
-        scenario.resultsStale = stale;
-        scenario.scenarioModified = modified;
         return false;
     }
     sortEvents(scenario);
@@ -113,13 +109,14 @@ bool EventEditing::deleteEvent(int index) {
     ScenarioSnapshot before(scenario);
     const Event removed = scenario.events[index];
     finplan::deleteEvent(scenario, index);
+    session.changed(ScenarioChange::EventDeleted);
     undo.record(eventChangeName("Delete", removed), before, scenario);
     return true;
 }
 
 bool EventEditing::editInitialValues() {
     ScenarioSnapshot before(scenario);
-    InitialValuesPresenter dialog(scenario, messages, help, clock);
+    InitialValuesPresenter dialog(session, messages, help, clock);
     if (!host.runDialog(dialog)) return false;
     undo.record("Edit Initial Values", before, scenario);
     return true;

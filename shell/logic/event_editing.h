@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calculators/calculator_memory.h"
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "platform/clock.h"
 #include "platform/help.h"
 #include "platform/messages.h"
@@ -18,10 +18,14 @@ namespace finplan {
 
 class EventEditing {
   public:
-    EventEditing(Scenario& scenario, Messages& messages, Help& help, CalculatorMemory& calculators,
-                 UndoStack& undo, const Clock& clock, DialogHost& host)
-        : scenario(scenario), messages(messages), help(help), calculators(calculators), undo(undo),
-          clock(clock), host(host) {}
+    EventEditing(ScenarioSession& tracking, Messages& messages, Help& help,
+                 CalculatorMemory& calculators, UndoStack& undo, const Clock& clock,
+                 DialogHost& host)
+        : session(tracking), scenario(tracking.scenario), messages(messages), help(help),
+          calculators(calculators), undo(undo), clock(clock), host(host) {}
+
+    // The session the changes are told to.
+    ScenarioSession& changes() { return session; }
 
     // A new event of that kind (menu, chooser, the mortgage calculator's hand-over).
     // True when the editor stored it; the 150th event is the last one accepted.
@@ -44,6 +48,7 @@ class EventEditing {
     bool refuseWhenFull();
     bool runEditor(EventKind kind);
 
+    ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
     Help& help;

@@ -61,10 +61,8 @@ std::string wholeText(const char* format, int value) {
 EventEditor::EventEditor(EditorContext& context, EventKind kind, const char* title, int helpContext)
     : ctx(context), kind(kind), helpContext(helpContext) {
     dialogTitle = title;
-    Scenario& s = ctx.scenario;
     // A new event starts from a cleared slot; an edit from the slot as it is.
-    if (s.editingEvent && s.currentEvent >= 0 && s.currentEvent < kMaxEvents)
-        event = s.events[s.currentEvent];
+    if (const Event* edited = ctx.session.editedEvent()) event = *edited;
     setButtons(kOk, kCancel);
 }
 
@@ -82,7 +80,7 @@ Press EventEditor::press(int button) {
         return Press::Accept;
     }
     if (button == cancelId) {
-        ctx.scenario.cancelledEdit = true;
+        ctx.session.cancelEdit();
         return Press::Reject;
     }
     if (button == kHelp) {
@@ -163,11 +161,10 @@ bool EventEditor::refuse(int id, const char* text, const char* title) {
 }
 
 void EventEditor::commit() {
-    Scenario& s = ctx.scenario;
-    if (s.currentEvent < 0 || s.currentEvent >= kMaxEvents) return; // refused before opening
-    s.events[s.currentEvent] = event;
-    storeEvent(s, kind);
-    s.copyPending = false;
+    Event* slot = ctx.session.currentSlot();
+    if (!slot) return; // refused before opening
+    *slot = event;
+    ctx.session.storeEvent(kind);
 }
 
 } // namespace finplan

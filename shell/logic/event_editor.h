@@ -1,7 +1,7 @@
 // What the six event editors share: the slot they work on, the common OK / Cancel /
 // Help flow, the field checks in table order and the account combo boxes.
 //
-// An editor works on a copy of slot currentEvent and writes it back only when OK
+// An editor works on a copy of the session's currentEvent slot and writes it back only when OK
 // passes every check, so Cancel or a refused check leaves the scenario as it was.
 #pragma once
 
@@ -11,7 +11,7 @@
 
 #include "calculators/calculator_memory.h"
 #include "calculators/field_validation.h"
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "shell/logic/dialog_presenter.h"
@@ -20,6 +20,7 @@ namespace finplan {
 
 // What an editor needs of the application.
 struct EditorContext {
+    ScenarioSession& session; // the slot protocol and the change flags
     Scenario& scenario;
     Messages& messages;
     Help& help;

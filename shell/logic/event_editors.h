@@ -8,8 +8,8 @@
 
 namespace finplan {
 
-// The editor of an event kind for slot currentEvent (the caller has set up the slot
-// protocol: beginAddEvent or beginEditEvent). Null for a kind without an editor.
+// The editor of an event kind for the session's slot currentEvent (the caller has set up
+// the slot protocol: beginAddEvent or beginEditEvent). Null for a kind without an editor.
 std::unique_ptr<EventEditor> makeEventEditor(EditorContext& context, EventKind kind);
 
 // Withdrawal, Deposit and Transfer: an amount over a span of ages.

@@ -38,7 +38,7 @@ void EventListPresenter::edit(int line) {
     const int i = eventOfLine(line);
     if (i < 0) return;
     editing->editEvent(i);
-    scenario.resultsStale = true;
+    editing->changes().changed(ScenarioChange::EventEditorClosed);
     keepSelection();
 }
 
@@ -47,7 +47,7 @@ void EventListPresenter::copy(int line) {
     const int i = eventOfLine(line);
     if (i < 0 || !editing) return;
     // Only an editor left with OK adds the copy; anything else changes nothing.
-    if (editing->copyEvent(i)) scenario.resultsStale = true;
+    editing->copyEvent(i);
     keepSelection();
 }
 
@@ -56,8 +56,6 @@ void EventListPresenter::remove(int line) {
     const int i = eventOfLine(line);
     if (i < 0 || !editing) return;
     editing->deleteEvent(i);
-    // Deleting is a change the user should be asked to save.
-    scenario.scenarioModified = true;
     keepSelection();
 }
 

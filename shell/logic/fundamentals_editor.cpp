@@ -30,7 +30,7 @@ void startFromPrevious(const Scenario& s, Event& e) {
 FundamentalsEditor::FundamentalsEditor(EditorContext& context)
     : EventEditor(context, EventKind::Fundamentals, "Fundamentals", 262) {
     setButtons(kOkButton, kCancelButton);
-    if (!ctx.scenario.editingEvent) startFromPrevious(ctx.scenario, event);
+    if (!ctx.session.editingEvent()) startFromPrevious(ctx.scenario, event);
     addDescription(kDescription);
     addEdit(kStartAge, "Start Age", numberText("%-6.2f", event.startAge));
     addEdit(kTaxRate, "Tax Rate", numberText("%-6.2f", event.newTaxRate), "%");

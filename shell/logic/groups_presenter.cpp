@@ -38,8 +38,8 @@ bool checkBound(Messages& messages, const std::string& text, float& out) {
 
 } // namespace
 
-GroupsPresenter::GroupsPresenter(Scenario& scenario, Messages& messages)
-    : scenario(scenario), messages(messages) {
+GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& messages)
+    : session(tracking), scenario(tracking.scenario), messages(messages) {
     const GroupTable& g = scenario.groups;
     for (int i = 0; i < kMaxGroups; ++i) {
         if (g.groupName[i][0] == 0) continue;
@@ -71,8 +71,7 @@ bool GroupsPresenter::ok() {
         refused = 0;
     }
     scenario.groups = g;
-    scenario.resultsStale = true;
-    scenario.accountsModified = true;
+    session.changed(ScenarioChange::AccountEdited);
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "platform/messages.h"
 
 namespace finplan {
@@ -19,7 +19,7 @@ struct GroupRowTexts {
 
 class GroupsPresenter {
   public:
-    GroupsPresenter(Scenario& scenario, Messages& messages);
+    GroupsPresenter(ScenarioSession& session, Messages& messages);
 
     // Rows of groups without a name start blank.
     std::array<GroupRowTexts, kMaxGroups> rows;
@@ -33,6 +33,7 @@ class GroupsPresenter {
     static int maximumId(int row) { return 15 + 2 * row; }
 
   private:
+    ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
     int refused = 0;

@@ -20,10 +20,10 @@ std::string moneyText(float v) {
 
 } // namespace
 
-InitialValuesPresenter::InitialValuesPresenter(Scenario& scenario, Messages& messages, Help& help,
-                                               const Clock& clock)
-    : scenario(scenario), messages(messages), help(help), clock(clock), atOpening(scenario.initial),
-      staleOnOpening(scenario.resultsStale) {
+InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messages& messages,
+                                               Help& help, const Clock& clock)
+    : session(tracking), scenario(tracking.scenario), messages(messages), help(help), clock(clock),
+      atOpening(tracking.scenario.initial) {
     dialogTitle = "Initial Data";
     // The totals come from the accounts as they are now (worked out on a copy).
     auto copy = std::make_unique<Scenario>(scenario);
@@ -165,15 +165,16 @@ Press InitialValuesPresenter::press(int button) {
         const bool birthday = now.birthMonth != atOpening.birthMonth ||
                               now.birthDay != atOpening.birthDay ||
                               now.useBirthday != atOpening.useBirthday;
-        scenario.resultsStale = staleOnOpening || birthday || now.startAge != atOpening.startAge;
-        if (birthday) scenario.scenarioModified = true;
+        if (birthday)
+            session.changed(ScenarioChange::BirthdayKept);
+        else if (now.startAge != atOpening.startAge)
+            session.changed(ScenarioChange::StartAgeMoved);
         return Press::Reject;
     }
     if (button != kOk || !readFields()) return Press::Stay;
     recomputeTotals(scenario);
     scenario.initial = values;
-    scenario.resultsStale = true;
-    scenario.scenarioModified = true;
+    session.changed(ScenarioChange::InitialValuesStored);
     return Press::Accept;
 }
 

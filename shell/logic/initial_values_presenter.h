@@ -5,7 +5,7 @@
 // passed their check are kept at once, also when the dialog is cancelled.
 #pragma once
 
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 #include "platform/clock.h"
 #include "platform/help.h"
 #include "platform/messages.h"
@@ -15,7 +15,8 @@ namespace finplan {
 
 class InitialValuesPresenter : public DialogPresenter {
   public:
-    InitialValuesPresenter(Scenario& scenario, Messages& messages, Help& help, const Clock& clock);
+    InitialValuesPresenter(ScenarioSession& session, Messages& messages, Help& help,
+                           const Clock& clock);
     Press press(int button) override;
     void toggle(int id) override;
 
@@ -30,13 +31,13 @@ class InitialValuesPresenter : public DialogPresenter {
     void applyBirthdayRule();
     void keepBirthday(); // what the rule changed goes into the scenario at once
 
+    ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
     Help& help;
     const Clock& clock;
     InitialValues values;    // what OK stores
     InitialValues atOpening; // before the rule changed anything
-    bool staleOnOpening;     // Cancel leaves the results as stale as they were
 };
 
 } // namespace finplan

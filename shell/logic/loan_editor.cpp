@@ -83,7 +83,7 @@ LoanEditor::LoanEditor(EditorContext& context, EventKind kind)
     addButton(ids.cancel, "Cancel");
     addButton(ids.calculate, "Calculate");
     if (isMortgage()) {
-        const bool existing = ctx.scenario.editingEvent;
+        const bool existing = ctx.session.editingEvent();
         addButton(kSchedule, "Schedule");
         addButton(kRefinance, "Do Refinancing Analysis", existing);
         addButton(kAccelerated, "Do Accelerated Payment Analysis", existing);

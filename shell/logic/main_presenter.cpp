@@ -67,8 +67,10 @@ bool MainPresenter::startUp(const std::string& requested) {
         p.files.displayName = p.settings.lastScenario;
     }
     if (!requested.empty()) p.files.displayName = requested;
-    if (settingsRead || !requested.empty())
-        opened = !p.files.displayName.empty() && readScenario(p.scenario, p.files, p.messages);
+    if ((settingsRead || !requested.empty()) && !p.files.displayName.empty()) {
+        opened = readScenario(p.scenario, p.files, p.messages);
+        p.session.changed(ScenarioChange::FileRead);
+    }
     // A file the user named that is not there would otherwise be replaced without a word.
     if (!opened && !requested.empty() && p.files.displayName == requested)
         showFileError(p.messages, format("Cannot open %s", requested.c_str()));
@@ -87,7 +89,7 @@ bool MainPresenter::startUp(const std::string& requested) {
 }
 
 void MainPresenter::closing() {
-    askToSaveChanges(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.session, p.files, p.messages);
     // However the window is closed, the session's recent files and last scenario are kept.
     saveSettings(p.settings, p.files.displayName);
 }
@@ -251,7 +253,7 @@ void MainPresenter::print(int id) {
 
 void MainPresenter::newScenario() {
     int number = wholeNumber(p.settings.scenarioNumber());
-    const bool created = finplan::newScenario(p.scenario, p.files, p.messages, number);
+    const bool created = finplan::newScenario(p.session, p.files, p.messages, number);
     p.undo.clear(); // the old scenario's history does not apply to the new one
     if (!created) return;
     view.scenarioReplaced();
@@ -281,25 +283,25 @@ void MainPresenter::afterOpen(const OpenResult& r) {
 }
 
 void MainPresenter::openScenarioCommand() {
-    askToSaveChanges(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.session, p.files, p.messages);
     auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
     // Marks cleared first, so the folder switch after the open is not held back.
     p.tools.clearMarks();
-    if (path) afterOpen(openScenario(*path, p.scenario, p.files, p.messages));
+    if (path) afterOpen(openScenario(*path, p.session, p.files, p.messages));
     runScenario();
 }
 
 void MainPresenter::openPath(const std::string& path) {
-    afterOpen(openScenario(path, p.scenario, p.files, p.messages));
+    afterOpen(openScenario(path, p.session, p.files, p.messages));
     runScenario();
 }
 
 void MainPresenter::openRecent(int index) {
-    askToSaveChanges(p.scenario, p.files, p.messages);
+    askToSaveChanges(p.session, p.files, p.messages);
     const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
     std::string path = *name; // the list changes below
-    afterOpen(openScenario(path, p.scenario, p.files, p.messages));
+    afterOpen(openScenario(path, p.session, p.files, p.messages));
     runScenario();
 }
 
@@ -308,13 +310,13 @@ void MainPresenter::save() {
     if (p.files.untitled)
         saveAs();
     else
-        writeScenario(p.scenario, p.files, p.messages);
+        saveScenario(p.session, p.files, p.messages);
 }
 
 void MainPresenter::saveAs() {
     auto path = p.chooser.saveFile(choice("Save Scenario With a New Name", kScenarioFilter, "ret"));
     if (path) {
-        SaveAsResult r = saveScenarioAs(*path, p.scenario, p.files, p.messages);
+        SaveAsResult r = saveScenarioAs(*path, p.session, p.files, p.messages);
         if (r.ok) {
             p.settings.recent.add(r.previousDisplayName);
             view.rebuildRecentMenu(p.settings.recent.menu());
@@ -327,8 +329,11 @@ void MainPresenter::saveAs() {
 
 void MainPresenter::importAccounts() {
     const bool imported = accountEditing.recorded("Import Account Data", [this] {
-        return importAccountDataCommand(p.scenario, p.accountSort, accountEditing.importCompleter(),
-                                        p.chooser, p.messages);
+        if (!importAccountDataCommand(p.scenario, p.accountSort, accountEditing.importCompleter(),
+                                      p.chooser, p.messages))
+            return false;
+        p.session.changed(ScenarioChange::AccountsRead);
+        return true;
     });
     if (!imported) return;
     if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
@@ -359,6 +364,7 @@ void MainPresenter::saveAccounts() {
 void MainPresenter::readAccounts() {
     ScenarioSnapshot before(p.scenario);
     if (!readAccountsCommand(p.scenario, accountsFile, p.chooser, p.messages)) return;
+    p.session.changed(ScenarioChange::AccountsRead);
     p.undo.record("Read Accounts", before, p.scenario);
     view.dropResultsPage();
     view.switchFolder(tab::kAccounts);
@@ -367,6 +373,7 @@ void MainPresenter::readAccounts() {
 void MainPresenter::reindex() {
     ScenarioSnapshot before(p.scenario);
     if (!reindexAccounts(p.scenario, p.messages)) return;
+    p.session.changed(ScenarioChange::AccountsReindexed);
     p.undo.record("Re-Index Accounts", before, p.scenario);
     view.switchFolder(tab::kScenario);
 }
@@ -405,7 +412,7 @@ void MainPresenter::editEventFromResults(int index) {
 }
 
 void MainPresenter::stepHistory(bool back) {
-    if (!(back ? p.undo.undo(p.scenario) : p.undo.redo(p.scenario))) return;
+    if (!(back ? p.undo.undo(p.session) : p.undo.redo(p.session))) return;
     // The folder shown is made again from the plan as it now is (and reruns it).
     view.switchFolder(view.currentTab());
 }

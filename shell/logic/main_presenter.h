@@ -31,7 +31,8 @@ class GraphInteraction;
 
 // The application's objects the commands work on (owned by main()).
 struct PlannerParts {
-    Scenario& scenario;
+    Scenario& scenario;       // the records
+    ScenarioSession& session; // their change flags, revision and the editors' slot
     ScenarioFiles& files;
     Settings& settings;
     AccountListSort& accountSort; // the Accounts folder's order
@@ -56,9 +57,9 @@ bool isAlwaysCommand(int id);
 class MainPresenter {
   public:
     MainPresenter(PlannerParts parts, ShellView& view)
-        : p(parts), view(view), events(parts.scenario, parts.messages, parts.help,
-                                       parts.calculators, parts.undo, parts.clock, view),
-          accountEditing(parts.scenario, parts.messages, view, parts.undo) {}
+        : p(parts), view(view), events(parts.session, parts.messages, parts.help, parts.calculators,
+                                       parts.undo, parts.clock, view),
+          accountEditing(parts.session, parts.messages, view, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.

@@ -54,7 +54,6 @@ std::string eventChangeName(const std::string& verb, const Event& e) {
 bool UndoStack::record(const std::string& name, const ScenarioSnapshot& before,
                        const Scenario& after) {
     if (before.sameContents(after)) return false;
-    ++changeCount;
     redos.clear();
     undos.push_back({name, before});
     while (undos.size() > depth)
@@ -70,35 +69,32 @@ std::string UndoStack::redoText() const {
     return redos.empty() ? "Redo" : "Redo " + redos.back().name;
 }
 
-void UndoStack::swapIn(Step& step, Scenario& s, std::deque<Step>& other) {
+void UndoStack::swapIn(Step& step, ScenarioSession& session, std::deque<Step>& other) {
+    Scenario& s = session.scenario;
     other.push_back({step.name, ScenarioSnapshot(s)});
     const bool accountsChanged = !step.state.sameAccounts(s);
     step.state.restoreInto(s);
-    s.scenarioModified = true;
-    s.resultsStale = true;
-    if (accountsChanged) s.accountsModified = true;
+    session.changed(accountsChanged ? ScenarioChange::HistorySteppedAccounts
+                                    : ScenarioChange::HistoryStepped);
 }
 
-bool UndoStack::undo(Scenario& s) {
+bool UndoStack::undo(ScenarioSession& session) {
     if (undos.empty()) return false;
     Step step = std::move(undos.back());
     undos.pop_back();
-    swapIn(step, s, redos);
-    ++changeCount;
+    swapIn(step, session, redos);
     return true;
 }
 
-bool UndoStack::redo(Scenario& s) {
+bool UndoStack::redo(ScenarioSession& session) {
     if (redos.empty()) return false;
     Step step = std::move(redos.back());
     redos.pop_back();
-    swapIn(step, s, undos);
-    ++changeCount;
+    swapIn(step, session, undos);
     return true;
 }
 
 void UndoStack::clear() {
-    ++changeCount;
     undos.clear();
     redos.clear();
 }

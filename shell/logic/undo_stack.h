@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "model/scenario.h"
+#include "model/scenario_session.h"
 
 namespace finplan {
 
@@ -19,7 +19,7 @@ namespace finplan {
 class ScenarioSnapshot {
   public:
     explicit ScenarioSnapshot(const Scenario& s);
-    // Puts the contents back; the change flags and the event-slot protocol are left.
+    // Puts the contents back.
     void restoreInto(Scenario& s) const;
     bool sameContents(const Scenario& s) const;
     bool sameAccounts(const Scenario& s) const; // account table and groups
@@ -53,28 +53,24 @@ class UndoStack {
     // Step back or forward. The scenario is marked changed and its results stale
     // (also when undoing back to what was saved: the file no longer matches what is
     // shown unless it is saved again); changed accounts mark the accounts changed.
-    bool undo(Scenario& s);
-    bool redo(Scenario& s);
+    bool undo(ScenarioSession& session);
+    bool redo(ScenarioSession& session);
 
     // New and Open start a fresh history.
     void clear();
     std::size_t undoCount() const { return undos.size(); }
     std::size_t redoCount() const { return redos.size(); }
-    // Goes up with every recorded change, undo, redo and fresh history, so whoever kept
-    // a number can tell that the scenario has changed since (or another was opened).
-    uint64_t changes() const { return changeCount; }
 
   private:
     struct Step {
         std::string name;
         ScenarioSnapshot state;
     };
-    static void swapIn(Step& step, Scenario& s, std::deque<Step>& other);
+    static void swapIn(Step& step, ScenarioSession& session, std::deque<Step>& other);
 
     std::size_t depth;
     std::deque<Step> undos;
     std::deque<Step> redos;
-    uint64_t changeCount = 0;
 };
 
 } // namespace finplan

@@ -135,19 +135,6 @@ TEST_F(MortgageScheduleTest, AcceleratedFromThePlanStartBeginsInItsYear) {
     EXPECT_GT(number(schedule.cell(1, 1)) - number(plain.cell(1, 1)), 1200.0);
 }
 
-TEST_F(MortgageScheduleTest, ReadsTheEditorsSlotOfTheScenario) {
-    auto s = std::make_unique<Scenario>();
-    s->initial = initial;
-    s->currentEvent = 3;
-    s->events[3] = mortgage;
-    schedule.fill(*s);
-    EXPECT_EQ(schedule.rowCount(), 31);
-    EXPECT_EQ(s->events[3].monthsElapsed, 360);
-    s->currentEvent = kMaxEvents; // no such slot
-    schedule.fill(*s);
-    EXPECT_EQ(schedule.rowCount(), 0);
-}
-
 TEST_F(MortgageScheduleTest, ColumnWidthsAndWindowState) {
     EXPECT_STREQ(MortgageSchedule::header(0), "Age");
     EXPECT_STREQ(MortgageSchedule::header(9), "Property Liability");

@@ -184,16 +184,6 @@ TEST_F(RefinanceTest, OpenedFromTheMortgageEditorShowsTheEventAndTheKeptValues) 
     EXPECT_EQ(memory.includeClosingCosts, 1);
 }
 
-TEST_F(RefinanceTest, OpensOnTheEditedSlotOnlyWhileEditing) {
-    auto s = std::make_unique<Scenario>();
-    s->currentEvent = 2;
-    EXPECT_EQ(editedMortgage(*s), nullptr);
-    s->editingEvent = true;
-    EXPECT_EQ(editedMortgage(*s), &s->events[2]);
-    s->currentEvent = -1;
-    EXPECT_EQ(editedMortgage(*s), nullptr);
-}
-
 TEST_F(RefinanceTest, AnAbsurdRefinancedTermEndsPromptly) {
     RefinanceAnalysis r = existing("10");
     r.refiYears = "2000000000";

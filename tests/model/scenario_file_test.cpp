@@ -47,13 +47,14 @@ std::unique_ptr<Scenario> samplePlan(int events) {
         assignAccountId(*s);
     }
     for (int i = 0; i < events; ++i) {
-        beginAddEvent(*s);
-        Event& e = s->events[s->currentEvent];
+        Event& e = s->events[s->eventCount];
+        e = Event{};
         e.startAge = 40.0f + static_cast<float>(i);
         e.endAge = 60.0f;
         e.amount = 500.0f;
         setText(e.description, kDescriptionWidth, "event");
-        storeEvent(*s, EventKind::Withdrawal);
+        e.kind = static_cast<int16_t>(EventKind::Withdrawal);
+        ++s->eventCount;
     }
     return s;
 }
@@ -68,12 +69,21 @@ class ScenarioFileTest : public ::testing::Test {
     RecordingMessages messages;
     std::unique_ptr<Scenario> s = std::make_unique<Scenario>();
     ScenarioFiles files;
+    // The session over the plan s holds now (some tests give s another plan).
+    ScenarioSession& session() {
+        if (!tracked || &tracked->scenario != s.get())
+            tracked = std::make_unique<ScenarioSession>(*s);
+        return *tracked;
+    }
+
+  private:
+    std::unique_ptr<ScenarioSession> tracked;
 };
 
 TEST_F(ScenarioFileTest, FileWithoutEventsOpens) {
     const std::string path = dir.file("empty.ret");
     writeBytes(path, zeros(4944));
-    const OpenResult r = openScenario(path, *s, files, messages);
+    const OpenResult r = openScenario(path, session(), files, messages);
     EXPECT_TRUE(r.ok);
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_EQ(s->eventCount, 0);
@@ -96,7 +106,7 @@ TEST_F(ScenarioFileTest, FileCutShortIsRefusedWithTheProgramsMessage) {
         messages.entries.clear();
         files = ScenarioFiles{};
 
-        const OpenResult r = openScenario(path, *s, files, messages);
+        const OpenResult r = openScenario(path, session(), files, messages);
         EXPECT_FALSE(r.ok);
         ASSERT_EQ(messages.entries.size(), 1u);
         EXPECT_EQ(messages.entries[0].text, path + kInvalid);
@@ -232,18 +242,20 @@ TEST_F(ScenarioFileTest, TotalsBeyondTheLargestAmountStillSaveAFileThatOpens) {
 TEST_F(ScenarioFileTest, SaveWritesTheDocumentedSizeAndIsRepeatable) {
     auto plan = samplePlan(3);
     files.scenarioPath = files.displayName = dir.file("three.ret");
-    plan->accountsModified = plan->scenarioModified = true;
-    ASSERT_TRUE(writeScenario(*plan, files, messages));
+    ScenarioSession tracked(*plan);
+    tracked.changed(ScenarioChange::EventStored);
+    tracked.changed(ScenarioChange::AccountEdited);
+    ASSERT_TRUE(saveScenario(tracked, files, messages));
     const std::string first = readBytes(files.scenarioPath);
     EXPECT_EQ(first.size(), 5424u);
     EXPECT_EQ(first[0], 3);
-    EXPECT_FALSE(plan->accountsModified);
-    EXPECT_TRUE(plan->scenarioModified); // only Save As and Open clear it
+    EXPECT_FALSE(tracked.accountsModified());
+    EXPECT_TRUE(tracked.scenarioModified()); // only Save As and Open clear it
     ASSERT_TRUE(writeScenario(*plan, files, messages));
     EXPECT_EQ(readBytes(files.scenarioPath), first);
 
     // Read back and written again under another name: the same bytes.
-    ASSERT_TRUE(openScenario(files.scenarioPath, *s, files, messages).ok);
+    ASSERT_TRUE(openScenario(files.scenarioPath, session(), files, messages).ok);
     EXPECT_EQ(s->eventCount, 3);
     files.scenarioPath = dir.file("copy.ret");
     ASSERT_TRUE(writeScenario(*s, files, messages));
@@ -261,16 +273,17 @@ TEST_F(ScenarioFileTest, OpenSortsEventsAndShowsTheScenarioFolder) {
     files.scenarioPath = files.displayName = dir.file("unsorted.ret");
     ASSERT_TRUE(writeScenario(*plan, files, messages));
     files.displayName = "previous.ret";
-    s->scenarioModified = true;
-    const OpenResult r = openScenario(dir.file("unsorted.ret"), *s, files, messages);
+    session().changed(ScenarioChange::EventStored);
+    session().changed(ScenarioChange::RunCompleted);
+    const OpenResult r = openScenario(dir.file("unsorted.ret"), session(), files, messages);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.folder, FolderToShow::Scenario);
     EXPECT_TRUE(r.closeEditors);
     EXPECT_EQ(r.previousDisplayName, "previous.ret");
     EXPECT_EQ(s->events[0].startAge, 41.0f);
     EXPECT_EQ(s->events[1].startAge, 70.0f);
-    EXPECT_FALSE(s->scenarioModified);
-    EXPECT_TRUE(s->resultsStale);
+    EXPECT_FALSE(session().scenarioModified());
+    EXPECT_TRUE(session().resultsStale());
 }
 
 // A copy left by an interrupted save: Open says so and asks; No opens the file as it is
@@ -292,7 +305,7 @@ TEST_F(ScenarioFileTest, OpenOffersToRestoreAnInterruptedSave) {
         SCOPED_TRACE(restore);
         messages.entries.clear();
         messages.answers = {restore};
-        openScenario(path, *s, files, messages);
+        openScenario(path, session(), files, messages);
         ASSERT_FALSE(messages.entries.empty());
         EXPECT_TRUE(messages.entries[0].question);
         EXPECT_EQ(messages.entries[0].text,
@@ -315,7 +328,7 @@ TEST_F(ScenarioFileTest, SaveAsksBeforeReplacingAFileChangedByAnotherProgram) {
     auto plan = samplePlan(1);
     files.scenarioPath = files.displayName = path;
     ASSERT_TRUE(writeScenario(*plan, files, messages));
-    ASSERT_TRUE(openScenario(path, *s, files, messages).ok);
+    ASSERT_TRUE(openScenario(path, session(), files, messages).ok);
     ASSERT_TRUE(writeScenario(*s, files, messages)); // our own save changes nothing here
     EXPECT_TRUE(messages.entries.empty());
 
@@ -344,7 +357,7 @@ TEST_F(ScenarioFileTest, SaveAsksBeforeReplacingAFileChangedByAnotherProgram) {
 TEST_F(ScenarioFileTest, OpenOfAMissingFileLeavesTheScenario) {
     s = samplePlan(2);
     files.scenarioPath = files.displayName = "current.ret";
-    const OpenResult r = openScenario(dir.file("missing.ret"), *s, files, messages);
+    const OpenResult r = openScenario(dir.file("missing.ret"), session(), files, messages);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_EQ(files.windowTitle, "Financial Planner");
@@ -369,7 +382,8 @@ TEST_F(ScenarioFileTest, NewScenarioFileHoldsNoGroupTableAndOpens) {
     EXPECT_TRUE(messages.entries.empty());
 
     auto loaded = samplePlan(1);
-    const OpenResult r = openScenario("./temp01.ret", *loaded, files, messages);
+    ScenarioSession opened(*loaded);
+    const OpenResult r = openScenario("./temp01.ret", opened, files, messages);
     std::filesystem::current_path(cwd);
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(loaded->eventCount, 0);
@@ -382,9 +396,9 @@ TEST_F(ScenarioFileTest, NewAsksToSaveThenStartsEmpty) {
     s = samplePlan(2);
     s->groups.groupRandomMaxRate[0] = 20.0f;
     files.scenarioPath = files.displayName = "changed.ret";
-    s->scenarioModified = true;
+    session().changed(ScenarioChange::EventStored);
     messages.answers = {true};
-    const bool ok = newScenario(*s, files, messages, 0);
+    const bool ok = newScenario(session(), files, messages, 0);
     const bool saved = std::filesystem::exists("changed.ret");
     std::filesystem::current_path(cwd);
     EXPECT_TRUE(ok);
@@ -393,7 +407,7 @@ TEST_F(ScenarioFileTest, NewAsksToSaveThenStartsEmpty) {
     EXPECT_TRUE(saved);
     EXPECT_EQ(s->eventCount, 0);
     EXPECT_EQ(s->accounts.accountCount, 0);
-    EXPECT_FALSE(s->scenarioModified);
+    EXPECT_FALSE(session().scenarioModified());
     EXPECT_EQ(s->groups.groupRandomMaxRate[0], 20.0f);
     EXPECT_EQ(files.displayName, "./temp01.ret");
 }
@@ -403,10 +417,10 @@ TEST_F(ScenarioFileTest, SaveAsAsksBeforeOverwriting) {
     writeBytes(target, "keep me");
     s = samplePlan(1);
     files.scenarioPath = files.displayName = "old.ret";
-    s->scenarioModified = true;
+    session().changed(ScenarioChange::EventStored);
 
     messages.answers = {false};
-    SaveAsResult r = saveScenarioAs(target, *s, files, messages);
+    SaveAsResult r = saveScenarioAs(target, session(), files, messages);
     EXPECT_FALSE(r.ok);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, target + " exits - Overwrite anyway?");
@@ -414,19 +428,19 @@ TEST_F(ScenarioFileTest, SaveAsAsksBeforeOverwriting) {
     EXPECT_TRUE(messages.entries[0].question);
     EXPECT_EQ(readBytes(target), "keep me");
     EXPECT_EQ(files.displayName, "old.ret");
-    EXPECT_TRUE(s->scenarioModified);
+    EXPECT_TRUE(session().scenarioModified());
 
     messages.answers = {true};
-    r = saveScenarioAs(target, *s, files, messages);
+    r = saveScenarioAs(target, session(), files, messages);
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.previousDisplayName, "old.ret");
     EXPECT_EQ(readBytes(target).size(), 5104u);
     EXPECT_EQ(files.scenarioPath, target);
-    EXPECT_FALSE(s->scenarioModified);
+    EXPECT_FALSE(session().scenarioModified());
 
     // A new name needs no question.
     messages.entries.clear();
-    EXPECT_TRUE(saveScenarioAs(dir.file("fresh.ret"), *s, files, messages).ok);
+    EXPECT_TRUE(saveScenarioAs(dir.file("fresh.ret"), session(), files, messages).ok);
     EXPECT_TRUE(messages.entries.empty());
 }
 
@@ -439,14 +453,15 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
     const std::string before = readBytes(target);
 
     auto big = samplePlan(100);
-    big->accountsModified = true;
+    ScenarioSession bigSession(*big);
+    bigSession.changed(ScenarioChange::AccountEdited);
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit tight = old;
     tight.rlim_cur = 6000;
     setrlimit(RLIMIT_FSIZE, &tight);
-    const bool ok = writeScenario(*big, files, messages);
+    const bool ok = saveScenario(bigSession, files, messages);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -454,7 +469,7 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Cannot open file!\nFile too large");
     EXPECT_EQ(messages.entries[0].title, "FILE ERROR");
-    EXPECT_TRUE(big->accountsModified);
+    EXPECT_TRUE(bigSession.accountsModified());
     EXPECT_EQ(readBytes(target), before);
     int entries = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.file("")))
@@ -467,7 +482,7 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFile) {
 TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
     s = samplePlan(100);
     files.scenarioPath = files.displayName = "old.ret";
-    s->scenarioModified = true;
+    session().changed(ScenarioChange::EventStored);
     const std::string target = dir.file("new.ret");
 
     rlimit old{};
@@ -476,7 +491,7 @@ TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
     rlimit tight = old;
     tight.rlim_cur = 6000;
     setrlimit(RLIMIT_FSIZE, &tight);
-    const SaveAsResult r = saveScenarioAs(target, *s, files, messages);
+    const SaveAsResult r = saveScenarioAs(target, session(), files, messages);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -485,7 +500,7 @@ TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
     EXPECT_EQ(messages.entries[0].text, "Cannot open file!\nFile too large");
     EXPECT_EQ(files.displayName, "old.ret");
     EXPECT_EQ(files.scenarioPath, "old.ret");
-    EXPECT_TRUE(s->scenarioModified);
+    EXPECT_TRUE(session().scenarioModified());
     EXPECT_FALSE(std::filesystem::exists(target));
 }
 
@@ -493,26 +508,25 @@ TEST_F(ScenarioFileTest, SaveQuestionIsAskedWhenEventsOrAccountsChanged) {
     s = samplePlan(1);
     files.scenarioPath = files.displayName = dir.file("asked.ret");
 
-    s->scenarioModified = false;
-    askToSaveChanges(*s, files, messages);
+    askToSaveChanges(session(), files, messages);
     EXPECT_TRUE(messages.entries.empty());
 
-    s->scenarioModified = true;
+    session().changed(ScenarioChange::EventStored);
     messages.answers = {false};
-    askToSaveChanges(*s, files, messages);
+    askToSaveChanges(session(), files, messages);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Do you wish to save the file " + files.scenarioPath + "?");
     EXPECT_EQ(messages.entries[0].title, "Korvel Financial Planner");
     EXPECT_FALSE(std::filesystem::exists(files.scenarioPath));
 
     // Changed accounts alone are asked about too, and Yes saves them.
-    s->scenarioModified = false;
-    s->accountsModified = true;
+    session().changed(ScenarioChange::SavedAs);
+    session().changed(ScenarioChange::AccountEdited);
     messages.answers = {true};
-    askToSaveChanges(*s, files, messages);
+    askToSaveChanges(session(), files, messages);
     EXPECT_EQ(messages.entries.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(files.scenarioPath));
-    EXPECT_FALSE(s->accountsModified);
+    EXPECT_FALSE(session().accountsModified());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "model/record_io.h"
 #include "model/scenario_ops.h"
+#include "model/scenario_session.h"
 #include "platform/recording_messages.h"
 
 namespace finplan {
@@ -36,11 +37,11 @@ class ScenarioOpsTest : public ::testing::Test {
         return a;
     }
     Event& addEvent(EventKind kind, float age, const char* description) {
-        beginAddEvent(s);
-        Event& e = s.events[s.currentEvent];
+        session.beginAddEvent();
+        Event& e = s.events[session.currentEvent()];
         e.startAge = age;
         setText(e.description, kDescriptionWidth, description);
-        storeEvent(s, kind);
+        session.storeEvent(kind);
         return e;
     }
     std::vector<std::string> names() const {
@@ -51,6 +52,7 @@ class ScenarioOpsTest : public ::testing::Test {
     }
 
     Scenario s;
+    ScenarioSession session{s};
     RecordingMessages messages;
 };
 
@@ -158,16 +160,20 @@ TEST_F(ScenarioOpsTest, EventSlotProtocol) {
     addEvent(EventKind::Deposit, 40, "first");
     addEvent(EventKind::Loan, 45, "second");
     EXPECT_EQ(s.eventCount, 2);
-    EXPECT_TRUE(s.scenarioModified);
+    EXPECT_TRUE(session.scenarioModified());
 
     // Editing: OK's increment is discarded by restoring the saved count.
-    const int saved = beginEditEvent(s, 0);
-    s.events[s.currentEvent].amount = 77.0f;
-    storeEvent(s, EventKind::Deposit);
+    const int saved = session.beginEditEvent(0);
+    EXPECT_EQ(session.editedEvent(), &s.events[0]);
+    session.currentSlot()->amount = 77.0f;
+    session.beginCopy(); // OK clears a pending copy
+    session.storeEvent(EventKind::Deposit);
+    EXPECT_FALSE(session.copyPending());
     EXPECT_EQ(s.eventCount, 1);
-    endEditEvent(s, saved);
+    session.endEditEvent(saved);
     EXPECT_EQ(s.eventCount, 2);
-    EXPECT_FALSE(s.editingEvent);
+    EXPECT_FALSE(session.editingEvent());
+    EXPECT_EQ(session.editedEvent(), nullptr);
     EXPECT_EQ(s.events[0].amount, 77.0f);
 
     // Copy then delete the copy: back to the list as it was.
@@ -191,8 +197,9 @@ TEST_F(ScenarioOpsTest, FullEventTableRefusesMore) {
     EXPECT_EQ(s.eventCount, kMaxEvents);
     EXPECT_TRUE(eventTableFull(s));
     EXPECT_FALSE(copyEvent(s, 0));
-    beginAddEvent(s);
-    storeEvent(s, EventKind::Deposit);
+    session.beginAddEvent();
+    EXPECT_EQ(session.currentSlot(), nullptr);
+    session.storeEvent(EventKind::Deposit);
     EXPECT_EQ(s.eventCount, kMaxEvents);
 }
 
@@ -274,10 +281,8 @@ TEST_F(ScenarioOpsTest, DeleteAccountMovesTheRestDown) {
     addAccount("a");
     addAccount("b");
     addAccount("c");
-    s.resultsStale = false;
     deleteAccount(s, 0);
     EXPECT_EQ(names(), (std::vector<std::string>{"b", "c"}));
-    EXPECT_TRUE(s.resultsStale);
     deleteAccount(s, 5); // no such slot
     EXPECT_EQ(s.accounts.accountCount, 2);
 }

@@ -65,7 +65,8 @@ void AccountDialogsTest::addAccountTypedIntoTheDialog() {
     resetScenario(*s);
     std::strcpy(s->groups.groupName[2], "Stocks");
     RecordingMessages messages;
-    AccountInfoPresenter presenter(*s, AccountDialogMode::Add, 0, messages);
+    ScenarioSession session(*s);
+    AccountInfoPresenter presenter(session, AccountDialogMode::Add, 0, messages);
     int helps = 0;
     AccountInfoDialog dialog(presenter, [&] { ++helps; });
     dialog.show();
@@ -103,16 +104,17 @@ void AccountDialogsTest::addAccountTypedIntoTheDialog() {
     QCOMPARE(a.type, int16_t(AccountType::TaxFreeSavings));
     QCOMPARE(a.penaltyFlag, int16_t(1));
     QCOMPARE(a.groupIndex, int16_t(2));
-    QVERIFY(s->accountsModified);
+    QVERIFY(session.accountsModified());
 }
 
 void AccountDialogsTest::refusedOkAndCancelLeaveTheScenarioAsItWas() {
     ShellFixture f;
     f.open(ShellOptions{false, copyExample().toStdString()});
     Scenario& s = *f.scenario;
-    s.resultsStale = s.accountsModified = false;
+    f.session.changed(ScenarioChange::FileWritten);
+    f.session.changed(ScenarioChange::RunCompleted);
     const auto before = scenarioContentBytes(s);
-    AccountInfoPresenter presenter(s, AccountDialogMode::Edit, 0, f.messages);
+    AccountInfoPresenter presenter(f.session, AccountDialogMode::Edit, 0, f.messages);
     AccountInfoDialog dialog(presenter, {});
     dialog.show();
     QVERIFY(dialog.amountBox()->hasSelectedText()); // an edit starts in the amount
@@ -130,16 +132,17 @@ void AccountDialogsTest::refusedOkAndCancelLeaveTheScenarioAsItWas() {
     press(&dialog, "Cancel");
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(scenarioContentBytes(s) == before);
-    QVERIFY(!s.accountsModified);
-    QVERIFY(!s.resultsStale);
+    QVERIFY(!f.session.accountsModified());
+    QVERIFY(!f.session.resultsStale());
 }
 
 void AccountDialogsTest::groupsDialogBounds() {
     auto s = std::make_unique<Scenario>();
     resetScenario(*s);
     RecordingMessages messages;
+    ScenarioSession session(*s);
     const auto before = scenarioContentBytes(*s);
-    GroupsPresenter presenter(*s, messages);
+    GroupsPresenter presenter(session, messages);
     GroupsDialog dialog(presenter, {});
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Groups"));
@@ -164,7 +167,7 @@ void AccountDialogsTest::groupsDialogBounds() {
     QCOMPARE(s->groups.groupRandomMinRate[1], 0.0f);
 
     // Opened again, what is typed first replaces the first name instead of joining it.
-    GroupsPresenter again(*s, messages);
+    GroupsPresenter again(session, messages);
     GroupsDialog second(again, {});
     second.show();
     QCOMPARE(second.focusWidget(), second.nameBox(0));

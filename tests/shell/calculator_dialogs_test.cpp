@@ -312,7 +312,7 @@ void CalculatorDialogsTest::mortgageScheduleWindowListsTheYears() {
     e.kind = static_cast<int16_t>(EventKind::Mortgage);
     e.startAge = 40, e.amount = 100000, e.loanRate = 8, e.years = 30;
     s.eventCount = 1;
-    s.currentEvent = 0;
+    f.session.beginEditEvent(0); // the slot the editor has just stored
     PlannerParts parts = partsOf(f);
     auto w = std::make_unique<MortgageScheduleWindow>(parts, nullptr, nullptr);
     w->show();

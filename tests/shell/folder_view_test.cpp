@@ -104,7 +104,7 @@ void FolderViewTest::graphsStayEmptyWithoutEvents() {
     w.show();
     // The accounts stay, the events go: nothing is plotted.
     f.scenario->eventCount = 0;
-    f.scenario->resultsStale = true;
+    f.session.changed(ScenarioChange::EventEditorClosed);
     for (int t : {tab::kNetWorth, tab::kSummary}) {
         w.switchFolder(t);
         QImage image = w.currentPage()->grab().toImage();

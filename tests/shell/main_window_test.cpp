@@ -183,7 +183,7 @@ void MainWindowTest::newAsksToSaveAChangedScenario() {
     MainWindow& w = f.open();
     QString path = copyExample();
     w.commands().openPath(path.toStdString());
-    f.scenario->scenarioModified = true;
+    f.session.changed(ScenarioChange::EventStored);
     f.messages.answers = {false, false}; // don't save; don't read accounts
     w.commands().execute(cmd::kNew);
     QVERIFY2(f.messages.entries.size() == 2, shownTexts(f.messages).c_str());
@@ -249,7 +249,7 @@ void MainWindowTest::closingWritesThePlacement() {
     // A changed scenario is not closed without the save question.
     ShellFixture g;
     MainWindow& w2 = g.open();
-    g.scenario->scenarioModified = true;
+    g.session.changed(ScenarioChange::EventStored);
     g.messages.answers = {false};
     w2.close();
     QCOMPARE(g.messages.entries.size(), size_t(1));
@@ -268,9 +268,9 @@ void MainWindowTest::scenarioFolderDeletesAnEvent() {
     page->list()->setCurrentRow(1);
     QTest::mouseClick(page->findChild<QPushButton*>("Delete"), Qt::LeftButton);
     QCOMPARE(f.scenario->eventCount, events - 1);
-    QVERIFY(f.scenario->resultsStale);
+    QVERIFY(f.session.resultsStale());
     // Copy then Cancel leaves the file's bytes as they were and the scenario unchanged.
-    f.scenario->scenarioModified = false;
+    f.session.changed(ScenarioChange::SavedAs);
     const auto bytes = scenarioContentBytes(*f.scenario);
     page = w.eventListView();
     page->list()->setCurrentRow(1);
@@ -278,12 +278,12 @@ void MainWindowTest::scenarioFolderDeletesAnEvent() {
     QTest::mouseClick(page->findChild<QPushButton*>("Copy"), Qt::LeftButton);
     QCOMPARE(f.scenario->eventCount, events - 1);
     QVERIFY(scenarioContentBytes(*f.scenario) == bytes);
-    QVERIFY(!f.scenario->scenarioModified);
+    QVERIFY(!f.session.scenarioModified());
     // Copy then OK adds one.
     whenDialogShows(w, [](FormDialog& d) { d.pressDefault(); });
     QTest::mouseClick(page->findChild<QPushButton*>("Copy"), Qt::LeftButton);
     QCOMPARE(f.scenario->eventCount, events);
-    QVERIFY(f.scenario->scenarioModified);
+    QVERIFY(f.session.scenarioModified());
 }
 
 void MainWindowTest::saveAsThenRecentEntryReopens() {

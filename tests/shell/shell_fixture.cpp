@@ -14,7 +14,7 @@ ShellFixture::ShellFixture() {
     resetScenario(*scenario);
     scenario->eventCount = 0;
     plotFile = std::make_unique<PlotFileWriter>(*plots, clock, messages, files::kPlotFile);
-    runner = std::make_unique<DesktopRunner>(*scenario, *state, view, random, clock, messages,
+    runner = std::make_unique<DesktopRunner>(session, *state, view, random, clock, messages,
                                              chooser, plotFile.get(), &files);
 }
 
@@ -36,8 +36,9 @@ MainWindow& ShellFixture::open(ShellOptions options) {
 }
 
 PlannerParts ShellFixture::parts() {
-    return PlannerParts{*scenario, files,    settings, sort, *runner,  *plots, calculators,
-                        tools,     messages, chooser,  help, launcher, undo,   clock};
+    return PlannerParts{*scenario, session, files,       settings, sort,
+                        *runner,   *plots,  calculators, tools,    messages,
+                        chooser,   help,    launcher,    undo,     clock};
 }
 
 QString copyExample(const QString& name) {

@@ -36,6 +36,7 @@ struct ShellFixture {
     QTemporaryDir dir;
     QString oldDir;
     std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
+    ScenarioSession session{*scenario};
     ScenarioFiles files;
     Settings settings;
     AccountListSort sort;

@@ -147,7 +147,7 @@ void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
     QVERIFY(readScenario(saved, savedFiles, quiet));
     QCOMPARE(saved.accounts.usableCount(), 3);
     // The opened scenario is unchanged: closing asks nothing more.
-    QVERIFY(!f.scenario->accountsModified);
+    QVERIFY(!f.session.accountsModified());
     f.messages.entries.clear();
     w.close();
     QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());

@@ -49,7 +49,7 @@ class AccountEditorsTest : public ::testing::Test {
     // An account as the Add dialog would store it.
     void addAccount(const char* name, const char* order, float rate, float amount,
                     AccountType type = AccountType::InvestmentSavings) {
-        AccountInfoPresenter p(*s, AccountDialogMode::Add, 0, messages);
+        AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
         p.texts = {name, std::to_string(amount), std::to_string(rate), "0", "0", order};
         p.chooseType(static_cast<int>(type));
         ASSERT_TRUE(p.ok()) << name;
@@ -63,12 +63,13 @@ class AccountEditorsTest : public ::testing::Test {
     }
 
     std::unique_ptr<Scenario> s = std::make_unique<Scenario>();
+    ScenarioSession session{*s};
     AccountListSort sort;
     RecordingMessages messages;
     ScriptedDialogs dialogs;
     AccountsFolderPresenter folder{*s, sort};
     UndoStack undo;
-    AccountEditing editing{*s, messages, dialogs, undo};
+    AccountEditing editing{session, messages, dialogs, undo};
 };
 
 using Names = std::vector<std::string>;
@@ -135,7 +136,7 @@ TEST_F(AccountEditorsTest, CountAndTotalOfTheFolder) {
 
 TEST_F(AccountEditorsTest, AddStoresTheFieldsAndGivesTheNextId) {
     s->accounts.nextAccountId = 7;
-    AccountInfoPresenter p(*s, AccountDialogMode::Add, 0, messages);
+    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
     EXPECT_EQ(p.texts.name, ""); // a new account starts with empty fields
     EXPECT_EQ(p.type(), 0);
     p.texts = {"A name longer than twenty-nine characters", "  1500.25", "6.5", "-2", "14", "1234"};
@@ -155,14 +156,15 @@ TEST_F(AccountEditorsTest, AddStoresTheFieldsAndGivesTheNextId) {
     EXPECT_EQ(a.id, 7);
     EXPECT_EQ(s->accounts.accountCount, 1);
     EXPECT_EQ(s->accounts.nextAccountId, 8);
-    EXPECT_TRUE(s->accountsModified);
-    EXPECT_TRUE(s->resultsStale);
+    EXPECT_TRUE(session.accountsModified());
+    EXPECT_TRUE(session.resultsStale());
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
     addAccount("Savings", "1", 4.0f, 100.0f);
-    s->accountsModified = s->resultsStale = false;
+    session.changed(ScenarioChange::FileWritten);
+    session.changed(ScenarioChange::RunCompleted);
     const auto before = scenarioContentBytes(*s);
     struct Row {
         AccountInfoTexts texts;
@@ -184,7 +186,7 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
     };
     for (const Row& r : rows) {
         messages.entries.clear();
-        AccountInfoPresenter p(*s, AccountDialogMode::Edit, 0, messages);
+        AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages);
         p.texts = r.texts;
         EXPECT_FALSE(p.ok()) << r.texts.initialAmount;
         ASSERT_EQ(messages.entries.size(), 1u) << r.texts.initialAmount;
@@ -193,15 +195,15 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
         EXPECT_EQ(p.refusedField(), r.field) << r.texts.initialAmount;
         EXPECT_EQ(scenarioContentBytes(*s), before) << "a refused OK changed the scenario";
     }
-    EXPECT_FALSE(s->accountsModified);
+    EXPECT_FALSE(session.accountsModified());
 
     // The edges: the amount limits, rates of -99 and 99, a minimum above the maximum.
-    AccountInfoPresenter p(*s, AccountDialogMode::Edit, 0, messages);
+    AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages);
     p.texts = {"Savings", "-100000000", "-99", "5", "2", "7"};
     EXPECT_TRUE(p.ok());
     EXPECT_EQ(p.refusedField(), 0);
     EXPECT_FLOAT_EQ(s->accounts.accounts[0].initialAmount, -100000000.0f);
-    AccountInfoPresenter q(*s, AccountDialogMode::Edit, 0, messages);
+    AccountInfoPresenter q(session, AccountDialogMode::Edit, 0, messages);
     q.texts.initialAmount = "100000000";
     q.texts.rate = "99";
     EXPECT_TRUE(q.ok());
@@ -217,7 +219,7 @@ TEST_F(AccountEditorsTest, EditShowsTheStoredValuesAndTheGroupsThatExist) {
     s->accounts.accounts[0].groupIndex = 4;
     s->accounts.accounts[0].randomMaxRate = 18.0f;
 
-    AccountInfoPresenter p(*s, AccountDialogMode::Edit, 0, messages);
+    AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages);
     EXPECT_EQ(p.texts.name, "Brokerage");
     EXPECT_EQ(p.texts.initialAmount, "12345.68");
     EXPECT_EQ(p.texts.rate, "7.250");
@@ -234,7 +236,7 @@ TEST_F(AccountEditorsTest, EditShowsTheStoredValuesAndTheGroupsThatExist) {
 }
 
 TEST_F(AccountEditorsTest, OnlyRetirementAndTaxFreeSavingsKeepThePenaltyBox) {
-    AccountInfoPresenter p(*s, AccountDialogMode::Add, 0, messages);
+    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
     p.chooseType(static_cast<int>(AccountType::Equity));
     EXPECT_FALSE(p.penaltyUsable());
     p.clickPenalty();
@@ -259,7 +261,7 @@ TEST_F(AccountEditorsTest, AddIsRefusedAtFiftyAccounts) {
     EXPECT_EQ(messages.entries[0].text, "Maximum number of accounts reached!");
     EXPECT_EQ(messages.entries[0].title, "Account Warning");
     // A stray Account Information for a 51st account stores nothing either.
-    AccountInfoPresenter p(*s, AccountDialogMode::Add, 0, messages);
+    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
     EXPECT_FALSE(p.ok());
     EXPECT_EQ(scenarioContentBytes(*s), before);
 }
@@ -315,9 +317,9 @@ TEST_F(AccountEditorsTest, EachChangeIsRecordedUnderItsNameWithTheBytesBefore) {
     };
     EXPECT_TRUE(editing.editGroups());
     const auto grouped = scenarioContentBytes(*s);
-    s->accountsModified = false;
+    session.changed(ScenarioChange::FileWritten);
     EXPECT_TRUE(editing.deleteRow(0));
-    EXPECT_TRUE(s->accountsModified); // the deletion is not lost without the save question
+    EXPECT_TRUE(session.accountsModified()); // the deletion is not lost without the save question
 
     const auto deleted = scenarioContentBytes(*s);
 
@@ -330,12 +332,12 @@ TEST_F(AccountEditorsTest, EachChangeIsRecordedUnderItsNameWithTheBytesBefore) {
     };
     for (const auto& [name, bytes] : steps) {
         EXPECT_EQ(undo.undoText(), std::string("Undo ") + name);
-        ASSERT_TRUE(undo.undo(*s));
+        ASSERT_TRUE(undo.undo(session));
         EXPECT_EQ(scenarioContentBytes(*s), *bytes) << name;
     }
     EXPECT_FALSE(undo.canUndo());
     for (const auto* bytes : {&added, &edited, &grouped, &deleted}) {
-        ASSERT_TRUE(undo.redo(*s));
+        ASSERT_TRUE(undo.redo(session));
         EXPECT_EQ(scenarioContentBytes(*s), *bytes);
     }
 }
@@ -427,9 +429,9 @@ TEST_F(AccountEditorsTest, ImportCompletesEachNewAccountInTheDialog) {
             .opened;
     });
     EXPECT_EQ(undo.undoCount(), 1u);
-    ASSERT_TRUE(undo.undo(*s));
+    ASSERT_TRUE(undo.undo(session));
     EXPECT_EQ(scenarioContentBytes(*s), before);
-    ASSERT_TRUE(undo.redo(*s));
+    ASSERT_TRUE(undo.redo(session));
     EXPECT_EQ(scenarioContentBytes(*s), after);
 }
 
@@ -437,7 +439,7 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
     std::strcpy(s->groups.groupName[9], "Old");
     s->groups.groupRandomMinRate[9] = -5.0f;
     s->groups.groupRandomMaxRate[9] = 12.5f;
-    GroupsPresenter shown(*s, messages);
+    GroupsPresenter shown(session, messages);
     EXPECT_EQ(shown.rows[9].name, "Old");
     EXPECT_EQ(shown.rows[9].minRate, "-5.00");
     EXPECT_EQ(shown.rows[9].maxRate, "12.50");
@@ -460,7 +462,7 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
     for (const Row& r : rows) {
         messages.entries.clear();
         const auto before = scenarioContentBytes(*s);
-        GroupsPresenter g(*s, messages);
+        GroupsPresenter g(session, messages);
         g.rows[3] = r.row;
         const bool ok = g.ok();
         EXPECT_EQ(ok, r.message == nullptr) << r.row.minRate << " " << r.row.maxRate;
@@ -476,7 +478,7 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
     EXPECT_EQ(s->groups.groupRandomMaxRate[3], 0.0f);
     EXPECT_FLOAT_EQ(s->groups.groupRandomMinRate[9], -5.0f); // other rows kept as shown
 
-    GroupsPresenter longName(*s, messages);
+    GroupsPresenter longName(session, messages);
     longName.rows[0] = {"A group name of many words", "0", "1"};
     ASSERT_TRUE(longName.ok());
     EXPECT_STREQ(s->groups.groupName[0], "A group name of man"); // 19 characters

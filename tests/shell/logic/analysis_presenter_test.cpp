@@ -47,12 +47,12 @@ struct Fixture {
     FixedClock clock{LocalTime{2026, 12, 7, 13, 5, 9}};
     RecordingMessages messages;
     ScriptedFileChooser chooser;
-    UndoStack history;
+    ScenarioSession session;
     ScenarioFiles files;
     AnalysisPresenter presenter;
     explicit Fixture(float endAge = 90, bool named = false)
-        : scenario(plan(endAge)),
-          presenter(*scenario, clock, messages, chooser, &history, named ? &files : nullptr) {}
+        : scenario(plan(endAge)), session(*scenario),
+          presenter(session, clock, messages, chooser, named ? &files : nullptr) {}
 
     void waitForEnd() {
         for (int i = 0; i < 2000 && !presenter.poll(); ++i)
@@ -157,16 +157,16 @@ TEST(AnalysisPresenter, SampleTrialsOpenUntilTheScenarioChangesThenTheResultIsMa
 
     // An edit after the analysis: the result stays on show, marked, and its trials
     // cannot be opened (the scenario would no longer give their numbers).
-    const ScenarioSnapshot before(*f.scenario);
     f.scenario->events[0].amount = 25000;
-    ASSERT_TRUE(f.history.record("Edit Withdrawal", before, *f.scenario));
+    f.session.changed(ScenarioChange::EventStored);
     EXPECT_TRUE(f.presenter.stale());
     EXPECT_EQ(f.presenter.results(), r);
     EXPECT_FALSE(f.presenter.trialToOpen(TrialPick::Median));
     EXPECT_NE(f.presenter.statusText().find("The scenario has changed since"), std::string::npos);
 
     // Undone is still a change; a new analysis is up to date again.
-    f.history.undo(*f.scenario);
+    f.scenario->events[0].amount = 20000;
+    f.session.changed(ScenarioChange::HistoryStepped);
     ASSERT_TRUE(f.presenter.run());
     f.waitForEnd();
     EXPECT_FALSE(f.presenter.stale());
@@ -215,7 +215,7 @@ TEST(AnalysisPresenter, AnOpenedTrialIsTheResultsScheduleWithItsNetWorthAtEveryA
     auto state = std::make_unique<RunState>();
     ViewSettings view;
     SeededRandom random(123);
-    DesktopRunner runner(*f.scenario, *state, view, random, f.clock, f.messages, f.chooser);
+    DesktopRunner runner(f.session, *state, view, random, f.clock, f.messages, f.chooser);
     ResultsPresenter results(runner, *f.scenario, f.messages);
     for (TrialPick pick : {TrialPick::Median, TrialPick::WorstDecile}) {
         const TrialSample& sample = pick == TrialPick::Median ? r.median : r.worstDecile;

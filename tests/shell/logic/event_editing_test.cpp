@@ -25,13 +25,14 @@ class EventEditingTest : public ::testing::Test {
         return out;
     }
     std::unique_ptr<Scenario> scenario = emptyScenario();
+    ScenarioSession session{*scenario};
     RecordingMessages messages;
     RecordingHelp help;
     CalculatorMemory calculators;
     UndoStack undo;
     FixedClock clock{LocalTime{2026, 3, 1, 9, 0, 0}};
     ScriptedHost host;
-    EventEditing editing{*scenario, messages, help, calculators, undo, clock, host};
+    EventEditing editing{session, messages, help, calculators, undo, clock, host};
 };
 
 const Texts kGoodWithdrawal = {{101, "Living expenses"}, {103, "65.7"}, {104, "90"},
@@ -63,7 +64,7 @@ TEST_F(EventEditingTest, WithdrawalChecksInTableOrderAndRefusalsChangeNothing) {
               "This amount must be greater than 0.00 and less than 99999999.00.");
     EXPECT_EQ(messages.entries[3].text, "The Applied Rate must be between -20.0% and 20.0%");
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
-    EXPECT_TRUE(scenario->cancelledEdit);
+    EXPECT_TRUE(session.cancelledEdit());
     EXPECT_FALSE(undo.canUndo());
 }
 
@@ -83,8 +84,8 @@ TEST_F(EventEditingTest, WithdrawalOkStoresTheFieldsWithWholeStartAge) {
     EXPECT_FLOAT_EQ(e.applyRate, 3.0f);
     EXPECT_EQ(e.applyInflation, 1);
     EXPECT_FLOAT_EQ(e.minSmartWithdrawal, 20000.0f);
-    EXPECT_TRUE(scenario->scenarioModified);
-    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_TRUE(session.scenarioModified());
+    EXPECT_TRUE(session.resultsStale());
     EXPECT_EQ(undo.undoText(), "Undo Add Withdrawal 'Living expenses'");
 }
 
@@ -288,16 +289,16 @@ TEST_F(EventEditingTest, EditKeepsTheCountAndCopyThenCancelLeavesTheBytes) {
     ASSERT_TRUE(editing.editEvent(0));
     EXPECT_EQ(scenario->eventCount, 1);
     EXPECT_FLOAT_EQ(scenario->events[0].amount, 50000.0f);
-    EXPECT_FALSE(scenario->editingEvent);
+    EXPECT_FALSE(session.editingEvent());
     EXPECT_EQ(undo.undoText(), "Undo Edit Withdrawal 'Living expenses'");
 
-    scenario->scenarioModified = false;
+    session.changed(ScenarioChange::SavedAs);
     const auto before = scenarioContentBytes(*scenario);
     host.scripts.push_back(typing({{102, "1"}}, EventEditor::kCancel));
     EXPECT_FALSE(editing.copyEvent(0));
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
-    EXPECT_FALSE(scenario->scenarioModified);
-    EXPECT_FALSE(scenario->copyPending);
+    EXPECT_FALSE(session.scenarioModified());
+    EXPECT_FALSE(session.copyPending());
     // No editor at all (a window that cannot show one) changes nothing either.
     EXPECT_FALSE(editing.copyEvent(0));
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
@@ -336,18 +337,18 @@ TEST_F(EventEditingTest, UndoThenRedoOfEachChangeGivesTheSameBytes) {
         change();
         ASSERT_EQ(undo.undoCount(), steps + 1) << undo.undoText();
         const auto after = scenarioContentBytes(*scenario);
-        ASSERT_TRUE(undo.undo(*scenario));
+        ASSERT_TRUE(undo.undo(session));
         EXPECT_EQ(scenarioContentBytes(*scenario), before) << undo.redoText();
-        ASSERT_TRUE(undo.redo(*scenario));
+        ASSERT_TRUE(undo.redo(session));
         EXPECT_EQ(scenarioContentBytes(*scenario), after) << undo.undoText();
     }
 }
 
 TEST_F(EventEditingTest, TheHundredAndFiftyFirstEventIsRefused) {
     for (int i = 0; i < kMaxEvents; ++i) {
-        beginAddEvent(*scenario);
-        scenario->events[scenario->currentEvent].startAge = 40;
-        storeEvent(*scenario, EventKind::Withdrawal);
+        Event& e = scenario->events[scenario->eventCount++];
+        e.startAge = 40;
+        e.kind = static_cast<int16_t>(EventKind::Withdrawal);
     }
     EXPECT_FALSE(editing.addEvent(EventKind::Deposit));
     EXPECT_FALSE(editing.copyEvent(3));
@@ -381,12 +382,12 @@ TEST_F(EventEditingTest, ListCopyWithoutOkChangesNothingAndDeleteReselects) {
     }
     EventListPresenter list(*scenario, &editing);
     list.refill();
-    scenario->scenarioModified = false;
+    session.changed(ScenarioChange::SavedAs);
     const auto before = scenarioContentBytes(*scenario);
     const auto lines = list.lines();
     list.copy(3); // the editor cannot open: nothing is added, nothing marked changed
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
-    EXPECT_FALSE(scenario->scenarioModified);
+    EXPECT_FALSE(session.scenarioModified());
     EXPECT_EQ(list.lines(), lines);
     EXPECT_EQ(list.selectedLine(), 3);
     host.scripts.push_back(typing({}, EventEditor::kCancel));
@@ -398,7 +399,7 @@ TEST_F(EventEditingTest, ListCopyWithoutOkChangesNothingAndDeleteReselects) {
     const std::size_t n = list.lines().size();
     list.remove(static_cast<int>(n) - 1); // the last line of B
     EXPECT_EQ(scenario->eventCount, 1);
-    EXPECT_TRUE(scenario->scenarioModified);
+    EXPECT_TRUE(session.scenarioModified());
     EXPECT_EQ(list.selectedLine(), static_cast<int>(list.lines().size()) - 1);
     EXPECT_EQ(undo.undoText(), "Undo Delete Withdrawal 'B'");
 }

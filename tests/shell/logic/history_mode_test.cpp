@@ -84,12 +84,12 @@ TEST(AnalysisPresenter, HistoricalSequencesListFailingYearsThatOpenAndKeepTheCho
     FixedClock clock{LocalTime{2026, 12, 7, 13, 5, 9}};
     RecordingMessages messages;
     ScriptedFileChooser chooser;
-    UndoStack history;
+    ScenarioSession session(*s);
     ScenarioFiles files;
     files.scenarioPath = files.displayName = ::testing::TempDir() + "/history_plan.ret";
     std::remove(marketFilePath(files.scenarioPath).c_str());
     {
-        AnalysisPresenter p(*s, clock, messages, chooser, &history, &files);
+        AnalysisPresenter p(session, clock, messages, chooser, &files);
         p.followScenario();
         p.markets.setChoice("Stocks", MarketChoice{Market::Stocks, kDefaultStocksShare, 0});
         p.mode = AnalysisMode::HistoricalSequences;
@@ -112,7 +112,7 @@ TEST(AnalysisPresenter, HistoricalSequencesListFailingYearsThatOpenAndKeepTheCho
         EXPECT_TRUE(messages.entries.empty());
     }
     // The next session finds the mode, the seed and the markets beside the scenario.
-    AnalysisPresenter again(*s, clock, messages, chooser, &history, &files);
+    AnalysisPresenter again(session, clock, messages, chooser, &files);
     again.followScenario();
     EXPECT_EQ(again.mode, AnalysisMode::HistoricalSequences);
     EXPECT_EQ(again.seedText, "77");

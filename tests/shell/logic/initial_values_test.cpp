@@ -18,6 +18,7 @@ using IV = InitialValuesPresenter;
 class InitialValuesTest : public ::testing::Test {
   protected:
     std::unique_ptr<Scenario> scenario = emptyScenario();
+    ScenarioSession session{*scenario};
     RecordingMessages messages;
     RecordingHelp help;
     FixedClock clock{LocalTime{2026, 3, 1, 9, 0, 0}}; // 59 days after 1 January
@@ -25,7 +26,7 @@ class InitialValuesTest : public ::testing::Test {
 
 TEST_F(InitialValuesTest, AgeRangeOfExactlyAHundredIsAcceptedAndMoreIsRefused) {
     {
-        IV d(*scenario, messages, help, clock);
+        IV d(session, messages, help, clock);
         EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "19"}, {IV::kEndAge, "120"}}, IV::kOk),
                   Press::Reject);
         ASSERT_EQ(messages.entries.size(), 1u);
@@ -35,27 +36,27 @@ TEST_F(InitialValuesTest, AgeRangeOfExactlyAHundredIsAcceptedAndMoreIsRefused) {
         EXPECT_FLOAT_EQ(scenario->initial.endAge, 84.0f);
     }
     {
-        IV d(*scenario, messages, help, clock);
+        IV d(session, messages, help, clock);
         EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "30"}, {IV::kEndAge, "130"}}, IV::kOk),
                   Press::Reject);
         EXPECT_EQ(messages.last()->title, "END AGE ERROR");
         EXPECT_EQ(messages.last()->text, "This age must be between 1.0 and 120.0.");
     }
-    IV d(*scenario, messages, help, clock);
+    IV d(session, messages, help, clock);
     EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "20.5"}, {IV::kEndAge, "120"}}, IV::kOk),
               Press::Accept);
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 20.5f); // stored as typed, with its fraction
-    IV again(*scenario, messages, help, clock);
+    IV again(session, messages, help, clock);
     EXPECT_EQ(typeAndPress(again, {{IV::kStartAge, "20"}, {IV::kEndAge, "120"}}, IV::kOk),
               Press::Accept);
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 20.0f);
     EXPECT_FLOAT_EQ(scenario->initial.endAge, 120.0f);
-    EXPECT_TRUE(scenario->scenarioModified);
-    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_TRUE(session.scenarioModified());
+    EXPECT_TRUE(session.resultsStale());
 }
 
 TEST_F(InitialValuesTest, ChecksStopAtTheFirstFailureInOrder) {
-    IV d(*scenario, messages, help, clock);
+    IV d(session, messages, help, clock);
     d.text(IV::kBirthMonth) = "13";
     d.text(IV::kBirthDay) = "32";
     d.text(IV::kStartAge) = "0";
@@ -93,7 +94,7 @@ TEST_F(InitialValuesTest, ChecksStopAtTheFirstFailureInOrder) {
 TEST_F(InitialValuesTest, BirthdayRuleOnOpeningAndOnTheCheckbox) {
     scenario->initial.useBirthday = 1;
     scenario->initial.startAge = 30.9f;
-    IV d(*scenario, messages, help, clock);
+    IV d(session, messages, help, clock);
     EXPECT_EQ(d.text(IV::kStartAge), "30.162"); // 30 + 59/365
     EXPECT_TRUE(d.field(IV::kUseBirthday).checked);
     d.toggle(IV::kUseBirthday);
@@ -113,19 +114,19 @@ TEST_F(InitialValuesTest, BirthdayRuleOnOpeningAndOnTheCheckbox) {
 TEST_F(InitialValuesTest, CancelKeepsWhatTheBirthdayRuleChangedAndNothingElse) {
     scenario->initial.useBirthday = 1;
     scenario->initial.startAge = 30.0f;
-    scenario->resultsStale = false;
+    session.changed(ScenarioChange::RunCompleted);
     {
-        IV d(*scenario, messages, help, clock);
+        IV d(session, messages, help, clock);
         d.press(IV::kCancel);
     }
     // Opened on 1 March with a birthday on 1 January: the start age moved on.
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 30.0f + 59.0f / 365.0f);
-    EXPECT_TRUE(scenario->resultsStale);
-    EXPECT_FALSE(scenario->scenarioModified);
+    EXPECT_TRUE(session.resultsStale());
+    EXPECT_FALSE(session.scenarioModified());
 
-    scenario->resultsStale = false;
+    session.changed(ScenarioChange::RunCompleted);
     const float taxRate = scenario->initial.taxRate;
-    IV d(*scenario, messages, help, clock);
+    IV d(session, messages, help, clock);
     d.text(IV::kBirthMonth) = "2";
     d.toggle(IV::kUseBirthday);                         // off
     d.toggle(IV::kUseBirthday);                         // on again with February
@@ -134,14 +135,14 @@ TEST_F(InitialValuesTest, CancelKeepsWhatTheBirthdayRuleChangedAndNothingElse) {
     EXPECT_EQ(scenario->initial.useBirthday, 1);
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 30.0f + 28.0f / 365.0f);
     EXPECT_FLOAT_EQ(scenario->initial.taxRate, taxRate);
-    EXPECT_TRUE(scenario->resultsStale);
-    EXPECT_TRUE(scenario->scenarioModified); // a birthday typed and kept is worth saving
+    EXPECT_TRUE(session.resultsStale());
+    EXPECT_TRUE(session.scenarioModified()); // a birthday typed and kept is worth saving
 
     // Nothing changed: the results stay as fresh as they were.
-    scenario->resultsStale = false;
-    IV again(*scenario, messages, help, clock);
+    session.changed(ScenarioChange::RunCompleted);
+    IV again(session, messages, help, clock);
     again.press(IV::kCancel);
-    EXPECT_FALSE(scenario->resultsStale);
+    EXPECT_FALSE(session.resultsStale());
 }
 
 TEST_F(InitialValuesTest, ShowsTheTotalsOfTheAccounts) {
@@ -149,7 +150,7 @@ TEST_F(InitialValuesTest, ShowsTheTotalsOfTheAccounts) {
     Account& a = scenario->accounts.accounts[0];
     a.type = static_cast<int16_t>(AccountType::InvestmentSavings);
     a.initialAmount = 1234.5f;
-    IV d(*scenario, messages, help, clock);
+    IV d(session, messages, help, clock);
     EXPECT_EQ(d.text(117), "$1,234.50");
     EXPECT_EQ(d.text(118), "2.00   ");
     EXPECT_EQ(d.text(123), "$1,234.50");

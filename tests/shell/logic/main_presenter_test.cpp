@@ -87,6 +87,7 @@ class MainPresenterTest : public ::testing::Test {
     }
     test::WorkingFolder folder;
     std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
+    ScenarioSession session{*scenario};
     ScenarioFiles files;
     Settings settings;
     AccountListSort sort;
@@ -101,7 +102,7 @@ class MainPresenterTest : public ::testing::Test {
     RecordedView view;
     UndoStack undo;
     FixedClock clock{LocalTime{2026, 3, 1, 12, 0, 0}};
-    MainPresenter presenter{PlannerParts{*scenario, files, settings, sort, runner, *plots,
+    MainPresenter presenter{PlannerParts{*scenario, session, files, settings, sort, runner, *plots,
                                          calculators, tools, messages, chooser, help, launcher,
                                          undo, clock},
                             view};
@@ -177,7 +178,7 @@ TEST_F(MainPresenterTest, ImportFromTheSummaryRerunsIntoTheResultsFolder) {
     view.tab = 0;
     presenter.execute(cmd::kImportAccounts);
     EXPECT_EQ(chooser.asked.at(0).title, "Update Accounts From a Tab File");
-    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_TRUE(session.resultsStale());
     EXPECT_EQ(view.drops, 1);
     EXPECT_EQ(view.switches, std::vector<int>{3});
 }
@@ -195,10 +196,9 @@ TEST_F(MainPresenterTest, ImportElsewhereShowsTheChangedAccountsWhereTheyAre) {
 }
 
 TEST_F(MainPresenterTest, NewScenarioLeavesTheOldResultsStale) {
-    scenario->resultsStale = false;
     messages.answers = {false}; // no tab file
     presenter.execute(cmd::kNew);
-    EXPECT_TRUE(scenario->resultsStale);
+    EXPECT_TRUE(session.resultsStale());
     EXPECT_EQ(view.closes, 1);
 }
 
@@ -296,7 +296,7 @@ TEST_F(MainPresenterTest, ToolsAidsCommandsOpenTheirCalculatorFromTheMenu) {
     RecordedCalculators windows;
     presenter.attachCalculators(windows);
     // A stale editing mark must not turn the menu's Refinance into the editor's.
-    scenario->editingEvent = true;
+    session.beginEditEvent(0);
     for (int id : {cmd::kMortgageCalculator, cmd::kRefinance, cmd::kAccelerated,
                    cmd::kInflationCalculator, cmd::kTaxInflationInvestment, cmd::kTradeOff})
         EXPECT_TRUE(presenter.execute(id)) << id;
@@ -353,7 +353,7 @@ TEST_F(MainPresenterTest, ImportAndReIndexAreUndoneAndRedoneToTheSameBytes) {
     EXPECT_EQ(view.switches, std::vector<int>{view.tab}); // the folder is shown again
     presenter.execute(cmd::kUndo);
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
-    EXPECT_TRUE(scenario->accountsModified);
+    EXPECT_TRUE(session.accountsModified());
     presenter.execute(cmd::kRedo);
     presenter.execute(cmd::kRedo);
     EXPECT_EQ(scenarioContentBytes(*scenario), reindexed);

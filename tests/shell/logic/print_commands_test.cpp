@@ -101,8 +101,10 @@ class PrintCommandsTest : public ::testing::Test {
     View view;
     WatchedPrinter printer{tools};
     GraphInteraction graphs{*plots, *scenario};
-    PlannerParts parts{*scenario, files,    settings, sort, runner,   *plots, calculators,
-                       tools,     messages, chooser,  help, launcher, undo,   clock};
+    ScenarioSession session{*scenario};
+    PlannerParts parts{*scenario, session, files,       settings, sort,
+                       runner,    *plots,  calculators, tools,    messages,
+                       chooser,   help,    launcher,    undo,     clock};
 };
 
 TEST_F(PrintCommandsTest, PrintResultsPrintsThePagesThenShowsTheResultsAgain) {

@@ -134,14 +134,15 @@ class EventListTest : public ::testing::Test {
         addWithdrawal(65, "A spending", 1000);
     }
     void addWithdrawal(float age, const char* name, float amount) {
-        beginAddEvent(*scenario);
-        Event& e = scenario->events[scenario->currentEvent];
+        Event& e = scenario->events[scenario->eventCount];
+        e = Event{};
         e.startAge = age;
         e.endAge = age;
         e.oneTime = 1;
         e.amount = amount;
         std::snprintf(e.description, sizeof e.description, "%s", name);
-        storeEvent(*scenario, EventKind::Withdrawal);
+        e.kind = static_cast<int16_t>(EventKind::Withdrawal);
+        ++scenario->eventCount;
     }
     std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
 };

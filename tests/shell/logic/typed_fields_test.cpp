@@ -25,18 +25,18 @@ class TypedFieldsTest : public ::testing::Test {
   public:
     // A new editor of `kind` on an empty scenario, as Add opens it.
     std::unique_ptr<DialogPresenter> editor(EventKind kind) {
-        scenario->editingEvent = false;
-        scenario->currentEvent = scenario->eventCount;
+        session.beginAddEvent();
         return makeEventEditor(context, kind);
     }
 
     std::unique_ptr<Scenario> scenario = emptyScenario();
+    ScenarioSession session{*scenario};
     RecordingMessages messages;
     RecordingHelp help;
     CalculatorMemory calculators;
     ScriptedHost host;
     FixedClock clock{LocalTime{2026, 3, 1, 9, 0, 0}};
-    EditorContext context{*scenario, messages, help, calculators, host};
+    EditorContext context{session, *scenario, messages, help, calculators, host};
     float accountRate = 5;
 };
 
@@ -134,7 +134,7 @@ TEST_F(TypedFieldsTest, EveryEditorRefusesATextThatIsNotOneNumberAndGoesBackToIt
          {{AccountRateDialog::kRate, "RATE ERROR"}}},
         {"Initial Data",
          [](TypedFieldsTest& t) {
-             return std::make_unique<IV>(*t.scenario, t.messages, t.help, t.clock);
+             return std::make_unique<IV>(t.session, t.messages, t.help, t.clock);
          },
          IV::kOk,
          {{IV::kBirthMonth, "1"},
@@ -191,7 +191,7 @@ TEST_F(TypedFieldsTest, AccountAndGroupBoundsRefuseATextThatIsNotOneNumber) {
             {109, &AccountInfoTexts::randomMaxRate}};
         for (const auto& [id, member] : fields) {
             messages.entries.clear();
-            AccountInfoPresenter p(*scenario, AccountDialogMode::Add, 0, messages);
+            AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
             p.texts = {"401(k)", "$250,000", "5", "2", "8", "1"};
             p.texts.*member = typed;
             EXPECT_FALSE(p.ok()) << id << " '" << typed << "'";
@@ -202,7 +202,7 @@ TEST_F(TypedFieldsTest, AccountAndGroupBoundsRefuseATextThatIsNotOneNumber) {
         }
         for (int bound : {0, 1}) {
             messages.entries.clear();
-            GroupsPresenter g(*scenario, messages);
+            GroupsPresenter g(session, messages);
             g.rows[2] = {"Stocks", "$5", "9 %"};
             (bound == 0 ? g.rows[2].minRate : g.rows[2].maxRate) = typed;
             EXPECT_FALSE(g.ok()) << bound << " '" << typed << "'";
@@ -212,7 +212,7 @@ TEST_F(TypedFieldsTest, AccountAndGroupBoundsRefuseATextThatIsNotOneNumber) {
             EXPECT_EQ(messages.entries[0].text, "The rate must be between -50.00% and 100.00%.");
         }
     }
-    GroupsPresenter g(*scenario, messages);
+    GroupsPresenter g(session, messages);
     g.rows[2] = {"Stocks", "$5", "9 %"};
     ASSERT_TRUE(g.ok());
     EXPECT_FLOAT_EQ(scenario->groups.groupRandomMinRate[2], 5.0f); // "$5" was read as 0
@@ -271,7 +271,7 @@ TEST_F(TypedFieldsTest, PlansWhoseFieldsContradictEachOtherAreRefusedNamingBoth)
         *scenario = *emptyScenario();
         messages.entries.clear();
         auto d = c.kind == EventKind::Empty ? std::unique_ptr<DialogPresenter>(std::make_unique<IV>(
-                                                  *scenario, messages, help, clock))
+                                                  session, messages, help, clock))
                                             : editor(c.kind);
         for (const auto& [field, text] : c.texts)
             d->text(field) = text;
@@ -292,7 +292,7 @@ TEST_F(TypedFieldsTest, PlansWhoseFieldsContradictEachOtherAreRefusedNamingBoth)
     for (const auto& [field, text] : with(withdrawal, {{104, "abc"}}))
         once->text(field) = text;
     EXPECT_EQ(once->press(EventEditor::kOk), Press::Accept);
-    IV iv(*scenario, messages, help, clock);
+    IV iv(session, messages, help, clock);
     EXPECT_EQ(typeAndPress(iv, {{IV::kStartAge, "65"}, {IV::kEndAge, "65"}}, IV::kOk),
               Press::Accept);
 }

@@ -19,18 +19,20 @@ std::unique_ptr<Scenario> freshScenario() {
 }
 
 void addWithdrawal(Scenario& s, const char* description, float amount) {
-    beginAddEvent(s);
-    Event& e = s.events[s.currentEvent];
+    Event& e = s.events[s.eventCount];
+    e = Event{};
     std::strncpy(e.description, description, kDescriptionWidth - 1);
     e.startAge = 65;
     e.endAge = 90;
     e.amount = amount;
-    storeEvent(s, EventKind::Withdrawal);
+    e.kind = static_cast<int16_t>(EventKind::Withdrawal);
+    ++s.eventCount;
     sortEvents(s);
 }
 
 TEST(UndoStack, UndoThenRedoGivesBackTheSameBytes) {
     auto s = freshScenario();
+    ScenarioSession session(*s);
     UndoStack undo;
     const auto empty = scenarioContentBytes(*s);
     ScenarioSnapshot before(*s);
@@ -40,61 +42,64 @@ TEST(UndoStack, UndoThenRedoGivesBackTheSameBytes) {
 
     EXPECT_EQ(undo.undoText(), "Undo Add Withdrawal 'Living expenses'");
     EXPECT_EQ(undo.redoText(), "Redo");
-    ASSERT_TRUE(undo.undo(*s));
+    ASSERT_TRUE(undo.undo(session));
     EXPECT_EQ(scenarioContentBytes(*s), empty);
     EXPECT_EQ(s->eventCount, 0);
     EXPECT_EQ(undo.undoText(), "Undo");
     EXPECT_EQ(undo.redoText(), "Redo Add Withdrawal 'Living expenses'");
-    ASSERT_TRUE(undo.redo(*s));
+    ASSERT_TRUE(undo.redo(session));
     EXPECT_EQ(scenarioContentBytes(*s), added);
-    EXPECT_FALSE(undo.redo(*s));
+    EXPECT_FALSE(undo.redo(session));
 }
 
 TEST(UndoStack, AnUnchangedScenarioRecordsNothing) {
     auto s = freshScenario();
+    ScenarioSession session(*s);
     UndoStack undo;
     ScenarioSnapshot before(*s);
-    s->scenarioModified = true; // flags are not contents
-    s->resultsStale = true;
     EXPECT_FALSE(undo.record("Edit Initial Values", before, *s));
     EXPECT_FALSE(undo.canUndo());
-    EXPECT_FALSE(undo.undo(*s));
+    EXPECT_FALSE(undo.undo(session));
 }
 
 TEST(UndoStack, UndoAfterASaveMarksTheScenarioChangedAgain) {
     auto s = freshScenario();
+    ScenarioSession session(*s);
     UndoStack undo;
     ScenarioSnapshot before(*s);
     s->initial.taxRate = 25;
     undo.record("Edit Initial Values", before, *s);
-    s->scenarioModified = false; // saved
-    s->resultsStale = false;     // and run
-    undo.undo(*s);
+    session.changed(ScenarioChange::SavedAs);
+    session.changed(ScenarioChange::RunCompleted);
+    undo.undo(session);
     EXPECT_FLOAT_EQ(s->initial.taxRate, 15.0f);
-    EXPECT_TRUE(s->scenarioModified);
-    EXPECT_TRUE(s->resultsStale);
-    EXPECT_FALSE(s->accountsModified); // no account changed
+    EXPECT_TRUE(session.scenarioModified());
+    EXPECT_TRUE(session.resultsStale());
+    EXPECT_FALSE(session.accountsModified()); // no account changed
+    EXPECT_EQ(session.revision(), 1u);
 }
 
 TEST(UndoStack, AccountChangesMarkTheAccountsChanged) {
     auto s = freshScenario();
+    ScenarioSession session(*s);
     UndoStack undo;
     ScenarioSnapshot before(*s);
     std::strcpy(s->accounts.accounts[0].name, "Savings");
     assignAccountId(*s);
     undo.record("Add Account 'Savings'", before, *s);
-    undo.undo(*s);
+    undo.undo(session);
     EXPECT_EQ(s->accounts.accountCount, 0);
-    EXPECT_TRUE(s->accountsModified);
+    EXPECT_TRUE(session.accountsModified());
 }
 
 TEST(UndoStack, ANewChangeDropsTheRedoSteps) {
     auto s = freshScenario();
+    ScenarioSession session(*s);
     UndoStack undo;
     ScenarioSnapshot a(*s);
     addWithdrawal(*s, "A", 1);
     undo.record("Add Withdrawal 'A'", a, *s);
-    undo.undo(*s);
+    undo.undo(session);
     ASSERT_TRUE(undo.canRedo());
     ScenarioSnapshot b(*s);
     addWithdrawal(*s, "B", 2);
@@ -105,6 +110,7 @@ TEST(UndoStack, ANewChangeDropsTheRedoSteps) {
 
 TEST(UndoStack, KeepsAHundredStepsAndDropsTheOldest) {
     auto s = freshScenario();
+    ScenarioSession session(*s);
     UndoStack undo;
     for (int i = 1; i <= 105; ++i) {
         ScenarioSnapshot before(*s);
@@ -112,7 +118,7 @@ TEST(UndoStack, KeepsAHundredStepsAndDropsTheOldest) {
         undo.record("Edit Initial Values", before, *s);
     }
     EXPECT_EQ(undo.undoCount(), 100u);
-    while (undo.undo(*s)) {
+    while (undo.undo(session)) {
     }
     // The oldest five steps are gone: back to the value after the fifth change.
     EXPECT_FLOAT_EQ(s->initial.taxRate, 5.0f);
