@@ -53,6 +53,8 @@ TrialTemplate makeTrialTemplate(const Scenario& scenario, TrialRandomMode mode, 
     SeededRandom random(seed);
     FixedClock clock(time);
     runScenario(s, *state, request, random, clock);
+    t.plan = std::make_unique<RunPlan>();
+    planRun(s, *t.plan);
     listedAges(s.initial, t.firstAge, t.ageCount);
     return t;
 }
@@ -98,6 +100,7 @@ TrialOutcome TrialRunner::run(int trial, float* netWorth, float* savings) {
     request.flags = template_.flags;
     request.plot = &totals_;
     request.drawDowns = &tracker_;
+    request.plan = template_.plan.get();
     SeededRandom random(trialSeed(template_.seed, trial));
     runScenario(s, *state_, request, random, clock_);
     return TrialOutcome{tracker_.failed(), tracker_.failureAge()};

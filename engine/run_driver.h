@@ -14,6 +14,9 @@ struct RunRequest {
     PlotSink* plot = nullptr;           // nullptr: no plot output
     TabExportSink* tabExport = nullptr; // nullptr: no export
     DrawDownObserver* drawDowns = nullptr;
+    // Worked out once for many runs of one scenario whose events and accounts are
+    // already in run order (nothing is sorted then); nullptr: the run works it out.
+    const RunPlan* plan = nullptr;
 };
 
 // Runs the scenario it is given, which keeps the working values the run leaves.
