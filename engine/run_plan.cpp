@@ -1,6 +1,11 @@
 #include "engine/run_plan.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "engine/loan_amortiser.h"
 #include "engine/money.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -34,7 +39,56 @@ void planAccounts(const Scenario& s, RunPlan& plan) {
     }
 }
 
+// Every year of each loan, run once with each extra payment the loan can have (what
+// the loan year of a run works out, see payInstalment).
+void planInstalments(const Scenario& s, RunPlan& plan) {
+    plan.instalmentYears.clear();
+    const int n = s.usedEventCount();
+    for (int k = 0; k < n; ++k) {
+        const Event& e = s.events[k];
+        RunPlan::Instalments& in = plan.instalments[k];
+        in = RunPlan::Instalments{};
+        if (!isLoanOrMortgage(e)) continue;
+        in.years = std::clamp(static_cast<int>(e.years), 0, kMaxPlannedLoanYears);
+        in.start = static_cast<int>(plan.instalmentYears.size());
+        in.extraFrom = 0;
+        if (e.acceleratedMode == 2) {
+            const int offset = (wholeNumber(s.initial.startAge) - wholeNumber(e.startAge)) * 12;
+            in.extraFrom = offset > 0 ? offset : 0;
+            in.extra[in.variants++] = 0;
+            in.extra[in.variants++] = e.acceleratedPayment;
+        } else {
+            in.extra[in.variants++] = e.acceleratedMode == 1 ? e.acceleratedPayment : 0.0f;
+        }
+        const float p = e.amount - e.downPayment;
+        const float r = monthlyRate(e.loanRate);
+        for (int v = 0; v < in.variants; ++v) {
+            LoanAmortiser amortiser;
+            for (int y = 0; y < in.years; ++y)
+                plan.instalmentYears.push_back(amortiser.year(p, r, e.years * 12, y * 12,
+                                                              y * 12 + 11, in.extra[v],
+                                                              in.extraFrom, plan.loanPayments[k]));
+        }
+    }
+}
+
 } // namespace
+
+bool RunPlan::instalment(int event, int monthsElapsed, float extra, int extraFrom,
+                         AmortisedYear& out) const {
+    if (event < 0 || event >= kMaxEvents || monthsElapsed < 0 || monthsElapsed % 12 != 0)
+        return false;
+    const Instalments& in = instalments[event];
+    const int year = monthsElapsed / 12;
+    if (year >= in.years || extraFrom != in.extraFrom) return false;
+    for (int v = 0; v < in.variants; ++v) {
+        // Bitwise: the table holds exactly the payments it was worked out with.
+        if (std::memcmp(&in.extra[v], &extra, sizeof extra) != 0) continue;
+        out = instalmentYears[static_cast<std::size_t>(in.start + v * in.years + year)];
+        return true;
+    }
+    return false;
+}
 
 void planRun(const Scenario& s, RunPlan& plan) {
     planAccounts(s, plan);
@@ -53,6 +107,7 @@ void planRun(const Scenario& s, RunPlan& plan) {
         plan.loanPayments[k] =
             loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
     }
+    planInstalments(s, plan);
 }
 
 } // namespace finplan

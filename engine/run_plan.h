@@ -6,10 +6,16 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "engine/money.h"
 
 #include "model/scenario.h"
 
 namespace finplan {
+
+// A run lists at most 120 years; a longer loan's later years are left to the run.
+inline constexpr int kMaxPlannedLoanYears = 120;
 
 struct RunPlan {
     // Accounts, in run (access) order.
@@ -29,6 +35,24 @@ struct RunPlan {
     int loanCount = 0;
     std::array<int16_t, kMaxEvents> loans{};
     std::array<float, kMaxEvents> loanPayments{}; // by event index
+
+    // Each loan's years of instalments, worked out once: they follow from its terms
+    // alone (every trial pays the same), for the extra payment of each stretch of the
+    // loan (none, or the accelerated payment).
+    struct Instalments {
+        int start = 0; // in instalmentYears
+        int years = 0;
+        float extra[2] = {0, 0};
+        int extraFrom = 0;
+        int variants = 0;
+    };
+    std::array<Instalments, kMaxEvents> instalments{}; // by event index
+    std::vector<AmortisedYear> instalmentYears;
+
+    // The instalment year of a loan whose months run from monthsElapsed, with that
+    // extra payment from month extraFrom; false when it was not worked out.
+    bool instalment(int event, int monthsElapsed, float extra, int extraFrom,
+                    AmortisedYear& out) const;
 
     // Index of the account with that id, or -1.
     int accountIndex(int id) const {
