@@ -172,8 +172,13 @@ bool printPages(Printer& printer, int pageCount, const PageHeading& heading,
             ok = surface && printPage(*surface, device, pageFileName(pageDir, p), p, heading);
             ok = surface && printer.endPage() && ok && printer.keepPrinting();
         }
-        if (!ok) messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
-        printer.endDocument();
+        if (ok) {
+            printer.endDocument();
+        } else {
+            // Nothing of a document that was aborted or lost a page is printed.
+            printer.abortDocument();
+            messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
+        }
     }
     printer.closeProgress();
     if (!printer.finish(ok) && ok) {
