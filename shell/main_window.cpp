@@ -31,6 +31,7 @@
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/menu_model.h"
 #include "shell/results_page.h"
+#include "shell/success_rate_label.h"
 
 namespace finplan {
 
@@ -44,7 +45,10 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
       eventList(parts.scenario, &presenter.editing()),
       accountsFolder(parts.scenario, parts.accountSort),
       analysis(parts.scenario, parts.clock, parts.messages, parts.chooser, &parts.undo,
-               &parts.files) {
+               &parts.files),
+      // Every change of the scenario goes through the undo history: its count is the
+      // scenario's revision.
+      liveRate(parts.scenario, parts.clock, [&undo = parts.undo] { return undo.changes(); }) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     placeWindow();
@@ -70,6 +74,10 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
         parts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
     presenter.attachCalculators(*calculatorWindows);
     presenter.startUp(options.scenario);
+    liveRate.options = readUserOptions(options.userOptionsFile);
+    successRate = new SuccessRateLabel(liveRate, options.userOptionsFile, statusBar());
+    successRate->dialogOpen = [this] { return shownDialog != nullptr; };
+    successRate->onOpen = [this] { openLiveTrials(); };
     rebuildTabs();
     setMenuState(false);
     setGraphPrintEnabled(false);
@@ -80,6 +88,14 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
 }
 
 MainWindow::~MainWindow() = default;
+
+// The status bar's trials, shown in the Analysis folder as if it had run them.
+void MainWindow::openLiveTrials() {
+    const TrialResults* r = liveRate.results();
+    if (r == nullptr) return;
+    analysis.adopt(*r, liveRate.resultRevision());
+    switchFolder(analysisTab(parts.scenario.accounts.usableCount()));
+}
 
 const std::vector<QAction*>& MainWindow::actionsOf(int id) const {
     auto it = actions.find(id);
