@@ -14,6 +14,7 @@ struct RunRequest {
     PlotSink* plot = nullptr;           // nullptr: no plot output
     TabExportSink* tabExport = nullptr; // nullptr: no export
     DrawDownObserver* drawDowns = nullptr;
+    const MarketRates* market = nullptr; // nullptr: the scenario's own rates every year
     // Worked out once for many runs of one scenario whose events and accounts are
     // already in run order (nothing is sorted then); nullptr: the run works it out.
     const RunPlan* plan = nullptr;

@@ -45,7 +45,11 @@ Totals plannedPerRun(const Scenario& original, const TrialTemplate& t, int trial
     RunRequest request;
     request.plot = &sink;
     request.drawDowns = &tracker;
-    replayTrial(*s, *state, TrialReplay{mode, trialSeed(t.seed, trial), 0, kToday}, request);
+    TrialReplay replay;
+    replay.mode = mode;
+    replay.generatorSeed = trialSeed(t.seed, trial);
+    replay.time = kToday;
+    replayTrial(*s, *state, replay, request);
     out.outcome = TrialOutcome{tracker.failed(), tracker.failureAge()};
     return out;
 }
