@@ -17,7 +17,7 @@ void ExactAgeValues::store(int trial, const float* values) {
         values_[static_cast<std::size_t>(a) * trials_ + trial] = values[a];
 }
 
-std::vector<AgeBands> ExactAgeValues::bands() const {
+std::vector<AgeBands> ExactAgeValues::bands() {
     std::vector<AgeBands> out(ages_);
     BandSelector selector;
     for (int a = 0; a < ages_; ++a)
@@ -25,8 +25,8 @@ std::vector<AgeBands> ExactAgeValues::bands() const {
     return out;
 }
 
-AgeBands ExactAgeValues::ageBands(int age, BandSelector& selector) const {
-    return selector.bands(values_.data() + static_cast<std::size_t>(age) * trials_, trials_);
+AgeBands ExactAgeValues::ageBands(int age, BandSelector& selector) {
+    return selector.bandsInPlace(values_.data() + static_cast<std::size_t>(age) * trials_, trials_);
 }
 
 AgeHistograms::AgeHistograms(int ages)

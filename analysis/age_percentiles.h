@@ -17,9 +17,11 @@ class ExactAgeValues {
     ExactAgeValues(int ages, int trials);
     // Safe from several threads at once for different trials.
     void store(int trial, const float* values);
-    std::vector<AgeBands> bands() const;
-    // The bands of one age. Safe from several threads at once, each with its own selector.
-    AgeBands ageBands(int age, BandSelector& selector) const;
+    // The bands select among the kept values and leave each age's values reordered.
+    std::vector<AgeBands> bands();
+    // The bands of one age. Safe from several threads at once for different ages, each
+    // with its own selector.
+    AgeBands ageBands(int age, BandSelector& selector);
     int ages() const { return ages_; }
 
   private:

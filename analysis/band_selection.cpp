@@ -51,6 +51,13 @@ AgeBands BandSelector::bands(const float* values, int n) {
     return selectInPlace(picked_.data(), n);
 }
 
+AgeBands BandSelector::bandsInPlace(float* values, int n) {
+    AgeBands out{};
+    if (n <= 0) return out;
+    if (n >= kBins / 4 && selectByCounts(values, n, out)) return out;
+    return selectInPlace(values, n);
+}
+
 // The rank selection through counts; false when the values crowd into so few ranges
 // that selecting in place is quicker.
 bool BandSelector::selectByCounts(const float* values, int n, AgeBands& out) {

@@ -20,6 +20,9 @@ using AgeBands = std::array<float, kBandCount>; // P10, P25, P50, P75, P90 of on
 class BandSelector {
   public:
     AgeBands bands(const float* values, int n);
+    // The same bands, selected among the values themselves (their order changes), so
+    // values nobody needs afterwards are not copied first.
+    AgeBands bandsInPlace(float* values, int n);
 
   private:
     static constexpr int kBinBits = 16;

@@ -50,12 +50,27 @@ void FailureTracker::exhausted(int wholeAge, int tag, float remainder, int short
 // year, by the money each took; the payment that found nothing left takes them all
 // when no payment drew on the account this year.
 void FailureTracker::settleCauses(int failingTag) {
-    std::array<double, kCauseTags> sums{};
+    // The sums by tag, for the few tags that drew on the account, in ascending order.
+    std::array<int16_t, kCauseTags> tags; // filled as tags are seen
+    std::array<double, kCauseTags> sums;
+    int tagCount = 0;
     double total = 0;
     for (int i = 0; i < logCount_; ++i) {
         const Draw& d = log_[i];
         if (d.account != causeAccount_ || d.tag < kTagDriver || d.tag >= kMaxEvents) continue;
-        sums[d.tag + 1] += d.amount;
+        int at = 0;
+        while (at < tagCount && tags[at] < d.tag)
+            ++at;
+        if (at == tagCount || tags[at] != d.tag) {
+            for (int j = tagCount; j > at; --j) {
+                tags[j] = tags[j - 1];
+                sums[j] = sums[j - 1];
+            }
+            tags[at] = d.tag;
+            sums[at] = 0;
+            ++tagCount;
+        }
+        sums[at] += d.amount;
         total += d.amount;
     }
     causeCount_ = 0;
@@ -65,13 +80,13 @@ void FailureTracker::settleCauses(int failingTag) {
     }
     int64_t given = 0;
     int largest = 0;
-    for (int t = 0; t < kCauseTags; ++t) {
+    for (int t = 0; t < tagCount; ++t) {
         if (!(sums[t] > 0)) continue;
         // A share is at most the whole trial, also for sums a damaged plan could make odd.
         const double share = std::min(1.0, sums[t] / total);
         const auto units = static_cast<int64_t>(static_cast<double>(kTrialUnits) * share);
         if (causeCount_ > 0 && units > causes_[largest].units) largest = causeCount_;
-        causes_[causeCount_++] = CauseShare{t - 1, units};
+        causes_[causeCount_++] = CauseShare{tags[t], units};
         given += units;
     }
     causes_[largest].units += kTrialUnits - given; // rounding goes to the largest share

@@ -55,6 +55,8 @@ TrialTemplate makeTrialTemplate(const Scenario& scenario, TrialRandomMode mode, 
     SeededRandom random(seed);
     FixedClock clock(time);
     runScenario(s, *state, request, random, clock);
+    t.plan = std::make_unique<RunPlan>();
+    planRun(s, *t.plan);
     listedAges(s.initial, t.firstAge, t.ageCount);
     t.planYears = planYearCount(s.initial.startAge, s.initial.endAge);
     return t;
@@ -123,6 +125,7 @@ TrialOutcome TrialRunner::runWith(uint32_t generatorSeed, const MarketRates* rat
     request.flags = template_.flags;
     request.plot = &totals_;
     request.drawDowns = &tracker_;
+    request.plan = template_.plan.get();
     request.market = rates;
     SeededRandom random(generatorSeed);
     runScenario(s, *state_, request, random, clock_);

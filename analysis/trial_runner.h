@@ -18,6 +18,7 @@ enum class TrialRandomMode { Accounts, Groups, History };
 // What every trial of an analysis starts from; built once, read by all threads.
 struct TrialTemplate {
     std::unique_ptr<Scenario> scenario; // totals computed, events and accounts in run order
+    std::unique_ptr<RunPlan> plan;      // of that scenario, shared by every trial
     RunFlags flags;
     int badYearRun = 0; // the smart-withdrawal carry the analysis started with
     LocalTime time;     // "today" for a birthday start age, the same for every trial
@@ -48,6 +49,7 @@ class AgeTotalsSink : public PlotSink {
     void accountName(int, const char*) override {}
     void rowStart(int, const PlotRow&, const float*, int, float) override {}
     void rowEnd(int, const PlotRow&, float) override {}
+    bool wantsRows() const override { return false; }
     void ageTotals(int wholeAge, const float (&values)[7]) override;
     void end(const Scenario&) override {}
 

@@ -131,8 +131,7 @@ TrialSample sampleAtRank(const TrialTemplate& t, const std::vector<float>& final
 
 // The exact bands of both values at every age, the ages shared out among the threads
 // (each age's bands are the same whichever thread works them out).
-void exactBands(const ExactAgeValues& netWorth, const ExactAgeValues& savings, int threads,
-                TrialResults& r) {
+void exactBands(ExactAgeValues& netWorth, ExactAgeValues& savings, int threads, TrialResults& r) {
     const int ages = netWorth.ages();
     r.netWorth.assign(ages, AgeBands{});
     r.savings.assign(ages, AgeBands{});

@@ -39,6 +39,7 @@
 #include "shell/logic/planner_command_line.h"
 #include "shell/logic/program_files.h"
 #include "shell/logic/tool_windows.h"
+#include "shell/logic/user_options.h"
 #include "shell/main_window.h"
 #include "shell/qt_file_chooser.h"
 #include "shell/qt_help.h"
@@ -180,7 +181,9 @@ int main(int argc, char** argv) {
     parts.printer = &printer;
     graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
     // A file on the command line is opened where start-up opens the last scenario.
-    MainWindow window(parts, ShellOptions{args.idColumn, startScenario(args, programDir)});
+    MainWindow window(
+        parts, ShellOptions{args.idColumn, startScenario(args, programDir),
+                            userOptionsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))});
     owner = &window;
     qtMessages.setParent(&window);
     help.setParent(&window);

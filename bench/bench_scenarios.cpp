@@ -3,8 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include <vector>
+
 #include "engine/event_processing.h"
 #include "engine/loan_maths.h"
+#include "model/atomic_file.h"
+#include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -126,6 +130,17 @@ std::unique_ptr<Scenario> thirtyYearPlan() {
     s->eventCount = 1;
     recomputeTotals(*s);
     return s;
+}
+
+std::unique_ptr<Scenario> bundledExample(const char* path) {
+    auto s = std::make_unique<Scenario>();
+    std::vector<uint8_t> bytes;
+    if (readFilePrefix(path, 1 << 20, bytes) && decodeScenario(bytes, *s) == DecodeResult::Ok) {
+        sortEvents(*s);
+        recomputeTotals(*s);
+        return s;
+    }
+    return maximumScenario();
 }
 
 } // namespace finplan

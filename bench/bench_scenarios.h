@@ -15,4 +15,8 @@ std::unique_ptr<Scenario> maximumScenario();
 // withdrawal growing with inflation.
 std::unique_ptr<Scenario> thirtyYearPlan();
 
+// The bundled example read from path; the largest scenario stands in when it cannot be
+// read.
+std::unique_ptr<Scenario> bundledExample(const char* path);
+
 } // namespace finplan

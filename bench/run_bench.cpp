@@ -23,15 +23,7 @@ using namespace finplan;
 namespace {
 
 std::unique_ptr<Scenario> exampleScenario() {
-    auto s = std::make_unique<Scenario>();
-    std::vector<uint8_t> bytes;
-    if (readFilePrefix(FINPLAN_EXAMPLE, 1 << 20, bytes) &&
-        decodeScenario(bytes, *s) == DecodeResult::Ok) {
-        sortEvents(*s);
-        recomputeTotals(*s);
-        return s;
-    }
-    return maximumScenario(); // no bundled example: the largest scenario stands in
+    return bundledExample(FINPLAN_EXAMPLE);
 }
 
 struct Runner {

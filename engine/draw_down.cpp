@@ -28,10 +28,6 @@ void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) 
 
 } // namespace
 
-void addToTypeTotal(RunState& st, AccountType type, float amount) {
-    if (float* total = st.typeTotal(type)) *total += amount;
-}
-
 void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxable) {
     RunState& st = ctx.state;
     if (st.currentAge < st.plotStartAge) return;
@@ -48,10 +44,10 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         a = a * f;
     }
     const bool details = ctx.view.showDetails;
-    if (!ctx.indexed) ctx.indexAccounts();
+    const RunPlan& plan = ctx.runPlan();
     // Only savings accounts pay; asset and equity accounts are passed over.
-    for (int k = ctx.savingsHint; k < ctx.savingsCount; ++k) {
-        Account& acc = ctx.scenario.accounts.accounts[ctx.savings[k]];
+    for (int k = ctx.savingsHint; k < plan.savingsCount; ++k) {
+        Account& acc = ctx.scenario.accounts.accounts[plan.savings[k]];
         if (!(acc.balance > 0)) {
             if (k == ctx.savingsHint) ++ctx.savingsHint; // an empty prefix stays empty
             continue;
@@ -64,7 +60,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         addToTypeTotal(st, acc.accountType(), -paid);
         chargeWithdrawal(ctx, acc, paid, taxable);
         if (ctx.drawDowns != nullptr)
-            ctx.drawDowns->paid(ctx.wholeAge(), ctx.savings[k], tag, paid, !covers);
+            ctx.drawDowns->paid(ctx.wholeAge(), plan.savings[k], tag, paid, !covers);
         if (details && ctx.emitting())
             ctx.emit(format("      %s from %s", money(paid).c_str(), accountName(acc).c_str()),
                      tag);
@@ -73,9 +69,9 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         if (k == ctx.savingsHint) ++ctx.savingsHint;
     }
     if (a > 0 && ctx.drawDowns != nullptr)
-        ctx.drawDowns->exhausted(ctx.wholeAge(), tag, a, ctx.firstInvestment);
-    if (a > 0 && ctx.firstInvestment >= 0) {
-        Account& acc = ctx.scenario.accounts.accounts[ctx.firstInvestment];
+        ctx.drawDowns->exhausted(ctx.wholeAge(), tag, a, plan.firstInvestment);
+    if (a > 0 && plan.firstInvestment >= 0) {
+        Account& acc = ctx.scenario.accounts.accounts[plan.firstInvestment];
         acc.balance -= a;
         st.investmentTotal -= a;
         if (details && ctx.emitting())

@@ -13,6 +13,8 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
 void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount);
 
 // Adds to the running total of the account's type.
-void addToTypeTotal(RunState& st, AccountType type, float amount);
+inline void addToTypeTotal(RunState& st, AccountType type, float amount) {
+    if (float* total = st.typeTotal(type)) *total += amount;
+}
 
 } // namespace finplan

@@ -113,8 +113,7 @@ void startEvent(RunContext& ctx, int idx) {
         break;
     case EventKind::Loan:
     case EventKind::Mortgage:
-        e.monthlyPayment =
-            loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
+        e.monthlyPayment = ctx.runPlan().loanPayments[idx];
         if (e.is(EventKind::Loan))
             startLoan(ctx, idx);
         else

@@ -30,9 +30,11 @@ void payInstalment(RunContext& ctx, int idx) {
         extra = e.acceleratedPayment;
     }
     // monthlyPayment was set from these very terms when the loan started this run.
-    const AmortisedYear y = st.amortisers[idx].year(
-        e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12, e.monthsElapsed,
-        e.monthsElapsed + 11, extra, extraFrom, e.monthlyPayment);
+    AmortisedYear y;
+    if (!ctx.runPlan().instalment(idx, e.monthsElapsed, extra, extraFrom, y))
+        y = st.amortisers[idx].year(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12,
+                                    e.monthsElapsed, e.monthsElapsed + 11, extra, extraFrom,
+                                    e.monthlyPayment);
     const float p = y.principal;
     const float i = y.interest;
     e.monthsElapsed = static_cast<int16_t>(e.monthsElapsed + 12);

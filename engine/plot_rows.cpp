@@ -49,6 +49,7 @@ void storeRowStart(RunContext& ctx) {
     if (st.plotRowIndex + 1 >= kMaxPlotRows) return;
     st.rowOpen = true;
     st.plotRowIndex += 1;
+    if (!ctx.rows) return;
     float balances[kMaxAccounts];
     float assets = 0;
     for (int i = 0; i < n; ++i) {
@@ -75,6 +76,7 @@ void storeRowEnd(RunContext& ctx) {
     RunState& st = ctx.state;
     if (!st.rowOpen) return;
     st.rowOpen = false;
+    if (!ctx.rows) return;
     const YearTallies& t = st.tallies;
     PlotRow& row = st.row;
     row.totalIncoming = t.totalIncoming;

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "engine/market_rates.h"
+#include "engine/run_plan.h"
 #include "engine/run_sinks.h"
 #include "engine/run_state.h"
 #include "model/scenario.h"
@@ -24,6 +26,7 @@ struct RunContext {
     RunFlags flags;
     ViewSettings view;
     bool text = true;                      // the sink wants lines (cached: asked once per run)
+    bool rows = true;                      // the plot or export sink wants plot rows (cached)
     DrawDownObserver* drawDowns = nullptr; // nullptr: nobody watches
     const MarketRates* market = nullptr;   // nullptr: the scenario's own rates
 
@@ -57,23 +60,23 @@ struct RunContext {
     }
     int accountCount() const;
 
-    // Account lookups of the year loop, built once the accounts are in their run order
-    // (their order and types do not change until the next run).
-    void indexAccounts();
-    bool indexed = false;
-    int idCount = 0;
-    std::array<int, kMaxAccounts> ids{};
-    int savingsCount = 0;
-    std::array<int, kMaxAccounts> savings{}; // indices of the savings accounts, in order
-    int firstInvestment = -1;
-    // Savings before this position in `savings` hold nothing; a balance that rises
-    // must report it through balanceRaised so the draw-down looks there again.
+    // What stays the same for the whole run. A run given a plan uses it; otherwise
+    // one is worked out the first time it is needed, once the accounts and events are
+    // in their run order (their order and types do not change until the next run).
+    const RunPlan* plan = nullptr;
+    std::unique_ptr<RunPlan> ownPlan{};
+    const RunPlan& runPlan() {
+        if (plan == nullptr) planOwn();
+        return *plan;
+    }
+    void planOwn();
+
+    // Savings before this position in the plan's savings hold nothing; a balance that
+    // rises must report it through balanceRaised so the draw-down looks there again.
     int savingsHint = 0;
-    std::array<int, kMaxAccounts> savingsPosition{}; // by account index; -1 not savings
-    std::array<int8_t, 256> smallIds{};              // index + 1 of accounts with ids < 256
     void balanceRaised(int accountIndex) {
-        if (!indexed || accountIndex < 0 || accountIndex >= kMaxAccounts) return;
-        const int pos = savingsPosition[accountIndex];
+        if (plan == nullptr || accountIndex < 0 || accountIndex >= kMaxAccounts) return;
+        const int pos = plan->savingsPosition[accountIndex];
         if (pos >= 0 && pos < savingsHint) savingsHint = pos;
     }
     void balanceRaised(const Account& a) {

@@ -49,6 +49,8 @@ void prepare(RunContext& ctx) {
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
+        st.amortisers[k].reset();
+        st.propertyTax[k] = PropertyTaxMemo{};
         e.assetValue = 0;
         e.monthsElapsed = 0;
         e.setState(EventState::NotStarted);
@@ -57,10 +59,6 @@ void prepare(RunContext& ctx) {
             e.interestPaidTotal = 0;
         }
     }
-    for (auto& a : st.amortisers)
-        a.reset();
-    for (auto& m : st.propertyTax)
-        m = PropertyTaxMemo{};
 }
 
 void initialRates(RunContext& ctx) {
@@ -142,12 +140,14 @@ void simulateYear(RunContext& ctx) {
     }
     if (st.currentAge >= st.plotStartAge) storeRowStart(ctx);
 
-    ctx.emit(dashes(184), kTagDriver);
+    if (ctx.emitting()) ctx.emit(dashes(184), kTagDriver);
     const bool exact = st.currentAge == st.plotStartAge && s.initial.useBirthday == 1;
     ageRow(ctx, exact, exact ? s.initial.startAge : st.currentAge);
     st.startNetWorth = st.netWorth();
-    ctx.emit(dashes(185), kTagDriver);
-    ctx.emit("Financial Events:", kTagDriver);
+    if (ctx.emitting()) {
+        ctx.emit(dashes(185), kTagDriver);
+        ctx.emit("Financial Events:", kTagDriver);
+    }
 
     if (ctx.marketInflation()) marketInflation(ctx);
 
@@ -195,10 +195,12 @@ void rateStatistics(RunContext& ctx) {
 bool setUpRun(RunContext& ctx, bool savingResults) {
     Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
+    // A run given its plan has its events and accounts in run order already.
+    const bool sorted = ctx.plan != nullptr;
     prepare(ctx);
     if (ctx.plot != nullptr && !ctx.plot->begin()) return false;
     initialRates(ctx);
-    sortEventsForRun(s);
+    if (!sorted) sortEventsForRun(s);
     st.loopStartAge = loopStart(s);
     st.endAge = s.initial.endAge;
     const int n = s.usedEventCount();
@@ -209,7 +211,7 @@ bool setUpRun(RunContext& ctx, bool savingResults) {
     st.startNetWorth = 0;
     if (ctx.plot != nullptr)
         ctx.plot->header(st.endAge - whole(s.initial.startAge) + 1, ctx.accountCount());
-    if (ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);
+    if (!sorted && ctx.accountCount() > 0) sortAccounts(s, AccountSortKey::AccessOrder, true);
     if (ctx.plot != nullptr)
         for (int i = 0; i < ctx.accountCount(); ++i)
             ctx.plot->accountName(i, s.accounts.accounts[i].name);
@@ -225,7 +227,8 @@ void startYears(RunContext& ctx, const Clock& clock) {
     st.badYear = 0;
     st.rateShortfall = 0;
     // The accounts are still in access order from setUpRun.
-    ctx.indexAccounts();
+    if (ctx.plan == nullptr) ctx.planOwn();
+    ctx.savingsHint = 0;
     InitialValues& iv = s.initial;
     iv.startAge = iv.useBirthday == 1 ? whole(iv.startAge) + birthdayFraction(iv, clock.now())
                                       : whole(iv.startAge);
@@ -261,9 +264,9 @@ void finishRun(RunContext& ctx) {
         storeRowStart(ctx);
         storeRowEnd(ctx);
     }
-    ctx.emit(dashes(175), kTagDriver);
+    if (ctx.emitting()) ctx.emit(dashes(175), kTagDriver);
     ageRow(ctx, false, st.currentAge);
-    ctx.emit(dashes(175), kTagDriver);
+    if (ctx.emitting()) ctx.emit(dashes(175), kTagDriver);
     st.tallies.resetPerYear();
     if (ctx.view.showDetails && (ctx.randomMode() || ctx.market != nullptr)) rateStatistics(ctx);
     if (ctx.plot != nullptr) ctx.plot->end(ctx.scenario);
@@ -294,7 +297,9 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
                    request.flags,
                    request.view};
     ctx.text = ctx.lines.wantsText();
+    ctx.rows = ctx.tabExport != nullptr || (ctx.plot != nullptr && ctx.plot->wantsRows());
     ctx.drawDowns = request.drawDowns;
+    ctx.plan = request.plan;
     ctx.market = request.market;
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();

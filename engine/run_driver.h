@@ -15,6 +15,9 @@ struct RunRequest {
     TabExportSink* tabExport = nullptr; // nullptr: no export
     DrawDownObserver* drawDowns = nullptr;
     const MarketRates* market = nullptr; // nullptr: the scenario's own rates every year
+    // Worked out once for many runs of one scenario whose events and accounts are
+    // already in run order (nothing is sorted then); nullptr: the run works it out.
+    const RunPlan* plan = nullptr;
 };
 
 // Runs the scenario it is given, which keeps the working values the run leaves.

@@ -48,6 +48,8 @@ class PlotSink {
                           float writtenAge) = 0;
     // End of a plotted year: fields 7..19; writtenOutgoing is the file's totalOutgoing.
     virtual void rowEnd(int rowIndex, const PlotRow& row, float writtenOutgoing) = 0;
+    // False when the sink keeps only the age totals, so the engine need not fill rows.
+    virtual bool wantsRows() const { return true; }
     // Start-of-year totals of one whole age.
     virtual void ageTotals(int wholeAge, const float (&values)[7]) = 0;
     virtual void end(const Scenario& scenario) = 0;

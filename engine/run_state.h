@@ -50,7 +50,11 @@ struct YearTallies {
     float closingCosts = 0;
 
     // The tallies counted per year (reset when a year begins).
-    void resetPerYear();
+    void resetPerYear() {
+        totalIncoming = deposits = taxableIncome = nonTaxableIncome = loans = 0;
+        equitySales = appreciation = depreciation = withdrawals = interestPaid = 0;
+        taxes = penalties = 0;
+    }
 };
 
 struct GroupRateStats {
@@ -120,8 +124,24 @@ struct RunState {
         return heldAmount(investmentTotal + taxFreeTotal + retirementTotal + equityTotal +
                           assetTotal - liabilities);
     }
-    // The running total of an account type; nullptr for an unknown type.
-    float* typeTotal(AccountType type);
+    // The running total of an account type; nullptr for an unknown type. Inline: the
+    // year loop asks for every payment.
+    float* typeTotal(AccountType type) {
+        switch (type) {
+        case AccountType::Asset:
+            return &assetTotal;
+        case AccountType::Equity:
+            return &equityTotal;
+        case AccountType::InvestmentSavings:
+            return &investmentTotal;
+        case AccountType::RetirementSavings:
+            return &retirementTotal;
+        case AccountType::TaxFreeSavings:
+            return &taxFreeTotal;
+        default:
+            return nullptr;
+        }
+    }
 };
 
 } // namespace finplan

@@ -33,6 +33,7 @@
 #include "shell/logic/menu_model.h"
 #include "shell/markets_dialog.h"
 #include "shell/results_page.h"
+#include "shell/success_rate_label.h"
 
 namespace finplan {
 
@@ -45,7 +46,9 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
       eventList(parts.scenario, &presenter.editing()),
       accountsFolder(parts.scenario, parts.accountSort),
-      analysis(parts.session, parts.clock, parts.messages, parts.chooser, &parts.files) {
+      analysis(parts.session, parts.clock, parts.messages, parts.chooser, &parts.files),
+      // Every change of the plan raises the session's revision.
+      liveRate(parts.scenario, parts.clock, [&s = parts.session] { return s.revision(); }) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     placeWindow();
@@ -71,6 +74,10 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
         parts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
     presenter.attachCalculators(*calculatorWindows);
     presenter.startUp(options.scenario);
+    liveRate.options = readUserOptions(options.userOptionsFile);
+    successRate = new SuccessRateLabel(liveRate, options.userOptionsFile, statusBar());
+    successRate->dialogOpen = [this] { return shownDialog != nullptr; };
+    successRate->onOpen = [this] { openLiveTrials(); };
     rebuildTabs();
     setMenuState(false);
     setGraphPrintEnabled(false);
@@ -81,6 +88,14 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
 }
 
 MainWindow::~MainWindow() = default;
+
+// The status bar's trials, shown in the Analysis folder as if it had run them.
+void MainWindow::openLiveTrials() {
+    const TrialResults* r = liveRate.results();
+    if (r == nullptr) return;
+    analysis.adopt(*r, liveRate.resultRevision());
+    switchFolder(analysisTab(parts.scenario.accounts.usableCount()));
+}
 
 const std::vector<QAction*>& MainWindow::actionsOf(int id) const {
     auto it = actions.find(id);

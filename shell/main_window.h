@@ -13,6 +13,7 @@
 #include "shell/logic/analysis_presenter.h"
 #include "shell/logic/event_list_presenter.h"
 #include "shell/logic/graph_interaction.h"
+#include "shell/logic/live_success_rate.h"
 #include "shell/logic/main_presenter.h"
 #include "shell/logic/results_presenter.h"
 #include "shell/logic/shell_view.h"
@@ -31,8 +32,9 @@ class ResultsPage;
 class EventListPage;
 
 struct ShellOptions {
-    bool idColumn = false; // "IDON": the accounts list shows the ID column
-    std::string scenario;  // opened at start-up in place of the last scenario
+    bool idColumn = false;         // "IDON": the accounts list shows the ID column
+    std::string scenario;          // opened at start-up in place of the last scenario
+    std::string userOptionsFile{}; // per-user options ("": the defaults, not saved)
 };
 
 class MainWindow : public QMainWindow, public ShellView {
@@ -45,6 +47,10 @@ class MainWindow : public QMainWindow, public ShellView {
     ResultsPresenter& results() { return resultsPresenter; }
     FolderTabRow* tabRow() const { return tabs; }
     QToolBar* toolBar() const { return toolbar; }
+    LiveSuccessRate& liveSuccessRate() { return liveRate; }
+    class SuccessRateLabel* successRateLabel() const {
+        return successRate;
+    }
     QWidget* currentPage() const { return page; }
     ResultsPage* resultsView() const { return resultsPage; }
     EventListPage* eventListView() const;
@@ -110,6 +116,9 @@ class MainWindow : public QMainWindow, public ShellView {
     EventListPresenter eventList;
     AccountsFolderPresenter accountsFolder;
     AnalysisPresenter analysis; // its worker and last result outlive the page
+    LiveSuccessRate liveRate;   // the status bar's success rate
+    class SuccessRateLabel* successRate = nullptr;
+    void openLiveTrials();
 
     QMenu* file = nullptr;
     QAction* aboutAction = nullptr;

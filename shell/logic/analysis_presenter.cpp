@@ -169,6 +169,19 @@ bool AnalysisPresenter::run() {
     return true;
 }
 
+bool AnalysisPresenter::adopt(const TrialResults& r, uint64_t revision) {
+    if (running() || r.status != TrialStatus::Completed) return false;
+    shown_ = std::make_unique<TrialResults>(r);
+    shownHistory_.reset();
+    revisionShown_ = revision;
+    nameShown_ = files_ ? baseNameOf(files_->displayName) : std::string();
+    lastCancelled_ = false;
+    seedText = std::to_string(r.settings.seed);
+    trialsText = std::to_string(r.settings.trials);
+    mode = r.settings.mode;
+    return true;
+}
+
 void AnalysisPresenter::cancel() {
     if (running() && control_) control_->cancel();
 }

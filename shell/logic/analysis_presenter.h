@@ -61,6 +61,10 @@ class AnalysisPresenter {
     // "Run": checks the fields, copies the scenario and starts the worker. False after
     // a field message, or while an analysis runs.
     bool run();
+    // Shows an analysis made elsewhere (the status bar's success rate) as the folder's
+    // result, its fields set to what it ran with; revision is the history's change
+    // count it was made for. False while an analysis of the folder runs.
+    bool adopt(const TrialResults& r, uint64_t revision);
     // "Cancel": the worker stops within a trial; nothing of it becomes the result.
     void cancel();
     // New and Open: the result shown and the one running belong to another scenario.

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include "shell/logic/folder_tabs.h"
 #include "shell/qt_help.h"
 #include "shell/results_page.h"
+#include "shell/success_rate_label.h"
 #include "shell_fixture.h"
 
 using namespace finplan;
@@ -62,6 +64,7 @@ class MainWindowTest : public QObject {
     void commandLineScenarioOpensAtStartUp();
     void missingCommandLineScenarioIsReported();
     void scenarioFolderFollowsTheOpenedAccounts();
+    void statusBarSuccessRateFollowsEdits();
 };
 
 void MainWindowTest::startUpWithoutFinanceDat() {
@@ -419,6 +422,52 @@ void MainWindowTest::scenarioFolderFollowsTheOpenedAccounts() {
     QCOMPARE(w.tabRow()->labels().size(), 11);
     QCOMPARE(w.tabRow()->labels()[9], QString("Accounts 1-8"));
     QCOMPARE(w.tabRow()->labels()[0], QString("Summary"));
+}
+
+// The status bar's success rate follows the scenario: an edit brings the figure of the
+// edited plan, and an edit made while a run is in flight discards that run.
+void MainWindowTest::statusBarSuccessRateFollowsEdits() {
+    ShellFixture f;
+    MainWindow& w = f.open();
+    w.commands().openPath(copyExample().toStdString());
+    LiveSuccessRate& live = w.liveSuccessRate();
+    QLabel* label = w.successRateLabel();
+    QVERIFY(label);
+    auto expected = [&] {
+        TrialSettings settings;
+        settings.trials = kLiveTrials;
+        settings.seed = kLiveSeed;
+        TrialControl control;
+        return QString::fromStdString(
+            successText(runTrials(*f.scenario, settings, control, 0, f.clock.now())));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(live.resultRevision() == f.session.revision() && !label->text().isEmpty(),
+                             10000);
+    QCOMPARE(label->text(), expected());
+
+    // An edit: the figure of the plan without one of its events.
+    const uint64_t opened = f.session.revision();
+    w.switchFolder(2);
+    w.eventListView()->list()->setCurrentRow(1);
+    QTest::mouseClick(w.eventListView()->findChild<QPushButton*>("Delete"), Qt::LeftButton);
+    const uint64_t afterDelete = f.session.revision();
+    QCOMPARE(afterDelete, opened + 1);
+    QTRY_VERIFY_WITH_TIMEOUT(live.resultRevision() == afterDelete, 10000);
+    QCOMPARE(label->text(), expected());
+
+    // Undo, and Redo while the trials of the undone plan run: they are dropped unseen.
+    w.commands().execute(cmd::kUndo);
+    live.poll(false); // as the status bar's timer does: the run starts
+    QVERIFY(live.running());
+    const int cancelled = live.cancelledRuns();
+    w.commands().execute(cmd::kRedo);
+    QTRY_VERIFY_WITH_TIMEOUT(live.resultRevision() == f.session.revision(), 10000);
+    QCOMPARE(live.cancelledRuns(), cancelled + 1);
+    QCOMPARE(label->text(), expected());
+
+    // A click opens the Analysis folder with those trials.
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(w.currentTab(), analysisTab(f.scenario->accounts.usableCount()));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,72 @@
+// What a run needs to know about its scenario that stays the same for the whole run:
+// the account lookups, the groups that draw random rates, the loans and their monthly
+// payments. A run works it out once its events and accounts are in run order; a
+// many-trial analysis works it out once and hands it to every trial.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/money.h"
+
+#include "model/scenario.h"
+
+namespace finplan {
+
+// A run lists at most 120 years; a longer loan's later years are left to the run.
+inline constexpr int kMaxPlannedLoanYears = 120;
+
+struct RunPlan {
+    // Accounts, in run (access) order.
+    int accountCount = 0;
+    std::array<int, kMaxAccounts> ids{};
+    std::array<int8_t, 256> smallIds{}; // index + 1 of accounts with ids < 256
+    int savingsCount = 0;
+    std::array<int, kMaxAccounts> savings{};         // indices of the savings accounts
+    std::array<int, kMaxAccounts> savingsPosition{}; // by account index; -1 not savings
+    int firstInvestment = -1;
+
+    // Groups whose random range is not 0 to 0 (they draw a rate every year).
+    int rangedGroupCount = 0;
+    std::array<int8_t, kMaxGroups> rangedGroups{};
+
+    // Loans and mortgages, in run order, and each one's monthly payment from its terms.
+    int loanCount = 0;
+    std::array<int16_t, kMaxEvents> loans{};
+    std::array<float, kMaxEvents> loanPayments{}; // by event index
+
+    // Each loan's years of instalments, worked out once: they follow from its terms
+    // alone (every trial pays the same), for the extra payment of each stretch of the
+    // loan (none, or the accelerated payment).
+    struct Instalments {
+        int start = 0; // in instalmentYears
+        int years = 0;
+        float extra[2] = {0, 0};
+        int extraFrom = 0;
+        int variants = 0;
+    };
+    std::array<Instalments, kMaxEvents> instalments{}; // by event index
+    std::vector<AmortisedYear> instalmentYears;
+
+    // The instalment year of a loan whose months run from monthsElapsed, with that
+    // extra payment from month extraFrom; false when it was not worked out.
+    bool instalment(int event, int monthsElapsed, float extra, int extraFrom,
+                    AmortisedYear& out) const;
+
+    // Index of the account with that id, or -1.
+    int accountIndex(int id) const {
+        if (id >= 0 && id < 256) return smallIds[id] - 1;
+        for (int i = 0; i < accountCount; ++i)
+            if (ids[i] == id) return i;
+        return -1;
+    }
+};
+
+// Works the plan out from a scenario whose events and accounts are in run order.
+void planRun(const Scenario& s, RunPlan& plan);
+
+// True when group g draws random rates.
+bool groupHasRange(const Scenario& s, int g);
+
+} // namespace finplan
