@@ -49,9 +49,13 @@ bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& ch
 bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
                               FileChooser& chooser, Messages& messages) {
     const auto path = chooser.openFile(tabChoice("Update Accounts From a Tab File"));
-    if (!path) return false;
+    return path && importAccountDataFile(s, sort, completer, *path, messages);
+}
+
+bool importAccountDataFile(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
+                           const std::string& path, Messages& messages) {
     // A file that cannot be opened changes nothing.
-    if (!updateTabAccountsFile(s, *path, sort, completer, messages).opened) return false;
+    if (!updateTabAccountsFile(s, path, sort, completer, messages).opened) return false;
     s.scenarioModified = true;
     s.resultsStale = true;
     return true;

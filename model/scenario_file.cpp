@@ -195,7 +195,11 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
 }
 
 bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber) {
-    askToSaveChanges(s, f, messages);
+    if (!askToSaveChanges(s, f, messages)) return false;
+    return startNewScenario(s, f, messages, scenarioNumber);
+}
+
+bool startNewScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber) {
     s.scenarioModified = false;
     s.accountsModified = false; // the accounts asked about are gone with the old scenario
     s.eventCount = 0;
@@ -204,11 +208,18 @@ bool newScenario(Scenario& s, ScenarioFiles& f, Messages& messages, int scenario
     return createNewScenarioFile(s, f, messages, scenarioNumber);
 }
 
-void askToSaveChanges(Scenario& s, ScenarioFiles& f, Messages& messages) {
-    if (!s.scenarioModified && !s.accountsModified) return;
-    if (messages.ask("Do you wish to save the file " + f.scenarioPath + "?",
-                     "Korvel Financial Planner", MessageIcon::Warning))
-        writeScenario(s, f, messages);
+bool askToSaveChanges(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    if (!s.scenarioModified && !s.accountsModified) return true;
+    switch (messages.askOrCancel("Do you wish to save the file " + f.scenarioPath + "?",
+                                 "Korvel Financial Planner", MessageIcon::Warning)) {
+    case Answer::Yes:
+        return writeScenario(s, f, messages);
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 } // namespace finplan

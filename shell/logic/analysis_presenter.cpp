@@ -5,6 +5,7 @@
 
 #include "analysis/trials_report.h"
 #include "engine/money.h"
+#include "graphs/format_thousands.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 
@@ -126,6 +127,15 @@ bool AnalysisPresenter::stale() const {
 std::optional<TrialReplay> AnalysisPresenter::trialToOpen(TrialPick pick) const {
     if (!shown_ || stale()) return std::nullopt;
     return replayOf(*shown_, pick == TrialPick::Median ? shown_->median : shown_->worstDecile);
+}
+
+std::string AnalysisPresenter::trialCaption(TrialPick pick) const {
+    if (!shown_) return {};
+    const bool median = pick == TrialPick::Median;
+    const TrialSample& sample = median ? shown_->median : shown_->worstDecile;
+    return "Trial " + formatThousands(format("%d", sample.trial + 1)) + " of " +
+           formatThousands(format("%d", shown_->trialsRun)) +
+           (median ? " (median)" : " (worst decile)");
 }
 
 std::optional<std::string> AnalysisPresenter::chooseChartFile() {
