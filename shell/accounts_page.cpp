@@ -146,6 +146,10 @@ void AccountsPage::refill() {
             item->setTextAlignment(c, Qt::AlignRight);
     }
     byOrder->setChecked(presenter.withdrawalOrderChecked());
+    const auto mark = presenter.sortMark();
+    tree->header()->setSortIndicatorShown(true);
+    tree->header()->setSortIndicator(mark.column,
+                                     mark.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     count->setText(QString::fromStdString(presenter.countText()));
     total->setText(QString::fromStdString(presenter.totalText()));
 }

@@ -29,6 +29,7 @@ class FormDialog : public QDialog {
   private:
     void buildFields();
     void buildButtons();
+    int screenWidth() const; // the room on the screen the dialog opens on
     void copyIn();  // widgets -> presenter
     void copyOut(); // presenter -> widgets
     void backToRefusedField();

@@ -31,6 +31,7 @@
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/menu_model.h"
 #include "shell/results_page.h"
+#include "shell/screen_fit.h"
 
 namespace finplan {
 
@@ -47,6 +48,7 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     setAcceptDrops(true);
+    fitDialogsToScreen();
     placeWindow();
 
     buildMenu();

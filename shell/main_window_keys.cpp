@@ -2,6 +2,7 @@
 // and the keys that step through the folders.
 #include <QAction>
 
+#include "shell/folder_tab_row.h"
 #include "shell/logic/command_ids.h"
 #include "shell/main_window.h"
 #include "shell/standard_keys.h"
