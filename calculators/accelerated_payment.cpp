@@ -30,20 +30,20 @@ AcceleratedPaymentAnalysis::AcceleratedPaymentAnalysis(AcceleratedMemory& memory
       inflationRate(rateText(initial.inflationRate)), memory(memory), messages(messages) {}
 
 bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float& inflation) {
-    const float amount = readFloatText(loanAmount, 14);
+    const float amount = readFieldNumber(loanAmount);
     if (!(amount > 0.0f && amount <= 10000000.0f))
         return warn(messages,
                     "The mortgage amount must be greater than $0.00 and less than $10,000,000.00.",
                     "Amount Error!");
     memory.loanAmount = amount;
 
-    const int n = readIntText(numberOfYears, 3);
+    const int n = readFieldWhole(numberOfYears);
     if (!(n >= 1 && n <= 50))
         return warn(messages, "The number of years must be greater than 0 and less than 50.",
                     "Number of Years Error!");
     memory.years = n;
 
-    const int left = readIntText(yearsLeft, 3);
+    const int left = readFieldWhole(yearsLeft);
     if (!(left >= 1 && left <= memory.years))
         return warn(messages,
                     "The number of years left must be greater than 0 and less than the life of "
@@ -51,14 +51,14 @@ bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float
                     "Number of Years Left Error!");
     memory.yearsLeft = left;
 
-    const float r = readFloatText(rate, 9);
+    const float r = readFieldNumber(rate);
     if (!(r > 0.0f && r <= 50.0f))
         return warn(messages, "The mortgage rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
     memory.rate = r;
     memory.monthlyRate = monthlyRate(memory.rate);
 
-    const float extra = readFloatText(additionalPayment, 14);
+    const float extra = readFieldNumber(additionalPayment);
     if (!(extra >= 0.0f && extra <= 100000.0f))
         return warn(messages,
                     "The addition monthly payment must be greater than $0.00 and less than "
@@ -67,15 +67,15 @@ bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float
     memory.additionalPayment = extra;
     investedAmount = money(extra);
 
-    investRate = readFloatText(investmentRate, 9);
+    investRate = readFieldNumber(investmentRate);
     if (!(investRate >= 0.0f && investRate <= 50.0f))
         return warn(messages, "The investment rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
-    tax = readFloatText(taxRate, 9);
+    tax = readFieldNumber(taxRate);
     if (!(tax >= 0.0f && tax <= 50.0f))
         return warn(messages, "The tax rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
-    inflation = readFloatText(inflationRate, 9);
+    inflation = readFieldNumber(inflationRate);
     if (!(inflation >= 0.0f && inflation <= 50.0f))
         return warn(messages, "The inflation rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
@@ -192,7 +192,7 @@ bool handOverToAccelerated(AcceleratedMemory& memory, const MortgageEditorTexts&
     memory.yearsLeft = start >= initialStartAge
                            ? memory.years
                            : memory.years + wholeNumber(start) - wholeNumber(initialStartAge);
-    const float extra = readFloatText(texts.acceleratedPayment, chars);
+    const float extra = readFieldNumber(texts.acceleratedPayment);
     if (!(extra >= 0.0f && extra <= 100000.0f))
         return refuseField(messages,
                            "This amount must be greater than or equal to  0.00 and less than "

@@ -58,10 +58,25 @@ std::string cutText(const std::string& text, std::size_t maxChars) {
     return text.size() > maxChars ? text.substr(0, maxChars) : text;
 }
 
-float readFloatText(const std::string& text, std::size_t maxChars) {
+namespace {
+
+// The number at the start of a field's text, signed and held to the float range, and
+// whether only blanks and "%" follow it.
+struct ScannedNumber {
+    bool found = false;
+    bool alone = false;
+    double value = 0.0;
+};
+
+bool onlyBlanksAndPercent(const std::string& s, std::size_t from) {
+    for (std::size_t i = from; i < s.size(); ++i)
+        if (!isBlank(s[i]) && s[i] != '%') return false;
+    return true;
+}
+
+ScannedNumber scanNumber(const std::string& text, std::size_t maxChars) {
     const NumberStart start = numberStart(text, maxChars);
     const std::string& s = start.text;
-    const bool negative = start.negative;
     std::size_t i = start.at;
 
     // Longest prefix of the form digits [. digits] [e [sign] digits].
@@ -74,7 +89,8 @@ float readFloatText(const std::string& text, std::size_t maxChars) {
         while (i < s.size() && isDigit(s[i]))
             ++i, ++digits;
     }
-    if (digits == 0) return 0.0f;
+    ScannedNumber out;
+    if (digits == 0) return out;
     std::size_t end = i;
     bool tiny = false; // a negative exponent
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
@@ -97,8 +113,32 @@ float readFloatText(const std::string& text, std::size_t maxChars) {
         value = tiny ? 0.0 : std::numeric_limits<float>::max();
     }
     if (value > std::numeric_limits<float>::max()) value = std::numeric_limits<float>::max();
-    const float v = static_cast<float>(value);
-    return negative ? -v : v;
+    out.found = true;
+    out.alone = onlyBlanksAndPercent(s, end);
+    out.value = start.negative ? -value : value;
+    return out;
+}
+
+} // namespace
+
+float readFloatText(const std::string& text, std::size_t maxChars) {
+    const ScannedNumber n = scanNumber(text, maxChars);
+    return n.found ? static_cast<float>(n.value) : 0.0f;
+}
+
+float readFieldNumber(const std::string& text) {
+    const ScannedNumber n = scanNumber(text, text.size());
+    return n.found && n.alone ? static_cast<float>(n.value)
+                              : std::numeric_limits<float>::quiet_NaN();
+}
+
+int readFieldWhole(const std::string& text) {
+    const ScannedNumber n = scanNumber(text, text.size());
+    if (!(n.found && n.alone)) return kNoWholeNumber;
+    // Held just inside the int range, so a huge number is never taken for no number.
+    if (n.value >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (n.value <= -static_cast<double>(INT_MAX)) return -INT_MAX;
+    return static_cast<int>(n.value);
 }
 
 int readIntText(const std::string& text, std::size_t maxChars) {

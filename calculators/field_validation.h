@@ -1,6 +1,7 @@
 // Field validation shared by every editor and calculator: read the typed text, parse
 // it, check min <= value <= max and either store the value or tell the user why not
-// with the string-table text of the given id (error icon, the given title).
+// with the string-table text of the given id (error icon, the given title). A text
+// that is not one number (see readFieldNumber) is refused with the same message.
 #pragma once
 
 #include <cstddef>
@@ -34,24 +35,16 @@ struct FieldRule {
     const char* title;
 };
 
-// A text already read from its field (the account editors read theirs themselves).
-// True and the value stored when it lies within the rule; else the message, false and
-// `out` untouched. Integer fields parse a whole number and truncate the bounds.
+// A field's text, read whole (see readFieldNumber). True and the value stored when it
+// is one number within the rule; else the message, false and `out` untouched. Integer
+// fields take the whole part of the number and truncate the bounds.
 bool validateText(Messages& messages, const std::string& text, float& out, const FieldRule& rule);
 bool validateText(Messages& messages, const std::string& text, int& out, const FieldRule& rule);
 bool validateText(Messages& messages, const std::string& text, int16_t& out, const FieldRule& rule);
 
-// The same for a dialog field whose text buffer holds `bufferSize` characters with the
-// terminator: only the first bufferSize - 1 characters of the text count.
-bool validateField(Messages& messages, const std::string& text, std::size_t bufferSize, float& out,
-                   const FieldRule& rule);
-bool validateField(Messages& messages, const std::string& text, std::size_t bufferSize, int& out,
-                   const FieldRule& rule);
-bool validateField(Messages& messages, const std::string& text, std::size_t bufferSize,
-                   int16_t& out, const FieldRule& rule);
-
-// Buffer size of a dialog field when its layout gives none: long enough for every
-// value the checks accept, written with two decimals.
+// Text buffer of a dialog field whose value is read without a check (the first
+// kFieldBuffer - 1 characters count): long enough for every value the checks accept,
+// written with two decimals.
 inline constexpr std::size_t kFieldBuffer = 16;
 
 } // namespace finplan

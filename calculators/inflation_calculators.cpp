@@ -28,21 +28,21 @@ InflationCalculator::InflationCalculator(InflationMemory& memory, Messages& mess
 
 bool InflationCalculator::calculate() {
     // 0 is accepted although the messages speak of 1.
-    const float start = readFloatText(startAge, 9);
+    const float start = readFieldNumber(startAge);
     if (!(start >= 0.0f && start <= 120.0f))
         return warn(messages, "Start age must be a value from 1 - 120.", "Start Age Error!");
     memory.startAge = start;
-    const float end = readFloatText(endAge, 9);
+    const float end = readFieldNumber(endAge);
     if (!(end >= 0.0f && end <= 120.0f))
         return warn(messages, "End Age must be a value from 1 - 120.", "End Age Error!");
     if (!(end > memory.startAge))
         return warn(messages, "End Age must be greater the Start Age.", "End Age Error!");
     memory.endAge = end;
-    const float r = readFloatText(rate, 9);
+    const float r = readFieldNumber(rate);
     if (!(r >= -100.0f && r <= 100.0f))
         return warn(messages, "Inflation Rate must be a value from -100 - 100.", "Rate Error!");
     memory.rate = r;
-    const float a = readFloatText(amount, 14);
+    const float a = readFieldNumber(amount);
     if (!(a >= 1.0f && a <= 99999999.0f))
         return warn(messages, "This amount must be a value from 1.0 - 99999999.00",
                     "Amount Error!");
@@ -66,11 +66,11 @@ InvestmentCalculator::InvestmentCalculator(InvestmentMemory& memory, Messages& m
       messages(messages) {}
 
 bool InvestmentCalculator::calculate() {
-    const float a = readFloatText(amount, 14);
+    const float a = readFieldNumber(amount);
     if (!(a > 0.0f))
         return warn(messages, "The investment amount must be greater than $0.00.", "Amount Error!");
     memory.amount = a;
-    const int n = readIntText(years, 3);
+    const int n = readFieldWhole(years);
     if (!(n > 0))
         return warn(messages, "The number of years be greater than 0.", "Number of Years Error!");
     memory.years = n;

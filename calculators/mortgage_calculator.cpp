@@ -17,25 +17,25 @@ MortgageCalculator::MortgageCalculator(MortgageCalculatorMemory& memory, Message
 bool MortgageCalculator::calculate() {
     // Each text is kept as it is read, so a refused field shows again next time.
     memory.rateText = cutText(rate, kFieldChars);
-    const float r = readFloatText(memory.rateText, kFieldChars);
+    const float r = readFieldNumber(memory.rateText);
     // The lower bound is 1.0 although the message speaks of 0.0.
     if (!checkRange(messages, r, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR")) return false;
     memory.rate = r;
 
     memory.amountText = cutText(amount, kFieldChars);
-    const float a = readFloatText(memory.amountText, kFieldChars);
+    const float a = readFieldNumber(memory.amountText);
     if (!checkRange(messages, a, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
         return false;
     memory.amount = a;
 
     memory.downPaymentText = cutText(downPayment, kFieldChars);
-    const float d = readFloatText(memory.downPaymentText, kFieldChars);
+    const float d = readFieldNumber(memory.downPaymentText);
     if (!checkRange(messages, d, 0.0f, 100000000.0f, text_id::kAmount, "DOWN PAYMENT ERROR"))
         return false;
     memory.downPayment = d;
 
     memory.yearsText = cutText(years, kFieldChars);
-    const int n = readIntText(memory.yearsText, kFieldChars);
+    const int n = readFieldWhole(memory.yearsText);
     if (!checkWholeRange(messages, n, 1, 100, text_id::kYears, "NO OF YEARS ERROR")) return false;
     memory.years = n;
 

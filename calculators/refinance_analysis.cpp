@@ -33,13 +33,13 @@ struct ExistingMortgage {
 
 bool readExisting(const std::string& startAge, const std::string& amount, const std::string& rate,
                   const std::string& years, Messages& messages, ExistingMortgage& out) {
-    out.startAge = readIntText(startAge, RefinanceAnalysis::kFieldChars);
+    out.startAge = readFieldWhole(startAge);
     if (!checkWholeRange(messages, out.startAge, 1, 120, text_id::kAgeDecimal, "AGE ERROR"))
         return false;
-    out.amount = readFloatText(amount, RefinanceAnalysis::kFieldChars);
+    out.amount = readFieldNumber(amount);
     if (!checkRange(messages, out.amount, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
         return false;
-    const float oldRate = readFloatText(rate, RefinanceAnalysis::kFieldChars);
+    const float oldRate = readFieldNumber(rate);
     if (!checkRange(messages, oldRate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
         return false;
     out.years = readIntText(years, RefinanceAnalysis::kFieldChars);
@@ -155,11 +155,13 @@ void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, fl
 // refused one is what the dialog shows when it opens again.
 bool RefinanceAnalysis::readRefinancing() {
     memory.age = readFloatText(refiAge, kFieldChars);
-    if (!checkRange(messages, memory.age, 1.0f, 120.0f, text_id::kAgeDecimal, "AGE ERROR"))
+    if (!checkRange(messages, readFieldNumber(refiAge), 1.0f, 120.0f, text_id::kAgeDecimal,
+                    "AGE ERROR"))
         return false;
     memory.amount = readFloatText(refiAmount, kFieldChars);
     memory.rate = readFloatText(refiRate, kFieldChars);
-    if (!checkRange(messages, memory.rate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
+    if (!checkRange(messages, readFieldNumber(refiRate), 1.0f, 1000.0f, text_id::kLoanRate,
+                    "RATE ERROR"))
         return false;
     memory.years = readIntText(refiYears, kFieldChars);
     memory.closingCosts = readFloatText(closingCosts, kFieldChars);

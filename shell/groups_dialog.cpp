@@ -44,7 +44,18 @@ bool GroupsDialog::okPressed() {
         row.minRate = minBox(i)->text().toStdString();
         row.maxRate = maxBox(i)->text().toStdString();
     }
-    return presenter.ok();
+    if (presenter.ok()) return true;
+    // Back to the bound the message was about, ready to be retyped.
+    const int refused = presenter.refusedField();
+    for (int i = 0; i < kMaxGroups; ++i) {
+        QLineEdit* box = refused == GroupsPresenter::minimumId(i)   ? minBox(i)
+                         : refused == GroupsPresenter::maximumId(i) ? maxBox(i)
+                                                                    : nullptr;
+        if (!box) continue;
+        box->setFocus();
+        box->selectAll();
+    }
+    return false;
 }
 
 } // namespace finplan

@@ -13,7 +13,6 @@ namespace finplan {
 namespace {
 
 constexpr std::size_t kNameChars = 29;
-constexpr std::size_t kAmountBuffer = 13; // 12 characters are read
 constexpr std::size_t kAccessOrderChars = 3;
 
 // The left-justified formats pad with blanks for the fixed dialog layout; in an edit
@@ -119,8 +118,7 @@ bool AccountInfoPresenter::ok() {
     Account a = draft;
     storeFieldText(a.name, texts.name, kNameChars);
     refused = 105;
-    if (!validateField(messages, texts.initialAmount, kAmountBuffer, a.initialAmount, kAmountRule))
-        return false;
+    if (!validateText(messages, texts.initialAmount, a.initialAmount, kAmountRule)) return false;
     a.balance = a.initialAmount;
     refused = 106;
     if (!validateText(messages, texts.rate, a.rate, kRateRule)) return false;

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "calculators/field_text.h"
+#include "calculators/range_check.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -139,12 +140,12 @@ bool EventEditor::accountChosen(int comboId) const {
     return field(comboId).selected >= 0;
 }
 
-bool EventEditor::check(int id, float& out, const FieldRule& rule, std::size_t buffer) {
-    return passed(id, validateField(ctx.messages, field(id).text, buffer, out, rule));
+bool EventEditor::check(int id, float& out, const FieldRule& rule) {
+    return passed(id, validateText(ctx.messages, field(id).text, out, rule));
 }
 
 bool EventEditor::check(int id, int16_t& out, const FieldRule& rule) {
-    return passed(id, validateField(ctx.messages, field(id).text, kFieldBuffer, out, rule));
+    return passed(id, validateText(ctx.messages, field(id).text, out, rule));
 }
 
 bool EventEditor::checkAge(int id, float& out, const char* title, bool truncate) {
@@ -155,6 +156,10 @@ bool EventEditor::checkAge(int id, float& out, const char* title, bool truncate)
 
 float EventEditor::parse(int id, std::size_t buffer) const {
     return readFloatText(field(id).text, buffer > 0 ? buffer - 1 : 0);
+}
+
+bool EventEditor::refuse(int id, const char* text, const char* title) {
+    return passed(id, refuseField(ctx.messages, text, title, MessageIcon::Error));
 }
 
 void EventEditor::commit() {

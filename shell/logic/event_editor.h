@@ -73,12 +73,16 @@ class EventEditor : public DialogPresenter {
     int chosenAccount(int comboId) const; // the id chosen, or the one the slot had
     bool accountChosen(int comboId) const;
 
-    // A checked field: the first bufferSize - 1 characters, then the rule.
-    bool check(int id, float& out, const FieldRule& rule, std::size_t buffer = kFieldBuffer);
+    // A checked field: its whole text, then the rule.
+    bool check(int id, float& out, const FieldRule& rule);
     bool check(int id, int16_t& out, const FieldRule& rule);
     // Start ages (and some end ages) keep only their whole years.
     bool checkAge(int id, float& out, const char* title, bool truncate);
+    // A field read without a check: the first buffer - 1 characters, no number gives 0.
     float parse(int id, std::size_t buffer = kFieldBuffer) const;
+    // Refuses field `id` for what it says against another field: the message, and the
+    // focus back to `id`.
+    bool refuse(int id, const char* text, const char* title);
     // Stores the event in its slot: kind, count, change flags, copyPending cleared.
     void commit();
 

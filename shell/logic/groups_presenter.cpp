@@ -1,8 +1,8 @@
 #include "shell/logic/groups_presenter.h"
 
 #include <cstdio>
-#include <cstdlib>
 
+#include "calculators/field_text.h"
 #include "shell/logic/field_text.h"
 
 namespace finplan {
@@ -27,7 +27,7 @@ void rateError(Messages& messages, const char* text) {
 
 // One bound of a group: read as the dialogs read numbers, then held to -50..100.
 bool checkBound(Messages& messages, const std::string& text, float& out) {
-    const float v = std::strtof(text.c_str(), nullptr);
+    const float v = readFieldNumber(text);
     if (!(v >= kLowestRate && v <= kHighestRate)) {
         rateError(messages, "The rate must be between -50.00% and 100.00%.");
         return false;
@@ -50,6 +50,7 @@ GroupsPresenter::GroupsPresenter(Scenario& scenario, Messages& messages)
 }
 
 bool GroupsPresenter::ok() {
+    refused = 0;
     GroupTable g = scenario.groups;
     for (int i = 0; i < kMaxGroups; ++i) {
         storeFieldText(g.groupName[i], rows[i].name, kGroupNameChars);
@@ -58,12 +59,16 @@ bool GroupsPresenter::ok() {
             g.groupRandomMaxRate[i] = 0;
             continue;
         }
+        refused = minimumId(i);
         if (!checkBound(messages, rows[i].minRate, g.groupRandomMinRate[i])) return false;
+        refused = maximumId(i);
         if (!checkBound(messages, rows[i].maxRate, g.groupRandomMaxRate[i])) return false;
+        refused = minimumId(i);
         if (g.groupRandomMinRate[i] > g.groupRandomMaxRate[i]) {
             rateError(messages, "The minimum rate must be less than the maximum rate.");
             return false;
         }
+        refused = 0;
     }
     scenario.groups = g;
     scenario.resultsStale = true;

@@ -26,10 +26,16 @@ class GroupsPresenter {
 
     // True when every row passed and the groups were stored.
     bool ok();
+    // The control id of the bound whose check refused the last OK (minimum 12 + 2i,
+    // maximum 13 + 2i for row i = 1..10), 0 when none: the dialog goes back there.
+    int refusedField() const { return refused; }
+    static int minimumId(int row) { return 14 + 2 * row; } // row 0..9
+    static int maximumId(int row) { return 15 + 2 * row; }
 
   private:
     Scenario& scenario;
     Messages& messages;
+    int refused = 0;
 };
 
 } // namespace finplan

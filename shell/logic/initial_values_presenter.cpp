@@ -13,8 +13,6 @@ namespace finplan {
 namespace {
 
 const char* const kInflationText = "The inflation rate must be between -20.0% and 20.0%.";
-constexpr std::size_t kAgeBuffer = 10; // up to 9 characters
-constexpr std::size_t kDayBuffer = 3;  // up to 2 characters
 
 std::string moneyText(float v) {
     return formatMoney(numberText("%-11.2f", v));
@@ -91,39 +89,43 @@ void InitialValuesPresenter::toggle(int id) {
 }
 
 bool InitialValuesPresenter::readBirthday() {
-    return passed(kBirthMonth,
-                  validateField(messages, text(kBirthMonth), kDayBuffer, values.birthMonth,
-                                {1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"})) &&
-           passed(kBirthDay, validateField(messages, text(kBirthDay), kDayBuffer, values.birthDay,
-                                           {1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"}));
+    return passed(kBirthMonth, validateText(messages, text(kBirthMonth), values.birthMonth,
+                                            {1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"})) &&
+           passed(kBirthDay, validateText(messages, text(kBirthDay), values.birthDay,
+                                          {1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"}));
 }
 
 bool InitialValuesPresenter::readFields() {
     if (!readBirthday()) return false;
     float start = 0, end = 0;
-    if (!passed(kStartAge, validateField(messages, text(kStartAge), kAgeBuffer, start,
-                                         {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
-        !passed(kEndAge, validateField(messages, text(kEndAge), kAgeBuffer, end,
-                                       {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
+    if (!passed(kStartAge, validateText(messages, text(kStartAge), start,
+                                        {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
+        !passed(kEndAge, validateText(messages, text(kEndAge), end,
+                                      {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
         return false;
+    if (end < start) {
+        messages.show("The End Age must not be less than the Start Age!", "Age Range Error!",
+                      MessageIcon::Error);
+        return passed(kEndAge, false);
+    }
     if (end - start > 100) {
         messages.show("The age range must be less than 100!", "Age Range Error!",
                       MessageIcon::Error);
         return passed(kEndAge, false);
     }
     float inflation = 0, tax = 0, penaltyAge = 0, penaltyRate = 0;
-    const float typedInflation = readFloatText(text(kInflationRate), kFieldBuffer - 1);
+    const float typedInflation = readFieldNumber(text(kInflationRate));
     if (!(typedInflation >= -20 && typedInflation <= 20)) {
         messages.show(kInflationText, "INFLATION RATE ERROR", MessageIcon::Error);
         return passed(kInflationRate, false);
     }
     inflation = typedInflation;
-    if (!passed(kTaxRate, validateField(messages, text(kTaxRate), kFieldBuffer, tax,
-                                        {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
-        !passed(kPenaltyAge, validateField(messages, text(kPenaltyAge), kFieldBuffer, penaltyAge,
-                                           {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
-        !passed(kPenaltyRate, validateField(messages, text(kPenaltyRate), kFieldBuffer, penaltyRate,
-                                            {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
+    if (!passed(kTaxRate, validateText(messages, text(kTaxRate), tax,
+                                       {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
+        !passed(kPenaltyAge, validateText(messages, text(kPenaltyAge), penaltyAge,
+                                          {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
+        !passed(kPenaltyRate, validateText(messages, text(kPenaltyRate), penaltyRate,
+                                           {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
         return false;
     values.penaltyRate = penaltyRate;
     values.penaltyAge = penaltyAge;

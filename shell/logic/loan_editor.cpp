@@ -128,6 +128,9 @@ void LoanEditor::toggle(int id) {
 bool LoanEditor::readFields() {
     if (!checkAge(ids.startAge, event.startAge, "START AGE ERROR", true)) return false;
     if (!checkAge(ids.payoffAge, event.endAge, "PAYOFF AGE ERROR", true)) return false;
+    if (event.endAge < event.startAge)
+        return refuse(ids.payoffAge, "The Payoff Age must not be less than the Start Age.",
+                      "PAYOFF AGE ERROR");
     if (!check(ids.rate, event.loanRate, {1, 1000, text_id::kLoanRate, "RATE ERROR"})) return false;
     const FieldRule amount{1, 100000000, text_id::kAmount, "AMOUNT ERROR"};
     if (!check(ids.amount, event.amount, amount)) return false;
@@ -139,6 +142,9 @@ bool LoanEditor::readFields() {
     const char* downTitle = isMortgage() ? "DOWN PAYMENT ERROR" : "AMOUNT ERROR";
     if (!check(ids.downPayment, event.downPayment, {0, 100000000, text_id::kAmount, downTitle}))
         return false;
+    if (event.downPayment > event.amount)
+        return refuse(ids.downPayment, "The Down Payment must not be more than the Amount.",
+                      downTitle);
     if (!isMortgage() &&
         !check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
         return false;
@@ -161,7 +167,7 @@ bool LoanEditor::readMortgageExtras() {
                {-1000, 1000, text_id::kLoanRate, "RATE ERROR"}))
         return false;
     if (!check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"})) return false;
-    const float extra = parse(kAcceleratedAmount);
+    const float extra = readFieldNumber(text(kAcceleratedAmount));
     if (!(extra >= 0 && extra <= 100000))
         return passed(kAcceleratedAmount, refuseField(ctx.messages, kAcceleratedText,
                                                       kAcceleratedTitle, MessageIcon::Error));
@@ -203,7 +209,7 @@ Press LoanEditor::pressOther(int button) {
 Press LoanEditor::acceleratedAnalysis() {
     // The analysis starts from the texts as typed, without the editor's checks.
     AcceleratedMemory& m = ctx.calculators.accelerated;
-    const float extra = parse(kAcceleratedAmount);
+    const float extra = readFieldNumber(text(kAcceleratedAmount));
     if (!(extra >= 0 && extra <= 100000)) {
         refuseField(ctx.messages, kAcceleratedText, kAcceleratedTitle, MessageIcon::Error);
         return Press::Stay;

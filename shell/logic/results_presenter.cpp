@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "calculators/field_text.h"
 #include "engine/money.h"
 #include "graphs/graph_state.h"
 #include "model/whole_number.h"
@@ -89,8 +90,8 @@ void ResultsPresenter::bottom() {
 }
 
 bool ResultsPresenter::goTo(const std::string& ageText) {
-    // Parsed like every dialog field: leading number, nothing readable gives 0.
-    float age = std::strtof(ageText.c_str(), nullptr);
+    // Read like every dialog field: a text that is not a number is refused.
+    const float age = readFieldNumber(ageText);
     if (!(age >= 1.0f && age <= 120.0f)) {
         messages.show("This age must be between 1.0 and 120.0.", "AGE ERROR", MessageIcon::Error);
         return false;

@@ -11,7 +11,6 @@ struct SpanEventEditor::Layout {
     int helpContext;
     int description, startAge, endAge, amount, applyRate;
     const char* amountFormat;
-    std::size_t amountBuffer;
     int oneTime, inflation;
     const char* oneTimeLabel;
     const char* inflationLabel;
@@ -29,7 +28,6 @@ const SpanEventEditor::Layout kWithdrawal{"Withdrawal",
                                           102,
                                           110,
                                           "%-11.2f",
-                                          11,
                                           109,
                                           108,
                                           "One time only withdrawal",
@@ -43,7 +41,6 @@ const SpanEventEditor::Layout kDeposit{"Deposit",
                                        104,
                                        114,
                                        "%-12.2f",
-                                       kFieldBuffer,
                                        111,
                                        112,
                                        "One time only deposit",
@@ -57,7 +54,6 @@ const SpanEventEditor::Layout kTransfer{"Transfer",
                                         101,
                                         122,
                                         "%-12.2f",
-                                        kFieldBuffer,
                                         120,
                                         121,
                                         "One transaction only",
@@ -121,8 +117,10 @@ bool SpanEventEditor::readFields() {
     const Layout& l = layout;
     if (!checkAge(l.startAge, event.startAge, "START AGE ERROR", true)) return false;
     if (!readEndAge()) return false;
-    if (!check(l.amount, event.amount, {1, 100000000, text_id::kAmount, "AMOUNT ERROR"},
-               l.amountBuffer))
+    if (!event.oneTime && event.endAge < event.startAge)
+        return refuse(l.endAge, "The End Age must not be less than the Start Age.",
+                      "END AGE ERROR");
+    if (!check(l.amount, event.amount, {1, 100000000, text_id::kAmount, "AMOUNT ERROR"}))
         return false;
     if (!check(l.applyRate, event.applyRate, {-20, 20, text_id::kAppliedRate, "APPLY RATE ERROR"}))
         return false;

@@ -52,14 +52,29 @@ TEST(ValidateText, RefusalShowsTheTableTextAndLeavesTheFieldAlone) {
     EXPECT_FALSE(m.entries[0].question);
 }
 
-TEST(ValidateText, ATextThatIsNoNumberReadsAsZero) {
-    RecordingMessages m;
-    float amount = 3;
-    EXPECT_FALSE(validateText(m, "abc", amount, {1, 100000000, text_id::kAmount, "AMOUNT ERROR"}));
-    float down = 3;
-    EXPECT_TRUE(validateText(m, "abc", down, {0, 100000000, text_id::kAmount, "AMOUNT ERROR"}));
-    EXPECT_FLOAT_EQ(down, 0.0f);
-    EXPECT_EQ(m.texts().size(), 1u);
+TEST(ValidateText, ATextThatIsNotOneNumberIsRefusedWithTheRangeMessage) {
+    const FieldRule down{0, 100000000, text_id::kAmount, "DOWN PAYMENT ERROR"};
+    for (const char* text : {"", "  ", "abc", "12,34", "5x", "3,5", "1,2345", "2.000,5", "-", "$",
+                             "1e", "inf", "0x10", "12 34"}) {
+        RecordingMessages m;
+        float value = 3;
+        EXPECT_FALSE(validateText(m, text, value, down)) << text;
+        EXPECT_FLOAT_EQ(value, 3.0f) << text;
+        ASSERT_EQ(m.entries.size(), 1u) << text;
+        EXPECT_EQ(m.entries[0].title, "DOWN PAYMENT ERROR");
+        EXPECT_EQ(m.entries[0].text, stringTableText(text_id::kAmount));
+        int16_t years = 4;
+        EXPECT_FALSE(validateText(m, text, years, {0, 100, text_id::kYears, "NO OF YEARS ERROR"}))
+            << text;
+        EXPECT_EQ(years, 4) << text;
+    }
+    // Blanks and a percent sign may follow the number.
+    for (const char* text : {"5", " 5 ", "5%", "5 %", "$5", "5.00  "}) {
+        RecordingMessages m;
+        float value = 0;
+        EXPECT_TRUE(validateText(m, text, value, down)) << text;
+        EXPECT_FLOAT_EQ(value, 5.0f) << text;
+    }
 }
 
 TEST(ValidateText, MoneyIsReadAsTheProgramShowsIt) {
@@ -76,17 +91,7 @@ TEST(ValidateText, MoneyIsReadAsTheProgramShowsIt) {
     EXPECT_FLOAT_EQ(v, -2500.0f);
     EXPECT_TRUE(validateText(m, "$-2,500", v, amount));
     EXPECT_FLOAT_EQ(v, -2500.0f);
-    // A comma that does not separate thousands still ends the number.
-    EXPECT_TRUE(validateText(m, "3,5", v, amount));
-    EXPECT_FLOAT_EQ(v, 3.0f);
-    EXPECT_TRUE(validateText(m, "1,2345", v, amount));
-    EXPECT_FLOAT_EQ(v, 1.0f);
-    EXPECT_TRUE(validateText(m, "2.000,5", v, amount));
-    EXPECT_FLOAT_EQ(v, 2.0f);
     EXPECT_TRUE(m.entries.empty());
-    float positive = 7;
-    EXPECT_FALSE(validateText(m, "$", positive, {1, 100000000, text_id::kAmount, "AMOUNT ERROR"}));
-    EXPECT_FLOAT_EQ(positive, 7.0f);
     int years = 0;
     EXPECT_TRUE(validateText(m, "1,000", years, {1, 5000, text_id::kYears, "NO OF YEARS ERROR"}));
     EXPECT_EQ(years, 1000);
@@ -108,29 +113,20 @@ TEST(ValidateText, IntegersReadTheWholePartAndTruncateTheBounds) {
     EXPECT_EQ(m.last()->text, "The birth month value must between 1 and 12");
 }
 
-TEST(ValidateField, ReadsOnlyWhatTheBufferHolds) {
+TEST(ValidateText, TheWholeTextCountsAndHugeOrOddTextsNeverPass) {
     RecordingMessages m;
     const FieldRule amount{1, 100000000, text_id::kAmount, "AMOUNT ERROR"};
     float v = 0;
-    // A buffer of 11 keeps 10 characters: "1000000000" (1e9) is too large, but the
-    // 11th digit never counts.
-    EXPECT_FALSE(validateField(m, "10000000000", 11, v, amount));
-    EXPECT_TRUE(validateField(m, "100000000.00", 11, v, amount));
-    EXPECT_FLOAT_EQ(v, 100000000.0f);
-    EXPECT_TRUE(validateField(m, "12345", 3, v, amount));
-    EXPECT_FLOAT_EQ(v, 12.0f);
-}
-
-TEST(ValidateField, HugeOrOddTextsNeverPass) {
-    RecordingMessages m;
+    // Money as shown, longer than a field once held, reads whole instead of being cut.
+    EXPECT_TRUE(validateText(m, "$99,999,999.00", v, amount));
+    EXPECT_FLOAT_EQ(v, 99999999.0f);
+    EXPECT_FALSE(validateText(m, "10000000000", v, amount));
     const FieldRule age{1, 120, text_id::kAgeDecimal, "START AGE ERROR"};
-    float v = 40;
-    EXPECT_FALSE(validateField(m, "1e40", kFieldBuffer, v, age));
-    EXPECT_FALSE(validateField(m, "nan", kFieldBuffer, v, age));
-    EXPECT_FALSE(validateField(m, "", kFieldBuffer, v, age));
+    v = 40;
+    EXPECT_FALSE(validateText(m, "1e40", v, age));
+    EXPECT_FALSE(validateText(m, "nan", v, age));
     int16_t n = 4;
-    EXPECT_FALSE(
-        validateField(m, "99999999999", kFieldBuffer, n, {1, 100, 5, "NO OF YEARS ERROR"}));
+    EXPECT_FALSE(validateText(m, "99999999999", n, {1, 100, 5, "NO OF YEARS ERROR"}));
     EXPECT_EQ(n, 4);
     EXPECT_FLOAT_EQ(v, 40.0f);
 }

@@ -79,8 +79,9 @@ TEST_F(ResultsPresenterTest, GoToChecksTheAgeAndClampsToTheList) {
         int line;
     };
     const Row rows[] = {
-        {"130", false, 14}, {"0.5", false, 14}, {"abc", false, 14}, {"120.01", false, 14},
-        {"1", true, 0},     {"59.9", true, 0},  {"62.7", true, 11}, {"120", true, 14},
+        {"130", false, 14},    {"0.5", false, 14},   {"abc", false, 14},
+        {"120.01", false, 14}, {"12,34", false, 14}, {"1", true, 0},
+        {"59.9", true, 0},     {"62.7", true, 11},   {"120", true, 14},
     };
     for (const Row& r : rows) {
         results.bottom();
