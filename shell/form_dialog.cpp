@@ -13,6 +13,7 @@
 
 #include "shell/dialog_focus.h"
 #include "shell/logic/window_geometry.h"
+#include "shell/screen_fit.h"
 
 namespace finplan {
 
@@ -96,6 +97,7 @@ void FormDialog::buildButtons() {
     // One row on the right, or as many rows as the screen's width needs (the Mortgage
     // editor's seven buttons at a large scale).
     auto* rows = new QGridLayout;
+    rows->setObjectName(kButtonRowName);
     rows->setColumnStretch(0, 1);
     const int room = screenWidth() > 0 ? screenWidth() - kRoomAroundButtons : QWIDGETSIZE_MAX;
     const int spacing = rows->horizontalSpacing() > 0 ? rows->horizontalSpacing() : 6;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyle>
 
 #include "shell/logic/window_geometry.h"
@@ -36,17 +37,33 @@ QSize frameExtra(const QWidget& w) {
     return QSize(8, title + 8);
 }
 
-// Moves the dialog's contents into a scroll area; its buttons scroll with its fields.
+// The dialog's row of buttons (a layout named kButtonRowName), taken out of its layout.
+QLayout* takeButtonRow(QLayout& layout, QSet<QWidget*>& buttons) {
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayout* row = layout.itemAt(i)->layout();
+        if (!row || row->objectName() != kButtonRowName) continue;
+        layout.takeAt(i);
+        for (int b = 0; b < row->count(); ++b)
+            if (QWidget* w = row->itemAt(b)->widget()) buttons.insert(w);
+        return row;
+    }
+    return nullptr;
+}
+
+// Moves the dialog's fields into a scroll area; its row of buttons stays below it, in
+// sight.
 void scrollContents(QDialog& dialog) {
     if (dialog.findChild<QScrollArea*>(kFitterName, Qt::FindDirectChildrenOnly)) return;
     QLayout* old = dialog.layout();
     if (!old) return;
     auto* contents = new QWidget;
     const QList<QWidget*> children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QSet<QWidget*> buttons;
+    QLayout* buttonRow = takeButtonRow(*old, buttons);
     contents->setLayout(old); // taken from the dialog
     old->setSizeConstraint(QLayout::SetDefaultConstraint);
     for (QWidget* child : children) {
-        if (child->isWindow()) continue;
+        if (child->isWindow() || buttons.contains(child)) continue;
         const bool hidden = child->isHidden();
         child->setParent(contents);
         child->setVisible(!hidden);
@@ -59,6 +76,12 @@ void scrollContents(QDialog& dialog) {
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
+    if (buttonRow) {
+        auto* margins = new QVBoxLayout;
+        margins->setContentsMargins(old->contentsMargins());
+        margins->addLayout(buttonRow);
+        layout->addLayout(margins);
+    }
 }
 
 void fitDialog(QDialog& dialog) {

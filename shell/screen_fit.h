@@ -17,6 +17,9 @@ class DialogScreenFit : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// The object name of a dialog's row of buttons: it stays in sight when the rest scrolls.
+inline constexpr const char* kButtonRowName = "dialogButtons";
+
 // Installs one DialogScreenFit for the application (a second call does nothing).
 void fitDialogsToScreen();
 
