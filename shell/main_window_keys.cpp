@@ -41,6 +41,11 @@ void MainWindow::installStandardKeys() {
         auto* a = new QAction(this);
         QList<QKeySequence> keys = keySequencesOf(key);
         keys.prepend(QKeySequence(step > 0 ? "Ctrl+PgDown" : "Ctrl+PgUp"));
+        // Shift+Tab arrives as Backtab from some keyboards and as Tab from others.
+        if (step < 0)
+            for (const QKeySequence& back : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)})
+                if (!keys.contains(back)) keys << back;
         a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, [this, step = step] {
             switchFolder(steppedFolder(tabIndex, step, static_cast<int>(tabs->labels().size())));
