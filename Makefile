@@ -1,5 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what the machine lacks first.
-.PHONY: run test deps build install uninstall sanitize fuzz format-check clean
+.PHONY: run test deps configure programs build install uninstall sanitize fuzz format-check clean
 
 BUILD_DIR ?= build
 PREFIX ?= $(HOME)/.local
@@ -9,8 +9,14 @@ FUZZ_SECONDS ?= 60
 deps:
 	bash scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The programs alone (what `make run` starts), without the tests and benchmarks.
+programs: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target programs
+
+build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 test: build format-check
@@ -39,7 +45,7 @@ uninstall:
 	-update-mime-database "$(PREFIX)/share/mime" 2>/dev/null
 	-update-desktop-database "$(PREFIX)/share/applications" 2>/dev/null
 
-run: build
+run: programs
 	bash scripts/run.sh
 
 clean:

@@ -10,6 +10,8 @@
 #include "app/cli_support.h"
 #include "engine/money.h"
 #include "model/account_list.h"
+#include "model/file_lock.h"
+#include "model/file_prompts.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/tab_import.h"
@@ -44,7 +46,15 @@ bool importAccounts(const std::string& scenarioPath, const std::string& tabPath,
     StderrMessages messages(true);
     auto s = std::make_unique<Scenario>();
     ScenarioFiles files;
+    // Held from the read to the write: another update of the file waits its turn
+    // instead of being overwritten by this one.
+    FileLock lock;
+    const FileResult locked = lock.acquire(scenarioPath);
     if (!loadScenario(scenarioPath, *s, files, messages)) return false;
+    if (!locked) {
+        showFileError(messages, "Cannot lock " + scenarioPath + "!", locked.reason);
+        return false;
+    }
 
     AcceptDefaultsCompleter completer;
     TabImportResult r;

@@ -1,5 +1,7 @@
 // finplan info FILE.ret      a short summary of a scenario
 // finplan save-as IN OUT     Open, then Save As without the overwrite question
+// finplan restore FILE [--discard]  put back what an interrupted save of FILE kept, or
+//                            remove it and keep FILE as it is
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -8,6 +10,8 @@
 #include "app/cli_commands.h"
 #include "app/cli_support.h"
 #include "engine/money.h"
+#include "model/file_prompts.h"
+#include "model/safe_copy.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 
@@ -80,6 +84,29 @@ void addScenarioCommands(CLI::App& app) {
         if (!loadScenario(*in, *s, files, messages)) throw CLI::RuntimeError(1);
         files.scenarioPath = files.displayName = *out;
         if (!writeScenario(*s, files, messages)) throw CLI::RuntimeError(1);
+    });
+
+    auto restorePath = std::make_shared<std::string>();
+    auto discard = std::make_shared<bool>(false);
+    CLI::App* restore =
+        app.add_subcommand("restore", "Put back what an interrupted save of a file was writing");
+    restore->add_option("file", *restorePath, "The file whose save was interrupted")->required();
+    restore->add_flag("--discard", *discard, "Remove the kept copy and leave the file as it is");
+    restore->callback([restorePath, discard] {
+        StderrMessages messages;
+        const std::string& path = *restorePath;
+        const auto copy = findSafeCopy(path);
+        if (!copy) {
+            messages.show("No interrupted save of " + path + " is known.", "FILE WARNING",
+                          MessageIcon::Warning);
+            throw CLI::RuntimeError(1);
+        }
+        const FileResult r = *discard ? discardSafeCopy(path) : restoreSafeCopy(path);
+        if (!r) {
+            showFileError(messages, "Cannot restore " + path + "!", r.reason);
+            throw CLI::RuntimeError(1);
+        }
+        std::cout << (*discard ? "Removed " + *copy + "\n" : "Restored " + path + "\n");
     });
 }
 

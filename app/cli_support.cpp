@@ -4,6 +4,7 @@
 
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "model/safe_copy.h"
 #include "model/scenario_ops.h"
 
 namespace finplan::cli {
@@ -22,6 +23,14 @@ bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Me
     // it stopped.
     if (const FileResult r = checkReadableFile(path); !r) {
         showFileError(messages, cannotOpenText(path), r.reason);
+        return false;
+    }
+    // The file may be half written: nothing is read from it until the user decides.
+    if (const auto copy = findSafeCopy(path)) {
+        messages.show(interruptedSaveText(path, *copy) + "\nRestore it with \"finplan restore " +
+                          path + "\", or keep the file as it is with \"finplan restore --discard " +
+                          path + "\".",
+                      "FILE WARNING", MessageIcon::Warning);
         return false;
     }
     files.displayName = path;

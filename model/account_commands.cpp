@@ -19,28 +19,34 @@ FileChoice tabChoice(const char* title) {
 
 } // namespace
 
-void saveAccountsCommand(const Scenario& s, std::string& accountsPath, FileChooser& chooser,
+void saveAccountsCommand(const Scenario& s, KnownFile& accountsFile, FileChooser& chooser,
                          Messages& messages) {
-    const auto path = chooser.saveFile(accountsChoice("Write Accounts", accountsPath));
+    const auto path = chooser.saveFile(accountsChoice("Write Accounts", accountsFile.path));
     if (!path) return;
-    accountsPath = *path;
+    if (!confirmReplaceChanged(accountsFile, *path, messages)) return;
+    accountsFile.remember(*path, std::nullopt);
     std::string reason;
-    if (writeAccountsFile(s.accounts, accountsPath, messages, &reason) == 0)
-        messages.show(withReason("Cannot write " + accountsPath + " accounts file!", reason),
+    if (writeAccountsFile(s.accounts, *path, messages, &reason) == 0) {
+        messages.show(withReason("Cannot write " + *path + " accounts file!", reason),
                       "Write Error", MessageIcon::Error);
+        return;
+    }
+    accountsFile.remember(*path);
 }
 
-bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& chooser,
+bool readAccountsCommand(Scenario& s, KnownFile& accountsFile, FileChooser& chooser,
                          Messages& messages) {
-    const auto path = chooser.openFile(accountsChoice("Read Accounts", accountsPath));
+    const auto path = chooser.openFile(accountsChoice("Read Accounts", accountsFile.path));
     if (!path) return false;
-    accountsPath = *path;
+    const auto stamp = stampOf(*path); // before reading: a change meanwhile shows
+    accountsFile.remember(*path, std::nullopt);
     std::string reason;
-    if (readAccountsFile(s.accounts, accountsPath, messages, &reason) == 0) {
-        messages.show(withReason("Cannot read " + accountsPath + " accounts file!", reason),
-                      "Read Error", MessageIcon::Error);
+    if (readAccountsFile(s.accounts, *path, messages, &reason) == 0) {
+        messages.show(withReason("Cannot read " + *path + " accounts file!", reason), "Read Error",
+                      MessageIcon::Error);
         return false;
     }
+    accountsFile.remember(*path, stamp);
     s.resultsStale = true;
     s.scenarioModified = true;
     return true;

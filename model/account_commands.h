@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/account_list.h"
+#include "model/file_stamp.h"
 #include "model/scenario.h"
 #include "model/tab_import.h"
 #include "platform/file_chooser.h"
@@ -14,14 +15,15 @@
 
 namespace finplan {
 
-// Save Accounts. The chosen path is kept in accountsPath for the next use of either
-// accounts-file command.
-void saveAccountsCommand(const Scenario& s, std::string& accountsPath, FileChooser& chooser,
+// Save Accounts. The chosen path is kept in accountsFile for the next use of either
+// accounts-file command, with what the file was after it was read or written, so one
+// another program changed since is replaced only when the user says so.
+void saveAccountsCommand(const Scenario& s, KnownFile& accountsFile, FileChooser& chooser,
                          Messages& messages);
 
 // Read Accounts. True when the accounts were replaced: the shell rebuilds the results,
 // closes the results and graph windows and shows the Accounts folder.
-bool readAccountsCommand(Scenario& s, std::string& accountsPath, FileChooser& chooser,
+bool readAccountsCommand(Scenario& s, KnownFile& accountsFile, FileChooser& chooser,
                          Messages& messages);
 
 // Import Account Data (also the Accounts folder's Import button). True when a file was

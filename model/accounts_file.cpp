@@ -26,10 +26,11 @@ int readAccountsFile(AccountTable& t, const std::string& path, Messages& message
     const FileResult r = readRegularFile(path, kAccountTableSize + 1, bytes);
     if (reason != nullptr) *reason = r.reason;
     if (!r) return 0;
-    // NaN or an infinity in an account in use is no table the program wrote.
+    // NaN or an infinity in an account in use, or a count the table cannot hold, is no
+    // table the program wrote.
     auto read = std::make_unique<AccountTable>();
     if (bytes.size() != kAccountTableSize || !readAccountTable(bytes, *read) ||
-        !usedValuesFinite(*read)) {
+        read->usableCount() != read->accountCount || !usedValuesFinite(*read)) {
         messages.show("The file " + path + " does not appear to be a valid accounts file!",
                       "FILE WARNING", MessageIcon::Error);
         return 0;

@@ -11,6 +11,7 @@
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "model/record_io.h"
+#include "model/safe_copy.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -36,6 +37,18 @@ bool canOpen(const std::string& path, int flags) {
     if (fd < 0) return false;
     ::close(fd);
     return true;
+}
+
+// An interrupted save of the file: say so before it is read, and put the copy back
+// on Yes. No opens the file as it is and keeps the copy for another time.
+void offerToRestore(const std::string& path, Messages& messages) {
+    const auto copy = findSafeCopy(path);
+    if (!copy) return;
+    if (!messages.ask(interruptedSaveText(path, *copy) + "\nDo you wish to restore it?",
+                      kFileWarning, MessageIcon::Warning))
+        return;
+    if (const FileResult r = restoreSafeCopy(path); !r)
+        showFileError(messages, "Cannot restore " + path + "!", r.reason);
 }
 
 } // namespace
@@ -91,23 +104,28 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
 }
 
 bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    if (!confirmReplaceChanged(f.onDisk, f.scenarioPath, messages)) return false;
     std::vector<uint8_t> bytes;
     encodeScenario(s, bytes);
     if (const FileResult r = saveFile(f.scenarioPath, bytes); !r) {
         showFileError(messages, "Cannot open file!", r.reason);
         return false;
     }
+    f.onDisk.remember(f.scenarioPath);
     s.accountsModified = false;
     f.windowTitle = windowTitleFor(f.displayName);
     return true;
 }
 
 bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
+    offerToRestore(f.displayName, messages);
+    const auto stamp = stampOf(f.displayName); // before reading: a change meanwhile shows
     std::vector<uint8_t> bytes;
     if (!readFilePrefix(f.displayName, kMaxScenarioFileSize, bytes)) return false;
     s.resultsStale = true;
     if (decodeScenario(bytes, s) == DecodeResult::Ok) {
         f.scenarioPath = f.displayName;
+        f.onDisk.remember(f.scenarioPath, stamp);
         return true;
     }
     messages.show(f.displayName + " doesn't seem to be a valid Korvel Financial Planner file.",
@@ -190,6 +208,7 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
         showFileError(messages, "Cannot open temporary file!", r.reason);
         return false;
     }
+    f.onDisk.remember(name);
     f.windowTitle = windowTitleFor(name);
     return true;
 }

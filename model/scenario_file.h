@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/file_names.h"
+#include "model/file_stamp.h"
 #include "model/scenario.h"
 #include "platform/messages.h"
 
@@ -23,6 +24,7 @@ struct ScenarioFiles {
     std::string scenarioPath = files::kFallbackScenario; // what Save writes
     std::string displayName = files::kFallbackScenario;  // title and recent list
     std::string windowTitle = "Financial Planner - " + std::string(files::kFallbackScenario);
+    KnownFile onDisk; // the file as it was read or last written, to notice another program
 };
 
 // "Financial Planner - name".
@@ -38,7 +40,8 @@ enum class DecodeResult { Ok, Invalid };
 DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s);
 
 // Writes the whole scenario to scenarioPath (temporary file + rename). On failure
-// "Cannot open file!" and the old file stays as it was.
+// "Cannot open file!" and the old file stays as it was. A file another program changed
+// since it was read or written here is replaced only when the user says so.
 bool writeScenario(Scenario& s, ScenarioFiles& f, Messages& messages);
 
 // Loads displayName. False without a message when it cannot be opened (scenario

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "model/atomic_file.h"
+#include "model/file_lock.h"
 #include "model/text_lines.h"
 
 namespace finplan {
@@ -87,6 +88,9 @@ void readSettings(std::istream& in, Settings& s) {
 }
 
 int loadSettings(Settings& s, const std::string& path) {
+    // Read and written back at once: a second planner starting meanwhile waits.
+    FileLock lock;
+    lock.acquire(path);
     std::string text;
     if (!readTextFile(path, kMaxSettingsFileBytes, text)) {
         s.lastScenario.clear();

@@ -1,6 +1,10 @@
 #include "model/tab_import_line.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
 
 #include "model/records.h"
 #include "model/text_lines.h"
@@ -54,13 +58,16 @@ std::string cleanAmount(const std::string& text) {
     return amount;
 }
 
-// "%f" reading: a text that is not a number gives 0, and so does one too large for a
-// float.
+// "%f" reading: a text that is not a number gives 0. A number too large for a float is
+// kept as an infinity, so the import refuses it as it refuses any amount out of range.
 float parseAmount(const std::string& text) {
     const char* at = text.c_str();
     float v = 0.0f;
-    scanFloat(at, v);
-    return v;
+    if (scanFloat(at, v)) return v;
+    char* end = nullptr;
+    const double wide = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || std::isnan(wide)) return 0.0f;
+    return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(wide));
 }
 
 bool skippedWord(const std::string& line, ImportMode mode) {
@@ -79,6 +86,7 @@ std::string cutName(std::string name) {
 
 bool ImportLineReader::next(std::string& line) {
     line.clear();
+    if (lineNumber_ == 0) skipByteOrderMark();
     if (atLineStart_) ++lineNumber_;
     bool ended = false;
     char c;
@@ -95,6 +103,16 @@ bool ImportLineReader::next(std::string& line) {
     }
     atLineStart_ = ended;
     return !line.empty();
+}
+
+void ImportLineReader::skipByteOrderMark() {
+    // Written by editors that save UTF-8 with a mark; it is no part of the first name.
+    static constexpr char kMark[] = "\xEF\xBB\xBF";
+    const auto start = in_.tellg();
+    char got[3] = {};
+    if (in_.read(got, 3) && std::equal(got, got + 3, kMark)) return;
+    in_.clear();
+    in_.seekg(start);
 }
 
 bool readImportLine(std::istream& in, std::string& line) {

@@ -27,7 +27,7 @@ inline constexpr float kMaxImportAmount = 100000000.0f;
 bool readImportLine(std::istream& in, std::string& line);
 
 // Reads the pieces of a file and counts its lines: lineNumber is the line (from 1)
-// of the piece last read.
+// of the piece last read. A UTF-8 byte-order mark at the start is passed over.
 class ImportLineReader {
   public:
     explicit ImportLineReader(std::istream& in) : in_(in) {}
@@ -35,6 +35,8 @@ class ImportLineReader {
     int lineNumber() const { return lineNumber_; }
 
   private:
+    void skipByteOrderMark();
+
     std::istream& in_;
     int lineNumber_ = 0;
     bool atLineStart_ = true;

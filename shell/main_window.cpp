@@ -44,7 +44,8 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
       resultsPresenter(parts.runner, parts.scenario, parts.messages),
       eventList(parts.scenario, &presenter.editing()),
       accountsFolder(parts.scenario, parts.accountSort),
-      analysis(parts.scenario, parts.clock, parts.messages, parts.chooser, &parts.undo) {
+      analysis(parts.scenario, parts.clock, parts.messages, parts.chooser, &parts.undo,
+               &parts.files) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     setAcceptDrops(true);
@@ -255,6 +256,10 @@ void MainWindow::closeScenarioPages() {
         page->deleteLater();
         page = nullptr;
     }
+}
+
+void MainWindow::scenarioReplaced() {
+    analysis.clear();
 }
 
 void MainWindow::showAccountsChanged() {

@@ -66,6 +66,7 @@ class MainWindow : public QMainWindow, public ShellView {
     bool resultsPageShown() const override;
     void dropResultsPage() override;
     void closeScenarioPages() override;
+    void scenarioReplaced() override;
     void showAccountsChanged() override;
     void showAbout() override;
     void toggleToolbar() override;

@@ -8,6 +8,7 @@
 #include "graphs/format_thousands.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "model/file_target.h"
 
 namespace finplan {
 
@@ -40,9 +41,9 @@ uint32_t clockSeed(const Clock& clock) {
 
 AnalysisPresenter::AnalysisPresenter(const Scenario& scenario, const Clock& clock,
                                      Messages& messages, FileChooser& chooser,
-                                     const UndoStack* history)
+                                     const UndoStack* history, const ScenarioFiles* files)
     : seedText(std::to_string(clockSeed(clock))), scenario_(scenario), clock_(clock),
-      messages_(messages), chooser_(chooser), history_(history) {}
+      messages_(messages), chooser_(chooser), history_(history), files_(files) {}
 
 AnalysisPresenter::~AnalysisPresenter() {
     cancel();
@@ -75,6 +76,8 @@ bool AnalysisPresenter::run() {
     // The worker analyses a copy: the user may edit the scenario meanwhile.
     auto copy = std::make_shared<const Scenario>(scenario_);
     changesAtRun_ = history_ ? history_->changes() : 0;
+    nameAtRun_ = files_ ? baseNameOf(files_->displayName) : std::string();
+    discardRunning_ = false;
     control_ = std::make_unique<TrialControl>();
     control_->progress = [this](int done, int) { done_.store(done); };
     done_.store(0);
@@ -94,12 +97,25 @@ void AnalysisPresenter::cancel() {
     if (running() && control_) control_->cancel();
 }
 
+void AnalysisPresenter::clear() {
+    if (running()) {
+        cancel();
+        discardRunning_ = true;
+    }
+    shown_.reset();
+    nameShown_.clear();
+    lastCancelled_ = false;
+}
+
 bool AnalysisPresenter::poll() {
     if (!running() || !finished_.load()) return false;
     worker_.join();
-    if (pending_ && pending_->status == TrialStatus::Completed) {
+    if (discardRunning_) {
+        discardRunning_ = false;
+    } else if (pending_ && pending_->status == TrialStatus::Completed) {
         shown_ = std::move(pending_);
         changesShown_ = changesAtRun_;
+        nameShown_ = nameAtRun_;
     } else {
         lastCancelled_ = true;
     }
@@ -112,8 +128,9 @@ std::string AnalysisPresenter::statusText() const {
     if (lastCancelled_) return "Cancelled: the result below is from the previous analysis.";
     if (!shown_) return "No analysis yet: choose the trials and the seed, then Run.";
     const TrialResults& r = *shown_;
+    const std::string of = nameShown_.empty() ? std::string() : " of " + nameShown_;
     const std::string text =
-        format("%d trials, random %s rates, seed %u", r.trialsRun,
+        format("%d trials%s, random %s rates, seed %u", r.trialsRun, of.c_str(),
                r.settings.mode == TrialRandomMode::Groups ? "group" : "account", r.settings.seed);
     if (stale())
         return text + ". The scenario has changed since: Run again to bring it up to date.";
@@ -125,7 +142,7 @@ bool AnalysisPresenter::stale() const {
 }
 
 std::optional<TrialReplay> AnalysisPresenter::trialToOpen(TrialPick pick) const {
-    if (!shown_ || stale()) return std::nullopt;
+    if (!shown_ || stale() || running()) return std::nullopt;
     return replayOf(*shown_, pick == TrialPick::Median ? shown_->median : shown_->worstDecile);
 }
 
@@ -154,8 +171,9 @@ FanChart AnalysisPresenter::fanChart() const {
     if (!shown_)
         return FanChart{chart == TrialChart::Savings ? "TOTAL SAVINGS" : "NET WORTH", 0, {}};
     const TrialResults& r = *shown_;
-    return FanChart{fanChartTitle(r, chart), r.firstAge,
-                    chart == TrialChart::Savings ? r.savings : r.netWorth};
+    std::string title = fanChartTitle(r, chart);
+    if (!nameShown_.empty()) title += " - " + nameShown_;
+    return FanChart{title, r.firstAge, chart == TrialChart::Savings ? r.savings : r.netWorth};
 }
 
 bool AnalysisPresenter::exportResults() {
@@ -166,7 +184,12 @@ bool AnalysisPresenter::exportResults() {
     // The file dialog leaves the question to the program, as for every file it writes.
     if (!confirmOverwrite(*path, OverwriteWording::Exists, messages_)) return false;
     const bool csv = path->size() >= 4 && path->compare(path->size() - 4, 4, ".csv") == 0;
-    const FileResult r = saveTextFile(*path, trialsTableText(*shown_, csv ? ',' : '\t'));
+    const char separator = csv ? ',' : '\t';
+    // A line naming the scenario comes before the table's header row.
+    const std::string named = nameShown_.empty()
+                                  ? std::string()
+                                  : "Scenario" + std::string(1, separator) + nameShown_ + "\n";
+    const FileResult r = saveTextFile(*path, named + trialsTableText(*shown_, separator));
     if (!r) showFileError(messages_, format("Cannot open %s", path->c_str()), r.reason);
     return r.ok;
 }

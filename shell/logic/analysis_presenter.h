@@ -1,6 +1,7 @@
 // The Analysis folder without its widgets: the seed, trial count and mode as typed,
 // the analysis running on a worker thread with its progress and Cancel, the last
-// completed result (never a cancelled one) and its export.
+// completed result (never a cancelled one) and its export. A result names the scenario
+// it was run on; New and Open clear it.
 #pragma once
 
 #include <atomic>
@@ -13,6 +14,7 @@
 #include "analysis/trials.h"
 #include "analysis/trials_report.h"
 #include "graphs/fan_chart.h"
+#include "model/scenario_file.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
@@ -25,9 +27,11 @@ enum class TrialPick { Median, WorstDecile };
 
 class AnalysisPresenter {
   public:
-    // history tells when the scenario changed after an analysis (nullptr: never).
+    // history tells when the scenario changed after an analysis (nullptr: never);
+    // files, the scenario's name (nullptr: unnamed).
     AnalysisPresenter(const Scenario& scenario, const Clock& clock, Messages& messages,
-                      FileChooser& chooser, const UndoStack* history = nullptr);
+                      FileChooser& chooser, const UndoStack* history = nullptr,
+                      const ScenarioFiles* files = nullptr);
     ~AnalysisPresenter(); // cancels a running analysis and waits for it
 
     std::string seedText;
@@ -40,6 +44,8 @@ class AnalysisPresenter {
     bool run();
     // "Cancel": the worker stops within a trial; nothing of it becomes the result.
     void cancel();
+    // New and Open: the result shown and the one running belong to another scenario.
+    void clear();
     // Called on the view's thread from a timer: takes in a finished analysis. True when
     // the run ended (completed or cancelled) in this call.
     bool poll();
@@ -51,6 +57,8 @@ class AnalysisPresenter {
 
     // The last completed analysis; nullptr before the first.
     const TrialResults* results() const { return shown_.get(); }
+    // The file name of the scenario it was run on.
+    const std::string& resultScenario() const { return nameShown_; }
     std::string statusText() const;
     FanChart fanChart() const;
     // "Export": the percentile table to a file, comma-separated when its name ends in
@@ -59,7 +67,8 @@ class AnalysisPresenter {
     // The scenario changed (or another was opened) after the analysis shown was started.
     bool stale() const;
     // How to run a sample trial of the analysis shown again; nothing before the first
-    // analysis and while it is stale (the scenario would not give its numbers again).
+    // analysis, while it is stale (the scenario would not give its numbers again) and
+    // while another one runs (the trial asked for is the one on show).
     std::optional<TrialReplay> trialToOpen(TrialPick pick) const;
     // What the Results folder shows for that trial: "Trial 4,213 of 10,000 (median)".
     std::string trialCaption(TrialPick pick) const;
@@ -75,8 +84,12 @@ class AnalysisPresenter {
     Messages& messages_;
     FileChooser& chooser_;
     const UndoStack* history_;
-    uint64_t changesAtRun_ = 0; // of the analysis running
-    uint64_t changesShown_ = 0; // of the analysis shown
+    const ScenarioFiles* files_;
+    std::string nameAtRun_;       // of the analysis running
+    std::string nameShown_;       // of the analysis shown
+    bool discardRunning_ = false; // cleared while it ran: its result is nobody's
+    uint64_t changesAtRun_ = 0;   // of the analysis running
+    uint64_t changesShown_ = 0;   // of the analysis shown
 
     std::thread worker_;
     std::unique_ptr<TrialControl> control_;

@@ -22,7 +22,7 @@ std::string moneyText(float v) {
 
 InitialValuesPresenter::InitialValuesPresenter(Scenario& scenario, Messages& messages, Help& help,
                                                const Clock& clock)
-    : scenario(scenario), messages(messages), help(help), clock(clock),
+    : scenario(scenario), messages(messages), help(help), clock(clock), atOpening(scenario.initial),
       staleOnOpening(scenario.resultsStale) {
     dialogTitle = "Initial Data";
     // The totals come from the accounts as they are now (worked out on a copy).
@@ -30,6 +30,7 @@ InitialValuesPresenter::InitialValuesPresenter(Scenario& scenario, Messages& mes
     recomputeTotals(*copy);
     values = copy->initial;
     applyBirthdayRule();
+    keepBirthday();
     const InitialValues& v = values;
     addEdit(kStartAge, "Start Age", numberText("%-6.3f", v.startAge));
     addEdit(kEndAge, "End Age", numberText("%-6.2f", v.endAge));
@@ -75,6 +76,14 @@ void InitialValuesPresenter::applyBirthdayRule() {
         values.useBirthday == 1 ? whole + birthdayFraction(values, clock.now()) : whole;
 }
 
+void InitialValuesPresenter::keepBirthday() {
+    InitialValues& kept = scenario.initial;
+    kept.startAge = values.startAge;
+    kept.birthMonth = values.birthMonth;
+    kept.birthDay = values.birthDay;
+    kept.useBirthday = values.useBirthday;
+}
+
 void InitialValuesPresenter::toggle(int id) {
     if (id != kUseBirthday) return DialogPresenter::toggle(id);
     if (values.useBirthday == 1) {
@@ -85,14 +94,22 @@ void InitialValuesPresenter::toggle(int id) {
     }
     field(kUseBirthday).checked = values.useBirthday == 1;
     applyBirthdayRule();
+    keepBirthday();
     text(kStartAge) = numberText("%-6.3f", values.startAge);
 }
 
 bool InitialValuesPresenter::readBirthday() {
-    return passed(kBirthMonth, validateText(messages, text(kBirthMonth), values.birthMonth,
-                                            {1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"})) &&
-           passed(kBirthDay, validateText(messages, text(kBirthDay), values.birthDay,
-                                          {1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"}));
+    // Each passes on its own: a month that passed stays when the day is refused.
+    const FieldRule monthRule{1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"};
+    if (!passed(kBirthMonth,
+                validateText(messages, text(kBirthMonth), values.birthMonth, monthRule)))
+        return false;
+    scenario.initial.birthMonth = values.birthMonth;
+    const FieldRule dayRule{1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"};
+    if (!passed(kBirthDay, validateText(messages, text(kBirthDay), values.birthDay, dayRule)))
+        return false;
+    scenario.initial.birthDay = values.birthDay;
+    return true;
 }
 
 bool InitialValuesPresenter::readFields() {
@@ -142,8 +159,14 @@ Press InitialValuesPresenter::press(int button) {
         return Press::Stay;
     }
     if (button == kCancel) {
-        // Nothing was stored; results made stale only by this dialog are fresh again.
-        scenario.resultsStale = staleOnOpening;
+        // Only the birthday rule's changes were kept: the results are stale when they
+        // changed the plan, and a birthday the user typed asks to be saved.
+        const InitialValues& now = scenario.initial;
+        const bool birthday = now.birthMonth != atOpening.birthMonth ||
+                              now.birthDay != atOpening.birthDay ||
+                              now.useBirthday != atOpening.useBirthday;
+        scenario.resultsStale = staleOnOpening || birthday || now.startAge != atOpening.startAge;
+        if (birthday) scenario.scenarioModified = true;
         return Press::Reject;
     }
     if (button != kOk || !readFields()) return Press::Stay;

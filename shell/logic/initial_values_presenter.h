@@ -1,6 +1,8 @@
 // "Initial Data": ages, birthday and its rule, tax, inflation and penalty settings,
 // with the account totals shown read-only. Works on a copy of the initial values and
-// stores them only when OK passes every check.
+// stores them only when OK passes every check, except what the birthday rule changes:
+// the start age it adjusts, the "Use Birthday" box and a birth month and day that
+// passed their check are kept at once, also when the dialog is cancelled.
 #pragma once
 
 #include "model/scenario.h"
@@ -26,13 +28,15 @@ class InitialValuesPresenter : public DialogPresenter {
     bool readBirthday();
     bool readFields();
     void applyBirthdayRule();
+    void keepBirthday(); // what the rule changed goes into the scenario at once
 
     Scenario& scenario;
     Messages& messages;
     Help& help;
     const Clock& clock;
-    InitialValues values; // what OK stores
-    bool staleOnOpening;  // Cancel leaves the results as stale as they were
+    InitialValues values;    // what OK stores
+    InitialValues atOpening; // before the rule changed anything
+    bool staleOnOpening;     // Cancel leaves the results as stale as they were
 };
 
 } // namespace finplan

@@ -270,6 +270,7 @@ void MainPresenter::newScenario() {
     const bool created = startNewScenario(p.scenario, p.files, p.messages, number);
     p.undo.clear(); // the old scenario's history does not apply to the new one
     if (!created) return;
+    view.scenarioReplaced();
     view.closeScenarioPages();
     view.setTitle(p.files.windowTitle);
     view.setMenuState(false);
@@ -278,11 +279,13 @@ void MainPresenter::newScenario() {
         return offerTabAccountsAfterNew(p.scenario, accountEditing.importCompleter(), p.chooser,
                                         p.messages);
     });
-    if (read) view.showAccountsChanged();
+    // The accounts just added are what the user looks at next.
+    if (read) view.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
     p.undo.clear(); // a new history for the scenario now shown
+    view.scenarioReplaced();
     if (r.ok) {
         p.settings.recent.add(r.previousDisplayName);
         view.rebuildRecentMenu(p.settings.recent.menu());
@@ -377,12 +380,12 @@ void MainPresenter::exportResults() {
 }
 
 void MainPresenter::saveAccounts() {
-    saveAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages);
+    saveAccountsCommand(p.scenario, accountsFile, p.chooser, p.messages);
 }
 
 void MainPresenter::readAccounts() {
     ScenarioSnapshot before(p.scenario);
-    if (!readAccountsCommand(p.scenario, accountsPath, p.chooser, p.messages)) return;
+    if (!readAccountsCommand(p.scenario, accountsFile, p.chooser, p.messages)) return;
     p.undo.record("Read Accounts", before, p.scenario);
     view.dropResultsPage();
     view.switchFolder(tab::kAccounts);

@@ -123,7 +123,7 @@ class MainPresenter {
     ShellView& view;
     EventEditing events;
     std::set<std::string> missing;
-    std::string accountsPath; // last accounts file chosen
+    KnownFile accountsFile; // last accounts file chosen, as it was read or written
     AccountEditing accountEditing;
 };
 

@@ -28,6 +28,9 @@ class ShellView : public AccountDialogs, public DialogHost {
     virtual void dropResultsPage() = 0;
     // Closes the event list, accounts, results and graph pages (after New and Open).
     virtual void closeScenarioPages() = 0;
+    // New or Open put another scenario in place: what was worked out for the one
+    // before (the Analysis folder's result) goes.
+    virtual void scenarioReplaced() {}
     // The accounts changed in place (an import): the tab row and an Accounts folder on
     // show follow at once.
     virtual void showAccountsChanged() = 0;

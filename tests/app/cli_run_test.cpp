@@ -5,6 +5,11 @@
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 
 #include "model/scenario_file.h"
 #include "platform/recording_messages.h"
@@ -128,6 +133,59 @@ TEST(FinplanDescribe, PrintsTheEventList) {
     EXPECT_EQ(readBytes(d + "describe.txt"),
               " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
               " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n");
+}
+
+// Two programs updating one scenario at once, 25 updates each, each to an account of
+// its own: every update is in the file at the end.
+TEST(FinplanImport, ConcurrentUpdatesAreNotLost) {
+    const std::string d = testDir();
+    constexpr int kUpdates = 50;
+    {
+        auto s = newScenario(60, 62, 20);
+        char name[16];
+        for (int k = 1; k <= kUpdates; ++k) {
+            std::snprintf(name, sizeof name, "Account %02d", k);
+            addAccount(*s, name, kInvestment, 0.0f, 5.0f, "1");
+            std::ofstream(d + "update" + std::to_string(k) + ".kvi")
+                << name << "\t" << k << ".00\n";
+        }
+        ScenarioFiles files;
+        files.scenarioPath = d + "shared.ret";
+        RecordingMessages messages;
+        ASSERT_TRUE(writeScenario(*s, files, messages));
+    }
+    std::vector<pid_t> updaters;
+    for (const int first : {1, 1 + kUpdates / 2}) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            int failed = 0;
+            for (int k = first; k < first + kUpdates / 2; ++k)
+                failed += runFinplan(d,
+                                     {"import-accounts", "shared.ret",
+                                      "update" + std::to_string(k) + ".kvi", "--update"},
+                                     "/dev/null", "/dev/null") != 0;
+            _exit(failed);
+        }
+        updaters.push_back(pid);
+    }
+    for (const pid_t pid : updaters) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    auto s = std::make_unique<Scenario>();
+    ScenarioFiles files;
+    files.displayName = d + "shared.ret";
+    RecordingMessages messages;
+    ASSERT_TRUE(readScenario(*s, files, messages));
+    ASSERT_EQ(s->accounts.accountCount, kUpdates);
+    int lost = 0;
+    for (int i = 0; i < kUpdates; ++i) {
+        const Account& a = s->accounts.accounts[i];
+        lost += a.initialAmount != static_cast<float>(std::atoi(a.name + 8));
+    }
+    EXPECT_EQ(lost, 0);
 }
 
 } // namespace

@@ -68,3 +68,37 @@ if(NOT still_pipe EQUAL 0 OR NOT still_device EQUAL 0 OR NOT still_link EQUAL 0)
     message(FATAL_ERROR "a refused target was replaced: pipe ${still_pipe}, "
         "device ${still_device}, link ${still_link}")
 endif()
+
+# A save that was interrupted while it wrote the file in place leaves its complete copy
+# beside the file: every command names it and stops with 1 until `restore` puts it back.
+set(plan ${WORK}/interrupted.ret)
+file(REMOVE ${plan})
+file(COPY_FILE ${DAMAGED} ${plan})
+file(COPY_FILE ${EXAMPLE} ${WORK}/.interrupted.ret.unsaved)
+foreach(command info run)
+    execute_process(COMMAND ${FINPLAN} ${command} ${plan}
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    set(expected "FILE WARNING: The last save of .*interrupted.ret was interrupted.*kept in "
+        ".*/\\.interrupted\\.ret\\.unsaved.*finplan restore")
+    string(CONCAT expected ${expected})
+    if(NOT rc EQUAL 1 OR NOT err MATCHES "${expected}" OR out)
+        message(FATAL_ERROR "${command} after an interrupted save: rc=${rc}\n${out}${err}")
+    endif()
+endforeach()
+execute_process(COMMAND ${FINPLAN} restore ${plan} RESULT_VARIABLE rc ERROR_VARIABLE err)
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXAMPLE} ${plan} RESULT_VARIABLE same)
+if(NOT rc EQUAL 0 OR NOT same EQUAL 0 OR EXISTS ${WORK}/.interrupted.ret.unsaved)
+    message(FATAL_ERROR "restore: rc=${rc}, files differ=${same}\n${err}")
+endif()
+execute_process(COMMAND ${FINPLAN} info ${plan} RESULT_VARIABLE rc)
+execute_process(COMMAND ${FINPLAN} restore ${plan} RESULT_VARIABLE again ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT again EQUAL 1 OR NOT err MATCHES "No interrupted save")
+    message(FATAL_ERROR "after the restore: info rc=${rc}, restore rc=${again}\n${err}")
+endif()
+# --discard keeps the file as it is.
+file(COPY_FILE ${DAMAGED} ${WORK}/.interrupted.ret.unsaved)
+execute_process(COMMAND ${FINPLAN} restore --discard ${plan} RESULT_VARIABLE rc)
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXAMPLE} ${plan} RESULT_VARIABLE same)
+if(NOT rc EQUAL 0 OR NOT same EQUAL 0 OR EXISTS ${WORK}/.interrupted.ret.unsaved)
+    message(FATAL_ERROR "restore --discard: rc=${rc}, files differ=${same}")
+endif()

@@ -55,14 +55,19 @@ TEST(AccountsFile, WriteThenReadGivesTheSameTable) {
     EXPECT_TRUE(messages.entries.empty());
 }
 
-TEST(AccountsFile, OnlyExactly4124BytesAreAccepted) {
+// A file of another size, or of the right size with an account count the table cannot
+// hold (the count is the first two bytes, little-endian).
+TEST(AccountsFile, OnlyATableOf4124BytesWithACountUpTo50IsAccepted) {
     ScratchDir dir;
-    for (std::size_t size : {std::size_t{4123}, std::size_t{4125}, std::size_t{0}}) {
+    const std::string count51 = std::string("\x33\x00", 2) + std::string(4122, '\0');
+    const std::string countMinus1 = std::string("\xff\xff", 2) + std::string(4122, '\0');
+    for (const std::string& image : {std::string(4123, '\x01'), std::string(4125, '\x01'),
+                                     std::string(), count51, countMinus1}) {
         const std::string path = dir.file("bad.acc");
-        test::writeBytes(path, std::string(size, '\x01'));
+        test::writeBytes(path, image);
         AccountTable t = sampleTable();
         RecordingMessages messages;
-        EXPECT_EQ(readAccountsFile(t, path, messages), 0) << size;
+        EXPECT_EQ(readAccountsFile(t, path, messages), 0) << image.size();
         EXPECT_EQ(bytesOf(t), bytesOf(sampleTable()));
         ASSERT_EQ(messages.entries.size(), 1u);
         EXPECT_EQ(messages.entries[0].text,
@@ -91,14 +96,14 @@ TEST(AccountsCommands, FailuresAreReportedByTheCommands) {
     ScratchDir dir;
     Scenario s;
     resetScenario(s);
-    std::string accountsPath;
+    KnownFile accountsFile;
     ScriptedFileChooser chooser;
     RecordingMessages messages;
 
     const std::string nowhere = dir.file("missing/a.acc");
     chooser.answers = {nowhere};
-    saveAccountsCommand(s, accountsPath, chooser, messages);
-    EXPECT_EQ(accountsPath, nowhere);
+    saveAccountsCommand(s, accountsFile, chooser, messages);
+    EXPECT_EQ(accountsFile.path, nowhere);
     EXPECT_EQ(chooser.asked[0].title, "Write Accounts");
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text,
@@ -109,7 +114,7 @@ TEST(AccountsCommands, FailuresAreReportedByTheCommands) {
     test::writeBytes(shortFile, std::string(4123, '\0'));
     chooser.answers = {shortFile};
     messages.entries.clear();
-    EXPECT_FALSE(readAccountsCommand(s, accountsPath, chooser, messages));
+    EXPECT_FALSE(readAccountsCommand(s, accountsFile, chooser, messages));
     EXPECT_EQ(chooser.asked[1].initialName, nowhere); // the last path is offered again
     ASSERT_EQ(messages.entries.size(), 2u);
     EXPECT_EQ(messages.entries[1].text, "Cannot read " + shortFile + " accounts file!");
@@ -128,10 +133,10 @@ TEST(AccountsCommands, ReadReplacesTheAccountsAndKeepsTheEvents) {
     s.eventCount = 1;
     s.events[0].kind = static_cast<int16_t>(EventKind::Deposit);
     s.events[0].toAccountId = 3; // no account in the file has id 3
-    std::string accountsPath;
+    KnownFile accountsFile;
     ScriptedFileChooser chooser;
     chooser.answers = {path};
-    ASSERT_TRUE(readAccountsCommand(s, accountsPath, chooser, messages));
+    ASSERT_TRUE(readAccountsCommand(s, accountsFile, chooser, messages));
     EXPECT_TRUE(s.scenarioModified);
     EXPECT_TRUE(s.resultsStale);
     EXPECT_EQ(s.accounts.accountCount, 2);
@@ -208,6 +213,40 @@ TEST(AccountsCommands, ImportOfAnUnreadableFileLeavesTheFlags) {
               std::vector<std::string>{"Cannot open " + missing + ".\nNo such file or directory"});
     EXPECT_FALSE(s.scenarioModified);
     EXPECT_FALSE(s.resultsStale);
+}
+
+// Save Accounts onto the file it read, after another program changed that file: the
+// question comes first, and No leaves the other program's file alone.
+TEST(AccountsCommands, FileChangedByAnotherProgramIsReplacedOnlyWhenConfirmed) {
+    ScratchDir dir;
+    const std::string path = dir.file("a.acc");
+    RecordingMessages messages;
+    ASSERT_EQ(writeAccountsFile(sampleTable(), path, messages), 1);
+    Scenario s;
+    resetScenario(s);
+    KnownFile accountsFile;
+    ScriptedFileChooser chooser;
+    chooser.answers = {path, path, path, path};
+    ASSERT_TRUE(readAccountsCommand(s, accountsFile, chooser, messages));
+    messages.answers = {true}; // the overwrite question only: nothing else changed it
+    saveAccountsCommand(s, accountsFile, chooser, messages);
+    ASSERT_EQ(messages.entries.size(), 1u);
+
+    const std::string theirs(kAccountTableSize, '\3');
+    test::writeBytes(path, theirs);
+    messages.entries.clear();
+    messages.answers = {false};
+    saveAccountsCommand(s, accountsFile, chooser, messages);
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text,
+              path + " was changed by another program since you opened it. Replace it?");
+    EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+    EXPECT_EQ(test::readBytes(path), theirs);
+
+    messages.answers = {true, true};
+    saveAccountsCommand(s, accountsFile, chooser, messages);
+    EXPECT_EQ(messages.entries.size(), 3u); // this question, then the overwrite question
+    EXPECT_NE(test::readBytes(path), theirs);
 }
 
 } // namespace

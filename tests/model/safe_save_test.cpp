@@ -23,6 +23,7 @@
 
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "model/safe_copy.h"
 #include "platform/recording_messages.h"
 #include "tests/model/files_test_support.h"
 
@@ -86,6 +87,28 @@ bool waitForUnnamedFile(pid_t pid, const std::string& folder) {
     }
     return false;
 }
+
+// The per-user state folder of one test: made, used and removed.
+class StateFolder {
+  public:
+    explicit StateFolder(const std::string& path) : path_(path) {
+        const char* old = std::getenv("XDG_STATE_HOME");
+        had_ = old != nullptr;
+        if (had_) old_ = old;
+        std::filesystem::create_directories(path);
+        ::chmod(path.c_str(), 0777); // another user's saves keep their copies here too
+        ::setenv("XDG_STATE_HOME", path.c_str(), 1);
+    }
+    ~StateFolder() {
+        had_ ? ::setenv("XDG_STATE_HOME", old_.c_str(), 1) : ::unsetenv("XDG_STATE_HOME");
+        std::filesystem::remove_all(path_);
+    }
+
+  private:
+    std::string path_;
+    bool had_ = false;
+    std::string old_;
+};
 
 TEST(FilePrompts, OverwriteQuestionKeepsEachWording) {
     EXPECT_EQ(overwriteQuestion("a.ret", OverwriteWording::Exits),
@@ -222,6 +245,8 @@ TEST(SafeSave, FileOfAnotherOwnerKeepsItsOwner) {
 
 TEST(SafeSave, ReadOnlyFolderWithWritableFileIsWrittenInPlace) {
     ScratchDir dir;
+    StateFolder state(std::filesystem::temp_directory_path() /
+                      ("finplan_state_" + std::to_string(::getpid())));
     const std::string file = dir.file("plan.ret");
     writeBytes(file, "old bytes");
     if (::geteuid() == 0) {
@@ -336,6 +361,93 @@ TEST(SafeSave, LaterSaveRemovesItsOwnStaleTemporaryFiles) {
     EXPECT_TRUE(std::filesystem::exists(fresh)); // perhaps another save at work
     EXPECT_TRUE(std::filesystem::exists(foreign));
     EXPECT_EQ(readBytes(file), "new");
+}
+
+// A save into a hard-linked file writes in place; killed half way (by the file-size
+// limit, which ends the process as a crash would), the file holds new and old bytes
+// mixed, the complete copy says so and gives the new bytes back.
+TEST(SafeSave, KilledInPlaceSaveLeavesACopyThatRestoresTheFile) {
+    ScratchDir dir;
+    const std::string file = dir.file("plan.ret");
+    const std::string oldBytes(20000, 'o');
+    const std::string newBytes(20000, 'n');
+    writeBytes(file, oldBytes);
+    ASSERT_EQ(::link(file.c_str(), dir.file("other.ret").c_str()), 0);
+    EXPECT_FALSE(findSafeCopy(file));
+
+    const int code = inChild([&] {
+        WriteTarget t;
+        std::string copy;
+        const auto* bytes = reinterpret_cast<const uint8_t*>(newBytes.data());
+        if (!resolveWriteTarget(file, t) || !keepSafeCopy(t, {bytes, newBytes.size()}, copy))
+            return 1;
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit r{};
+        getrlimit(RLIMIT_FSIZE, &r);
+        r.rlim_cur = 8192;
+        setrlimit(RLIMIT_FSIZE, &r);
+        rewriteInPlace(t, {bytes, newBytes.size()});
+        return 2; // not reached: the limit ends the process
+    });
+    ASSERT_EQ(code, 99);
+    EXPECT_EQ(readBytes(file), std::string(8192, 'n') + std::string(20000 - 8192, 'o'));
+    const auto copy = findSafeCopy(file);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(*copy, dir.file(".plan.ret.unsaved"));
+    EXPECT_NE(interruptedSaveText(file, *copy).find(*copy), std::string::npos);
+
+    ASSERT_TRUE(restoreSafeCopy(file).ok);
+    EXPECT_EQ(readBytes(file), newBytes);
+    EXPECT_EQ(readBytes(dir.file("other.ret")), newBytes); // still one file
+    EXPECT_FALSE(findSafeCopy(file));
+    EXPECT_EQ(entriesIn(dir.file("")), 2);
+}
+
+// The issue's own steps: a read-only folder around a writable file, the file-size limit
+// below the new size. The copy (in the state folder) is written before the file, so
+// the kill leaves the file whole and no copy that looks complete; a save without the
+// limit then goes through and keeps no copy.
+TEST(SafeSave, ReadOnlyFolderKeepsTheCopyInTheStateFolder) {
+    ScratchDir dir;
+    const std::string folder = dir.file("ro");
+    std::filesystem::create_directories(folder);
+    const std::string file = folder + "/plan.ret";
+    writeBytes(file, "old bytes");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(file.c_str(), kOtherUser, kOtherUser), 0);
+    }
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    StateFolder state(dir.file("state"));
+    const std::string big(20000, 'n');
+
+    const int killed = inChild(
+        [&] {
+            if (::access(folder.c_str(), W_OK) == 0) return 77;
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit r{};
+            getrlimit(RLIMIT_FSIZE, &r);
+            r.rlim_cur = 8192;
+            setrlimit(RLIMIT_FSIZE, &r);
+            saveTextFile(file, big);
+            return 2;
+        },
+        As::OtherUser);
+    if (killed == 77) GTEST_SKIP() << "no user here for whom the folder is read-only";
+    EXPECT_EQ(killed, 99);
+    EXPECT_EQ(readBytes(file), "old bytes");
+    EXPECT_FALSE(findSafeCopy(file));
+
+    const int saved = inChild(
+        [&] {
+            if (!saveTextFile(file, big).ok) return 1;
+            return findSafeCopy(file) ? 2 : 0;
+        },
+        As::OtherUser);
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_EQ(saved, 0);
+    EXPECT_EQ(readBytes(file), big);
+    EXPECT_EQ(entriesIn(folder), 1);
+    EXPECT_EQ(entriesIn(dir.file("state/finplanner/unsaved")), 0);
 }
 
 TEST(SafeRead, ReadersTakeOnlyRegularFilesAndNeverBlock) {

@@ -8,9 +8,11 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <memory>
 
+#include "model/safe_copy.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
@@ -269,6 +271,74 @@ TEST_F(ScenarioFileTest, OpenSortsEventsAndShowsTheScenarioFolder) {
     EXPECT_EQ(s->events[1].startAge, 70.0f);
     EXPECT_FALSE(s->scenarioModified);
     EXPECT_TRUE(s->resultsStale);
+}
+
+// A copy left by an interrupted save: Open says so and asks; No opens the file as it is
+// and keeps the copy, Yes puts the copy's plan back and opens that.
+TEST_F(ScenarioFileTest, OpenOffersToRestoreAnInterruptedSave) {
+    const std::string path = dir.file("plan.ret");
+    auto saved = samplePlan(3);
+    files.scenarioPath = files.displayName = path;
+    ASSERT_TRUE(writeScenario(*saved, files, messages));
+    std::string whole = readBytes(path);
+    writeBytes(path, whole.substr(0, 300) + zeros(whole.size() - 300)); // half written
+    WriteTarget t;
+    ASSERT_TRUE(resolveWriteTarget(path, t));
+    std::string copy;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(whole.data());
+    ASSERT_TRUE(keepSafeCopy(t, {bytes, whole.size()}, copy));
+
+    for (const bool restore : {false, true}) {
+        SCOPED_TRACE(restore);
+        messages.entries.clear();
+        messages.answers = {restore};
+        openScenario(path, *s, files, messages);
+        ASSERT_FALSE(messages.entries.empty());
+        EXPECT_TRUE(messages.entries[0].question);
+        EXPECT_EQ(messages.entries[0].text,
+                  "The last save of " + path +
+                      " was interrupted, so the file may be incomplete. What it was saving is "
+                      "kept in " +
+                      copy + ".\nDo you wish to restore it?");
+        EXPECT_EQ(messages.entries[0].title, "FILE WARNING");
+        EXPECT_EQ(findSafeCopy(path).has_value(), !restore);
+    }
+    EXPECT_EQ(readBytes(path), whole);
+    EXPECT_EQ(s->eventCount, 3);
+    EXPECT_EQ(s->accounts.accountCount, 2);
+}
+
+// Another program rewrote the open file (a new file in its place, or the same file
+// written over): Save asks before replacing it; No keeps the other program's file.
+TEST_F(ScenarioFileTest, SaveAsksBeforeReplacingAFileChangedByAnotherProgram) {
+    const std::string path = dir.file("plan.ret");
+    auto plan = samplePlan(1);
+    files.scenarioPath = files.displayName = path;
+    ASSERT_TRUE(writeScenario(*plan, files, messages));
+    ASSERT_TRUE(openScenario(path, *s, files, messages).ok);
+    ASSERT_TRUE(writeScenario(*s, files, messages)); // our own save changes nothing here
+    EXPECT_TRUE(messages.entries.empty());
+
+    const std::string theirs = readBytes(path) + "x";
+    for (const bool replaced : {false, true}) {
+        SCOPED_TRACE(replaced);
+        if (replaced) {
+            std::filesystem::remove(path);
+            writeBytes(path, theirs);
+        } else {
+            std::ofstream(path, std::ios::binary | std::ios::app) << "x";
+        }
+        messages.entries.clear();
+        messages.answers = {false};
+        EXPECT_FALSE(writeScenario(*s, files, messages));
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text,
+                  path + " was changed by another program since you opened it. Replace it?");
+        EXPECT_EQ(readBytes(path), theirs);
+        messages.answers = {true};
+        EXPECT_TRUE(writeScenario(*s, files, messages));
+        EXPECT_EQ(readBytes(path).size(), 4944u + 160u);
+    }
 }
 
 TEST_F(ScenarioFileTest, OpenOfAMissingFileLeavesTheScenario) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <sstream>
 
@@ -23,6 +24,7 @@ struct LineCase {
 
 TEST(TabImportLine, LineRules) {
     const std::string forty(40, 'N');
+    constexpr float kBeyond = std::numeric_limits<float>::infinity();
     const LineCase cases[] = {
         {"Checking\t1,234.56\n", ImportMode::Read, true, "Checking", 1234.56f},
         {"Savings Acct.  \t  -250.00 CR\n", ImportMode::Read, true, "Savings Acct", -250.0f},
@@ -39,10 +41,10 @@ TEST(TabImportLine, LineRules) {
         {"X.\t100.00\n", ImportMode::Read, false, "", 0},       // name of 1 character
         {"Bonds\t50\n", ImportMode::Read, false, "", 0},        // amount of 2 characters
         {"Bonds\t50\n", ImportMode::Update, true, "Bonds", 50.0f},
-        {"Bonds\tabc\n", ImportMode::Update, false, "", 0},         // cleans down to "a"
-        {"Bonds\tx12\n", ImportMode::Read, true, "Bonds", 0.0f},    // not a number
-        {"Bonds\t1e99\n", ImportMode::Read, true, "Bonds", 0.0f},   // not a float either
-        {"A\tB\tC\t-7.00\n", ImportMode::Read, true, "ABC", -7.0f}, // last tab; tabs dropped
+        {"Bonds\tabc\n", ImportMode::Update, false, "", 0},          // cleans down to "a"
+        {"Bonds\tx12\n", ImportMode::Read, true, "Bonds", 0.0f},     // not a number
+        {"Bonds\t1e99\n", ImportMode::Read, true, "Bonds", kBeyond}, // refused by the import
+        {"A\tB\tC\t-7.00\n", ImportMode::Read, true, "ABC", -7.0f},  // last tab; tabs dropped
         {"Esc\x1b[31mRed\t10.00\n", ImportMode::Read, true, "Esc[31mRed", 10.0f}, // no escape
     };
     for (const auto& c : cases) {
@@ -220,22 +222,44 @@ TEST(TabImport, EveryLineEndEndsALine) {
     }
 }
 
+// A UTF-8 byte-order mark at the start is no part of the first name, in either pass.
+TEST(TabImport, ByteOrderMarkIsSkipped) {
+    auto s = std::make_unique<Scenario>();
+    resetScenario(*s);
+    AcceptDefaultsCompleter completer;
+    RecordingMessages messages;
+    std::istringstream in("\xEF\xBB\xBF"
+                          "Checking\t100.00\n");
+    EXPECT_EQ(readTabAccounts(*s, in, completer, messages).added, 1);
+    EXPECT_STREQ(s->accounts.accounts[0].name, "Checking");
+    std::istringstream update("\xEF\xBB\xBF"
+                              "Checking\t7.00\n");
+    EXPECT_EQ(
+        updateTabAccounts(*s, update, "f.kvi", AccountListSort{}, completer, messages).updated, 1);
+    EXPECT_FLOAT_EQ(s->accounts.accounts[0].initialAmount, 7.0f);
+}
+
 // Amounts the account editor would refuse are not taken; the message names the line.
 TEST(TabImport, AmountsBeyondTheEditorsAreRefusedByLine) {
     auto s = std::make_unique<Scenario>();
     resetScenario(*s);
     AcceptDefaultsCompleter completer;
     RecordingMessages messages;
+    // Also amounts beyond what a float holds, which once came in as 0.00.
     std::istringstream in("Checking\t100.00\r\n"
                           "Huge\t340000000000000000000000000000000000000.00\r\n"
                           "Owing\t-200000000.00\r\n"
-                          "Edge\t-100000000.00\r\n");
+                          "Edge\t-100000000.00\r\n"
+                          "Beyond\t4e38\r\n"
+                          "Digits\t-123456789012345678901234567890123456789012\r\n");
     EXPECT_EQ(readTabAccounts(*s, in, completer, messages).added, 2);
-    ASSERT_EQ(messages.entries.size(), 2u);
+    ASSERT_EQ(messages.entries.size(), 4u);
     EXPECT_EQ(messages.entries[0].text,
               "Line 2, account Huge:\nThe amount must be between -100000000.00 and 100000000.00.");
     EXPECT_EQ(messages.entries[0].title, "AMOUNT ERROR");
     EXPECT_EQ(messages.entries[1].text.substr(0, 22), "Line 3, account Owing:");
+    EXPECT_EQ(messages.entries[2].text.substr(0, 23), "Line 5, account Beyond:");
+    EXPECT_EQ(messages.entries[3].text.substr(0, 23), "Line 6, account Digits:");
     EXPECT_FLOAT_EQ(accountTotal(*s), 100.0f - 100000000.0f);
 
     // Update refuses it too, and leaves the account as it was.

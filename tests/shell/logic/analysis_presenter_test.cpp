@@ -48,9 +48,11 @@ struct Fixture {
     RecordingMessages messages;
     ScriptedFileChooser chooser;
     UndoStack history;
+    ScenarioFiles files;
     AnalysisPresenter presenter;
-    explicit Fixture(float endAge = 90)
-        : scenario(plan(endAge)), presenter(*scenario, clock, messages, chooser, &history) {}
+    explicit Fixture(float endAge = 90, bool named = false)
+        : scenario(plan(endAge)),
+          presenter(*scenario, clock, messages, chooser, &history, named ? &files : nullptr) {}
 
     void waitForEnd() {
         for (int i = 0; i < 2000 && !presenter.poll(); ++i)
@@ -169,6 +171,37 @@ TEST(AnalysisPresenter, SampleTrialsOpenUntilTheScenarioChangesThenTheResultIsMa
     f.waitForEnd();
     EXPECT_FALSE(f.presenter.stale());
     EXPECT_TRUE(f.presenter.trialToOpen(TrialPick::WorstDecile));
+}
+
+TEST(AnalysisPresenter, AResultNamesItsScenarioAndGoesWithIt) {
+    Fixture f(120, true);
+    f.files.displayName = "/home/plans/retire.ret";
+    f.presenter.trialsText = "40";
+    f.presenter.seedText = "3";
+    ASSERT_TRUE(f.presenter.run());
+    f.files.displayName = "/home/plans/other.ret"; // a Save As while it runs
+    f.waitForEnd();
+    EXPECT_EQ(f.presenter.statusText(), "40 trials of retire.ret, random account rates, seed 3");
+    EXPECT_EQ(f.presenter.fanChart().title, "NET WORTH IN 40 TRIALS - retire.ret");
+    const std::string path = ::testing::TempDir() + "/named.csv";
+    std::remove(path.c_str());
+    f.chooser.answers = {path};
+    ASSERT_TRUE(f.presenter.exportResults());
+    EXPECT_EQ(fileText(path).substr(0, 31), "Scenario,retire.ret\nAge,Failed,");
+
+    // A run of the next trials: the trial buttons do not open the result still on show.
+    f.presenter.trialsText = "100000";
+    ASSERT_TRUE(f.presenter.run());
+    EXPECT_FALSE(f.presenter.trialToOpen(TrialPick::Median));
+    EXPECT_FALSE(f.presenter.trialToOpen(TrialPick::WorstDecile));
+    // New or Open while it runs: neither the result shown nor the running one stays.
+    f.presenter.clear();
+    EXPECT_EQ(f.presenter.results(), nullptr);
+    f.waitForEnd();
+    EXPECT_EQ(f.presenter.results(), nullptr);
+    EXPECT_EQ(f.presenter.statusText(),
+              "No analysis yet: choose the trials and the seed, then Run.");
+    EXPECT_EQ(f.presenter.fanChart().title, "NET WORTH");
 }
 
 TEST(AnalysisPresenter, AnOpenedTrialIsTheResultsScheduleWithItsNetWorthAtEveryAge) {

@@ -34,6 +34,7 @@ class RecordedView : public ShellView {
     void dropResultsPage() override { ++drops; }
     void closeScenarioPages() override { ++closes; }
     void showAccountsChanged() override { ++accountRefreshes; }
+    void scenarioReplaced() override { ++replacements; }
     void showAbout() override { ++abouts; }
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
@@ -60,6 +61,7 @@ class RecordedView : public ShellView {
     std::vector<int> switches;
     int tab = 0, drops = 0, closes = 0, abouts = 0, toggles = 0, closeRequests = 0;
     int accountRefreshes = 0;
+    int replacements = 0;
 };
 
 class NullRunner : public ScenarioRunner {
@@ -428,6 +430,21 @@ TEST_F(MainPresenterTest, ImportAndReIndexAreUndoneAndRedoneToTheSameBytes) {
     presenter.execute(cmd::kRedo);
     EXPECT_EQ(scenarioContentBytes(*scenario), reindexed);
     EXPECT_EQ(undo.redoText(), "Redo");
+}
+
+TEST_F(MainPresenterTest, NewAndOpenReplaceTheScenarioAndATabImportEndsInTheAccountsFolder) {
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\nBonds\t50.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    messages.defaultAnswer = true; // no save question (unchanged); read the tab file
+    presenter.execute(cmd::kNew);
+    EXPECT_EQ(scenario->accounts.usableCount(), 2);
+    EXPECT_EQ(view.replacements, 1);
+    ASSERT_FALSE(view.switches.empty());
+    EXPECT_EQ(view.switches.back(), tab::kAccounts); // after the accounts were added
+
+    chooser.answers.push_back(std::string("missing.ret"));
+    presenter.execute(cmd::kOpen);
+    EXPECT_EQ(view.replacements, 2);
 }
 
 TEST_F(MainPresenterTest, NewStartsAFreshHistory) {
