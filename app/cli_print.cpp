@@ -1,6 +1,6 @@
 // finplan print FILE.ret --pdf OUT.pdf [--details] [--accounts] [--copies N]
-//     Print Results into a PDF file: the print file and the page files are written in
-//     the working directory, as the planner's own print does
+//     Print Results into a PDF file: the print file and the page files are written in a
+//     scratch folder of the command's own, removed afterwards
 // finplan print-graph FILE.ret --kind KIND [graph options] --pdf OUT.pdf
 //                      [--margins L,T,R,B] [--copies N]
 //     Print Current Graph into a PDF file; margins in thousandths of an inch
@@ -52,17 +52,22 @@ bool printCommand(const PrintOptions& o) {
     if (!loadScenario(o.path, *scenario, files, messages)) return false;
     recomputeTotals(*scenario);
 
+    // Never in the working folder: a user's file named "page1" stays theirs.
+    ScratchFolder scratch;
+    if (!scratch.create(messages)) return false;
+    const std::string printFile = scratch.file(baseNameOf(files::kPrintFile));
+
     SystemClock clock;
     SeededRandom random(1); // the accounts' own rates: the generator is not drawn from
     auto state = std::make_unique<RunState>();
     auto series = std::make_unique<PlotSeries>();
-    PlotFileWriter plot(*series, clock, messages, files::kPlotFile);
+    PlotFileWriter plot(*series, clock, messages, scratch.file(files::kPlotFile));
     plot.setFileTitle(files.displayName);
     ViewSettings view{o.details, o.accounts};
     RunSession session{*scenario, *state, view, random, clock, messages, &plot};
-    if (!writePrintFile(session, RunFlags{}, files::kPrintFile)) return false;
+    if (!writePrintFile(session, RunFlags{}, printFile)) return false;
 
-    const int pages = paginate(files::kPrintFile, "", messages);
+    const int pages = paginate(printFile, scratch.path(), messages);
     if (pages < 1) {
         messages.show("Cannot print file!", "Print Results", MessageIcon::Error);
         return false;
@@ -70,8 +75,8 @@ bool printCommand(const PrintOptions& o) {
     PdfPrinter printer(o.pdf, atomicWriter());
     printer.copies = o.copies;
     return printPages(printer, pages,
-                      PageHeading{files.displayName, series->dateText, series->timeText}, "",
-                      messages);
+                      PageHeading{files.displayName, series->dateText, series->timeText},
+                      scratch.path(), messages);
 }
 
 bool printGraphCommand(const GraphPrintOptions& o) {

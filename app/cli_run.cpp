@@ -61,6 +61,9 @@ bool runCommand(const RunOptions& o) {
     std::string text;
     if (!resultsFileText(session, flags, text, o.exportPath.empty() ? nullptr : &exporter))
         return false;
+    // A run whose plot file could not be written is abandoned, as one that could not
+    // start it: no schedule, and the command fails.
+    if (plot.failed()) return false;
 
     if (o.out.empty()) {
         std::cout << text << std::flush;

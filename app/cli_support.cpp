@@ -1,5 +1,9 @@
 #include "app/cli_support.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "model/atomic_file.h"
@@ -16,6 +20,25 @@ void StderrMessages::show(const std::string& text, const std::string& title, Mes
 bool StderrMessages::ask(const std::string& text, const std::string& title, MessageIcon) {
     std::cerr << title << ": " << text << (answer_ ? " Yes" : " No") << '\n';
     return answer_;
+}
+
+ScratchFolder::~ScratchFolder() {
+    if (path_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+bool ScratchFolder::create(Messages& messages) {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string base = tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp";
+    std::string name = base + "/finplan-XXXXXX";
+    if (::mkdtemp(name.data()) == nullptr) {
+        showFileError(messages, "Cannot make a folder for scratch files in " + base + "!",
+                      std::strerror(errno));
+        return false;
+    }
+    path_ = name;
+    return true;
 }
 
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages) {

@@ -23,6 +23,25 @@ class StderrMessages : public Messages {
     bool answer_;
 };
 
+// A folder of this command's own under $TMPDIR (or /tmp) for its scratch files, removed
+// with everything in it when the command ends.
+class ScratchFolder {
+  public:
+    ScratchFolder() = default;
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder();
+
+    // False with the message shown when no folder could be made.
+    bool create(Messages& messages);
+    // name inside the folder.
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
 // Loads path as Open does (events in list order). On failure the program's own
 // message has been shown and the result is false.
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages);

@@ -4,6 +4,8 @@
 #include <climits>
 #include <limits>
 
+#include "model/utf8_text.h"
+
 namespace finplan {
 
 namespace {
@@ -55,7 +57,7 @@ NumberStart numberStart(const std::string& text, std::size_t maxChars) {
 } // namespace
 
 std::string cutText(const std::string& text, std::size_t maxChars) {
-    return text.size() > maxChars ? text.substr(0, maxChars) : text;
+    return utf8Cut(text, maxChars);
 }
 
 namespace {

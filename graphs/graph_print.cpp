@@ -37,8 +37,12 @@ bool printPages(Printer& printer, int copies, Messages& messages,
             draw(*surface);
         }
         ok = surface && printer.endPage() && ok;
-        printer.endDocument();
-        if (!ok) messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
+        if (ok) {
+            printer.endDocument();
+        } else {
+            printer.abortDocument();
+            messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
+        }
     }
     if (!printer.finish(ok) && ok) {
         messages.show(printer.failure(), "Print Error", MessageIcon::Error);

@@ -31,6 +31,7 @@ void PlotFileWriter::close() {
 
 bool PlotFileWriter::begin() {
     close();
+    failed_ = false;
     series_.clear();
     const LocalTime now = clock_.now();
     series_.fileText = fileTitle_;
@@ -38,7 +39,7 @@ bool PlotFileWriter::begin() {
     series_.timeText = timeText(now);
     if (path_.empty()) return true;
     if (const FileResult r = checkWritableTarget(path_); !r) {
-        showFileError(messages_, "Cannot open plot file", r.reason);
+        reportFailure(r);
         return false;
     }
     writing_ = true;
@@ -110,9 +111,13 @@ void PlotFileWriter::end(const Scenario& s) {
     for (int i = 0; i < n; ++i)
         text_ += format("%d\n", s.accounts.accounts[i].groupIndex);
     text_ += format("Done\n");
-    if (const FileResult r = saveTextFile(path_, text_); !r)
-        showFileError(messages_, "Cannot open plot file", r.reason);
+    if (const FileResult r = saveTextFile(path_, text_); !r) reportFailure(r);
     close();
+}
+
+void PlotFileWriter::reportFailure(const FileResult& r) {
+    failed_ = true;
+    showFileError(messages_, "Cannot open plot file", absolutePath(path_) + ": " + r.reason);
 }
 
 void launchGraphViewer(Launcher& launcher, const std::string& plotPath) {

@@ -6,6 +6,7 @@
 
 #include "engine/run_sinks.h"
 #include "graphs/plot_series.h"
+#include "model/file_target.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/launcher.h"
@@ -36,8 +37,12 @@ class PlotFileWriter : public PlotSink {
     void ageTotals(int wholeAge, const float (&values)[7]) override;
     void end(const Scenario& scenario) override;
 
+    // The plot file of the last run could not be written (the message has been shown).
+    bool failed() const { return failed_; }
+
   private:
     void close();
+    void reportFailure(const FileResult& r);
 
     PlotSeries& series_;
     const Clock& clock_;
@@ -46,7 +51,8 @@ class PlotFileWriter : public PlotSink {
     std::string fileTitle_;
     int graphKind_ = 1;
     bool writing_ = false; // the plot file is being made
-    std::string text_;     // its text so far, written whole when the run ends
+    bool failed_ = false;
+    std::string text_; // its text so far, written whole when the run ends
 };
 
 // Starts the graph viewer on the plot file, without waiting.

@@ -6,6 +6,7 @@
 
 #include "model/small_text_file.h"
 #include "model/text_lines.h"
+#include "model/utf8_text.h"
 #include "model/whole_number.h"
 
 namespace finplan {
@@ -44,8 +45,7 @@ bool readHeader(TextLineCursor& lines, PlotFileContents& out, int& rows, int& ac
     out.scenario->accounts.accountCount = static_cast<int16_t>(accounts);
     for (int i = 0; i < accounts; ++i) {
         if (!lines.next(line, "its account names")) return false;
-        s.accountNames[static_cast<std::size_t>(i)] =
-            line.substr(0, static_cast<std::size_t>(kAccountNameWidth - 1));
+        s.accountNames[static_cast<std::size_t>(i)] = utf8Cut(line, kAccountNameWidth - 1);
     }
     return true;
 }
@@ -82,7 +82,9 @@ bool readTrailer(TextLineCursor& lines, PlotFileContents& out, int accounts) {
     for (int g = 0; g < kMaxGroups; ++g) {
         if (!lines.next(line, "its group names")) return false;
         if (isDone(line)) return lines.failHere("ends the file before the group names.");
-        std::strncpy(groups.groupName[g], line.c_str(), kGroupNameWidth - 1);
+        const std::string name = utf8Cut(line, kGroupNameWidth - 1);
+        std::memset(groups.groupName[g], 0, kGroupNameWidth);
+        std::memcpy(groups.groupName[g], name.data(), name.size());
     }
     for (int i = 0; i < accounts; ++i) {
         int g = 0;

@@ -48,6 +48,14 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+std::string absolutePath(const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    std::vector<char> buf(4096);
+    if (::getcwd(buf.data(), buf.size()) == nullptr) return path;
+    const std::string rest = path.starts_with("./") ? path.substr(2) : path;
+    return std::string(buf.data()) + "/" + rest;
+}
+
 std::string baseNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);

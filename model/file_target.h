@@ -39,6 +39,9 @@ struct WriteTarget {
 FileResult resolveWriteTarget(const std::string& path, WriteTarget& target);
 
 std::string folderOf(const std::string& path);
+// path with the working folder in front when it is relative, so a message about the
+// file names its folder too.
+std::string absolutePath(const std::string& path);
 std::string baseNameOf(const std::string& path);
 
 } // namespace finplan

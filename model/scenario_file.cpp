@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
@@ -49,6 +50,29 @@ void offerToRestore(const std::string& path, Messages& messages) {
         return;
     if (const FileResult r = restoreSafeCopy(path); !r)
         showFileError(messages, "Cannot restore " + path + "!", r.reason);
+}
+
+// A file New may write over: none there, or one as New left it (no events, no accounts).
+bool holdsNoPlan(const std::string& path) {
+    if (!fileExists(path)) return true;
+    std::vector<uint8_t> bytes;
+    if (!readFilePrefix(path, kMaxScenarioFileSize, bytes)) return false;
+    if (bytes.size() != kNewScenarioFileSize) return false;
+    auto s = std::make_unique<Scenario>();
+    return decodeScenario(bytes, *s) == DecodeResult::Ok && s->eventCount == 0 &&
+           s->accounts.accountCount == 0;
+}
+
+// "./temp<n>1.ret", or the first later number whose file holds no plan; empty when
+// every one of them does.
+std::string freshNewScenarioName(int scenarioNumber) {
+    constexpr int kMaxTries = 999; // far more than anyone keeps
+    char buffer[64];
+    for (int k = 1; k <= kMaxTries; ++k) {
+        std::snprintf(buffer, sizeof buffer, files::kNewScenarioFormat, scenarioNumber, k);
+        if (holdsNoPlan(buffer)) return buffer;
+    }
+    return {};
 }
 
 } // namespace
@@ -125,12 +149,14 @@ bool readScenario(Scenario& s, ScenarioFiles& f, Messages& messages) {
     s.resultsStale = true;
     if (decodeScenario(bytes, s) == DecodeResult::Ok) {
         f.scenarioPath = f.displayName;
+        f.untitled = false;
         f.onDisk.remember(f.scenarioPath, stamp);
         return true;
     }
     messages.show(f.displayName + " doesn't seem to be a valid Korvel Financial Planner file.",
                   kFileWarning, MessageIcon::Error);
     f.scenarioPath = f.displayName = files::kFallbackScenario;
+    f.untitled = true;
     return false;
 }
 
@@ -184,16 +210,23 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
     }
     f.scenarioPath = f.displayName;
     // A failed write keeps the changes marked as unsaved.
-    if (!writeScenario(s, f, messages)) return keepOldNames();
+    const bool wasUntitled = f.untitled;
+    f.untitled = false;
+    if (!writeScenario(s, f, messages)) {
+        f.untitled = wasUntitled;
+        return keepOldNames();
+    }
     s.scenarioModified = false;
     r.ok = true;
     return r;
 }
 
 bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, files::kNewScenarioFormat, scenarioNumber, 1);
-    const std::string name = buffer;
+    const std::string name = freshNewScenarioName(scenarioNumber);
+    if (name.empty()) {
+        showFileError(messages, "Cannot open temporary file!");
+        return false;
+    }
     // An existing new-scenario file is overwritten without a question.
     const bool existed = fileExists(name);
     if (const FileResult can = checkWritableTarget(name); !can) {
@@ -209,6 +242,7 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
         return false;
     }
     f.onDisk.remember(name);
+    f.untitled = true;
     f.windowTitle = windowTitleFor(name);
     return true;
 }

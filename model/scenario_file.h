@@ -25,6 +25,9 @@ struct ScenarioFiles {
     std::string displayName = files::kFallbackScenario;  // title and recent list
     std::string windowTitle = "Financial Planner - " + std::string(files::kFallbackScenario);
     KnownFile onDisk; // the file as it was read or last written, to notice another program
+    // No name the user chose (the new-scenario file or the fallback name): Save asks for
+    // one as Save As does.
+    bool untitled = true;
 };
 
 // "Financial Planner - name".
@@ -71,7 +74,9 @@ struct SaveAsResult {
 SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles& f,
                             Messages& messages);
 
-// The file a New scenario starts in: "./temp<scenarioNumber>1.ret", 4204 bytes.
+// The file a New scenario starts in: "./temp<scenarioNumber>1.ret", 4204 bytes; when
+// that file holds a saved plan (events or accounts), the next of "temp<n>2.ret",
+// "temp<n>3.ret", ... that does not, so New never replaces a plan.
 bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber);
 
 // The New command up to its file: the save question, then an empty scenario with

@@ -8,6 +8,7 @@
 
 #include "model/records.h"
 #include "model/text_lines.h"
+#include "model/utf8_text.h"
 
 namespace finplan {
 
@@ -40,7 +41,8 @@ std::string withoutControls(const std::string& text) {
 
 std::string cleanName(std::string name) {
     name = withoutControls(name);
-    while (!name.empty() && !std::isalnum(static_cast<unsigned char>(name.back())))
+    while (!name.empty() && !std::isalnum(static_cast<unsigned char>(name.back())) &&
+           !isUtf8Byte(name.back()))
         name.pop_back();
     const std::size_t first = name.find_first_not_of(' ');
     if (first != std::string::npos) name.erase(0, first);
@@ -78,8 +80,7 @@ bool skippedWord(const std::string& line, ImportMode mode) {
 }
 
 std::string cutName(std::string name) {
-    if (name.size() > kAccountNameWidth - 1) name.resize(kAccountNameWidth - 1);
-    return name;
+    return utf8Cut(name, kAccountNameWidth - 1);
 }
 
 } // namespace

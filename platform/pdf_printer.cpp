@@ -32,7 +32,13 @@ PrinterDevice PdfPrinter::device() const {
 bool PdfPrinter::beginDocument(const std::string& name) {
     // Every copy goes into the one file; the first document names it.
     if (title.empty()) title = name;
+    documentStart = pages.size();
     return true;
+}
+
+void PdfPrinter::abortDocument() {
+    page.reset();
+    pages.resize(documentStart);
 }
 
 Surface* PdfPrinter::beginPage() {

@@ -34,6 +34,7 @@ class PdfPrinter : public Printer {
     Surface* beginPage() override;
     bool endPage() override;
     bool endDocument() override { return true; }
+    void abortDocument() override;
     bool finish(bool keep) override;
     std::string failure() const override { return why; }
 
@@ -50,6 +51,7 @@ class PdfPrinter : public Printer {
     FileWriter write;
     std::string title;
     std::vector<std::string> pages; // content streams
+    std::size_t documentStart = 0;  // the first page of the document being printed
     std::unique_ptr<PdfSurface> page;
     std::string why;
 };

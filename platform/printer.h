@@ -49,6 +49,9 @@ class Printer {
     virtual Surface* beginPage() = 0;
     virtual bool endPage() = 0;
     virtual bool endDocument() = 0;
+    // In place of endDocument() after an Abort or a failed page: the document is thrown
+    // away, none of its pages reaches the printer (documents ended before stand).
+    virtual void abortDocument() = 0;
     // Ends the job. keep: what was printed stands; otherwise it is thrown away where
     // that is possible (a file). False when the output could not be completed, with
     // the reason in failure().

@@ -52,6 +52,7 @@ template <class RecordingSurfaceType> class RecordingPrinter : public Printer {
         calls.push_back("endDocument");
         return true;
     }
+    void abortDocument() override { calls.push_back("abortDocument"); }
     bool finish(bool keep) override {
         calls.push_back(keep ? "finish keep" : "finish discard");
         kept = keep && !failFinish;

@@ -5,6 +5,7 @@
 #include "engine/money.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "model/utf8_text.h"
 
 namespace finplan {
 
@@ -41,9 +42,10 @@ std::string expandTabs(const std::string& line) {
     return out;
 }
 
-// The name of the file, and on a second line the system's reason when there is one.
+// The name of the file with its folder, and on a second line the system's reason when
+// there is one.
 void openError(Messages& messages, const std::string& name, const std::string& reason = {}) {
-    messages.show(withReason(name, reason), "FILE OPEN ERROR", MessageIcon::Error);
+    messages.show(withReason(absolutePath(name), reason), "FILE OPEN ERROR", MessageIcon::Error);
 }
 
 // Each page is a file of its own, replaced whole like any file the program writes (a
@@ -93,7 +95,7 @@ int paginate(const std::string& printFile, const std::string& pageDir, Messages&
     std::string line;
     while (std::getline(in, line)) {
         any = true;
-        if (line.size() > kLongestLine) line.resize(kLongestLine);
+        line = utf8Cut(line, kLongestLine);
         // A new page only for a line that is there to go on it; and a header block that
         // stepped over the page length still ends the page.
         if (n >= kPageLength) {
@@ -172,8 +174,13 @@ bool printPages(Printer& printer, int pageCount, const PageHeading& heading,
             ok = surface && printPage(*surface, device, pageFileName(pageDir, p), p, heading);
             ok = surface && printer.endPage() && ok && printer.keepPrinting();
         }
-        if (!ok) messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
-        printer.endDocument();
+        if (ok) {
+            printer.endDocument();
+        } else {
+            // Nothing of a document that was aborted or lost a page is printed.
+            printer.abortDocument();
+            messages.show("Cannot print page!", "Print Error", MessageIcon::Error);
+        }
     }
     printer.closeProgress();
     if (!printer.finish(ok) && ok) {

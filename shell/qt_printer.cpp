@@ -20,6 +20,7 @@ QtPrinter::QtPrinter(std::function<QWidget*()> owner) : owner(std::move(owner)) 
 
 QtPrinter::~QtPrinter() {
     endPainting();
+    endMeasuring();
     closeProgress();
 }
 
@@ -37,10 +38,15 @@ std::optional<PrintChoice> QtPrinter::printDialog() {
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const int copies = printer->copyCount();
+    return startJob(std::move(printer), copies);
+}
+
+std::optional<PrintChoice> QtPrinter::startJob(std::unique_ptr<QPrinter> chosen, int copies) {
+    printer = std::move(chosen);
     // The copies are printed one document each, so the printer must not repeat them.
-    const int copies = std::max(printer->copyCount(), 1);
     printer->setCopyCount(1);
-    return PrintChoice{copies};
+    return PrintChoice{std::max(copies, 1)};
 }
 
 std::optional<PageSetupMargins> QtPrinter::pageSetupDialog() {
@@ -64,12 +70,9 @@ PrinterDevice QtPrinter::device() const {
 
 bool QtPrinter::beginDocument(const std::string& name) {
     if (!printer) return false;
-    printer->setDocName(QString::fromStdString(name));
-    if (painter.isActive()) {
-        // Into a file, every copy goes on after the last: the file is one job.
-        if (toFile()) return true;
-        endPainting();
-    }
+    // Copies into one file go on in the one job, which keeps its first name.
+    if (!painter.isActive()) printer->setDocName(QString::fromStdString(name));
+    kept.clear();
     if (toFile() && !scratch) {
         target = printer->outputFileName();
         scratch = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/finplan-print-XXXXXX.pdf");
@@ -80,35 +83,75 @@ bool QtPrinter::beginDocument(const std::string& name) {
         scratch->close();
         printer->setOutputFileName(scratch->fileName());
     }
-    if (!painter.begin(printer.get())) {
-        why = "The printer cannot be started.";
-        painterFailed = true;
-        return false;
-    }
-    surface = std::make_unique<QtSurface>(painter);
-    firstPage = true;
     return true;
 }
 
+Surface& QtPrinter::measuring() {
+    if (!measure) {
+        // Text is measured as the printer will draw it: at its resolution.
+        measureImage = QImage(1, 1, QImage::Format_RGB32);
+        constexpr double kInchesPerMetre = 39.3701;
+        measureImage.setDotsPerMeterX(static_cast<int>(printer->logicalDpiX() * kInchesPerMetre));
+        measureImage.setDotsPerMeterY(static_cast<int>(printer->logicalDpiY() * kInchesPerMetre));
+        measurePainter.begin(&measureImage);
+        measure = std::make_unique<QtSurface>(measurePainter);
+    }
+    return *measure;
+}
+
 Surface* QtPrinter::beginPage() {
-    if (!painter.isActive()) return nullptr;
-    if (!firstPage && !printer->newPage()) return nullptr;
-    firstPage = false;
+    if (!printer) return nullptr;
+    kept.push_back(std::make_unique<DeferredSurface>(measuring()));
     pageOpen = true;
     if (QWidget* w = owner()) w->setEnabled(false);
-    return surface.get();
+    return kept.back().get();
 }
 
 bool QtPrinter::endPage() {
     pageOpen = false;
     if (QWidget* w = owner()) w->setEnabled(true);
-    return painter.isActive();
+    return printer != nullptr;
 }
 
 bool QtPrinter::endDocument() {
-    if (toFile()) return true; // ended with the job
-    endPainting();
-    return !painterFailed;
+    const bool sent = sendPages();
+    // Into a file, every copy goes on after the last: the file is one job.
+    if (!toFile()) endPainting();
+    return sent && !painterFailed;
+}
+
+bool QtPrinter::sendPages() {
+    if (!painter.isActive()) {
+        if (!painter.begin(printer.get())) {
+            why = "The printer cannot be started.";
+            painterFailed = true;
+            kept.clear();
+            return false;
+        }
+        surface = std::make_unique<QtSurface>(painter);
+        firstPage = true;
+    }
+    bool ok = true;
+    for (const auto& page : kept) {
+        if (!firstPage && !printer->newPage()) {
+            ok = false;
+            break;
+        }
+        firstPage = false;
+        page->replay(*surface);
+    }
+    kept.clear();
+    return ok;
+}
+
+void QtPrinter::abortDocument() {
+    kept.clear();
+    if (pageOpen) endPage();
+}
+
+void QtPrinter::endMeasuring() {
+    measure.reset();
+    if (measurePainter.isActive()) measurePainter.end();
 }
 
 void QtPrinter::endPainting() {
@@ -117,6 +160,7 @@ void QtPrinter::endPainting() {
 }
 
 bool QtPrinter::finish(bool keep) {
+    kept.clear();
     endPainting();
     bool ok = !painterFailed;
     if (scratch) {
@@ -134,6 +178,7 @@ bool QtPrinter::finish(bool keep) {
         }
         scratch.reset(); // removes the temporary file
     }
+    endMeasuring(); // the next printer may have another resolution
     printer.reset();
     painterFailed = false;
     return ok || !keep;
@@ -150,6 +195,9 @@ void QtPrinter::showProgress(const std::string& text) {
         abortText->setAlignment(Qt::AlignCenter);
         auto* button = new QPushButton("Abort", abortDialog);
         QObject::connect(button, &QPushButton::clicked, abortDialog, [this] { aborted = true; });
+        // Escape and the window's close button stop the print as Abort does; the
+        // window would otherwise only hide for the rest of the job.
+        QObject::connect(abortDialog, &QDialog::rejected, abortDialog, [this] { aborted = true; });
         auto* layout = new QVBoxLayout(abortDialog);
         layout->addWidget(abortText);
         layout->addWidget(button, 0, Qt::AlignHCenter);

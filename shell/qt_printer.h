@@ -1,13 +1,19 @@
 // The Printer port on Qt: QPrintDialog, QPageSetupDialog and a QPrinter page, with the
-// "Abort..." window. Printing to a PDF file (the dialog's print to file) goes through
-// a temporary file that replaces the chosen one only when the print is kept.
+// "Abort..." window. The pages of a document are kept until it ends and only then
+// drawn on the printer, so an Abort or a failed page sends nothing to it (a job handed
+// to the printer cannot be called back). Printing to a PDF file (the dialog's print to
+// file) goes through a temporary file that replaces the chosen one only when the print
+// is kept.
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "platform/deferred_surface.h"
 #include "platform/printer.h"
 #include "shell/qt_surface.h"
 
@@ -25,6 +31,8 @@ class QtPrinter : public Printer {
     ~QtPrinter() override;
 
     std::optional<PrintChoice> printDialog() override;
+    // What the print dialog does once the user chose: prints on `chosen`, `copies` times.
+    std::optional<PrintChoice> startJob(std::unique_ptr<QPrinter> chosen, int copies);
     std::optional<PageSetupMargins> pageSetupDialog() override;
     PrinterDevice device() const override;
 
@@ -32,6 +40,7 @@ class QtPrinter : public Printer {
     Surface* beginPage() override;
     bool endPage() override;
     bool endDocument() override;
+    void abortDocument() override;
     bool finish(bool keep) override;
     std::string failure() const override { return why; }
 
@@ -42,6 +51,9 @@ class QtPrinter : public Printer {
   private:
     bool toFile() const;
     void endPainting();
+    void endMeasuring();
+    bool sendPages(); // the kept pages of the document, onto the printer
+    Surface& measuring();
 
     std::function<QWidget*()> owner;
     std::unique_ptr<QPrinter> printer;
@@ -49,6 +61,11 @@ class QtPrinter : public Printer {
     std::unique_ptr<QTemporaryFile> scratch;
     QPainter painter;
     std::unique_ptr<QtSurface> surface;
+    // The document's pages until it ends, measured at the printer's resolution.
+    std::vector<std::unique_ptr<DeferredSurface>> kept;
+    QImage measureImage;
+    QPainter measurePainter;
+    std::unique_ptr<QtSurface> measure;
     bool pageOpen = false;
     bool firstPage = true;
     bool painterFailed = false;

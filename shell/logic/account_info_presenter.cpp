@@ -6,6 +6,7 @@
 
 #include "calculators/field_validation.h"
 #include "model/scenario_ops.h"
+#include "model/utf8_text.h"
 #include "shell/logic/field_text.h"
 
 namespace finplan {
@@ -138,7 +139,7 @@ bool AccountInfoPresenter::ok() {
 }
 
 std::string AccountInfoPresenter::changeLabel() const {
-    std::string name = texts.name.substr(0, kNameChars);
+    const std::string name = utf8Cut(texts.name, kNameChars);
     return std::string(dialogMode == AccountDialogMode::Edit ? "Edit" : "Add") + " Account '" +
            name + "'";
 }

@@ -115,7 +115,7 @@ bool MainPresenter::execute(int id) {
         openScenarioCommand();
         break;
     case kSave:
-        writeScenario(p.scenario, p.files, p.messages);
+        save();
         break;
     case kSaveAs:
         saveAs();
@@ -317,6 +317,14 @@ void MainPresenter::openRecent(int index) {
     std::string path = *name; // the list changes below
     afterOpen(openScenario(path, p.scenario, p.files, p.messages));
     runScenario();
+}
+
+void MainPresenter::save() {
+    // A scenario without a name of the user's choosing gets one, as Save As asks.
+    if (p.files.untitled)
+        saveAs();
+    else
+        writeScenario(p.scenario, p.files, p.messages);
 }
 
 void MainPresenter::saveAs() {

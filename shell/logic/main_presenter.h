@@ -96,6 +96,7 @@ class MainPresenter {
     void newScenario();
     void openScenarioCommand();
     void openRecent(int index);
+    void save();
     void saveAs();
     void afterOpen(const OpenResult& r);
     void importAccounts(const std::string& dropped = {});

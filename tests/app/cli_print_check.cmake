@@ -19,14 +19,31 @@ function(expect_pdf path pages)
     endif()
 endfunction()
 
-execute_process(COMMAND ${FINPLAN} print example.ret --pdf schedule.pdf WORKING_DIRECTORY ${WORK}
+# The print file and the page files are scratch work in a folder of the command's own,
+# gone afterwards: a user's file named "page1" in the working folder stays theirs.
+file(WRITE ${WORK}/page1 "mine")
+file(MAKE_DIRECTORY ${WORK}/tmp)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${WORK}/tmp
+    ${FINPLAN} print example.ret --pdf schedule.pdf WORKING_DIRECTORY ${WORK}
     RESULT_VARIABLE rc ERROR_VARIABLE err)
-file(GLOB pages ${WORK}/page*)
-list(LENGTH pages count)
-if(NOT rc EQUAL 0 OR count LESS 2 OR NOT EXISTS ${WORK}/ptmpsch.dat)
-    message(FATAL_ERROR "print: rc=${rc} pages=${count}\n${err}")
+file(READ ${WORK}/schedule.pdf body)
+string(REGEX MATCH "/Count ([0-9]+) " found "${body}")
+set(count ${CMAKE_MATCH_1})
+file(READ ${WORK}/page1 page1)
+file(GLOB left ${WORK}/page* ${WORK}/ptmpsch.dat ${WORK}/plotinf01.tmp ${WORK}/tmp/*)
+if(NOT rc EQUAL 0 OR count LESS 2 OR NOT page1 STREQUAL "mine" OR NOT left STREQUAL "${WORK}/page1")
+    message(FATAL_ERROR "print: rc=${rc} pages=${count} left=${left}\n${err}")
 endif()
 expect_pdf(${WORK}/schedule.pdf ${count})
+
+# A run whose plot file cannot be written (the file-size limit stops the write) says
+# which file in which folder, prints no schedule and fails.
+execute_process(COMMAND bash -c "trap '' XFSZ; ulimit -f 1; exec \"$0\" run example.ret"
+    ${FINPLAN} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT out STREQUAL ""
+        OR NOT err MATCHES "FILE ERROR: Cannot open plot file\n${WORK}/plotinf01.tmp: File too large")
+    message(FATAL_ERROR "run without its plot file: rc=${rc}\n${out}${err}")
+endif()
 
 math(EXPR twice "2 * ${count}")
 execute_process(COMMAND ${FINPLAN} print example.ret --copies 2 --pdf copies.pdf

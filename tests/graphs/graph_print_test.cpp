@@ -90,6 +90,7 @@ TEST(GraphPrint, AFailedPageIsReportedAndNothingKept) {
                             PrintedGraph{GraphKind::NetWorth, 0, 0, 2, true}, fx.source(),
                             messages));
     EXPECT_EQ(printer.calls.back(), "finish discard");
+    EXPECT_EQ(printer.calls.end()[-2], "abortDocument"); // not ended: nothing is sent
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Cannot print page!"});
 }
 

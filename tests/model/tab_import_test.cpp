@@ -9,6 +9,7 @@
 #include "model/scenario_ops.h"
 #include "model/scripted_account_completer.h"
 #include "model/tab_import.h"
+#include "model/utf8_text.h"
 #include "platform/recording_messages.h"
 
 namespace finplan {
@@ -237,6 +238,34 @@ TEST(TabImport, ByteOrderMarkIsSkipped) {
     EXPECT_EQ(
         updateTabAccounts(*s, update, "f.kvi", AccountListSort{}, completer, messages).updated, 1);
     EXPECT_FLOAT_EQ(s->accounts.accounts[0].initialAmount, 7.0f);
+}
+
+// Accented names keep every character: trimming takes none of them for punctuation, and
+// cutting to the field's 29 bytes stops before a character it would split. The one
+// helper behind every cut is checked on its edges too.
+TEST(TabImport, AccentedNamesAreNeverCutInsideACharacter) {
+    const auto whole =
+        parseImportLine("\xC3\x89pargne Soci\xC3\xA9t\xC3\xA9\t10.00\n", ImportMode::Read);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->name, "\xC3\x89pargne Soci\xC3\xA9t\xC3\xA9");
+    // 28 ASCII letters then "é": the 29-byte field has room for half of it only.
+    const auto cut = parseImportLine(std::string(28, 'a') + "\xC3\xA9\t10.00\n", ImportMode::Read);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->name, std::string(28, 'a'));
+
+    const struct {
+        std::string text;
+        std::size_t max;
+        std::string cut;
+    } cases[] = {
+        {"ab\xE2\x82\xAC", 4, "ab"},             // a three-byte euro sign
+        {"ab\xE2\x82\xAC", 5, "ab\xE2\x82\xAC"}, // fits whole
+        {"\xF0\x9F\x92\xB0x", 2, ""},            // a four-byte character
+        {"abc", 2, "ab"},
+        {"\xB0\xB0\xB0\xB0\xB0", 2, "\xB0\xB0"}, // not UTF-8: cut where asked
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(utf8Cut(c.text, c.max), c.cut) << c.text << " " << c.max;
 }
 
 // Amounts the account editor would refuse are not taken; the message names the line.

@@ -92,5 +92,17 @@ TEST(PdfSurface, CourierMeasuresAndAGivenCharacterWidth) {
     EXPECT_NE(s.content().find("/F1 90 Tf 66.67 Tz"), std::string::npos);
 }
 
+TEST(PdfPrinter, AnAbortedDocumentLeavesTheDocumentsBeforeIt) {
+    Written out;
+    PdfPrinter printer("out.pdf", out.writer());
+    printTwoPages(printer);
+    printer.beginDocument("Printing Graph");
+    ASSERT_NE(printer.beginPage(), nullptr);
+    printer.endPage();
+    ASSERT_NE(printer.beginPage(), nullptr);
+    printer.abortDocument();
+    EXPECT_EQ(printer.pageCount(), 2);
+}
+
 } // namespace
 } // namespace finplan

@@ -197,8 +197,11 @@ TEST(PlotFile, UnopenableFileStopsTheRun) {
     std::string text;
     EXPECT_FALSE(resultsFileText(t.run, RunFlags{}, text));
     ASSERT_NE(t.messages.last(), nullptr);
-    EXPECT_EQ(t.messages.last()->text, "Cannot open plot file\nNo such file or directory");
+    // The message names the file and its folder.
+    EXPECT_EQ(t.messages.last()->text, "Cannot open plot file\n" + absolutePath("no_such_dir") +
+                                           "/plot.tmp: No such file or directory");
     EXPECT_EQ(text, joined({kHead[0], kHead[1]}));
+    EXPECT_TRUE(plot.failed());
 }
 
 TEST(TabExport, HeaderAndOneRowPerAge) {

@@ -1,8 +1,10 @@
 // Print Results without a printer: the print file cut into page files, the pages drawn
 // on a recording printer, copies, a cancelled dialog and Abort.
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -211,7 +213,10 @@ TEST(PrintPages, CancelAbortAndFailuresPrintNothing) {
         printer.abortAfterPages = 2;
         EXPECT_FALSE(printPages(printer, pages, {}, fx.dir, fx.messages));
         EXPECT_EQ(printer.pages.size(), 2u);
-        EXPECT_EQ(printer.calls.back(), "finish discard");
+        // The document is thrown away, never ended: ending it would send its pages.
+        const std::vector<std::string> last(printer.calls.end() - 3, printer.calls.end());
+        EXPECT_EQ(last,
+                  (std::vector<std::string>{"abortDocument", "closeProgress", "finish discard"}));
         ASSERT_EQ(fx.messages.entries.size(), 1u);
         EXPECT_EQ(fx.messages.entries[0].text, "Cannot print page!");
         EXPECT_EQ(fx.messages.entries[0].title, "Print Error");
@@ -223,6 +228,8 @@ TEST(PrintPages, CancelAbortAndFailuresPrintNothing) {
         Printer printer;
         EXPECT_FALSE(printPages(printer, pages, {}, fx.dir, fx.messages));
         EXPECT_EQ(printer.calls.back(), "finish discard");
+        EXPECT_EQ(std::count(printer.calls.begin(), printer.calls.end(), "endDocument"), 0);
+        EXPECT_EQ(std::count(printer.calls.begin(), printer.calls.end(), "abortDocument"), 1);
         EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Cannot print page!"});
     }
     {

@@ -458,5 +458,34 @@ TEST_F(MainPresenterTest, NewStartsAFreshHistory) {
     EXPECT_FLOAT_EQ(scenario->initial.taxRate, 15.0f);
 }
 
+// A plan saved under the new-scenario name survives the next New, and Save of a scenario
+// without a name of the user's choosing asks for one.
+TEST_F(MainPresenterTest, NewNeverReplacesASavedPlanAndSaveOfAnUntitledPlanAsksForAName) {
+    messages.defaultAnswer = false; // no tab import
+    presenter.execute(cmd::kNew);
+    EXPECT_EQ(files.scenarioPath, "./temp01.ret");
+    std::ofstream("accounts.kvi") << "Savings\t1,000.00\n";
+    chooser.answers.push_back(std::string("accounts.kvi"));
+    presenter.execute(cmd::kImportAccounts);
+    messages.answers = {true}; // the save question on New: Yes writes the temporary file
+    presenter.execute(cmd::kNew);
+    const std::string saved = test::readBytes("temp01.ret");
+    EXPECT_EQ(saved.size(), 4944u);
+    EXPECT_EQ(files.scenarioPath, "./temp02.ret");
+    presenter.execute(cmd::kNew); // nothing changed: the empty temp02.ret is used again
+    EXPECT_EQ(files.scenarioPath, "./temp02.ret");
+    EXPECT_EQ(test::readBytes("temp01.ret"), saved);
+
+    chooser.asked.clear();
+    chooser.answers.push_back(std::string("mine.ret"));
+    presenter.execute(cmd::kSave);
+    ASSERT_EQ(chooser.asked.size(), 1u);
+    EXPECT_EQ(chooser.asked[0].title, "Save Scenario With a New Name");
+    EXPECT_EQ(files.scenarioPath, "mine.ret");
+    EXPECT_TRUE(std::filesystem::exists("mine.ret"));
+    presenter.execute(cmd::kSave); // named now: saved without a question
+    EXPECT_EQ(chooser.asked.size(), 1u);
+}
+
 } // namespace
 } // namespace finplan
