@@ -35,8 +35,10 @@ RunFlags trialFlags(TrialRandomMode mode) {
 }
 
 TrialTemplate makeTrialTemplate(const Scenario& scenario, TrialRandomMode mode, uint32_t seed,
-                                int badYearRun, LocalTime time) {
+                                int badYearRun, LocalTime time,
+                                std::shared_ptr<const MarketPlan> market) {
     TrialTemplate t;
+    t.market = std::move(market);
     t.scenario = std::make_unique<Scenario>(scenario);
     t.flags = trialFlags(mode);
     t.badYearRun = badYearRun;
@@ -54,6 +56,7 @@ TrialTemplate makeTrialTemplate(const Scenario& scenario, TrialRandomMode mode, 
     FixedClock clock(time);
     runScenario(s, *state, request, random, clock);
     listedAges(s.initial, t.firstAge, t.ageCount);
+    t.planYears = planYearCount(s.initial.startAge, s.initial.endAge);
     return t;
 }
 
@@ -64,6 +67,16 @@ bool replayTrial(Scenario& scenario, RunState& state, const TrialReplay& replay,
     request.flags.randomAccountRates = trial.randomAccountRates;
     request.flags.randomGroupRates = trial.randomGroupRates;
     state.badYearRun = replay.badYearRun;
+    MarketSequence sequence;
+    if (replay.mode == TrialRandomMode::History && replay.market) {
+        const int years = planYearCount(scenario.initial.startAge, scenario.initial.endAge);
+        if (replay.cycleStart > 0)
+            sequence.cycle(*replay.market, replay.cycleStart - replay.market->table->firstYear(),
+                           years);
+        else
+            sequence.randomBlocks(*replay.market, replay.generatorSeed, years);
+        request.market = &sequence.rates();
+    }
     SeededRandom random(replay.generatorSeed);
     FixedClock clock(replay.time);
     return runScenario(scenario, state, request, random, clock);
@@ -81,6 +94,18 @@ TrialRunner::TrialRunner(const TrialTemplate& t)
       state_(std::make_unique<RunState>()), clock_(t.time), totals_(t.firstAge, t.ageCount) {}
 
 TrialOutcome TrialRunner::run(int trial, float* netWorth, float* savings) {
+    const uint32_t seed = trialSeed(template_.seed, trial);
+    if (!template_.market) return runWith(seed, nullptr, netWorth, savings);
+    sequence_.randomBlocks(*template_.market, seed, template_.planYears);
+    return runWith(seed, &sequence_.rates(), netWorth, savings);
+}
+
+TrialOutcome TrialRunner::runMarket(const MarketRates& rates, float* netWorth, float* savings) {
+    return runWith(template_.seed, &rates, netWorth, savings);
+}
+
+TrialOutcome TrialRunner::runWith(uint32_t generatorSeed, const MarketRates* rates, float* netWorth,
+                                  float* savings) {
     const Scenario& from = *template_.scenario;
     Scenario& s = *scenario_;
     // Only what a run changes: the start age, the accounts and events in use, and the
@@ -98,7 +123,8 @@ TrialOutcome TrialRunner::run(int trial, float* netWorth, float* savings) {
     request.flags = template_.flags;
     request.plot = &totals_;
     request.drawDowns = &tracker_;
-    SeededRandom random(trialSeed(template_.seed, trial));
+    request.market = rates;
+    SeededRandom random(generatorSeed);
     runScenario(s, *state_, request, random, clock_);
     return TrialOutcome{tracker_.failed(), tracker_.failureAge()};
 }

@@ -6,12 +6,14 @@
 #include <memory>
 
 #include "analysis/failure_tracker.h"
+#include "analysis/market_plan.h"
 #include "engine/run_driver.h"
 #include "platform/clock.h"
 
 namespace finplan {
 
-enum class TrialRandomMode { Accounts, Groups };
+// History: random history, the market years in blocks at random start years.
+enum class TrialRandomMode { Accounts, Groups, History };
 
 // What every trial of an analysis starts from; built once, read by all threads.
 struct TrialTemplate {
@@ -20,13 +22,16 @@ struct TrialTemplate {
     int badYearRun = 0; // the smart-withdrawal carry the analysis started with
     LocalTime time;     // "today" for a birthday start age, the same for every trial
     uint32_t seed = 0;
-    int firstAge = 0; // whole start age: the first listed age
-    int ageCount = 0; // listed ages, the final one included
+    int firstAge = 0;                         // whole start age: the first listed age
+    int ageCount = 0;                         // listed ages, the final one included
+    std::shared_ptr<const MarketPlan> market; // history modes: the groups' markets
+    int planYears = 0;                        // years the run processes from the start age
 };
 
 // Builds the template from a copy of the scenario; the caller's scenario is untouched.
 TrialTemplate makeTrialTemplate(const Scenario& scenario, TrialRandomMode mode, uint32_t seed,
-                                int badYearRun, LocalTime time);
+                                int badYearRun, LocalTime time,
+                                std::shared_ptr<const MarketPlan> market = nullptr);
 
 RunFlags trialFlags(TrialRandomMode mode);
 
@@ -59,6 +64,8 @@ struct TrialReplay {
     uint32_t generatorSeed = 0;
     int badYearRun = 0;
     LocalTime time;
+    std::shared_ptr<const MarketPlan> market; // history modes
+    int cycleStart = 0; // a historical cycle's start year; 0: random history blocks
 };
 
 // Runs one trial again as an ordinary run into the request's sinks (its random-rate
@@ -77,10 +84,15 @@ class TrialRunner {
     explicit TrialRunner(const TrialTemplate& t);
     // Runs trial `trial`; netWorth and savings receive ageCount values each.
     TrialOutcome run(int trial, float* netWorth, float* savings);
+    // One run fed by these market rates (a historical cycle).
+    TrialOutcome runMarket(const MarketRates& rates, float* netWorth, float* savings);
     const FailureTracker& failure() const { return tracker_; }
 
   private:
+    TrialOutcome runWith(uint32_t generatorSeed, const MarketRates* rates, float* netWorth,
+                         float* savings);
     const TrialTemplate& template_;
+    MarketSequence sequence_; // random history: this trial's market years
     std::unique_ptr<Scenario> scenario_;
     std::unique_ptr<RunState> state_;
     FixedClock clock_;

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "analysis/trial_seed.h"
+#include "analysis/worker_threads.h"
 #include "engine/run_context.h"
 
 namespace finplan {
@@ -42,9 +43,6 @@ struct Shared {
     std::vector<float> finalNetWorth; // per trial, to find the median and worst-decile trial
     std::atomic<int> next{0};
     std::atomic<int> done{0};
-    std::mutex mutex;
-    std::condition_variable finished;
-    int running = 0;
 };
 
 void recordTrial(Shared& sh, ThreadTotals& w, const TrialRunner& runner, int trial,
@@ -82,34 +80,13 @@ void work(Shared& sh, ThreadTotals& w) {
         }
         sh.done.fetch_add(i - begin, std::memory_order_relaxed);
     }
-    std::lock_guard lock(sh.mutex);
-    --sh.running;
-    sh.finished.notify_all();
 }
 
 // Starts the threads and reports progress until they are all done.
 void runThreads(Shared& sh, std::vector<ThreadTotals>& totals) {
-    std::vector<std::thread> threads;
-    sh.running = static_cast<int>(totals.size());
-    for (auto& w : totals)
-        threads.emplace_back([&sh, &w] { work(sh, w); });
-    std::unique_lock lock(sh.mutex);
-    for (;;) {
-        const bool over = sh.finished.wait_for(lock, std::chrono::milliseconds(50),
-                                               [&] { return sh.running == 0; });
-        lock.unlock();
-        if (sh.control.progress) sh.control.progress(sh.done.load(), sh.trials);
-        lock.lock();
-        if (over) break;
-    }
-    lock.unlock();
-    for (auto& t : threads)
-        t.join();
-}
-
-std::string causeEventName(const Scenario& s, int tag) {
-    if (tag < 0 || tag >= s.usedEventCount()) return "Year-end taxes and penalties";
-    return eventDescription(s.events[tag]);
+    runWorkerThreads(
+        static_cast<int>(totals.size()), [&](int w) { work(sh, totals[w]); }, sh.control, sh.done,
+        sh.trials);
 }
 
 std::vector<FailureCause> topCauses(const TrialTemplate& t, const std::vector<int64_t>& units,
@@ -126,7 +103,7 @@ std::vector<FailureCause> topCauses(const TrialTemplate& t, const std::vector<in
         c.accountIndex = slot / kCauseTags - 1;
         c.eventIndex = slot % kCauseTags - 1;
         if (c.accountIndex >= 0) c.account = accountName(s.accounts.accounts[c.accountIndex]);
-        c.event = causeEventName(s, c.eventIndex);
+        c.event = failureCauseEvent(s, c.eventIndex);
         c.share = static_cast<double>(units[slot]) / (static_cast<double>(kTrialUnits) * failed);
         out.push_back(std::move(c));
     }
@@ -177,11 +154,6 @@ void exactBands(const ExactAgeValues& netWorth, const ExactAgeValues& savings, i
         t.join();
 }
 
-int threadCount(const TrialSettings& s, int trials) {
-    int n = s.threads > 0 ? s.threads : static_cast<int>(std::thread::hardware_concurrency());
-    return std::clamp(n, 1, std::min(kMaxTrialThreads, trials));
-}
-
 void reduce(const TrialTemplate& t, Shared& sh, std::vector<ThreadTotals>& totals,
             TrialResults& r) {
     std::vector<int64_t> units(kCauseAccounts * kCauseTags);
@@ -213,6 +185,16 @@ void reduce(const TrialTemplate& t, Shared& sh, std::vector<ThreadTotals>& total
 
 } // namespace
 
+std::string failureCauseEvent(const Scenario& s, int tag) {
+    if (tag < 0 || tag >= s.usedEventCount()) return "Year-end taxes and penalties";
+    return eventDescription(s.events[tag]);
+}
+
+int analysisThreads(int asked, int items) {
+    const int n = asked > 0 ? asked : static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(n, 1, std::min(kMaxTrialThreads, std::max(items, 1)));
+}
+
 TrialResults runTrials(const Scenario& scenario, const TrialSettings& settings,
                        TrialControl& control, int badYearRun, LocalTime time) {
     TrialResults r;
@@ -220,14 +202,16 @@ TrialResults runTrials(const Scenario& scenario, const TrialSettings& settings,
     r.settings.trials = std::clamp(settings.trials, 1, kMaxTrials);
     r.badYearRun = badYearRun;
     r.time = time;
-    const TrialTemplate t =
-        makeTrialTemplate(scenario, settings.mode, settings.seed, badYearRun, time);
+    const bool history = settings.mode == TrialRandomMode::History;
+    if (history && !settings.market) return r;
+    const TrialTemplate t = makeTrialTemplate(scenario, settings.mode, settings.seed, badYearRun,
+                                              time, history ? settings.market : nullptr);
     r.firstAge = t.firstAge;
     r.ageCount = t.ageCount;
     if (t.ageCount == 0) return r;
 
     const int n = r.settings.trials;
-    const int threads = threadCount(r.settings, n);
+    const int threads = analysisThreads(r.settings.threads, n);
     const int chunk = settings.chunk > 0 ? settings.chunk : std::clamp(n / (threads * 8), 1, 256);
     Shared sh(t, n, chunk, control);
     sh.finalNetWorth.resize(n);
@@ -263,7 +247,8 @@ TrialResults runTrials(const Scenario& scenario, const TrialSettings& settings,
 }
 
 TrialReplay replayOf(const TrialResults& r, const TrialSample& sample) {
-    return TrialReplay{r.settings.mode, sample.generatorSeed, r.badYearRun, r.time};
+    return TrialReplay{r.settings.mode, sample.generatorSeed, r.badYearRun, r.time,
+                       r.settings.market};
 }
 
 std::array<int, 3> failureAgeQuartiles(const TrialResults& r) {

@@ -29,6 +29,7 @@ struct TrialSettings {
     int threads = 0;                            // 0: one per core
     int chunk = 0;                              // trials a thread takes at a time; 0: chosen
     int64_t exactValueLimit = kExactValueLimit; // trials x ages kept exactly up to this
+    std::shared_ptr<const MarketPlan> market;   // random history: the groups' markets
 };
 
 // Shared by the caller and a running analysis. progress is called on the thread that
@@ -94,6 +95,12 @@ struct TrialResults {
 // state holds (each trial starts from it); time is "today" for a birthday start age.
 TrialResults runTrials(const Scenario& scenario, const TrialSettings& settings,
                        TrialControl& control, int badYearRun, LocalTime time);
+
+// The name of the payment a failure cause's tag stands for.
+std::string failureCauseEvent(const Scenario& s, int tag);
+
+// The threads an analysis uses: asked (0: one per core), at most one per item.
+int analysisThreads(int asked, int items);
 
 // How to open a sample trial of these results as an ordinary schedule.
 TrialReplay replayOf(const TrialResults& r, const TrialSample& sample);

@@ -29,7 +29,23 @@ std::string bandHeader() {
 } // namespace
 
 const char* trialModeName(TrialRandomMode mode) {
-    return mode == TrialRandomMode::Groups ? "groups" : "accounts";
+    switch (mode) {
+    case TrialRandomMode::Groups:
+        return "groups";
+    case TrialRandomMode::History:
+        return "history";
+    case TrialRandomMode::Accounts:
+        break;
+    }
+    return "accounts";
+}
+
+std::string trialModeText(const TrialResults& r) {
+    if (r.settings.mode == TrialRandomMode::History)
+        return format("random history in blocks of %d years",
+                      r.settings.market ? r.settings.market->block : 0);
+    return format("random %s rates",
+                  r.settings.mode == TrialRandomMode::Groups ? "group" : "account");
 }
 
 std::string successRateText(const TrialResults& r) {
@@ -54,8 +70,7 @@ std::vector<std::string> whyLines(const TrialResults& r) {
 
 std::string trialsReportText(const TrialResults& r) {
     std::string out =
-        format("Trials: %d, random %s rates, seed %u\n", r.trialsRun,
-               r.settings.mode == TrialRandomMode::Groups ? "group" : "account", r.settings.seed);
+        format("Trials: %d, %s, seed %u\n", r.trialsRun, trialModeText(r).c_str(), r.settings.seed);
     out += "Success rate: " + successRateText(r) + "\n";
     out += failureAgesText(r) + "\n";
     if (!r.causes.empty()) {

@@ -10,7 +10,9 @@
 
 namespace finplan {
 
-const char* trialModeName(TrialRandomMode mode); // "accounts" or "groups"
+const char* trialModeName(TrialRandomMode mode); // "accounts", "groups" or "history"
+// "random account rates", "random group rates" or "random history in blocks of 10 years".
+std::string trialModeText(const TrialResults& r);
 
 std::string successRateText(const TrialResults& r); // e.g. "73.5%"
 // "Failure ages: 25% by 78, median 82, 75% by 86", or that no trial failed.

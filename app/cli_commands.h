@@ -12,5 +12,6 @@ void addCalcCommands(CLI::App& app);     // calc ...
 void addGraphCommands(CLI::App& app);    // graph
 void addPrintCommands(CLI::App& app);    // print, print-graph
 void addTrialsCommands(CLI::App& app);   // trials
+void addHistoryCommands(CLI::App& app);  // history
 
 } // namespace finplan::cli

@@ -11,6 +11,7 @@
 #include "app/cli_support.h"
 #include "engine/money.h"
 #include "model/file_prompts.h"
+#include "model/market_file.h"
 #include "model/safe_copy.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
@@ -84,6 +85,9 @@ void addScenarioCommands(CLI::App& app) {
         if (!loadScenario(*in, *s, files, messages)) throw CLI::RuntimeError(1);
         files.scenarioPath = files.displayName = *out;
         if (!writeScenario(*s, files, messages)) throw CLI::RuntimeError(1);
+        if (const FileResult r = copyMarketFile(*in, *out); !r)
+            messages.show("The markets file could not be copied: " + r.reason, "FILE WARNING",
+                          MessageIcon::Warning);
     });
 
     auto restorePath = std::make_shared<std::string>();

@@ -1,4 +1,6 @@
-// finplan trials FILE.ret [--n N] [--random accounts|groups] [--seed S] [--threads T]
+// finplan trials FILE.ret [--n N] [--random accounts|groups|history] [--block N]
+//                         [--market GROUP=MARKET]... [--inflation history|plan]
+//                         [--seed S] [--threads T]
 //                         [--csv OUT] [--svg FAN.svg] [--progress] [--show median|worst]
 //     many random-rate runs of the scenario: the success rate, the failure-age
 //     quartiles, why plans fail and the percentile table; the seed is printed so the
@@ -11,14 +13,14 @@
 
 #include "analysis/trials_report.h"
 #include "app/cli_commands.h"
+#include "app/cli_markets.h"
+#include "app/cli_replay.h"
 #include "app/cli_support.h"
 #include "engine/money.h"
 #include "graphs/fan_chart.h"
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
-#include "results/event_descriptions.h"
-#include "results/line_sinks.h"
 
 namespace finplan::cli {
 
@@ -34,6 +36,7 @@ struct TrialsOptions {
     std::string svg;
     bool progress = false;
     std::string show; // "median", "worst" or empty
+    MarketOptions market;
 };
 
 bool writeOutput(const std::string& path, const std::string& text, Messages& messages) {
@@ -51,18 +54,9 @@ std::string fanChartSvg(const TrialResults& r) {
 
 // The results-file text of one trial, run again from its generator seed.
 std::string trialScheduleText(const Scenario& analysed, const TrialReplay& replay) {
-    auto s = std::make_unique<Scenario>(analysed);
-    TextScheduleSink sink;
-    for (const std::string& line : describeEvents(*s, false)) {
-        sink.text += line;
-        sink.text += '\n';
-    }
-    auto state = std::make_unique<RunState>();
-    RunRequest request;
-    request.flags.savingResults = true;
-    request.lines = &sink;
-    replayTrial(*s, *state, replay, request);
-    return std::move(sink.text);
+    return replayScheduleText(analysed, [&](Scenario& s, RunState& st, const RunRequest& rq) {
+        return replayTrial(s, st, replay, rq);
+    });
 }
 
 bool trialsCommand(const TrialsOptions& o) {
@@ -73,7 +67,14 @@ bool trialsCommand(const TrialsOptions& o) {
 
     TrialSettings settings;
     settings.trials = o.trials;
-    settings.mode = o.random == "groups" ? TrialRandomMode::Groups : TrialRandomMode::Accounts;
+    settings.mode = o.random == "groups"    ? TrialRandomMode::Groups
+                    : o.random == "history" ? TrialRandomMode::History
+                                            : TrialRandomMode::Accounts;
+    if (settings.mode == TrialRandomMode::History) {
+        int exitCode = 1;
+        settings.market = marketPlanFor(o.path, *scenario, o.market, messages, exitCode);
+        if (!settings.market) throw CLI::RuntimeError(exitCode);
+    }
     // Without a seed one comes from the clock; the report prints it for a repeat.
     settings.seed =
         o.seed >= 0 ? static_cast<uint32_t>(o.seed) : static_cast<uint32_t>(std::time(nullptr));
@@ -113,8 +114,12 @@ void addTrialsCommands(CLI::App& app) {
     cmd->add_option("file", o->path, "Scenario file (.ret)")->required();
     cmd->add_option("--n", o->trials, "Number of trials (1 to 100000)")
         ->check(CLI::Range(1, kMaxTrials));
-    cmd->add_option("--random", o->random, "Random rates: accounts or groups")
-        ->check(CLI::IsMember({"accounts", "groups"}));
+    cmd->add_option("--random", o->random,
+                    "Random rates: accounts, groups, or history (market years in blocks)")
+        ->check(CLI::IsMember({"accounts", "groups", "history"}));
+    cmd->add_option("--block", o->market.block, "Random history: years per block (1 to 30)")
+        ->check(CLI::Range(1, kMaxHistoryBlock));
+    addMarketOptions(cmd, o->market);
     cmd->add_option("--seed", o->seed, "Seed of the analysis (0 to 4294967295)")
         ->check(CLI::Range(0LL, 4294967295LL));
     cmd->add_option("--threads", o->threads, "Threads (0: one per core)")

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     finplan::cli::addGraphCommands(app);
     finplan::cli::addPrintCommands(app);
     finplan::cli::addTrialsCommands(app);
+    finplan::cli::addHistoryCommands(app);
     CLI11_PARSE(app, argc, argv);
     return 0;
 }

@@ -25,7 +25,8 @@ void startFundamentals(RunContext& ctx, int idx) {
         st.taxRateInEffect = e.newTaxRate;
         if (ctx.emitting()) ctx.emit(formatPercent("     Tax Rate = ", e.newTaxRate), idx);
     }
-    if (st.inflationRateInEffect != e.newInflationRate) {
+    // In a year fed by market history its inflation stands.
+    if (st.inflationRateInEffect != e.newInflationRate && !ctx.marketInflation()) {
         st.inflationRateInEffect = e.newInflationRate;
         if (ctx.emitting())
             ctx.emit(formatPercent("     Inflation Rate = ", e.newInflationRate), idx);

@@ -56,7 +56,12 @@ void payPropertyTaxes(RunContext& ctx, int idx) {
         PropertyTaxMemo& memo = st.propertyTax[idx];
         int done = 0;
         float value = t;
-        if (memo.base == t && memo.rate == rate && memo.years >= 0 && memo.years <= years) {
+        if (ctx.marketInflation() && memo.base == t && memo.years >= 0 && memo.years == years - 1) {
+            // History: each year grows by the inflation of the year before, as an
+            // amount that follows inflation does, not by this year's rate compounded.
+            done = years;
+            value = memo.value * (1 + memo.rate * 0.01);
+        } else if (memo.base == t && memo.rate == rate && memo.years >= 0 && memo.years <= years) {
             done = memo.years;
             value = memo.value;
         }

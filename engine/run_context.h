@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/market_rates.h"
 #include "engine/run_sinks.h"
 #include "engine/run_state.h"
 #include "model/scenario.h"
@@ -24,8 +25,16 @@ struct RunContext {
     ViewSettings view;
     bool text = true;                      // the sink wants lines (cached: asked once per run)
     DrawDownObserver* drawDowns = nullptr; // nullptr: nobody watches
+    const MarketRates* market = nullptr;   // nullptr: the scenario's own rates
 
     bool randomMode() const { return flags.randomAccountRates || flags.randomGroupRates; }
+    // The plan year in progress: 0 for the start age's year, negative before it.
+    int planYear() const { return wholeAge() - wholeNumber(state.plotStartAge); }
+    // This year's market group rates, or nullptr when the year takes none.
+    const float* marketGroupRates() const {
+        return market != nullptr ? market->groupRatesOf(planYear()) : nullptr;
+    }
+    bool marketInflation() const { return market != nullptr && market->inflationFor(planYear()); }
 
     // True when a line written now would reach the sink (the age gate of the
     // schedule), so callers build their texts only then.

@@ -106,6 +106,15 @@ const std::string& dashes(int n) {
     return n == 184 ? d184 : (n == 185 ? d185 : d175);
 }
 
+// The year's historical inflation, in force before any event acts, as a rate change
+// of that age would set it.
+void marketInflation(RunContext& ctx) {
+    const float rate = ctx.market->inflation[ctx.planYear()];
+    ctx.state.inflationRateInEffect = rate;
+    if (ctx.view.showDetails && ctx.emitting())
+        ctx.emit(formatPercent("      Inflation rate=", rate), kTagRateLine);
+}
+
 void simulateYear(RunContext& ctx) {
     Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
@@ -135,6 +144,8 @@ void simulateYear(RunContext& ctx) {
     st.startNetWorth = st.netWorth();
     ctx.emit(dashes(185), kTagDriver);
     ctx.emit("Financial Events:", kTagDriver);
+
+    if (ctx.marketInflation()) marketInflation(ctx);
 
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
@@ -249,7 +260,7 @@ void finishRun(RunContext& ctx) {
     ageRow(ctx, false, st.currentAge);
     ctx.emit(dashes(175), kTagDriver);
     st.tallies.resetPerYear();
-    if (ctx.view.showDetails && ctx.randomMode()) rateStatistics(ctx);
+    if (ctx.view.showDetails && (ctx.randomMode() || ctx.market != nullptr)) rateStatistics(ctx);
     if (ctx.plot != nullptr) ctx.plot->end(ctx.scenario);
     if (ctx.tabExport != nullptr) ctx.tabExport->end();
 }
@@ -279,6 +290,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
                    request.view};
     ctx.text = ctx.lines.wantsText();
     ctx.drawDowns = request.drawDowns;
+    ctx.market = request.market;
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();
 

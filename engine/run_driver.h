@@ -14,6 +14,7 @@ struct RunRequest {
     PlotSink* plot = nullptr;           // nullptr: no plot output
     TabExportSink* tabExport = nullptr; // nullptr: no export
     DrawDownObserver* drawDowns = nullptr;
+    const MarketRates* market = nullptr; // nullptr: the scenario's own rates every year
 };
 
 // Runs the scenario it is given, which keeps the working values the run leaves.

@@ -76,8 +76,18 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     }
 }
 
+// Group rates drawn at random or taken from market history this year (the same path,
+// so the rate statistics and the smart-withdrawal signal see both).
 bool groupRates(const RunContext& ctx) {
-    return ctx.flags.randomGroupRates && !ctx.flags.randomAccountRates;
+    return (ctx.flags.randomGroupRates && !ctx.flags.randomAccountRates) ||
+           ctx.marketGroupRates() != nullptr;
+}
+
+// Whether group g has a rate of the year in groupDrawnRate.
+bool groupDrawn(const RunContext& ctx, int g) {
+    if (ctx.marketGroupRates() != nullptr)
+        return ctx.scenario.groups.exists(g) && ctx.market->follows[g];
+    return groupHasRange(ctx.scenario, g);
 }
 
 bool accountRates(const RunContext& ctx) {
@@ -90,7 +100,7 @@ float yearRate(RunContext& ctx, Account& acc, bool& drawn) {
     drawn = false;
     const int g = acc.groupIndex;
     if (groupRates(ctx)) {
-        if (!groupHasRange(ctx.scenario, g)) return acc.currentRate;
+        if (!groupDrawn(ctx, g)) return acc.currentRate;
         drawn = true;
         return ctx.state.groupDrawnRate[g];
     }
@@ -141,7 +151,7 @@ void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
     if (ctx.view.showDetails && ctx.emitting()) {
         if (accountRates(ctx))
             ctx.emit("  Account random interest rates in effect.", kTagDriver);
-        else if (groupRates(ctx))
+        else if (groupRates(ctx) && ctx.marketGroupRates() == nullptr)
             ctx.emit("  Group random interest rates in effect.", kTagDriver);
     }
     const int n = ctx.accountCount();
@@ -264,12 +274,15 @@ void yearEnd(RunContext& ctx) {
             st.groupDrawnRate[g] = drawRandomRate(s.groups.groupRandomMinRate[g],
                                                   s.groups.groupRandomMaxRate[g], ctx.random);
     }
+    if (const float* market = ctx.marketGroupRates())
+        for (int g = 0; g < kMaxGroups; ++g)
+            if (ctx.market->follows[g]) st.groupDrawnRate[g] = market[g];
 
     const bool plotted = st.currentAge >= st.plotStartAge;
     SignalSums sums;
     if (plotted) interestAndGrowth(ctx, sums);
     growLoanAssets(ctx);
-    if (ctx.randomMode() && plotted) smartSignal(st, sums);
+    if ((ctx.randomMode() || ctx.marketGroupRates() != nullptr) && plotted) smartSignal(st, sums);
 
     payYearEnd(ctx, "  Pay %s Tax On Savings Interest", t.taxOnSavingsInterest, true);
     payYearEnd(ctx, "  Withdrawal Taxes = %s", t.taxesOnWithdrawals, true);

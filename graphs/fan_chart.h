@@ -24,4 +24,19 @@ inline constexpr Color kMedianLine = rgb(0, 0, 160);
 // Draws into area; nothing but the title when there are no ages.
 void drawFanChart(Surface& surface, const Rect& area, const FanChart& chart);
 
+// Every cycle of a history analysis on the same axes: one thin line per cycle, the
+// cycles that ran dry in red.
+struct CycleChart {
+    std::string title;
+    int firstAge = 0;
+    std::vector<std::vector<float>> lines; // per cycle: one value per age
+    std::vector<bool> failed;              // per cycle
+    int highlighted = -1;                  // a cycle drawn on top, thicker
+};
+
+inline constexpr Color kLastedLine = rgb(70, 110, 200);
+inline constexpr Color kRanDryLine = rgb(220, 30, 30);
+
+void drawCycleChart(Surface& surface, const Rect& area, const CycleChart& chart);
+
 } // namespace finplan

@@ -11,6 +11,7 @@
 
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
+#include "model/market_file.h"
 #include "model/record_io.h"
 #include "model/safe_copy.h"
 #include "model/scenario_ops.h"
@@ -218,6 +219,10 @@ SaveAsResult saveScenarioAs(const std::string& name, Scenario& s, ScenarioFiles&
     }
     s.scenarioModified = false;
     r.ok = true;
+    // The groups' markets travel with the scenario; the scenario itself is saved.
+    if (const FileResult copied = copyMarketFile(previousPath, name); !copied)
+        messages.show("The markets file could not be copied: " + copied.reason, "FILE WARNING",
+                      MessageIcon::Warning);
     return r;
 }
 
