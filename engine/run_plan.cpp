@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "engine/loan_amortiser.h"
-#include "engine/money.h"
+#include "engine/loan_maths.h"
 #include "model/whole_number.h"
 
 namespace finplan {

@@ -8,8 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/money.h"
-
+#include "engine/loan_maths.h"
 #include "model/scenario.h"
 
 namespace finplan {

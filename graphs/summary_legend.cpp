@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,20 +18,23 @@ namespace {
 constexpr int kClearedLines = 12;
 constexpr int kPanelChars = 40;
 
+// Labels are written in black (or the hover blue), never in their series' colour: a
+// yellow or light green text cannot be read on the panel. The colour is in the swatch.
 struct LegendLine {
     std::string label;
     Color labelColor = kBlack;
     bool hasValue = false;
     double value = 0;
     bool centred = false;
+    std::optional<Color> swatch;
 };
 
 LegendLine valueLine(const char* label, int position, double v) {
-    return LegendLine{label, seriesColor(position), true, v, false};
+    return LegendLine{label, kBlack, true, v, false, seriesColor(position)};
 }
 
 LegendLine titleLine(const char* title) {
-    return LegendLine{title, kBlack, false, 0, true};
+    return LegendLine{title, kBlack, false, 0, true, std::nullopt};
 }
 
 // AgeTotals slot of a whole age, or -1 outside the table.
@@ -112,21 +116,23 @@ void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowSt
     const PlotRow& row = source.series.rows[static_cast<std::size_t>(selected)];
 
     std::vector<LegendLine> lines;
-    lines.push_back(LegendLine{"Age", kBlack, false, 0, false});
+    lines.push_back(LegendLine{"Age", kBlack, false, 0, false, std::nullopt});
     for (auto& l : sectionLines(state, source, row))
         lines.push_back(std::move(l));
     const double netWorth = netWorthAt(source.series.ageTotals, ageSlot(row.age));
     lines.push_back(LegendLine{"Net Worth", state.hoveredQuarter == 1 ? seriesColor(0) : kBlack,
-                               true, netWorth, false});
+                               true, netWorth, false, seriesColor(0)});
     const int endAge = wholeNumber(source.scenario.initial.endAge);
-    lines.push_back(LegendLine{
-        format("Age %d Net Worth", endAge), kBlack, true,
-        netWorthAt(source.series.ageTotals, ageSlot(source.scenario.initial.endAge)), false});
+    lines.push_back(
+        LegendLine{format("Age %d Net Worth", endAge), kBlack, true,
+                   netWorthAt(source.series.ageTotals, ageSlot(source.scenario.initial.endAge)),
+                   false, std::nullopt});
 
     const int width = std::min(a.width(), kPanelChars * c);
     const int left = a.left;
     const int valueRight = left + width - c;
     const int top = a.top + 2;
+    const int box = c * 3 / 2;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const LegendLine& l = lines[i];
         const int y = top + static_cast<int>(i) * h;
@@ -135,7 +141,12 @@ void drawSummaryLegend(Surface& surface, const Rect& window, const GraphWindowSt
                          std::nullopt);
             continue;
         }
-        surface.text(Point{left + c, y}, l.label, l.labelColor, TextAlign::Left, std::nullopt);
+        int labelX = left + c;
+        if (l.swatch) {
+            surface.rect(Rect{labelX, y + 2, labelX + box, y + h - 2}, Pen{kBlack, 1}, *l.swatch);
+            labelX += box + c / 2;
+        }
+        surface.text(Point{labelX, y}, l.label, l.labelColor, TextAlign::Left, std::nullopt);
         if (i == 0) {
             surface.text(Point{valueRight, y}, format("%d", wholeNumber(row.age)), kBlack,
                          TextAlign::Right, std::nullopt);

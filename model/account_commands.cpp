@@ -53,9 +53,13 @@ bool readAccountsCommand(Scenario& s, KnownFile& accountsFile, FileChooser& choo
 bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
                               FileChooser& chooser, Messages& messages) {
     const auto path = chooser.openFile(tabChoice("Update Accounts From a Tab File"));
-    if (!path) return false;
+    return path && importAccountDataFile(s, sort, completer, *path, messages);
+}
+
+bool importAccountDataFile(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
+                           const std::string& path, Messages& messages) {
     // A file that cannot be opened changes nothing.
-    return updateTabAccountsFile(s, *path, sort, completer, messages).opened;
+    return updateTabAccountsFile(s, path, sort, completer, messages).opened;
 }
 
 bool offerTabAccountsAfterNew(Scenario& s, AccountCompleter& completer, FileChooser& chooser,

@@ -32,6 +32,9 @@ bool readAccountsCommand(Scenario& s, KnownFile& accountsFile, FileChooser& choo
 // shows the Results folder when results were on screen.
 bool importAccountDataCommand(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
                               FileChooser& chooser, Messages& messages);
+// Import Account Data from a file already chosen (a file dropped on the folder).
+bool importAccountDataFile(Scenario& s, const AccountListSort& sort, AccountCompleter& completer,
+                           const std::string& path, Messages& messages);
 
 // After New: "Do you wish to read the accounts from a tab-delimited file?"; Yes
 // offers the file dialog and reads the chosen file. True when a file was read.

@@ -261,7 +261,12 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
 
 bool newScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
                  int scenarioNumber) {
-    askToSaveChanges(session, f, messages);
+    if (!askToSaveChanges(session, f, messages)) return false;
+    return startNewScenario(session, f, messages, scenarioNumber);
+}
+
+bool startNewScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
+                      int scenarioNumber) {
     Scenario& s = session.scenario;
     s.eventCount = 0;
     resetScenario(s);
@@ -270,11 +275,18 @@ bool newScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
     return createNewScenarioFile(s, f, messages, scenarioNumber);
 }
 
-void askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages) {
-    if (!session.scenarioModified() && !session.accountsModified()) return;
-    if (messages.ask("Do you wish to save the file " + f.scenarioPath + "?",
-                     "Korvel Financial Planner", MessageIcon::Warning))
-        saveScenario(session, f, messages);
+bool askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages) {
+    if (!session.scenarioModified() && !session.accountsModified()) return true;
+    switch (messages.askOrCancel("Do you wish to save the file " + f.scenarioPath + "?",
+                                 "Korvel Financial Planner", MessageIcon::Warning)) {
+    case Answer::Yes:
+        return saveScenario(session, f, messages);
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 } // namespace finplan

@@ -1,5 +1,6 @@
 // Headless Messages: keeps every message and question shown, answers questions
-// from a script (Yes when the script runs out unless told otherwise).
+// from a script (Yes when the script runs out unless told otherwise). A question
+// that can be cancelled takes its answer from `choices` first, then from `answers`.
 #pragma once
 
 #include <deque>
@@ -30,6 +31,15 @@ class RecordingMessages : public Messages {
         return a;
     }
 
+    Answer askOrCancel(const std::string& text, const std::string& title,
+                       MessageIcon icon) override {
+        if (choices.empty()) return Messages::askOrCancel(text, title, icon);
+        entries.push_back({text, title, icon, true});
+        Answer a = choices.front();
+        choices.pop_front();
+        return a;
+    }
+
     // Texts of everything shown, in order.
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
@@ -41,6 +51,7 @@ class RecordingMessages : public Messages {
 
     std::vector<Entry> entries;
     std::deque<bool> answers;
+    std::deque<Answer> choices;
     bool defaultAnswer = true;
 };
 

@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "shell/list_keys.h"
+
 namespace finplan {
 
 namespace {
@@ -89,19 +91,22 @@ QLayout* AccountsPage::buttonRow() {
         b->setText(text);
         connect(b, &QPushButton::clicked, this, f);
         buttons->addWidget(b);
+        return b;
     };
-    button("&Add", [this] {
+    ListButtons keys;
+    keys.add = button("&Add", [this] {
         if (onAdd) onAdd();
     });
-    button("Ed&it", [this] {
+    keys.edit = button("Ed&it", [this] {
         if (onEdit && selectedRow() >= 0) onEdit(selectedRow());
     });
     button("I&mport", [this] {
         if (onImport) onImport();
     });
-    button("&Delete", [this] {
+    keys.remove = button("&Delete", [this] {
         if (onDelete && selectedRow() >= 0) onDelete(selectedRow());
     });
+    pressButtonsOnListKeys(tree, keys);
     button("Help", [this] {
         if (onHelp) onHelp();
     });
@@ -141,6 +146,10 @@ void AccountsPage::refill() {
             item->setTextAlignment(c, Qt::AlignRight);
     }
     byOrder->setChecked(presenter.withdrawalOrderChecked());
+    const auto mark = presenter.sortMark();
+    tree->header()->setSortIndicatorShown(true);
+    tree->header()->setSortIndicator(mark.column,
+                                     mark.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     count->setText(QString::fromStdString(presenter.countText()));
     total->setText(QString::fromStdString(presenter.totalText()));
 }

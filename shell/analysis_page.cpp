@@ -173,7 +173,8 @@ void AnalysisPage::tick() {
 }
 
 void AnalysisPage::openTrial(TrialPick pick) {
-    if (const auto trial = presenter.trialToOpen(pick); trial && onOpenTrial) onOpenTrial(*trial);
+    if (const auto trial = presenter.trialToOpen(pick); trial && onOpenTrial)
+        onOpenTrial(*trial, presenter.trialCaption(pick));
 }
 
 void AnalysisPage::openCycle() {

@@ -27,7 +27,8 @@ class AnalysisPage : public QWidget {
   public:
     AnalysisPage(AnalysisPresenter& presenter, QWidget* parent = nullptr);
     // Opens a sample trial as the Results folder's schedule.
-    std::function<void(const TrialReplay&)> onOpenTrial;
+    // The trial to show in the Results folder and the caption that says which it is.
+    std::function<void(const TrialReplay&, const std::string& caption)> onOpenTrial;
     // Told whether a fan chart is on show (Print Current Graph prints it).
     std::function<void(bool)> onChartShown;
     // Opens the Markets dialog over the presenter; true after OK.

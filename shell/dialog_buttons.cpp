@@ -3,11 +3,14 @@
 #include <QBoxLayout>
 #include <QPushButton>
 
+#include "shell/screen_fit.h"
+
 namespace finplan {
 
 void addDialogButtons(QDialog& dialog, QBoxLayout& layout, std::function<bool()> accept,
                       std::function<void()> help) {
     auto* row = new QHBoxLayout;
+    row->setObjectName(kButtonRowName); // stays in sight when the fields scroll
     row->addStretch();
     auto button = [&](const char* text) {
         auto* b = new QPushButton(text, &dialog);

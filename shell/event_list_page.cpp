@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/folder_pages.h"
+#include "shell/list_keys.h"
 #include "shell/logic/command_ids.h"
 
 namespace finplan {
@@ -20,11 +21,13 @@ EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
         b->setObjectName(text);
         connect(b, &QPushButton::clicked, this, f);
         buttons->addWidget(b);
+        return b;
     };
-    button("Add", [this] {
+    ListButtons keys;
+    keys.add = button("Add", [this] {
         if (onCommand) onCommand(cmd::kAddEventChooser);
     });
-    button("Edit", [this] {
+    keys.edit = button("Edit", [this] {
         this->presenter.edit(selectedLine());
         refresh();
     });
@@ -32,7 +35,7 @@ EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
         this->presenter.copy(selectedLine());
         refresh();
     });
-    button("Delete", [this] {
+    keys.remove = button("Delete", [this] {
         this->presenter.remove(selectedLine());
         refresh();
     });
@@ -40,6 +43,7 @@ EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
         if (onHelp) onHelp();
     });
     buttons->addStretch();
+    pressButtonsOnListKeys(listView, keys);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 4);

@@ -3,13 +3,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "shell/dialog_focus.h"
+#include "shell/logic/window_geometry.h"
+#include "shell/screen_fit.h"
 
 namespace finplan {
 
@@ -18,6 +22,9 @@ namespace {
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// The dialog's margins and frame beside its row of buttons.
+constexpr int kRoomAroundButtons = 60;
 
 } // namespace
 
@@ -74,8 +81,8 @@ void FormDialog::buildFields() {
 }
 
 void FormDialog::buildButtons() {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
+    std::vector<QPushButton*> made;
+    std::vector<int> widths;
     for (const FormButton& b : presenter.buttons()) {
         auto* button = new QPushButton(qs(b.label), this);
         button->setObjectName(QString("button%1").arg(b.id));
@@ -83,10 +90,29 @@ void FormDialog::buildButtons() {
         button->setAutoDefault(false);
         if (b.id == presenter.defaultButton()) button->setDefault(true);
         connect(button, &QPushButton::clicked, this, [this, id = b.id] { pressButton(id); });
-        row->addWidget(button);
+        made.push_back(button);
+        widths.push_back(button->sizeHint().width());
         buttonWidgets[b.id] = button;
     }
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    // One row on the right, or as many rows as the screen's width needs (the Mortgage
+    // editor's seven buttons at a large scale).
+    auto* rows = new QGridLayout;
+    rows->setObjectName(kButtonRowName);
+    rows->setColumnStretch(0, 1);
+    const int room = screenWidth() > 0 ? screenWidth() - kRoomAroundButtons : QWIDGETSIZE_MAX;
+    const int spacing = rows->horizontalSpacing() > 0 ? rows->horizontalSpacing() : 6;
+    const int perRow = buttonsPerRow(widths, spacing, room);
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        const int at = static_cast<int>(i);
+        rows->addWidget(made[i], at / perRow, 1 + at % perRow);
+    }
+    static_cast<QVBoxLayout*>(layout())->addLayout(rows);
+}
+
+int FormDialog::screenWidth() const {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : this;
+    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() : 0;
 }
 
 QWidget* FormDialog::widgetOf(int id) const {

@@ -29,6 +29,8 @@ class FormDialog : public QDialog {
   private:
     void buildFields();
     void buildButtons();
+    // The room on the screen the dialog opens on.
+    int screenWidth() const;
     void copyIn();  // widgets -> presenter
     void copyOut(); // presenter -> widgets
     void backToRefusedField();

@@ -5,11 +5,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QToolTip>
 
 #include "graphs/draw_graph.h"
 #include "graphs/graph_state.h"
 #include "graphs/summary_legend.h"
 #include "graphs/value_popup.h"
+#include "shell/logic/first_steps.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/qt_surface.h"
 
@@ -78,6 +80,20 @@ class GraphPage : public QWidget {
         }
         apply(graphs.handleGraphInput(GraphInput{GraphInputKind::Key, {}, MouseButton::Left, k}));
     }
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+        auto* help = static_cast<QHelpEvent*>(e);
+        QStringList lines;
+        // The click popup stays the one value shown while a button is held.
+        if (!popup && drawable())
+            for (const std::string& l : graphs.hoverText(Point{help->pos().x(), help->pos().y()}))
+                lines << QString::fromStdString(l);
+        if (lines.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), lines.join('\n'), this);
+        return true;
+    }
     void hideEvent(QHideEvent*) override { setCross(false); }
     void leaveEvent(QEvent*) override {
         if (!grabbed) setCross(false);
@@ -102,7 +118,10 @@ class GraphPage : public QWidget {
         GraphWindowState& state = graphs.windowState();
         surface.fillRect(window(), state.options.buttonFace);
         graphs.setWindow(window());
-        if (!drawable()) return;
+        if (!drawable()) {
+            if (graphs.summary()) drawFirstSteps(painter);
+            return;
+        }
         const GraphSource source{parts.plots, parts.scenario};
         const int lastRow = parts.plots.plotRowCount;
         if (graphs.summary()) {
@@ -112,6 +131,17 @@ class GraphPage : public QWidget {
             drawGraph(surface, window(), g.kind, g.firstAccount, g.lastAccount, lastRow, state,
                       source);
         }
+    }
+
+    // An empty plan (after New) is told where to begin instead of an empty folder.
+    void drawFirstSteps(QPainter& painter) {
+        const Scenario& s = parts.scenario;
+        QStringList lines;
+        for (const std::string& l : firstStepsText(s.accounts.usableCount(), s.eventCount))
+            lines << QString::fromStdString(l);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
+                         lines.join('\n'));
     }
 
     void redrawLegendQuarter() {

@@ -33,6 +33,7 @@
 #include "shell/logic/menu_model.h"
 #include "shell/markets_dialog.h"
 #include "shell/results_page.h"
+#include "shell/screen_fit.h"
 #include "shell/success_rate_label.h"
 
 namespace finplan {
@@ -51,6 +52,8 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
       liveRate(parts.scenario, parts.clock, [&s = parts.session] { return s.revision(); }) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
+    setAcceptDrops(true);
+    fitDialogsToScreen();
     placeWindow();
 
     buildMenu();
@@ -67,8 +70,9 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     setCentralWidget(central);
     connect(tabs, &FolderTabRow::tabClicked, this, [this](int t) { switchFolder(t); });
     // Log-off or shutdown: the same save question as closing, then let it go on.
-    connect(qApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { presenter.closing(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+        if (!presenter.closing()) session.cancel();
+    });
 
     calculatorWindows = std::make_unique<QtCalculatorWindows>(
         parts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
@@ -144,28 +148,16 @@ void MainWindow::buildMenu() {
                                                 {cmd::kSave, "Alt+S"},
                                                 {cmd::kExit, "Alt+X"},
                                                 {cmd::kAbout, "Alt+B"}};
-    // Ctrl+PgDown / Ctrl+PgUp step through the folders.
-    for (auto [key, step] : {std::pair{"Ctrl+PgDown", 1}, std::pair{"Ctrl+PgUp", -1}}) {
-        auto* next = new QAction(this);
-        next->setShortcut(QKeySequence(key));
-        connect(next, &QAction::triggered, this, [this, step = step] {
-            int n = static_cast<int>(tabs->labels().size());
-            switchFolder((tabIndex + step + n) % n);
-        });
-        addAction(next);
-    }
     for (auto [id, key] : keys) {
         auto* shortcut = new QAction(this);
         shortcut->setShortcut(QKeySequence(key));
         runsCommand(shortcut, id);
         addAction(shortcut);
     }
+    installStandardKeys();
 }
 
 void MainWindow::setUpUndoActions(QMenu* edit) {
-    for (auto [id, key] : {std::pair{cmd::kUndo, "Ctrl+Z"}, std::pair{cmd::kRedo, "Ctrl+Shift+Z"}})
-        for (QAction* a : actionsOf(id))
-            a->setShortcut(QKeySequence(key));
     // The items name the change they undo; the keys stay live while the menu is closed.
     connect(edit, &QMenu::aboutToShow, this, [this] {
         auto show = [this](int id, const std::string& text, bool can) {
@@ -225,6 +217,7 @@ void MainWindow::setGraphPrintEnabled(bool on) {
     for (int id : {cmd::kPrintGraph, cmd::kPrintGraph2})
         for (QAction* a : actionsOf(id))
             a->setEnabled(on);
+    movePrintKey(on);
 }
 
 void MainWindow::rebuildRecentMenu(const RecentMenu& menu) {
@@ -317,10 +310,10 @@ QWidget* MainWindow::createPage(int t) {
     }
     if (t == analysisTab(parts.scenario.accounts.usableCount())) {
         auto* a = new AnalysisPage(analysis, folder);
-        a->onOpenTrial = [this](const TrialReplay& trial) {
+        a->onOpenTrial = [this](const TrialReplay& trial, const std::string& caption) {
             switchFolder(tab::kResults);
             if (tabIndex != tab::kResults || !resultsPage) return;
-            resultsPresenter.showTrial(trial);
+            resultsPresenter.showTrial(trial, caption);
             resultsPage->refresh();
         };
         a->onChartShown = [this](bool shown) { setGraphPrintEnabled(shown); };
@@ -472,7 +465,10 @@ void MainWindow::requestClose() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    presenter.closing();
+    if (!presenter.closing()) {
+        e->ignore(); // Cancel: back to the plan, changes and all
+        return;
+    }
     savePlacement(currentPlacement());
     e->accept();
 }

@@ -90,8 +90,12 @@ class MainWindow : public QMainWindow, public ShellView {
   protected:
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
   private:
+    bool takesDrop(const class QMimeData* data) const;
     void placeWindow();
     struct WindowPlacement currentPlacement();
     void noteFrameOffset();
@@ -100,6 +104,10 @@ class MainWindow : public QMainWindow, public ShellView {
     void runsCommand(QAction* action, int id);
     void addMenuEntries(QMenu* menu, const struct MenuEntry& popup);
     void setUpUndoActions(QMenu* edit);
+    // The platform's standard keys on their menu items, and the folder-step keys.
+    void installStandardKeys();
+    // The Print key prints the graph on show, else the results.
+    void movePrintKey(bool graphShown);
     void buildToolbar();
     void rebuildTabs();
     void setGraphPrintEnabled(bool on);

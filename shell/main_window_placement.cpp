@@ -5,6 +5,7 @@
 #include "model/window_placement.h"
 #include "shell/logic/window_geometry.h"
 #include "shell/main_window.h"
+#include "shell/screen_fit.h"
 
 namespace finplan {
 
@@ -15,9 +16,11 @@ void MainWindow::placeWindow() {
     const QRect room = screen() ? screen()->availableGeometry() : QRect();
     const WindowGeometry at = startGeometry(loadPlacement(), dpi, room.width(), room.height());
     const WindowGeometry least = defaultWindowSize(dpi);
-    setMinimumSize(std::min(least.width, at.width), std::min(least.height, at.height));
     resize(at.width, at.height);
     move(at.x, at.y);
+    // The frame too must fit, at any scale: the least size gives way to the screen.
+    keepOnScreen(*this);
+    setMinimumSize(std::min(least.width, width()), std::min(least.height, height()));
 }
 
 // The frame's top-left corner (where move() puts it) and the size inside the frame

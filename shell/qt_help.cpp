@@ -1,6 +1,8 @@
 #include "shell/qt_help.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -20,6 +22,42 @@ QtHelp::~QtHelp() {
 
 void QtHelp::showContext(int context) {
     showAnchor(helpAnchor(context));
+}
+
+namespace {
+
+// While a modal dialog is open every other window of the program is blocked, the help
+// window too: it is lent to the dialog (a window of the dialog is not blocked by it)
+// and given back to its owner when the dialog goes, still open.
+class LentHelpWindow : public QObject {
+  public:
+    LentHelpWindow(QDialog* help, QWidget* owner, QWidget* host)
+        : QObject(help), help(help), owner(owner) {
+        host->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+            watched->removeEventFilter(this);
+            const bool shown = help->isVisible();
+            help->setParent(owner, help->windowFlags());
+            if (shown) help->show();
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QDialog* help;
+    QPointer<QWidget> owner;
+};
+
+} // namespace
+
+void QtHelp::lendToModalDialog() {
+    QWidget* host = QApplication::activeModalWidget();
+    if (!host || host == dialog.data() || dialog->parentWidget() == host) return;
+    dialog->setParent(host, dialog->windowFlags());
+    new LentHelpWindow(dialog.data(), parent, host);
 }
 
 void QtHelp::showAnchor(const std::string& name) {
@@ -44,8 +82,10 @@ void QtHelp::showAnchor(const std::string& name) {
             QString("The help file %1 could not be opened.").arg(QString::fromStdString(helpFile)));
     }
     browser->scrollToAnchor(QString::fromStdString(name));
+    lendToModalDialog();
     dialog->show();
     dialog->raise();
+    dialog->activateWindow();
 }
 
 } // namespace finplan

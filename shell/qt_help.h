@@ -30,6 +30,7 @@ class QtHelp : public Help {
 
   private:
     void showAnchor(const std::string& name);
+    void lendToModalDialog();
     std::string helpFile;
     std::string fallbackFile;
     QWidget* parent;

@@ -34,4 +34,19 @@ bool QtMessages::ask(const std::string& text, const std::string& title, MessageI
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer QtMessages::askOrCancel(const std::string& text, const std::string& title,
+                               MessageIcon icon) {
+    QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 } // namespace finplan

@@ -13,6 +13,8 @@ class QtMessages : public Messages {
     void setParent(QWidget* p) { parent = p; }
     void show(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;
+    Answer askOrCancel(const std::string& text, const std::string& title,
+                       MessageIcon icon) override;
 
   private:
     QWidget* parent;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -93,10 +94,18 @@ ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
     ageEdit = new QLineEdit(this);
     ageEdit->setObjectName("ageBox");
     ageEdit->setMaximumWidth(48);
+    // Says what the list shows when it is not the plain run of the scenario.
+    captionLabel = new QLabel(this);
+    captionLabel->setObjectName("resultsCaption");
+    QFont bold = captionLabel->font();
+    bold.setBold(true);
+    captionLabel->setFont(bold);
+    captionLabel->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 4);
     layout->setSpacing(3);
+    layout->addWidget(captionLabel);
     layout->addWidget(headings);
     layout->addWidget(listView, 1);
     layout->addLayout(runButtons());
@@ -183,6 +192,8 @@ void ResultsPage::refresh() {
             items << QString::fromStdString(l);
         listView->addItems(items);
     }
+    captionLabel->setText(QString::fromStdString(presenter.caption()));
+    captionLabel->setVisible(!presenter.caption().empty());
     details->setChecked(presenter.showDetails());
     accounts->setChecked(presenter.showAccounts());
     int sel = presenter.selectedLine();

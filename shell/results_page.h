@@ -8,6 +8,7 @@
 #include "shell/logic/results_presenter.h"
 
 class QCheckBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QListWidget;
@@ -24,6 +25,7 @@ class ResultsPage : public QWidget {
     void refresh();
     QListWidget* list() const { return listView; }
     QLineEdit* ageBox() const { return ageEdit; }
+    QLabel* caption() const { return captionLabel; }
 
     // Buttons that belong to the main window's commands (Print, Initial Values) and
     // the event editor asked for by a double-click.
@@ -40,6 +42,7 @@ class ResultsPage : public QWidget {
     ResultsPresenter& presenter;
     QListWidget* listView;
     QWidget* headings;
+    QLabel* captionLabel;
     QCheckBox* details;
     QCheckBox* accounts;
     QLineEdit* ageEdit;

@@ -19,6 +19,7 @@
 #include "graphs/svg_surface.h"
 #include "model/atomic_file.h"
 #include "shell/qt_surface.h"
+#include "shell/screen_fit.h"
 
 namespace finplan {
 
@@ -171,6 +172,7 @@ int refuseFile(const std::string& message, bool unattended) {
 
 int runViewer(QMainWindow& window, const ViewerCommandLine& cmd, GraphCanvas& canvas,
               const GraphDrawing& draw) {
+    keepOnScreen(window);
     window.show();
     if (cmd.parser.isSet(cmd.exportTo)) {
         QApplication::processEvents();

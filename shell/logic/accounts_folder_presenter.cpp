@@ -47,6 +47,11 @@ void AccountsFolderPresenter::setWithdrawalOrder(bool checked) {
     }
 }
 
+AccountsFolderPresenter::SortMark AccountsFolderPresenter::sortMark() const {
+    const int column = sort.column >= 0 && sort.column <= kAccessOrderColumn ? sort.column : 0;
+    return {column, column == kAccessOrderColumn ? sort.byAccessOrder : sort.ascending[column]};
+}
+
 bool AccountsFolderPresenter::withdrawalOrderChecked() const {
     return sort.column == kAccessOrderColumn && sort.byAccessOrder;
 }

@@ -32,6 +32,13 @@ class AccountsFolderPresenter {
     // The checkbox shows the withdrawal order only while the list is sorted by it.
     bool withdrawalOrderChecked() const;
 
+    // The column the list is sorted by and its direction: the header's arrow.
+    struct SortMark {
+        int column = 0;
+        bool ascending = true;
+    };
+    SortMark sortMark() const;
+
   private:
     Scenario& scenario;
     AccountListSort& sort;

@@ -6,6 +6,7 @@
 
 #include "analysis/history_report.h"
 #include "analysis/trials_report.h"
+#include "graphs/format_thousands.h"
 #include "model/atomic_file.h"
 #include "model/file_prompts.h"
 #include "model/file_target.h"
@@ -266,6 +267,15 @@ std::vector<int> AnalysisPresenter::failingYears() const {
         for (const CycleResult& c : shownHistory_->cycles)
             if (c.failed) years.push_back(c.startYear);
     return years;
+}
+
+std::string AnalysisPresenter::trialCaption(TrialPick pick) const {
+    if (!shown_) return {};
+    const bool median = pick == TrialPick::Median;
+    const TrialSample& sample = median ? shown_->median : shown_->worstDecile;
+    return "Trial " + formatThousands(format("%d", sample.trial + 1)) + " of " +
+           formatThousands(format("%d", shown_->trialsRun)) +
+           (median ? " (median)" : " (worst decile)");
 }
 
 std::optional<std::string> AnalysisPresenter::chooseChartFile() {

@@ -100,6 +100,8 @@ class AnalysisPresenter {
     // analysis, while it is stale (the scenario would not give its numbers again) and
     // while another one runs (the trial asked for is the one on show).
     std::optional<TrialReplay> trialToOpen(TrialPick pick) const;
+    // What the Results folder shows for that trial: "Trial 4,213 of 10,000 (median)".
+    std::string trialCaption(TrialPick pick) const;
     // "Save Chart": the file to draw the fan chart into (.png, .svg or .pdf).
     std::optional<std::string> chooseChartFile();
     void chartNotSaved(const std::string& problem);

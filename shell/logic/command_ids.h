@@ -49,6 +49,8 @@ inline constexpr int kRecent6 = 609;
 // Edit ▸ Undo and Redo (Ctrl+Z, Ctrl+Shift+Z).
 inline constexpr int kUndo = 720;
 inline constexpr int kRedo = 721;
+// Help ▸ Help On This Folder (F1): the help topic of the folder on show.
+inline constexpr int kFolderHelp = 722;
 
 inline constexpr int kTipImport = 776;
 inline constexpr int kTipExport = 777;

@@ -51,6 +51,12 @@ bool DesktopRunner::replay(ResultsList* list, const TrialReplay& trial) {
     return ok;
 }
 
+uint32_t DesktopRunner::freshSeed() {
+    const auto seed = static_cast<uint32_t>(session.random.next());
+    session.random.seed(seed);
+    return seed;
+}
+
 bool DesktopRunner::exportResults() {
     beforeRun();
     ResultsList scratch;

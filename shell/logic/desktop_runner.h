@@ -27,6 +27,7 @@ class DesktopRunner : public ScenarioRunner {
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
     bool replay(ResultsList* list, const TrialReplay& trial) override;
     bool exportResults() override;
+    uint32_t freshSeed() override;
     ViewSettings& viewSettings() override { return session.view; }
     void setGraphKind(int kind) override {
         if (plot) plot->setGraphKind(kind);

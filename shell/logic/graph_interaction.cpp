@@ -4,8 +4,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "text/format.h"
 #include "graphs/format_thousands.h"
 #include "graphs/graph_parts.h"
+#include "graphs/graph_series.h"
 
 namespace finplan {
 
@@ -113,6 +115,26 @@ GraphInteraction::Target GraphInteraction::targetAt(Point p) const {
         }
     }
     return t;
+}
+
+std::vector<std::string> GraphInteraction::hoverText(Point p) const {
+    if (pieShown()) return {};
+    const Target t = targetAt(p);
+    if (!t.plot) return {};
+    // The Summary's quarters draw the net worth, incoming and outgoing graphs.
+    static constexpr int kQuarterKinds[] = {GraphKind::NetWorth, GraphKind::Incoming,
+                                            GraphKind::Outgoing};
+    const int kind = t.quarter > 0 ? kQuarterKinds[t.quarter - 1] : state.graphKind;
+    const GraphSeriesSet set = collectSeries(kind, firstAccount, lastAccount, series.plotRowCount,
+                                             GraphSource{series, scenario});
+    const int row = rowAtX(*t.plot, p.x, state.options.lineStyle == 0);
+    if (row >= set.rowsDrawn || row >= rowCount()) return {};
+    std::vector<std::string> lines = {
+        format("Age %d", wholeNumber(series.rows[static_cast<std::size_t>(row)].age))};
+    for (std::size_t i = 0; i < set.names.size() && i < set.values.size(); ++i)
+        lines.push_back(set.names[i] + ": " +
+                        groupedValue(set.values[i][static_cast<std::size_t>(row)]));
+    return lines;
 }
 
 void GraphInteraction::enterFolder(bool summary, int kind, int first, int last) {

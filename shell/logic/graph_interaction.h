@@ -62,6 +62,10 @@ class GraphInteraction {
 
     GraphResponse handleGraphInput(const GraphInput& input);
 
+    // The tooltip over a line or bar graph (a Summary quarter too): "Age 66", then a
+    // "name: value" line for each series drawn at that age. Empty anywhere else.
+    std::vector<std::string> hoverText(Point p) const;
+
     // The cross cursor is shown and the mouse captured.
     bool crossCursor() const { return cross; }
     bool summary() const { return inSummary; }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/money.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -9,7 +9,9 @@
 #include "model/whole_number.h"
 #include "platform/help_contexts.h"
 #include "shell/logic/command_ids.h"
+#include "shell/logic/dropped_files.h"
 #include "shell/logic/folder_tabs.h"
+#include "shell/logic/key_table.h"
 #include "shell/logic/print_commands.h"
 #include "shell/logic/reporting_launcher.h"
 #include "text/format.h"
@@ -42,6 +44,7 @@ bool isAlwaysCommand(int id) {
     case kTipSummary:
     case kHelpContents:
     case kHelpOnHelp:
+    case kFolderHelp:
         return true;
     default:
         return false;
@@ -88,10 +91,11 @@ bool MainPresenter::startUp(const std::string& requested) {
     return opened;
 }
 
-void MainPresenter::closing() {
-    askToSaveChanges(p.session, p.files, p.messages);
+bool MainPresenter::closing() {
+    if (!askToSaveChanges(p.session, p.files, p.messages)) return false;
     // However the window is closed, the session's recent files and last scenario are kept.
     saveSettings(p.settings, p.files.displayName);
+    return true;
 }
 
 bool MainPresenter::execute(int id) {
@@ -216,6 +220,9 @@ bool MainPresenter::execute(int id) {
     case kHelpOnHelp:
         p.help.showHelpOnHelp();
         break;
+    case kFolderHelp:
+        folderHelp();
+        break;
     case kUndo:
         stepHistory(true);
         break;
@@ -237,6 +244,14 @@ bool MainPresenter::execute(int id) {
     return true;
 }
 
+void MainPresenter::folderHelp() {
+    const int accounts = p.scenario.accounts.usableCount();
+    if (auto topic = folderHelpContext(view.currentTab(), analysisTab(accounts)))
+        p.help.showContext(*topic);
+    else
+        p.help.showContents();
+}
+
 void MainPresenter::print(int id) {
     if (!p.printer) {
         notInBuild("Printing");
@@ -252,8 +267,9 @@ void MainPresenter::print(int id) {
 }
 
 void MainPresenter::newScenario() {
+    if (!askToSaveChanges(p.session, p.files, p.messages)) return;
     int number = wholeNumber(p.settings.scenarioNumber());
-    const bool created = finplan::newScenario(p.session, p.files, p.messages, number);
+    const bool created = startNewScenario(p.session, p.files, p.messages, number);
     p.undo.clear(); // the old scenario's history does not apply to the new one
     if (!created) return;
     view.scenarioReplaced();
@@ -283,7 +299,7 @@ void MainPresenter::afterOpen(const OpenResult& r) {
 }
 
 void MainPresenter::openScenarioCommand() {
-    askToSaveChanges(p.session, p.files, p.messages);
+    if (!askToSaveChanges(p.session, p.files, p.messages)) return;
     auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
     // Marks cleared first, so the folder switch after the open is not held back.
     p.tools.clearMarks();
@@ -297,7 +313,7 @@ void MainPresenter::openPath(const std::string& path) {
 }
 
 void MainPresenter::openRecent(int index) {
-    askToSaveChanges(p.session, p.files, p.messages);
+    if (!askToSaveChanges(p.session, p.files, p.messages)) return;
     const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
     std::string path = *name; // the list changes below
@@ -327,11 +343,31 @@ void MainPresenter::saveAs() {
     runScenario();
 }
 
-void MainPresenter::importAccounts() {
-    const bool imported = accountEditing.recorded("Import Account Data", [this] {
-        if (!importAccountDataCommand(p.scenario, p.accountSort, accountEditing.importCompleter(),
-                                      p.chooser, p.messages))
-            return false;
+bool MainPresenter::dropFile(const std::string& path) {
+    switch (dropKindOf(path, view.currentTab() == tab::kAccounts)) {
+    case DropKind::Scenario:
+        if (!askToSaveChanges(p.session, p.files, p.messages)) return true;
+        p.tools.clearMarks();
+        openPath(path);
+        return true;
+    case DropKind::TabAccounts:
+        if (!p.tools.bringToFront()) importAccounts(path);
+        return true;
+    case DropKind::None:
+        break;
+    }
+    return false;
+}
+
+void MainPresenter::importAccounts(const std::string& dropped) {
+    const bool imported = accountEditing.recorded("Import Account Data", [this, &dropped] {
+        AccountCompleter& completer = accountEditing.importCompleter();
+        const bool read =
+            dropped.empty()
+                ? importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser,
+                                           p.messages)
+                : importAccountDataFile(p.scenario, p.accountSort, completer, dropped, p.messages);
+        if (!read) return false;
         p.session.changed(ScenarioChange::AccountsRead);
         return true;
     });

@@ -67,10 +67,15 @@ class MainPresenter {
     bool startUp(const std::string& requested = {});
     // Opens a scenario named on the command line, as Open does after its dialog.
     void openPath(const std::string& path);
+    // A file dropped on the window: a scenario opens as Open does (save question
+    // first), a tab file dropped on the Accounts folder is imported as Import Account
+    // Data does. False when the file is not taken there.
+    bool dropFile(const std::string& path);
     // A command number; false when it was ignored because a tool window is open.
     bool execute(int id);
     // The close request: the save question; the caller then writes the placement.
-    void closing();
+    // False when the user cancelled: the window stays open with its changes.
+    bool closing();
 
     // The editors of events and initial values (the event list and Results use them).
     EventEditing& editing() { return events; }
@@ -95,7 +100,7 @@ class MainPresenter {
     void save();
     void saveAs();
     void afterOpen(const OpenResult& r);
-    void importAccounts();
+    void importAccounts(const std::string& dropped = {});
     void editAccount();
     void editGroups();
     void exportResults();
@@ -113,6 +118,7 @@ class MainPresenter {
     void runScenario();
     void openCalculator(CalculatorTool tool);
     void print(int id);
+    void folderHelp(); // F1: the help of the folder on show
 
     PlannerParts p;
     CalculatorWindows* calculatorWindows = nullptr;

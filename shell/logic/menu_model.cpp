@@ -58,7 +58,8 @@ const std::vector<MenuEntry>& retireMenu() {
                item(kTipAccounts, "&Accounts Folder\tAlt+a"),
                item(kTipResults, "&Results Folder\tAlt+r"),
                item(kTipGraphs, "&Graph Functionality\tAlt+g")}),
-        popup("&Help", {item(kHelpContents, "&Table Of Contents\tAlt+t"),
+        popup("&Help", {item(kFolderHelp, "Help On This &Folder\tF1"),
+                        item(kHelpContents, "&Table Of Contents\tAlt+t"),
                         item(kHelpOnHelp, "&Help On Help\tAlt+h")}),
     };
     return menu;

@@ -10,18 +10,23 @@
 
 namespace finplan {
 
-void ResultsPresenter::listRun(const RunFlags& flags) {
+void ResultsPresenter::listRun(const RunFlags& flags, std::string caption) {
+    shownCaption = std::move(caption);
     results.beginRun();
     runner.run(&results, RunMode::List, flags);
     ++runs;
     applyPlace();
 }
 
-void ResultsPresenter::prepareThenList(const RunFlags& flags) {
-    RunFlags prepare = flags;
-    prepare.prepareOnly = true;
-    runner.run(nullptr, RunMode::PrintFile, prepare);
-    listRun(flags);
+void ResultsPresenter::prepare(const RunFlags& flags) {
+    RunFlags prepareOnly = flags;
+    prepareOnly.prepareOnly = true;
+    runner.run(nullptr, RunMode::PrintFile, prepareOnly);
+}
+
+void ResultsPresenter::prepareThenList(const RunFlags& flags, std::string caption) {
+    prepare(flags);
+    listRun(flags, std::move(caption));
 }
 
 void ResultsPresenter::show() {
@@ -37,10 +42,20 @@ void ResultsPresenter::runRandom(bool groupRates) {
     RunFlags flags;
     flags.randomAccountRates = !groupRates;
     flags.randomGroupRates = groupRates;
-    prepareThenList(flags);
+    prepare(flags);
+    // The listed run gets a seed of its own, so the caption can name it and the
+    // command line repeat it.
+    const uint32_t seed = runner.freshSeed();
+    listRun(flags, format("Random %s rates, seed %u", groupRates ? "group" : "account",
+                          static_cast<unsigned>(seed)));
 }
 
-void ResultsPresenter::showTrial(const TrialReplay& trial) {
+void ResultsPresenter::showRun(const RunFlags& flags, std::string caption) {
+    prepareThenList(flags, std::move(caption));
+}
+
+void ResultsPresenter::showTrial(const TrialReplay& trial, std::string caption) {
+    shownCaption = std::move(caption);
     results.beginRun();
     runner.replay(&results, trial);
     ++runs;

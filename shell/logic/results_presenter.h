@@ -27,8 +27,12 @@ class ResultsPresenter {
     void show(); // the folder opens
     void runAgain();
     void runRandom(bool groupRates);
-    // The schedule of one trial of a many-trial analysis, run again from its seed.
-    void showTrial(const TrialReplay& trial);
+    // The schedule of one trial of a many-trial analysis, run again from its seed;
+    // caption says which ("Trial 4,213 of 10,000 (median)").
+    void showTrial(const TrialReplay& trial, std::string caption = {});
+    // A run that is not the plain run of the scenario (a historical cycle, ...) into
+    // the list, with the caption that says what it is ("Historical cycle starting 1966").
+    void showRun(const RunFlags& flags, std::string caption);
     void toggleDetails();
     void toggleAccounts();
     void save();
@@ -45,6 +49,8 @@ class ResultsPresenter {
     // Counts the list runs, so a view knows when its copy of the lines is old.
     int listRuns() const { return runs; }
     int selectedLine() const { return selected; }
+    // What the list shows when it is not the plain run; empty for the plain run.
+    const std::string& caption() const { return shownCaption; }
     ResultsPlace place() const { return remembered; }
     bool showDetails() const { return runner.viewSettings().showDetails; }
     bool showAccounts() const { return runner.viewSettings().showAccounts; }
@@ -52,8 +58,9 @@ class ResultsPresenter {
     const std::string& ageBoxText() const { return ageBox; }
 
   private:
-    void listRun(const RunFlags& flags);
-    void prepareThenList(const RunFlags& flags);
+    void listRun(const RunFlags& flags, std::string caption = {});
+    void prepare(const RunFlags& flags);
+    void prepareThenList(const RunFlags& flags, std::string caption = {});
     void applyPlace();
 
     ScenarioRunner& runner;
@@ -65,6 +72,7 @@ class ResultsPresenter {
     int selected = -1;
     int runs = 0;
     std::string ageBox;
+    std::string shownCaption;
 };
 
 } // namespace finplan

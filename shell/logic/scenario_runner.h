@@ -19,6 +19,9 @@ class ScenarioRunner {
     // One trial of a many-trial analysis run again into the list, as an ordinary list
     // run of the application's scenario. False when it did not complete.
     virtual bool replay(ResultsList* /*list*/, const TrialReplay& /*trial*/) { return false; }
+    // Starts the rate generator afresh from a seed drawn from it and gives that seed:
+    // the next random-rate run is the one `finplan run --seed` repeats.
+    virtual uint32_t freshSeed() { return 0; }
     // "Export Results To a Tab File".
     virtual bool exportResults() = 0;
     virtual ViewSettings& viewSettings() = 0;

@@ -41,4 +41,31 @@ WindowGeometry startGeometry(const WindowPlacement& saved, double dotsPerInch, i
     return g;
 }
 
+WindowGeometry keptInside(WindowGeometry w, const WindowGeometry& room, int frameWidth,
+                          int frameHeight) {
+    auto fit = [](int roomStart, int roomLength, int frame, int& start, int& length) {
+        if (roomLength <= 0) return;
+        length = std::max(1, std::min(length, roomLength - frame));
+        start = std::clamp(start, roomStart, roomStart + roomLength - frame - length);
+    };
+    fit(room.x, room.width, frameWidth, w.x, w.width);
+    fit(room.y, room.height, frameHeight, w.y, w.height);
+    return w;
+}
+
+int buttonsPerRow(const std::vector<int>& widths, int spacing, int room) {
+    const int n = static_cast<int>(widths.size());
+    for (int perRow = n; perRow > 1; --perRow) {
+        bool fits = true;
+        for (int first = 0; first < n && fits; first += perRow) {
+            int row = 0;
+            for (int i = first; i < std::min(n, first + perRow); ++i)
+                row += widths[static_cast<std::size_t>(i)] + (i > first ? spacing : 0);
+            fits = row <= room;
+        }
+        if (fits) return perRow;
+    }
+    return 1;
+}
+
 } // namespace finplan

@@ -2,6 +2,8 @@
 // run ("prefinf.dat"), the screen's dots per inch and the room on the screen.
 #pragma once
 
+#include <vector>
+
 #include "model/window_placement.h"
 
 namespace finplan {
@@ -27,5 +29,14 @@ WindowGeometry defaultWindowSize(double dotsPerInch);
 // window moved back onto the screen when the saved place would put part of it outside.
 WindowGeometry startGeometry(const WindowPlacement& saved, double dotsPerInch, int roomWidth = 0,
                              int roomHeight = 0);
+
+// The window moved (and cut) so that all of it, frame included, lies inside the room
+// (a rectangle of the screen); `frame` is what the frame adds to the width and height.
+WindowGeometry keptInside(WindowGeometry window, const WindowGeometry& room, int frameWidth = 0,
+                          int frameHeight = 0);
+
+// How many buttons of these widths go in one row so that no row is wider than the room:
+// all of them when they fit, else fewer per row (at least one).
+int buttonsPerRow(const std::vector<int>& widths, int spacing, int room);
 
 } // namespace finplan

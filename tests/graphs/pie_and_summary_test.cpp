@@ -153,6 +153,18 @@ struct SummaryFixture : GraphFixture {
         ADD_FAILURE() << "no line " << label;
         return {};
     }
+    // A label is black, readable on the panel; its series colour is the swatch before it.
+    void expectSwatch(const std::string& label, Color colour) {
+        const auto& ops = surface.ops();
+        for (std::size_t i = 1; i < ops.size(); ++i)
+            if (ops[i].kind == OpKind::Text && ops[i].text == label) {
+                EXPECT_EQ(ops[i].color, kBlack) << label;
+                EXPECT_EQ(ops[i - 1].kind, OpKind::Rect) << label;
+                EXPECT_EQ(ops[i - 1].fill, std::optional<Color>(colour)) << label;
+                return;
+            }
+        ADD_FAILURE() << "no line " << label;
+    }
 };
 
 TEST(SummaryLegend, AssetsLessDebtIsRedWhileNetWorthIgnoresTheDebt) {
@@ -172,7 +184,8 @@ TEST(SummaryLegend, AssetsLessDebtIsRedWhileNetWorthIgnoresTheDebt) {
     EXPECT_EQ(worth, "7,500");
     // The end age line: 10000.5 rounds up.
     EXPECT_EQ(fx.valueRightOf("Age 62 Net Worth").text, "10,001");
-    EXPECT_EQ(fx.surface.textsEqual("Investment Savings")[0].color, seriesColor(1));
+    fx.expectSwatch("Investment Savings", seriesColor(1));
+    fx.expectSwatch("Tax Free Savings", seriesColor(2)); // yellow: never the text's colour
 }
 
 TEST(SummaryLegend, HoveredNetWorthQuarterTurnsItsLabelBlue) {
@@ -193,7 +206,7 @@ TEST(SummaryLegend, IncomingSectionSumsItsSixLines) {
     fx.state.hoveredQuarter = 2;
     fx.draw(GraphKind::NetWorth);
     EXPECT_EQ(fx.valueRightOf("Total Incoming").text, "385");
-    EXPECT_EQ(fx.surface.textsEqual("Deposits")[0].color, seriesColor(1));
+    fx.expectSwatch("Deposits", seriesColor(1));
     EXPECT_EQ(fx.surface.textsEqual("Incoming").size(), 1u);
     EXPECT_TRUE(fx.surface.textsEqual("Investment Savings").empty());
 }

@@ -193,6 +193,9 @@ void AccountDialogsTest::folderSortsByItsHeadersAndRefusesDeletingAnAccountInUse
     QCOMPARE(column(tree, 4).first(), QString("-15.000"));
     clickHeader(tree, 4);
     QCOMPARE(column(tree, 4).first(), QString("7.500"));
+    QVERIFY(tree->header()->isSortIndicatorShown());
+    QCOMPARE(tree->header()->sortIndicatorSection(), 4);
+    QCOMPARE(tree->header()->sortIndicatorOrder(), Qt::DescendingOrder);
     QTest::mouseClick(page->withdrawalOrder(), Qt::LeftButton);
     QVERIFY(page->withdrawalOrder()->isChecked());
     QCOMPARE(column(tree, 6).mid(0, 3), (QStringList{"", "1", "2"}));

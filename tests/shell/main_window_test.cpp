@@ -26,6 +26,7 @@
 #include "shell/logic/folder_tabs.h"
 #include "shell/qt_help.h"
 #include "shell/results_page.h"
+#include "shell/standard_keys.h"
 #include "shell/success_rate_label.h"
 #include "shell_fixture.h"
 
@@ -84,7 +85,8 @@ void MainWindowTest::startUpWithoutFinanceDat() {
     QVERIFY2(f.messages.entries.empty(), shownTexts(f.messages).c_str());
     // No recent entries: About follows Exit's separator directly.
     QStringList file = menuTexts(w.fileMenu());
-    QCOMPARE(file.mid(file.size() - 3), (QStringList{"E&xit\tAlt+x", "-", "A&bout..\tAlt+b"}));
+    QCOMPARE(file.mid(file.size() - 3),
+             (QStringList{"E&xit\t" + shownKey(StandardKey::Quit), "-", "A&bout..\tAlt+b"}));
 }
 
 void MainWindowTest::startUpWithFinanceDat() {
@@ -164,21 +166,39 @@ void MainWindowTest::resultsListShowsTheCommandLineSchedule() {
     w.switchFolder(3);
     auto* page = w.resultsView();
     QVERIFY(page);
-    QStringList shown;
-    for (int i = 0; i < page->list()->count(); ++i)
-        shown << page->list()->item(i)->text();
+    auto shownLines = [page] {
+        QStringList shown;
+        for (int i = 0; i < page->list()->count(); ++i)
+            shown << page->list()->item(i)->text();
+        return shown;
+    };
+    auto printedLines = [&path](QStringList options) {
+        QProcess cli;
+        cli.start(FINPLAN_CLI, QStringList{"run", path} + options);
+        if (!cli.waitForFinished(20000) || cli.exitCode() != 0) return QStringList{};
+        QStringList printed = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+        if (!printed.isEmpty() && printed.back().isEmpty()) printed.removeLast();
+        return printed;
+    };
+    const QStringList shown = shownLines();
     QVERIFY(shown.size() > 100);
-
-    QProcess cli;
-    cli.start(FINPLAN_CLI, {"run", path});
-    QVERIFY(cli.waitForFinished(20000));
-    QCOMPARE(cli.exitCode(), 0);
-    QStringList printed = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
-    if (!printed.isEmpty() && printed.back().isEmpty()) printed.removeLast();
+    QVERIFY(page->caption()->isHidden()); // the plain run says nothing about itself
+    const QStringList printed = printedLines({});
     // The printed schedule starts with the event list; the list shows what follows it.
     QVERIFY(printed.size() > shown.size());
     QCOMPARE(printed.mid(printed.size() - shown.size()), shown);
     QCOMPARE(page->list()->currentRow(), shown.size() - 1); // Bottom at start
+
+    // A random-rate run names its seed, and the command line gives it again from that seed.
+    page->findChild<QPushButton*>("Run with random account rates")->click();
+    const QString caption = page->caption()->text();
+    QVERIFY2(caption.startsWith("Random account rates, seed "), qPrintable(caption));
+    const QStringList random = shownLines();
+    const QStringList repeated =
+        printedLines({"--random", "accounts", "--seed", caption.section(' ', -1)});
+    QVERIFY(repeated.size() > random.size());
+    QCOMPARE(repeated.mid(repeated.size() - random.size()), random);
+    QVERIFY(random != shown);
 }
 
 void MainWindowTest::newAsksToSaveAChangedScenario() {

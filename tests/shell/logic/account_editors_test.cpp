@@ -88,8 +88,11 @@ TEST_F(AccountEditorsTest, HeadersSortByNameRateAndOrderInBothDirections) {
 
     folder.clickHeader(4); // the rate column starts descending, so a click ascends
     EXPECT_EQ(listed(), (Names{"10", "2", "1"}));
+    EXPECT_EQ(folder.sortMark().column, 4); // the header's arrow
+    EXPECT_TRUE(folder.sortMark().ascending);
     folder.clickHeader(4);
     EXPECT_EQ(listed(), (Names{"1", "2", "10"}));
+    EXPECT_FALSE(folder.sortMark().ascending);
 
     folder.clickHeader(5); // "Amount" twice: ascending, then descending
     EXPECT_EQ(listed(), (Names{"10", "1", "2"}));

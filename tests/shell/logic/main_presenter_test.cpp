@@ -273,6 +273,78 @@ TEST_F(MainPresenterTest, QuickTipsOpenTheirTopics) {
     EXPECT_EQ(help.shown, (std::vector<int>{1542, 1543, 1544, 1553, 1554, 1557, 0, -1}));
 }
 
+// Cancel (Escape) at "Do you wish to save ...?" goes back to the plan as it was, from
+// each of the four places that ask; Yes that cannot save does not go on either.
+TEST_F(MainPresenterTest, CancelAtTheSaveQuestionLeavesEverythingAsItWas) {
+    for (int id : {cmd::kNew, cmd::kOpen, cmd::recentCommand(0), cmd::kExit}) {
+        SCOPED_TRACE(id);
+        files.scenarioPath = files.displayName = "plan.ret";
+        scenario->initial.taxRate = 33;
+        session.changed(ScenarioChange::EventStored);
+        messages.entries.clear();
+        messages.choices = {Answer::Cancel};
+        view.switches.clear();
+        if (id == cmd::kExit)
+            EXPECT_FALSE(presenter.closing());
+        else
+            presenter.execute(id);
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text, "Do you wish to save the file plan.ret?");
+        EXPECT_TRUE(chooser.asked.empty());
+        EXPECT_TRUE(view.switches.empty());
+        EXPECT_EQ(files.displayName, "plan.ret");
+        EXPECT_FLOAT_EQ(scenario->initial.taxRate, 33.0f);
+        EXPECT_TRUE(session.scenarioModified());
+        EXPECT_FALSE(std::filesystem::exists("plan.ret"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(files::kSettings)); // the window stays open
+
+    // Yes, but the file cannot be written: the plan stays rather than being lost.
+    std::filesystem::create_directory("locked");
+    files.scenarioPath = files.displayName = "locked";
+    messages.choices = {Answer::Yes};
+    presenter.execute(cmd::kNew);
+    EXPECT_FLOAT_EQ(scenario->initial.taxRate, 33.0f);
+    EXPECT_EQ(files.displayName, "locked");
+}
+
+TEST_F(MainPresenterTest, DroppedFilesOpenOrImportAsTheirCommandsDo) {
+    files.scenarioPath = "dropped.ret";
+    scenario->initial.endAge = 81.0f;
+    ASSERT_TRUE(writeScenario(*scenario, files, messages));
+    resetScenario(*scenario);
+    files.scenarioPath = files.displayName = "old.ret";
+    session.changed(ScenarioChange::EventStored);
+    messages.choices = {Answer::No};
+    EXPECT_TRUE(presenter.dropFile("dropped.ret"));
+    EXPECT_EQ(messages.entries.at(0).text, "Do you wish to save the file old.ret?");
+    EXPECT_EQ(files.displayName, "dropped.ret");
+    EXPECT_EQ(scenario->initial.endAge, 81.0f);
+    EXPECT_EQ(runner.runs, 1);
+
+    // A tab file imports on the Accounts folder only.
+    test::addAccount(*scenario, "Savings", 0, 10.0f, 5.0f, "A");
+    std::ofstream("bank.TXT") << "Savings\t1,000.00\n";
+    messages.answers = {true}; // update 1 of 1
+    view.tab = tab::kScenario;
+    EXPECT_FALSE(presenter.dropFile("bank.TXT"));
+    view.tab = tab::kAccounts;
+    EXPECT_TRUE(presenter.dropFile("bank.TXT"));
+    EXPECT_FLOAT_EQ(scenario->accounts.accounts[0].initialAmount, 1000.0f);
+    EXPECT_TRUE(chooser.asked.empty());
+    EXPECT_FALSE(presenter.dropFile("notes.pdf"));
+}
+
+TEST_F(MainPresenterTest, F1OpensTheHelpOfTheFolderOnShow) {
+    const int analysis = analysisTab(0);
+    for (int t :
+         {tab::kSummary, tab::kAccounts, tab::kScenario, tab::kResults, tab::kNetWorth, analysis}) {
+        view.tab = t;
+        presenter.execute(cmd::kFolderHelp);
+    }
+    EXPECT_EQ(help.shown, (std::vector<int>{1557, 513, 514, 1554, 1544, 0}));
+}
+
 } // namespace
 } // namespace finplan
 

@@ -49,5 +49,31 @@ TEST(WindowGeometry, WindowIsBroughtOntoASmallerScreen) {
     expectGeometry(startGeometry({100, 100, 0, 0}, 96, 500, 400), 0, 0, 500, 400);
 }
 
+TEST(WindowGeometry, KeptInsideTheRoomFrameAndAll) {
+    const WindowGeometry room{0, 24, 800, 476}; // a panel above
+    const struct {
+        WindowGeometry in, out;
+    } cases[] = {
+        {{100, 100, 400, 300}, {100, 100, 400, 300}}, // already inside
+        {{-50, 0, 400, 300}, {0, 24, 400, 300}},      // off the left and under the panel
+        {{600, 300, 400, 300}, {396, 176, 400, 300}}, // off the right and the bottom
+        {{10, 10, 820, 1024}, {0, 24, 796, 452}},     // larger than the screen: cut
+    };
+    for (const auto& c : cases) {
+        const WindowGeometry g = keptInside(c.in, room, 4, 24);
+        EXPECT_EQ((std::vector<int>{g.x, g.y, g.width, g.height}),
+                  (std::vector<int>{c.out.x, c.out.y, c.out.width, c.out.height}))
+            << c.in.x << "," << c.in.y;
+    }
+}
+
+TEST(WindowGeometry, ButtonsWrapOnlyWhenTheRowDoesNotFit) {
+    const std::vector<int> seven(7, 100); // 7 buttons of 100 with 6 gaps of 6: 736
+    EXPECT_EQ(buttonsPerRow(seven, 6, 800), 7);
+    EXPECT_EQ(buttonsPerRow(seven, 6, 700), 6);
+    EXPECT_EQ(buttonsPerRow(seven, 6, 420), 4);
+    EXPECT_EQ(buttonsPerRow(seven, 6, 50), 1);
+}
+
 } // namespace
 } // namespace finplan
