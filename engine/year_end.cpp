@@ -178,7 +178,7 @@ void growLoanAssets(RunContext& ctx) {
             const Account* a = ctx.account(e.toAccountId);
             if (a != nullptr && isAssetOrEquity(*a)) {
                 e.assetValue = ctx.held(e.assetValue * (1 + a->currentRate * 0.01));
-                holdAmounts(ctx, AmountSource{k, -1});
+                holdAmounts(ctx, AmountSource{plan.loans[i], -1});
             }
         } else if (e.is(EventKind::Mortgage)) {
             const float a = e.appreciationRate;
@@ -190,7 +190,7 @@ void growLoanAssets(RunContext& ctx) {
             }
             if (a < 0) st.tallies.depreciation += g;
             e.assetValue = ctx.held(e.assetValue + g);
-            holdAmounts(ctx, AmountSource{k, -1});
+            holdAmounts(ctx, AmountSource{plan.loans[i], -1});
         }
     }
 }

@@ -182,7 +182,7 @@ void AnalysisPage::openCycle() {
     const std::vector<int> years = presenter.failingYears();
     if (row < 0 || row >= static_cast<int>(years.size())) return;
     if (const auto cycle = presenter.cycleToOpen(years[row]); cycle && onOpenTrial)
-        onOpenTrial(*cycle);
+        onOpenTrial(*cycle, "Historical cycle starting " + std::to_string(years[row]));
 }
 
 void AnalysisPage::editMarkets() {

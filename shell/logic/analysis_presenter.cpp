@@ -179,7 +179,9 @@ bool AnalysisPresenter::adopt(const TrialResults& r, uint64_t revision) {
     lastCancelled_ = false;
     seedText = std::to_string(r.settings.seed);
     trialsText = std::to_string(r.settings.trials);
-    mode = r.settings.mode;
+    mode = r.settings.mode == TrialRandomMode::Groups    ? AnalysisMode::RandomGroups
+           : r.settings.mode == TrialRandomMode::History ? AnalysisMode::RandomHistory
+                                                         : AnalysisMode::RandomAccounts;
     return true;
 }
 
