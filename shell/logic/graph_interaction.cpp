@@ -4,10 +4,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "text/format.h"
 #include "graphs/format_thousands.h"
 #include "graphs/graph_parts.h"
 #include "graphs/graph_series.h"
+#include "text/format.h"
 
 namespace finplan {
 

@@ -461,8 +461,8 @@ void MainWindowTest::statusBarSuccessRateFollowsEdits() {
         return QString::fromStdString(
             successText(runTrials(*f.scenario, settings, control, 0, f.clock.now())));
     };
-    QTRY_VERIFY_WITH_TIMEOUT(live.resultRevision() == f.session.revision() && !label->text().isEmpty(),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        live.resultRevision() == f.session.revision() && !label->text().isEmpty(), 10000);
     QCOMPARE(label->text(), expected());
 
     // An edit: the figure of the plan without one of its events.
