@@ -94,6 +94,18 @@ void encodeScenario(Scenario& s, std::vector<uint8_t>& out, bool withGroups) {
     if (withGroups) writeGroupTable(s.groups, out);
 }
 
+namespace {
+
+// Start and end ages no editor could have written (the editors stay well inside).
+constexpr float kLowestFileAge = -1;
+constexpr float kHighestFileAge = 200;
+
+bool plausibleAge(float age) {
+    return age >= kLowestFileAge && age <= kHighestFileAge;
+}
+
+} // namespace
+
 DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
     // A refused file leaves the new-scenario state, birthday included.
     const InitialValues before = s.initial;
@@ -110,6 +122,8 @@ DecodeResult decodeScenario(std::span<const uint8_t> bytes, Scenario& s) {
     // NaN or an infinity where the program takes a number cannot be a scenario the
     // program wrote, and no run could make sense of it.
     if (!readInitialValues(bytes, s.initial) || !usedValuesFinite(s.initial)) return refuse();
+    // Ages far outside anything the editors take would run for millions of rows.
+    if (!plausibleAge(s.initial.startAge) || !plausibleAge(s.initial.endAge)) return refuse();
     // The event table has 150 slots; a count outside it cannot be a scenario.
     const int n = s.initial.eventCount;
     if (n < 0 || n > kMaxEvents) return refuse();

@@ -194,7 +194,11 @@ TEST_F(ScenarioFileTest, NonFiniteValuesInUsedFieldsAreRefused) {
         {"unused account slot NaN", accounts + 49 * kAccountSize + 42, nan, false},
         {"account balance +Inf (set by a run)", accounts + 34, inf, false},
         {"event asset value NaN (set by a run)", kInitialValuesSize + 28, nan, false},
-        {"start age 1e10", 26, 1e10f, false},
+        {"start age 1e10", 26, 1e10f, true},
+        {"start age -10000000000", 26, -1e10f, true},
+        {"start age -1.5", 26, -1.5f, true},
+        {"end age 200.5", 30, 200.5f, true},
+        {"end age 200", 30, 200.0f, false},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> bytes = good;
