@@ -1,5 +1,7 @@
 #include "calculators/mortgage_calculator.h"
 
+#include <cmath>
+
 #include "calculators/field_text.h"
 #include "calculators/field_validation.h"
 #include "calculators/range_check.h"
@@ -8,6 +10,20 @@
 #include "text/money_text.h"
 
 namespace finplan {
+
+namespace {
+
+// The ranges Calculate holds each field to.
+constexpr float kLowestRate = 1.0f, kHighestRate = 1000.0f;
+constexpr float kLowestAmount = 1.0f, kHighestAmount = 100000000.0f;
+constexpr float kLowestDown = 0.0f, kHighestDown = 100000000.0f;
+constexpr int kFewestYears = 1, kMostYears = 100;
+
+float paymentFor(float amount, float downPayment, float rate, int years) {
+    return loanPayment(amount - downPayment, monthlyRate(rate), years * 12);
+}
+
+} // namespace
 
 MortgageCalculator::MortgageCalculator(MortgageCalculatorMemory& memory, Messages& messages)
     : amount(memory.amountText), downPayment(memory.downPaymentText), rate(memory.rateText),
@@ -21,29 +37,30 @@ bool MortgageCalculator::calculate() {
     memory.rateText = cutText(rate, kFieldChars);
     const float r = readFieldNumber(memory.rateText);
     // The lower bound is 1.0 although the message speaks of 0.0.
-    if (!checkRange(messages, r, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR")) return false;
+    if (!checkRange(messages, r, kLowestRate, kHighestRate, text_id::kLoanRate, "RATE ERROR"))
+        return false;
     memory.rate = r;
 
     memory.amountText = cutText(amount, kFieldChars);
     const float a = readFieldNumber(memory.amountText);
-    if (!checkRange(messages, a, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
+    if (!checkRange(messages, a, kLowestAmount, kHighestAmount, text_id::kAmount, "AMOUNT ERROR"))
         return false;
     memory.amount = a;
 
     memory.downPaymentText = cutText(downPayment, kFieldChars);
     const float d = readFieldNumber(memory.downPaymentText);
-    if (!checkRange(messages, d, 0.0f, 100000000.0f, text_id::kAmount, "DOWN PAYMENT ERROR"))
+    if (!checkRange(messages, d, kLowestDown, kHighestDown, text_id::kAmount, "DOWN PAYMENT ERROR"))
         return false;
     memory.downPayment = d;
 
     memory.yearsText = cutText(years, kFieldChars);
     const int n = readFieldWhole(memory.yearsText);
-    if (!checkWholeRange(messages, n, 1, 100, text_id::kYears, "NO OF YEARS ERROR")) return false;
+    if (!checkWholeRange(messages, n, kFewestYears, kMostYears, text_id::kYears,
+                         "NO OF YEARS ERROR"))
+        return false;
     memory.years = n;
 
-    const float principal = memory.amount - memory.downPayment;
-    const float perMonth = monthlyRate(memory.rate);
-    const float payment = loanPayment(principal, perMonth, memory.years * 12);
+    const float payment = paymentFor(memory.amount, memory.downPayment, memory.rate, memory.years);
     if (!checkFiniteResults(messages, {payment})) return false;
     memory.payment = payment;
     memory.paymentText = format("%-9.2f", static_cast<double>(memory.payment));
@@ -56,6 +73,19 @@ void MortgageCalculator::useInPlan() {
     memory.yearsText = cutText(years, kFieldChars);
     memory.amountText = cutText(amount, kFieldChars);
     memory.downPaymentText = cutText(downPayment, kFieldChars);
+    // The payment handed over is the one of the fields handed over, never one left from
+    // an earlier Calculate of other values; fields that make no mortgage hand over none.
+    const float r = readFieldNumber(memory.rateText);
+    const float a = readFieldNumber(memory.amountText);
+    const float d = readFieldNumber(memory.downPaymentText);
+    const int n = readFieldWhole(memory.yearsText);
+    const bool valid = r >= kLowestRate && r <= kHighestRate && a >= kLowestAmount &&
+                       a <= kHighestAmount && d >= kLowestDown && d <= kHighestDown &&
+                       n >= kFewestYears && n <= kMostYears;
+    const float payment = valid ? paymentFor(a, d, r, n) : 0.0f;
+    memory.paymentText = valid && std::isfinite(payment)
+                             ? format("%-9.2f", static_cast<double>(payment))
+                             : std::string("0.0");
     memory.handOver = true;
 }
 

@@ -105,7 +105,7 @@ TEST_F(MortgageCalculatorTest, ARefusedFieldKeepsItsTextButNotItsValue) {
     EXPECT_EQ(again.downPayment, "-3");
 }
 
-TEST_F(MortgageCalculatorTest, HandOverCarriesTheTextsAndTheLastComputedPayment) {
+TEST_F(MortgageCalculatorTest, HandOverCarriesTheTextsAndThePaymentOfThoseTexts) {
     MortgageCalculator calc(memory, messages);
     calc.amount = "250000";
     calc.years = "15";
@@ -116,7 +116,9 @@ TEST_F(MortgageCalculatorTest, HandOverCarriesTheTextsAndTheLastComputedPayment)
     EXPECT_EQ(handOver->amount, "250000");
     EXPECT_EQ(handOver->years, "15");
     EXPECT_EQ(handOver->rate, "8.0");
-    EXPECT_EQ(handOver->monthlyPayment, "$0.0"); // never calculated: "0.0" in money form
+    // 250,000 at the kept 8.0 % over 15 years, nothing down:
+    // 250000 * i / (1 - (1 + i)^-180) with i = 0.08 / 12.
+    EXPECT_EQ(handOver->monthlyPayment, "$2,389.13");
     EXPECT_FALSE(memory.handOver);
     EXPECT_FALSE(takeMortgageHandOver(memory).has_value());
 
@@ -127,6 +129,23 @@ TEST_F(MortgageCalculatorTest, HandOverCarriesTheTextsAndTheLastComputedPayment)
     ASSERT_TRUE(second.calculate());
     second.useInPlan();
     EXPECT_EQ(takeMortgageHandOver(memory)->monthlyPayment, "$7,337.65");
+
+    // Calculated once, then other values typed: the payment follows the values handed
+    // over (250,000 - 50,000 at 5.5 % over 15 years), not the earlier Calculate.
+    MortgageCalculator third(memory, messages);
+    third.amount = "100000";
+    ASSERT_TRUE(third.calculate());
+    third.amount = "250000";
+    third.downPayment = "50000";
+    third.rate = "5.5";
+    third.years = "15";
+    third.useInPlan();
+    EXPECT_EQ(takeMortgageHandOver(memory)->monthlyPayment, "$1,634.16");
+
+    // Values that make no mortgage hand over no payment.
+    third.rate = "abc";
+    third.useInPlan();
+    EXPECT_EQ(takeMortgageHandOver(memory)->monthlyPayment, "$0.0");
 }
 
 TEST(FieldText, ReadsAsTheDialogDoes) {
