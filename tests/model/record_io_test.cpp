@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "model/record_io.h"
@@ -125,6 +126,11 @@ TEST(RecordIo, WholeScenarioImageRoundTrips) {
             b &= 0x7e;
         bytes[0] = static_cast<uint8_t>(n);
         bytes[1] = 0;
+        for (auto [at, age] : {std::pair{26, 45.0f}, std::pair{30, 90.0f}}) { // start, end age
+            const uint32_t v = std::bit_cast<uint32_t>(age);
+            for (int i = 0; i < 4; ++i)
+                bytes[at + i] = uint8_t(v >> (8 * i));
+        }
         const std::size_t groups = kInitialValuesSize + kEventSize * n + kAccountTableSize;
         for (int k = 0; k < 20; ++k) { // 10 minimums of 1.0, then 10 maximums of 2.0
             const uint32_t v = std::bit_cast<uint32_t>(k < 10 ? 1.0f : 2.0f);
