@@ -27,8 +27,13 @@ LineGraph tradeLines(const TradeGraph& trade, const QString& path) {
     LineGraph g;
     g.title = "TRADE-OFF ANALYSIS";
     g.names = trade.names;
-    g.values = trade.amounts;
-    for (int r = 0; r < trade.rowCount; ++r)
+    const int rows = trade.drawnRows();
+    for (const std::vector<float>& amounts : trade.amounts)
+        g.values.emplace_back(
+            amounts.begin(),
+            amounts.begin() +
+                std::min<std::ptrdiff_t>(rows, static_cast<std::ptrdiff_t>(amounts.size())));
+    for (int r = 0; r < rows; ++r)
         g.columnLabels.push_back(r);
     g.footers = {"Trade-Off Analysis: " + QFileInfo(path).fileName().toStdString(),
                  "Running amount of each option after each period",

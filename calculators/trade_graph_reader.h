@@ -2,6 +2,7 @@
 // grapher, and works out what the grapher shows beside its lines.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ struct TradeGraph {
 
     // The dialog's number of periods: the file runs one period past it.
     int periods() const { return rowCount - 2; }
+    // The rows the graph draws: the start and each of those periods, so its last age
+    // label is the period its text speaks of (the file's extra row is not drawn).
+    int drawnRows() const { return std::clamp(periods() + 1, 0, rowCount); }
 };
 
 // The Trade-Off dialog allows 3 to 100 periods; the reader takes a little more.

@@ -31,6 +31,7 @@ TEST(TradeGraphReader, TheDialogsFileComesBackAsItsRunningAmounts) {
     EXPECT_EQ(g.names, (std::vector<std::string>{"Rent", "Buy"}));
     EXPECT_EQ(g.rowCount, 12); // periods 0..11
     EXPECT_EQ(g.periods(), 10);
+    EXPECT_EQ(g.drawnRows(), 11); // the graph ends at period 10, as its text says
     for (int r = 0; r < 12; ++r) {
         EXPECT_FLOAT_EQ(g.amounts[0][r], 1000.0f + 60.0f * r) << r;
         EXPECT_FLOAT_EQ(g.amounts[1][r], -500.0f + 200.0f * r) << r;
