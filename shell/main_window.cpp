@@ -79,9 +79,11 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     presenter.attachCalculators(*calculatorWindows);
     presenter.startUp(options.scenario);
     liveRate.options = readUserOptions(options.userOptionsFile);
+    liveRate.setup = [this] { return analysis.liveTrialsSetup(); };
     successRate = new SuccessRateLabel(liveRate, options.userOptionsFile, statusBar());
     successRate->dialogOpen = [this] { return shownDialog != nullptr; };
     successRate->onOpen = [this] { openLiveTrials(); };
+    parts.session.setChangeListener([this](uint64_t) { successRate->followChange(); });
     rebuildTabs();
     setMenuState(false);
     setGraphPrintEnabled(false);
@@ -91,7 +93,9 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     switchFolder(tab::kSummary);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    parts.session.setChangeListener(nullptr); // the session may outlive the window
+}
 
 // The status bar's trials, shown in the Analysis folder as if it had run them.
 void MainWindow::openLiveTrials() {
