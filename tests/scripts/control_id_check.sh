@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Dialog controls are named through their dialog's enum (shell/logic/dialog_fields.h):
 # no bare control-id number is handed to a field or button call, put in a table of
-# typed texts, or compared with a control id in the dialogs, the calculators or the
-# tests.
+# typed texts, or compared with a control id in the shell's dialogs or their tests.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 fields='text|field|toggle|choose|activate|widgetOf|hasField|addEdit|addReadOnly|addCheck'
@@ -14,8 +13,8 @@ pattern+='|\b(typing|typeAndPress)\(.*,[[:space:]]*[0-9]+\)'   # a number as the
 pattern+='|\{[[:space:]]*[1-9][0-9]{2},[[:space:]]*"'          # {101, "typed text"}
 pattern+='|\[[1-9][0-9]{2}\][[:space:]]*='                      # texts[101] = ...
 pattern+='|\b(id|button|[a-z]*Id|refused[A-Za-z]*)[[:space:]]*(==|!=|=)[[:space:]]*[1-9][0-9]{2}\b'
-if grep -rnE "$pattern" --include='*.cpp' --include='*.h' shell calculators tests/shell \
-    tests/calculators | grep -v '^shell/logic/dialog_fields\.h:'; then
+if grep -rnE "$pattern" --include='*.cpp' --include='*.h' shell tests/shell |
+    grep -v '^shell/logic/dialog_fields\.h:'; then
     echo "FAIL: a bare control id (name it with its dialog's enum in shell/logic/dialog_fields.h)"
     exit 1
 fi
