@@ -273,12 +273,6 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
     return true;
 }
 
-bool newScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
-                 int scenarioNumber) {
-    if (!askToSaveChanges(session, f, messages)) return false;
-    return startNewScenario(session, f, messages, scenarioNumber);
-}
-
 bool startNewScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
                       int scenarioNumber) {
     Scenario& s = session.scenario;
@@ -289,12 +283,13 @@ bool startNewScenario(ScenarioSession& session, ScenarioFiles& f, Messages& mess
     return createNewScenarioFile(s, f, messages, scenarioNumber);
 }
 
-bool askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages) {
+bool askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
+                      const std::function<bool()>& save) {
     if (!session.scenarioModified() && !session.accountsModified()) return true;
     switch (messages.askOrCancel("Do you wish to save the file " + f.scenarioPath + "?",
                                  "Korvel Financial Planner", MessageIcon::Warning)) {
     case Answer::Yes:
-        return saveScenario(session, f, messages);
+        return save();
     case Answer::No:
         return true;
     case Answer::Cancel:
