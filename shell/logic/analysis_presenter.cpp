@@ -236,7 +236,10 @@ std::string AnalysisPresenter::statusText() const {
     if (running())
         return format("Running: %d of %d %s", done(), total_,
                       mode == AnalysisMode::HistoricalSequences ? "cycles" : "trials");
-    if (lastCancelled_) return "Cancelled: the result below is from the previous analysis.";
+    if (lastCancelled_)
+        return shown_ || shownHistory_
+                   ? "Cancelled: the result below is from the previous analysis."
+                   : "Cancelled.";
     std::string text;
     const std::string of = nameShown_.empty() ? std::string() : " of " + nameShown_;
     if (shownHistory_) {

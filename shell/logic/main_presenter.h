@@ -99,6 +99,9 @@ class MainPresenter {
     void openRecent(int index);
     void save();
     void saveAs();
+    bool saveUnderNewName(); // Save As's file dialog and save; false when cancelled or failed
+    // The save question before New, Open and closing; false when the action must not go on.
+    bool saveChangesFirst();
     void afterOpen(const OpenResult& r);
     void importAccounts(const std::string& dropped = {});
     void editAccount();

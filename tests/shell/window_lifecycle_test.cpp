@@ -135,16 +135,17 @@ void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
     const QString newName = QString::fromStdString(f.files.scenarioPath);
 
     f.messages.entries.clear();
-    f.messages.answers = {true}; // save the three accounts: Yes
+    f.messages.answers = {true}; // save the three accounts: Yes, under a name asked for
+    f.chooser.answers.push_back(std::string("three.ret"));
     f.chooser.answers.push_back(other.toStdString());
     w.commands().execute(cmd::kOpen);
     QVERIFY2(!f.messages.entries.empty(), "no save question before Open");
     QCOMPARE(QString::fromStdString(f.messages.entries[0].text),
              "Do you wish to save the file " + newName + "?");
-    // Saved: the new scenario's file holds the three accounts.
+    // Saved under the name chosen: the file holds the three accounts.
     Scenario saved;
     ScenarioFiles savedFiles;
-    savedFiles.displayName = newName.toStdString();
+    savedFiles.displayName = "three.ret";
     RecordingMessages quiet;
     QVERIFY(readScenario(saved, savedFiles, quiet));
     QCOMPARE(saved.accounts.usableCount(), 3);

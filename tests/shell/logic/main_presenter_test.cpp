@@ -305,10 +305,54 @@ TEST_F(MainPresenterTest, CancelAtTheSaveQuestionLeavesEverythingAsItWas) {
     // Yes, but the file cannot be written: the plan stays rather than being lost.
     std::filesystem::create_directory("locked");
     files.scenarioPath = files.displayName = "locked";
+    files.untitled = false;
     messages.choices = {Answer::Yes};
     presenter.execute(cmd::kNew);
     EXPECT_FLOAT_EQ(scenario->initial.taxRate, 33.0f);
     EXPECT_EQ(files.displayName, "locked");
+}
+
+// Yes at the save question of an untitled scenario asks for a name as Save As does
+// (its temporary name would be taken by the next New); Cancel in that dialog cancels
+// the New, the Open or the closing.
+TEST_F(MainPresenterTest, YesForAnUntitledScenarioAsksForANameFirst) {
+    for (int id : {cmd::kNew, cmd::kOpen, cmd::kExit}) {
+        for (bool named : {false, true}) {
+            SCOPED_TRACE(std::to_string(id) + (named ? " named" : " cancelled"));
+            std::filesystem::remove("temp01.ret");
+            files = ScenarioFiles{};
+            files.scenarioPath = files.displayName = "./temp01.ret";
+            scenario->initial.taxRate = 33;
+            session.changed(ScenarioChange::EventStored);
+            messages.choices = {Answer::Yes};
+            messages.answers = {false}; // after New: no accounts from a tab file
+            chooser.asked.clear();
+            chooser.answers = {named ? std::optional<std::string>("mine.ret") : std::nullopt};
+            bool closed = false;
+            if (id == cmd::kExit)
+                closed = presenter.closing();
+            else
+                presenter.execute(id);
+            ASSERT_FALSE(chooser.asked.empty());
+            EXPECT_EQ(chooser.asked[0].title, "Save Scenario With a New Name");
+            if (named) {
+                Scenario saved;
+                ScenarioFiles savedFiles;
+                savedFiles.displayName = "mine.ret";
+                ASSERT_TRUE(readScenario(saved, savedFiles, messages));
+                EXPECT_FLOAT_EQ(saved.initial.taxRate, 33.0f);
+                EXPECT_EQ(closed, id == cmd::kExit);
+                std::filesystem::remove("mine.ret");
+            } else {
+                EXPECT_EQ(chooser.asked.size(), 1u); // Open's own dialog is not shown
+                EXPECT_FALSE(std::filesystem::exists("./temp01.ret"));
+                EXPECT_EQ(files.displayName, "./temp01.ret");
+                EXPECT_FLOAT_EQ(scenario->initial.taxRate, 33.0f);
+                EXPECT_TRUE(session.scenarioModified());
+                EXPECT_FALSE(closed);
+            }
+        }
+    }
 }
 
 TEST_F(MainPresenterTest, DroppedFilesOpenOrImportAsTheirCommandsDo) {
@@ -446,6 +490,7 @@ TEST_F(MainPresenterTest, NewAndOpenReplaceTheScenarioAndATabImportEndsInTheAcco
     EXPECT_EQ(view.switches.back(), tab::kAccounts); // after the accounts were added
 
     chooser.answers.push_back(std::string("missing.ret"));
+    messages.choices = {Answer::No}; // the imported accounts are not saved
     presenter.execute(cmd::kOpen);
     EXPECT_EQ(view.replacements, 2);
 }
@@ -461,8 +506,9 @@ TEST_F(MainPresenterTest, NewStartsAFreshHistory) {
     EXPECT_FLOAT_EQ(scenario->initial.taxRate, 15.0f);
 }
 
-// A plan saved under the new-scenario name survives the next New, and Save of a scenario
-// without a name of the user's choosing asks for one.
+// A plan in the new-scenario file (an earlier version's Yes at the save question wrote
+// it there) survives the next New, and Save of a scenario without a name of the user's
+// choosing asks for one.
 TEST_F(MainPresenterTest, NewNeverReplacesASavedPlanAndSaveOfAnUntitledPlanAsksForAName) {
     messages.defaultAnswer = false; // no tab import
     presenter.execute(cmd::kNew);
@@ -470,10 +516,11 @@ TEST_F(MainPresenterTest, NewNeverReplacesASavedPlanAndSaveOfAnUntitledPlanAsksF
     std::ofstream("accounts.kvi") << "Savings\t1,000.00\n";
     chooser.answers.push_back(std::string("accounts.kvi"));
     presenter.execute(cmd::kImportAccounts);
-    messages.answers = {true}; // the save question on New: Yes writes the temporary file
-    presenter.execute(cmd::kNew);
+    ASSERT_TRUE(writeScenario(*scenario, files, messages));
     const std::string saved = test::readBytes("temp01.ret");
     EXPECT_EQ(saved.size(), 4944u);
+    messages.choices = {Answer::No};
+    presenter.execute(cmd::kNew);
     EXPECT_EQ(files.scenarioPath, "./temp02.ret");
     presenter.execute(cmd::kNew); // nothing changed: the empty temp02.ret is used again
     EXPECT_EQ(files.scenarioPath, "./temp02.ret");
