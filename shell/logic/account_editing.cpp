@@ -8,24 +8,22 @@ namespace finplan {
 // Mode 99: the account the import filled is completed (or left out) in the dialog.
 class AccountEditing::DialogCompleter : public AccountCompleter {
   public:
-    DialogCompleter(ScenarioSession& tracking, Messages& messages, AccountDialogs& dialogs)
-        : session(tracking), messages(messages), dialogs(dialogs) {}
+    explicit DialogCompleter(AccountEditing& editing) : editing(editing) {}
     // The import fills the scenario of the session.
     bool complete(Scenario& /*s*/, int slot) override {
-        AccountInfoPresenter dialog(session, AccountDialogMode::Import, slot, messages);
-        return dialogs.showAccountInfo(dialog);
+        AccountInfoPresenter dialog(editing.session, AccountDialogMode::Import, slot,
+                                    editing.messages, editing.help);
+        return editing.host.runDialog(dialog);
     }
 
   private:
-    ScenarioSession& session;
-    Messages& messages;
-    AccountDialogs& dialogs;
+    AccountEditing& editing;
 };
 
-AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& messages,
-                               AccountDialogs& dialogs, UndoStack& undo)
-    : session(tracking), scenario(tracking.scenario), messages(messages), dialogs(dialogs),
-      undo(undo), completer(std::make_unique<DialogCompleter>(tracking, messages, dialogs)) {}
+AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& messages, Help& help,
+                               DialogHost& host, UndoStack& undo)
+    : session(tracking), scenario(tracking.scenario), messages(messages), help(help), host(host),
+      undo(undo), completer(std::make_unique<DialogCompleter>(*this)) {}
 
 AccountEditing::~AccountEditing() = default;
 
@@ -53,18 +51,18 @@ bool AccountEditing::requestEdit(int row) {
 
 bool AccountEditing::openAccountInfo() {
     ScenarioSnapshot before(scenario);
-    AccountInfoPresenter dialog(session, mode, selected, messages);
+    AccountInfoPresenter dialog(session, mode, selected, messages, help);
     // The folder asks again for each opening; a stray command 200 adds.
     mode = AccountDialogMode::Add;
-    if (!dialogs.showAccountInfo(dialog)) return false;
+    if (!host.runDialog(dialog)) return false;
     undo.record(dialog.changeLabel(), before, scenario);
     return true;
 }
 
 bool AccountEditing::editGroups() {
     ScenarioSnapshot before(scenario);
-    GroupsPresenter dialog(session, messages);
-    if (!dialogs.showGroups(dialog)) return false;
+    GroupsPresenter dialog(session, messages, help);
+    if (!host.runDialog(dialog)) return false;
     undo.record("Edit Group Names", before, scenario);
     return true;
 }

@@ -59,7 +59,7 @@ class MainPresenter {
     MainPresenter(PlannerParts parts, ShellView& view)
         : p(parts), view(view), events(parts.session, parts.messages, parts.help, parts.calculators,
                                        parts.undo, parts.clock, view),
-          accountEditing(parts.session, parts.messages, view, parts.undo) {}
+          accountEditing(parts.session, parts.messages, parts.help, view, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.

@@ -101,6 +101,7 @@ void WindowLifecycleTest::importShowsTheAccountsAtOnce() {
     writeTabFile("update.kvi", existing + "\t1234.00\nA brand new account\t1000.00\n");
     f.chooser.answers.push_back(std::string("update.kvi"));
     f.messages.answers = {true, true, true};
+    acceptEveryDialog(w); // the new account's Account Information
     w.commands().execute(cmd::kImportAccounts);
     QCOMPARE(f.scenario->accounts.usableCount(), before + 1);
 
@@ -126,6 +127,7 @@ void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
     writeTabFile("three.kvi", "First\t100.00\nSecond\t200.00\nThird\t300.00\n");
     f.chooser.answers.push_back(std::string("three.kvi"));
     f.messages.answers = {true}; // read the accounts from a tab file: Yes
+    acceptEveryDialog(w);        // each account's Account Information
     w.commands().execute(cmd::kNew);
     QCOMPARE(f.scenario->accounts.usableCount(), 3);
     QVERIFY2(w.tabRow()->labels().contains("Accounts 1-3"),

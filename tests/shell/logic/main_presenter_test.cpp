@@ -17,6 +17,8 @@
 #include "tests/engine/scenario_builder.h"
 #include "tests/model/files_test_support.h"
 
+#include "editor_test_support.h"
+
 namespace finplan {
 namespace {
 
@@ -39,19 +41,19 @@ class RecordedView : public ShellView {
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
     bool runDialog(DialogPresenter& d) override {
+        if (auto* a = dynamic_cast<AccountInfoPresenter*>(&d)) {
+            ++accountDialogs;
+            return accountStep ? accountStep(*a) : a->ok(); // OK unless told otherwise
+        }
+        if (auto* g = dynamic_cast<GroupsPresenter*>(&d)) {
+            ++groupDialogs;
+            return groupStep && groupStep(*g);
+        }
         const bool amount = d.hasField(MortgageField::Amount);
         dialogs.push_back(d.title() + (amount ? " " + d.text(MortgageField::Amount) : ""));
         return false;
     }
     std::vector<std::string> dialogs;
-    bool showAccountInfo(AccountInfoPresenter& a) override {
-        ++accountDialogs;
-        return accountStep ? accountStep(a) : a.ok(); // OK unless told otherwise
-    }
-    bool showGroups(GroupsPresenter& g) override {
-        ++groupDialogs;
-        return groupStep && groupStep(g);
-    }
     std::function<bool(AccountInfoPresenter&)> accountStep;
     std::function<bool(GroupsPresenter&)> groupStep;
     int accountDialogs = 0, groupDialogs = 0;
@@ -207,7 +209,7 @@ TEST_F(MainPresenterTest, AccountCommandsOpenTheirDialogsAndShowTheAccountsFolde
     presenter.execute(cmd::kGroupNames); // Cancel still shows the folder
     EXPECT_EQ(view.groupDialogs, 1);
     view.accountStep = [](AccountInfoPresenter& a) {
-        a.texts = {"Savings", "100", "5", "0", "0", "1"};
+        typeAccount(a, {"Savings", "100", "5", "0", "0", "1"});
         return a.ok();
     };
     ASSERT_TRUE(presenter.accounts().requestAdd());
@@ -225,7 +227,7 @@ TEST_F(MainPresenterTest, AccountCommandsOpenTheirDialogsAndShowTheAccountsFolde
     chooser.answers.push_back(std::string("accounts.kvi"));
     view.accountStep = [](AccountInfoPresenter& a) {
         EXPECT_EQ(a.mode(), AccountDialogMode::Import);
-        EXPECT_EQ(a.texts.name, "Checking");
+        EXPECT_EQ(a.text(AccountInfoField::Name), "Checking");
         return a.ok();
     };
     presenter.execute(cmd::kImportAccounts);
