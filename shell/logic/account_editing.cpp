@@ -8,7 +8,7 @@ namespace finplan {
 // Mode 99: the account the import filled is completed (or left out) in the dialog.
 class AccountEditing::DialogCompleter : public AccountCompleter {
   public:
-    explicit DialogCompleter(AccountEditing& editing) : editing(editing) {}
+    explicit DialogCompleter(AccountEditing& owner) : editing(owner) {}
     // The import fills the scenario of the session.
     bool complete(Scenario& /*s*/, int slot) override {
         AccountInfoPresenter dialog(editing.session, AccountDialogMode::Import, slot,
@@ -20,10 +20,10 @@ class AccountEditing::DialogCompleter : public AccountCompleter {
     AccountEditing& editing;
 };
 
-AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& messages, Help& help,
-                               DialogHost& host, UndoStack& undo)
-    : session(tracking), scenario(tracking.scenario), messages(messages), help(help), host(host),
-      undo(undo), completer(std::make_unique<DialogCompleter>(*this)) {}
+AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& shown, Help& manual,
+                               DialogHost& dialogs, UndoStack& changes)
+    : session(tracking), scenario(tracking.scenario), messages(shown), help(manual), host(dialogs),
+      undo(changes), completer(std::make_unique<DialogCompleter>(*this)) {}
 
 AccountEditing::~AccountEditing() = default;
 

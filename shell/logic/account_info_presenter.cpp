@@ -40,19 +40,18 @@ using F = AccountInfoField;
 } // namespace
 
 AccountInfoPresenter::AccountInfoPresenter(ScenarioSession& tracking, AccountDialogMode mode,
-                                           int slot, Messages& messages, Help& help)
-    : session(tracking), scenario(tracking.scenario), messages(messages), help(help),
-      dialogMode(mode), slot(slot) {
+                                           int selected, Messages& shown, Help& manual)
+    : session(tracking), scenario(tracking.scenario), messages(shown), help(manual),
+      dialogMode(mode), slot(selected) {
     dialogTitle = "Account Information";
     repairAccountCount(scenario);
     const int count = scenario.accounts.accountCount;
     // An edit names an account in use; a new account always takes the next free slot.
     if (mode != AccountDialogMode::Edit)
-        this->slot = count;
-    else if (slot < 0 || slot >= count)
-        this->slot = -1;
-    if (this->slot >= 0 && this->slot < kMaxAccounts)
-        draft = scenario.accounts.accounts[this->slot];
+        slot = count;
+    else if (selected < 0 || selected >= count)
+        slot = -1;
+    if (slot >= 0 && slot < kMaxAccounts) draft = scenario.accounts.accounts[slot];
 
     for (int g = 0; g < kMaxGroups; ++g)
         if (scenario.groups.exists(g)) groupOfChoice.push_back(g);

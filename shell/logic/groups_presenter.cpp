@@ -39,8 +39,8 @@ bool checkBound(Messages& messages, const std::string& text, float& out) {
 
 } // namespace
 
-GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& messages, Help& help)
-    : session(tracking), scenario(tracking.scenario), messages(messages), help(help) {
+GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& shown, Help& manual)
+    : session(tracking), scenario(tracking.scenario), messages(shown), help(manual) {
     dialogTitle = "Groups";
     addHeading("Group Name", false);
     addHeading("Random Minimum\nRate", true);
