@@ -1,32 +1,34 @@
-#include "shell/calculator_dialogs.h"
+#include "shell/calculator_windows.h"
+
+#include "shell/form_dialog.h"
+#include "shell/logic/calculator_presenters.h"
 #include "shell/mortgage_schedule_window.h"
 
 namespace finplan {
 
-std::unique_ptr<QDialog> makeCalculatorWindow(CalculatorTool tool, PlannerParts& parts,
-                                              const Event* editedMortgage, QWidget* parent) {
-    switch (tool) {
-    case CalculatorTool::Mortgage:
-        return std::make_unique<MortgageCalculatorDialog>(parts, parent);
-    case CalculatorTool::Refinance:
-        return std::make_unique<RefinanceDialog>(parts, editedMortgage, parent);
-    case CalculatorTool::Accelerated:
-        return std::make_unique<AcceleratedDialog>(parts, parent);
-    case CalculatorTool::Inflation:
-        return std::make_unique<InflationDialog>(parts, parent);
-    case CalculatorTool::Investment:
-        return std::make_unique<InvestmentDialog>(parts, parent);
-    case CalculatorTool::TradeOff:
-        return std::make_unique<TradeOffDialog>(parts, parent);
-    case CalculatorTool::Schedule:
-        return std::make_unique<MortgageScheduleWindow>(parts, editedMortgage, parent);
-    }
-    return nullptr;
+int execAsTool(QDialog& dialog, ToolWindows& tools, const std::string& name,
+               const std::function<int(QDialog&)>& runner) {
+    QDialog* d = &dialog;
+    tools.open(name, [d] {
+        d->raise();
+        d->activateWindow();
+    });
+    const int result = runner ? runner(dialog) : dialog.exec();
+    tools.close(name);
+    return result;
 }
 
 void QtCalculatorWindows::open(CalculatorTool tool, const Event* editedMortgage) {
-    std::unique_ptr<QDialog> window = makeCalculatorWindow(tool, parts, editedMortgage, parent);
-    if (window) run(*window, toolTitle(tool));
+    if (tool == CalculatorTool::Schedule) {
+        MortgageScheduleWindow window(parts, editedMortgage, parent);
+        run(window, toolTitle(tool));
+        return;
+    }
+    // The presenter outlives the form that shows it.
+    const std::unique_ptr<CalculatorPresenter> presenter =
+        makeCalculatorPresenter(tool, parts, editedMortgage);
+    FormDialog form(*presenter, parent);
+    run(form, toolTitle(tool));
 }
 
 } // namespace finplan

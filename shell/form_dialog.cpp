@@ -1,8 +1,11 @@
 #include "shell/form_dialog.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,8 +13,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "shell/dialog_focus.h"
+#include "shell/icons.h"
 #include "shell/logic/window_geometry.h"
 #include "shell/screen_fit.h"
 
@@ -26,6 +31,35 @@ QString qs(const std::string& s) {
 // The dialog's margins and frame beside its row of buttons.
 constexpr int kRoomAroundButtons = 60;
 
+// The up-down control with its buddy field: the arrows, arrow keys and wheel report
+// steps (up is +1); the number shown is the presenter's to set.
+class UpDownField : public QAbstractSpinBox {
+  public:
+    explicit UpDownField(QWidget* parent) : QAbstractSpinBox(parent) {
+        setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    }
+    QLineEdit* edit() const { return lineEdit(); }
+    void stepBy(int steps) override {
+        if (onStep) onStep(steps);
+    }
+    std::function<void(int)> onStep;
+
+  protected:
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+};
+
+QString widgetName(const std::string& name, const char* prefix, ControlId id) {
+    return name.empty() ? QString("%1%2").arg(prefix).arg(id.number()) : qs(name);
+}
+
+QLabel* boldLabel(const std::string& text, QWidget* parent) {
+    auto* label = new QLabel(qs(text), parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
 } // namespace
 
 FormDialog::FormDialog(DialogPresenter& presenter, QWidget* parent)
@@ -34,19 +68,54 @@ FormDialog::FormDialog(DialogPresenter& presenter, QWidget* parent)
     setObjectName(qs(presenter.title()));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    buildFields();
+    const bool calculator = presenter.style() == FormStyle::Calculator;
+    if (calculator) {
+        setWindowIcon(programIcon());
+        // A fixed-size tool window: no minimise or maximise box.
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    }
+    if (!presenter.headline().empty()) layout->addWidget(boldLabel(presenter.headline(), this));
+    if (presenter.sections().empty()) {
+        auto* grid = new QGridLayout;
+        fillGrid(grid, 0);
+        layout->addLayout(grid);
+    } else {
+        buildSections();
+    }
+    if (calculator) layout->addSpacing(6);
     buildButtons();
     copyOut();
     if (QWidget* first = widgetOf(presenter.firstField())) first->setFocus();
     startTyping(*this);
 }
 
-// One grid: a field takes a row of its own (label, box, unit) unless it goes on the
-// row of the one before it, as the Groups table's do; a check box spans the row.
-void FormDialog::buildFields() {
-    auto* grid = new QGridLayout;
+// Each box under the one before, or beside it in a row of boxes.
+void FormDialog::buildSections() {
+    auto* body = static_cast<QVBoxLayout*>(layout());
+    QHBoxLayout* row = nullptr;
+    const auto& sections = presenter.sections();
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const FormSection& s = sections[i];
+        QWidget* box = s.title.empty() ? new QWidget(this) : new QGroupBox(qs(s.title), this);
+        if (!s.beside || !row) {
+            row = new QHBoxLayout;
+            body->addLayout(row);
+        }
+        row->addWidget(box);
+        const int at = static_cast<int>(i);
+        if (s.layout == SectionLayout::Grid) fillGrid(new QGridLayout(box), at);
+        if (s.layout == SectionLayout::Form) fillForm(box, at);
+        if (s.layout == SectionLayout::Sentences) fillSentences(box, at);
+    }
+}
+
+// A field takes a row of its own (label, box, unit) unless it goes on the row of the
+// one before it, as the Groups table's do; a check box spans the row.
+void FormDialog::fillGrid(QGridLayout* grid, int section) {
     int row = -1, column = 0;
     for (FormField& f : presenter.fields()) {
+        if (f.section != section) continue;
         if (!f.sameRow) {
             ++row;
             column = 0;
@@ -56,7 +125,8 @@ void FormDialog::buildFields() {
             continue;
         }
         if (f.kind == FieldKind::Check) {
-            grid->addWidget(makeWidget(f), row, column, 1, 3);
+            // Beside other fields it takes the columns left (-1: to the grid's edge).
+            grid->addWidget(makeWidget(f), row, column, 1, f.sameRow ? -1 : 3);
             column += 3;
             continue;
         }
@@ -64,7 +134,42 @@ void FormDialog::buildFields() {
         grid->addWidget(makeWidget(f), row, column++);
         if (!f.unit.empty()) grid->addWidget(new QLabel(qs(f.unit), this), row, column++);
     }
-    static_cast<QVBoxLayout*>(layout())->addLayout(grid);
+}
+
+// Labels in a column, each box beside its label with its unit after it.
+void FormDialog::fillForm(QWidget* box, int section) {
+    auto* form = new QFormLayout(box);
+    for (FormField& f : presenter.fields()) {
+        if (f.section != section) continue;
+        QWidget* w = makeWidget(f);
+        if (f.kind == FieldKind::Check) {
+            form->addRow(w);
+        } else if (f.unit.empty()) {
+            form->addRow(qs(f.label), w);
+        } else {
+            auto* line = new QHBoxLayout;
+            line->addWidget(w);
+            line->addWidget(new QLabel(qs(f.unit), this));
+            form->addRow(qs(f.label), line);
+        }
+    }
+}
+
+// Texts and boxes read left to right; a piece not on the row before starts a line.
+void FormDialog::fillSentences(QWidget* box, int section) {
+    auto* lines = new QVBoxLayout(box);
+    QHBoxLayout* line = nullptr;
+    for (FormField& f : presenter.fields()) {
+        if (f.section != section) continue;
+        if (!f.sameRow || !line) {
+            if (line) line->addStretch(1);
+            line = new QHBoxLayout;
+            lines->addLayout(line);
+        }
+        line->addWidget(f.kind == FieldKind::Heading ? new QLabel(qs(f.label), this)
+                                                     : makeWidget(f));
+    }
+    if (line) line->addStretch(1);
 }
 
 QWidget* FormDialog::makeWidget(const FormField& f) {
@@ -87,16 +192,41 @@ QWidget* FormDialog::makeWidget(const FormField& f) {
             copyOut();
         });
         w = combo;
+    } else if (f.kind == FieldKind::Spin) {
+        auto* spin = new UpDownField(this);
+        spin->onStep = [this, id = f.id](int steps) {
+            copyIn();
+            presenter.step(id, steps);
+            copyOut();
+        };
+        spin->edit()->setObjectName(widgetName(f.name, "field", f.id) + "Text");
+        textWidgets[f.id] = spin->edit();
+        w = spin;
     } else {
-        auto* edit = new QLineEdit(this);
-        edit->setReadOnly(f.kind == FieldKind::ReadOnly);
-        edit->setMinimumWidth(f.width == FieldWidth::Text ? 260 : 120);
-        if (f.maxLength > 0) edit->setMaxLength(f.maxLength);
-        w = edit;
+        w = makeEdit(f);
     }
-    w->setObjectName(QString("field%1").arg(f.id.number()));
+    w->setObjectName(widgetName(f.name, "field", f.id));
     fieldWidgets[f.id] = w;
     return w;
+}
+
+QLineEdit* FormDialog::makeEdit(const FormField& f) {
+    auto* edit = new QLineEdit(this);
+    edit->setReadOnly(f.kind == FieldKind::ReadOnly);
+    if (presenter.style() == FormStyle::Calculator) {
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QString(12, QLatin1Char('0'))));
+        if (edit->isReadOnly()) {
+            // Results look like labels in a box, not like something to type into.
+            QPalette p = edit->palette();
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
+            edit->setPalette(p);
+        }
+    } else {
+        edit->setMinimumWidth(f.width == FieldWidth::Text ? 260 : 120);
+    }
+    if (f.maxLength > 0) edit->setMaxLength(f.maxLength);
+    textWidgets[f.id] = edit;
+    return edit;
 }
 
 void FormDialog::buildButtons() {
@@ -104,14 +234,23 @@ void FormDialog::buildButtons() {
     std::vector<int> widths;
     for (const FormButton& b : presenter.buttons()) {
         auto* button = new QPushButton(qs(b.label), this);
-        button->setObjectName(QString("button%1").arg(b.id.number()));
+        button->setObjectName(widgetName(b.name, "button", b.id));
         button->setEnabled(b.enabled);
-        button->setAutoDefault(false);
+        // A calculator's button takes Enter while it has the focus.
+        button->setAutoDefault(presenter.style() == FormStyle::Calculator);
         if (b.id == presenter.defaultButton()) button->setDefault(true);
         connect(button, &QPushButton::clicked, this, [this, id = b.id] { pressButton(id); });
         made.push_back(button);
         widths.push_back(button->sizeHint().width());
         buttonWidgets[b.id] = button;
+    }
+    if (presenter.style() == FormStyle::Calculator) {
+        // One row from the left, the buttons sharing the dialog's width.
+        auto* row = new QHBoxLayout;
+        for (QPushButton* button : made)
+            row->addWidget(button);
+        static_cast<QVBoxLayout*>(layout())->addLayout(row);
+        return;
     }
     // One row on the right, or as many rows as the screen's width needs (the Mortgage
     // editor's seven buttons at a large scale).
@@ -144,9 +283,14 @@ QAbstractButton* FormDialog::buttonOf(ControlId id) const {
     return it == buttonWidgets.end() ? nullptr : it->second;
 }
 
+QLineEdit* FormDialog::editOf(ControlId id) const {
+    auto it = textWidgets.find(id);
+    return it == textWidgets.end() ? nullptr : it->second;
+}
+
 void FormDialog::copyIn() {
     for (FormField& f : presenter.fields())
-        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(f.id)); edit && !edit->isReadOnly())
+        if (QLineEdit* edit = editOf(f.id); edit && !edit->isReadOnly())
             f.text = edit->text().toStdString();
 }
 
@@ -156,7 +300,7 @@ void FormDialog::copyOut() {
         QWidget* w = widgetOf(f.id);
         if (!w) continue; // a heading
         w->setEnabled(f.enabled);
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (QLineEdit* edit = editOf(f.id)) {
             if (edit->text() != qs(f.text)) edit->setText(qs(f.text));
         } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
             box->setChecked(f.checked);
@@ -182,7 +326,7 @@ void FormDialog::pressButton(ControlId id) {
 
 // After a refused check the user retypes the field the message was about.
 void FormDialog::backToRefusedField() {
-    auto* edit = qobject_cast<QLineEdit*>(widgetOf(presenter.takeRefusedField()));
+    QLineEdit* edit = editOf(presenter.takeRefusedField());
     if (!edit) return;
     edit->setFocus();
     edit->selectAll();

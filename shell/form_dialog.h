@@ -1,6 +1,6 @@
-// The Qt face of a DialogPresenter: one row per field (label, edit box, checkbox or
-// combo box), a row of buttons. Texts go into the presenter before every click and
-// come back out after it; the presenter decides when the dialog closes.
+// The Qt face of a DialogPresenter: its fields (label, edit box, checkbox or combo
+// box) in rows, boxes or sentences, a row of buttons. Texts go into the presenter before every
+// click and come back out after it; the presenter decides when the dialog closes.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +9,9 @@
 #include "shell/logic/dialog_presenter.h"
 
 class QAbstractButton;
+class QBoxLayout;
+class QGridLayout;
+class QLineEdit;
 class QWidget;
 
 namespace finplan {
@@ -27,8 +30,14 @@ class FormDialog : public QDialog {
     void reject() override; // Escape and the close button press the cancel button
 
   private:
-    void buildFields();
+    void buildSections();
+    // The fields of section `section` into a layout of each kind.
+    void fillGrid(QGridLayout* grid, int section);
+    void fillForm(QWidget* box, int section);
+    void fillSentences(QWidget* box, int section);
     QWidget* makeWidget(const FormField& f);
+    QLineEdit* makeEdit(const FormField& f);
+    QLineEdit* editOf(ControlId id) const; // the box a text field is typed into
     void buildButtons();
     // The room on the screen the dialog opens on.
     int screenWidth() const;
@@ -40,6 +49,7 @@ class FormDialog : public QDialog {
     DialogPresenter& presenter;
     std::map<ControlId, QWidget*> fieldWidgets;
     std::map<ControlId, QAbstractButton*> buttonWidgets;
+    std::map<ControlId, QLineEdit*> textWidgets; // edit boxes, the up-down field's too
     bool syncing = false;
 };
 

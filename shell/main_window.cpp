@@ -19,7 +19,7 @@
 #include "platform/help_contexts.h"
 #include "shell/accounts_page.h"
 #include "shell/analysis_page.h"
-#include "shell/calculator_dialogs.h"
+#include "shell/calculator_windows.h"
 #include "shell/event_list_page.h"
 #include "shell/folder_pages.h"
 #include "shell/folder_tab_row.h"

@@ -161,4 +161,105 @@ constexpr GroupsField groupMaximumField(int row) {
     return static_cast<GroupsField>(static_cast<int>(GroupsField::FirstMaximum) + 2 * row);
 }
 
+// The calculators' controls. No help file or stored layout knows them by number, so
+// the values only tell the controls apart.
+enum class MortgageCalculatorField {
+    Amount = 1,
+    DownPayment,
+    Rate,
+    Years,
+    MonthlyPayment,
+    Calculate,
+    Ok,
+    Cancel,
+    Help,
+    UseInPlan,
+};
+
+enum class RefinanceField {
+    StartAge = 1,
+    Amount,
+    Rate,
+    Years,
+    MonthlyPayment,
+    RefiAge,
+    RefiAmount,
+    RefiRate,
+    RefiYears,
+    RefiMonthlyPayment,
+    ClosingCosts,
+    IncludeClosingCosts,
+    Points,
+    IncludePoints,
+    RefinancedAmount,
+    TotalMortgageCosts,
+    MonthsToBreakEven,
+    DoAnalysis,
+    Ok,
+    Cancel,
+    Help,
+};
+
+enum class AcceleratedField {
+    LoanAmount = 1,
+    NumberOfYears,
+    YearsLeft,
+    Rate,
+    MonthlyPayment,
+    TotalPayments,
+    TotalInterest,
+    AdditionalPayment,
+    PaymentYears,
+    AcceleratedMonthlyPayment,
+    AcceleratedTotalPayments,
+    AcceleratedTotalInterest,
+    Savings,
+    InvestedAmount,
+    InvestmentRate,
+    TaxRate,
+    InflationRate,
+    Worth,
+    WorthYears,
+    Calculate,
+    Ok,
+    Help,
+};
+
+enum class InflationField { StartAge = 1, EndAge, Amount, Rate, InflatedAmount, Calculate, Ok };
+
+enum class InvestmentField {
+    Amount = 1,
+    Years,
+    ReturnRate,
+    TaxRate,
+    InflationRate,
+    AnalysisYears,
+    AnalysisTaxRate,
+    Worth,
+    AnalysisInflationRate,
+    TodaysValue,
+    EffectiveRate,
+    Calculate,
+    Ok,
+    Help,
+};
+
+// Three options a column: a name, four values (row by row, option by option within a
+// row, as the analysis holds them), an end amount; then three differences.
+enum class TradeOffField {
+    FirstName = 1,
+    FirstValue = 4,
+    FirstEndAmount = 16,
+    FirstDifference = 19,
+    Periods = 22,
+    UseTaxRate,
+    Calculate,
+    Graph,
+    Ok,
+    Help,
+};
+constexpr TradeOffField tradeOffField(TradeOffField first, int index) {
+    return static_cast<TradeOffField>(static_cast<int>(first) + index);
+}
+
 } // namespace finplan

@@ -27,6 +27,7 @@ FormField& DialogPresenter::addEdit(ControlId id, const std::string& label, cons
     f.label = label;
     f.text = text;
     f.unit = unit;
+    f.section = lastSection();
     formFields.push_back(f);
     return formFields.back();
 }
@@ -59,11 +60,21 @@ void DialogPresenter::addHeading(const std::string& text, bool sameRow) {
     f.kind = FieldKind::Heading;
     f.label = text;
     f.sameRow = sameRow;
+    f.section = lastSection();
     formFields.push_back(f);
 }
 
-void DialogPresenter::addButton(ControlId id, const std::string& label, bool enabled) {
-    formButtons.push_back({id, label, enabled});
+int DialogPresenter::lastSection() const {
+    return formSections.empty() ? 0 : static_cast<int>(formSections.size()) - 1;
+}
+
+void DialogPresenter::addSection(FormSection section) {
+    formSections.push_back(std::move(section));
+}
+
+FormButton& DialogPresenter::addButton(ControlId id, const std::string& label, bool enabled) {
+    formButtons.push_back({id, label, enabled, ""});
+    return formButtons.back();
 }
 
 } // namespace finplan

@@ -32,8 +32,9 @@ class ControlId {
     int value = 0;
 };
 
-// Heading: a text above a column of a table of fields (Groups).
-enum class FieldKind { Edit, ReadOnly, Check, Combo, Heading };
+// Heading: a text above a column of a table of fields (Groups), or a piece of a
+// sentence row. Spin: an edit box with up-down arrows that report steps.
+enum class FieldKind { Edit, ReadOnly, Check, Combo, Heading, Spin };
 
 // How wide an edit box is: a description takes a line of text.
 enum class FieldWidth { Number, Text };
@@ -51,13 +52,32 @@ struct FormField {
     int maxLength = 0; // Edit: the most characters it takes, 0 for no limit
     bool enabled = true;
     bool sameRow = false; // to the right of the field before it, not on a row of its own
+    int section = 0;      // the box it sits in (an index into the dialog's sections)
+    std::string name;     // the widget's object name, when not the one made from the id
 };
 
 struct FormButton {
     ControlId id;
     std::string label;
     bool enabled = true;
+    std::string name; // as FormField's
 };
+
+// How a box lays out its fields. Grid: a row per field (label, box, unit) unless it
+// joins the row before; Form: labels in one column, boxes in the next; Sentences:
+// texts and boxes read left to right, a line a row.
+enum class SectionLayout { Grid, Form, Sentences };
+
+// A box of fields, titled or not; `beside` puts it to the right of the box before.
+struct FormSection {
+    std::string title;
+    SectionLayout layout = SectionLayout::Grid;
+    bool beside = false;
+};
+
+// Calculator: the tool windows' look (buttons from the left taking the room there is,
+// each pressed by Enter while it has the focus; results greyed; figure-wide boxes).
+enum class FormStyle { Dialog, Calculator };
 
 // What a button press does to the dialog.
 enum class Press { Stay, Accept, Reject };
@@ -82,6 +102,8 @@ class DialogPresenter {
     // A combo box choice and a double-click in it.
     virtual void choose(ControlId id, int index) { field(id).selected = index; }
     virtual void activate(ControlId /*id*/) {}
+    // The up-down arrows of a Spin field moved `steps` (up is +1).
+    virtual void step(ControlId /*id*/, int /*steps*/) {}
     // Escape and the window's close button press this one.
     ControlId cancelButton() const { return cancelId; }
     // Marked in the table of open tool windows while it shows (the Add Event chooser
@@ -93,6 +115,10 @@ class DialogPresenter {
     // The field whose check refused the last press, none when none: the view puts the
     // focus back there with its text selected. Taking it clears it.
     ControlId takeRefusedField() { return std::exchange(refusedId, ControlId{}); }
+    // The layout: no sections is one grid of every field.
+    const std::vector<FormSection>& sections() const { return formSections; }
+    const std::string& headline() const { return boldLine; } // a bold line above the boxes
+    FormStyle style() const { return look; }
 
   protected:
     // Passes `ok` on; when the check failed, remembers `id` as the field to go back to.
@@ -108,17 +134,24 @@ class DialogPresenter {
     FormField& addCombo(ControlId id, const std::string& label, std::vector<std::string> items,
                         int selected);
     void addHeading(const std::string& text, bool sameRow);
-    void addButton(ControlId id, const std::string& label, bool enabled = true);
+    FormButton& addButton(ControlId id, const std::string& label, bool enabled = true);
+    // The fields added after it go into this box.
+    void addSection(FormSection section);
 
     std::string dialogTitle;
+    std::string boldLine;
+    FormStyle look = FormStyle::Dialog;
     ControlId cancelId;
     ControlId defaultId;
     ControlId startId;
 
   private:
+    int lastSection() const;
+
     ControlId refusedId;
     std::vector<FormField> formFields;
     std::vector<FormButton> formButtons;
+    std::vector<FormSection> formSections;
 };
 
 // What the event editors hand to a calculator window.

@@ -9,7 +9,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "shell/calculator_dialogs.h"
+#include "shell/form_dialog.h"
+#include "shell/logic/calculator_presenters.h"
 #include "shell/logic/command_ids.h"
 #include "shell/mortgage_schedule_window.h"
 #include "shell_fixture.h"
@@ -21,6 +22,14 @@ namespace {
 PlannerParts partsOf(ShellFixture& f) {
     return f.parts();
 }
+
+// A calculator's presenter in the form, as the Tools/Aids menu shows it.
+struct Calculator {
+    Calculator(CalculatorTool tool, PlannerParts& parts, const Event* mortgage = nullptr)
+        : presenter(makeCalculatorPresenter(tool, parts, mortgage)), form(*presenter) {}
+    std::unique_ptr<CalculatorPresenter> presenter;
+    FormDialog form;
+};
 
 QLineEdit* edit(QWidget& d, const char* name) {
     auto* e = d.findChild<QLineEdit*>(name);
@@ -70,7 +79,8 @@ void CalculatorDialogsTest::mortgageCalculatorPaymentAndHandOver() {
     ShellFixture f;
     PlannerParts parts = partsOf(f);
     {
-        MortgageCalculatorDialog d(parts, nullptr);
+        Calculator c(CalculatorTool::Mortgage, parts);
+        FormDialog& d = c.form;
         d.show();
         QCOMPARE(shown(d, "amount"), QString("0.0"));
         QCOMPARE(shown(d, "rate"), QString("8.0"));
@@ -93,7 +103,8 @@ void CalculatorDialogsTest::mortgageCalculatorPaymentAndHandOver() {
     {
         // Opened again it shows what was read and computed last; Enter is "Use this
         // mortgage in plan", which hands the texts over with the payment they make.
-        MortgageCalculatorDialog d(parts, nullptr);
+        Calculator c(CalculatorTool::Mortgage, parts);
+        FormDialog& d = c.form;
         d.show();
         QCOMPARE(shown(d, "amount"), QString("100000"));
         QCOMPARE(shown(d, "monthlyPayment"), QString("733.76"));
@@ -108,14 +119,16 @@ void CalculatorDialogsTest::mortgageCalculatorPaymentAndHandOver() {
         // 80000 x r / (1 - (1 + r)^-360), r = 0.08 / 12: 587.01, not the 733.76 above.
         QCOMPARE(QString::fromStdString(handed->monthlyPayment), QString("$587.01"));
     }
-    click(*std::make_unique<MortgageCalculatorDialog>(parts, nullptr), "help");
+    Calculator forHelp(CalculatorTool::Mortgage, parts);
+    click(forHelp.form, "help");
     QCOMPARE(f.help.shown, std::vector<int>{MortgageCalculator::kHelpContext});
 }
 
 void CalculatorDialogsTest::refinanceCostsAndPayment() {
     ShellFixture f;
     PlannerParts parts = partsOf(f);
-    RefinanceDialog d(parts, nullptr, nullptr);
+    Calculator c(CalculatorTool::Refinance, parts);
+    FormDialog& d = c.form;
     d.show();
     QCOMPARE(shown(d, "startAge"), QString("0"));
     click(d, "doAnalysis");
@@ -151,7 +164,8 @@ void CalculatorDialogsTest::refinanceCostsAndPayment() {
     Event e;
     e.kind = static_cast<int16_t>(EventKind::Mortgage);
     e.startAge = 50, e.amount = 250000, e.downPayment = 50000, e.loanRate = 7, e.years = 15;
-    RefinanceDialog fromEditor(parts, &e, nullptr);
+    Calculator editorCalc(CalculatorTool::Refinance, parts, &e);
+    FormDialog& fromEditor = editorCalc.form;
     QCOMPARE(shown(fromEditor, "amount"), QString("200000.00"));
     QCOMPARE(shown(fromEditor, "years"), QString("15"));
     QCOMPARE(shown(fromEditor, "refiAge"), QString("45.00"));
@@ -163,7 +177,8 @@ void CalculatorDialogsTest::acceleratedPaymentPaysOffEarlier() {
     f.scenario->initial.taxRate = 25;
     f.scenario->initial.inflationRate = 3;
     PlannerParts parts = partsOf(f);
-    AcceleratedDialog d(parts, nullptr);
+    Calculator c(CalculatorTool::Accelerated, parts);
+    FormDialog& d = c.form;
     d.show();
     QCOMPARE(shown(d, "investmentRate"), QString("5.00"));
     QCOMPARE(shown(d, "taxRate"), QString("25.00"));
@@ -200,7 +215,8 @@ void CalculatorDialogsTest::acceleratedPaymentPaysOffEarlier() {
 void CalculatorDialogsTest::inflationGrowsTheAmount() {
     ShellFixture f;
     PlannerParts parts = partsOf(f);
-    InflationDialog d(parts, nullptr);
+    Calculator c(CalculatorTool::Inflation, parts);
+    FormDialog& d = c.form;
     d.show();
     type(d, "startAge", "30");
     type(d, "endAge", "30");
@@ -217,7 +233,8 @@ void CalculatorDialogsTest::inflationGrowsTheAmount() {
     QVERIFY(d.isVisible());
     click(d, "OK");
     QVERIFY(!d.isVisible());
-    InflationDialog again(parts, nullptr);
+    Calculator againCalc(CalculatorTool::Inflation, parts);
+    FormDialog& again = againCalc.form;
     QCOMPARE(shown(again, "startAge"), QString("30.00"));
     QCOMPARE(shown(again, "inflatedAmount"), QString("1343.92"));
 }
@@ -225,7 +242,8 @@ void CalculatorDialogsTest::inflationGrowsTheAmount() {
 void CalculatorDialogsTest::investmentAnalysisSentence() {
     ShellFixture f;
     PlannerParts parts = partsOf(f);
-    InvestmentDialog d(parts, nullptr);
+    Calculator c(CalculatorTool::Investment, parts);
+    FormDialog& d = c.form;
     d.show();
     QCOMPARE(shown(d, "years"), QString("1"));
     click(d, "calculate");
@@ -257,7 +275,8 @@ void CalculatorDialogsTest::tradeOffEndAmountsSpinGraphAndSave() {
     ShellFixture f;
     f.scenario->initial.taxRate = 15;
     PlannerParts parts = partsOf(f);
-    TradeOffDialog d(parts, nullptr);
+    Calculator c(CalculatorTool::TradeOff, parts);
+    FormDialog& d = c.form;
     d.show();
     QCOMPARE(shown(d, "name1"), QString("Option 1"));
     QCOMPARE(shown(d, "endAmount1"), QString("0.00"));
