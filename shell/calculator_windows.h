@@ -21,8 +21,8 @@ class QtCalculatorWindows : public CalculatorWindows {
   public:
     // run shows a window modally, marked open under its name in the tool table.
     using RunTool = std::function<void(QDialog&, const std::string& name)>;
-    QtCalculatorWindows(PlannerParts parts, QWidget* parent, RunTool run)
-        : parts(parts), parent(parent), run(std::move(run)) {}
+    QtCalculatorWindows(PlannerParts planner, QWidget* owner, RunTool runTool)
+        : parts(planner), parent(owner), run(std::move(runTool)) {}
     void open(CalculatorTool tool, const Event* editedMortgage = nullptr) override;
 
   private:

@@ -62,8 +62,8 @@ QLabel* boldLabel(const std::string& text, QWidget* parent) {
 
 } // namespace
 
-FormDialog::FormDialog(DialogPresenter& presenter, QWidget* parent)
-    : QDialog(parent), presenter(presenter) {
+FormDialog::FormDialog(DialogPresenter& shown, QWidget* parent)
+    : QDialog(parent), presenter(shown) {
     setWindowTitle(qs(presenter.title()));
     setObjectName(qs(presenter.title()));
     auto* layout = new QVBoxLayout(this);

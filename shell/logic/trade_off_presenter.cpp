@@ -34,16 +34,16 @@ TradeOffPresenter::TradeOffPresenter(PlannerParts& parts)
     addSection({.title = "", .layout = SectionLayout::Grid});
     // Each option a column, each of the analysis's texts a cell: "Option Name", the
     // Outgoing and Incoming rows, the End Amounts.
-    auto cells = [&](const char* label, const char* rowName, F first, std::string* texts,
+    auto cells = [&](const char* label, const char* rowName, F first, std::string* column,
                      bool results) {
         line([&] {
             for (int j = 0; j < kTradeOptions; ++j) {
                 const std::string name = cellName(rowName, j);
                 const char* shownLabel = j == 0 ? label : "";
                 if (results)
-                    bindResult(tradeOffField(first, j), shownLabel, texts[at(j)], name.c_str());
+                    bindResult(tradeOffField(first, j), shownLabel, column[at(j)], name.c_str());
                 else
-                    bindEdit(tradeOffField(first, j), shownLabel, texts[at(j)], name.c_str());
+                    bindEdit(tradeOffField(first, j), shownLabel, column[at(j)], name.c_str());
             }
         });
     };

@@ -7,8 +7,10 @@ cd "$(dirname "$0")/../.."
 fields='text|field|toggle|choose|activate|widgetOf|hasField|addEdit|addReadOnly|addCheck'
 fields+='|addCombo|addFlag|addAccountCombo|addDescription|check|checkAge|parse|refuse|passed|type'
 buttons='press|click|pressButton|buttonOf|addButton|setButtons'
+calculators='bindEdit|bindResult|bindSpin|bindCheck|button|stayButton|helpButton|step'
 pattern="\\b($fields)\\([[:space:]]*[1-9][0-9]{2}[[:space:]]*[,)]" # a number as a field
 pattern+="|\\b($buttons)\\([[:space:]]*[0-9]+[[:space:]]*[,)]"    # a number as a button
+pattern+="|\\b($calculators)\\([[:space:]]*[0-9]+[[:space:]]*,"    # a calculator's control
 pattern+='|\b(typing|typeAndPress)\(.*,[[:space:]]*[0-9]+\)'   # a number as the button
 pattern+='|\{[[:space:]]*[1-9][0-9]{2},[[:space:]]*"'          # {101, "typed text"}
 pattern+='|\[[1-9][0-9]{2}\][[:space:]]*='                      # texts[101] = ...
