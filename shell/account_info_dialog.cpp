@@ -29,18 +29,18 @@ std::string textOf(const QLineEdit* box) {
 
 } // namespace
 
-AccountInfoDialog::AccountInfoDialog(AccountInfoPresenter& presenter, std::function<void()> help,
+AccountInfoDialog::AccountInfoDialog(AccountInfoPresenter& thePresenter, std::function<void()> help,
                                      QWidget* parent)
-    : QDialog(parent), presenter(presenter) {
+    : QDialog(parent), presenter(thePresenter) {
     setWindowTitle("Account Information");
-    const AccountInfoTexts& t = presenter.texts;
+    const AccountInfoTexts& t = thePresenter.texts;
     auto* form = new QFormLayout;
     name = field(*form, "Account Name", t.name, 29, this);
     type = new QComboBox(this);
     type->setObjectName("Select Account Type");
     for (const auto& n : AccountInfoPresenter::typeNames())
         type->addItem(QString::fromStdString(n));
-    type->setCurrentIndex(presenter.type());
+    type->setCurrentIndex(thePresenter.type());
     form->addRow("Select Account Type", type);
     amount = field(*form, "Initial Amount", t.initialAmount, 12, this);
     rate = field(*form, "Rate %", t.rate, 0, this);
@@ -52,9 +52,9 @@ AccountInfoDialog::AccountInfoDialog(AccountInfoPresenter& presenter, std::funct
     order = field(*form, "Access Order", t.accessOrder, 3, this);
     group = new QComboBox(this);
     group->setObjectName("Assign Group to Account");
-    for (const auto& n : presenter.groupNames())
+    for (const auto& n : thePresenter.groupNames())
         group->addItem(QString::fromStdString(n));
-    group->setCurrentIndex(presenter.groupPosition());
+    group->setCurrentIndex(thePresenter.groupPosition());
     form->addRow("Assign Group to Account", group);
     penalty = new QCheckBox("Early withdrawals subject to penalty", this);
     penalty->setObjectName("Early withdrawals subject to penalty");
@@ -83,7 +83,7 @@ AccountInfoDialog::AccountInfoDialog(AccountInfoPresenter& presenter, std::funct
         *this, *layout, [this] { return okPressed(); }, std::move(help));
 
     // An account being completed or changed usually needs a new amount first.
-    QLineEdit* first = presenter.mode() == AccountDialogMode::Add ? name : amount;
+    QLineEdit* first = thePresenter.mode() == AccountDialogMode::Add ? name : amount;
     first->setFocus();
     startTyping(*this);
 }

@@ -27,8 +27,8 @@ int execAsTool(QDialog& dialog, ToolWindows& tools, const std::string& name,
     return result;
 }
 
-CalculatorDialog::CalculatorDialog(CalculatorTool tool, PlannerParts& parts, QWidget* parent)
-    : QDialog(parent), parts(parts), which(tool) {
+CalculatorDialog::CalculatorDialog(CalculatorTool tool, PlannerParts& theParts, QWidget* parent)
+    : QDialog(parent), parts(theParts), which(tool) {
     setWindowTitle(toolTitle(tool));
     setWindowIcon(programIcon());
     // A fixed-size tool window: no minimise or maximise box.

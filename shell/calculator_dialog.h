@@ -43,8 +43,8 @@ class CalculatorDialog : public QDialog {
 
     // One piece of a sentence row: a text or a field.
     struct Piece {
-        Piece(const char* text) : text(text) {}
-        Piece(QWidget* widget) : widget(widget) {}
+        Piece(const char* theText) : text(theText) {}
+        Piece(QWidget* theWidget) : widget(theWidget) {}
         const char* text = nullptr;
         QWidget* widget = nullptr;
     };

@@ -28,10 +28,10 @@ constexpr int kRoomAroundButtons = 60;
 
 } // namespace
 
-FormDialog::FormDialog(DialogPresenter& presenter, QWidget* parent)
-    : QDialog(parent), presenter(presenter) {
-    setWindowTitle(qs(presenter.title()));
-    setObjectName(qs(presenter.title()));
+FormDialog::FormDialog(DialogPresenter& thePresenter, QWidget* parent)
+    : QDialog(parent), presenter(thePresenter) {
+    setWindowTitle(qs(thePresenter.title()));
+    setObjectName(qs(thePresenter.title()));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     buildFields();

@@ -10,15 +10,16 @@
 
 namespace finplan {
 
-GroupsDialog::GroupsDialog(GroupsPresenter& presenter, std::function<void()> help, QWidget* parent)
-    : QDialog(parent), presenter(presenter) {
+GroupsDialog::GroupsDialog(GroupsPresenter& thePresenter, std::function<void()> help,
+                           QWidget* parent)
+    : QDialog(parent), presenter(thePresenter) {
     setWindowTitle("Groups");
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("Group Name", this), 0, 0);
     grid->addWidget(new QLabel("Random Minimum\nRate", this), 0, 1);
     grid->addWidget(new QLabel("Random Maximum\nRate", this), 0, 2);
     for (int i = 0; i < kMaxGroups; ++i) {
-        const GroupRowTexts& row = presenter.rows[i];
+        const GroupRowTexts& row = thePresenter.rows[i];
         const std::string texts[3] = {row.name, row.minRate, row.maxRate};
         const char* names[3] = {"name", "min", "max"};
         for (int c = 0; c < 3; ++c) {

@@ -8,9 +8,9 @@
 
 namespace finplan {
 
-InflationDialog::InflationDialog(PlannerParts& parts, QWidget* parent)
-    : CalculatorDialog(CalculatorTool::Inflation, parts, parent),
-      calculator(parts.calculators.inflation, parts.messages) {
+InflationDialog::InflationDialog(PlannerParts& theParts, QWidget* parent)
+    : CalculatorDialog(CalculatorTool::Inflation, theParts, parent),
+      calculator(theParts.calculators.inflation, theParts.messages) {
     QFormLayout* f = form(nullptr);
     row(f, "Start Age", calculator.startAge, "startAge");
     row(f, "End Age", calculator.endAge, "endAge");
@@ -22,9 +22,9 @@ InflationDialog::InflationDialog(PlannerParts& parts, QWidget* parent)
     button("OK", "OK", [this] { accept(); });
 }
 
-InvestmentDialog::InvestmentDialog(PlannerParts& parts, QWidget* parent)
-    : CalculatorDialog(CalculatorTool::Investment, parts, parent),
-      calculator(parts.calculators.investment, parts.messages) {
+InvestmentDialog::InvestmentDialog(PlannerParts& theParts, QWidget* parent)
+    : CalculatorDialog(CalculatorTool::Investment, theParts, parent),
+      calculator(theParts.calculators.investment, theParts.messages) {
     InvestmentCalculator& c = calculator;
     QFormLayout* f = form(nullptr);
     row(f, "Amount invested", c.amount, "amount");

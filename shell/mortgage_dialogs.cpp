@@ -11,9 +11,9 @@
 
 namespace finplan {
 
-MortgageCalculatorDialog::MortgageCalculatorDialog(PlannerParts& parts, QWidget* parent)
-    : CalculatorDialog(CalculatorTool::Mortgage, parts, parent),
-      calculator(parts.calculators.mortgage, parts.messages) {
+MortgageCalculatorDialog::MortgageCalculatorDialog(PlannerParts& theParts, QWidget* parent)
+    : CalculatorDialog(CalculatorTool::Mortgage, theParts, parent),
+      calculator(theParts.calculators.mortgage, theParts.messages) {
     QFormLayout* f = form(nullptr);
     row(f, "Amount ", calculator.amount, "amount");
     row(f, "Down Payment", calculator.downPayment, "downPayment");
@@ -35,9 +35,10 @@ MortgageCalculatorDialog::MortgageCalculatorDialog(PlannerParts& parts, QWidget*
     })->setDefault(true);
 }
 
-RefinanceDialog::RefinanceDialog(PlannerParts& parts, const Event* editedMortgage, QWidget* parent)
-    : CalculatorDialog(CalculatorTool::Refinance, parts, parent),
-      analysis(parts.calculators.refinance, parts.messages, editedMortgage) {
+RefinanceDialog::RefinanceDialog(PlannerParts& theParts, const Event* editedMortgage,
+                                 QWidget* parent)
+    : CalculatorDialog(CalculatorTool::Refinance, theParts, parent),
+      analysis(theParts.calculators.refinance, theParts.messages, editedMortgage) {
     heading("Refinance Calculator");
     QHBoxLayout* sides = columns();
     QFormLayout* old = form("Existing Mortgage", sides);
@@ -64,8 +65,8 @@ RefinanceDialog::RefinanceDialog(PlannerParts& parts, const Event* editedMortgag
     row(result, "Total Mortgage Costs", analysis.totalMortgageCosts, "totalMortgageCosts", true);
     row(result, "Months to Break Even", analysis.monthsToBreakEven, "monthsToBreakEven", true);
 
-    button("Do Analysis", "doAnalysis", [this, &parts] {
-        analysis.doAnalysis(parts.runner.taxRateInEffect());
+    button("Do Analysis", "doAnalysis", [this, &theParts] {
+        analysis.doAnalysis(theParts.runner.taxRateInEffect());
     })->setDefault(true);
     button("OK", "OK", [this] {
         analysis.ok();
@@ -75,9 +76,9 @@ RefinanceDialog::RefinanceDialog(PlannerParts& parts, const Event* editedMortgag
     helpButton(RefinanceAnalysis::kHelpContext);
 }
 
-AcceleratedDialog::AcceleratedDialog(PlannerParts& parts, QWidget* parent)
-    : CalculatorDialog(CalculatorTool::Accelerated, parts, parent),
-      analysis(parts.calculators.accelerated, parts.messages, parts.scenario.initial) {
+AcceleratedDialog::AcceleratedDialog(PlannerParts& theParts, QWidget* parent)
+    : CalculatorDialog(CalculatorTool::Accelerated, theParts, parent),
+      analysis(theParts.calculators.accelerated, theParts.messages, theParts.scenario.initial) {
     AcceleratedPaymentAnalysis& a = analysis;
     QHBoxLayout* sides = columns();
     QFormLayout* old = form("Existing Mortgage", sides);

@@ -43,10 +43,11 @@ QString cellName(const char* row, int option) {
 
 } // namespace
 
-TradeOffDialog::TradeOffDialog(PlannerParts& parts, QWidget* parent)
-    : CalculatorDialog(CalculatorTool::TradeOff, parts, parent),
-      launcher(parts.launcher, parts.messages), analysis(parts.calculators.tradeOff, parts.messages,
-                                                         launcher, parts.scenario.initial.taxRate) {
+TradeOffDialog::TradeOffDialog(PlannerParts& theParts, QWidget* parent)
+    : CalculatorDialog(CalculatorTool::TradeOff, theParts, parent),
+      launcher(theParts.launcher, theParts.messages),
+      analysis(theParts.calculators.tradeOff, theParts.messages, launcher,
+               theParts.scenario.initial.taxRate) {
     TradeOffAnalysis& t = analysis;
     QGridLayout* g = grid(nullptr);
     auto cell = [&](std::string& text, const char* rowName, int j, bool readOnly = false) {

@@ -8,8 +8,8 @@ namespace finplan {
 // Mode 99: the account the import filled is completed (or left out) in the dialog.
 class AccountEditing::DialogCompleter : public AccountCompleter {
   public:
-    DialogCompleter(ScenarioSession& tracking, Messages& messages, AccountDialogs& dialogs)
-        : session(tracking), messages(messages), dialogs(dialogs) {}
+    DialogCompleter(ScenarioSession& tracking, Messages& shown, AccountDialogs& shownDialogs)
+        : session(tracking), messages(shown), dialogs(shownDialogs) {}
     // The import fills the scenario of the session.
     bool complete(Scenario& /*s*/, int slot) override {
         AccountInfoPresenter dialog(session, AccountDialogMode::Import, slot, messages);
@@ -22,10 +22,10 @@ class AccountEditing::DialogCompleter : public AccountCompleter {
     AccountDialogs& dialogs;
 };
 
-AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& messages,
-                               AccountDialogs& dialogs, UndoStack& undo)
-    : session(tracking), scenario(tracking.scenario), messages(messages), dialogs(dialogs),
-      undo(undo), completer(std::make_unique<DialogCompleter>(tracking, messages, dialogs)) {}
+AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& shown,
+                               AccountDialogs& shownDialogs, UndoStack& steps)
+    : session(tracking), scenario(tracking.scenario), messages(shown), dialogs(shownDialogs),
+      undo(steps), completer(std::make_unique<DialogCompleter>(tracking, shown, shownDialogs)) {}
 
 AccountEditing::~AccountEditing() = default;
 

@@ -37,9 +37,9 @@ bool isPenaltyType(int type) {
 } // namespace
 
 AccountInfoPresenter::AccountInfoPresenter(ScenarioSession& tracking, AccountDialogMode mode,
-                                           int slot, Messages& messages)
-    : session(tracking), scenario(tracking.scenario), messages(messages), dialogMode(mode),
-      slot(slot) {
+                                           int accountSlot, Messages& messagePort)
+    : session(tracking), scenario(tracking.scenario), messages(messagePort), dialogMode(mode),
+      slot(accountSlot) {
     repairAccountCount(scenario);
     const int count = scenario.accounts.accountCount;
     // An edit names an account in use; a new account always takes the next free slot.

@@ -84,9 +84,9 @@ bool FundamentalsEditor::readFields() {
     return true;
 }
 
-AccountRateDialog::AccountRateDialog(const std::string& accountName, float& rate,
-                                     Messages& messages)
-    : rate(rate), messages(messages) {
+AccountRateDialog::AccountRateDialog(const std::string& accountName, float& accountRate,
+                                     Messages& shown)
+    : rate(accountRate), messages(shown) {
     dialogTitle = "Account Rate";
     addReadOnly(kName, "Account Name", accountName);
     addEdit(kRate, "Rate", numberText("%-8.3f", rate), "%");

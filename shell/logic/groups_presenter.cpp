@@ -38,8 +38,8 @@ bool checkBound(Messages& messages, const std::string& text, float& out) {
 
 } // namespace
 
-GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& messages)
-    : session(tracking), scenario(tracking.scenario), messages(messages) {
+GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& shown)
+    : session(tracking), scenario(tracking.scenario), messages(shown) {
     const GroupTable& g = scenario.groups;
     for (int i = 0; i < kMaxGroups; ++i) {
         if (g.groupName[i][0] == 0) continue;

@@ -58,10 +58,10 @@ const char* const kAcceleratedTitle = "Additional Monthly Amount Error";
 
 } // namespace
 
-LoanEditor::LoanEditor(EditorContext& context, EventKind kind)
-    : EventEditor(context, kind, kind == EventKind::Mortgage ? "Mortgage" : "Loan",
-                  kind == EventKind::Mortgage ? 259 : 260),
-      ids(kind == EventKind::Mortgage ? kMortgage : kLoan) {
+LoanEditor::LoanEditor(EditorContext& context, EventKind loanKind)
+    : EventEditor(context, loanKind, loanKind == EventKind::Mortgage ? "Mortgage" : "Loan",
+                  loanKind == EventKind::Mortgage ? 259 : 260),
+      ids(loanKind == EventKind::Mortgage ? kMortgage : kLoan) {
     setButtons(ids.ok, ids.cancel);
     addDescription(101);
     addEdit(ids.startAge, "Start Age", numberText("%-6.2f", event.startAge));
