@@ -14,20 +14,18 @@
 #include "model/safe_copy.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
+#include "model/shown_names.h"
 #include "text/format.h"
 #include "text/money_text.h"
+#include "text/printable_text.h"
 
 namespace finplan::cli {
 
 namespace {
 
-std::string fixedText(const char* p, std::size_t width) {
-    return std::string(p, strnlen(p, width));
-}
-
 void printSummary(const Scenario& s, const ScenarioFiles& files, std::ostream& out) {
     const InitialValues& iv = s.initial;
-    out << "File: " << files.displayName << '\n';
+    out << "File: " << printableText(files.displayName) << '\n';
     out << format("Start age: %.2f  End age: %.2f  Birthday: %d/%d%s\n",
                   static_cast<double>(iv.startAge), static_cast<double>(iv.endAge), iv.birthMonth,
                   iv.birthDay, iv.useBirthday == 1 ? " (used)" : "");
@@ -40,11 +38,9 @@ void printSummary(const Scenario& s, const ScenarioFiles& files, std::ostream& o
     out << "Accounts: " << accounts << '\n';
     for (int i = 0; i < accounts; ++i) {
         const Account& a = s.accounts.accounts[i];
-        out << format("  %-29s  %s  %-15s %7.2f%%", fixedText(a.name, kAccountNameWidth).c_str(),
-                      accountTypeName(a.type), money(a.initialAmount).c_str(),
-                      static_cast<double>(a.rate));
-        if (s.groups.exists(a.groupIndex))
-            out << "  " << fixedText(s.groups.groupName[a.groupIndex], kGroupNameWidth);
+        out << format("  %-29s  %s  %-15s %7.2f%%", accountName(a).c_str(), accountTypeName(a.type),
+                      money(a.initialAmount).c_str(), static_cast<double>(a.rate));
+        if (s.groups.exists(a.groupIndex)) out << "  " << groupName(s, a.groupIndex);
         out << '\n';
     }
 

@@ -8,7 +8,6 @@
 #include "calculators/field_text.h"
 #include "calculators/trade_off_files.h"
 #include "model/file_names.h"
-#include "model/file_prompts.h"
 #include "text/format.h"
 
 namespace finplan {
@@ -23,7 +22,9 @@ TradeOffAnalysis::TradeOffAnalysis(TradeOffState& kept, Messages& shown, Launche
             format("%-6.2f", static_cast<double>(kept.values[static_cast<std::size_t>(k)]));
     periods = format("%3d", tradePeriods(kept));
     useTaxRate = kept.values[kTradeUseTaxRate] == 1.0f;
-    show();
+    // A count too large to compute leaves the results blank without a word here;
+    // Calculate says why.
+    if (tradePeriods(kept) <= kMaxCalculatedPeriods) show();
 }
 
 std::string TradeOffAnalysis::valuesPath() const {
@@ -52,12 +53,12 @@ void TradeOffAnalysis::readDialog() {
 bool TradeOffAnalysis::show() {
     endAmounts = {};
     differences = {};
-    // More periods than the arrows reach (typed, or from a damaged values file) are
-    // refused as the Graph button refuses them: a count of a billion would run for ever.
-    if (tradePeriods(state) > kMaxTradePeriods) {
-        showFileError(messages, "Too many periods\nPlease try again.");
-        return false;
-    }
+    if (tradePeriods(state) > kMaxCalculatedPeriods)
+        return refuseField(messages,
+                           format("The number of periods must not be more than %d.\nPlease try "
+                                  "again.",
+                                  kMaxCalculatedPeriods),
+                           "No of Periods Error!", MessageIcon::Error);
     const auto e = tradeEndAmounts(state, tradeTaxFactor(state, taxRate));
     if (!checkFiniteResults(messages, {e[0], e[1], e[2], e[0] - e[1], e[1] - e[2], e[0] - e[2]}))
         return false;
@@ -89,7 +90,7 @@ void TradeOffAnalysis::spinTo(int position) {
 
 bool TradeOffAnalysis::graph() {
     readDialog();
-    show();
+    if (!show()) return false;
     if (!writeTradeGraph(graphPath(), state, taxRate, messages)) return false;
     return launcher.launch({files::kTradeOffGrapher, graphPath()});
 }

@@ -21,6 +21,8 @@ class TradeOffAnalysis {
     static constexpr std::size_t kNameChars = 19;
     static constexpr std::size_t kValueChars = 9;
     static constexpr int kFieldValues = 12; // the four rows of three options
+    // Calculate adds one period at a time: beyond this count the dialog would stall.
+    static constexpr int kMaxCalculatedPeriods = 100000;
 
     // Opening fills the fields from the state and computes the results. taxRate is
     // the plan's Initial Values tax rate; folder is where the two files live ("" for

@@ -15,7 +15,7 @@ namespace finplan {
 // Whole number of periods (value 12), bounded so that any stored value converts safely.
 int tradePeriods(const TradeOffState& state);
 
-// The most periods the dialog's arrows reach and the grapher takes.
+// The most periods the dialog's arrows reach and the graph file takes.
 inline constexpr int kMaxTradePeriods = 100;
 
 // Amount each option starts with and nets per period, after the tax factor f.

@@ -1,7 +1,5 @@
 #include "engine/run_context.h"
 
-#include <cstring>
-
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -22,18 +20,6 @@ void RunContext::planOwn() {
     planRun(scenario, *ownPlan);
     plan = ownPlan.get();
     savingsHint = 0;
-}
-
-std::string accountName(const Account& a) {
-    return std::string(a.name, strnlen(a.name, sizeof a.name));
-}
-
-std::string eventDescription(const Event& e) {
-    return std::string(e.description, strnlen(e.description, sizeof e.description));
-}
-
-std::string groupName(const Scenario& s, int g) {
-    return std::string(s.groups.groupName[g], strnlen(s.groups.groupName[g], kGroupNameWidth));
 }
 
 } // namespace finplan

@@ -11,6 +11,7 @@
 #include "engine/run_sinks.h"
 #include "engine/run_state.h"
 #include "model/scenario.h"
+#include "model/shown_names.h"
 #include "model/whole_number.h"
 #include "platform/random.h"
 
@@ -83,11 +84,5 @@ struct RunContext {
         balanceRaised(static_cast<int>(&a - scenario.accounts.accounts));
     }
 };
-
-// An account's name as a text (the record's field may lack its terminator).
-std::string accountName(const Account& a);
-std::string eventDescription(const Event& e);
-// The name of group g (0..kMaxGroups-1) as a text.
-std::string groupName(const Scenario& s, int g);
 
 } // namespace finplan

@@ -14,6 +14,7 @@
 #include "model/whole_number.h"
 #include "text/date_time_text.h"
 #include "text/format.h"
+#include "text/printable_text.h"
 
 namespace finplan {
 
@@ -35,7 +36,7 @@ bool PlotFileWriter::begin() {
     failed_ = false;
     series_.clear();
     const LocalTime now = clock_.now();
-    series_.fileText = fileTitle_;
+    series_.fileText = printableText(fileTitle_);
     series_.dateText = dateText(now);
     series_.timeText = timeText(now);
     if (path_.empty()) return true;
@@ -59,7 +60,8 @@ void PlotFileWriter::header(float years, int accountCount) {
 }
 
 void PlotFileWriter::accountName(int index, const char* name) {
-    const std::string text(name, strnlen(name, kAccountNameWidth));
+    const std::string text =
+        printableText(std::string_view(name, strnlen(name, kAccountNameWidth)));
     if (index >= 0 && index < kMaxAccounts) series_.accountNames[index] = text;
     if (writing_) text_ += format("%s\n", text.c_str());
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/scenario_ops.h"
+#include "model/shown_names.h"
 
 namespace finplan {
 
@@ -46,16 +47,15 @@ void sortForList(Scenario& s, const AccountListSort& sort) {
 AccountRow accountRow(const Scenario& s, int i) {
     const Account& a = s.accounts.accounts[i];
     AccountRow row;
-    row.name = fieldText(a.name);
-    if (a.groupIndex >= 0 && a.groupIndex < kMaxGroups)
-        row.group = fieldText(s.groups.groupName[a.groupIndex]);
+    row.name = accountName(a);
+    if (a.groupIndex >= 0 && a.groupIndex < kMaxGroups) row.group = groupName(s, a.groupIndex);
     const bool penaltyType = a.accountType() == AccountType::RetirementSavings ||
                              a.accountType() == AccountType::TaxFreeSavings;
     row.penalty = (penaltyType && a.penaltyFlag == 1) ? "x" : " ";
     row.type = accountTypeName(a.type);
     row.rate = printed("%8.3f", a.rate);
     row.amount = printed("%13.2f", a.initialAmount);
-    row.order = fieldText(a.accessOrder);
+    row.order = shownText(a.accessOrder);
     char id[16];
     std::snprintf(id, sizeof id, "%5d", static_cast<int>(a.id));
     row.id = id;

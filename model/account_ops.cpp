@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/scenario_ops.h"
+#include "model/shown_names.h"
 
 namespace finplan {
 
@@ -57,7 +58,7 @@ int findAccountIndex(const Scenario& s, int id) {
 void appendAccountName(const Scenario& s, std::string& text, int id) {
     const int i = findAccountIndex(s, id);
     if (i < 0) return;
-    text.append(fieldText(s.accounts.accounts[i].name));
+    text.append(accountName(s.accounts.accounts[i]));
 }
 
 void assignAccountId(Scenario& s) {
@@ -93,7 +94,7 @@ bool canDeleteAccount(const Scenario& s, int index, Messages& messages) {
         const Event& e = s.events[i];
         if (!requiresAccount(e, id)) continue;
         needed = true;
-        const std::string description(fieldText(e.description));
+        const std::string description = eventDescription(e);
         messages.show("This account is required by the " + description + " event.",
                       "Account Deletion Problem!", MessageIcon::Warning);
     }

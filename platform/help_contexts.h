@@ -4,8 +4,15 @@
 
 namespace finplan::help {
 
+inline constexpr int kDeposit = 257;
+inline constexpr int kMortgage = 259;
+inline constexpr int kLoan = 260;
+inline constexpr int kTransfer = 261;
+inline constexpr int kFundamentals = 262;
 inline constexpr int kAccountsFolder = 513;
 inline constexpr int kScenarioFolder = 514;
+inline constexpr int kWithdrawal = 516;
+inline constexpr int kInitialValues = 517;
 inline constexpr int kAccountInformation = 518;
 inline constexpr int kMortgageCalculator = 1536;
 inline constexpr int kRefinanceAnalysis = 1537;

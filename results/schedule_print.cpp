@@ -6,6 +6,7 @@
 #include "model/file_prompts.h"
 #include "model/utf8_text.h"
 #include "text/format.h"
+#include "text/printable_text.h"
 
 namespace finplan {
 
@@ -148,7 +149,7 @@ bool printPage(Surface& surface, const PrinterDevice& device, const std::string&
     y += 2 * step;
     const bool first = page == 1;
     put("          Financial Schedule", first, 1);
-    put("          File: " + heading.file, first, 1);
+    put("          File: " + printableText(heading.file), first, 1);
     put("          Date: " + heading.date, false, 1);
     put("          Time: " + heading.time, false, 2);
     std::string line;

@@ -103,8 +103,11 @@ bool AccountInfoDialog::okPressed() {
     t.accessOrder = textOf(order);
     if (presenter.ok()) return true;
     // Back to the field the message was about, ready to be retyped.
-    const std::pair<int, QLineEdit*> boxes[] = {
-        {105, amount}, {106, rate}, {108, minRate}, {109, maxRate}};
+    const std::pair<AccountInfoField, QLineEdit*> boxes[] = {
+        {AccountInfoField::InitialAmount, amount},
+        {AccountInfoField::Rate, rate},
+        {AccountInfoField::RandomMinimumRate, minRate},
+        {AccountInfoField::RandomMaximumRate, maxRate}};
     for (auto [id, box] : boxes)
         if (id == presenter.refusedField()) {
             box->setFocus();

@@ -44,7 +44,7 @@ void FormDialog::buildFields() {
     auto* grid = new QGridLayout;
     int row = 0;
     for (FormField& f : presenter.fields()) {
-        const QString name = QString("field%1").arg(f.id);
+        const QString name = QString("field%1").arg(f.id.number());
         QWidget* w = nullptr;
         if (f.kind == FieldKind::Check) {
             auto* box = new QCheckBox(qs(f.label), this);
@@ -67,7 +67,7 @@ void FormDialog::buildFields() {
             } else {
                 auto* edit = new QLineEdit(this);
                 edit->setReadOnly(f.kind == FieldKind::ReadOnly);
-                edit->setMinimumWidth(f.id == 101 || f.label == "Description" ? 260 : 120);
+                edit->setMinimumWidth(f.width == FieldWidth::Text ? 260 : 120);
                 w = edit;
             }
             grid->addWidget(w, row, 1);
@@ -85,7 +85,7 @@ void FormDialog::buildButtons() {
     std::vector<int> widths;
     for (const FormButton& b : presenter.buttons()) {
         auto* button = new QPushButton(qs(b.label), this);
-        button->setObjectName(QString("button%1").arg(b.id));
+        button->setObjectName(QString("button%1").arg(b.id.number()));
         button->setEnabled(b.enabled);
         button->setAutoDefault(false);
         if (b.id == presenter.defaultButton()) button->setDefault(true);
@@ -115,12 +115,12 @@ int FormDialog::screenWidth() const {
     return screen ? screen->availableGeometry().width() : 0;
 }
 
-QWidget* FormDialog::widgetOf(int id) const {
+QWidget* FormDialog::widgetOf(ControlId id) const {
     auto it = fieldWidgets.find(id);
     return it == fieldWidgets.end() ? nullptr : it->second;
 }
 
-QAbstractButton* FormDialog::buttonOf(int id) const {
+QAbstractButton* FormDialog::buttonOf(ControlId id) const {
     auto it = buttonWidgets.find(id);
     return it == buttonWidgets.end() ? nullptr : it->second;
 }
@@ -151,7 +151,7 @@ void FormDialog::copyOut() {
     syncing = false;
 }
 
-void FormDialog::pressButton(int id) {
+void FormDialog::pressButton(ControlId id) {
     copyIn();
     const Press result = presenter.press(id);
     copyOut();

@@ -17,11 +17,11 @@ class FormDialog : public QDialog {
     Q_OBJECT
   public:
     FormDialog(DialogPresenter& presenter, QWidget* parent = nullptr);
-    // The widget of a field or button id ("field101", "button1" as object names).
-    QWidget* widgetOf(int id) const;
-    QAbstractButton* buttonOf(int id) const;
+    // The widget of a field or button ("field101", "button1" as object names).
+    QWidget* widgetOf(ControlId id) const;
+    QAbstractButton* buttonOf(ControlId id) const;
     // Presses a presenter button as a click would (Enter, tests).
-    void pressButton(int id);
+    void pressButton(ControlId id);
     // The dialog's OK (its default button), as Enter would.
     void pressDefault() { pressButton(presenter.defaultButton()); }
     void reject() override; // Escape and the close button press the cancel button
@@ -37,8 +37,8 @@ class FormDialog : public QDialog {
     void finish(Press result);
 
     DialogPresenter& presenter;
-    std::map<int, QWidget*> fieldWidgets;
-    std::map<int, QAbstractButton*> buttonWidgets;
+    std::map<ControlId, QWidget*> fieldWidgets;
+    std::map<ControlId, QAbstractButton*> buttonWidgets;
     bool syncing = false;
 };
 

@@ -109,7 +109,7 @@ void AccountInfoPresenter::clickPenalty() {
 }
 
 bool AccountInfoPresenter::ok() {
-    refused = 0;
+    refused = {};
     const bool adding = dialogMode != AccountDialogMode::Edit;
     if (slot < 0) return false; // nothing to edit
     if (slot >= kMaxAccounts || (adding && scenario.accounts.accountCount >= kMaxAccounts)) {
@@ -119,17 +119,17 @@ bool AccountInfoPresenter::ok() {
     }
     Account a = draft;
     storeFieldText(a.name, texts.name, kNameChars);
-    refused = 105;
+    refused = AccountInfoField::InitialAmount;
     if (!validateText(messages, texts.initialAmount, a.initialAmount, kAmountRule)) return false;
     a.balance = a.initialAmount;
-    refused = 106;
+    refused = AccountInfoField::Rate;
     if (!validateText(messages, texts.rate, a.rate, kRateRule)) return false;
     a.currentRate = a.rate;
-    refused = 108;
+    refused = AccountInfoField::RandomMinimumRate;
     if (!validateText(messages, texts.randomMinRate, a.randomMinRate, kRateRule)) return false;
-    refused = 109;
+    refused = AccountInfoField::RandomMaximumRate;
     if (!validateText(messages, texts.randomMaxRate, a.randomMaxRate, kRateRule)) return false;
-    refused = 0;
+    refused = {};
     storeFieldText(a.accessOrder, texts.accessOrder, kAccessOrderChars);
 
     scenario.accounts.accounts[slot] = a;

@@ -8,6 +8,7 @@
 
 #include "model/scenario_session.h"
 #include "platform/messages.h"
+#include "shell/logic/dialog_presenter.h"
 
 namespace finplan {
 
@@ -54,9 +55,9 @@ class AccountInfoPresenter {
     // OK: checks the fields in order; the first failure shows its message and keeps
     // the dialog open with nothing stored. True when the account was stored.
     bool ok();
-    // The field (its number above: 105, 106, 108 or 109) whose check refused the last
-    // OK, 0 when none; the dialog puts the focus back there.
-    int refusedField() const { return refused; }
+    // The field whose check refused the last OK, none when none; the dialog puts the
+    // focus back there.
+    ControlId refusedField() const { return refused; }
 
     // How the change is named for undo: "Add Account 'Savings'", "Edit Account ...".
     std::string changeLabel() const;
@@ -68,7 +69,7 @@ class AccountInfoPresenter {
     AccountDialogMode dialogMode;
     int slot;
     Account draft;
-    int refused = 0;
+    ControlId refused;
     std::vector<std::string> groupChoices;
     std::vector<int> groupOfChoice; // group index of each combo position
 };

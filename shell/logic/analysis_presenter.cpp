@@ -11,6 +11,7 @@
 #include "model/file_prompts.h"
 #include "model/file_target.h"
 #include "text/format.h"
+#include "text/printable_text.h"
 
 namespace finplan {
 
@@ -40,6 +41,11 @@ uint32_t clockSeed(const Clock& clock) {
 }
 
 const char* const kModeWords[] = {"accounts", "groups", "cycles", "history"};
+
+// The scenario's name as the folder, the chart titles and the export show it.
+std::string shownScenarioName(const ScenarioFiles* files) {
+    return files ? printableText(baseNameOf(files->displayName)) : std::string();
+}
 
 } // namespace
 
@@ -118,7 +124,7 @@ std::shared_ptr<const MarketPlan> AnalysisPresenter::marketPlan() {
 
 void AnalysisPresenter::startWorker(std::function<void()> work, int total) {
     revisionAtRun_ = session_.revision();
-    nameAtRun_ = files_ ? baseNameOf(files_->displayName) : std::string();
+    nameAtRun_ = shownScenarioName(files_);
     discardRunning_ = false;
     done_.store(0);
     finished_.store(false);
@@ -175,7 +181,7 @@ bool AnalysisPresenter::adopt(const TrialResults& r, uint64_t revision) {
     shown_ = std::make_unique<TrialResults>(r);
     shownHistory_.reset();
     revisionShown_ = revision;
-    nameShown_ = files_ ? baseNameOf(files_->displayName) : std::string();
+    nameShown_ = shownScenarioName(files_);
     lastCancelled_ = false;
     seedText = std::to_string(r.settings.seed);
     trialsText = std::to_string(r.settings.trials);

@@ -4,23 +4,23 @@
 
 namespace finplan {
 
-FormField& DialogPresenter::field(int id) {
+FormField& DialogPresenter::field(ControlId id) {
     for (FormField& f : formFields)
         if (f.id == id) return f;
-    throw std::out_of_range("no field " + std::to_string(id) + " in " + dialogTitle);
+    throw std::out_of_range("no field " + std::to_string(id.number()) + " in " + dialogTitle);
 }
 
-const FormField& DialogPresenter::field(int id) const {
+const FormField& DialogPresenter::field(ControlId id) const {
     return const_cast<DialogPresenter*>(this)->field(id);
 }
 
-bool DialogPresenter::hasField(int id) const {
+bool DialogPresenter::hasField(ControlId id) const {
     for (const FormField& f : formFields)
         if (f.id == id) return true;
     return false;
 }
 
-FormField& DialogPresenter::addEdit(int id, const std::string& label, const std::string& text,
+FormField& DialogPresenter::addEdit(ControlId id, const std::string& label, const std::string& text,
                                     const std::string& unit) {
     FormField f;
     f.id = id;
@@ -31,21 +31,21 @@ FormField& DialogPresenter::addEdit(int id, const std::string& label, const std:
     return formFields.back();
 }
 
-FormField& DialogPresenter::addReadOnly(int id, const std::string& label, const std::string& text,
-                                        const std::string& unit) {
+FormField& DialogPresenter::addReadOnly(ControlId id, const std::string& label,
+                                        const std::string& text, const std::string& unit) {
     FormField& f = addEdit(id, label, text, unit);
     f.kind = FieldKind::ReadOnly;
     return f;
 }
 
-FormField& DialogPresenter::addCheck(int id, const std::string& label, bool checked) {
+FormField& DialogPresenter::addCheck(ControlId id, const std::string& label, bool checked) {
     FormField& f = addEdit(id, label, "");
     f.kind = FieldKind::Check;
     f.checked = checked;
     return f;
 }
 
-FormField& DialogPresenter::addCombo(int id, const std::string& label,
+FormField& DialogPresenter::addCombo(ControlId id, const std::string& label,
                                      std::vector<std::string> items, int selected) {
     FormField& f = addEdit(id, label, "");
     f.kind = FieldKind::Combo;
@@ -54,7 +54,7 @@ FormField& DialogPresenter::addCombo(int id, const std::string& label,
     return f;
 }
 
-void DialogPresenter::addButton(int id, const std::string& label, bool enabled) {
+void DialogPresenter::addButton(ControlId id, const std::string& label, bool enabled) {
     formButtons.push_back({id, label, enabled});
 }
 

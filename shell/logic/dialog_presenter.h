@@ -1,20 +1,44 @@
 // A modal dialog without its widgets: its fields as texts, flags and choices, and its
-// buttons as ids. A thin Qt dialog builds itself from the lists, copies the texts in
-// before every click and out after it, and closes when the presenter says so.
+// buttons, each named by its dialog's enum (shell/logic/dialog_fields.h). A thin Qt
+// dialog builds itself from the lists, copies the texts in before every click and out
+// after it, and closes when the presenter says so.
 #pragma once
 
+#include <compare>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "model/records.h"
+#include "shell/logic/dialog_fields.h"
 
 namespace finplan {
 
+// A field or button of a dialog, made from a value of that dialog's enum. Zero is no
+// control.
+class ControlId {
+  public:
+    constexpr ControlId() = default;
+    // Implicit, so a dialog's enum value reads as the control wherever one is asked for.
+    template <typename Enum>
+    requires std::is_enum_v<Enum>
+    constexpr ControlId(Enum e) : value(static_cast<int>(e)) {}
+    constexpr int number() const { return value; }
+    constexpr explicit operator bool() const { return value != 0; }
+    friend constexpr auto operator<=>(ControlId, ControlId) = default;
+
+  private:
+    int value = 0;
+};
+
 enum class FieldKind { Edit, ReadOnly, Check, Combo };
 
+// How wide an edit box is: a description takes a line of text.
+enum class FieldWidth { Number, Text };
+
 struct FormField {
-    int id = 0;
+    ControlId id;
     std::string label;
     FieldKind kind = FieldKind::Edit;
     std::string text;               // Edit, ReadOnly
@@ -22,10 +46,11 @@ struct FormField {
     std::vector<std::string> items; // Combo
     int selected = -1;              // Combo: -1 when nothing is chosen
     std::string unit;               // shown after the field ("%")
+    FieldWidth width = FieldWidth::Number;
 };
 
 struct FormButton {
-    int id = 0;
+    ControlId id;
     std::string label;
     bool enabled = true;
 };
@@ -40,50 +65,50 @@ class DialogPresenter {
     const std::string& title() const { return dialogTitle; }
     std::vector<FormField>& fields() { return formFields; }
     const std::vector<FormButton>& buttons() const { return formButtons; }
-    FormField& field(int id);
-    const FormField& field(int id) const;
+    FormField& field(ControlId id);
+    const FormField& field(ControlId id) const;
     // Shorthands for tests and for the views.
-    std::string& text(int id) { return field(id).text; }
-    bool hasField(int id) const;
+    std::string& text(ControlId id) { return field(id).text; }
+    bool hasField(ControlId id) const;
 
     // A button; the view closes the dialog on Accept or Reject.
-    virtual Press press(int button) = 0;
+    virtual Press press(ControlId button) = 0;
     // A checkbox click (the view shows `checked` afterwards).
-    virtual void toggle(int id) { field(id).checked = !field(id).checked; }
+    virtual void toggle(ControlId id) { field(id).checked = !field(id).checked; }
     // A combo box choice and a double-click in it.
-    virtual void choose(int id, int index) { field(id).selected = index; }
-    virtual void activate(int /*id*/) {}
+    virtual void choose(ControlId id, int index) { field(id).selected = index; }
+    virtual void activate(ControlId /*id*/) {}
     // Escape and the window's close button press this one.
-    int cancelButton() const { return cancelId; }
+    ControlId cancelButton() const { return cancelId; }
     // Marked in the table of open tool windows while it shows (the Add Event chooser
     // is not: the folders follow the events it adds).
     virtual bool isToolWindow() const { return true; }
-    int defaultButton() const { return defaultId; }
-    // The field whose check refused the last press, 0 when none: the view puts the
+    ControlId defaultButton() const { return defaultId; }
+    // The field whose check refused the last press, none when none: the view puts the
     // focus back there with its text selected. Taking it clears it.
-    int takeRefusedField() { return std::exchange(refusedId, 0); }
+    ControlId takeRefusedField() { return std::exchange(refusedId, ControlId{}); }
 
   protected:
     // Passes `ok` on; when the check failed, remembers `id` as the field to go back to.
-    bool passed(int id, bool ok) {
+    bool passed(ControlId id, bool ok) {
         if (!ok) refusedId = id;
         return ok;
     }
-    FormField& addEdit(int id, const std::string& label, const std::string& text,
+    FormField& addEdit(ControlId id, const std::string& label, const std::string& text,
                        const std::string& unit = "");
-    FormField& addReadOnly(int id, const std::string& label, const std::string& text,
+    FormField& addReadOnly(ControlId id, const std::string& label, const std::string& text,
                            const std::string& unit = "");
-    FormField& addCheck(int id, const std::string& label, bool checked);
-    FormField& addCombo(int id, const std::string& label, std::vector<std::string> items,
+    FormField& addCheck(ControlId id, const std::string& label, bool checked);
+    FormField& addCombo(ControlId id, const std::string& label, std::vector<std::string> items,
                         int selected);
-    void addButton(int id, const std::string& label, bool enabled = true);
+    void addButton(ControlId id, const std::string& label, bool enabled = true);
 
     std::string dialogTitle;
-    int cancelId = 0;
-    int defaultId = 0;
+    ControlId cancelId;
+    ControlId defaultId;
 
   private:
-    int refusedId = 0;
+    ControlId refusedId;
     std::vector<FormField> formFields;
     std::vector<FormButton> formButtons;
 };

@@ -13,16 +13,17 @@ const char* const kTableFullText = "The scenario already holds 150 events, the m
                                    "Delete an event before adding another one.";
 
 struct ChooserButton {
-    int id;
+    AddEventButton id;
     const char* label;
     EventKind kind;
 };
-constexpr ChooserButton kChooserButtons[] = {{109, "Withdrawal", EventKind::Withdrawal},
-                                             {110, "Deposit", EventKind::Deposit},
-                                             {111, "Loan", EventKind::Loan},
-                                             {112, "Mortgage", EventKind::Mortgage},
-                                             {114, "Transfer", EventKind::Transfer},
-                                             {113, "Fundamentals", EventKind::Fundamentals}};
+constexpr ChooserButton kChooserButtons[] = {
+    {AddEventButton::Withdrawal, "Withdrawal", EventKind::Withdrawal},
+    {AddEventButton::Deposit, "Deposit", EventKind::Deposit},
+    {AddEventButton::Loan, "Loan", EventKind::Loan},
+    {AddEventButton::Mortgage, "Mortgage", EventKind::Mortgage},
+    {AddEventButton::Transfer, "Transfer", EventKind::Transfer},
+    {AddEventButton::Fundamentals, "Fundamentals", EventKind::Fundamentals}};
 
 } // namespace
 
@@ -134,12 +135,12 @@ AddEventChooser::AddEventChooser(std::function<void(EventKind)> theOpen)
     dialogTitle = "Add Event";
     for (const ChooserButton& b : kChooserButtons)
         addButton(b.id, b.label);
-    addButton(kOk, "OK");
-    cancelId = defaultId = kOk;
+    addButton(AddEventButton::Ok, "OK");
+    cancelId = defaultId = AddEventButton::Ok;
 }
 
-Press AddEventChooser::press(int button) {
-    if (button == kOk) return Press::Accept;
+Press AddEventChooser::press(ControlId button) {
+    if (button == AddEventButton::Ok) return Press::Accept;
     for (const ChooserButton& b : kChooserButtons)
         if (b.id == button && open) open(b.kind);
     return Press::Stay;

@@ -62,9 +62,8 @@ class EventEditing {
 class AddEventChooser : public DialogPresenter {
   public:
     explicit AddEventChooser(std::function<void(EventKind)> open);
-    Press press(int button) override;
+    Press press(ControlId button) override;
     bool isToolWindow() const override { return false; }
-    static constexpr int kOk = 106;
 
   private:
     std::function<void(EventKind)> open;

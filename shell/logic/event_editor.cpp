@@ -63,16 +63,16 @@ EventEditor::EventEditor(EditorContext& context, EventKind eventKind, const char
     dialogTitle = title;
     // A new event starts from a cleared slot; an edit from the slot as it is.
     if (const Event* edited = ctx.session.editedEvent()) event = *edited;
-    setButtons(kOk, kCancel);
+    setButtons(StandardButton::Ok, StandardButton::Cancel);
 }
 
-void EventEditor::setButtons(int ok, int cancel) {
+void EventEditor::setButtons(ControlId ok, ControlId cancel) {
     okId = ok;
     cancelId = cancel;
     defaultId = ok;
 }
 
-Press EventEditor::press(int button) {
+Press EventEditor::press(ControlId button) {
     if (button == okId) {
         readDescription();
         if (!readFields()) return Press::Stay;
@@ -83,29 +83,29 @@ Press EventEditor::press(int button) {
         ctx.session.cancelEdit();
         return Press::Reject;
     }
-    if (button == kHelp) {
+    if (button == StandardButton::Help) {
         ctx.help.showContext(helpContext);
         return Press::Stay;
     }
     return pressOther(button);
 }
 
-void EventEditor::toggle(int id) {
+void EventEditor::toggle(ControlId id) {
     auto it = flags.find(id);
     if (it == flags.end()) return DialogPresenter::toggle(id);
     *it->second = *it->second ? 0 : 1;
     field(id).checked = *it->second != 0;
 }
 
-void EventEditor::choose(int id, int index) {
+void EventEditor::choose(ControlId id, int index) {
     DialogPresenter::choose(id, index);
     auto it = combos.find(id);
     if (it == combos.end() || index < 0 || index >= static_cast<int>(it->second.ids.size())) return;
     comboIds[id] = it->second.ids[static_cast<std::size_t>(index)];
 }
 
-void EventEditor::addDescription(int id) {
-    addEdit(id, "Description", std::string(fieldText(event.description)));
+void EventEditor::addDescription(ControlId id) {
+    addEdit(id, "Description", std::string(fieldText(event.description))).width = FieldWidth::Text;
     descriptionId = id;
 }
 
@@ -116,12 +116,12 @@ void EventEditor::readDescription() {
     std::memcpy(event.description, text.data(), text.size());
 }
 
-void EventEditor::addFlag(int id, const std::string& label, int16_t& flag) {
+void EventEditor::addFlag(ControlId id, const std::string& label, int16_t& flag) {
     addCheck(id, label, flag != 0);
     flags[id] = &flag;
 }
 
-void EventEditor::addAccountCombo(int id, const std::string& label, int accountId,
+void EventEditor::addAccountCombo(ControlId id, const std::string& label, int accountId,
                                   bool withNoSelection) {
     AccountChoices c = fillAccountCombo(ctx.scenario, withNoSelection);
     addCombo(id, label, c.names, c.entryOf(accountId));
@@ -129,34 +129,34 @@ void EventEditor::addAccountCombo(int id, const std::string& label, int accountI
     combos[id] = std::move(c);
 }
 
-int EventEditor::chosenAccount(int comboId) const {
+int EventEditor::chosenAccount(ControlId comboId) const {
     auto it = comboIds.find(comboId);
     return it == comboIds.end() ? 0 : it->second;
 }
 
-bool EventEditor::accountChosen(int comboId) const {
+bool EventEditor::accountChosen(ControlId comboId) const {
     return field(comboId).selected >= 0;
 }
 
-bool EventEditor::check(int id, float& out, const FieldRule& rule) {
+bool EventEditor::check(ControlId id, float& out, const FieldRule& rule) {
     return passed(id, validateText(ctx.messages, field(id).text, out, rule));
 }
 
-bool EventEditor::check(int id, int16_t& out, const FieldRule& rule) {
+bool EventEditor::check(ControlId id, int16_t& out, const FieldRule& rule) {
     return passed(id, validateText(ctx.messages, field(id).text, out, rule));
 }
 
-bool EventEditor::checkAge(int id, float& out, const char* title, bool truncate) {
+bool EventEditor::checkAge(ControlId id, float& out, const char* title, bool truncate) {
     if (!check(id, out, {1, 120, text_id::kAgeDecimal, title})) return false;
     if (truncate) out = static_cast<float>(wholeNumber(out));
     return true;
 }
 
-float EventEditor::parse(int id, std::size_t buffer) const {
+float EventEditor::parse(ControlId id, std::size_t buffer) const {
     return readFloatText(field(id).text, buffer > 0 ? buffer - 1 : 0);
 }
 
-bool EventEditor::refuse(int id, const char* text, const char* title) {
+bool EventEditor::refuse(ControlId id, const char* text, const char* title) {
     return passed(id, refuseField(ctx.messages, text, title, MessageIcon::Error));
 }
 

@@ -51,42 +51,42 @@ class EventEditor : public DialogPresenter {
     EventEditor(const EventEditor&) = delete;
     EventEditor& operator=(const EventEditor&) = delete;
 
-    Press press(int button) override;
-    void toggle(int id) override;
-    void choose(int id, int index) override;
+    Press press(ControlId button) override;
+    void toggle(ControlId id) override;
+    void choose(ControlId id, int index) override;
 
     // The event as the editor holds it (what OK stores).
     const Event& working() const { return event; }
-
-    static constexpr int kOk = 1, kCancel = 2, kHelp = 9; // unless a layout names them
 
   protected:
     // Every check of the editor's table in order, storing into `event`; false at the
     // first failure (after its message).
     virtual bool readFields() = 0;
     // A button other than OK, Cancel and Help.
-    virtual Press pressOther(int /*button*/) { return Press::Stay; }
+    virtual Press pressOther(ControlId /*button*/) { return Press::Stay; }
 
-    void setButtons(int ok, int cancel); // Loan, Mortgage and Fundamentals name theirs
-    void addDescription(int id);
+    // OK and Cancel are StandardButton's unless named here (Loan, Mortgage, Fundamentals).
+    void setButtons(ControlId ok, ControlId cancel);
+    void addDescription(ControlId id);
     void readDescription();
     // A checkbox that flips a flag of the event.
-    void addFlag(int id, const std::string& label, int16_t& flag);
+    void addFlag(ControlId id, const std::string& label, int16_t& flag);
     // An account combo box: the choice is remembered and stored at OK.
-    void addAccountCombo(int id, const std::string& label, int accountId, bool withNoSelection);
-    int chosenAccount(int comboId) const; // the id chosen, or the one the slot had
-    bool accountChosen(int comboId) const;
+    void addAccountCombo(ControlId id, const std::string& label, int accountId,
+                         bool withNoSelection);
+    int chosenAccount(ControlId comboId) const; // the id chosen, or the one the slot had
+    bool accountChosen(ControlId comboId) const;
 
     // A checked field: its whole text, then the rule.
-    bool check(int id, float& out, const FieldRule& rule);
-    bool check(int id, int16_t& out, const FieldRule& rule);
+    bool check(ControlId id, float& out, const FieldRule& rule);
+    bool check(ControlId id, int16_t& out, const FieldRule& rule);
     // Start ages (and some end ages) keep only their whole years.
-    bool checkAge(int id, float& out, const char* title, bool truncate);
+    bool checkAge(ControlId id, float& out, const char* title, bool truncate);
     // A field read without a check: the first buffer - 1 characters, no number gives 0.
-    float parse(int id, std::size_t buffer = kFieldBuffer) const;
+    float parse(ControlId id, std::size_t buffer = kFieldBuffer) const;
     // Refuses field `id` for what it says against another field: the message, and the
     // focus back to `id`.
-    bool refuse(int id, const char* text, const char* title);
+    bool refuse(ControlId id, const char* text, const char* title);
     // Stores the event in its slot: kind, count, change flags, copyPending cleared.
     void commit();
 
@@ -96,11 +96,11 @@ class EventEditor : public DialogPresenter {
 
   private:
     int helpContext;
-    int okId = kOk;
-    int descriptionId = 101;
-    std::map<int, int16_t*> flags;
-    std::map<int, AccountChoices> combos;
-    std::map<int, int> comboIds; // the id each combo holds
+    ControlId okId = StandardButton::Ok;
+    ControlId descriptionId;
+    std::map<ControlId, int16_t*> flags;
+    std::map<ControlId, AccountChoices> combos;
+    std::map<ControlId, int> comboIds; // the account id each combo holds
 };
 
 } // namespace finplan

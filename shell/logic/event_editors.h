@@ -31,14 +31,11 @@ class LoanEditor : public EventEditor {
   public:
     struct Ids; // the control ids and labels of one layout
     LoanEditor(EditorContext& context, EventKind kind);
-    // Control ids of the mortgage layout (the loan uses its own for the same fields).
-    static constexpr int kCalculate = 112, kSchedule = 115, kRefinance = 118, kAccelerated = 121;
-    static constexpr int kFromStart = 123, kFromInitialStart = 124;
 
   protected:
     bool readFields() override;
-    Press pressOther(int button) override;
-    void toggle(int id) override;
+    Press pressOther(ControlId button) override;
+    void toggle(ControlId id) override;
 
   private:
     bool isMortgage() const { return kind == EventKind::Mortgage; }
@@ -54,12 +51,11 @@ class LoanEditor : public EventEditor {
 class FundamentalsEditor : public EventEditor {
   public:
     explicit FundamentalsEditor(EditorContext& context);
-    static constexpr int kAccountCombo = 117, kChangeRate = 123;
 
   protected:
     bool readFields() override;
-    Press pressOther(int button) override;
-    void activate(int id) override;
+    Press pressOther(ControlId button) override;
+    void activate(ControlId id) override;
 
   private:
     void changeRate();
@@ -71,8 +67,7 @@ class FundamentalsEditor : public EventEditor {
 class AccountRateDialog : public DialogPresenter {
   public:
     AccountRateDialog(const std::string& accountName, float& rate, Messages& messages);
-    Press press(int button) override;
-    static constexpr int kOk = 101, kCancel = 102, kRate = 3, kName = 104;
+    Press press(ControlId button) override;
 
   private:
     float& rate;

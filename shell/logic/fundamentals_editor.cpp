@@ -1,14 +1,15 @@
 // Fundamentals: a change of the tax and inflation rates and, optionally, of one
 // account's rate (typed in the small Account Rate dialog).
 #include "model/scenario_ops.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/event_editors.h"
 
 namespace finplan {
 
 namespace {
 
-constexpr int kOkButton = 114, kCancelButton = 115;
-constexpr int kDescription = 120, kStartAge = 119, kTaxRate = 121, kInflationRate = 122;
+using F = FundamentalsField;
+using R = AccountRateField;
 
 // The rates a new Fundamentals event starts from: those of the latest one before it.
 void startFromPrevious(const Scenario& s, Event& e) {
@@ -28,33 +29,33 @@ void startFromPrevious(const Scenario& s, Event& e) {
 } // namespace
 
 FundamentalsEditor::FundamentalsEditor(EditorContext& context)
-    : EventEditor(context, EventKind::Fundamentals, "Fundamentals", 262) {
-    setButtons(kOkButton, kCancelButton);
+    : EventEditor(context, EventKind::Fundamentals, "Fundamentals", help::kFundamentals) {
+    setButtons(F::Ok, F::Cancel);
     if (!ctx.session.editingEvent()) startFromPrevious(ctx.scenario, event);
-    addDescription(kDescription);
-    addEdit(kStartAge, "Start Age", numberText("%-6.2f", event.startAge));
-    addEdit(kTaxRate, "Tax Rate", numberText("%-6.2f", event.newTaxRate), "%");
-    addEdit(kInflationRate, "Inflation Rate", numberText("%-6.2f", event.newInflationRate), "%");
-    addAccountCombo(kAccountCombo, "Select account.", event.rateAccountId, true);
-    addButton(kChangeRate, "Press to change selected account's rate");
-    addButton(kOkButton, "OK");
-    addButton(kCancelButton, "Cancel");
-    addButton(kHelp, "Help");
+    addDescription(F::Description);
+    addEdit(F::StartAge, "Start Age", numberText("%-6.2f", event.startAge));
+    addEdit(F::TaxRate, "Tax Rate", numberText("%-6.2f", event.newTaxRate), "%");
+    addEdit(F::InflationRate, "Inflation Rate", numberText("%-6.2f", event.newInflationRate), "%");
+    addAccountCombo(F::AccountCombo, "Select account.", event.rateAccountId, true);
+    addButton(F::ChangeRate, "Press to change selected account's rate");
+    addButton(F::Ok, "OK");
+    addButton(F::Cancel, "Cancel");
+    addButton(StandardButton::Help, "Help");
 }
 
-Press FundamentalsEditor::pressOther(int button) {
-    if (button == kChangeRate) changeRate();
+Press FundamentalsEditor::pressOther(ControlId button) {
+    if (button == F::ChangeRate) changeRate();
     return Press::Stay;
 }
 
-void FundamentalsEditor::activate(int id) {
-    if (id == kAccountCombo) changeRate();
+void FundamentalsEditor::activate(ControlId id) {
+    if (id == F::AccountCombo) changeRate();
 }
 
 void FundamentalsEditor::changeRate() {
-    const int id = chosenAccount(kAccountCombo);
+    const int id = chosenAccount(F::AccountCombo);
     const int slot = findAccountIndex(ctx.scenario, id);
-    if (field(kAccountCombo).selected <= 0 || slot < 0) return; // no account chosen
+    if (field(F::AccountCombo).selected <= 0 || slot < 0) return; // no account chosen
     const Account& account = ctx.scenario.accounts.accounts[slot];
     rateChanged = true;
     auto it = rates.try_emplace(id, account.currentRate).first;
@@ -63,10 +64,10 @@ void FundamentalsEditor::changeRate() {
 }
 
 bool FundamentalsEditor::readFields() {
-    if (field(kAccountCombo).selected <= 0) {
+    if (field(F::AccountCombo).selected <= 0) {
         event.rateAccountId = -1;
     } else if (rateChanged) {
-        const int id = chosenAccount(kAccountCombo);
+        const int id = chosenAccount(F::AccountCombo);
         const int slot = findAccountIndex(ctx.scenario, id);
         auto it = rates.find(id);
         event.rateAccountId = static_cast<int16_t>(id);
@@ -74,10 +75,10 @@ bool FundamentalsEditor::readFields() {
                                : slot >= 0       ? ctx.scenario.accounts.accounts[slot].currentRate
                                                  : event.newAccountRate;
     }
-    if (!checkAge(kStartAge, event.startAge, "START AGE ERROR", true)) return false;
-    if (!check(kTaxRate, event.newTaxRate, {0, 1000, text_id::kRate, "TAX RATE ERROR"}))
+    if (!checkAge(F::StartAge, event.startAge, "START AGE ERROR", true)) return false;
+    if (!check(F::TaxRate, event.newTaxRate, {0, 1000, text_id::kRate, "TAX RATE ERROR"}))
         return false;
-    if (!check(kInflationRate, event.newInflationRate,
+    if (!check(F::InflationRate, event.newInflationRate,
                {0, 1000, text_id::kRate, "INFLATION RATE ERROR"}))
         return false;
     event.endAge = event.startAge;
@@ -88,19 +89,19 @@ AccountRateDialog::AccountRateDialog(const std::string& accountName, float& acco
                                      Messages& shown)
     : rate(accountRate), messages(shown) {
     dialogTitle = "Account Rate";
-    addReadOnly(kName, "Account Name", accountName);
-    addEdit(kRate, "Rate", numberText("%-8.3f", rate), "%");
-    addButton(kOk, "OK");
-    addButton(kCancel, "Cancel");
-    cancelId = kCancel;
-    defaultId = kOk;
+    addReadOnly(R::Name, "Account Name", accountName);
+    addEdit(R::Rate, "Rate", numberText("%-8.3f", rate), "%");
+    addButton(R::Ok, "OK");
+    addButton(R::Cancel, "Cancel");
+    cancelId = R::Cancel;
+    defaultId = R::Ok;
 }
 
-Press AccountRateDialog::press(int button) {
-    if (button == kCancel) return Press::Reject;
-    if (button != kOk) return Press::Stay;
-    if (!passed(kRate, validateText(messages, text(kRate), rate,
-                                    {-99, 99, text_id::kAccountRate, "RATE ERROR"})))
+Press AccountRateDialog::press(ControlId button) {
+    if (button == R::Cancel) return Press::Reject;
+    if (button != R::Ok) return Press::Stay;
+    if (!passed(R::Rate, validateText(messages, text(R::Rate), rate,
+                                      {-99, 99, text_id::kAccountRate, "RATE ERROR"})))
         return Press::Stay;
     return Press::Accept;
 }

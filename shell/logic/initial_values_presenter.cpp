@@ -5,6 +5,7 @@
 #include "calculators/field_text.h"
 #include "calculators/field_validation.h"
 #include "model/scenario_ops.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/event_editor.h"
 #include "text/money_text.h"
 
@@ -14,9 +15,53 @@ namespace {
 
 const char* const kInflationText = "The inflation rate must be between -20.0% and 20.0%.";
 
+using F = InitialValuesField;
+
 std::string moneyText(float v) {
     return formatMoney(numberText("%-11.2f", v));
 }
+
+// The read-only rows of the account totals: the total and the average rate of each kind.
+struct TotalRow {
+    F total;
+    const char* totalLabel;
+    float InitialValues::*totalValue;
+    F rate;
+    const char* rateLabel;
+    float InitialValues::*rateValue;
+};
+const TotalRow kTotalRows[] = {
+    {.total = F::InvestmentSavings,
+     .totalLabel = "Initial investment savings",
+     .totalValue = &InitialValues::initialInvestmentSavings,
+     .rate = F::InvestmentSavingsRate,
+     .rateLabel = "Average rate on investment savings",
+     .rateValue = &InitialValues::avgInvestmentSavingsRate},
+    {.total = F::TaxFreeSavings,
+     .totalLabel = "Initial tax free savings",
+     .totalValue = &InitialValues::initialTaxFreeSavings,
+     .rate = F::TaxFreeSavingsRate,
+     .rateLabel = "Average rate on tax free savings",
+     .rateValue = &InitialValues::avgTaxFreeSavingsRate},
+    {.total = F::RetirementSavings,
+     .totalLabel = "Initial retirement savings",
+     .totalValue = &InitialValues::initialRetirementSavings,
+     .rate = F::RetirementSavingsRate,
+     .rateLabel = "Average rate on retirement savings",
+     .rateValue = &InitialValues::avgRetirementSavingsRate},
+    {.total = F::Equity,
+     .totalLabel = "Initial equity",
+     .totalValue = &InitialValues::initialEquity,
+     .rate = F::EquityRate,
+     .rateLabel = "Average equity appreciation rate",
+     .rateValue = &InitialValues::avgEquityAppreciationRate},
+    {.total = F::Assets,
+     .totalLabel = "Initial assets",
+     .totalValue = &InitialValues::initialAssets,
+     .rate = F::AssetsRate,
+     .rateLabel = "Average asset depreciation rate",
+     .rateValue = &InitialValues::avgAssetDepreciationRate},
+};
 
 } // namespace
 
@@ -32,41 +77,29 @@ InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messag
     applyBirthdayRule();
     keepBirthday();
     const InitialValues& v = values;
-    addEdit(kStartAge, "Start Age", numberText("%-6.3f", v.startAge));
-    addEdit(kEndAge, "End Age", numberText("%-6.2f", v.endAge));
-    addEdit(kBirthMonth, "Birth Month", wholeText("%2d", v.birthMonth));
-    addEdit(kBirthDay, "Birth Day", wholeText("%2d", v.birthDay));
-    addCheck(kUseBirthday, "Use Birthday", v.useBirthday == 1);
-    const std::pair<const char*, float> totals[] = {
-        {"Initial investment savings", v.initialInvestmentSavings},
-        {"Initial tax free savings", v.initialTaxFreeSavings},
-        {"Initial retirement savings", v.initialRetirementSavings},
-        {"Initial equity", v.initialEquity},
-        {"Initial assets", v.initialAssets}};
-    const std::pair<const char*, float> rates[] = {
-        {"Average rate on investment savings", v.avgInvestmentSavingsRate},
-        {"Average rate on tax free savings", v.avgTaxFreeSavingsRate},
-        {"Average rate on retirement savings", v.avgRetirementSavingsRate},
-        {"Average equity appreciation rate", v.avgEquityAppreciationRate},
-        {"Average asset depreciation rate", v.avgAssetDepreciationRate}};
-    const int totalIds[] = {117, 120, 104, 106, 114}, rateIds[] = {118, 121, 105, 109, 119};
-    for (int i = 0; i < 5; ++i) {
-        addReadOnly(totalIds[i], totals[i].first, moneyText(totals[i].second));
-        addReadOnly(rateIds[i], rates[i].first, numberText("%-7.2f", rates[i].second), "%");
+    // The column of edit boxes has always been as wide as a line of text.
+    addEdit(F::StartAge, "Start Age", numberText("%-6.3f", v.startAge)).width = FieldWidth::Text;
+    addEdit(F::EndAge, "End Age", numberText("%-6.2f", v.endAge));
+    addEdit(F::BirthMonth, "Birth Month", wholeText("%2d", v.birthMonth));
+    addEdit(F::BirthDay, "Birth Day", wholeText("%2d", v.birthDay));
+    addCheck(F::UseBirthday, "Use Birthday", v.useBirthday == 1);
+    for (const TotalRow& row : kTotalRows) {
+        addReadOnly(row.total, row.totalLabel, moneyText(v.*row.totalValue));
+        addReadOnly(row.rate, row.rateLabel, numberText("%-7.2f", v.*row.rateValue), "%");
     }
-    addEdit(kTaxRate, "Tax rate", numberText("%-7.2f", v.taxRate), "%");
-    addEdit(kInflationRate, "Inflation rate", numberText("%-7.2f", v.inflationRate), "%");
-    addEdit(kPenaltyAge, "Penalty age for retirement withdrawal",
+    addEdit(F::TaxRate, "Tax rate", numberText("%-7.2f", v.taxRate), "%");
+    addEdit(F::InflationRate, "Inflation rate", numberText("%-7.2f", v.inflationRate), "%");
+    addEdit(F::PenaltyAge, "Penalty age for retirement withdrawal",
             numberText("%-6.2f", v.penaltyAge));
-    addEdit(kPenaltyRate, "Penalty rate", numberText("%-7.2f", v.penaltyRate), "%");
-    addReadOnly(123, "Total Amount In Accounts",
+    addEdit(F::PenaltyRate, "Penalty rate", numberText("%-7.2f", v.penaltyRate), "%");
+    addReadOnly(F::TotalInAccounts, "Total Amount In Accounts",
                 moneyText(v.initialInvestmentSavings + v.initialTaxFreeSavings +
                           v.initialRetirementSavings + v.initialEquity + v.initialAssets));
-    addButton(kOk, "OK");
-    addButton(kCancel, "Cancel");
-    addButton(kHelp, "Help");
-    cancelId = kCancel;
-    defaultId = kOk;
+    addButton(F::Ok, "OK");
+    addButton(F::Cancel, "Cancel");
+    addButton(F::Help, "Help");
+    cancelId = F::Cancel;
+    defaultId = F::Ok;
 }
 
 void InitialValuesPresenter::applyBirthdayRule() {
@@ -84,29 +117,29 @@ void InitialValuesPresenter::keepBirthday() {
     kept.useBirthday = values.useBirthday;
 }
 
-void InitialValuesPresenter::toggle(int id) {
-    if (id != kUseBirthday) return DialogPresenter::toggle(id);
+void InitialValuesPresenter::toggle(ControlId id) {
+    if (id != F::UseBirthday) return DialogPresenter::toggle(id);
     if (values.useBirthday == 1) {
         values.useBirthday = 0;
     } else {
         if (!readBirthday()) return; // the box stays as it was
         values.useBirthday = 1;
     }
-    field(kUseBirthday).checked = values.useBirthday == 1;
+    field(F::UseBirthday).checked = values.useBirthday == 1;
     applyBirthdayRule();
     keepBirthday();
-    text(kStartAge) = numberText("%-6.3f", values.startAge);
+    text(F::StartAge) = numberText("%-6.3f", values.startAge);
 }
 
 bool InitialValuesPresenter::readBirthday() {
     // Each passes on its own: a month that passed stays when the day is refused.
     const FieldRule monthRule{1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"};
-    if (!passed(kBirthMonth,
-                validateText(messages, text(kBirthMonth), values.birthMonth, monthRule)))
+    if (!passed(F::BirthMonth,
+                validateText(messages, text(F::BirthMonth), values.birthMonth, monthRule)))
         return false;
     scenario.initial.birthMonth = values.birthMonth;
     const FieldRule dayRule{1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"};
-    if (!passed(kBirthDay, validateText(messages, text(kBirthDay), values.birthDay, dayRule)))
+    if (!passed(F::BirthDay, validateText(messages, text(F::BirthDay), values.birthDay, dayRule)))
         return false;
     scenario.initial.birthDay = values.birthDay;
     return true;
@@ -115,34 +148,34 @@ bool InitialValuesPresenter::readBirthday() {
 bool InitialValuesPresenter::readFields() {
     if (!readBirthday()) return false;
     float start = 0, end = 0;
-    if (!passed(kStartAge, validateText(messages, text(kStartAge), start,
-                                        {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
-        !passed(kEndAge, validateText(messages, text(kEndAge), end,
-                                      {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
+    if (!passed(F::StartAge, validateText(messages, text(F::StartAge), start,
+                                          {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
+        !passed(F::EndAge, validateText(messages, text(F::EndAge), end,
+                                        {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
         return false;
     if (end < start) {
         messages.show("The End Age must not be less than the Start Age!", "Age Range Error!",
                       MessageIcon::Error);
-        return passed(kEndAge, false);
+        return passed(F::EndAge, false);
     }
     if (end - start > 100) {
         messages.show("The age range must be less than 100!", "Age Range Error!",
                       MessageIcon::Error);
-        return passed(kEndAge, false);
+        return passed(F::EndAge, false);
     }
     float inflation = 0, tax = 0, penaltyAge = 0, penaltyRate = 0;
-    const float typedInflation = readFieldNumber(text(kInflationRate));
+    const float typedInflation = readFieldNumber(text(F::InflationRate));
     if (!(typedInflation >= -20 && typedInflation <= 20)) {
         messages.show(kInflationText, "INFLATION RATE ERROR", MessageIcon::Error);
-        return passed(kInflationRate, false);
+        return passed(F::InflationRate, false);
     }
     inflation = typedInflation;
-    if (!passed(kTaxRate, validateText(messages, text(kTaxRate), tax,
-                                       {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
-        !passed(kPenaltyAge, validateText(messages, text(kPenaltyAge), penaltyAge,
-                                          {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
-        !passed(kPenaltyRate, validateText(messages, text(kPenaltyRate), penaltyRate,
-                                           {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
+    if (!passed(F::TaxRate, validateText(messages, text(F::TaxRate), tax,
+                                         {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
+        !passed(F::PenaltyAge, validateText(messages, text(F::PenaltyAge), penaltyAge,
+                                            {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
+        !passed(F::PenaltyRate, validateText(messages, text(F::PenaltyRate), penaltyRate,
+                                             {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
         return false;
     values.penaltyRate = penaltyRate;
     values.penaltyAge = penaltyAge;
@@ -153,12 +186,12 @@ bool InitialValuesPresenter::readFields() {
     return true;
 }
 
-Press InitialValuesPresenter::press(int button) {
-    if (button == kHelp) {
-        help.showContext(517);
+Press InitialValuesPresenter::press(ControlId button) {
+    if (button == F::Help) {
+        help.showContext(help::kInitialValues);
         return Press::Stay;
     }
-    if (button == kCancel) {
+    if (button == F::Cancel) {
         // Only the birthday rule's changes were kept: the results are stale when they
         // changed the plan, and a birthday the user typed asks to be saved.
         const InitialValues& now = scenario.initial;
@@ -171,7 +204,7 @@ Press InitialValuesPresenter::press(int button) {
             session.changed(ScenarioChange::StartAgeMoved);
         return Press::Reject;
     }
-    if (button != kOk || !readFields()) return Press::Stay;
+    if (button != F::Ok || !readFields()) return Press::Stay;
     recomputeTotals(scenario);
     scenario.initial = values;
     session.changed(ScenarioChange::InitialValuesStored);

@@ -17,13 +17,8 @@ class InitialValuesPresenter : public DialogPresenter {
   public:
     InitialValuesPresenter(ScenarioSession& session, Messages& messages, Help& help,
                            const Clock& clock);
-    Press press(int button) override;
-    void toggle(int id) override;
-
-    static constexpr int kOk = 110, kCancel = 111, kHelp = 112;
-    static constexpr int kStartAge = 101, kEndAge = 113, kBirthMonth = 131, kBirthDay = 132,
-                         kUseBirthday = 133, kTaxRate = 107, kInflationRate = 108,
-                         kPenaltyAge = 115, kPenaltyRate = 116;
+    Press press(ControlId button) override;
+    void toggle(ControlId id) override;
 
   private:
     bool readBirthday();

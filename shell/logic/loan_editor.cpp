@@ -6,6 +6,7 @@
 #include "calculators/range_check.h"
 #include "engine/loan_maths.h"
 #include "model/scenario_ops.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/event_editors.h"
 #include "text/money_text.h"
 
@@ -14,8 +15,8 @@ namespace finplan {
 struct LoanEditor::Ids {
     const char* title;
     int helpContext;
-    int ok, cancel, calculate;
-    int startAge, payoffAge, rate, amount, downPayment, sellAge, years, payment;
+    ControlId description, ok, cancel, calculate;
+    ControlId startAge, payoffAge, rate, amount, downPayment, sellAge, years, payment;
     const char* amountLabel;
     const char* downPaymentLabel;
     const char* sellAgeLabel;
@@ -24,33 +25,53 @@ struct LoanEditor::Ids {
 
 namespace {
 
-const LoanEditor::Ids kLoan{"Loan",
-                            260,
-                            107,
-                            108,
-                            111,
-                            102,
-                            103,
-                            105,
-                            104,
-                            119,
-                            118,
-                            106,
-                            110,
-                            "Amount",
-                            "Down Payment",
-                            "Sell asset age",
-                            "No of Years"};
-const LoanEditor::Ids kMortgage{"Mortgage", 259,          109, 110,       112,
-                                102,        103,          106, 104,       105,
-                                114,        107,          108, "Amount ", "Down Payment / Equity",
-                                "Sell Age", "No Of Years"};
+using L = LoanField;
+using M = MortgageField;
 
-// Loan: the account the money goes to.
-constexpr int kDepositTo = 112;
-// Mortgage extras.
-constexpr int kTaxes = 116, kClosingCosts = 117, kAppreciation = 113, kTaxInflation = 120,
-              kRefinanceBox = 119, kAcceleratedAmount = 122;
+const LoanEditor::Ids kLoan{
+    .title = "Loan",
+    .helpContext = help::kLoan,
+    .description = L::Description,
+    .ok = L::Ok,
+    .cancel = L::Cancel,
+    .calculate = L::Calculate,
+    .startAge = L::StartAge,
+    .payoffAge = L::PayoffAge,
+    .rate = L::Rate,
+    .amount = L::Amount,
+    .downPayment = L::DownPayment,
+    .sellAge = L::SellAge,
+    .years = L::Years,
+    .payment = L::MonthlyPayment,
+    .amountLabel = "Amount",
+    .downPaymentLabel = "Down Payment",
+    .sellAgeLabel = "Sell asset age",
+    .yearsLabel = "No of Years",
+};
+const LoanEditor::Ids kMortgage{
+    .title = "Mortgage",
+    .helpContext = help::kMortgage,
+    .description = M::Description,
+    .ok = M::Ok,
+    .cancel = M::Cancel,
+    .calculate = M::Calculate,
+    .startAge = M::StartAge,
+    .payoffAge = M::PayoffAge,
+    .rate = M::Rate,
+    .amount = M::Amount,
+    .downPayment = M::DownPayment,
+    .sellAge = M::SellAge,
+    .years = M::Years,
+    .payment = M::MonthlyPayment,
+    .amountLabel = "Amount ",
+    .downPaymentLabel = "Down Payment / Equity",
+    .sellAgeLabel = "Sell Age",
+    .yearsLabel = "No Of Years",
+};
+
+const LoanEditor::Ids& idsOf(EventKind kind) {
+    return kind == EventKind::Mortgage ? kMortgage : kLoan;
+}
 
 const char* const kAcceleratedText =
     "This amount must be greater than or equal to  0.00 and less than 99999.99";
@@ -59,18 +80,17 @@ const char* const kAcceleratedTitle = "Additional Monthly Amount Error";
 } // namespace
 
 LoanEditor::LoanEditor(EditorContext& context, EventKind loanKind)
-    : EventEditor(context, loanKind, loanKind == EventKind::Mortgage ? "Mortgage" : "Loan",
-                  loanKind == EventKind::Mortgage ? 259 : 260),
-      ids(loanKind == EventKind::Mortgage ? kMortgage : kLoan) {
+    : EventEditor(context, loanKind, idsOf(loanKind).title, idsOf(loanKind).helpContext),
+      ids(idsOf(loanKind)) {
     setButtons(ids.ok, ids.cancel);
-    addDescription(101);
+    addDescription(ids.description);
     addEdit(ids.startAge, "Start Age", numberText("%-6.2f", event.startAge));
     addEdit(ids.payoffAge, "Payoff Age", numberText("%-6.2f", event.endAge));
     addEdit(ids.rate, "Rate", numberText("%-6.2f", event.loanRate), "%");
     addEdit(ids.amount, ids.amountLabel, numberText("%-12.2f", event.amount));
     if (isMortgage()) {
-        addEdit(kTaxes, "Taxes", numberText("%-6.2f", event.yearlyPropertyTax));
-        addEdit(kClosingCosts, "Closing Costs", numberText("%-6.2f", event.closingCosts));
+        addEdit(M::Taxes, "Taxes", numberText("%-6.2f", event.yearlyPropertyTax));
+        addEdit(M::ClosingCosts, "Closing Costs", numberText("%-6.2f", event.closingCosts));
     }
     addEdit(ids.downPayment, ids.downPaymentLabel, numberText("%-12.2f", event.downPayment));
     if (!isMortgage()) addEdit(ids.sellAge, ids.sellAgeLabel, numberText("%-6.2f", event.sellAge));
@@ -78,31 +98,33 @@ LoanEditor::LoanEditor(EditorContext& context, EventKind loanKind)
     if (isMortgage()) addMortgageFields();
     const std::string payment = numberText("%-11.2f", event.monthlyPayment);
     addReadOnly(ids.payment, "Monthly Payment", isMortgage() ? formatMoney(payment) : payment);
-    if (!isMortgage()) addAccountCombo(kDepositTo, "Deposit To:", event.toAccountId, false);
+    if (!isMortgage()) addAccountCombo(L::DepositTo, "Deposit To:", event.toAccountId, false);
     addButton(ids.ok, "OK");
     addButton(ids.cancel, "Cancel");
     addButton(ids.calculate, "Calculate");
     if (isMortgage()) {
         const bool existing = ctx.session.editingEvent();
-        addButton(kSchedule, "Schedule");
-        addButton(kRefinance, "Do Refinancing Analysis", existing);
-        addButton(kAccelerated, "Do Accelerated Payment Analysis", existing);
+        addButton(M::Schedule, "Schedule");
+        addButton(M::Refinance, "Do Refinancing Analysis", existing);
+        addButton(M::Accelerated, "Do Accelerated Payment Analysis", existing);
         if (!existing) takeHandOver();
     }
-    addButton(kHelp, "Help");
+    addButton(StandardButton::Help, "Help");
 }
 
 void LoanEditor::addMortgageFields() {
-    addEdit(kAppreciation, "Appreciation Rate", numberText("%-6.2f", event.appreciationRate), "%");
+    addEdit(M::AppreciationRate, "Appreciation Rate", numberText("%-6.2f", event.appreciationRate),
+            "%");
     addEdit(ids.sellAge, ids.sellAgeLabel, numberText("%-6.2f", event.sellAge));
-    addFlag(kTaxInflation, "Apply inflation rate to taxes", event.applyInflation);
-    addCheck(kFromStart, "Apply accelerated monthly payment starting at Mortgage Start Age",
+    addFlag(M::TaxInflation, "Apply inflation rate to taxes", event.applyInflation);
+    addCheck(M::AcceleratedFromStart,
+             "Apply accelerated monthly payment starting at Mortgage Start Age",
              event.acceleratedMode == 1);
-    addCheck(kFromInitialStart,
+    addCheck(M::AcceleratedFromInitialStart,
              "Apply accelerated monthly payment starting at Initial Values Start Age",
              event.acceleratedMode == 2);
-    addFlag(kRefinanceBox, "This is a refinance", event.isRefinance);
-    addEdit(kAcceleratedAmount, "Accelerated Payment Monthly Amount",
+    addFlag(M::IsRefinance, "This is a refinance", event.isRefinance);
+    addEdit(M::AcceleratedAmount, "Accelerated Payment Monthly Amount",
             numberText("%-12.2f", event.acceleratedPayment));
 }
 
@@ -117,13 +139,14 @@ void LoanEditor::takeHandOver() {
     text(ids.payment) = handOver->monthlyPayment;
 }
 
-void LoanEditor::toggle(int id) {
-    if (id != kFromStart && id != kFromInitialStart) return EventEditor::toggle(id);
+void LoanEditor::toggle(ControlId id) {
+    if (id != M::AcceleratedFromStart && id != M::AcceleratedFromInitialStart)
+        return EventEditor::toggle(id);
     // The two accelerated boxes exclude each other; unchecking both means none.
-    const int mode = id == kFromStart ? 1 : 2;
+    const int mode = id == M::AcceleratedFromStart ? 1 : 2;
     event.acceleratedMode = static_cast<int16_t>(event.acceleratedMode == mode ? 0 : mode);
-    field(kFromStart).checked = event.acceleratedMode == 1;
-    field(kFromInitialStart).checked = event.acceleratedMode == 2;
+    field(M::AcceleratedFromStart).checked = event.acceleratedMode == 1;
+    field(M::AcceleratedFromInitialStart).checked = event.acceleratedMode == 2;
 }
 
 bool LoanEditor::readFields() {
@@ -137,8 +160,8 @@ bool LoanEditor::readFields() {
     if (!check(ids.amount, event.amount, amount)) return false;
     if (isMortgage()) {
         const FieldRule cost{0, 100000000, text_id::kAmount, "AMOUNT ERROR"};
-        if (!check(kTaxes, event.yearlyPropertyTax, cost)) return false;
-        if (!check(kClosingCosts, event.closingCosts, cost)) return false;
+        if (!check(M::Taxes, event.yearlyPropertyTax, cost)) return false;
+        if (!check(M::ClosingCosts, event.closingCosts, cost)) return false;
     }
     const char* downTitle = isMortgage() ? "DOWN PAYMENT ERROR" : "AMOUNT ERROR";
     if (!check(ids.downPayment, event.downPayment, {0, 100000000, text_id::kAmount, downTitle}))
@@ -155,7 +178,7 @@ bool LoanEditor::readFields() {
     event.sellAge = static_cast<float>(wholeNumber(event.sellAge));
     showPayment();
     if (!isMortgage()) {
-        event.toAccountId = static_cast<int16_t>(chosenAccount(kDepositTo));
+        event.toAccountId = static_cast<int16_t>(chosenAccount(L::DepositTo));
         const int slot = findAccountIndex(ctx.scenario, event.toAccountId);
         // No account found: the loan keeps no rate of one.
         event.toAccountRate = slot >= 0 ? ctx.scenario.accounts.accounts[slot].rate : 0.0f;
@@ -164,14 +187,14 @@ bool LoanEditor::readFields() {
 }
 
 bool LoanEditor::readMortgageExtras() {
-    if (!check(kAppreciation, event.appreciationRate,
+    if (!check(M::AppreciationRate, event.appreciationRate,
                {-1000, 1000, text_id::kLoanRate, "RATE ERROR"}))
         return false;
     if (!check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"})) return false;
-    const float extra = readFieldNumber(text(kAcceleratedAmount));
+    const float extra = readFieldNumber(text(M::AcceleratedAmount));
     if (!(extra >= 0 && extra <= 100000))
-        return passed(kAcceleratedAmount, refuseField(ctx.messages, kAcceleratedText,
-                                                      kAcceleratedTitle, MessageIcon::Error));
+        return passed(M::AcceleratedAmount, refuseField(ctx.messages, kAcceleratedText,
+                                                        kAcceleratedTitle, MessageIcon::Error));
     event.acceleratedPayment = extra;
     return true;
 }
@@ -188,20 +211,20 @@ void LoanEditor::notAvailable(const char* what) {
                       "Not Available", MessageIcon::Information);
 }
 
-Press LoanEditor::pressOther(int button) {
+Press LoanEditor::pressOther(ControlId button) {
     if (button == ids.calculate) {
         readFields(); // shows the payment when every check passed; counts nothing
         return Press::Stay;
     }
     if (!isMortgage()) return Press::Stay;
-    if (button == kSchedule) {
+    if (button == M::Schedule) {
         if (!readFields()) return Press::Stay;
         if (!ctx.host.openCalculator({CalculatorKind::MortgageSchedule, event}))
             notAvailable("The Mortgage Schedule");
-    } else if (button == kRefinance) {
+    } else if (button == M::Refinance) {
         if (!ctx.host.openCalculator({CalculatorKind::Refinance, event}))
             notAvailable("The Refinance Analysis");
-    } else if (button == kAccelerated) {
+    } else if (button == M::Accelerated) {
         return acceleratedAnalysis();
     }
     return Press::Stay;
@@ -210,7 +233,7 @@ Press LoanEditor::pressOther(int button) {
 Press LoanEditor::acceleratedAnalysis() {
     // The analysis starts from the texts as typed, without the editor's checks.
     AcceleratedMemory& m = ctx.calculators.accelerated;
-    const float extra = readFieldNumber(text(kAcceleratedAmount));
+    const float extra = readFieldNumber(text(M::AcceleratedAmount));
     if (!(extra >= 0 && extra <= 100000)) {
         refuseField(ctx.messages, kAcceleratedText, kAcceleratedTitle, MessageIcon::Error);
         return Press::Stay;

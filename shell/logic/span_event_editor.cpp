@@ -2,6 +2,7 @@
 // amount, apply rate and their checkboxes; only the control ids, labels and a few
 // rules differ, so one table per kind drives one editor.
 #include "calculators/field_text.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/event_editors.h"
 
 namespace finplan {
@@ -9,9 +10,9 @@ namespace finplan {
 struct SpanEventEditor::Layout {
     const char* title;
     int helpContext;
-    int description, startAge, endAge, amount, applyRate;
+    ControlId description, startAge, endAge, amount, applyRate;
     const char* amountFormat;
-    int oneTime, inflation;
+    ControlId oneTime, inflation;
     const char* oneTimeLabel;
     const char* inflationLabel;
     // The end age keeps only its whole years also when it was checked (Deposit).
@@ -20,58 +21,61 @@ struct SpanEventEditor::Layout {
 
 namespace {
 
-const SpanEventEditor::Layout kWithdrawal{"Withdrawal",
-                                          516,
-                                          101,
-                                          103,
-                                          104,
-                                          102,
-                                          110,
-                                          "%-11.2f",
-                                          109,
-                                          108,
-                                          "One time only withdrawal",
-                                          "Apply inflation rate to withdrawal",
-                                          false};
-const SpanEventEditor::Layout kDeposit{"Deposit",
-                                       257,
-                                       101,
-                                       102,
-                                       103,
-                                       104,
-                                       114,
-                                       "%-12.2f",
-                                       111,
-                                       112,
-                                       "One time only deposit",
-                                       "Apply inflation rate to deposits",
-                                       true};
-const SpanEventEditor::Layout kTransfer{"Transfer",
-                                        261,
-                                        107,
-                                        102,
-                                        103,
-                                        101,
-                                        122,
-                                        "%-12.2f",
-                                        120,
-                                        121,
-                                        "One transaction only",
-                                        "Apply inflation rate to transfer",
-                                        false};
+using W = WithdrawalField;
+using D = DepositField;
+using T = TransferField;
+
+const SpanEventEditor::Layout kWithdrawal{
+    .title = "Withdrawal",
+    .helpContext = help::kWithdrawal,
+    .description = W::Description,
+    .startAge = W::StartAge,
+    .endAge = W::EndAge,
+    .amount = W::Amount,
+    .applyRate = W::ApplyRate,
+    .amountFormat = "%-11.2f",
+    .oneTime = W::OneTime,
+    .inflation = W::ApplyInflation,
+    .oneTimeLabel = "One time only withdrawal",
+    .inflationLabel = "Apply inflation rate to withdrawal",
+    .truncateCheckedEndAge = false,
+};
+const SpanEventEditor::Layout kDeposit{
+    .title = "Deposit",
+    .helpContext = help::kDeposit,
+    .description = D::Description,
+    .startAge = D::StartAge,
+    .endAge = D::EndAge,
+    .amount = D::Amount,
+    .applyRate = D::ApplyRate,
+    .amountFormat = "%-12.2f",
+    .oneTime = D::OneTime,
+    .inflation = D::ApplyInflation,
+    .oneTimeLabel = "One time only deposit",
+    .inflationLabel = "Apply inflation rate to deposits",
+    .truncateCheckedEndAge = true,
+};
+const SpanEventEditor::Layout kTransfer{
+    .title = "Transfer",
+    .helpContext = help::kTransfer,
+    .description = T::Description,
+    .startAge = T::StartAge,
+    .endAge = T::EndAge,
+    .amount = T::Amount,
+    .applyRate = T::ApplyRate,
+    .amountFormat = "%-12.2f",
+    .oneTime = T::OneTime,
+    .inflation = T::ApplyInflation,
+    .oneTimeLabel = "One transaction only",
+    .inflationLabel = "Apply inflation rate to transfer",
+    .truncateCheckedEndAge = false,
+};
 
 const SpanEventEditor::Layout& layoutOf(EventKind kind) {
     if (kind == EventKind::Deposit) return kDeposit;
     if (kind == EventKind::Transfer) return kTransfer;
     return kWithdrawal;
 }
-
-// Withdrawal: the smart-withdrawal box and its minimum.
-constexpr int kSmart = 111, kSmartMinimum = 112;
-// Deposit: the account and the tax box.
-constexpr int kDepositTo = 105, kTaxDeposit = 115;
-// Transfer: the two accounts.
-constexpr int kFrom = 108, kTo = 109;
 
 } // namespace
 
@@ -85,23 +89,23 @@ SpanEventEditor::SpanEventEditor(EditorContext& context, EventKind spanKind)
     addEdit(l.amount, "Amount", numberText(l.amountFormat, event.amount));
     addEdit(l.applyRate, "Apply Rate", numberText("%-6.2f", event.applyRate), "%");
     if (kind == EventKind::Deposit)
-        addAccountCombo(kDepositTo, "Deposit to:", event.toAccountId, false);
+        addAccountCombo(D::DepositTo, "Deposit to:", event.toAccountId, false);
     if (kind == EventKind::Transfer) {
-        addAccountCombo(kFrom, "From Account:", event.fromAccountId, false);
-        addAccountCombo(kTo, "To Account:", event.toAccountId, false);
+        addAccountCombo(T::FromAccount, "From Account:", event.fromAccountId, false);
+        addAccountCombo(T::ToAccount, "To Account:", event.toAccountId, false);
     }
     addFlag(l.oneTime, l.oneTimeLabel, event.oneTime);
     addFlag(l.inflation, l.inflationLabel, event.applyInflation);
     if (kind == EventKind::Deposit)
-        addFlag(kTaxDeposit, "Tax deposit at current tax rate", event.taxDeposit);
+        addFlag(D::TaxDeposit, "Tax deposit at current tax rate", event.taxDeposit);
     if (kind == EventKind::Withdrawal) {
-        addFlag(kSmart, "Use smart withdrawal", event.useSmartWithdrawal);
-        addEdit(kSmartMinimum, "Minimum smart withdrawal",
+        addFlag(W::UseSmartWithdrawal, "Use smart withdrawal", event.useSmartWithdrawal);
+        addEdit(W::MinimumSmartWithdrawal, "Minimum smart withdrawal",
                 numberText("%-11.2f", event.minSmartWithdrawal));
     }
-    addButton(kOk, "OK");
-    addButton(kCancel, "Cancel");
-    addButton(kHelp, "Help");
+    addButton(StandardButton::Ok, "OK");
+    addButton(StandardButton::Cancel, "Cancel");
+    addButton(StandardButton::Help, "Help");
 }
 
 bool SpanEventEditor::readEndAge() {
@@ -124,12 +128,13 @@ bool SpanEventEditor::readFields() {
         return false;
     if (!check(l.applyRate, event.applyRate, {-20, 20, text_id::kAppliedRate, "APPLY RATE ERROR"}))
         return false;
-    if (kind == EventKind::Withdrawal) event.minSmartWithdrawal = parse(kSmartMinimum, 9);
+    if (kind == EventKind::Withdrawal)
+        event.minSmartWithdrawal = parse(W::MinimumSmartWithdrawal, 9);
     if (kind == EventKind::Deposit)
-        event.toAccountId = static_cast<int16_t>(chosenAccount(kDepositTo));
+        event.toAccountId = static_cast<int16_t>(chosenAccount(D::DepositTo));
     if (kind == EventKind::Transfer) {
-        event.fromAccountId = static_cast<int16_t>(chosenAccount(kFrom));
-        event.toAccountId = static_cast<int16_t>(chosenAccount(kTo));
+        event.fromAccountId = static_cast<int16_t>(chosenAccount(T::FromAccount));
+        event.toAccountId = static_cast<int16_t>(chosenAccount(T::ToAccount));
     }
     return true;
 }

@@ -9,12 +9,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
+#include "graphs/plot_file_reader.h"
 #include "model/scenario_file.h"
 #include "platform/recording_messages.h"
 #include "tests/engine/scenario_builder.h"
 #include "tests/model/files_test_support.h"
+#include "text/format.h"
 
 extern char** environ;
 
@@ -133,6 +136,58 @@ TEST(FinplanDescribe, PrintsTheEventList) {
     EXPECT_EQ(readBytes(d + "describe.txt"),
               " 60.0 Initial Rates  Tax=20.00% Inflation=4.00%\n"
               " 60.0 Spending - Withdraw $10,000.00/yr. until age 61.00.\n");
+}
+
+// Names holding a set-title and a clear-screen sequence and a line feed, in a file
+// whose own name holds an escape: every command's output and every file a run writes
+// shows them as "?", and our plot reader takes the plot file back.
+TEST(FinplanOutputs, ControlCharactersInNamesNeverLeaveAsControls) {
+    const std::string d = testDir();
+    auto s = newScenario(60, 62, 20);
+    addAccount(*s, "\x1b]0;pwned\x07Savings", kInvestment, 100000.0f, 5.0f, "1").groupIndex = 0;
+    std::strcpy(s->groups.groupName[0], "\x1b[2JStocks");
+    addEvent(*s, EventKind::Withdrawal, "a\nb", 60, 61, 10000.0f);
+    addEvent(*s, EventKind::Deposit, "Pay\x9b", 61, 61, 500.0f).toAccountId = 1;
+    recomputeTotals(*s);
+    const std::string name = "bad\x1b[2Jname.ret";
+    ScenarioFiles files;
+    files.scenarioPath = d + name;
+    RecordingMessages messages;
+    ASSERT_TRUE(writeScenario(*s, files, messages));
+
+    const std::vector<std::vector<std::string>> commands = {
+        {"run", name, "--details", "--accounts"},
+        {"run", name, "--out", "c.sch", "--plot", "c.kvp", "--export", "c.kve"},
+        {"info", name},
+        {"accounts", name},
+        {"describe", name},
+    };
+    const auto controls = [](const std::string& text, const std::string& allowed) {
+        std::string found;
+        for (char c : text)
+            if ((static_cast<unsigned char>(c) < 0x20 || c == 0x7f) &&
+                allowed.find(c) == std::string::npos)
+                found += format("\\x%02x ", static_cast<unsigned char>(c));
+        return found;
+    };
+    for (const auto& args : commands) {
+        ASSERT_EQ(runFinplan(d, args, "out.txt", "err.txt"), 0)
+            << args[0] << readBytes(d + "err.txt");
+        const std::string out = readBytes(d + "out.txt");
+        EXPECT_EQ(controls(out + readBytes(d + "err.txt"), "\n"), "") << args[0] << ":\n" << out;
+        // (the run with --out writes nothing to standard output)
+        EXPECT_TRUE(out.empty() || out.find('?') != std::string::npos) << args[0] << ":\n" << out;
+    }
+    EXPECT_EQ(controls(readBytes(d + "c.sch"), "\n"), "");
+    EXPECT_EQ(controls(readBytes(d + "c.kvp"), "\n"), "");
+    EXPECT_EQ(controls(readBytes(d + "c.kve"), "\n\t"), "");
+    EXPECT_NE(readBytes(d + "c.sch").find("  a?b - Withdraw"), std::string::npos);
+
+    PlotFileContents plot;
+    ASSERT_EQ(readPlotFile(d + "c.kvp", plot), "");
+    EXPECT_EQ(plot.series->fileText, "bad?[2Jname.ret");
+    EXPECT_EQ(plot.series->accountNames[0], "?]0;pwned?Savings");
+    EXPECT_EQ(std::string(fieldText(plot.scenario->groups.groupName[0])), "?[2JStocks");
 }
 
 // Two programs updating one scenario at once, 25 updates each, each to an account of

@@ -84,19 +84,6 @@ TEST_F(TradeOffTest, EndAmountsBeforeAndAfterTax) {
     EXPECT_EQ(t.periods, "2");
 }
 
-TEST_F(TradeOffTest, GraphNeedsThreeToAHundredPeriods) {
-    TradeOffAnalysis t = open();
-    optionOne(t, "2");
-    EXPECT_FALSE(t.graph());
-    EXPECT_EQ(messages.last()->text, "Not enough periods.\nPlease try again.");
-    EXPECT_EQ(messages.last()->title, "FILE ERROR");
-    t.periods = "101";
-    EXPECT_FALSE(t.graph());
-    EXPECT_EQ(messages.last()->text, "Too many periods\nPlease try again.");
-    EXPECT_TRUE(launcher.launched.empty());
-    EXPECT_FALSE(fs::exists(t.graphPath()));
-}
-
 TEST_F(TradeOffTest, GraphFileListsNamedOptionsAndStartsTheGrapher) {
     TradeOffAnalysis t = open();
     optionOne(t, "3");
@@ -191,17 +178,56 @@ TEST_F(TradeOffTest, AbsurdStoredPeriodCountsAreBounded) {
     EXPECT_EQ(tradePeriods(state), -kWholeNumberLimit);
 }
 
-// A period count beyond the dialog's arrows is refused at once (a billion periods
-// once ran for minutes); so is an end amount that is no number.
-TEST_F(TradeOffTest, PeriodCountBeyondTheDialogAndEndlessAmountsAreRefused) {
+// Opening, Calculate and the tax box compute for up to 100,000 periods (more would stall
+// the dialog); only the graph file is held to 3..100. Each refusal is a single message.
+TEST_F(TradeOffTest, PeriodCountsForCalculateAndGraph) {
+    const std::string tooFew = "Not enough periods.\nPlease try again.";
+    const std::string tooMany = "Too many periods\nPlease try again.";
+    const std::string beyond =
+        "The number of periods must not be more than 100000.\nPlease try again.";
+    struct Row {
+        int periods;
+        const char* endAmount; // 1000 + periods x (100 - 40); empty when refused
+        std::string calculateMessage, graphMessage, graphTitle;
+    } rows[] = {
+        {2, "1120.00   ", "", tooFew, "FILE ERROR"},
+        {9, "1540.00   ", "", "", ""},
+        {100, "7000.00   ", "", "", ""},
+        {101, "7060.00   ", "", tooMany, "FILE ERROR"},
+        {5000, "301000.00 ", "", tooMany, "FILE ERROR"},
+        {100001, "", beyond, beyond, "No of Periods Error!"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.periods);
+        messages.entries.clear();
+        state.values[kTradeFixedAmount] = 1000;
+        state.values[kTradeIncomePerPeriod] = 100;
+        state.values[kTradeCostPerPeriod] = 40;
+        state.values[kTradePeriods] = static_cast<float>(r.periods);
+        TradeOffAnalysis t = open(); // a saved count: no message at opening
+        EXPECT_TRUE(messages.entries.empty());
+        EXPECT_EQ(t.endAmounts[0], r.endAmount);
+
+        EXPECT_EQ(t.calculate(), r.calculateMessage.empty());
+        EXPECT_EQ(messages.texts(), r.calculateMessage.empty()
+                                        ? std::vector<std::string>{}
+                                        : std::vector<std::string>{r.calculateMessage});
+        messages.entries.clear();
+        EXPECT_EQ(t.graph(), r.graphMessage.empty());
+        ASSERT_EQ(messages.entries.size(), r.graphMessage.empty() ? 0u : 1u);
+        if (!r.graphMessage.empty()) {
+            EXPECT_EQ(messages.last()->text, r.graphMessage);
+            EXPECT_EQ(messages.last()->title, r.graphTitle);
+        }
+        EXPECT_EQ(fs::exists(t.graphPath()), r.graphMessage.empty());
+        fs::remove(t.graphPath());
+    }
+}
+
+// An end amount that is no number is refused.
+TEST_F(TradeOffTest, EndlessAmountsAreRefused) {
     TradeOffAnalysis t = open();
-    optionOne(t, "999999999");
-    EXPECT_FALSE(t.calculate());
-    EXPECT_EQ(messages.last()->text, "Too many periods\nPlease try again.");
-    EXPECT_TRUE(t.endAmounts[0].empty());
     optionOne(t, "100");
-    EXPECT_TRUE(t.calculate());
-    EXPECT_EQ(t.endAmounts[0], "7000.00   "); // 1000 + 100 x (100 - 40)
     t.values[kTradeIncomePerPeriod] = "3e38";
     EXPECT_FALSE(t.calculate());
     EXPECT_EQ(messages.last()->title, "Result Error!");

@@ -20,21 +20,21 @@ namespace finplan {
 
 namespace {
 
-void type(FormDialog& d, int id, const QString& text) {
+void type(FormDialog& d, ControlId id, const QString& text) {
     auto* edit = qobject_cast<QLineEdit*>(d.widgetOf(id));
-    QVERIFY2(edit, qPrintable(QString("no edit box %1").arg(id)));
+    QVERIFY2(edit, qPrintable(QString("no edit box %1").arg(id.number())));
     edit->selectAll();
     QTest::keyClicks(edit, text);
 }
 
-void click(FormDialog& d, int id) {
+void click(FormDialog& d, ControlId id) {
     if (auto* box = qobject_cast<QCheckBox*>(d.widgetOf(id))) {
         // On the box itself: the row is wider than the box and its text.
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
         return;
     }
     QAbstractButton* b = d.buttonOf(id);
-    QVERIFY2(b, qPrintable(QString("no button %1").arg(id)));
+    QVERIFY2(b, qPrintable(QString("no button %1").arg(id.number())));
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
@@ -58,19 +58,20 @@ void EditorDialogsTest::withdrawalThroughItsWidgets() {
     MainWindow& w = f.open();
     whenDialogShows(w, [&](FormDialog& d) {
         QCOMPARE(d.windowTitle(), QString("Withdrawal"));
-        type(d, 101, "Living expenses");
-        type(d, 103, "65.5");
-        type(d, 104, "90");
-        type(d, 102, "0");
-        click(d, 108);
-        click(d, EventEditor::kOk); // refused: the amount
+        type(d, WithdrawalField::Description, "Living expenses");
+        type(d, WithdrawalField::StartAge, "65.5");
+        type(d, WithdrawalField::EndAge, "90");
+        type(d, WithdrawalField::Amount, "0");
+        click(d, WithdrawalField::ApplyInflation);
+        click(d, StandardButton::Ok); // refused: the amount
         QCOMPARE(QString::fromStdString(f.messages.last()->title), QString("AMOUNT ERROR"));
         QVERIFY(d.isVisible());
         // Back in the amount, its text selected for retyping.
-        QCOMPARE(d.focusWidget(), d.widgetOf(102));
-        QCOMPARE(qobject_cast<QLineEdit*>(d.widgetOf(102))->selectedText(), QString("0"));
-        type(d, 102, "40000");
-        click(d, EventEditor::kOk);
+        QCOMPARE(d.focusWidget(), d.widgetOf(WithdrawalField::Amount));
+        QCOMPARE(qobject_cast<QLineEdit*>(d.widgetOf(WithdrawalField::Amount))->selectedText(),
+                 QString("0"));
+        type(d, WithdrawalField::Amount, "40000");
+        click(d, StandardButton::Ok);
     });
     w.commands().execute(cmd::kAddWithdrawal);
     QCOMPARE(f.scenario->eventCount, 1);
@@ -92,34 +93,37 @@ void EditorDialogsTest::depositTransferAndLoanStoreTheirAccounts() {
         assignAccountId(*f.scenario);
     }
     whenDialogShows(w, [&](FormDialog& d) {
-        type(d, 101, "Salary");
-        type(d, 102, "30");
-        type(d, 103, "60");
-        type(d, 104, "50000");
-        qobject_cast<QComboBox*>(d.widgetOf(105))->setCurrentIndex(1); // Savings
-        click(d, EventEditor::kOk);
+        type(d, DepositField::Description, "Salary");
+        type(d, DepositField::StartAge, "30");
+        type(d, DepositField::EndAge, "60");
+        type(d, DepositField::Amount, "50000");
+        qobject_cast<QComboBox*>(d.widgetOf(DepositField::DepositTo))
+            ->setCurrentIndex(1); // Savings
+        click(d, StandardButton::Ok);
     });
     w.commands().execute(cmd::kAddDeposit);
     QCOMPARE(f.scenario->events[0].toAccountId, int16_t(0));
     whenDialogShows(w, [&](FormDialog& d) {
-        type(d, 107, "Move");
-        type(d, 102, "40");
-        type(d, 103, "41");
-        type(d, 101, "100");
-        qobject_cast<QComboBox*>(d.widgetOf(108))->setCurrentIndex(0); // Checking
-        qobject_cast<QComboBox*>(d.widgetOf(109))->setCurrentIndex(1); // Savings
-        click(d, EventEditor::kOk);
+        type(d, TransferField::Description, "Move");
+        type(d, TransferField::StartAge, "40");
+        type(d, TransferField::EndAge, "41");
+        type(d, TransferField::Amount, "100");
+        qobject_cast<QComboBox*>(d.widgetOf(TransferField::FromAccount))
+            ->setCurrentIndex(0); // Checking
+        qobject_cast<QComboBox*>(d.widgetOf(TransferField::ToAccount))
+            ->setCurrentIndex(1); // Savings
+        click(d, StandardButton::Ok);
     });
     w.commands().execute(cmd::kAddTransfer);
     whenDialogShows(w, [&](FormDialog& d) {
-        type(d, 101, "Car");
-        type(d, 102, "45");
-        type(d, 103, "50");
-        type(d, 105, "6");
-        type(d, 104, "20000");
-        type(d, 106, "5");
-        qobject_cast<QComboBox*>(d.widgetOf(112))->setCurrentIndex(0);
-        click(d, 107);
+        type(d, LoanField::Description, "Car");
+        type(d, LoanField::StartAge, "45");
+        type(d, LoanField::PayoffAge, "50");
+        type(d, LoanField::Rate, "6");
+        type(d, LoanField::Amount, "20000");
+        type(d, LoanField::Years, "5");
+        qobject_cast<QComboBox*>(d.widgetOf(LoanField::DepositTo))->setCurrentIndex(0);
+        click(d, LoanField::Ok);
     });
     w.commands().execute(cmd::kAddLoan);
     QCOMPARE(f.scenario->eventCount, 3);
@@ -135,18 +139,19 @@ void EditorDialogsTest::mortgageCalculatesInTheDialog() {
     ShellFixture f;
     MainWindow& w = f.open();
     whenDialogShows(w, [&](FormDialog& d) {
-        type(d, 101, "House");
-        type(d, 102, "47");
-        type(d, 103, "77");
-        type(d, 106, "8");
-        type(d, 104, "100000");
-        type(d, 105, "0");
-        type(d, 107, "30");
-        click(d, LoanEditor::kFromStart);
-        click(d, LoanEditor::kCalculate);
-        QCOMPARE(qobject_cast<QLineEdit*>(d.widgetOf(108))->text(), QString("$733.76"));
-        QVERIFY(!d.buttonOf(LoanEditor::kRefinance)->isEnabled());
-        click(d, 109);
+        type(d, MortgageField::Description, "House");
+        type(d, MortgageField::StartAge, "47");
+        type(d, MortgageField::PayoffAge, "77");
+        type(d, MortgageField::Rate, "8");
+        type(d, MortgageField::Amount, "100000");
+        type(d, MortgageField::DownPayment, "0");
+        type(d, MortgageField::Years, "30");
+        click(d, MortgageField::AcceleratedFromStart);
+        click(d, MortgageField::Calculate);
+        QCOMPARE(qobject_cast<QLineEdit*>(d.widgetOf(MortgageField::MonthlyPayment))->text(),
+                 QString("$733.76"));
+        QVERIFY(!d.buttonOf(MortgageField::Refinance)->isEnabled());
+        click(d, MortgageField::Ok);
     });
     w.commands().execute(cmd::kAddMortgage);
     QCOMPARE(f.scenario->eventCount, 1);
@@ -161,18 +166,18 @@ void EditorDialogsTest::fundamentalsWithTheAccountRateDialog() {
     a.rate = a.currentRate = 8;
     assignAccountId(*f.scenario);
     whenDialogShows(w, [&](FormDialog& d) {
-        type(d, 120, "Slower growth");
-        type(d, 119, "60");
-        qobject_cast<QComboBox*>(d.widgetOf(FundamentalsEditor::kAccountCombo))->setCurrentIndex(1);
+        type(d, FundamentalsField::Description, "Slower growth");
+        type(d, FundamentalsField::StartAge, "60");
+        qobject_cast<QComboBox*>(d.widgetOf(FundamentalsField::AccountCombo))->setCurrentIndex(1);
         whenDialogShows(w, [&](FormDialog& rate) {
             QCOMPARE(rate.windowTitle(), QString("Account Rate"));
             // The account's name is only shown: typing starts in the rate.
-            QCOMPARE(rate.focusWidget(), rate.widgetOf(AccountRateDialog::kRate));
-            type(rate, AccountRateDialog::kRate, "5.5");
-            click(rate, AccountRateDialog::kOk);
+            QCOMPARE(rate.focusWidget(), rate.widgetOf(AccountRateField::Rate));
+            type(rate, AccountRateField::Rate, "5.5");
+            click(rate, AccountRateField::Ok);
         });
-        click(d, FundamentalsEditor::kChangeRate);
-        click(d, 114);
+        click(d, FundamentalsField::ChangeRate);
+        click(d, FundamentalsField::Ok);
     });
     w.commands().execute(cmd::kAddFundamentals);
     QCOMPARE(f.scenario->eventCount, 1);
@@ -186,14 +191,14 @@ void EditorDialogsTest::chooserOpensAnEditor() {
     whenDialogShows(w, [&](FormDialog& chooser) {
         QCOMPARE(chooser.windowTitle(), QString("Add Event"));
         whenDialogShows(w, [&](FormDialog& d) {
-            type(d, 101, "Gift");
-            type(d, 102, "50");
-            type(d, 103, "50");
-            type(d, 104, "1000");
-            click(d, EventEditor::kOk);
+            type(d, DepositField::Description, "Gift");
+            type(d, DepositField::StartAge, "50");
+            type(d, DepositField::EndAge, "50");
+            type(d, DepositField::Amount, "1000");
+            click(d, StandardButton::Ok);
         });
-        click(chooser, 110); // Deposit
-        click(chooser, 106); // OK closes the chooser
+        click(chooser, AddEventButton::Deposit);
+        click(chooser, AddEventButton::Ok); // closes the chooser
     });
     w.commands().execute(cmd::kAddEventChooser);
     QCOMPARE(f.scenario->eventCount, 1);
@@ -205,14 +210,14 @@ void EditorDialogsTest::initialValuesRefusesThenStores() {
     MainWindow& w = f.open();
     whenDialogShows(w, [&](FormDialog& d) {
         QCOMPARE(d.windowTitle(), QString("Initial Data"));
-        type(d, InitialValuesPresenter::kStartAge, "19");
-        type(d, InitialValuesPresenter::kEndAge, "120");
-        click(d, InitialValuesPresenter::kOk);
+        type(d, InitialValuesField::StartAge, "19");
+        type(d, InitialValuesField::EndAge, "120");
+        click(d, InitialValuesField::Ok);
         QCOMPARE(QString::fromStdString(f.messages.last()->text),
                  QString("The age range must be less than 100!"));
-        type(d, InitialValuesPresenter::kStartAge, "20");
-        type(d, InitialValuesPresenter::kTaxRate, "22");
-        click(d, InitialValuesPresenter::kOk);
+        type(d, InitialValuesField::StartAge, "20");
+        type(d, InitialValuesField::TaxRate, "22");
+        click(d, InitialValuesField::Ok);
     });
     w.commands().execute(cmd::kInitialValues);
     QCOMPARE(f.scenario->initial.startAge, 20.0f);
@@ -227,7 +232,7 @@ void EditorDialogsTest::typingReplacesTheFirstFieldAndTabPassesShownValues() {
         // Keys follow the focus only once the dialog is the active window; on a busy
         // machine it may just have been shown.
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        auto* start = qobject_cast<QLineEdit*>(d.widgetOf(InitialValuesPresenter::kStartAge));
+        auto* start = qobject_cast<QLineEdit*>(d.widgetOf(InitialValuesField::StartAge));
         QCOMPARE(d.focusWidget(), start);
         QCOMPARE(start->selectedText(), start->text());
         QTest::keyClicks(d.focusWidget(), "45");
@@ -237,7 +242,7 @@ void EditorDialogsTest::typingReplacesTheFirstFieldAndTabPassesShownValues() {
         // passed by.
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
-        QCOMPARE(d.focusWidget(), d.widgetOf(InitialValuesPresenter::kTaxRate));
+        QCOMPARE(d.focusWidget(), d.widgetOf(InitialValuesField::TaxRate));
         QTest::keyClicks(d.focusWidget(), "22");
         QTest::keyClick(d.focusWidget(), Qt::Key_Return);
     });
@@ -259,8 +264,8 @@ void EditorDialogsTest::undoFromTheEditMenuNamesTheChange() {
     QVERIFY(!lines.isEmpty());
     page->list()->setCurrentItem(lines.front());
     whenDialogShows(w, [&](FormDialog& d) {
-        type(d, 102, "12345");
-        click(d, EventEditor::kOk);
+        type(d, WithdrawalField::Amount, "12345");
+        click(d, StandardButton::Ok);
     });
     QTest::mouseClick(page->findChild<QPushButton*>("Edit"), Qt::LeftButton);
     const auto edited = scenarioContentBytes(*f.scenario);

@@ -173,19 +173,34 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
         AccountInfoTexts texts;
         const char* message; // nullptr: accepted
         const char* title;
-        int field; // the one the dialog goes back to
+        AccountInfoField field; // the one the dialog goes back to
     };
     const char* amountText = "This amount must be greater than 0.00 and less than 99999999.00.";
     const char* rateText = "This rate must be between -99.0% and 99.0%";
     const Row rows[] = {
         // The amount comes first, whatever else is wrong.
-        {{"x", "100000100", "150", "0", "0", ""}, amountText, "AMOUNT ERROR", 105},
-        {{"x", "-100000100", "0", "0", "0", ""}, amountText, "AMOUNT ERROR", 105},
-        {{"x", "5", "99.01", "0", "0", ""}, rateText, "RATE ERROR", 106},
-        {{"x", "5", "1", "-99.5", "0", ""}, rateText, "RATE ERROR", 108},
-        {{"x", "5", "1", "0", "99.5", ""}, rateText, "RATE ERROR", 109},
+        {{"x", "100000100", "150", "0", "0", ""},
+         amountText,
+         "AMOUNT ERROR",
+         AccountInfoField::InitialAmount},
+        {{"x", "-100000100", "0", "0", "0", ""},
+         amountText,
+         "AMOUNT ERROR",
+         AccountInfoField::InitialAmount},
+        {{"x", "5", "99.01", "0", "0", ""}, rateText, "RATE ERROR", AccountInfoField::Rate},
+        {{"x", "5", "1", "-99.5", "0", ""},
+         rateText,
+         "RATE ERROR",
+         AccountInfoField::RandomMinimumRate},
+        {{"x", "5", "1", "0", "99.5", ""},
+         rateText,
+         "RATE ERROR",
+         AccountInfoField::RandomMaximumRate},
         // Only the first 12 characters are read: "1000000000000" is 100000000000.
-        {{"x", "1000000000000", "1", "0", "0", ""}, amountText, "AMOUNT ERROR", 105},
+        {{"x", "1000000000000", "1", "0", "0", ""},
+         amountText,
+         "AMOUNT ERROR",
+         AccountInfoField::InitialAmount},
     };
     for (const Row& r : rows) {
         messages.entries.clear();
@@ -204,7 +219,7 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
     AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages);
     p.texts = {"Savings", "-100000000", "-99", "5", "2", "7"};
     EXPECT_TRUE(p.ok());
-    EXPECT_EQ(p.refusedField(), 0);
+    EXPECT_FALSE(p.refusedField());
     EXPECT_FLOAT_EQ(s->accounts.accounts[0].initialAmount, -100000000.0f);
     AccountInfoPresenter q(session, AccountDialogMode::Edit, 0, messages);
     q.texts.initialAmount = "100000000";

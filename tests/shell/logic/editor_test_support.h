@@ -35,10 +35,10 @@ class ScriptedHost : public DialogHost {
     bool calculatorsAvailable = false;
 };
 
-using Texts = std::map<int, std::string>;
+using Texts = std::map<ControlId, std::string>;
 
 // Types the texts, presses `button`; a dialog that stays open is then cancelled.
-inline Press typeAndPress(DialogPresenter& d, const Texts& texts, int button) {
+inline Press typeAndPress(DialogPresenter& d, const Texts& texts, ControlId button) {
     for (const auto& [id, text] : texts)
         d.text(id) = text;
     Press r = d.press(button);
@@ -46,7 +46,7 @@ inline Press typeAndPress(DialogPresenter& d, const Texts& texts, int button) {
     return r;
 }
 
-inline ScriptedHost::Script typing(Texts texts, int button) {
+inline ScriptedHost::Script typing(Texts texts, ControlId button) {
     return [texts, button](DialogPresenter& d) { return typeAndPress(d, texts, button); };
 }
 

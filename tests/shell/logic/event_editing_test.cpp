@@ -35,26 +35,31 @@ class EventEditingTest : public ::testing::Test {
     EventEditing editing{session, messages, help, calculators, undo, clock, host};
 };
 
-const Texts kGoodWithdrawal = {{101, "Living expenses"}, {103, "65.7"}, {104, "90"},
-                               {102, "40000"},           {110, "3"},    {112, "20000"}};
+const Texts kGoodWithdrawal = {{WithdrawalField::Description, "Living expenses"},
+                               {WithdrawalField::StartAge, "65.7"},
+                               {WithdrawalField::EndAge, "90"},
+                               {WithdrawalField::Amount, "40000"},
+                               {WithdrawalField::ApplyRate, "3"},
+                               {WithdrawalField::MinimumSmartWithdrawal, "20000"}};
 
 TEST_F(EventEditingTest, WithdrawalChecksInTableOrderAndRefusalsChangeNothing) {
     const auto before = scenarioContentBytes(*scenario);
     host.scripts.push_back([](DialogPresenter& d) {
         Texts bad = kGoodWithdrawal;
-        bad[103] = "0";
-        bad[104] = "121";
-        bad[102] = "0";
-        bad[110] = "20.01";
+        bad[WithdrawalField::StartAge] = "0";
+        bad[WithdrawalField::EndAge] = "121";
+        bad[WithdrawalField::Amount] = "0";
+        bad[WithdrawalField::ApplyRate] = "20.01";
         for (const auto& [id, text] : bad)
             d.text(id) = text;
         // Each press fixes the field the previous one refused.
-        for (int id : {103, 104, 102, 110}) {
-            EXPECT_EQ(d.press(EventEditor::kOk), Press::Stay);
+        for (ControlId id : {WithdrawalField::StartAge, WithdrawalField::EndAge,
+                             WithdrawalField::Amount, WithdrawalField::ApplyRate}) {
+            EXPECT_EQ(d.press(StandardButton::Ok), Press::Stay);
             EXPECT_EQ(d.takeRefusedField(), id); // the dialog's focus goes back there
             d.text(id) = kGoodWithdrawal.at(id);
         }
-        return d.press(EventEditor::kCancel);
+        return d.press(StandardButton::Cancel);
     });
     EXPECT_FALSE(editing.addEvent(EventKind::Withdrawal));
     EXPECT_EQ(titles(), (std::vector<std::string>{"START AGE ERROR", "END AGE ERROR",
@@ -70,8 +75,8 @@ TEST_F(EventEditingTest, WithdrawalChecksInTableOrderAndRefusalsChangeNothing) {
 
 TEST_F(EventEditingTest, WithdrawalOkStoresTheFieldsWithWholeStartAge) {
     host.scripts.push_back([](DialogPresenter& d) {
-        d.toggle(108); // apply inflation
-        return typeAndPress(d, kGoodWithdrawal, EventEditor::kOk);
+        d.toggle(WithdrawalField::ApplyInflation);
+        return typeAndPress(d, kGoodWithdrawal, StandardButton::Ok);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Withdrawal));
     ASSERT_EQ(scenario->eventCount, 1);
@@ -91,10 +96,10 @@ TEST_F(EventEditingTest, WithdrawalOkStoresTheFieldsWithWholeStartAge) {
 
 TEST_F(EventEditingTest, OneTimeWithdrawalTakesAnyEndAgeAsIs) {
     host.scripts.push_back([](DialogPresenter& d) {
-        d.toggle(109);
+        d.toggle(WithdrawalField::OneTime);
         Texts t = kGoodWithdrawal;
-        t[104] = "soon";
-        return typeAndPress(d, t, EventEditor::kOk);
+        t[WithdrawalField::EndAge] = "soon";
+        return typeAndPress(d, t, StandardButton::Ok);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Withdrawal));
     EXPECT_EQ(scenario->events[0].oneTime, 1);
@@ -105,10 +110,15 @@ TEST_F(EventEditingTest, DepositStoresTheChosenAccountByIdInNameOrder) {
     addAccount(*scenario, "Savings", 5);   // id 0
     addAccount(*scenario, "Brokerage", 7); // id 1, listed first
     host.scripts.push_back([](DialogPresenter& d) {
-        EXPECT_EQ(d.field(105).items, (std::vector<std::string>{"Brokerage", "Savings"}));
-        d.choose(105, 1);
-        return typeAndPress(d, {{101, "Pay"}, {102, "40"}, {103, "60.9"}, {104, "100"}},
-                            EventEditor::kOk);
+        EXPECT_EQ(d.field(DepositField::DepositTo).items,
+                  (std::vector<std::string>{"Brokerage", "Savings"}));
+        d.choose(DepositField::DepositTo, 1);
+        return typeAndPress(d,
+                            {{DepositField::Description, "Pay"},
+                             {DepositField::StartAge, "40"},
+                             {DepositField::EndAge, "60.9"},
+                             {DepositField::Amount, "100"}},
+                            StandardButton::Ok);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Deposit));
     EXPECT_EQ(scenario->events[0].toAccountId, 0);
@@ -116,18 +126,28 @@ TEST_F(EventEditingTest, DepositStoresTheChosenAccountByIdInNameOrder) {
     // The account table itself keeps its order.
     EXPECT_STREQ(scenario->accounts.accounts[0].name, "Savings");
     // An untouched combo keeps what the slot had: 0 for a new event.
-    host.scripts.push_back(
-        typing({{101, "More"}, {102, "41"}, {103, "60"}, {104, "5"}}, EventEditor::kOk));
+    host.scripts.push_back(typing({{DepositField::Description, "More"},
+                                   {DepositField::StartAge, "41"},
+                                   {DepositField::EndAge, "60"},
+                                   {DepositField::Amount, "5"}},
+                                  StandardButton::Ok));
     ASSERT_TRUE(editing.addEvent(EventKind::Deposit));
     EXPECT_EQ(scenario->events[1].toAccountId, 0);
 }
 
 TEST_F(EventEditingTest, LoanComputesItsPaymentAndRefusesZeroYears) {
     addAccount(*scenario, "Car", -10);
-    const Texts loan = {{101, "Car loan"}, {102, "40"}, {103, "70"}, {105, "8"},
-                        {104, "100000"},   {119, "0"},  {118, "0"},  {106, "0"}};
+    const Texts loan = {{LoanField::Description, "Car loan"},
+                        {LoanField::StartAge, "40"},
+                        {LoanField::PayoffAge, "70"},
+                        {LoanField::Rate, "8"},
+                        {LoanField::Amount, "100000"},
+                        {LoanField::DownPayment, "0"},
+                        {LoanField::SellAge, "0"},
+                        {LoanField::Years, "0"}};
     host.scripts.push_back([&](DialogPresenter& d) {
-        EXPECT_EQ(typeAndPress(d, loan, 111), Press::Reject); // Calculate refused, then Cancel
+        EXPECT_EQ(typeAndPress(d, loan, LoanField::Calculate),
+                  Press::Reject); // Calculate refused, then Cancel
         return Press::Reject;
     });
     EXPECT_FALSE(editing.addEvent(EventKind::Loan));
@@ -137,13 +157,13 @@ TEST_F(EventEditingTest, LoanComputesItsPaymentAndRefusesZeroYears) {
 
     host.scripts.push_back([&](DialogPresenter& d) {
         Texts t = loan;
-        t[106] = "30";
+        t[LoanField::Years] = "30";
         for (const auto& [id, text] : t)
             d.text(id) = text;
-        d.choose(112, 0);
-        EXPECT_EQ(d.press(111), Press::Stay); // Calculate shows the payment only
-        EXPECT_EQ(d.text(110), "733.76     ");
-        return d.press(107);
+        d.choose(LoanField::DepositTo, 0);
+        EXPECT_EQ(d.press(LoanField::Calculate), Press::Stay); // Calculate shows the payment only
+        EXPECT_EQ(d.text(LoanField::MonthlyPayment), "733.76     ");
+        return d.press(LoanField::Ok);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Loan));
     const Event& e = scenario->events[0];
@@ -153,26 +173,32 @@ TEST_F(EventEditingTest, LoanComputesItsPaymentAndRefusesZeroYears) {
     EXPECT_FLOAT_EQ(e.toAccountRate, -10.0f);
 }
 
-const Texts kMortgage = {{101, "House"},  {102, "47"},   {103, "77"}, {106, "6"},
-                         {104, "380000"}, {116, "3000"}, {117, "0"},  {105, "76000"},
-                         {107, "30"},     {113, "3"},    {114, "0"},  {122, "0"}};
+const Texts kMortgage = {
+    {MortgageField::Description, "House"}, {MortgageField::StartAge, "47"},
+    {MortgageField::PayoffAge, "77"},      {MortgageField::Rate, "6"},
+    {MortgageField::Amount, "380000"},     {MortgageField::Taxes, "3000"},
+    {MortgageField::ClosingCosts, "0"},    {MortgageField::DownPayment, "76000"},
+    {MortgageField::Years, "30"},          {MortgageField::AppreciationRate, "3"},
+    {MortgageField::SellAge, "0"},         {MortgageField::AcceleratedAmount, "0"}};
 
 TEST_F(EventEditingTest, MortgageChecksInOrderWithItsOwnTitles) {
     host.scripts.push_back([](DialogPresenter& d) {
         Texts t = kMortgage;
-        t[116] = "-1";
-        t[105] = "-5";
-        t[113] = "1001";
-        t[114] = "121";
-        t[122] = "100001";
+        t[MortgageField::Taxes] = "-1";
+        t[MortgageField::DownPayment] = "-5";
+        t[MortgageField::AppreciationRate] = "1001";
+        t[MortgageField::SellAge] = "121";
+        t[MortgageField::AcceleratedAmount] = "100001";
         for (const auto& [id, text] : t)
             d.text(id) = text;
-        for (int id : {116, 105, 113, 114, 122}) {
-            EXPECT_EQ(d.press(109), Press::Stay);
+        for (ControlId id :
+             {MortgageField::Taxes, MortgageField::DownPayment, MortgageField::AppreciationRate,
+              MortgageField::SellAge, MortgageField::AcceleratedAmount}) {
+            EXPECT_EQ(d.press(MortgageField::Ok), Press::Stay);
             EXPECT_EQ(d.takeRefusedField(), id);
             d.text(id) = kMortgage.at(id);
         }
-        return d.press(110);
+        return d.press(MortgageField::Cancel);
     });
     editing.addEvent(EventKind::Mortgage);
     EXPECT_EQ(titles(),
@@ -185,17 +211,17 @@ TEST_F(EventEditingTest, MortgageChecksInOrderWithItsOwnTitles) {
 
 TEST_F(EventEditingTest, MortgageAcceleratedBoxesExcludeEachOther) {
     host.scripts.push_back([](DialogPresenter& d) {
-        d.toggle(LoanEditor::kFromStart);
-        d.toggle(LoanEditor::kFromInitialStart);
-        EXPECT_FALSE(d.field(LoanEditor::kFromStart).checked);
-        EXPECT_TRUE(d.field(LoanEditor::kFromInitialStart).checked);
-        return typeAndPress(d, kMortgage, 109);
+        d.toggle(MortgageField::AcceleratedFromStart);
+        d.toggle(MortgageField::AcceleratedFromInitialStart);
+        EXPECT_FALSE(d.field(MortgageField::AcceleratedFromStart).checked);
+        EXPECT_TRUE(d.field(MortgageField::AcceleratedFromInitialStart).checked);
+        return typeAndPress(d, kMortgage, MortgageField::Ok);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Mortgage));
     EXPECT_EQ(scenario->events[0].acceleratedMode, 2);
     host.scripts.push_back([](DialogPresenter& d) {
-        d.toggle(LoanEditor::kFromInitialStart); // the checked one: none now
-        return d.press(109);
+        d.toggle(MortgageField::AcceleratedFromInitialStart); // the checked one: none now
+        return d.press(MortgageField::Ok);
     });
     ASSERT_TRUE(editing.editEvent(0));
     EXPECT_EQ(scenario->events[0].acceleratedMode, 0);
@@ -204,17 +230,17 @@ TEST_F(EventEditingTest, MortgageAcceleratedBoxesExcludeEachOther) {
 TEST_F(EventEditingTest, MortgageTakesTheCalculatorsHandOverAndItsButtonsGoToTheHook) {
     calculators.mortgage = {"100000", "0.0", "8.0", "30", "733.76", 0, 0, 0, 0, 0, true};
     host.scripts.push_back([](DialogPresenter& d) {
-        EXPECT_EQ(d.text(104), "100000");
-        EXPECT_EQ(d.text(107), "30");
-        EXPECT_EQ(d.text(108), "$733.76");
+        EXPECT_EQ(d.text(MortgageField::Amount), "100000");
+        EXPECT_EQ(d.text(MortgageField::Years), "30");
+        EXPECT_EQ(d.text(MortgageField::MonthlyPayment), "$733.76");
         for (const FormButton& b : d.buttons()) // the analyses: only for an existing mortgage
             EXPECT_EQ(b.enabled,
-                      b.id != LoanEditor::kRefinance && b.id != LoanEditor::kAccelerated);
-        d.text(101) = "Home";
-        d.text(102) = "40";
-        d.text(103) = "70";
-        EXPECT_EQ(d.press(LoanEditor::kSchedule), Press::Stay);
-        return d.press(110);
+                      b.id != MortgageField::Refinance && b.id != MortgageField::Accelerated);
+        d.text(MortgageField::Description) = "Home";
+        d.text(MortgageField::StartAge) = "40";
+        d.text(MortgageField::PayoffAge) = "70";
+        EXPECT_EQ(d.press(MortgageField::Schedule), Press::Stay);
+        return d.press(MortgageField::Cancel);
     });
     editing.addEvent(EventKind::Mortgage);
     EXPECT_FALSE(calculators.mortgage.handOver);
@@ -227,14 +253,14 @@ TEST_F(EventEditingTest, MortgageTakesTheCalculatorsHandOverAndItsButtonsGoToThe
 
 TEST_F(EventEditingTest, AcceleratedAnalysisHandsOverTheTypedMortgage) {
     scenario->initial.startAge = 45;
-    host.scripts.push_back(typing(kMortgage, 109));
+    host.scripts.push_back(typing(kMortgage, MortgageField::Ok));
     ASSERT_TRUE(editing.addEvent(EventKind::Mortgage));
     host.calculatorsAvailable = true;
     host.scripts.push_back([](DialogPresenter& d) {
-        d.text(102) = "40";
-        d.text(122) = "250";
-        EXPECT_EQ(d.press(LoanEditor::kAccelerated), Press::Stay);
-        return d.press(110);
+        d.text(MortgageField::StartAge) = "40";
+        d.text(MortgageField::AcceleratedAmount) = "250";
+        EXPECT_EQ(d.press(MortgageField::Accelerated), Press::Stay);
+        return d.press(MortgageField::Cancel);
     });
     editing.editEvent(0);
     const AcceleratedMemory& m = calculators.accelerated;
@@ -247,17 +273,21 @@ TEST_F(EventEditingTest, AcceleratedAnalysisHandsOverTheTypedMortgage) {
 
 TEST_F(EventEditingTest, FundamentalsStartFromThePreviousRateChange) {
     host.scripts.push_back([](DialogPresenter& d) {
-        EXPECT_EQ(d.text(121), "15.00 "); // the initial values' rates
-        EXPECT_EQ(d.text(122), "4.00  ");
-        return typeAndPress(d, {{120, "Retire"}, {119, "60"}, {121, "25"}}, 114);
+        EXPECT_EQ(d.text(FundamentalsField::TaxRate), "15.00 "); // the initial values' rates
+        EXPECT_EQ(d.text(FundamentalsField::InflationRate), "4.00  ");
+        return typeAndPress(d,
+                            {{FundamentalsField::Description, "Retire"},
+                             {FundamentalsField::StartAge, "60"},
+                             {FundamentalsField::TaxRate, "25"}},
+                            FundamentalsField::Ok);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Fundamentals));
     EXPECT_EQ(scenario->events[0].rateAccountId, -1);
     EXPECT_FLOAT_EQ(scenario->events[0].endAge, 60.0f);
     host.scripts.push_back([](DialogPresenter& d) {
-        EXPECT_EQ(d.text(121), "25.00 ");
-        EXPECT_EQ(d.text(122), "4.00  ");
-        return d.press(115);
+        EXPECT_EQ(d.text(FundamentalsField::TaxRate), "25.00 ");
+        EXPECT_EQ(d.text(FundamentalsField::InflationRate), "4.00  ");
+        return d.press(FundamentalsField::Cancel);
     });
     editing.addEvent(EventKind::Fundamentals);
 }
@@ -265,15 +295,17 @@ TEST_F(EventEditingTest, FundamentalsStartFromThePreviousRateChange) {
 TEST_F(EventEditingTest, FundamentalsGiveTheChosenAccountTheRateTyped) {
     addAccount(*scenario, "Bonds", 4);
     host.scripts.push_back([&](DialogPresenter& d) {
-        d.choose(FundamentalsEditor::kAccountCombo, 1);
+        d.choose(FundamentalsField::AccountCombo, 1);
         host.scripts.push_back([](DialogPresenter& rate) {
-            EXPECT_EQ(rate.text(AccountRateDialog::kRate), "4.000   ");
-            rate.text(AccountRateDialog::kRate) = "99.5";
-            EXPECT_EQ(rate.press(AccountRateDialog::kOk), Press::Stay);
-            return typeAndPress(rate, {{AccountRateDialog::kRate, "-2.5"}}, AccountRateDialog::kOk);
+            EXPECT_EQ(rate.text(AccountRateField::Rate), "4.000   ");
+            rate.text(AccountRateField::Rate) = "99.5";
+            EXPECT_EQ(rate.press(AccountRateField::Ok), Press::Stay);
+            return typeAndPress(rate, {{AccountRateField::Rate, "-2.5"}}, AccountRateField::Ok);
         });
-        d.press(FundamentalsEditor::kChangeRate);
-        return typeAndPress(d, {{120, "Crash"}, {119, "70"}}, 114);
+        d.press(FundamentalsField::ChangeRate);
+        return typeAndPress(
+            d, {{FundamentalsField::Description, "Crash"}, {FundamentalsField::StartAge, "70"}},
+            FundamentalsField::Ok);
     });
     ASSERT_TRUE(editing.addEvent(EventKind::Fundamentals));
     EXPECT_EQ(messages.entries[0].text, "This rate must be between -99.0% and 99.0%");
@@ -283,9 +315,9 @@ TEST_F(EventEditingTest, FundamentalsGiveTheChosenAccountTheRateTyped) {
 }
 
 TEST_F(EventEditingTest, EditKeepsTheCountAndCopyThenCancelLeavesTheBytes) {
-    host.scripts.push_back(typing(kGoodWithdrawal, EventEditor::kOk));
+    host.scripts.push_back(typing(kGoodWithdrawal, StandardButton::Ok));
     editing.addEvent(EventKind::Withdrawal);
-    host.scripts.push_back(typing({{102, "50000"}}, EventEditor::kOk));
+    host.scripts.push_back(typing({{WithdrawalField::Amount, "50000"}}, StandardButton::Ok));
     ASSERT_TRUE(editing.editEvent(0));
     EXPECT_EQ(scenario->eventCount, 1);
     EXPECT_FLOAT_EQ(scenario->events[0].amount, 50000.0f);
@@ -294,7 +326,7 @@ TEST_F(EventEditingTest, EditKeepsTheCountAndCopyThenCancelLeavesTheBytes) {
 
     session.changed(ScenarioChange::SavedAs);
     const auto before = scenarioContentBytes(*scenario);
-    host.scripts.push_back(typing({{102, "1"}}, EventEditor::kCancel));
+    host.scripts.push_back(typing({{WithdrawalField::Amount, "1"}}, StandardButton::Cancel));
     EXPECT_FALSE(editing.copyEvent(0));
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
     EXPECT_FALSE(session.scenarioModified());
@@ -303,7 +335,7 @@ TEST_F(EventEditingTest, EditKeepsTheCountAndCopyThenCancelLeavesTheBytes) {
     EXPECT_FALSE(editing.copyEvent(0));
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
 
-    host.scripts.push_back(typing({{103, "70"}}, EventEditor::kOk));
+    host.scripts.push_back(typing({{WithdrawalField::StartAge, "70"}}, StandardButton::Ok));
     ASSERT_TRUE(editing.copyEvent(0));
     ASSERT_EQ(scenario->eventCount, 2);
     EXPECT_FLOAT_EQ(scenario->events[0].startAge, 65.0f); // the copy, unchanged
@@ -314,20 +346,21 @@ TEST_F(EventEditingTest, EditKeepsTheCountAndCopyThenCancelLeavesTheBytes) {
 TEST_F(EventEditingTest, UndoThenRedoOfEachChangeGivesTheSameBytes) {
     std::vector<std::function<void()>> changes = {
         [&] {
-            host.scripts.push_back(typing(kGoodWithdrawal, EventEditor::kOk));
+            host.scripts.push_back(typing(kGoodWithdrawal, StandardButton::Ok));
             editing.addEvent(EventKind::Withdrawal);
         },
         [&] {
-            host.scripts.push_back(typing({{102, "7"}}, EventEditor::kOk));
+            host.scripts.push_back(typing({{WithdrawalField::Amount, "7"}}, StandardButton::Ok));
             editing.editEvent(0);
         },
         [&] {
-            host.scripts.push_back(typing({{103, "66"}}, EventEditor::kOk));
+            host.scripts.push_back(typing({{WithdrawalField::StartAge, "66"}}, StandardButton::Ok));
             editing.copyEvent(0);
         },
         [&] { editing.deleteEvent(1); },
         [&] {
-            host.scripts.push_back(typing({{107, "22"}}, 110));
+            host.scripts.push_back(
+                typing({{InitialValuesField::TaxRate, "22"}}, InitialValuesField::Ok));
             editing.editInitialValues();
         },
     };
@@ -362,11 +395,11 @@ TEST_F(EventEditingTest, TheChooserOpensEachEditorAndStaysOpen) {
     int shown = 0;
     host.scripts.push_back([](DialogPresenter& d) {
         EXPECT_EQ(d.title(), "Add Event");
-        d.press(109); // Withdrawal
-        d.press(113); // Fundamentals (cancelled: no script left for it)
-        return d.press(AddEventChooser::kOk);
+        d.press(AddEventButton::Withdrawal);
+        d.press(AddEventButton::Fundamentals); // (cancelled: no script left for it)
+        return d.press(AddEventButton::Ok);
     });
-    host.scripts.push_back(typing(kGoodWithdrawal, EventEditor::kOk));
+    host.scripts.push_back(typing(kGoodWithdrawal, StandardButton::Ok));
     editing.chooseEvents([&] { ++shown; });
     EXPECT_EQ(host.titles, (std::vector<std::string>{"Add Event", "Withdrawal", "Fundamentals"}));
     EXPECT_EQ(shown, 1);
@@ -376,8 +409,8 @@ TEST_F(EventEditingTest, TheChooserOpensEachEditorAndStaysOpen) {
 TEST_F(EventEditingTest, ListCopyWithoutOkChangesNothingAndDeleteReselects) {
     for (const char* name : {"A", "B"}) {
         Texts t = kGoodWithdrawal;
-        t[101] = name;
-        host.scripts.push_back(typing(t, EventEditor::kOk));
+        t[WithdrawalField::Description] = name;
+        host.scripts.push_back(typing(t, StandardButton::Ok));
         editing.addEvent(EventKind::Withdrawal);
     }
     EventListPresenter list(*scenario, &editing);
@@ -390,7 +423,7 @@ TEST_F(EventEditingTest, ListCopyWithoutOkChangesNothingAndDeleteReselects) {
     EXPECT_FALSE(session.scenarioModified());
     EXPECT_EQ(list.lines(), lines);
     EXPECT_EQ(list.selectedLine(), 3);
-    host.scripts.push_back(typing({}, EventEditor::kCancel));
+    host.scripts.push_back(typing({}, StandardButton::Cancel));
     list.copy(1);
     EXPECT_EQ(scenarioContentBytes(*scenario), before);
 
@@ -407,7 +440,7 @@ TEST_F(EventEditingTest, ListCopyWithoutOkChangesNothingAndDeleteReselects) {
 TEST_F(EventEditingTest, ListLineZeroOpensTheInitialValues) {
     EventListPresenter list(*scenario, &editing);
     list.refill();
-    host.scripts.push_back(typing({{107, "33"}}, 110));
+    host.scripts.push_back(typing({{InitialValuesField::TaxRate, "33"}}, InitialValuesField::Ok));
     list.edit(0);
     EXPECT_EQ(host.titles, std::vector<std::string>{"Initial Data"});
     EXPECT_FLOAT_EQ(scenario->initial.taxRate, 33.0f);

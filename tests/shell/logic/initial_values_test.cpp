@@ -14,6 +14,7 @@ namespace finplan {
 namespace {
 
 using IV = InitialValuesPresenter;
+using F = InitialValuesField;
 
 class InitialValuesTest : public ::testing::Test {
   protected:
@@ -27,8 +28,7 @@ class InitialValuesTest : public ::testing::Test {
 TEST_F(InitialValuesTest, AgeRangeOfExactlyAHundredIsAcceptedAndMoreIsRefused) {
     {
         IV d(session, messages, help, clock);
-        EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "19"}, {IV::kEndAge, "120"}}, IV::kOk),
-                  Press::Reject);
+        EXPECT_EQ(typeAndPress(d, {{F::StartAge, "19"}, {F::EndAge, "120"}}, F::Ok), Press::Reject);
         ASSERT_EQ(messages.entries.size(), 1u);
         EXPECT_EQ(messages.entries[0].text, "The age range must be less than 100!");
         EXPECT_EQ(messages.entries[0].title, "Age Range Error!");
@@ -37,18 +37,15 @@ TEST_F(InitialValuesTest, AgeRangeOfExactlyAHundredIsAcceptedAndMoreIsRefused) {
     }
     {
         IV d(session, messages, help, clock);
-        EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "30"}, {IV::kEndAge, "130"}}, IV::kOk),
-                  Press::Reject);
+        EXPECT_EQ(typeAndPress(d, {{F::StartAge, "30"}, {F::EndAge, "130"}}, F::Ok), Press::Reject);
         EXPECT_EQ(messages.last()->title, "END AGE ERROR");
         EXPECT_EQ(messages.last()->text, "This age must be between 1.0 and 120.0.");
     }
     IV d(session, messages, help, clock);
-    EXPECT_EQ(typeAndPress(d, {{IV::kStartAge, "20.5"}, {IV::kEndAge, "120"}}, IV::kOk),
-              Press::Accept);
+    EXPECT_EQ(typeAndPress(d, {{F::StartAge, "20.5"}, {F::EndAge, "120"}}, F::Ok), Press::Accept);
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 20.5f); // stored as typed, with its fraction
     IV again(session, messages, help, clock);
-    EXPECT_EQ(typeAndPress(again, {{IV::kStartAge, "20"}, {IV::kEndAge, "120"}}, IV::kOk),
-              Press::Accept);
+    EXPECT_EQ(typeAndPress(again, {{F::StartAge, "20"}, {F::EndAge, "120"}}, F::Ok), Press::Accept);
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 20.0f);
     EXPECT_FLOAT_EQ(scenario->initial.endAge, 120.0f);
     EXPECT_TRUE(session.scenarioModified());
@@ -57,24 +54,24 @@ TEST_F(InitialValuesTest, AgeRangeOfExactlyAHundredIsAcceptedAndMoreIsRefused) {
 
 TEST_F(InitialValuesTest, ChecksStopAtTheFirstFailureInOrder) {
     IV d(session, messages, help, clock);
-    d.text(IV::kBirthMonth) = "13";
-    d.text(IV::kBirthDay) = "32";
-    d.text(IV::kStartAge) = "0";
-    d.text(IV::kInflationRate) = "20.5";
-    d.text(IV::kTaxRate) = "1001";
-    d.text(IV::kPenaltyAge) = "0";
-    d.text(IV::kPenaltyRate) = "-1";
-    const std::pair<int, const char*> fixes[] = {
-        {IV::kBirthMonth, "5"},      {IV::kBirthDay, "9"}, {IV::kStartAge, "40"},
-        {IV::kInflationRate, "-20"}, {IV::kTaxRate, "30"}, {IV::kPenaltyAge, "59.5"},
-        {IV::kPenaltyRate, "10"}};
+    d.text(F::BirthMonth) = "13";
+    d.text(F::BirthDay) = "32";
+    d.text(F::StartAge) = "0";
+    d.text(F::InflationRate) = "20.5";
+    d.text(F::TaxRate) = "1001";
+    d.text(F::PenaltyAge) = "0";
+    d.text(F::PenaltyRate) = "-1";
+    const std::pair<F, const char*> fixes[] = {{F::BirthMonth, "5"},  {F::BirthDay, "9"},
+                                               {F::StartAge, "40"},   {F::InflationRate, "-20"},
+                                               {F::TaxRate, "30"},    {F::PenaltyAge, "59.5"},
+                                               {F::PenaltyRate, "10"}};
     for (auto [id, good] : fixes) {
-        EXPECT_EQ(d.press(IV::kOk), Press::Stay);
+        EXPECT_EQ(d.press(F::Ok), Press::Stay);
         EXPECT_EQ(d.takeRefusedField(), id); // where the dialog puts the focus back
         d.text(id) = good;
     }
-    EXPECT_EQ(d.press(IV::kOk), Press::Accept);
-    EXPECT_EQ(d.takeRefusedField(), 0);
+    EXPECT_EQ(d.press(F::Ok), Press::Accept);
+    EXPECT_FALSE(d.takeRefusedField());
     std::vector<std::string> titles;
     for (const auto& e : messages.entries)
         titles.push_back(e.title);
@@ -95,20 +92,20 @@ TEST_F(InitialValuesTest, BirthdayRuleOnOpeningAndOnTheCheckbox) {
     scenario->initial.useBirthday = 1;
     scenario->initial.startAge = 30.9f;
     IV d(session, messages, help, clock);
-    EXPECT_EQ(d.text(IV::kStartAge), "30.162"); // 30 + 59/365
-    EXPECT_TRUE(d.field(IV::kUseBirthday).checked);
-    d.toggle(IV::kUseBirthday);
-    EXPECT_FALSE(d.field(IV::kUseBirthday).checked);
-    EXPECT_EQ(d.text(IV::kStartAge), "30.000");
-    d.text(IV::kBirthMonth) = "13";
-    d.toggle(IV::kUseBirthday);
-    EXPECT_FALSE(d.field(IV::kUseBirthday).checked);
+    EXPECT_EQ(d.text(F::StartAge), "30.162"); // 30 + 59/365
+    EXPECT_TRUE(d.field(F::UseBirthday).checked);
+    d.toggle(F::UseBirthday);
+    EXPECT_FALSE(d.field(F::UseBirthday).checked);
+    EXPECT_EQ(d.text(F::StartAge), "30.000");
+    d.text(F::BirthMonth) = "13";
+    d.toggle(F::UseBirthday);
+    EXPECT_FALSE(d.field(F::UseBirthday).checked);
     EXPECT_EQ(messages.last()->text, "The birth month value must between 1 and 12");
-    d.text(IV::kBirthMonth) = "2";
-    d.text(IV::kBirthDay) = "1";
-    d.toggle(IV::kUseBirthday);
-    EXPECT_TRUE(d.field(IV::kUseBirthday).checked);
-    EXPECT_EQ(d.text(IV::kStartAge), "30.077"); // 28 days since 1 February
+    d.text(F::BirthMonth) = "2";
+    d.text(F::BirthDay) = "1";
+    d.toggle(F::UseBirthday);
+    EXPECT_TRUE(d.field(F::UseBirthday).checked);
+    EXPECT_EQ(d.text(F::StartAge), "30.077"); // 28 days since 1 February
 }
 
 TEST_F(InitialValuesTest, CancelKeepsWhatTheBirthdayRuleChangedAndNothingElse) {
@@ -117,7 +114,7 @@ TEST_F(InitialValuesTest, CancelKeepsWhatTheBirthdayRuleChangedAndNothingElse) {
     session.changed(ScenarioChange::RunCompleted);
     {
         IV d(session, messages, help, clock);
-        d.press(IV::kCancel);
+        d.press(F::Cancel);
     }
     // Opened on 1 March with a birthday on 1 January: the start age moved on.
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 30.0f + 59.0f / 365.0f);
@@ -127,10 +124,10 @@ TEST_F(InitialValuesTest, CancelKeepsWhatTheBirthdayRuleChangedAndNothingElse) {
     session.changed(ScenarioChange::RunCompleted);
     const float taxRate = scenario->initial.taxRate;
     IV d(session, messages, help, clock);
-    d.text(IV::kBirthMonth) = "2";
-    d.toggle(IV::kUseBirthday);                         // off
-    d.toggle(IV::kUseBirthday);                         // on again with February
-    typeAndPress(d, {{IV::kTaxRate, "2000"}}, IV::kOk); // refused, then Cancel
+    d.text(F::BirthMonth) = "2";
+    d.toggle(F::UseBirthday);                       // off
+    d.toggle(F::UseBirthday);                       // on again with February
+    typeAndPress(d, {{F::TaxRate, "2000"}}, F::Ok); // refused, then Cancel
     EXPECT_EQ(scenario->initial.birthMonth, 2);
     EXPECT_EQ(scenario->initial.useBirthday, 1);
     EXPECT_FLOAT_EQ(scenario->initial.startAge, 30.0f + 28.0f / 365.0f);
@@ -141,7 +138,7 @@ TEST_F(InitialValuesTest, CancelKeepsWhatTheBirthdayRuleChangedAndNothingElse) {
     // Nothing changed: the results stay as fresh as they were.
     session.changed(ScenarioChange::RunCompleted);
     IV again(session, messages, help, clock);
-    again.press(IV::kCancel);
+    again.press(F::Cancel);
     EXPECT_FALSE(session.resultsStale());
 }
 
@@ -151,9 +148,9 @@ TEST_F(InitialValuesTest, ShowsTheTotalsOfTheAccounts) {
     a.type = static_cast<int16_t>(AccountType::InvestmentSavings);
     a.initialAmount = 1234.5f;
     IV d(session, messages, help, clock);
-    EXPECT_EQ(d.text(117), "$1,234.50");
-    EXPECT_EQ(d.text(118), "2.00   ");
-    EXPECT_EQ(d.text(123), "$1,234.50");
+    EXPECT_EQ(d.text(F::InvestmentSavings), "$1,234.50");
+    EXPECT_EQ(d.text(F::InvestmentSavingsRate), "2.00   ");
+    EXPECT_EQ(d.text(F::TotalInAccounts), "$1,234.50");
     EXPECT_FLOAT_EQ(scenario->initial.initialInvestmentSavings, 0.0f); // not until OK
 }
 

@@ -39,7 +39,8 @@ class RecordedView : public ShellView {
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
     bool runDialog(DialogPresenter& d) override {
-        dialogs.push_back(d.title() + (d.hasField(104) ? " " + d.text(104) : ""));
+        const bool amount = d.hasField(MortgageField::Amount);
+        dialogs.push_back(d.title() + (amount ? " " + d.text(MortgageField::Amount) : ""));
         return false;
     }
     std::vector<std::string> dialogs;

@@ -19,7 +19,7 @@
 namespace finplan {
 namespace {
 
-using IV = InitialValuesPresenter;
+using IV = InitialValuesField;
 
 class TypedFieldsTest : public ::testing::Test {
   public:
@@ -44,9 +44,9 @@ class TypedFieldsTest : public ::testing::Test {
 struct DialogCase {
     const char* name;
     std::function<std::unique_ptr<DialogPresenter>(TypedFieldsTest&)> open;
-    int ok;
+    ControlId ok;
     Texts good;
-    std::vector<std::pair<int, const char*>> fields;
+    std::vector<std::pair<ControlId, const char*>> fields;
 };
 
 TEST_F(TypedFieldsTest, EveryEditorRefusesATextThatIsNotOneNumberAndGoesBackToIt) {
@@ -56,103 +56,117 @@ TEST_F(TypedFieldsTest, EveryEditorRefusesATextThatIsNotOneNumberAndGoesBackToIt
     const DialogCase cases[] = {
         {"Withdrawal",
          open(EventKind::Withdrawal),
-         EventEditor::kOk,
-         {{103, "65"}, {104, "90"}, {102, "$40,000"}, {110, "3 %"}},
-         {{103, "START AGE ERROR"},
-          {104, "END AGE ERROR"},
-          {102, "AMOUNT ERROR"},
-          {110, "APPLY RATE ERROR"}}},
+         StandardButton::Ok,
+         {{WithdrawalField::StartAge, "65"},
+          {WithdrawalField::EndAge, "90"},
+          {WithdrawalField::Amount, "$40,000"},
+          {WithdrawalField::ApplyRate, "3 %"}},
+         {{WithdrawalField::StartAge, "START AGE ERROR"},
+          {WithdrawalField::EndAge, "END AGE ERROR"},
+          {WithdrawalField::Amount, "AMOUNT ERROR"},
+          {WithdrawalField::ApplyRate, "APPLY RATE ERROR"}}},
         {"Deposit",
          open(EventKind::Deposit),
-         EventEditor::kOk,
-         {{102, "65"}, {103, "90"}, {104, "40000"}, {114, "3"}},
-         {{102, "START AGE ERROR"},
-          {103, "END AGE ERROR"},
-          {104, "AMOUNT ERROR"},
-          {114, "APPLY RATE ERROR"}}},
+         StandardButton::Ok,
+         {{DepositField::StartAge, "65"},
+          {DepositField::EndAge, "90"},
+          {DepositField::Amount, "40000"},
+          {DepositField::ApplyRate, "3"}},
+         {{DepositField::StartAge, "START AGE ERROR"},
+          {DepositField::EndAge, "END AGE ERROR"},
+          {DepositField::Amount, "AMOUNT ERROR"},
+          {DepositField::ApplyRate, "APPLY RATE ERROR"}}},
         {"Transfer",
          open(EventKind::Transfer),
-         EventEditor::kOk,
-         {{102, "65"}, {103, "90"}, {101, "40000"}, {122, "3"}},
-         {{102, "START AGE ERROR"},
-          {103, "END AGE ERROR"},
-          {101, "AMOUNT ERROR"},
-          {122, "APPLY RATE ERROR"}}},
+         StandardButton::Ok,
+         {{TransferField::StartAge, "65"},
+          {TransferField::EndAge, "90"},
+          {TransferField::Amount, "40000"},
+          {TransferField::ApplyRate, "3"}},
+         {{TransferField::StartAge, "START AGE ERROR"},
+          {TransferField::EndAge, "END AGE ERROR"},
+          {TransferField::Amount, "AMOUNT ERROR"},
+          {TransferField::ApplyRate, "APPLY RATE ERROR"}}},
         {"Loan",
          open(EventKind::Loan),
-         107,
-         {{102, "40"},
-          {103, "45"},
-          {105, "6"},
-          {104, "20000"},
-          {119, "2000"},
-          {118, "0"},
-          {106, "5"}},
-         {{102, "START AGE ERROR"},
-          {103, "PAYOFF AGE ERROR"},
-          {105, "RATE ERROR"},
-          {104, "AMOUNT ERROR"},
-          {119, "AMOUNT ERROR"},
-          {118, "SELL AGE ERROR"},
-          {106, "NO OF YEARS ERROR"}}},
+         LoanField::Ok,
+         {{LoanField::StartAge, "40"},
+          {LoanField::PayoffAge, "45"},
+          {LoanField::Rate, "6"},
+          {LoanField::Amount, "20000"},
+          {LoanField::DownPayment, "2000"},
+          {LoanField::SellAge, "0"},
+          {LoanField::Years, "5"}},
+         {{LoanField::StartAge, "START AGE ERROR"},
+          {LoanField::PayoffAge, "PAYOFF AGE ERROR"},
+          {LoanField::Rate, "RATE ERROR"},
+          {LoanField::Amount, "AMOUNT ERROR"},
+          {LoanField::DownPayment, "AMOUNT ERROR"},
+          {LoanField::SellAge, "SELL AGE ERROR"},
+          {LoanField::Years, "NO OF YEARS ERROR"}}},
         {"Mortgage",
          open(EventKind::Mortgage),
-         109,
-         {{102, "40"},
-          {103, "70"},
-          {106, "5.5"},
-          {104, "250000"},
-          {116, "3000"},
-          {117, "0"},
-          {105, "50000"},
-          {107, "30"},
-          {113, "3"},
-          {114, "0"},
-          {122, "0"}},
-         {{102, "START AGE ERROR"},
-          {103, "PAYOFF AGE ERROR"},
-          {106, "RATE ERROR"},
-          {104, "AMOUNT ERROR"},
-          {116, "AMOUNT ERROR"},
-          {117, "AMOUNT ERROR"},
-          {105, "DOWN PAYMENT ERROR"},
-          {107, "NO OF YEARS ERROR"},
-          {113, "RATE ERROR"},
-          {114, "SELL AGE ERROR"},
-          {122, "Additional Monthly Amount Error"}}},
+         MortgageField::Ok,
+         {{MortgageField::StartAge, "40"},
+          {MortgageField::PayoffAge, "70"},
+          {MortgageField::Rate, "5.5"},
+          {MortgageField::Amount, "250000"},
+          {MortgageField::Taxes, "3000"},
+          {MortgageField::ClosingCosts, "0"},
+          {MortgageField::DownPayment, "50000"},
+          {MortgageField::Years, "30"},
+          {MortgageField::AppreciationRate, "3"},
+          {MortgageField::SellAge, "0"},
+          {MortgageField::AcceleratedAmount, "0"}},
+         {{MortgageField::StartAge, "START AGE ERROR"},
+          {MortgageField::PayoffAge, "PAYOFF AGE ERROR"},
+          {MortgageField::Rate, "RATE ERROR"},
+          {MortgageField::Amount, "AMOUNT ERROR"},
+          {MortgageField::Taxes, "AMOUNT ERROR"},
+          {MortgageField::ClosingCosts, "AMOUNT ERROR"},
+          {MortgageField::DownPayment, "DOWN PAYMENT ERROR"},
+          {MortgageField::Years, "NO OF YEARS ERROR"},
+          {MortgageField::AppreciationRate, "RATE ERROR"},
+          {MortgageField::SellAge, "SELL AGE ERROR"},
+          {MortgageField::AcceleratedAmount, "Additional Monthly Amount Error"}}},
         {"Fundamentals",
          open(EventKind::Fundamentals),
-         114,
-         {{119, "60"}, {121, "25"}, {122, "3"}},
-         {{119, "START AGE ERROR"}, {121, "TAX RATE ERROR"}, {122, "INFLATION RATE ERROR"}}},
+         FundamentalsField::Ok,
+         {{FundamentalsField::StartAge, "60"},
+          {FundamentalsField::TaxRate, "25"},
+          {FundamentalsField::InflationRate, "3"}},
+         {{FundamentalsField::StartAge, "START AGE ERROR"},
+          {FundamentalsField::TaxRate, "TAX RATE ERROR"},
+          {FundamentalsField::InflationRate, "INFLATION RATE ERROR"}}},
         {"Account Rate",
          [](TypedFieldsTest& t) {
              return std::make_unique<AccountRateDialog>("Savings", t.accountRate, t.messages);
          },
-         AccountRateDialog::kOk,
-         {{AccountRateDialog::kRate, "5"}},
-         {{AccountRateDialog::kRate, "RATE ERROR"}}},
+         AccountRateField::Ok,
+         {{AccountRateField::Rate, "5"}},
+         {{AccountRateField::Rate, "RATE ERROR"}}},
         {"Initial Data",
          [](TypedFieldsTest& t) {
-             return std::make_unique<IV>(t.session, t.messages, t.help, t.clock);
+             return std::make_unique<InitialValuesPresenter>(t.session, t.messages, t.help,
+                                                             t.clock);
          },
-         IV::kOk,
-         {{IV::kBirthMonth, "1"},
-          {IV::kBirthDay, "1"},
-          {IV::kStartAge, "40"},
-          {IV::kEndAge, "90"},
-          {IV::kInflationRate, "3"},
-          {IV::kTaxRate, "25"},
-          {IV::kPenaltyAge, "59.5"},
-          {IV::kPenaltyRate, "10"}},
-         {{IV::kBirthMonth, "BIRTH MONTH ERROR"},
-          {IV::kBirthDay, "BIRTH DAY ERROR"},
-          {IV::kStartAge, "START AGE ERROR"},
-          {IV::kEndAge, "END AGE ERROR"},
-          {IV::kInflationRate, "INFLATION RATE ERROR"},
-          {IV::kTaxRate, "TAX RATE ERROR"},
-          {IV::kPenaltyAge, "PENALTY AGE ERROR"},
-          {IV::kPenaltyRate, "PENALTY RATE ERROR"}}},
+         IV::Ok,
+         {{IV::BirthMonth, "1"},
+          {IV::BirthDay, "1"},
+          {IV::StartAge, "40"},
+          {IV::EndAge, "90"},
+          {IV::InflationRate, "3"},
+          {IV::TaxRate, "25"},
+          {IV::PenaltyAge, "59.5"},
+          {IV::PenaltyRate, "10"}},
+         {{IV::BirthMonth, "BIRTH MONTH ERROR"},
+          {IV::BirthDay, "BIRTH DAY ERROR"},
+          {IV::StartAge, "START AGE ERROR"},
+          {IV::EndAge, "END AGE ERROR"},
+          {IV::InflationRate, "INFLATION RATE ERROR"},
+          {IV::TaxRate, "TAX RATE ERROR"},
+          {IV::PenaltyAge, "PENALTY AGE ERROR"},
+          {IV::PenaltyRate, "PENALTY RATE ERROR"}}},
     };
     for (const DialogCase& c : cases) {
         for (const auto& [id, title] : c.fields) {
@@ -166,7 +180,7 @@ TEST_F(TypedFieldsTest, EveryEditorRefusesATextThatIsNotOneNumberAndGoesBackToIt
                 for (const auto& [field, text] : texts)
                     d->text(field) = text;
                 const std::string what =
-                    std::string(c.name) + " " + std::to_string(id) + " '" + typed + "'";
+                    std::string(c.name) + " " + std::to_string(id.number()) + " '" + typed + "'";
                 EXPECT_EQ(d->press(c.ok), Press::Stay) << what;
                 EXPECT_EQ(d->takeRefusedField(), id) << what;
                 ASSERT_EQ(messages.entries.size(), 1u) << what;
@@ -184,20 +198,22 @@ TEST_F(TypedFieldsTest, EveryEditorRefusesATextThatIsNotOneNumberAndGoesBackToIt
 
 TEST_F(TypedFieldsTest, AccountAndGroupBoundsRefuseATextThatIsNotOneNumber) {
     for (const char* typed : {"", "abc", "12,34"}) {
-        const std::pair<int, std::string AccountInfoTexts::*> fields[] = {
-            {105, &AccountInfoTexts::initialAmount},
-            {106, &AccountInfoTexts::rate},
-            {108, &AccountInfoTexts::randomMinRate},
-            {109, &AccountInfoTexts::randomMaxRate}};
+        using A = AccountInfoField;
+        const std::pair<A, std::string AccountInfoTexts::*> fields[] = {
+            {A::InitialAmount, &AccountInfoTexts::initialAmount},
+            {A::Rate, &AccountInfoTexts::rate},
+            {A::RandomMinimumRate, &AccountInfoTexts::randomMinRate},
+            {A::RandomMaximumRate, &AccountInfoTexts::randomMaxRate}};
         for (const auto& [id, member] : fields) {
             messages.entries.clear();
             AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
             p.texts = {"401(k)", "$250,000", "5", "2", "8", "1"};
             p.texts.*member = typed;
-            EXPECT_FALSE(p.ok()) << id << " '" << typed << "'";
+            EXPECT_FALSE(p.ok()) << static_cast<int>(id) << " '" << typed << "'";
             EXPECT_EQ(p.refusedField(), id);
             ASSERT_EQ(messages.entries.size(), 1u);
-            EXPECT_EQ(messages.entries[0].title, id == 105 ? "AMOUNT ERROR" : "RATE ERROR");
+            EXPECT_EQ(messages.entries[0].title,
+                      id == A::InitialAmount ? "AMOUNT ERROR" : "RATE ERROR");
             EXPECT_EQ(scenario->accounts.accountCount, 0);
         }
         for (int bound : {0, 1}) {
@@ -222,18 +238,31 @@ TEST_F(TypedFieldsTest, PlansWhoseFieldsContradictEachOtherAreRefusedNamingBoth)
     struct Case {
         const char* name;
         EventKind kind; // Empty: the Initial Data dialog
-        int ok;
+        ControlId ok;
         Texts texts;
-        int refused;
+        ControlId refused;
         const char* title;
         const char* text;
     };
-    const Texts withdrawal = {{103, "70"}, {104, "65"}, {102, "100"}, {110, "0"}};
-    const Texts loan = {{102, "45"}, {103, "40"}, {105, "6"}, {104, "20000"},
-                        {119, "0"},  {118, "0"},  {106, "5"}};
-    const Texts mortgage = {{102, "45"}, {103, "40"}, {106, "6"}, {104, "200000"},
-                            {116, "0"},  {117, "0"},  {105, "0"}, {107, "30"},
-                            {113, "0"},  {114, "0"},  {122, "0"}};
+    const Texts withdrawal = {{WithdrawalField::StartAge, "70"},
+                              {WithdrawalField::EndAge, "65"},
+                              {WithdrawalField::Amount, "100"},
+                              {WithdrawalField::ApplyRate, "0"}};
+    const Texts loan = {{LoanField::StartAge, "45"},   {LoanField::PayoffAge, "40"},
+                        {LoanField::Rate, "6"},        {LoanField::Amount, "20000"},
+                        {LoanField::DownPayment, "0"}, {LoanField::SellAge, "0"},
+                        {LoanField::Years, "5"}};
+    const Texts mortgage = {{MortgageField::StartAge, "45"},
+                            {MortgageField::PayoffAge, "40"},
+                            {MortgageField::Rate, "6"},
+                            {MortgageField::Amount, "200000"},
+                            {MortgageField::Taxes, "0"},
+                            {MortgageField::ClosingCosts, "0"},
+                            {MortgageField::DownPayment, "0"},
+                            {MortgageField::Years, "30"},
+                            {MortgageField::AppreciationRate, "0"},
+                            {MortgageField::SellAge, "0"},
+                            {MortgageField::AcceleratedAmount, "0"}};
     auto with = [](Texts t, Texts changes) {
         for (const auto& [id, text] : changes)
             t[id] = text;
@@ -245,34 +274,41 @@ TEST_F(TypedFieldsTest, PlansWhoseFieldsContradictEachOtherAreRefusedNamingBoth)
     const Case cases[] = {
         {"Initial Data",
          EventKind::Empty,
-         IV::kOk,
-         {{IV::kStartAge, "70"}, {IV::kEndAge, "65"}},
-         IV::kEndAge,
+         IV::Ok,
+         {{IV::StartAge, "70"}, {IV::EndAge, "65"}},
+         IV::EndAge,
          "Age Range Error!",
          "The End Age must not be less than the Start Age!"},
-        {"Withdrawal", EventKind::Withdrawal, EventEditor::kOk, withdrawal, 104, "END AGE ERROR",
-         endBeforeStart},
+        {"Withdrawal", EventKind::Withdrawal, StandardButton::Ok, withdrawal,
+         WithdrawalField::EndAge, "END AGE ERROR", endBeforeStart},
         {"Deposit",
          EventKind::Deposit,
-         EventEditor::kOk,
-         {{102, "70"}, {103, "69.9"}, {104, "100"}, {114, "0"}},
-         103,
+         StandardButton::Ok,
+         {{DepositField::StartAge, "70"},
+          {DepositField::EndAge, "69.9"},
+          {DepositField::Amount, "100"},
+          {DepositField::ApplyRate, "0"}},
+         DepositField::EndAge,
          "END AGE ERROR",
          endBeforeStart},
-        {"Loan", EventKind::Loan, 107, loan, 103, "PAYOFF AGE ERROR", payoffBeforeStart},
-        {"Loan", EventKind::Loan, 107, with(loan, {{103, "50"}, {119, "20000.01"}}), 119,
-         "AMOUNT ERROR", downAboveAmount},
-        {"Mortgage", EventKind::Mortgage, 109, mortgage, 103, "PAYOFF AGE ERROR",
+        {"Loan", EventKind::Loan, LoanField::Ok, loan, LoanField::PayoffAge, "PAYOFF AGE ERROR",
          payoffBeforeStart},
-        {"Mortgage", EventKind::Mortgage, 109, with(mortgage, {{103, "75"}, {105, "250000"}}), 105,
-         "DOWN PAYMENT ERROR", downAboveAmount},
+        {"Loan", EventKind::Loan, LoanField::Ok,
+         with(loan, {{LoanField::PayoffAge, "50"}, {LoanField::DownPayment, "20000.01"}}),
+         LoanField::DownPayment, "AMOUNT ERROR", downAboveAmount},
+        {"Mortgage", EventKind::Mortgage, MortgageField::Ok, mortgage, MortgageField::PayoffAge,
+         "PAYOFF AGE ERROR", payoffBeforeStart},
+        {"Mortgage", EventKind::Mortgage, MortgageField::Ok,
+         with(mortgage, {{MortgageField::PayoffAge, "75"}, {MortgageField::DownPayment, "250000"}}),
+         MortgageField::DownPayment, "DOWN PAYMENT ERROR", downAboveAmount},
     };
     for (const Case& c : cases) {
         *scenario = *emptyScenario();
         messages.entries.clear();
-        auto d = c.kind == EventKind::Empty ? std::unique_ptr<DialogPresenter>(std::make_unique<IV>(
-                                                  session, messages, help, clock))
-                                            : editor(c.kind);
+        auto d = c.kind == EventKind::Empty
+                     ? std::unique_ptr<DialogPresenter>(
+                           std::make_unique<InitialValuesPresenter>(session, messages, help, clock))
+                     : editor(c.kind);
         for (const auto& [field, text] : c.texts)
             d->text(field) = text;
         EXPECT_EQ(d->press(c.ok), Press::Stay) << c.name;
@@ -284,17 +320,16 @@ TEST_F(TypedFieldsTest, PlansWhoseFieldsContradictEachOtherAreRefusedNamingBoth)
     }
     // Equal ages and a one-time event whose end age is ignored stay accepted.
     auto d = editor(EventKind::Withdrawal);
-    for (const auto& [field, text] : with(withdrawal, {{104, "70"}}))
+    for (const auto& [field, text] : with(withdrawal, {{WithdrawalField::EndAge, "70"}}))
         d->text(field) = text;
-    EXPECT_EQ(d->press(EventEditor::kOk), Press::Accept);
+    EXPECT_EQ(d->press(StandardButton::Ok), Press::Accept);
     auto once = editor(EventKind::Withdrawal);
-    once->toggle(109);
-    for (const auto& [field, text] : with(withdrawal, {{104, "abc"}}))
+    once->toggle(WithdrawalField::OneTime);
+    for (const auto& [field, text] : with(withdrawal, {{WithdrawalField::EndAge, "abc"}}))
         once->text(field) = text;
-    EXPECT_EQ(once->press(EventEditor::kOk), Press::Accept);
-    IV iv(session, messages, help, clock);
-    EXPECT_EQ(typeAndPress(iv, {{IV::kStartAge, "65"}, {IV::kEndAge, "65"}}, IV::kOk),
-              Press::Accept);
+    EXPECT_EQ(once->press(StandardButton::Ok), Press::Accept);
+    InitialValuesPresenter iv(session, messages, help, clock);
+    EXPECT_EQ(typeAndPress(iv, {{IV::StartAge, "65"}, {IV::EndAge, "65"}}, IV::Ok), Press::Accept);
 }
 
 } // namespace

@@ -1,0 +1,151 @@
+// The control ids of the dialogs, one enum a dialog. The numbers are the ones the
+// help file and stored layouts know the controls by; everywhere else a control is
+// named through these enums (a check in the test suite holds other code to that).
+#pragma once
+
+namespace finplan {
+
+// The buttons the event editors share unless their own enum names others.
+enum class StandardButton { Ok = 1, Cancel = 2, Help = 9 };
+
+enum class WithdrawalField {
+    Description = 101,
+    Amount = 102,
+    StartAge = 103,
+    EndAge = 104,
+    ApplyInflation = 108,
+    OneTime = 109,
+    ApplyRate = 110,
+    UseSmartWithdrawal = 111,
+    MinimumSmartWithdrawal = 112,
+};
+
+enum class DepositField {
+    Description = 101,
+    StartAge = 102,
+    EndAge = 103,
+    Amount = 104,
+    DepositTo = 105,
+    OneTime = 111,
+    ApplyInflation = 112,
+    ApplyRate = 114,
+    TaxDeposit = 115,
+};
+
+enum class TransferField {
+    Amount = 101,
+    StartAge = 102,
+    EndAge = 103,
+    Description = 107,
+    FromAccount = 108,
+    ToAccount = 109,
+    OneTime = 120,
+    ApplyInflation = 121,
+    ApplyRate = 122,
+};
+
+enum class LoanField {
+    Description = 101,
+    StartAge = 102,
+    PayoffAge = 103,
+    Amount = 104,
+    Rate = 105,
+    Years = 106,
+    Ok = 107,
+    Cancel = 108,
+    MonthlyPayment = 110,
+    Calculate = 111,
+    DepositTo = 112,
+    SellAge = 118,
+    DownPayment = 119,
+};
+
+enum class MortgageField {
+    Description = 101,
+    StartAge = 102,
+    PayoffAge = 103,
+    Amount = 104,
+    DownPayment = 105,
+    Rate = 106,
+    Years = 107,
+    MonthlyPayment = 108,
+    Ok = 109,
+    Cancel = 110,
+    Calculate = 112,
+    AppreciationRate = 113,
+    SellAge = 114,
+    Schedule = 115,
+    Taxes = 116,
+    ClosingCosts = 117,
+    Refinance = 118,
+    IsRefinance = 119,
+    TaxInflation = 120,
+    Accelerated = 121,
+    AcceleratedAmount = 122,
+    AcceleratedFromStart = 123,
+    AcceleratedFromInitialStart = 124,
+};
+
+enum class FundamentalsField {
+    Ok = 114,
+    Cancel = 115,
+    AccountCombo = 117,
+    StartAge = 119,
+    Description = 120,
+    TaxRate = 121,
+    InflationRate = 122,
+    ChangeRate = 123,
+};
+
+// The small dialog the Fundamentals editor opens for one account's rate.
+enum class AccountRateField { Rate = 3, Ok = 101, Cancel = 102, Name = 104 };
+
+enum class AddEventButton {
+    Ok = 106,
+    Withdrawal = 109,
+    Deposit = 110,
+    Loan = 111,
+    Mortgage = 112,
+    Fundamentals = 113,
+    Transfer = 114,
+};
+
+enum class InitialValuesField {
+    StartAge = 101,
+    RetirementSavings = 104,
+    RetirementSavingsRate = 105,
+    Equity = 106,
+    TaxRate = 107,
+    InflationRate = 108,
+    EquityRate = 109,
+    Ok = 110,
+    Cancel = 111,
+    Help = 112,
+    EndAge = 113,
+    Assets = 114,
+    PenaltyAge = 115,
+    PenaltyRate = 116,
+    InvestmentSavings = 117,
+    InvestmentSavingsRate = 118,
+    AssetsRate = 119,
+    TaxFreeSavings = 120,
+    TaxFreeSavingsRate = 121,
+    TotalInAccounts = 123,
+    BirthMonth = 131,
+    BirthDay = 132,
+    UseBirthday = 133,
+};
+
+enum class AccountInfoField {
+    Name = 104,
+    InitialAmount = 105,
+    Rate = 106,
+    Group = 107,
+    RandomMinimumRate = 108,
+    RandomMaximumRate = 109,
+    AccessOrder = 110,
+    Penalty = 111,
+    Type = 112,
+};
+
+} // namespace finplan
