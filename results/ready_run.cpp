@@ -19,9 +19,9 @@ uint32_t seedFor(const RunSetup& setup) {
 
 ReadyRun::ReadyRun(const RunSetup& setup, Messages& messages)
     : clock_(clockFor(setup)), random_(seedFor(setup)), view_(setup.view),
-      plot_(setup.plot ? std::make_unique<PlotFileWriter>(*series_, *clock_, messages,
-                                                          setup.plotFile)
-                       : nullptr),
+      plot_(setup.plot
+                ? std::make_unique<PlotFileWriter>(*series_, *clock_, messages, setup.plotFile)
+                : nullptr),
       session_{*scenario_, *state_, view_, random_, *clock_, messages, plot_.get()} {}
 
 RunRequest ReadyRun::request(RunFlags flags) const {
