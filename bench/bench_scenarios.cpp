@@ -143,4 +143,14 @@ std::unique_ptr<Scenario> bundledExample(const char* path) {
     return maximumScenario();
 }
 
+void runOneTrialEach(benchmark::State& bench, const TrialTemplate& t) {
+    TrialRunner runner(t);
+    std::vector<float> netWorth(t.ageCount), savings(t.ageCount);
+    int trial = 0;
+    for (auto _ : bench) {
+        const TrialOutcome o = runner.run(trial++, netWorth.data(), savings.data());
+        benchmark::DoNotOptimize(o.failed);
+    }
+}
+
 } // namespace finplan

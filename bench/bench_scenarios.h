@@ -1,8 +1,11 @@
 // Scenarios the benchmarks share.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <memory>
 
+#include "analysis/trial_runner.h"
 #include "model/scenario.h"
 
 namespace finplan {
@@ -18,5 +21,9 @@ std::unique_ptr<Scenario> thirtyYearPlan();
 // The bundled example read from path; the largest scenario stands in when it cannot be
 // read.
 std::unique_ptr<Scenario> bundledExample(const char* path);
+
+// One trial after another of t on the calling thread, each into the same age tables:
+// the time of one trial.
+void runOneTrialEach(benchmark::State& bench, const TrialTemplate& t);
 
 } // namespace finplan

@@ -45,15 +45,8 @@ void BM_MaximumScenarioAllCycles(benchmark::State& bench) {
 void oneTrial(benchmark::State& bench, TrialRandomMode mode) {
     auto s = thirtyYearPlan();
     const auto plan = marketsFor(*s);
-    const TrialTemplate t = makeTrialTemplate(*s, mode, 1, 0, kToday,
-                                              mode == TrialRandomMode::History ? plan : nullptr);
-    TrialRunner runner(t);
-    std::vector<float> netWorth(t.ageCount), savings(t.ageCount);
-    int trial = 0;
-    for (auto _ : bench) {
-        const TrialOutcome o = runner.run(trial++, netWorth.data(), savings.data());
-        benchmark::DoNotOptimize(o.failed);
-    }
+    runOneTrialEach(bench, makeTrialTemplate(*s, mode, 1, 0, kToday,
+                                             mode == TrialRandomMode::History ? plan : nullptr));
 }
 
 void BM_ThirtyYearPlanOneRandomHistoryTrial(benchmark::State& bench) {

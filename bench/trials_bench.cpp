@@ -1,12 +1,10 @@
 // Speed and memory of the many-trial analysis: 10,000 trials of the largest scenario,
 // the 30-year plan with one account at random rates (trials per second, and one trial
-// on one thread), 1 against 2 threads, and the peak memory of 100,000 trials of the
+// on one thread of each), 1 against 2 threads, and the peak memory of 100,000 trials of the
 // largest scenario (run that one on its own: the peak is the process's).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <time.h>
-
-#include <vector>
 
 #include "analysis/trials.h"
 #include "bench/bench_scenarios.h"
@@ -56,14 +54,13 @@ void BM_ThirtyYearPlan100000Trials(benchmark::State& bench) {
 // runs its own trials side by side, so the time per trial shows how well they scale.
 void BM_ThirtyYearPlanOneTrial(benchmark::State& bench) {
     auto s = thirtyYearPlan();
-    const TrialTemplate t = makeTrialTemplate(*s, TrialRandomMode::Accounts, 1, 0, kToday);
-    TrialRunner runner(t);
-    std::vector<float> netWorth(t.ageCount), savings(t.ageCount);
-    int trial = 0;
-    for (auto _ : bench) {
-        const TrialOutcome o = runner.run(trial++, netWorth.data(), savings.data());
-        benchmark::DoNotOptimize(o.failed);
-    }
+    runOneTrialEach(bench, makeTrialTemplate(*s, TrialRandomMode::Accounts, 1, 0, kToday));
+}
+
+// One trial of the largest scenario on one thread.
+void BM_MaximumScenarioOneTrial(benchmark::State& bench) {
+    auto s = maximumScenario();
+    runOneTrialEach(bench, makeTrialTemplate(*s, TrialRandomMode::Accounts, 1, 0, kToday));
 }
 
 void BM_MaximumScenario100000TrialsPeakMemory(benchmark::State& bench) {
@@ -89,6 +86,7 @@ BENCHMARK(BM_ThirtyYearPlan100000Trials)
     ->Iterations(5)
     ->UseRealTime();
 BENCHMARK(BM_ThirtyYearPlanOneTrial)->Unit(benchmark::kMicrosecond)->Threads(1)->Threads(2);
+BENCHMARK(BM_MaximumScenarioOneTrial)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MaximumScenario100000TrialsPeakMemory)
     ->Arg(2)
     ->Unit(benchmark::kMillisecond)

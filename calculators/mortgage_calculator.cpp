@@ -50,6 +50,9 @@ bool MortgageCalculator::calculate() {
     const float d = readFieldNumber(memory.downPaymentText);
     if (!checkRange(messages, d, kLowestDown, kHighestDown, text_id::kAmount, "DOWN PAYMENT ERROR"))
         return false;
+    if (d > a)
+        return refuseField(messages, kDownPaymentAboveAmount, "DOWN PAYMENT ERROR",
+                           MessageIcon::Error);
     memory.downPayment = d;
 
     memory.yearsText = cutText(years, kFieldChars);
@@ -79,7 +82,7 @@ void MortgageCalculator::useInPlan() {
     const float d = readFieldNumber(memory.downPaymentText);
     const int n = readFieldWhole(memory.yearsText);
     const bool valid = r >= kLowestRate && r <= kHighestRate && a >= kLowestAmount &&
-                       a <= kHighestAmount && d >= kLowestDown && d <= kHighestDown &&
+                       a <= kHighestAmount && d >= kLowestDown && d <= kHighestDown && d <= a &&
                        n >= kFewestYears && n <= kMostYears;
     const float payment = valid ? paymentFor(a, d, r, n) : 0.0f;
     memory.paymentText = valid && std::isfinite(payment)

@@ -11,6 +11,10 @@
 
 namespace finplan {
 
+// Refused alike by the calculator and the loan and mortgage editors.
+inline constexpr const char* kDownPaymentAboveAmount =
+    "The Down Payment must not be more than the Amount.";
+
 class MortgageCalculator {
   public:
     static constexpr int kHelpContext = help::kMortgageCalculator;

@@ -1,6 +1,11 @@
 #include "engine/amount_limit.h"
 
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <iterator>
 #include <string>
+#include <type_traits>
 
 #include "engine/run_context.h"
 #include "text/format.h"
@@ -46,10 +51,9 @@ constexpr float YearTallies::*kTallies[] = {
     &YearTallies::closingCosts,
 };
 
-// 0 when v is in range, NaN when it is an infinity or NaN: a whole list is checked
-// with one multiply-add per amount and one test at the end.
-inline float probe(float v) {
-    return v * 0.0f;
+// Whether v is an amount at all and within the largest.
+inline bool inRange(float v) {
+    return std::fabs(v) <= kLargestAmount;
 }
 
 bool hold(float& v) {
@@ -59,18 +63,33 @@ bool hold(float& v) {
     return true;
 }
 
-float probeTotals(const RunState& st) {
-    float p = 0;
-    for (const Total& t : kTotals)
-        p += probe(st.*t.field);
-    for (auto field : kTallies)
-        p += probe(st.tallies.*field);
-    return p;
+// The running totals and all but the last tally each lie side by side in the run
+// state (checked here): copied out as one array, the compiler tests them four at a
+// time, where one test after another would cost a checkpoint more than the step
+// before it.
+constexpr std::size_t kTotalsAt = offsetof(RunState, investmentTotal);
+constexpr std::size_t kTalliesAt =
+    offsetof(RunState, tallies) + offsetof(YearTallies, totalIncoming);
+static_assert(std::is_standard_layout_v<RunState> && std::is_standard_layout_v<YearTallies>);
+static_assert(offsetof(RunState, startNetWorth) - kTotalsAt == 7 * sizeof(float) &&
+              std::size(kTotals) == 8);
+static_assert(offsetof(YearTallies, closingCosts) == 16 * sizeof(float) &&
+              std::size(kTallies) == 17);
+
+bool totalsInRange(const RunState& st) {
+    float v[24];
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&st);
+    std::memcpy(v, bytes + kTotalsAt, 8 * sizeof(float));
+    std::memcpy(v + 8, bytes + kTalliesAt, 16 * sizeof(float));
+    unsigned out = !inRange(st.tallies.closingCosts);
+    for (float x : v)
+        out |= !inRange(x);
+    return out == 0;
 }
 
-float probeEvent(const Event& e) {
-    return probe(e.assetValue) + probe(e.principalPaid) + probe(e.interestPaidTotal) +
-           probe(e.monthlyPayment);
+bool eventInRange(const Event& e) {
+    return inRange(e.assetValue) & inRange(e.principalPaid) & inRange(e.interestPaidTotal) &
+           inRange(e.monthlyPayment);
 }
 
 bool holdEvent(Event& e) {
@@ -129,21 +148,28 @@ bool holdAmounts(RunContext& ctx, AmountSource source) {
     const bool account = source.accountIndex >= 0 && source.accountIndex < kMaxAccounts;
     if (!event) source.eventIndex = -1;
     if (!account) source.accountIndex = -1;
-    float p = probeTotals(ctx.state);
-    if (event) p += probeEvent(s.events[source.eventIndex]);
-    if (account) p += probe(s.accounts.accounts[source.accountIndex].balance);
-    if (p == 0 && !ctx.state.amountHeld) return false;
+    bool ok = totalsInRange(ctx.state);
+    if (event) ok &= eventInRange(s.events[source.eventIndex]);
+    if (account) ok &= inRange(s.accounts.accounts[source.accountIndex].balance);
+    if (ok && !ctx.state.amountHeld) return false;
     holdEverything(ctx, source);
     return true;
 }
 
+bool holdAmountsOfIdleEvent(RunContext& ctx, int eventIndex) {
+    if (eventIndex >= 0 && eventIndex < kMaxEvents &&
+        eventInRange(ctx.scenario.events[eventIndex]) && !ctx.state.amountHeld)
+        return false;
+    return holdAmounts(ctx, AmountSource{eventIndex, -1});
+}
+
 bool holdAllAmounts(RunContext& ctx) {
     const Scenario& s = ctx.scenario;
-    float p = probeTotals(ctx.state);
+    bool ok = totalsInRange(ctx.state);
     const int accounts = ctx.accountCount();
     for (int i = 0; i < accounts; ++i)
-        p += probe(s.accounts.accounts[i].balance);
-    if (p == 0 && !ctx.state.amountHeld) return false;
+        ok &= inRange(s.accounts.accounts[i].balance);
+    if (ok && !ctx.state.amountHeld) return false;
     holdEverything(ctx, AmountSource{});
     return true;
 }

@@ -39,6 +39,11 @@ struct AmountSource {
 // that went beyond. True when something was held.
 bool holdAmounts(RunContext& ctx, AmountSource source);
 
+// The checkpoint after an event that changed nothing, right after another checkpoint:
+// only the event's own amounts can be beyond the largest (a damaged file), so only they
+// are looked at before the whole checkpoint runs. True when something was held.
+bool holdAmountsOfIdleEvent(RunContext& ctx, int eventIndex);
+
 // Every balance and event amount as well as the totals: before the year-end lines
 // and the plot row, which show them all.
 bool holdAllAmounts(RunContext& ctx);

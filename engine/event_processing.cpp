@@ -204,12 +204,12 @@ void withdraw(RunContext& ctx, int idx, float amount) {
 
 } // namespace
 
-void processEvent(RunContext& ctx, int idx) {
-    if (idx < 0 || idx >= kMaxEvents) return;
+bool processEvent(RunContext& ctx, int idx) {
+    if (idx < 0 || idx >= kMaxEvents) return false;
     Event& e = ctx.scenario.events[idx];
-    if (e.state() == EventState::NotStarted && e.startAge <= ctx.state.currentAge)
-        startEvent(ctx, idx);
-    if (e.state() != EventState::Active) return;
+    const bool starts = e.state() == EventState::NotStarted && e.startAge <= ctx.state.currentAge;
+    if (starts) startEvent(ctx, idx);
+    if (e.state() != EventState::Active) return starts;
     float amount = 0;
     switch (e.eventKind()) {
     case EventKind::Deposit:
@@ -228,6 +228,7 @@ void processEvent(RunContext& ctx, int idx) {
     default:
         break;
     }
+    return true;
 }
 
 } // namespace finplan

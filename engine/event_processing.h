@@ -5,7 +5,9 @@
 
 namespace finplan {
 
-void processEvent(RunContext& ctx, int eventIndex);
+// False when the event did nothing this year (not started yet, or no longer active):
+// then it changed no amount.
+bool processEvent(RunContext& ctx, int eventIndex);
 
 // The yearly instalments, property taxes, payoff and sale of a Loan or Mortgage.
 void processLoanYear(RunContext& ctx, int eventIndex);

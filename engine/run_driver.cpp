@@ -152,11 +152,17 @@ void simulateYear(RunContext& ctx) {
     if (ctx.marketInflation()) marketInflation(ctx);
 
     const int n = s.usedEventCount();
+    // Whether the last thing that ran was a checkpoint: every amount it looked at is
+    // still within the largest while the events after it do nothing.
+    bool settled = false;
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
         if (e.state() == EventState::Finished) continue; // it does nothing more
-        processEvent(ctx, k);
-        holdAmounts(ctx, AmountSource{k, -1});
+        if (processEvent(ctx, k) || !settled)
+            holdAmounts(ctx, AmountSource{k, -1});
+        else
+            holdAmountsOfIdleEvent(ctx, k);
+        settled = true;
         if (e.state() == EventState::Active && e.endAge < st.currentAge && !isLoanOrMortgage(e))
             e.setState(EventState::Finished);
     }

@@ -213,9 +213,14 @@ void smartSignal(RunState& st, const SignalSums& sums) {
     }
 }
 
-void payYearEnd(RunContext& ctx, const char* fmt, float amount, bool withdraw) {
+void payYearEndLine(RunContext& ctx, const char* fmt, float amount) {
+    ctx.emit(format(fmt, money13(amount).c_str()), kTagDriver);
+}
+
+// Inline, and its line apart: most of these amounts are 0 in most years.
+inline void payYearEnd(RunContext& ctx, const char* fmt, float amount, bool withdraw) {
     if (!(amount > 0)) return;
-    if (ctx.emitting()) ctx.emit(format(fmt, money13(amount).c_str()), kTagDriver);
+    if (ctx.emitting()) payYearEndLine(ctx, fmt, amount);
     if (withdraw) drawDown(ctx, 0, kTagDriver, amount, false);
 }
 

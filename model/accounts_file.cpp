@@ -21,6 +21,7 @@ int writeAccountsFile(const AccountTable& t, const std::string& path, Messages& 
 
 int readAccountsFile(AccountTable& t, const std::string& path, Messages& messages,
                      std::string* reason) {
+    offerToRestore(path, messages);
     std::vector<uint8_t> bytes;
     // One byte more than the table tells a longer file from an exact one.
     const FileResult r = readRegularFile(path, kAccountTableSize + 1, bytes);

@@ -2,7 +2,19 @@
 
 #include <sys/stat.h>
 
+#include "model/safe_copy.h"
+
 namespace finplan {
+
+void offerToRestore(const std::string& path, Messages& messages) {
+    const auto copy = findSafeCopy(path);
+    if (!copy) return;
+    if (!messages.ask(interruptedSaveText(path, *copy) + "\nDo you wish to restore it?",
+                      "FILE WARNING", MessageIcon::Warning))
+        return;
+    if (const FileResult r = restoreSafeCopy(path); !r)
+        showFileError(messages, "Cannot restore " + path + "!", r.reason);
+}
 
 bool fileExists(const std::string& path) {
     struct stat st {};

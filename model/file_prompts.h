@@ -33,6 +33,11 @@ std::string cannotOpenText(const std::string& path);
 // the reason the system gave, when there is one.
 void showFileError(Messages& messages, const std::string& text, const std::string& reason = {});
 
+// Before a file is read: when an interrupted save of it left a copy (model/safe_copy.h),
+// says so and puts the copy back on Yes; No reads the file as it is and keeps the copy
+// for another time.
+void offerToRestore(const std::string& path, Messages& messages);
+
 // text, then "\n" and reason when reason is not empty.
 std::string withReason(const std::string& text, const std::string& reason);
 

@@ -13,7 +13,6 @@
 #include "model/file_prompts.h"
 #include "model/market_file.h"
 #include "model/record_io.h"
-#include "model/safe_copy.h"
 #include "model/scenario_ops.h"
 
 namespace finplan {
@@ -39,18 +38,6 @@ bool canOpen(const std::string& path, int flags) {
     if (fd < 0) return false;
     ::close(fd);
     return true;
-}
-
-// An interrupted save of the file: say so before it is read, and put the copy back
-// on Yes. No opens the file as it is and keeps the copy for another time.
-void offerToRestore(const std::string& path, Messages& messages) {
-    const auto copy = findSafeCopy(path);
-    if (!copy) return;
-    if (!messages.ask(interruptedSaveText(path, *copy) + "\nDo you wish to restore it?",
-                      kFileWarning, MessageIcon::Warning))
-        return;
-    if (const FileResult r = restoreSafeCopy(path); !r)
-        showFileError(messages, "Cannot restore " + path + "!", r.reason);
 }
 
 // A file New may write over: none there, or one as New left it (no events, no accounts).
@@ -273,12 +260,6 @@ bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, in
     return true;
 }
 
-bool newScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
-                 int scenarioNumber) {
-    if (!askToSaveChanges(session, f, messages)) return false;
-    return startNewScenario(session, f, messages, scenarioNumber);
-}
-
 bool startNewScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
                       int scenarioNumber) {
     Scenario& s = session.scenario;
@@ -289,12 +270,13 @@ bool startNewScenario(ScenarioSession& session, ScenarioFiles& f, Messages& mess
     return createNewScenarioFile(s, f, messages, scenarioNumber);
 }
 
-bool askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages) {
+bool askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
+                      const std::function<bool()>& save) {
     if (!session.scenarioModified() && !session.accountsModified()) return true;
     switch (messages.askOrCancel("Do you wish to save the file " + f.scenarioPath + "?",
                                  "Korvel Financial Planner", MessageIcon::Warning)) {
     case Answer::Yes:
-        return saveScenario(session, f, messages);
+        return save();
     case Answer::No:
         return true;
     case Answer::Cancel:

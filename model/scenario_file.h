@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -83,21 +84,19 @@ SaveAsResult saveScenarioAs(const std::string& name, ScenarioSession& session, S
 // "temp<n>3.ret", ... that does not, so New never replaces a plan.
 bool createNewScenarioFile(Scenario& s, ScenarioFiles& f, Messages& messages, int scenarioNumber);
 
-// The New command up to its file: the save question, then an empty scenario with
-// the group bounds and birthday kept, written to the new-scenario file. The shell
-// then closes the editors, shows the Summary folder and offers the tab import.
-// False when the question was cancelled (nothing changed) or the file failed.
-bool newScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
-                 int scenarioNumber);
-// newScenario after its question has been answered.
+// The New command after the save question: an empty scenario with the group bounds
+// and birthday kept, written to the new-scenario file. The shell then closes the
+// editors, shows the Summary folder and offers the tab import. False when the file failed.
 bool startNewScenario(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
                       int scenarioNumber);
 
 // "Do you wish to save the file %s?" before New, Open and closing, when the events and
 // settings (scenarioModified) or the accounts (accountsModified) changed: either change
-// would otherwise be lost without a word. Yes saves, No goes on without saving.
-// False when the pending action must not go on: the user chose Cancel, or Yes could
-// not save (going on would lose the changes the user asked to keep).
-bool askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages);
+// would otherwise be lost without a word. Yes calls save, which saves as the Save
+// command does (an untitled scenario is given a name first), No goes on without saving.
+// False when the pending action must not go on: the user chose Cancel, or Yes did not
+// save (cancelled, or failed: going on would lose the changes the user asked to keep).
+bool askToSaveChanges(ScenarioSession& session, ScenarioFiles& f, Messages& messages,
+                      const std::function<bool()>& save);
 
 } // namespace finplan

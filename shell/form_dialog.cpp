@@ -37,47 +37,66 @@ FormDialog::FormDialog(DialogPresenter& thePresenter, QWidget* parent)
     buildFields();
     buildButtons();
     copyOut();
+    if (QWidget* first = widgetOf(presenter.firstField())) first->setFocus();
     startTyping(*this);
 }
 
+// One grid: a field takes a row of its own (label, box, unit) unless it goes on the
+// row of the one before it, as the Groups table's do; a check box spans the row.
 void FormDialog::buildFields() {
     auto* grid = new QGridLayout;
-    int row = 0;
+    int row = -1, column = 0;
     for (FormField& f : presenter.fields()) {
-        const QString name = QString("field%1").arg(f.id.number());
-        QWidget* w = nullptr;
-        if (f.kind == FieldKind::Check) {
-            auto* box = new QCheckBox(qs(f.label), this);
-            connect(box, &QCheckBox::clicked, this, [this, id = f.id] {
-                copyIn();
-                presenter.toggle(id);
-                copyOut();
-                backToRefusedField();
-            });
-            grid->addWidget(box, row, 0, 1, 3);
-            w = box;
-        } else {
-            grid->addWidget(new QLabel(qs(f.label), this), row, 0);
-            if (f.kind == FieldKind::Combo) {
-                auto* combo = new QComboBox(this);
-                connect(combo, &QComboBox::currentIndexChanged, this, [this, id = f.id](int i) {
-                    if (!syncing) presenter.choose(id, i);
-                });
-                w = combo;
-            } else {
-                auto* edit = new QLineEdit(this);
-                edit->setReadOnly(f.kind == FieldKind::ReadOnly);
-                edit->setMinimumWidth(f.width == FieldWidth::Text ? 260 : 120);
-                w = edit;
-            }
-            grid->addWidget(w, row, 1);
-            if (!f.unit.empty()) grid->addWidget(new QLabel(qs(f.unit), this), row, 2);
+        if (!f.sameRow) {
+            ++row;
+            column = 0;
         }
-        w->setObjectName(name);
-        fieldWidgets[f.id] = w;
-        ++row;
+        if (f.kind == FieldKind::Heading) {
+            grid->addWidget(new QLabel(qs(f.label), this), row, column++);
+            continue;
+        }
+        if (f.kind == FieldKind::Check) {
+            grid->addWidget(makeWidget(f), row, column, 1, 3);
+            column += 3;
+            continue;
+        }
+        if (!f.label.empty()) grid->addWidget(new QLabel(qs(f.label), this), row, column++);
+        grid->addWidget(makeWidget(f), row, column++);
+        if (!f.unit.empty()) grid->addWidget(new QLabel(qs(f.unit), this), row, column++);
     }
     static_cast<QVBoxLayout*>(layout())->addLayout(grid);
+}
+
+QWidget* FormDialog::makeWidget(const FormField& f) {
+    QWidget* w = nullptr;
+    if (f.kind == FieldKind::Check) {
+        auto* box = new QCheckBox(qs(f.label), this);
+        connect(box, &QCheckBox::clicked, this, [this, id = f.id] {
+            copyIn();
+            presenter.toggle(id);
+            copyOut();
+            backToRefusedField();
+        });
+        w = box;
+    } else if (f.kind == FieldKind::Combo) {
+        auto* combo = new QComboBox(this);
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, id = f.id](int i) {
+            if (syncing) return;
+            copyIn(); // a choice may change other fields (the penalty box of a type)
+            presenter.choose(id, i);
+            copyOut();
+        });
+        w = combo;
+    } else {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(f.kind == FieldKind::ReadOnly);
+        edit->setMinimumWidth(f.width == FieldWidth::Text ? 260 : 120);
+        if (f.maxLength > 0) edit->setMaxLength(f.maxLength);
+        w = edit;
+    }
+    w->setObjectName(QString("field%1").arg(f.id.number()));
+    fieldWidgets[f.id] = w;
+    return w;
 }
 
 void FormDialog::buildButtons() {
@@ -135,6 +154,8 @@ void FormDialog::copyOut() {
     syncing = true;
     for (FormField& f : presenter.fields()) {
         QWidget* w = widgetOf(f.id);
+        if (!w) continue; // a heading
+        w->setEnabled(f.enabled);
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (edit->text() != qs(f.text)) edit->setText(qs(f.text));
         } else if (auto* box = qobject_cast<QCheckBox*>(w)) {

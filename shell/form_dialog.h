@@ -28,6 +28,7 @@ class FormDialog : public QDialog {
 
   private:
     void buildFields();
+    QWidget* makeWidget(const FormField& f);
     void buildButtons();
     // The room on the screen the dialog opens on.
     int screenWidth() const;

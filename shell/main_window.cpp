@@ -17,7 +17,6 @@
 #include "model/market_table.h"
 #include "model/window_placement.h"
 #include "platform/help_contexts.h"
-#include "shell/account_info_dialog.h"
 #include "shell/accounts_page.h"
 #include "shell/analysis_page.h"
 #include "shell/calculator_dialogs.h"
@@ -26,7 +25,6 @@
 #include "shell/folder_tab_row.h"
 #include "shell/form_dialog.h"
 #include "shell/graph_page.h"
-#include "shell/groups_dialog.h"
 #include "shell/icons.h"
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
@@ -81,9 +79,11 @@ MainWindow::MainWindow(PlannerParts theParts, ShellOptions theOptions, QWidget* 
     presenter.attachCalculators(*calculatorWindows);
     presenter.startUp(theOptions.scenario);
     liveRate.options = readUserOptions(theOptions.userOptionsFile);
+    liveRate.setup = [this] { return analysis.liveTrialsSetup(); };
     successRate = new SuccessRateLabel(liveRate, theOptions.userOptionsFile, statusBar());
     successRate->dialogOpen = [this] { return shownDialog != nullptr; };
     successRate->onOpen = [this] { openLiveTrials(); };
+    parts.session.setChangeListener([this](uint64_t) { successRate->followChange(); });
     rebuildTabs();
     setMenuState(false);
     setGraphPrintEnabled(false);
@@ -93,7 +93,9 @@ MainWindow::MainWindow(PlannerParts theParts, ShellOptions theOptions, QWidget* 
     switchFolder(tab::kSummary);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    parts.session.setChangeListener(nullptr); // the session may outlive the window
+}
 
 // The status bar's trials, shown in the Analysis folder as if it had run them.
 void MainWindow::openLiveTrials() {
@@ -419,18 +421,6 @@ QWidget* MainWindow::createAccountsPage() {
 
 bool MainWindow::runTool(QDialog& dialog, const std::string& name) {
     return execAsTool(dialog, parts.tools, name, dialogRunner) == QDialog::Accepted;
-}
-
-bool MainWindow::showAccountInfo(AccountInfoPresenter& dialog) {
-    AccountInfoDialog box(
-        dialog, [this] { parts.help.showContext(help::kAccountInformation); }, this);
-    return runTool(box, "Account Information");
-}
-
-bool MainWindow::showGroups(GroupsPresenter& dialog) {
-    GroupsDialog box(
-        dialog, [this] { parts.help.showContext(help::kGroups); }, this);
-    return runTool(box, "Groups");
 }
 
 void MainWindow::showAbout() {

@@ -83,8 +83,6 @@ class MainWindow : public QMainWindow, public ShellView {
     class FormDialog* openDialog() const {
         return shownDialog;
     }
-    bool showAccountInfo(AccountInfoPresenter& dialog) override;
-    bool showGroups(GroupsPresenter& dialog) override;
     std::optional<FanChart> shownFanChart() const override;
 
   protected:

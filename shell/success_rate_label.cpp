@@ -27,6 +27,11 @@ SuccessRateLabel::SuccessRateLabel(LiveSuccessRate& theLive, std::string theOpti
     theBar->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(theBar, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { contextMenu(at); });
+    // Queued: a finished run is taken in on the view's thread, right away.
+    live.runEnded = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { tick(); }, Qt::QueuedConnection);
+    };
     timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] { tick(); });
     timer->start(kPollMilliseconds);
@@ -36,6 +41,12 @@ void SuccessRateLabel::tick() {
     const bool open = QApplication::activeModalWidget() != nullptr ||
                       QApplication::activePopupWidget() != nullptr || (dialogOpen && dialogOpen());
     if (live.poll(open)) showFigure();
+}
+
+void SuccessRateLabel::followChange() {
+    // Queued, so the run copies the plan once the command that changed it is done.
+    QMetaObject::invokeMethod(
+        this, [this] { tick(); }, Qt::QueuedConnection);
 }
 
 void SuccessRateLabel::showFigure() {

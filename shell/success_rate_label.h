@@ -26,6 +26,8 @@ class SuccessRateLabel : public QLabel {
     // Tells whether a dialog is open (nothing runs then).
     std::function<bool()> dialogOpen;
     void showFigure();
+    // The plan changed: poll as soon as the change is done, not at the next tick.
+    void followChange();
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;

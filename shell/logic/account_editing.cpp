@@ -8,24 +8,22 @@ namespace finplan {
 // Mode 99: the account the import filled is completed (or left out) in the dialog.
 class AccountEditing::DialogCompleter : public AccountCompleter {
   public:
-    DialogCompleter(ScenarioSession& tracking, Messages& shown, AccountDialogs& shownDialogs)
-        : session(tracking), messages(shown), dialogs(shownDialogs) {}
+    explicit DialogCompleter(AccountEditing& owner) : editing(owner) {}
     // The import fills the scenario of the session.
     bool complete(Scenario& /*s*/, int slot) override {
-        AccountInfoPresenter dialog(session, AccountDialogMode::Import, slot, messages);
-        return dialogs.showAccountInfo(dialog);
+        AccountInfoPresenter dialog(editing.session, AccountDialogMode::Import, slot,
+                                    editing.messages, editing.help);
+        return editing.host.runDialog(dialog);
     }
 
   private:
-    ScenarioSession& session;
-    Messages& messages;
-    AccountDialogs& dialogs;
+    AccountEditing& editing;
 };
 
-AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& shown,
-                               AccountDialogs& shownDialogs, UndoStack& steps)
-    : session(tracking), scenario(tracking.scenario), messages(shown), dialogs(shownDialogs),
-      undo(steps), completer(std::make_unique<DialogCompleter>(tracking, shown, shownDialogs)) {}
+AccountEditing::AccountEditing(ScenarioSession& tracking, Messages& shown, Help& manual,
+                               DialogHost& dialogs, UndoStack& changes)
+    : session(tracking), scenario(tracking.scenario), messages(shown), help(manual), host(dialogs),
+      undo(changes), completer(std::make_unique<DialogCompleter>(*this)) {}
 
 AccountEditing::~AccountEditing() = default;
 
@@ -53,18 +51,18 @@ bool AccountEditing::requestEdit(int row) {
 
 bool AccountEditing::openAccountInfo() {
     ScenarioSnapshot before(scenario);
-    AccountInfoPresenter dialog(session, mode, selected, messages);
+    AccountInfoPresenter dialog(session, mode, selected, messages, help);
     // The folder asks again for each opening; a stray command 200 adds.
     mode = AccountDialogMode::Add;
-    if (!dialogs.showAccountInfo(dialog)) return false;
+    if (!host.runDialog(dialog)) return false;
     undo.record(dialog.changeLabel(), before, scenario);
     return true;
 }
 
 bool AccountEditing::editGroups() {
     ScenarioSnapshot before(scenario);
-    GroupsPresenter dialog(session, messages);
-    if (!dialogs.showGroups(dialog)) return false;
+    GroupsPresenter dialog(session, messages, help);
+    if (!host.runDialog(dialog)) return false;
     undo.record("Edit Group Names", before, scenario);
     return true;
 }

@@ -9,16 +9,18 @@
 
 #include "model/scenario_session.h"
 #include "model/tab_import.h"
+#include "platform/help.h"
 #include "platform/messages.h"
-#include "shell/logic/account_dialogs.h"
 #include "shell/logic/account_info_presenter.h"
+#include "shell/logic/dialog_presenter.h"
 #include "shell/logic/undo_stack.h"
 
 namespace finplan {
 
 class AccountEditing {
   public:
-    AccountEditing(ScenarioSession& session, Messages& messages, AccountDialogs& dialogs,
+    // The dialogs open through `host`.
+    AccountEditing(ScenarioSession& session, Messages& messages, Help& help, DialogHost& host,
                    UndoStack& undo);
     ~AccountEditing();
 
@@ -46,7 +48,8 @@ class AccountEditing {
     ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
-    AccountDialogs& dialogs;
+    Help& help;
+    DialogHost& host;
     UndoStack& undo;
     std::unique_ptr<DialogCompleter> completer;
     AccountDialogMode mode = AccountDialogMode::Add;

@@ -42,6 +42,13 @@ uint32_t clockSeed(const Clock& clock) {
 
 const char* const kModeWords[] = {"accounts", "groups", "cycles", "history"};
 
+// The mode a side file's word names; fallback for a word it does not know.
+AnalysisMode modeNamed(const std::string& word, AnalysisMode fallback) {
+    for (int m = 0; m < 4; ++m)
+        if (word == kModeWords[m]) return static_cast<AnalysisMode>(m);
+    return fallback;
+}
+
 // The scenario's name as the folder, the chart titles and the export show it.
 std::string shownScenarioName(const ScenarioFiles* files) {
     return files ? printableText(baseNameOf(files->displayName)) : std::string();
@@ -70,8 +77,28 @@ void AnalysisPresenter::followScenario() {
     const AnalysisChoices& c = markets.analysis;
     trialsText = std::to_string(c.trials);
     seedText = std::to_string(c.seed);
-    for (int m = 0; m < 4; ++m)
-        if (c.mode == kModeWords[m]) mode = static_cast<AnalysisMode>(m);
+    mode = modeNamed(c.mode, mode);
+}
+
+LiveTrialsSetup AnalysisPresenter::liveTrialsSetup() const {
+    AnalysisMode chosen = mode;
+    MarketFileRead read;
+    const MarketSettings* settings = &markets;
+    if (files_ != nullptr && files_->scenarioPath != marketsOf_) {
+        read = readMarketFile(marketFilePath(files_->scenarioPath));
+        settings = &read.settings;
+        if (read.found && read.problem.empty())
+            chosen = modeNamed(read.settings.analysis.mode, mode);
+    }
+    LiveTrialsSetup setup;
+    if (chosen == AnalysisMode::RandomGroups) setup.mode = TrialRandomMode::Groups;
+    if (chosen != AnalysisMode::HistoricalSequences && chosen != AnalysisMode::RandomHistory)
+        return setup;
+    setup.mode = TrialRandomMode::History;
+    std::vector<std::string> dropped; // the folder tells of them when it runs
+    setup.market = std::make_shared<const MarketPlan>(
+        resolveMarketPlan(*settings, scenario_, sharedBuiltInTable(), dropped));
+    return setup;
 }
 
 bool AnalysisPresenter::saveMarkets() {
@@ -236,7 +263,10 @@ std::string AnalysisPresenter::statusText() const {
     if (running())
         return format("Running: %d of %d %s", done(), total_,
                       mode == AnalysisMode::HistoricalSequences ? "cycles" : "trials");
-    if (lastCancelled_) return "Cancelled: the result below is from the previous analysis.";
+    if (lastCancelled_)
+        return shown_ || shownHistory_
+                   ? "Cancelled: the result below is from the previous analysis."
+                   : "Cancelled.";
     std::string text;
     const std::string of = nameShown_.empty() ? std::string() : " of " + nameShown_;
     if (shownHistory_) {

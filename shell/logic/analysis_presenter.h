@@ -21,6 +21,7 @@
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
+#include "shell/logic/live_success_rate.h"
 
 namespace finplan {
 
@@ -57,6 +58,10 @@ class AnalysisPresenter {
     bool historyMode() const {
         return mode == AnalysisMode::HistoricalSequences || mode == AnalysisMode::RandomHistory;
     }
+    // What the status bar's success rate runs: the folder's mode, or the one the side
+    // file keeps for a scenario the folder has not read yet (read quietly: the folder
+    // tells of a damaged file when it is shown); random history in either history mode.
+    LiveTrialsSetup liveTrialsSetup() const;
 
     // "Run": checks the fields, copies the scenario and starts the worker. False after
     // a field message, or while an analysis runs.

@@ -148,4 +148,17 @@ enum class AccountInfoField {
     Type = 112,
 };
 
+// Ten rows of a name and two random-rate bounds: the names are 1..10, the bounds of
+// row r (0..9) follow from the first row's.
+enum class GroupsField { FirstName = 1, FirstMinimum = 14, FirstMaximum = 15 };
+constexpr GroupsField groupNameField(int row) {
+    return static_cast<GroupsField>(static_cast<int>(GroupsField::FirstName) + row);
+}
+constexpr GroupsField groupMinimumField(int row) {
+    return static_cast<GroupsField>(static_cast<int>(GroupsField::FirstMinimum) + 2 * row);
+}
+constexpr GroupsField groupMaximumField(int row) {
+    return static_cast<GroupsField>(static_cast<int>(GroupsField::FirstMaximum) + 2 * row);
+}
+
 } // namespace finplan

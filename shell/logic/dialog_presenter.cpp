@@ -54,6 +54,14 @@ FormField& DialogPresenter::addCombo(ControlId id, const std::string& label,
     return f;
 }
 
+void DialogPresenter::addHeading(const std::string& text, bool sameRow) {
+    FormField f;
+    f.kind = FieldKind::Heading;
+    f.label = text;
+    f.sameRow = sameRow;
+    formFields.push_back(f);
+}
+
 void DialogPresenter::addButton(ControlId id, const std::string& label, bool enabled) {
     formButtons.push_back({id, label, enabled});
 }

@@ -32,7 +32,8 @@ class ControlId {
     int value = 0;
 };
 
-enum class FieldKind { Edit, ReadOnly, Check, Combo };
+// Heading: a text above a column of a table of fields (Groups).
+enum class FieldKind { Edit, ReadOnly, Check, Combo, Heading };
 
 // How wide an edit box is: a description takes a line of text.
 enum class FieldWidth { Number, Text };
@@ -47,6 +48,9 @@ struct FormField {
     int selected = -1;              // Combo: -1 when nothing is chosen
     std::string unit;               // shown after the field ("%")
     FieldWidth width = FieldWidth::Number;
+    int maxLength = 0; // Edit: the most characters it takes, 0 for no limit
+    bool enabled = true;
+    bool sameRow = false; // to the right of the field before it, not on a row of its own
 };
 
 struct FormButton {
@@ -84,6 +88,8 @@ class DialogPresenter {
     // is not: the folders follow the events it adds).
     virtual bool isToolWindow() const { return true; }
     ControlId defaultButton() const { return defaultId; }
+    // Where typing starts; none for the first field the Tab key reaches.
+    ControlId firstField() const { return startId; }
     // The field whose check refused the last press, none when none: the view puts the
     // focus back there with its text selected. Taking it clears it.
     ControlId takeRefusedField() { return std::exchange(refusedId, ControlId{}); }
@@ -101,11 +107,13 @@ class DialogPresenter {
     FormField& addCheck(ControlId id, const std::string& label, bool checked);
     FormField& addCombo(ControlId id, const std::string& label, std::vector<std::string> items,
                         int selected);
+    void addHeading(const std::string& text, bool sameRow);
     void addButton(ControlId id, const std::string& label, bool enabled = true);
 
     std::string dialogTitle;
     ControlId cancelId;
     ControlId defaultId;
+    ControlId startId;
 
   private:
     ControlId refusedId;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "calculators/field_text.h"
+#include "platform/help_contexts.h"
 #include "shell/logic/field_text.h"
 
 namespace finplan {
@@ -38,37 +39,54 @@ bool checkBound(Messages& messages, const std::string& text, float& out) {
 
 } // namespace
 
-GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& shown)
-    : session(tracking), scenario(tracking.scenario), messages(shown) {
+GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& shown, Help& manual)
+    : session(tracking), scenario(tracking.scenario), messages(shown), help(manual) {
+    dialogTitle = "Groups";
+    addHeading("Group Name", false);
+    addHeading("Random Minimum\nRate", true);
+    addHeading("Random Maximum\nRate", true);
+    // Rows of groups without a name start blank.
     const GroupTable& g = scenario.groups;
     for (int i = 0; i < kMaxGroups; ++i) {
-        if (g.groupName[i][0] == 0) continue;
-        rows[i].name = std::string(fieldText(g.groupName[i]));
-        rows[i].minRate = shownRate(g.groupRandomMinRate[i]);
-        rows[i].maxRate = shownRate(g.groupRandomMaxRate[i]);
+        const bool named = g.groupName[i][0] != 0;
+        addEdit(groupNameField(i), "", named ? std::string(fieldText(g.groupName[i])) : "")
+            .maxLength = static_cast<int>(kGroupNameChars);
+        addEdit(groupMinimumField(i), "", named ? shownRate(g.groupRandomMinRate[i]) : "").sameRow =
+            true;
+        addEdit(groupMaximumField(i), "", named ? shownRate(g.groupRandomMaxRate[i]) : "").sameRow =
+            true;
     }
+    addButton(StandardButton::Ok, "OK");
+    addButton(StandardButton::Cancel, "Cancel");
+    addButton(StandardButton::Help, "Help");
+    cancelId = StandardButton::Cancel;
+    defaultId = StandardButton::Ok;
+}
+
+Press GroupsPresenter::press(ControlId button) {
+    if (button == StandardButton::Ok) return ok() ? Press::Accept : Press::Stay;
+    if (button == StandardButton::Cancel) return Press::Reject;
+    if (button == StandardButton::Help) help.showContext(help::kGroups);
+    return Press::Stay;
 }
 
 bool GroupsPresenter::ok() {
-    refused = 0;
     GroupTable g = scenario.groups;
     for (int i = 0; i < kMaxGroups; ++i) {
-        storeFieldText(g.groupName[i], rows[i].name, kGroupNameChars);
+        storeFieldText(g.groupName[i], text(groupNameField(i)), kGroupNameChars);
         if (!g.exists(i)) {
             g.groupRandomMinRate[i] = 0;
             g.groupRandomMaxRate[i] = 0;
             continue;
         }
-        refused = minimumId(i);
-        if (!checkBound(messages, rows[i].minRate, g.groupRandomMinRate[i])) return false;
-        refused = maximumId(i);
-        if (!checkBound(messages, rows[i].maxRate, g.groupRandomMaxRate[i])) return false;
-        refused = minimumId(i);
+        const ControlId minimum = groupMinimumField(i), maximum = groupMaximumField(i);
+        if (!passed(minimum, checkBound(messages, text(minimum), g.groupRandomMinRate[i])) ||
+            !passed(maximum, checkBound(messages, text(maximum), g.groupRandomMaxRate[i])))
+            return false;
         if (g.groupRandomMinRate[i] > g.groupRandomMaxRate[i]) {
             rateError(messages, "The minimum rate must be less than the maximum rate.");
-            return false;
+            return passed(minimum, false);
         }
-        refused = 0;
     }
     scenario.groups = g;
     session.changed(ScenarioChange::AccountEdited);

@@ -1,42 +1,28 @@
-// The Groups dialog without its widgets: ten rows of a name and two random-rate
-// bounds. OK checks every row before anything is stored, so a refused row or Cancel
-// leaves the scenario as it was.
+// The Groups dialog: ten rows of a name and two random-rate bounds. OK checks every row
+// before anything is stored, so a refused row or Cancel leaves the scenario as it was.
 #pragma once
 
-#include <array>
-#include <string>
-
 #include "model/scenario_session.h"
+#include "platform/help.h"
 #include "platform/messages.h"
+#include "shell/logic/dialog_presenter.h"
 
 namespace finplan {
 
-struct GroupRowTexts {
-    std::string name;    // edit i (1..10)
-    std::string minRate; // edit 12 + 2i
-    std::string maxRate; // edit 13 + 2i
-};
-
-class GroupsPresenter {
+class GroupsPresenter : public DialogPresenter {
   public:
-    GroupsPresenter(ScenarioSession& session, Messages& messages);
+    GroupsPresenter(ScenarioSession& session, Messages& messages, Help& help);
+    Press press(ControlId button) override;
 
-    // Rows of groups without a name start blank.
-    std::array<GroupRowTexts, kMaxGroups> rows;
-
-    // True when every row passed and the groups were stored.
+    // True when every row passed and the groups were stored; else takeRefusedField
+    // names the bound the message was about.
     bool ok();
-    // The control id of the bound whose check refused the last OK (minimum 12 + 2i,
-    // maximum 13 + 2i for row i = 1..10), 0 when none: the dialog goes back there.
-    int refusedField() const { return refused; }
-    static int minimumId(int row) { return 14 + 2 * row; } // row 0..9
-    static int maximumId(int row) { return 15 + 2 * row; }
 
   private:
     ScenarioSession& session;
     Scenario& scenario;
     Messages& messages;
-    int refused = 0;
+    Help& help;
 };
 
 } // namespace finplan

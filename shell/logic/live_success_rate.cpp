@@ -6,6 +6,15 @@
 
 namespace finplan {
 
+TrialSettings liveTrialSettings(const LiveTrialsSetup& setup) {
+    TrialSettings settings;
+    settings.trials = kLiveTrials;
+    settings.seed = kLiveSeed;
+    settings.mode = setup.mode;
+    settings.market = setup.market;
+    return settings;
+}
+
 LiveSuccessRate::LiveSuccessRate(const Scenario& scenario, const Clock& clock,
                                  std::function<uint64_t()> revision)
     : scenario_(scenario), clock_(clock), revision_(std::move(revision)) {}
@@ -16,10 +25,7 @@ LiveSuccessRate::~LiveSuccessRate() {
 }
 
 void LiveSuccessRate::start(uint64_t revision) {
-    TrialSettings settings;
-    settings.trials = kLiveTrials;
-    settings.seed = kLiveSeed;
-    settings.mode = TrialRandomMode::Accounts;
+    const TrialSettings settings = liveTrialSettings(setup ? setup() : LiveTrialsSetup{});
     // The worker analyses a copy: the user may go on editing meanwhile.
     auto copy = std::make_shared<const Scenario>(scenario_);
     control_ = std::make_unique<TrialControl>();
@@ -27,9 +33,10 @@ void LiveSuccessRate::start(uint64_t revision) {
     runningRevision_ = revision;
     const LocalTime today = clock_.now();
     TrialControl* control = control_.get();
-    worker_ = std::thread([this, copy, settings, today, control] {
+    worker_ = std::thread([this, copy, settings, today, control, ended = runEnded] {
         pending_ = std::make_unique<TrialResults>(runTrials(*copy, settings, *control, 0, today));
         finished_.store(true);
+        if (ended) ended();
     });
 }
 

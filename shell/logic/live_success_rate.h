@@ -21,6 +21,13 @@ inline constexpr int kLiveTrials = 1000;
 // Fixed, so that equal plans show equal figures.
 inline constexpr uint32_t kLiveSeed = 1;
 
+// How the trials draw their rates: the Analysis folder's last choice, random history
+// with the groups' markets in either history mode.
+struct LiveTrialsSetup {
+    TrialRandomMode mode = TrialRandomMode::Accounts;
+    std::shared_ptr<const MarketPlan> market; // random history: the groups' markets
+};
+
 class LiveSuccessRate {
   public:
     // revision goes up with every change of the scenario (and when another is opened).
@@ -29,6 +36,11 @@ class LiveSuccessRate {
     ~LiveSuccessRate(); // cancels a run in flight and waits for it
 
     UserOptions options;
+    // Asked on the view's thread as a run starts; empty: random account rates.
+    std::function<LiveTrialsSetup()> setup;
+    // Called on the worker thread as a run ends, so the view can poll at once instead of
+    // at its next tick; set before the first poll.
+    std::function<void()> runEnded;
 
     // From a timer on the view's thread: takes in a finished run and starts one for a
     // scenario not worked out yet; a run for an older scenario, or while a dialog is
@@ -66,6 +78,9 @@ class LiveSuccessRate {
     uint64_t workedRevision_ = 0; // (a plan with no ages to list shows nothing)
     int cancelledRuns_ = 0;
 };
+
+// The settings of the trials behind the figure.
+TrialSettings liveTrialSettings(const LiveTrialsSetup& setup);
 
 // "Success: 87 % of 1,000 trials": the whole percent below the rate (100 % only when no
 // trial failed), the trial count with thousands commas.

@@ -167,8 +167,7 @@ bool LoanEditor::readFields() {
     if (!check(ids.downPayment, event.downPayment, {0, 100000000, text_id::kAmount, downTitle}))
         return false;
     if (event.downPayment > event.amount)
-        return refuse(ids.downPayment, "The Down Payment must not be more than the Amount.",
-                      downTitle);
+        return refuse(ids.downPayment, kDownPaymentAboveAmount, downTitle);
     if (!isMortgage() &&
         !check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
         return false;

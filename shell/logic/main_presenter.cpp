@@ -92,7 +92,7 @@ bool MainPresenter::startUp(const std::string& requested) {
 }
 
 bool MainPresenter::closing() {
-    if (!askToSaveChanges(p.session, p.files, p.messages)) return false;
+    if (!saveChangesFirst()) return false;
     // However the window is closed, the session's recent files and last scenario are kept.
     saveSettings(p.settings, p.files.displayName);
     return true;
@@ -267,7 +267,7 @@ void MainPresenter::print(int id) {
 }
 
 void MainPresenter::newScenario() {
-    if (!askToSaveChanges(p.session, p.files, p.messages)) return;
+    if (!saveChangesFirst()) return;
     int number = wholeNumber(p.settings.scenarioNumber());
     const bool created = startNewScenario(p.session, p.files, p.messages, number);
     p.undo.clear(); // the old scenario's history does not apply to the new one
@@ -299,7 +299,7 @@ void MainPresenter::afterOpen(const OpenResult& r) {
 }
 
 void MainPresenter::openScenarioCommand() {
-    if (!askToSaveChanges(p.session, p.files, p.messages)) return;
+    if (!saveChangesFirst()) return;
     auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
     // Marks cleared first, so the folder switch after the open is not held back.
     p.tools.clearMarks();
@@ -313,7 +313,7 @@ void MainPresenter::openPath(const std::string& path) {
 }
 
 void MainPresenter::openRecent(int index) {
-    if (!askToSaveChanges(p.session, p.files, p.messages)) return;
+    if (!saveChangesFirst()) return;
     const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
     std::string path = *name; // the list changes below
@@ -330,23 +330,34 @@ void MainPresenter::save() {
 }
 
 void MainPresenter::saveAs() {
-    auto path = p.chooser.saveFile(choice("Save Scenario With a New Name", kScenarioFilter, "ret"));
-    if (path) {
-        SaveAsResult r = saveScenarioAs(*path, p.session, p.files, p.messages);
-        if (r.ok) {
-            p.settings.recent.add(r.previousDisplayName);
-            view.rebuildRecentMenu(p.settings.recent.menu());
-        }
-        view.setTitle(p.files.windowTitle);
-    }
+    saveUnderNewName();
     p.tools.clearMarks();
     runScenario();
+}
+
+bool MainPresenter::saveUnderNewName() {
+    auto path = p.chooser.saveFile(choice("Save Scenario With a New Name", kScenarioFilter, "ret"));
+    if (!path) return false;
+    SaveAsResult r = saveScenarioAs(*path, p.session, p.files, p.messages);
+    if (r.ok) {
+        p.settings.recent.add(r.previousDisplayName);
+        view.rebuildRecentMenu(p.settings.recent.menu());
+    }
+    view.setTitle(p.files.windowTitle);
+    return r.ok;
+}
+
+bool MainPresenter::saveChangesFirst() {
+    // Yes saves as Save does: a temporary name would be taken by the next New.
+    return askToSaveChanges(p.session, p.files, p.messages, [this] {
+        return p.files.untitled ? saveUnderNewName() : saveScenario(p.session, p.files, p.messages);
+    });
 }
 
 bool MainPresenter::dropFile(const std::string& path) {
     switch (dropKindOf(path, view.currentTab() == tab::kAccounts)) {
     case DropKind::Scenario:
-        if (!askToSaveChanges(p.session, p.files, p.messages)) return true;
+        if (!saveChangesFirst()) return true;
         p.tools.clearMarks();
         openPath(path);
         return true;

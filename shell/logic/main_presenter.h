@@ -59,7 +59,7 @@ class MainPresenter {
     MainPresenter(PlannerParts parts, ShellView& shellView)
         : p(parts), view(shellView), events(parts.session, parts.messages, parts.help,
                                             parts.calculators, parts.undo, parts.clock, shellView),
-          accountEditing(parts.session, parts.messages, shellView, parts.undo) {}
+          accountEditing(parts.session, parts.messages, parts.help, shellView, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.
@@ -99,6 +99,9 @@ class MainPresenter {
     void openRecent(int index);
     void save();
     void saveAs();
+    bool saveUnderNewName(); // Save As's file dialog and save; false when cancelled or failed
+    // The save question before New, Open and closing; false when the action must not go on.
+    bool saveChangesFirst();
     void afterOpen(const OpenResult& r);
     void importAccounts(const std::string& dropped = {});
     void editAccount();

@@ -7,13 +7,12 @@
 #include "graphs/fan_chart.h"
 
 #include "model/recent_files.h"
-#include "shell/logic/account_dialogs.h"
 #include "shell/logic/dialog_presenter.h"
 
 namespace finplan {
 
-// The main window is also where the editors and calculators open (DialogHost).
-class ShellView : public AccountDialogs, public DialogHost {
+// The main window is also where the dialogs and calculators open (DialogHost).
+class ShellView : public DialogHost {
   public:
     virtual ~ShellView() = default;
     virtual void setTitle(const std::string& title) = 0;

@@ -52,9 +52,16 @@ TEST_F(MortgageCalculatorTest, DownPaymentEqualOrLargerThanTheAmount) {
     calc.downPayment = "100000";
     EXPECT_TRUE(calc.calculate());
     EXPECT_EQ(calc.monthlyPayment, "0.00     ");
-    calc.downPayment = "200000"; // a principal of -100000 is shown as computed
-    EXPECT_TRUE(calc.calculate());
-    EXPECT_EQ(calc.monthlyPayment, "-733.76  ");
+    // A larger one would borrow a negative amount: refused as the mortgage editor
+    // refuses it, and "Use this mortgage in plan" hands over no payment for it.
+    calc.downPayment = "100000.5";
+    EXPECT_FALSE(calc.calculate());
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.last()->text, "The Down Payment must not be more than the Amount.");
+    EXPECT_EQ(messages.last()->title, "DOWN PAYMENT ERROR");
+    EXPECT_EQ(calc.monthlyPayment, "0.00     ");
+    calc.useInPlan();
+    EXPECT_EQ(takeMortgageHandOver(memory)->monthlyPayment, "$0.0");
 }
 
 TEST_F(MortgageCalculatorTest, RefusedFieldsInCheckingOrder) {

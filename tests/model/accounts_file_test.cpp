@@ -11,6 +11,7 @@
 #include "model/account_commands.h"
 #include "model/accounts_file.h"
 #include "model/record_io.h"
+#include "model/safe_copy.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 #include "platform/scripted_file_chooser.h"
@@ -53,6 +54,34 @@ TEST(AccountsFile, WriteThenReadGivesTheSameTable) {
     ASSERT_EQ(readAccountsFile(back, path, messages), 1);
     EXPECT_EQ(bytesOf(back), bytesOf(t));
     EXPECT_TRUE(messages.entries.empty());
+}
+
+// A copy left by an interrupted save of the accounts file: Read Accounts asks as Open
+// does; No reads the file as it is and keeps the copy, Yes reads the copy's table.
+TEST(AccountsFile, ReadOffersToRestoreAnInterruptedSave) {
+    ScratchDir dir;
+    const std::string path = dir.file("a.acc");
+    RecordingMessages messages;
+    const std::vector<uint8_t> whole = bytesOf(sampleTable());
+    test::writeBytes(path, std::string(whole.size(), '\0')); // written over, never finished
+    WriteTarget t;
+    ASSERT_TRUE(resolveWriteTarget(path, t));
+    std::string copy;
+    ASSERT_TRUE(keepSafeCopy(t, whole, copy));
+
+    for (const bool restore : {false, true}) {
+        SCOPED_TRACE(restore);
+        messages.entries.clear();
+        messages.answers = {restore};
+        AccountTable read;
+        readAccountsFile(read, path, messages);
+        ASSERT_FALSE(messages.entries.empty());
+        EXPECT_TRUE(messages.entries[0].question);
+        EXPECT_EQ(messages.entries[0].text,
+                  interruptedSaveText(path, copy) + "\nDo you wish to restore it?");
+        EXPECT_EQ(findSafeCopy(path).has_value(), !restore);
+        EXPECT_EQ(read.accountCount, restore ? 2 : 0);
+    }
 }
 
 // A file of another size, or of the right size with an account count the table cannot

@@ -394,21 +394,18 @@ TEST_F(ScenarioFileTest, NewScenarioFileHoldsNoGroupTableAndOpens) {
     EXPECT_FALSE(loaded->groups.exists(0));
 }
 
-TEST_F(ScenarioFileTest, NewAsksToSaveThenStartsEmpty) {
+// (The save question before New is the shell's: tests/shell/logic.)
+TEST_F(ScenarioFileTest, NewStartsEmptyKeepingTheGroupBounds) {
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(dir.file(""));
     s = samplePlan(2);
     s->groups.groupRandomMaxRate[0] = 20.0f;
     files.scenarioPath = files.displayName = "changed.ret";
     session().changed(ScenarioChange::EventStored);
-    messages.answers = {true};
-    const bool ok = newScenario(session(), files, messages, 0);
-    const bool saved = std::filesystem::exists("changed.ret");
+    const bool ok = startNewScenario(session(), files, messages, 0);
     std::filesystem::current_path(cwd);
     EXPECT_TRUE(ok);
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, "Do you wish to save the file changed.ret?");
-    EXPECT_TRUE(saved);
+    EXPECT_TRUE(messages.entries.empty());
     EXPECT_EQ(s->eventCount, 0);
     EXPECT_EQ(s->accounts.accountCount, 0);
     EXPECT_FALSE(session().scenarioModified());
@@ -511,13 +508,14 @@ TEST_F(ScenarioFileTest, FailedSaveAsKeepsTheOldNames) {
 TEST_F(ScenarioFileTest, SaveQuestionIsAskedWhenEventsOrAccountsChanged) {
     s = samplePlan(1);
     files.scenarioPath = files.displayName = dir.file("asked.ret");
+    const auto save = [&] { return saveScenario(session(), files, messages); };
 
-    askToSaveChanges(session(), files, messages);
+    askToSaveChanges(session(), files, messages, save);
     EXPECT_TRUE(messages.entries.empty());
 
     session().changed(ScenarioChange::EventStored);
     messages.answers = {false};
-    askToSaveChanges(session(), files, messages);
+    askToSaveChanges(session(), files, messages, save);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "Do you wish to save the file " + files.scenarioPath + "?");
     EXPECT_EQ(messages.entries[0].title, "Korvel Financial Planner");
@@ -527,7 +525,7 @@ TEST_F(ScenarioFileTest, SaveQuestionIsAskedWhenEventsOrAccountsChanged) {
     session().changed(ScenarioChange::SavedAs);
     session().changed(ScenarioChange::AccountEdited);
     messages.answers = {true};
-    askToSaveChanges(session(), files, messages);
+    askToSaveChanges(session(), files, messages, save);
     EXPECT_EQ(messages.entries.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(files.scenarioPath));
     EXPECT_FALSE(session().accountsModified());

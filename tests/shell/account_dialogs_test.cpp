@@ -11,11 +11,14 @@
 
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
+#include "platform/help.h"
+#include "platform/help_contexts.h"
 #include "platform/recording_messages.h"
-#include "shell/account_info_dialog.h"
 #include "shell/accounts_page.h"
-#include "shell/groups_dialog.h"
+#include "shell/form_dialog.h"
+#include "shell/logic/account_info_presenter.h"
 #include "shell/logic/folder_tabs.h"
+#include "shell/logic/groups_presenter.h"
 #include "shell/logic/undo_stack.h"
 #include "shell_fixture.h"
 
@@ -34,6 +37,18 @@ void press(QWidget* dialog, const char* button) {
     auto* b = dialog->findChild<QPushButton*>(button);
     QVERIFY2(b, button);
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void press(FormDialog& dialog, StandardButton button) {
+    QTest::mouseClick(dialog.buttonOf(button), Qt::LeftButton);
+}
+
+QLineEdit* edit(const FormDialog& dialog, ControlId id) {
+    return qobject_cast<QLineEdit*>(dialog.widgetOf(id));
+}
+
+QComboBox* combo(const FormDialog& dialog, ControlId id) {
+    return qobject_cast<QComboBox*>(dialog.widgetOf(id));
 }
 
 QStringList column(QTreeWidget* tree, int c) {
@@ -65,31 +80,35 @@ void AccountDialogsTest::addAccountTypedIntoTheDialog() {
     resetScenario(*s);
     std::strcpy(s->groups.groupName[2], "Stocks");
     RecordingMessages messages;
+    RecordingHelp help;
     ScenarioSession session(*s);
-    AccountInfoPresenter presenter(session, AccountDialogMode::Add, 0, messages);
-    int helps = 0;
-    AccountInfoDialog dialog(presenter, [&] { ++helps; });
+    AccountInfoPresenter presenter(session, AccountDialogMode::Add, 0, messages, help);
+    FormDialog dialog(presenter);
     dialog.show();
+    using F = AccountInfoField;
     QCOMPARE(dialog.windowTitle(), QString("Account Information"));
-    QTest::keyClicks(dialog.nameBox(), "Roth IRA");
-    QTest::keyClicks(dialog.amountBox(), "48000");
-    QTest::keyClicks(dialog.rateBox(), "7.5");
-    QTest::keyClicks(dialog.minRateBox(), "-10");
-    QTest::keyClicks(dialog.maxRateBox(), "25");
-    QTest::keyClicks(dialog.orderBox(), "5");
-    QVERIFY(!dialog.penaltyBox()->isEnabled()); // a new account starts as an Asset
-    dialog.typeBox()->setFocus();
+    QTest::keyClicks(edit(dialog, F::Name), "Roth IRA");
+    QTest::keyClicks(edit(dialog, F::InitialAmount), "48000");
+    QTest::keyClicks(edit(dialog, F::Rate), "7.5");
+    QTest::keyClicks(edit(dialog, F::RandomMinimumRate), "-10");
+    QTest::keyClicks(edit(dialog, F::RandomMaximumRate), "25");
+    QTest::keyClicks(edit(dialog, F::AccessOrder), "5");
+    auto* penalty = qobject_cast<QCheckBox*>(dialog.widgetOf(F::Penalty));
+    QVERIFY(!penalty->isEnabled()); // a new account starts as an Asset
+    combo(dialog, F::Type)->setFocus();
     for (int i = 0; i < 4; ++i) // down to "Tax Free Savings"
-        QTest::keyClick(dialog.typeBox(), Qt::Key_Down);
-    QCOMPARE(dialog.typeBox()->currentText(), QString("Tax Free Savings"));
-    QVERIFY(dialog.penaltyBox()->isEnabled());
-    QTest::mouseClick(dialog.penaltyBox(), Qt::LeftButton);
-    dialog.groupBox()->setFocus();
-    QTest::keyClick(dialog.groupBox(), Qt::Key_Down);
-    QCOMPARE(dialog.groupBox()->currentText(), QString("Stocks"));
-    press(&dialog, "Help");
-    QCOMPARE(helps, 1);
-    press(&dialog, "OK");
+        QTest::keyClick(combo(dialog, F::Type), Qt::Key_Down);
+    QCOMPARE(combo(dialog, F::Type)->currentText(), QString("Tax Free Savings"));
+    QVERIFY(penalty->isEnabled());
+    // The texts typed before the choice are still there.
+    QCOMPARE(edit(dialog, F::Name)->text(), QString("Roth IRA"));
+    QTest::mouseClick(penalty, Qt::LeftButton, {}, QPoint(6, penalty->height() / 2));
+    combo(dialog, F::Group)->setFocus();
+    QTest::keyClick(combo(dialog, F::Group), Qt::Key_Down);
+    QCOMPARE(combo(dialog, F::Group)->currentText(), QString("Stocks"));
+    press(dialog, StandardButton::Help);
+    QCOMPARE(help.shown, std::vector<int>{help::kAccountInformation});
+    press(dialog, StandardButton::Ok);
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(messages.entries.empty());
@@ -114,22 +133,24 @@ void AccountDialogsTest::refusedOkAndCancelLeaveTheScenarioAsItWas() {
     f.session.changed(ScenarioChange::FileWritten);
     f.session.changed(ScenarioChange::RunCompleted);
     const auto before = scenarioContentBytes(s);
-    AccountInfoPresenter presenter(f.session, AccountDialogMode::Edit, 0, f.messages);
-    AccountInfoDialog dialog(presenter, {});
+    AccountInfoPresenter presenter(f.session, AccountDialogMode::Edit, 0, f.messages, f.help);
+    FormDialog dialog(presenter);
     dialog.show();
-    QVERIFY(dialog.amountBox()->hasSelectedText()); // an edit starts in the amount
-    QTest::keyClicks(dialog.amountBox(), "1000");
-    retype(dialog.rateBox(), "150");
-    dialog.typeBox()->setFocus();
-    QTest::keyClick(dialog.typeBox(), Qt::Key_Up);
-    press(&dialog, "OK");
+    using F = AccountInfoField;
+    QVERIFY(edit(dialog, F::InitialAmount)->hasSelectedText()); // an edit starts in the amount
+    QTest::keyClicks(edit(dialog, F::InitialAmount), "1000");
+    retype(edit(dialog, F::Rate), "150");
+    combo(dialog, F::Type)->setFocus();
+    QTest::keyClick(combo(dialog, F::Type), Qt::Key_Up);
+    press(dialog, StandardButton::Ok);
     QVERIFY(dialog.isVisible()); // the dialog stays open on the refused rate
     QVERIFY(f.messages.last());
     QCOMPARE(QString::fromStdString(f.messages.last()->text),
              QString("This rate must be between -99.0% and 99.0%"));
     QCOMPARE(QString::fromStdString(f.messages.last()->title), QString("RATE ERROR"));
     QVERIFY(scenarioContentBytes(s) == before);
-    press(&dialog, "Cancel");
+    QCOMPARE(dialog.focusWidget(), edit(dialog, F::Rate)); // back to the refused rate
+    press(dialog, StandardButton::Cancel);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(scenarioContentBytes(s) == before);
     QVERIFY(!f.session.accountsModified());
@@ -140,25 +161,27 @@ void AccountDialogsTest::groupsDialogBounds() {
     auto s = std::make_unique<Scenario>();
     resetScenario(*s);
     RecordingMessages messages;
+    RecordingHelp help;
     ScenarioSession session(*s);
     const auto before = scenarioContentBytes(*s);
-    GroupsPresenter presenter(session, messages);
-    GroupsDialog dialog(presenter, {});
+    GroupsPresenter presenter(session, messages, help);
+    FormDialog dialog(presenter);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Groups"));
-    QTest::keyClicks(dialog.nameBox(0), "Stocks");
-    QTest::keyClicks(dialog.minBox(0), "-50.01");
-    QTest::keyClicks(dialog.maxBox(0), "100");
-    QTest::keyClicks(dialog.nameBox(1), "B"); // one letter: its bounds are not read
-    QTest::keyClicks(dialog.minBox(1), "junk");
-    press(&dialog, "OK");
+    QTest::keyClicks(edit(dialog, groupNameField(0)), "Stocks");
+    QTest::keyClicks(edit(dialog, groupMinimumField(0)), "-50.01");
+    QTest::keyClicks(edit(dialog, groupMaximumField(0)), "100");
+    QTest::keyClicks(edit(dialog, groupNameField(1)), "B"); // one letter: its bounds are not read
+    QTest::keyClicks(edit(dialog, groupMinimumField(1)), "junk");
+    press(dialog, StandardButton::Ok);
     QVERIFY(dialog.isVisible());
     QCOMPARE(messages.texts(),
              std::vector<std::string>{"The rate must be between -50.00% and 100.00%."});
     QVERIFY(scenarioContentBytes(*s) == before);
 
-    retype(dialog.minBox(0), "-50");
-    press(&dialog, "OK");
+    QCOMPARE(dialog.focusWidget(), edit(dialog, groupMinimumField(0)));
+    retype(edit(dialog, groupMinimumField(0)), "-50");
+    press(dialog, StandardButton::Ok);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(QString(s->groups.groupName[0]), QString("Stocks"));
     QCOMPARE(s->groups.groupRandomMinRate[0], -50.0f);
@@ -167,12 +190,12 @@ void AccountDialogsTest::groupsDialogBounds() {
     QCOMPARE(s->groups.groupRandomMinRate[1], 0.0f);
 
     // Opened again, what is typed first replaces the first name instead of joining it.
-    GroupsPresenter again(session, messages);
-    GroupsDialog second(again, {});
+    GroupsPresenter again(session, messages, help);
+    FormDialog second(again);
     second.show();
-    QCOMPARE(second.focusWidget(), second.nameBox(0));
+    QCOMPARE(second.focusWidget(), edit(second, groupNameField(0)));
     QTest::keyClicks(second.focusWidget(), "Equities");
-    press(&second, "OK");
+    press(second, StandardButton::Ok);
     QCOMPARE(QString(s->groups.groupName[0]), QString("Equities"));
 }
 

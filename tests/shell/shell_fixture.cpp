@@ -62,6 +62,15 @@ void whenDialogShows(MainWindow& w, std::function<void(FormDialog&)> act) {
     poll->start();
 }
 
+void acceptEveryDialog(MainWindow& w) {
+    auto* poll = new QTimer(&w);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, &w, [&w] {
+        if (FormDialog* d = w.openDialog(); d && d->isVisible()) d->pressDefault();
+    });
+    poll->start();
+}
+
 std::string shownTexts(const RecordingMessages& m) {
     std::string out;
     for (const auto& t : m.texts())

@@ -55,8 +55,8 @@ struct ShellFixture {
     std::unique_ptr<PlotFileWriter> plotFile;
     std::unique_ptr<DesktopRunner> runner;
     std::unique_ptr<MainWindow> window;
-    // The account and group dialogs the window opens are shown, handed to this (to type
-    // into them) and then OK is pressed; a refused OK counts as Cancel.
+    // The calculator windows the window opens are shown, handed to this (to type into
+    // them) and then OK is pressed where they have one.
     std::function<void(QDialog&)> answerDialog;
 };
 
@@ -66,6 +66,10 @@ QString copyExample(const QString& name = "plan.ret");
 // Once the window shows a dialog, `act` runs on it (typing, clicking); a dialog
 // still open afterwards is cancelled so a test never waits for a person.
 void whenDialogShows(MainWindow& w, std::function<void(FormDialog&)> act);
+
+// From now on every dialog the window shows is answered with its default button (the
+// account dialogs an import opens, one per new account).
+void acceptEveryDialog(MainWindow& w);
 
 // Texts shown so far, joined for failure output.
 std::string shownTexts(const RecordingMessages& m);

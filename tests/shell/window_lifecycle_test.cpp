@@ -101,6 +101,7 @@ void WindowLifecycleTest::importShowsTheAccountsAtOnce() {
     writeTabFile("update.kvi", existing + "\t1234.00\nA brand new account\t1000.00\n");
     f.chooser.answers.push_back(std::string("update.kvi"));
     f.messages.answers = {true, true, true};
+    acceptEveryDialog(w); // the new account's Account Information
     w.commands().execute(cmd::kImportAccounts);
     QCOMPARE(f.scenario->accounts.usableCount(), before + 1);
 
@@ -126,6 +127,7 @@ void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
     writeTabFile("three.kvi", "First\t100.00\nSecond\t200.00\nThird\t300.00\n");
     f.chooser.answers.push_back(std::string("three.kvi"));
     f.messages.answers = {true}; // read the accounts from a tab file: Yes
+    acceptEveryDialog(w);        // each account's Account Information
     w.commands().execute(cmd::kNew);
     QCOMPARE(f.scenario->accounts.usableCount(), 3);
     QVERIFY2(w.tabRow()->labels().contains("Accounts 1-3"),
@@ -133,16 +135,17 @@ void WindowLifecycleTest::openAsksBeforeDroppingAccountsReadAfterNew() {
     const QString newName = QString::fromStdString(f.files.scenarioPath);
 
     f.messages.entries.clear();
-    f.messages.answers = {true}; // save the three accounts: Yes
+    f.messages.answers = {true}; // save the three accounts: Yes, under a name asked for
+    f.chooser.answers.push_back(std::string("three.ret"));
     f.chooser.answers.push_back(other.toStdString());
     w.commands().execute(cmd::kOpen);
     QVERIFY2(!f.messages.entries.empty(), "no save question before Open");
     QCOMPARE(QString::fromStdString(f.messages.entries[0].text),
              "Do you wish to save the file " + newName + "?");
-    // Saved: the new scenario's file holds the three accounts.
+    // Saved under the name chosen: the file holds the three accounts.
     Scenario saved;
     ScenarioFiles savedFiles;
-    savedFiles.displayName = newName.toStdString();
+    savedFiles.displayName = "three.ret";
     RecordingMessages quiet;
     QVERIFY(readScenario(saved, savedFiles, quiet));
     QCOMPARE(saved.accounts.usableCount(), 3);

@@ -11,28 +11,32 @@
 
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
+#include "platform/help.h"
 #include "platform/recording_messages.h"
 #include "shell/logic/account_editing.h"
 #include "shell/logic/accounts_folder_presenter.h"
 #include "shell/logic/groups_presenter.h"
 #include "shell/logic/undo_stack.h"
 
+#include "editor_test_support.h"
+
 namespace finplan {
 namespace {
 
 // Each dialog runs one scripted step: it types into the presenter and presses OK
 // (returning what OK says) or Cancel (returning false).
-class ScriptedDialogs : public AccountDialogs {
+class ScriptedDialogs : public DialogHost {
   public:
     using AccountStep = std::function<bool(AccountInfoPresenter&)>;
-    bool showAccountInfo(AccountInfoPresenter& p) override {
+    bool runDialog(DialogPresenter& d) override {
+        if (auto* groups = dynamic_cast<GroupsPresenter*>(&d))
+            return groupStep ? groupStep(*groups) : false;
         ++accountDialogs;
         if (accountSteps.empty()) return false;
         auto step = accountSteps.front();
         accountSteps.pop_front();
-        return step(p);
+        return step(dynamic_cast<AccountInfoPresenter&>(d));
     }
-    bool showGroups(GroupsPresenter& p) override { return groupStep ? groupStep(p) : false; }
 
     std::deque<AccountStep> accountSteps;
     std::function<bool(GroupsPresenter&)> groupStep;
@@ -49,8 +53,8 @@ class AccountEditorsTest : public ::testing::Test {
     // An account as the Add dialog would store it.
     void addAccount(const char* name, const char* order, float rate, float amount,
                     AccountType type = AccountType::InvestmentSavings) {
-        AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
-        p.texts = {name, std::to_string(amount), std::to_string(rate), "0", "0", order};
+        AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages, help);
+        typeAccount(p, {name, std::to_string(amount), std::to_string(rate), "0", "0", order});
         p.chooseType(static_cast<int>(type));
         ASSERT_TRUE(p.ok()) << name;
     }
@@ -66,10 +70,11 @@ class AccountEditorsTest : public ::testing::Test {
     ScenarioSession session{*s};
     AccountListSort sort;
     RecordingMessages messages;
+    RecordingHelp help;
     ScriptedDialogs dialogs;
     AccountsFolderPresenter folder{*s, sort};
     UndoStack undo;
-    AccountEditing editing{session, messages, dialogs, undo};
+    AccountEditing editing{session, messages, help, dialogs, undo};
 };
 
 using Names = std::vector<std::string>;
@@ -139,12 +144,13 @@ TEST_F(AccountEditorsTest, CountAndTotalOfTheFolder) {
 
 TEST_F(AccountEditorsTest, AddStoresTheFieldsAndGivesTheNextId) {
     s->accounts.nextAccountId = 7;
-    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
-    EXPECT_EQ(p.texts.name, ""); // a new account starts with empty fields
+    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages, help);
+    EXPECT_EQ(p.text(AccountInfoField::Name), ""); // a new account starts with empty fields
     EXPECT_EQ(p.type(), 0);
-    p.texts = {"A name longer than twenty-nine characters", "  1500.25", "6.5", "-2", "14", "1234"};
+    typeAccount(
+        p, {"A name longer than twenty-nine characters", "  1500.25", "6.5", "-2", "14", "1234"});
     p.chooseType(static_cast<int>(AccountType::RetirementSavings));
-    p.clickPenalty();
+    p.toggle(AccountInfoField::Penalty);
     ASSERT_TRUE(p.ok());
     const Account& a = s->accounts.accounts[0];
     EXPECT_STREQ(a.name, "A name longer than twenty-nin");
@@ -170,7 +176,7 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
     session.changed(ScenarioChange::RunCompleted);
     const auto before = scenarioContentBytes(*s);
     struct Row {
-        AccountInfoTexts texts;
+        AccountTexts texts;
         const char* message; // nullptr: accepted
         const char* title;
         AccountInfoField field; // the one the dialog goes back to
@@ -204,26 +210,26 @@ TEST_F(AccountEditorsTest, ChecksRunInOrderAndARefusalStoresNothing) {
     };
     for (const Row& r : rows) {
         messages.entries.clear();
-        AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages);
-        p.texts = r.texts;
+        AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages, help);
+        typeAccount(p, r.texts);
         EXPECT_FALSE(p.ok()) << r.texts.initialAmount;
         ASSERT_EQ(messages.entries.size(), 1u) << r.texts.initialAmount;
         EXPECT_EQ(messages.entries[0].text, r.message);
         EXPECT_EQ(messages.entries[0].title, r.title);
-        EXPECT_EQ(p.refusedField(), r.field) << r.texts.initialAmount;
+        EXPECT_EQ(p.takeRefusedField(), r.field) << r.texts.initialAmount;
         EXPECT_EQ(scenarioContentBytes(*s), before) << "a refused OK changed the scenario";
     }
     EXPECT_FALSE(session.accountsModified());
 
     // The edges: the amount limits, rates of -99 and 99, a minimum above the maximum.
-    AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages);
-    p.texts = {"Savings", "-100000000", "-99", "5", "2", "7"};
+    AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages, help);
+    typeAccount(p, {"Savings", "-100000000", "-99", "5", "2", "7"});
     EXPECT_TRUE(p.ok());
-    EXPECT_FALSE(p.refusedField());
+    EXPECT_FALSE(p.takeRefusedField());
     EXPECT_FLOAT_EQ(s->accounts.accounts[0].initialAmount, -100000000.0f);
-    AccountInfoPresenter q(session, AccountDialogMode::Edit, 0, messages);
-    q.texts.initialAmount = "100000000";
-    q.texts.rate = "99";
+    AccountInfoPresenter q(session, AccountDialogMode::Edit, 0, messages, help);
+    q.text(AccountInfoField::InitialAmount) = "100000000";
+    q.text(AccountInfoField::Rate) = "99";
     EXPECT_TRUE(q.ok());
     EXPECT_EQ(s->accounts.accountCount, 1); // an edit counts nothing in
 }
@@ -237,15 +243,15 @@ TEST_F(AccountEditorsTest, EditShowsTheStoredValuesAndTheGroupsThatExist) {
     s->accounts.accounts[0].groupIndex = 4;
     s->accounts.accounts[0].randomMaxRate = 18.0f;
 
-    AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages);
-    EXPECT_EQ(p.texts.name, "Brokerage");
-    EXPECT_EQ(p.texts.initialAmount, "12345.68");
-    EXPECT_EQ(p.texts.rate, "7.250");
-    EXPECT_EQ(p.texts.randomMinRate, "0.000");
-    EXPECT_EQ(p.texts.randomMaxRate, "18.000");
-    EXPECT_EQ(p.texts.accessOrder, "3");
-    EXPECT_EQ(p.groupNames(), (Names{"Bonds", "Stocks", "bank"}));
-    EXPECT_EQ(p.groupPosition(), 0);
+    AccountInfoPresenter p(session, AccountDialogMode::Edit, 0, messages, help);
+    EXPECT_EQ(p.text(AccountInfoField::Name), "Brokerage");
+    EXPECT_EQ(p.text(AccountInfoField::InitialAmount), "12345.68");
+    EXPECT_EQ(p.text(AccountInfoField::Rate), "7.250");
+    EXPECT_EQ(p.text(AccountInfoField::RandomMinimumRate), "0.000");
+    EXPECT_EQ(p.text(AccountInfoField::RandomMaximumRate), "18.000");
+    EXPECT_EQ(p.text(AccountInfoField::AccessOrder), "3");
+    EXPECT_EQ(p.field(AccountInfoField::Group).items, (Names{"Bonds", "Stocks", "bank"}));
+    EXPECT_EQ(p.field(AccountInfoField::Group).selected, 0);
     p.chooseGroup(2);
     EXPECT_EQ(s->accounts.accounts[0].groupIndex, 4); // nothing stored before OK
     ASSERT_TRUE(p.ok());
@@ -254,13 +260,13 @@ TEST_F(AccountEditorsTest, EditShowsTheStoredValuesAndTheGroupsThatExist) {
 }
 
 TEST_F(AccountEditorsTest, OnlyRetirementAndTaxFreeSavingsKeepThePenaltyBox) {
-    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
+    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages, help);
     p.chooseType(static_cast<int>(AccountType::Equity));
     EXPECT_FALSE(p.penaltyUsable());
-    p.clickPenalty();
+    p.toggle(AccountInfoField::Penalty);
     EXPECT_FALSE(p.penaltyChecked()); // a new Equity account cannot keep it checked
     p.chooseType(static_cast<int>(AccountType::TaxFreeSavings));
-    p.clickPenalty();
+    p.toggle(AccountInfoField::Penalty);
     EXPECT_TRUE(p.penaltyChecked());
     p.chooseType(static_cast<int>(AccountType::RetirementSavings));
     EXPECT_TRUE(p.penaltyChecked());
@@ -279,7 +285,7 @@ TEST_F(AccountEditorsTest, AddIsRefusedAtFiftyAccounts) {
     EXPECT_EQ(messages.entries[0].text, "Maximum number of accounts reached!");
     EXPECT_EQ(messages.entries[0].title, "Account Warning");
     // A stray Account Information for a 51st account stores nothing either.
-    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
+    AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages, help);
     EXPECT_FALSE(p.ok());
     EXPECT_EQ(scenarioContentBytes(*s), before);
 }
@@ -290,21 +296,21 @@ TEST_F(AccountEditorsTest, CancelAndRefusedOkLeaveTheBytesAndRecordNothing) {
     // Cancel after changing every choice.
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
         p.chooseType(3);
-        p.clickPenalty();
-        p.texts.name = "Changed";
+        p.toggle(AccountInfoField::Penalty);
+        p.text(AccountInfoField::Name) = "Changed";
         return false;
     });
     ASSERT_TRUE(editing.requestEdit(0));
     EXPECT_FALSE(editing.openAccountInfo());
     // OK refused by the rate check, then Cancel.
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
-        p.texts.rate = "250";
+        p.text(AccountInfoField::Rate) = "250";
         return p.ok();
     });
     ASSERT_TRUE(editing.requestEdit(0));
     EXPECT_FALSE(editing.openAccountInfo());
     dialogs.groupStep = [](GroupsPresenter& g) {
-        g.rows[0] = {"Stocks", "-50.01", "10"};
+        typeGroup(g, 0, {"Stocks", "-50.01", "10"});
         return g.ok();
     };
     EXPECT_FALSE(editing.editGroups());
@@ -316,21 +322,21 @@ TEST_F(AccountEditorsTest, CancelAndRefusedOkLeaveTheBytesAndRecordNothing) {
 TEST_F(AccountEditorsTest, EachChangeIsRecordedUnderItsNameWithTheBytesBefore) {
     const auto empty = scenarioContentBytes(*s);
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
-        p.texts = {"Savings", "100", "4", "0", "0", "1"};
+        typeAccount(p, {"Savings", "100", "4", "0", "0", "1"});
         return p.ok();
     });
     ASSERT_TRUE(editing.requestAdd());
     EXPECT_TRUE(editing.openAccountInfo());
     const auto added = scenarioContentBytes(*s);
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
-        p.texts.initialAmount = "250";
+        p.text(AccountInfoField::InitialAmount) = "250";
         return p.ok();
     });
     ASSERT_TRUE(editing.requestEdit(0));
     EXPECT_TRUE(editing.openAccountInfo());
     const auto edited = scenarioContentBytes(*s);
     dialogs.groupStep = [](GroupsPresenter& g) {
-        g.rows[2] = {"Bonds", "-50", "100"};
+        typeGroup(g, 2, {"Bonds", "-50", "100"});
         return g.ok();
     };
     EXPECT_TRUE(editing.editGroups());
@@ -413,13 +419,13 @@ TEST_F(AccountEditorsTest, ImportCompletesEachNewAccountInTheDialog) {
     // and cancels the other.
     dialogs.accountSteps.push_back([](AccountInfoPresenter& p) {
         EXPECT_EQ(p.mode(), AccountDialogMode::Import);
-        EXPECT_EQ(p.texts.name, "Savings");
-        EXPECT_EQ(p.texts.initialAmount, "2500.00");
-        EXPECT_EQ(p.texts.rate, "10.000");
-        EXPECT_EQ(p.texts.randomMaxRate, "20.000");
-        EXPECT_EQ(p.texts.accessOrder, "1");
+        EXPECT_EQ(p.text(AccountInfoField::Name), "Savings");
+        EXPECT_EQ(p.text(AccountInfoField::InitialAmount), "2500.00");
+        EXPECT_EQ(p.text(AccountInfoField::Rate), "10.000");
+        EXPECT_EQ(p.text(AccountInfoField::RandomMaximumRate), "20.000");
+        EXPECT_EQ(p.text(AccountInfoField::AccessOrder), "1");
         EXPECT_EQ(p.type(), static_cast<int>(AccountType::InvestmentSavings));
-        p.texts.rate = "3.5";
+        p.text(AccountInfoField::Rate) = "3.5";
         return p.ok();
     });
     dialogs.accountSteps.push_back([](AccountInfoPresenter&) { return false; });
@@ -457,15 +463,15 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
     std::strcpy(s->groups.groupName[9], "Old");
     s->groups.groupRandomMinRate[9] = -5.0f;
     s->groups.groupRandomMaxRate[9] = 12.5f;
-    GroupsPresenter shown(session, messages);
-    EXPECT_EQ(shown.rows[9].name, "Old");
-    EXPECT_EQ(shown.rows[9].minRate, "-5.00");
-    EXPECT_EQ(shown.rows[9].maxRate, "12.50");
-    EXPECT_EQ(shown.rows[0].name, ""); // rows of unnamed groups stay blank
-    EXPECT_EQ(shown.rows[0].minRate, "");
+    GroupsPresenter shown(session, messages, help);
+    EXPECT_EQ(shown.text(groupNameField(9)), "Old");
+    EXPECT_EQ(shown.text(groupMinimumField(9)), "-5.00");
+    EXPECT_EQ(shown.text(groupMaximumField(9)), "12.50");
+    EXPECT_EQ(shown.text(groupNameField(0)), ""); // rows of unnamed groups stay blank
+    EXPECT_EQ(shown.text(groupMinimumField(0)), "");
 
     struct Row {
-        GroupRowTexts row;
+        GroupTexts row;
         const char* message; // nullptr: accepted
     };
     const char* range = "The rate must be between -50.00% and 100.00%.";
@@ -480,8 +486,8 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
     for (const Row& r : rows) {
         messages.entries.clear();
         const auto before = scenarioContentBytes(*s);
-        GroupsPresenter g(session, messages);
-        g.rows[3] = r.row;
+        GroupsPresenter g(session, messages, help);
+        typeGroup(g, 3, r.row);
         const bool ok = g.ok();
         EXPECT_EQ(ok, r.message == nullptr) << r.row.minRate << " " << r.row.maxRate;
         if (r.message) {
@@ -496,8 +502,8 @@ TEST_F(AccountEditorsTest, GroupBoundsAndNames) {
     EXPECT_EQ(s->groups.groupRandomMaxRate[3], 0.0f);
     EXPECT_FLOAT_EQ(s->groups.groupRandomMinRate[9], -5.0f); // other rows kept as shown
 
-    GroupsPresenter longName(session, messages);
-    longName.rows[0] = {"A group name of many words", "0", "1"};
+    GroupsPresenter longName(session, messages, help);
+    typeGroup(longName, 0, {"A group name of many words", "0", "1"});
     ASSERT_TRUE(longName.ok());
     EXPECT_STREQ(s->groups.groupName[0], "A group name of man"); // 19 characters
 }

@@ -120,6 +120,14 @@ TEST(AnalysisPresenter, RunsOnAWorkerAndExportsTabOrCommaSeparated) {
 
 TEST(AnalysisPresenter, CancelKeepsThePreviousResultAndShowsNoPartialOne) {
     Fixture f(120);
+    // Cancelled with no earlier result: nothing is said to be below.
+    f.presenter.trialsText = "100000";
+    ASSERT_TRUE(f.presenter.run());
+    f.presenter.cancel();
+    f.waitForEnd();
+    EXPECT_EQ(f.presenter.results(), nullptr);
+    EXPECT_EQ(f.presenter.statusText(), "Cancelled.");
+
     f.presenter.trialsText = "20";
     ASSERT_TRUE(f.presenter.run());
     f.waitForEnd();

@@ -50,6 +50,30 @@ inline ScriptedHost::Script typing(Texts texts, ControlId button) {
     return [texts, button](DialogPresenter& d) { return typeAndPress(d, texts, button); };
 }
 
+// The six texts of Account Information, in the order the dialog shows them.
+struct AccountTexts {
+    std::string name, initialAmount, rate, randomMinRate, randomMaxRate, accessOrder;
+};
+inline void typeAccount(DialogPresenter& p, const AccountTexts& t) {
+    using F = AccountInfoField;
+    p.text(F::Name) = t.name;
+    p.text(F::InitialAmount) = t.initialAmount;
+    p.text(F::Rate) = t.rate;
+    p.text(F::RandomMinimumRate) = t.randomMinRate;
+    p.text(F::RandomMaximumRate) = t.randomMaxRate;
+    p.text(F::AccessOrder) = t.accessOrder;
+}
+
+// One row (0..9) of the Groups dialog.
+struct GroupTexts {
+    std::string name, minRate, maxRate;
+};
+inline void typeGroup(DialogPresenter& g, int row, const GroupTexts& t) {
+    g.text(groupNameField(row)) = t.name;
+    g.text(groupMinimumField(row)) = t.minRate;
+    g.text(groupMaximumField(row)) = t.maxRate;
+}
+
 inline std::unique_ptr<Scenario> emptyScenario() {
     auto s = std::make_unique<Scenario>();
     resetScenario(*s);

@@ -117,6 +117,15 @@ TEST(AnalysisPresenter, HistoricalSequencesListFailingYearsThatOpenAndKeepTheCho
     EXPECT_EQ(again.mode, AnalysisMode::HistoricalSequences);
     EXPECT_EQ(again.seedText, "77");
     EXPECT_EQ(again.markets.choiceOf("Stocks").market, Market::Stocks);
+
+    // The status bar's success rate follows the kept mode before the folder is shown:
+    // random history, with the side file's markets.
+    AnalysisPresenter unread(session, clock, messages, chooser, &files);
+    const LiveTrialsSetup live = unread.liveTrialsSetup();
+    EXPECT_EQ(live.mode, TrialRandomMode::History);
+    ASSERT_TRUE(live.market);
+    EXPECT_EQ(live.market->groups[0].market, Market::Stocks);
+    EXPECT_FALSE(live.market->groups[2].follows());
 }
 
 } // namespace

@@ -83,6 +83,18 @@ TEST(LiveSuccessRate, AChangeShowsTheFigureOfTheAnalysisWithTheFixedSeed) {
     EXPECT_EQ(f.live.belowThreshold(), f.live.results()->failed > 0);
 }
 
+TEST(LiveSuccessRate, TheTrialsDrawTheirRatesAsTheSetupSays) {
+    Fixture f;
+    f.live.setup = [] { return LiveTrialsSetup{TrialRandomMode::Groups, nullptr}; };
+    ASSERT_TRUE(f.waitForFigure());
+    ASSERT_NE(f.live.results(), nullptr);
+    EXPECT_EQ(f.live.results()->settings.mode, TrialRandomMode::Groups);
+    TrialControl control;
+    const TrialSettings settings = liveTrialSettings(f.live.setup());
+    EXPECT_EQ(f.live.text(),
+              successText(runTrials(*f.scenario, settings, control, 0, f.clock.now())));
+}
+
 TEST(LiveSuccessRate, AChangeDuringARunDiscardsItAndTheNewestScenarioIsShown) {
     Fixture f;
     f.live.poll(false);

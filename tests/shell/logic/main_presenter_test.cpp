@@ -17,6 +17,8 @@
 #include "tests/engine/scenario_builder.h"
 #include "tests/model/files_test_support.h"
 
+#include "editor_test_support.h"
+
 namespace finplan {
 namespace {
 
@@ -39,19 +41,19 @@ class RecordedView : public ShellView {
     void toggleToolbar() override { ++toggles; }
     void requestClose() override { ++closeRequests; }
     bool runDialog(DialogPresenter& d) override {
+        if (auto* a = dynamic_cast<AccountInfoPresenter*>(&d)) {
+            ++accountDialogs;
+            return accountStep ? accountStep(*a) : a->ok(); // OK unless told otherwise
+        }
+        if (auto* g = dynamic_cast<GroupsPresenter*>(&d)) {
+            ++groupDialogs;
+            return groupStep && groupStep(*g);
+        }
         const bool amount = d.hasField(MortgageField::Amount);
         dialogs.push_back(d.title() + (amount ? " " + d.text(MortgageField::Amount) : ""));
         return false;
     }
     std::vector<std::string> dialogs;
-    bool showAccountInfo(AccountInfoPresenter& a) override {
-        ++accountDialogs;
-        return accountStep ? accountStep(a) : a.ok(); // OK unless told otherwise
-    }
-    bool showGroups(GroupsPresenter& g) override {
-        ++groupDialogs;
-        return groupStep && groupStep(g);
-    }
     std::function<bool(AccountInfoPresenter&)> accountStep;
     std::function<bool(GroupsPresenter&)> groupStep;
     int accountDialogs = 0, groupDialogs = 0;
@@ -207,7 +209,7 @@ TEST_F(MainPresenterTest, AccountCommandsOpenTheirDialogsAndShowTheAccountsFolde
     presenter.execute(cmd::kGroupNames); // Cancel still shows the folder
     EXPECT_EQ(view.groupDialogs, 1);
     view.accountStep = [](AccountInfoPresenter& a) {
-        a.texts = {"Savings", "100", "5", "0", "0", "1"};
+        typeAccount(a, {"Savings", "100", "5", "0", "0", "1"});
         return a.ok();
     };
     ASSERT_TRUE(presenter.accounts().requestAdd());
@@ -225,7 +227,7 @@ TEST_F(MainPresenterTest, AccountCommandsOpenTheirDialogsAndShowTheAccountsFolde
     chooser.answers.push_back(std::string("accounts.kvi"));
     view.accountStep = [](AccountInfoPresenter& a) {
         EXPECT_EQ(a.mode(), AccountDialogMode::Import);
-        EXPECT_EQ(a.texts.name, "Checking");
+        EXPECT_EQ(a.text(AccountInfoField::Name), "Checking");
         return a.ok();
     };
     presenter.execute(cmd::kImportAccounts);
@@ -303,10 +305,54 @@ TEST_F(MainPresenterTest, CancelAtTheSaveQuestionLeavesEverythingAsItWas) {
     // Yes, but the file cannot be written: the plan stays rather than being lost.
     std::filesystem::create_directory("locked");
     files.scenarioPath = files.displayName = "locked";
+    files.untitled = false;
     messages.choices = {Answer::Yes};
     presenter.execute(cmd::kNew);
     EXPECT_FLOAT_EQ(scenario->initial.taxRate, 33.0f);
     EXPECT_EQ(files.displayName, "locked");
+}
+
+// Yes at the save question of an untitled scenario asks for a name as Save As does
+// (its temporary name would be taken by the next New); Cancel in that dialog cancels
+// the New, the Open or the closing.
+TEST_F(MainPresenterTest, YesForAnUntitledScenarioAsksForANameFirst) {
+    for (int id : {cmd::kNew, cmd::kOpen, cmd::kExit}) {
+        for (bool named : {false, true}) {
+            SCOPED_TRACE(std::to_string(id) + (named ? " named" : " cancelled"));
+            std::filesystem::remove("temp01.ret");
+            files = ScenarioFiles{};
+            files.scenarioPath = files.displayName = "./temp01.ret";
+            scenario->initial.taxRate = 33;
+            session.changed(ScenarioChange::EventStored);
+            messages.choices = {Answer::Yes};
+            messages.answers = {false}; // after New: no accounts from a tab file
+            chooser.asked.clear();
+            chooser.answers = {named ? std::optional<std::string>("mine.ret") : std::nullopt};
+            bool closed = false;
+            if (id == cmd::kExit)
+                closed = presenter.closing();
+            else
+                presenter.execute(id);
+            ASSERT_FALSE(chooser.asked.empty());
+            EXPECT_EQ(chooser.asked[0].title, "Save Scenario With a New Name");
+            if (named) {
+                Scenario saved;
+                ScenarioFiles savedFiles;
+                savedFiles.displayName = "mine.ret";
+                ASSERT_TRUE(readScenario(saved, savedFiles, messages));
+                EXPECT_FLOAT_EQ(saved.initial.taxRate, 33.0f);
+                EXPECT_EQ(closed, id == cmd::kExit);
+                std::filesystem::remove("mine.ret");
+            } else {
+                EXPECT_EQ(chooser.asked.size(), 1u); // Open's own dialog is not shown
+                EXPECT_FALSE(std::filesystem::exists("./temp01.ret"));
+                EXPECT_EQ(files.displayName, "./temp01.ret");
+                EXPECT_FLOAT_EQ(scenario->initial.taxRate, 33.0f);
+                EXPECT_TRUE(session.scenarioModified());
+                EXPECT_FALSE(closed);
+            }
+        }
+    }
 }
 
 TEST_F(MainPresenterTest, DroppedFilesOpenOrImportAsTheirCommandsDo) {
@@ -444,6 +490,7 @@ TEST_F(MainPresenterTest, NewAndOpenReplaceTheScenarioAndATabImportEndsInTheAcco
     EXPECT_EQ(view.switches.back(), tab::kAccounts); // after the accounts were added
 
     chooser.answers.push_back(std::string("missing.ret"));
+    messages.choices = {Answer::No}; // the imported accounts are not saved
     presenter.execute(cmd::kOpen);
     EXPECT_EQ(view.replacements, 2);
 }
@@ -459,8 +506,9 @@ TEST_F(MainPresenterTest, NewStartsAFreshHistory) {
     EXPECT_FLOAT_EQ(scenario->initial.taxRate, 15.0f);
 }
 
-// A plan saved under the new-scenario name survives the next New, and Save of a scenario
-// without a name of the user's choosing asks for one.
+// A plan in the new-scenario file (an earlier version's Yes at the save question wrote
+// it there) survives the next New, and Save of a scenario without a name of the user's
+// choosing asks for one.
 TEST_F(MainPresenterTest, NewNeverReplacesASavedPlanAndSaveOfAnUntitledPlanAsksForAName) {
     messages.defaultAnswer = false; // no tab import
     presenter.execute(cmd::kNew);
@@ -468,10 +516,11 @@ TEST_F(MainPresenterTest, NewNeverReplacesASavedPlanAndSaveOfAnUntitledPlanAsksF
     std::ofstream("accounts.kvi") << "Savings\t1,000.00\n";
     chooser.answers.push_back(std::string("accounts.kvi"));
     presenter.execute(cmd::kImportAccounts);
-    messages.answers = {true}; // the save question on New: Yes writes the temporary file
-    presenter.execute(cmd::kNew);
+    ASSERT_TRUE(writeScenario(*scenario, files, messages));
     const std::string saved = test::readBytes("temp01.ret");
     EXPECT_EQ(saved.size(), 4944u);
+    messages.choices = {Answer::No};
+    presenter.execute(cmd::kNew);
     EXPECT_EQ(files.scenarioPath, "./temp02.ret");
     presenter.execute(cmd::kNew); // nothing changed: the empty temp02.ret is used again
     EXPECT_EQ(files.scenarioPath, "./temp02.ret");

@@ -199,18 +199,13 @@ TEST_F(TypedFieldsTest, EveryEditorRefusesATextThatIsNotOneNumberAndGoesBackToIt
 TEST_F(TypedFieldsTest, AccountAndGroupBoundsRefuseATextThatIsNotOneNumber) {
     for (const char* typed : {"", "abc", "12,34"}) {
         using A = AccountInfoField;
-        const std::pair<A, std::string AccountInfoTexts::*> fields[] = {
-            {A::InitialAmount, &AccountInfoTexts::initialAmount},
-            {A::Rate, &AccountInfoTexts::rate},
-            {A::RandomMinimumRate, &AccountInfoTexts::randomMinRate},
-            {A::RandomMaximumRate, &AccountInfoTexts::randomMaxRate}};
-        for (const auto& [id, member] : fields) {
+        for (A id : {A::InitialAmount, A::Rate, A::RandomMinimumRate, A::RandomMaximumRate}) {
             messages.entries.clear();
-            AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages);
-            p.texts = {"401(k)", "$250,000", "5", "2", "8", "1"};
-            p.texts.*member = typed;
+            AccountInfoPresenter p(session, AccountDialogMode::Add, 0, messages, help);
+            typeAccount(p, {"401(k)", "$250,000", "5", "2", "8", "1"});
+            p.text(id) = typed;
             EXPECT_FALSE(p.ok()) << static_cast<int>(id) << " '" << typed << "'";
-            EXPECT_EQ(p.refusedField(), id);
+            EXPECT_EQ(p.takeRefusedField(), id);
             ASSERT_EQ(messages.entries.size(), 1u);
             EXPECT_EQ(messages.entries[0].title,
                       id == A::InitialAmount ? "AMOUNT ERROR" : "RATE ERROR");
@@ -218,18 +213,18 @@ TEST_F(TypedFieldsTest, AccountAndGroupBoundsRefuseATextThatIsNotOneNumber) {
         }
         for (int bound : {0, 1}) {
             messages.entries.clear();
-            GroupsPresenter g(session, messages);
-            g.rows[2] = {"Stocks", "$5", "9 %"};
-            (bound == 0 ? g.rows[2].minRate : g.rows[2].maxRate) = typed;
+            GroupsPresenter g(session, messages, help);
+            typeGroup(g, 2, {"Stocks", "$5", "9 %"});
+            (bound == 0 ? g.text(groupMinimumField(2)) : g.text(groupMaximumField(2))) = typed;
             EXPECT_FALSE(g.ok()) << bound << " '" << typed << "'";
-            EXPECT_EQ(g.refusedField(),
-                      bound == 0 ? GroupsPresenter::minimumId(2) : GroupsPresenter::maximumId(2));
+            EXPECT_EQ(g.takeRefusedField(),
+                      bound == 0 ? groupMinimumField(2) : groupMaximumField(2));
             ASSERT_EQ(messages.entries.size(), 1u);
             EXPECT_EQ(messages.entries[0].text, "The rate must be between -50.00% and 100.00%.");
         }
     }
-    GroupsPresenter g(session, messages);
-    g.rows[2] = {"Stocks", "$5", "9 %"};
+    GroupsPresenter g(session, messages, help);
+    typeGroup(g, 2, {"Stocks", "$5", "9 %"});
     ASSERT_TRUE(g.ok());
     EXPECT_FLOAT_EQ(scenario->groups.groupRandomMinRate[2], 5.0f); // "$5" was read as 0
 }
