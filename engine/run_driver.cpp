@@ -153,14 +153,16 @@ void simulateYear(RunContext& ctx) {
 
     const int n = s.usedEventCount();
     // Whether the last thing that ran was a checkpoint: every amount it looked at is
-    // still within the largest while the events after it do nothing.
+    // still within the largest while the events after it do nothing. An event waiting
+    // to start keeps its own amounts, so they need a look only in the first year.
     bool settled = false;
+    const bool firstYear = st.currentAge == st.loopStartAge;
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
         if (e.state() == EventState::Finished) continue; // it does nothing more
         if (processEvent(ctx, k) || !settled)
             holdAmounts(ctx, AmountSource{k, -1});
-        else
+        else if (firstYear)
             holdAmountsOfIdleEvent(ctx, k);
         settled = true;
         if (e.state() == EventState::Active && e.endAge < st.currentAge && !isLoanOrMortgage(e))
