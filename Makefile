@@ -10,7 +10,7 @@ deps:
 	bash scripts/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFINPLAN_WERROR=ON
 
 # The programs alone (what `make run` starts), without the tests and benchmarks.
 programs: configure

@@ -32,8 +32,8 @@ struct ThreadTotals {
 };
 
 struct Shared {
-    Shared(const TrialTemplate& t, int trials, int chunk, TrialControl& control)
-        : t(t), trials(trials), chunk(chunk), control(control) {}
+    Shared(const TrialTemplate& prepared, int count, int chunkSize, TrialControl& ctl)
+        : t(prepared), trials(count), chunk(chunkSize), control(ctl) {}
     const TrialTemplate& t;
     int trials;
     int chunk;

@@ -47,25 +47,20 @@ PdfPrinter::FileWriter atomicWriter() {
 
 bool printCommand(const PrintOptions& o) {
     StderrMessages messages(true);
-    auto scenario = std::make_unique<Scenario>();
-    ScenarioFiles files;
-    if (!loadScenario(o.path, *scenario, files, messages)) return false;
-    recomputeTotals(*scenario);
-
     // Never in the working folder: a user's file named "page1" stays theirs.
     ScratchFolder scratch;
     if (!scratch.create(messages)) return false;
     const std::string printFile = scratch.file(baseNameOf(files::kPrintFile));
 
-    SystemClock clock;
-    SeededRandom random(1); // the accounts' own rates: the generator is not drawn from
-    auto state = std::make_unique<RunState>();
-    auto series = std::make_unique<PlotSeries>();
-    PlotFileWriter plot(*series, clock, messages, scratch.file(files::kPlotFile));
-    plot.setFileTitle(files.displayName);
-    ViewSettings view{o.details, o.accounts};
-    RunSession session{*scenario, *state, view, random, clock, messages, &plot};
-    if (!writePrintFile(session, RunFlags{}, printFile)) return false;
+    RunSetup setup;
+    setup.plotFile = scratch.file(files::kPlotFile);
+    setup.seed = 1; // the accounts' own rates: the generator is not drawn from
+    setup.view = ViewSettings{o.details, o.accounts};
+    ScenarioFiles files;
+    const auto ready = openRun(o.path, setup, files, messages);
+    if (!ready) return false;
+    if (!writePrintFile(ready->session(), RunFlags{}, printFile)) return false;
+    const PlotSeries* series = &ready->series();
 
     const int pages = paginate(printFile, scratch.path(), messages);
     if (pages < 1) {
@@ -94,8 +89,8 @@ bool printGraphCommand(const GraphPrintOptions& o) {
     const auto setup = pageSetup(printer);
     if (!setup) return false;
     const PrintedGraph graph{job.graphKind, job.firstAccount, job.lastAccount,
-                             job.series->plotRowCount, job.drawable};
-    return printGraph(printer, *setup, job.state, graph, GraphSource{*job.series, *job.scenario},
+                             job.series().plotRowCount, job.drawable};
+    return printGraph(printer, *setup, job.state, graph, GraphSource{job.series(), job.scenario()},
                       messages);
 }
 

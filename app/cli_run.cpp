@@ -37,21 +37,16 @@ struct RunOptions {
 
 bool runCommand(const RunOptions& o) {
     StderrMessages messages(true);
-    auto scenario = std::make_unique<Scenario>();
-    ScenarioFiles files;
-    if (!loadScenario(o.path, *scenario, files, messages)) return false;
-    recomputeTotals(*scenario);
-
-    SystemClock clock;
+    RunSetup setup;
+    setup.plotFile = files::kPlotFile;
     // Without a seed the generator is seeded from the clock, as at program start.
-    SeededRandom random(o.seed >= 0 ? static_cast<uint32_t>(o.seed)
-                                    : static_cast<uint32_t>(std::time(nullptr)));
-    auto state = std::make_unique<RunState>();
-    auto series = std::make_unique<PlotSeries>();
-    PlotFileWriter plot(*series, clock, messages, files::kPlotFile);
-    plot.setFileTitle(files.displayName);
-    ViewSettings view{o.details, o.accounts};
-    RunSession session{*scenario, *state, view, random, clock, messages, &plot};
+    if (o.seed >= 0) setup.seed = static_cast<uint32_t>(o.seed);
+    setup.view = ViewSettings{o.details, o.accounts};
+    ScenarioFiles files;
+    const auto ready = openRun(o.path, setup, files, messages);
+    if (!ready) return false;
+    RunSession& session = ready->session();
+    PlotFileWriter& plot = *ready->plot();
 
     RunFlags flags;
     flags.randomAccountRates = o.random == "accounts";

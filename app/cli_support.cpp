@@ -53,4 +53,13 @@ bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Me
     return true;
 }
 
+std::unique_ptr<ReadyRun> openRun(const std::string& path, const RunSetup& setup,
+                                  ScenarioFiles& files, Messages& messages) {
+    auto ready = std::make_unique<ReadyRun>(setup, messages);
+    if (!loadScenario(path, ready->scenario(), files, messages)) return nullptr;
+    recomputeTotals(ready->scenario());
+    if (ready->plot() != nullptr) ready->plot()->setFileTitle(files.displayName);
+    return ready;
+}
+
 } // namespace finplan::cli

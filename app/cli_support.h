@@ -3,12 +3,14 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 #include "model/scenario.h"
 #include "model/scenario_file.h"
 #include "platform/messages.h"
 #include "platform/stderr_messages.h"
+#include "results/ready_run.h"
 
 namespace finplan::cli {
 
@@ -34,5 +36,10 @@ class ScratchFolder {
 // Loads path as Open does (events in list order). On failure the program's own
 // message has been shown and the result is false.
 bool loadScenario(const std::string& path, Scenario& s, ScenarioFiles& files, Messages& messages);
+
+// A run of the scenario at path, loaded and its totals worked out, the plot file (if
+// any) titled with its name; nullptr when it could not be loaded (message shown).
+std::unique_ptr<ReadyRun> openRun(const std::string& path, const RunSetup& setup,
+                                  ScenarioFiles& files, Messages& messages);
 
 } // namespace finplan::cli

@@ -47,8 +47,8 @@ std::vector<GraphChoice> graphChoices(int accountCount) {
 
 class PlotViewer : public QMainWindow {
   public:
-    PlotViewer(const PlotFileContents& plot, const QString& path)
-        : plot(plot), choices(graphChoices(plot.accountCount())) {
+    PlotViewer(const PlotFileContents& thePlot, const QString& path)
+        : plot(thePlot), choices(graphChoices(thePlot.accountCount())) {
         setWindowTitle("Graph Viewer - " + QFileInfo(path).fileName());
         setWindowIcon(programIcon());
         auto* central = new QWidget(this);

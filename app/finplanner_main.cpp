@@ -16,23 +16,18 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "engine/run_state.h"
-#include "graphs/plot_file.h"
-#include "graphs/plot_series.h"
 #include "model/account_list.h"
 #include "model/file_names.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/settings_file.h"
-#include "platform/clock.h"
 #include "platform/posix_launcher.h"
-#include "platform/random.h"
 #include "platform/stderr_messages.h"
+#include "results/ready_run.h"
 #include "shell/grab_folders.h"
 #include "shell/logic/desktop_runner.h"
 #include "shell/logic/graph_interaction.h"
@@ -121,6 +116,79 @@ int showWindow(QApplication& app, finplan::MainWindow& window,
     return app.exec();
 }
 
+// The ports the planner talks to the desktop through. A grab runs unattended: messages
+// go to standard error and questions are answered No, so nothing waits for a user or
+// changes a file.
+struct DesktopPorts {
+    DesktopPorts(const std::string& programDir, bool unattended)
+        : headless(unattended), chooser([this] { return owner; }),
+          // The help file of the working folder, else the one shipped with the program.
+          help(finplan::files::kHelpFile, finplan::findProgramFile(programDir, "finance.hlp")),
+          launcher(programDir), printer([this] { return owner; }) {}
+
+    finplan::Messages& messages() {
+        return headless ? static_cast<finplan::Messages&>(consoleMessages) : qtMessages;
+    }
+    // The window the dialogs belong to, once it exists.
+    void ownedBy(QWidget* window) {
+        owner = window;
+        qtMessages.setParent(window);
+        help.setParent(window);
+    }
+
+    bool headless;
+    QWidget* owner = nullptr;
+    finplan::QtMessages qtMessages;
+    finplan::StderrMessages consoleMessages{false};
+    finplan::QtFileChooser chooser;
+    finplan::QtHelp help;
+    finplan::PosixLauncher launcher;
+    finplan::QtPrinter printer;
+};
+
+// The planner itself: the plan, its runs and the window, for as long as it is open.
+int runPlanner(QApplication& app, const finplan::PlannerCommandLine& args,
+               const std::string& programDir) {
+    using namespace finplan;
+    DesktopPorts ports(programDir, !args.grabDir.empty());
+    Messages& messages = ports.messages();
+
+    // The plan and everything its runs work on: an empty plan until one is opened.
+    RunSetup runSetup;
+    runSetup.plotFile = files::kPlotFile;
+    ReadyRun ready(runSetup, messages);
+    Scenario& scenario = ready.scenario();
+    resetScenario(scenario);
+    scenario.eventCount = 0;
+    // Every change of the plan is told to the session; its revision rises with each.
+    ScenarioSession session(scenario);
+    ScenarioFiles scenarioFiles;
+    DesktopRunner runner(session, ready.state(), ready.view(), ready.random(), ready.clock(),
+                         messages, ports.chooser, ready.plot(), &scenarioFiles);
+
+    Settings settings;
+    AccountListSort accountSort;
+    CalculatorMemory calculators;
+    ToolWindows tools;
+    UndoStack undo;
+    PlannerParts parts{scenario,      session,        scenarioFiles,  settings, accountSort,
+                       runner,        ready.series(), calculators,    tools,    messages,
+                       ports.chooser, ports.help,     ports.launcher, undo,     ready.clock()};
+    // The graph window's state lives as long as the program; graphs ignore the mouse
+    // while a tool window is open.
+    GraphInteraction graphs(ready.series(), scenario);
+    graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
+    parts.graphs = &graphs;
+    parts.printer = &ports.printer;
+
+    // A file on the command line is opened where start-up opens the last scenario.
+    MainWindow window(
+        parts, ShellOptions{args.idColumn, startScenario(args, programDir),
+                            userOptionsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))});
+    ports.ownedBy(&window);
+    return showWindow(app, window, args);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -134,58 +202,6 @@ int main(int argc, char** argv) {
     // desktop start changes the working folder).
     const finplan::PlannerCommandLine args =
         finplan::parsePlannerCommandLine(argumentList(app.arguments()));
-    const bool headless = !args.grabDir.empty();
-    if (args.desktop) enterDesktopDataFolder(headless);
-
-    using namespace finplan;
-    // The plan and everything the runs and commands work on.
-    auto scenario = std::make_unique<Scenario>();
-    // Every change of the plan is told to the session; its revision rises with each.
-    ScenarioSession session(*scenario);
-    ScenarioFiles scenarioFiles;
-    Settings settings;
-    AccountListSort accountSort;
-    auto runState = std::make_unique<RunState>();
-    ViewSettings view;
-    SystemClock clock;
-    SeededRandom random(static_cast<uint32_t>(std::time(nullptr)));
-    resetScenario(*scenario);
-    scenario->eventCount = 0;
-
-    // The ports. A grab runs unattended: messages go to standard error and questions
-    // are answered No, so nothing waits for a user or changes a file.
-    QtMessages qtMessages;
-    StderrMessages consoleMessages(false);
-    Messages& messages = headless ? static_cast<Messages&>(consoleMessages) : qtMessages;
-    QWidget* owner = nullptr;
-    QtFileChooser chooser([&owner] { return owner; });
-    // The help file of the working folder, else the one shipped with the program.
-    QtHelp help(files::kHelpFile, findProgramFile(programDir, "finance.hlp"));
-    PosixLauncher launcher(programDir);
-    ToolWindows tools;
-    auto plotSeries = std::make_unique<PlotSeries>();
-    PlotFileWriter plotFile(*plotSeries, clock, messages, files::kPlotFile);
-    DesktopRunner runner(session, *runState, view, random, clock, messages, chooser, &plotFile,
-                         &scenarioFiles);
-
-    CalculatorMemory calculators;
-    UndoStack undo;
-    PlannerParts parts{*scenario, session,     scenarioFiles, settings, accountSort,
-                       runner,    *plotSeries, calculators,   tools,    messages,
-                       chooser,   help,        launcher,      undo,     clock};
-    // The graph window's state lives as long as the program; graphs ignore the mouse
-    // while a tool window is open.
-    GraphInteraction graphs(*plotSeries, *scenario);
-    parts.graphs = &graphs;
-    QtPrinter printer([&owner] { return owner; });
-    parts.printer = &printer;
-    graphs.inputBlocked = [&tools] { return tools.anyOpen(); };
-    // A file on the command line is opened where start-up opens the last scenario.
-    MainWindow window(
-        parts, ShellOptions{args.idColumn, startScenario(args, programDir),
-                            userOptionsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))});
-    owner = &window;
-    qtMessages.setParent(&window);
-    help.setParent(&window);
-    return showWindow(app, window, args);
+    if (args.desktop) enterDesktopDataFolder(!args.grabDir.empty());
+    return runPlanner(app, args, programDir);
 }

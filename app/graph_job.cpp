@@ -62,18 +62,11 @@ namespace {
 
 // Loads and runs the scenario into the job's plot tables (no plot file).
 bool runForGraph(const GraphRequest& request, GraphJob& job, Messages& messages) {
-    Scenario& scenario = *job.scenario;
+    RunSetup setup; // the plot tables only, no plot file
+    setup.seed = 1; // the accounts' own rates: the generator is not drawn from
     ScenarioFiles files;
-    if (!loadScenario(request.path, scenario, files, messages)) return false;
-    recomputeTotals(scenario);
-
-    SystemClock clock;
-    SeededRandom random(1); // the accounts' own rates: the generator is not drawn from
-    PlotFileWriter plot(*job.series, clock, messages, ""); // tables only, no plot file
-    plot.setFileTitle(files.displayName);
-    RunRequest run;
-    run.plot = &plot;
-    return runScenario(scenario, *job.run, run, random, clock);
+    job.ready = openRun(request.path, setup, files, messages);
+    return job.ready && job.ready->run(job.ready->request());
 }
 
 // The drawing options and the graph kind the request names.
@@ -102,7 +95,7 @@ void applyRequest(const GraphRequest& request, GraphJob& job) {
 // page has no account.
 bool chooseAccountPage(const GraphRequest& request, GraphJob& job, Messages& messages) {
     const GraphWindowState& st = job.state;
-    const int accounts = std::min(job.series->accountCount, job.scenario->accounts.usableCount());
+    const int accounts = std::min(job.series().accountCount, job.scenario().accounts.usableCount());
     job.firstAccount = (request.page - 1) * 10;
     job.lastAccount = std::min(job.firstAccount + 10, accounts);
     const bool accountGraph =
@@ -124,9 +117,9 @@ bool selectAge(const GraphRequest& request, GraphJob& job, Messages& messages) {
     st.selectedRow = 0;
     if (request.age < 0) return true;
     st.selectedRow = -1;
-    const int rows = job.series->rowsFilled();
+    const int rows = job.series().rowsFilled();
     for (int r = 0; r < rows; ++r)
-        if (wholeNumber(job.series->rows[static_cast<std::size_t>(r)].age) == request.age)
+        if (wholeNumber(job.series().rows[static_cast<std::size_t>(r)].age) == request.age)
             st.selectedRow = r;
     if (st.selectedRow >= 0) return true;
     messages.show(format("Age %d is not plotted.", request.age), "GRAPH", MessageIcon::Error);
@@ -138,7 +131,7 @@ bool selectAge(const GraphRequest& request, GraphJob& job, Messages& messages) {
 bool prepareGraph(const GraphRequest& request, GraphJob& job, Messages& messages) {
     if (!runForGraph(request, job, messages)) return false;
     job.summary = request.kind == "summary";
-    job.drawable = job.scenario->eventCount > 0 && job.scenario->accounts.usableCount() > 0;
+    job.drawable = job.scenario().eventCount > 0 && job.scenario().accounts.usableCount() > 0;
     applyRequest(request, job);
     if (!chooseAccountPage(request, job, messages) || !selectAge(request, job, messages))
         return false;
@@ -152,8 +145,8 @@ void renderGraph(Surface& surface, GraphJob& job, const GraphRequest& request) {
     const Rect window{0, 0, request.width, request.height};
     surface.fillRect(window, request.printer ? kWhite : job.state.options.buttonFace);
     if (!job.drawable) return; // as the graph window: nothing without events and accounts
-    const GraphSource source{*job.series, *job.scenario};
-    const int lastRow = job.series->plotRowCount;
+    const GraphSource source{job.series(), job.scenario()};
+    const int lastRow = job.series().plotRowCount;
     if (job.summary)
         drawSummary(surface, window, lastRow, job.state, source);
     else

@@ -12,6 +12,7 @@
 #include "model/scenario.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
+#include "results/ready_run.h"
 
 namespace finplan::cli {
 
@@ -37,9 +38,9 @@ void addGraphOptions(CLI::App& cmd, GraphRequest& r);
 
 // The loaded scenario, its run and the window state to draw.
 struct GraphJob {
-    std::unique_ptr<Scenario> scenario = std::make_unique<Scenario>();
-    std::unique_ptr<RunState> run = std::make_unique<RunState>();
-    std::unique_ptr<PlotSeries> series = std::make_unique<PlotSeries>();
+    std::unique_ptr<ReadyRun> ready; // the loaded scenario and its plot tables
+    Scenario& scenario() { return ready->scenario(); }
+    PlotSeries& series() { return ready->series(); }
     GraphWindowState state;
     bool summary = false;
     int graphKind = GraphKind::NetWorth;

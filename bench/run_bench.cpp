@@ -11,12 +11,12 @@
 #include "bench/bench_scenarios.h"
 #include "engine/event_processing.h"
 #include "engine/run_driver.h"
-#include "graphs/plot_file.h"
 #include "model/atomic_file.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "platform/recording_messages.h"
 #include "results/line_sinks.h"
+#include "results/ready_run.h"
 
 using namespace finplan;
 
@@ -27,24 +27,23 @@ std::unique_ptr<Scenario> exampleScenario() {
 }
 
 struct Runner {
-    std::unique_ptr<Scenario> scenario;
-    std::unique_ptr<RunState> state = std::make_unique<RunState>();
-    std::unique_ptr<PlotSeries> series = std::make_unique<PlotSeries>();
     RecordingMessages messages;
-    FixedClock clock{LocalTime{2026, 12, 7, 13, 5, 9}};
-    SeededRandom random{1};
-    PlotFileWriter plot;
+    std::unique_ptr<ReadyRun> ready;
 
-    Runner(std::unique_ptr<Scenario> s, const char* plotPath)
-        : scenario(std::move(s)), plot(*series, clock, messages, plotPath) {}
+    Runner(std::unique_ptr<Scenario> s, const char* plotPath) {
+        RunSetup setup;
+        setup.plotFile = plotPath;
+        setup.seed = 1;
+        setup.time = LocalTime{2026, 12, 7, 13, 5, 9};
+        ready = std::make_unique<ReadyRun>(setup, messages);
+        ready->scenario() = *s;
+    }
 
     void run(ScheduleSink& lines, ViewSettings view, RunFlags flags = {}) {
-        RunRequest request;
-        request.flags = flags;
+        RunRequest request = ready->request(flags);
         request.view = view;
         request.lines = &lines;
-        request.plot = &plot;
-        if (!runScenario(*scenario, *state, request, random, clock)) std::abort();
+        if (!ready->run(request)) std::abort();
     }
 };
 
@@ -81,7 +80,7 @@ void BM_MaximumScenarioNullSink(benchmark::State& bench) {
     NullScheduleSink none;
     for (auto _ : bench) {
         r.run(none, ViewSettings{true, true});
-        benchmark::DoNotOptimize(r.series->rows.data());
+        benchmark::DoNotOptimize(r.ready->series().rows.data());
     }
 }
 

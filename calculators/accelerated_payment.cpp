@@ -20,16 +20,15 @@ bool warn(Messages& messages, const char* text, const char* title) {
 
 } // namespace
 
-AcceleratedPaymentAnalysis::AcceleratedPaymentAnalysis(AcceleratedMemory& memory,
-                                                       Messages& messages,
+AcceleratedPaymentAnalysis::AcceleratedPaymentAnalysis(AcceleratedMemory& kept, Messages& shown,
                                                        const InitialValues& initial)
-    : loanAmount(format("%-13.2f", static_cast<double>(memory.loanAmount))),
-      numberOfYears(format("%3d", memory.years)), yearsLeft(format("%3d", memory.yearsLeft)),
-      rate(format("%-6.2f", static_cast<double>(memory.rate))),
-      additionalPayment(format("%-13.2f", static_cast<double>(memory.additionalPayment))),
+    : loanAmount(format("%-13.2f", static_cast<double>(kept.loanAmount))),
+      numberOfYears(format("%3d", kept.years)), yearsLeft(format("%3d", kept.yearsLeft)),
+      rate(format("%-6.2f", static_cast<double>(kept.rate))),
+      additionalPayment(format("%-13.2f", static_cast<double>(kept.additionalPayment))),
       investedAmount(formatMoney(additionalPayment)),
       investmentRate(rateText(kDefaultInvestmentRate)), taxRate(rateText(initial.taxRate)),
-      inflationRate(rateText(initial.inflationRate)), memory(memory), messages(messages) {}
+      inflationRate(rateText(initial.inflationRate)), memory(kept), messages(shown) {}
 
 bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float& inflation) {
     const float amount = readFieldNumber(loanAmount);

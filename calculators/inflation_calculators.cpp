@@ -20,13 +20,13 @@ std::string percentText(float v) {
 
 } // namespace
 
-InflationCalculator::InflationCalculator(InflationMemory& memory, Messages& messages)
-    : startAge(format("%-6.2f", static_cast<double>(memory.startAge))),
-      endAge(format("%-6.2f", static_cast<double>(memory.endAge))),
-      amount(format("%-13.2f", static_cast<double>(memory.amount))),
-      rate(format("%-13.2f", static_cast<double>(memory.rate))),
-      inflatedAmount(format("%-13.2f", static_cast<double>(memory.result))), memory(memory),
-      messages(messages) {}
+InflationCalculator::InflationCalculator(InflationMemory& kept, Messages& shown)
+    : startAge(format("%-6.2f", static_cast<double>(kept.startAge))),
+      endAge(format("%-6.2f", static_cast<double>(kept.endAge))),
+      amount(format("%-13.2f", static_cast<double>(kept.amount))),
+      rate(format("%-13.2f", static_cast<double>(kept.rate))),
+      inflatedAmount(format("%-13.2f", static_cast<double>(kept.result))), memory(kept),
+      messages(shown) {}
 
 bool InflationCalculator::calculate() {
     // 0 is accepted although the messages speak of 1.
@@ -59,13 +59,12 @@ bool InflationCalculator::calculate() {
     return true;
 }
 
-InvestmentCalculator::InvestmentCalculator(InvestmentMemory& memory, Messages& messages)
-    : amount(format("%-6.2f", static_cast<double>(memory.amount))),
-      years(format("%3d", memory.years)),
-      returnRate(format("%-13.2f", static_cast<double>(memory.returnRate))),
-      taxRate(format("%-13.2f", static_cast<double>(memory.taxRate))),
-      inflationRate(format("%-13.2f", static_cast<double>(memory.inflationRate))), memory(memory),
-      messages(messages) {}
+InvestmentCalculator::InvestmentCalculator(InvestmentMemory& kept, Messages& shown)
+    : amount(format("%-6.2f", static_cast<double>(kept.amount))), years(format("%3d", kept.years)),
+      returnRate(format("%-13.2f", static_cast<double>(kept.returnRate))),
+      taxRate(format("%-13.2f", static_cast<double>(kept.taxRate))),
+      inflationRate(format("%-13.2f", static_cast<double>(kept.inflationRate))), memory(kept),
+      messages(shown) {}
 
 bool InvestmentCalculator::calculate() {
     const float a = readFieldNumber(amount);

@@ -25,11 +25,10 @@ float paymentFor(float amount, float downPayment, float rate, int years) {
 
 } // namespace
 
-MortgageCalculator::MortgageCalculator(MortgageCalculatorMemory& memory, Messages& messages)
-    : amount(memory.amountText), downPayment(memory.downPaymentText), rate(memory.rateText),
-      years(memory.yearsText), monthlyPayment(memory.paymentText), memory(memory),
-      messages(messages) {
-    memory.handOver = false;
+MortgageCalculator::MortgageCalculator(MortgageCalculatorMemory& kept, Messages& shown)
+    : amount(kept.amountText), downPayment(kept.downPaymentText), rate(kept.rateText),
+      years(kept.yearsText), monthlyPayment(kept.paymentText), memory(kept), messages(shown) {
+    kept.handOver = false;
 }
 
 bool MortgageCalculator::calculate() {

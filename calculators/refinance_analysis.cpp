@@ -85,9 +85,9 @@ float refinanceTaxRate(float taxRateInEffect) {
     return taxRateInEffect > 0.0f ? taxRateInEffect : 20.0f;
 }
 
-RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& memory, Messages& messages,
+RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& kept, Messages& shown,
                                      const Event* editedMortgage)
-    : memory(memory), messages(messages) {
+    : memory(kept), messages(shown) {
     if (editedMortgage == nullptr) return;
     const Event& e = *editedMortgage;
     startAge = format("%-6.2f", static_cast<double>(e.startAge));
@@ -95,15 +95,15 @@ RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& memory, Messages& messages
     rate = format("%-6.2f", static_cast<double>(e.loanRate));
     monthlyPayment = money(e.monthlyPayment);
     years = format("%-2d", e.years);
-    refiAge = format("%-6.2f", static_cast<double>(memory.age));
-    refiAmount = format("%-12.2f", static_cast<double>(memory.amount));
-    refiRate = format("%-6.2f", static_cast<double>(memory.rate));
-    refiYears = format("%-2d", memory.years);
-    refiMonthlyPayment = money(memory.payment);
-    closingCosts = format("%-12.2f", static_cast<double>(memory.closingCosts));
-    points = format("%-12.2f", static_cast<double>(memory.points));
-    includeClosingCosts = memory.includeClosingCosts != 0;
-    includePoints = memory.includePoints != 0;
+    refiAge = format("%-6.2f", static_cast<double>(kept.age));
+    refiAmount = format("%-12.2f", static_cast<double>(kept.amount));
+    refiRate = format("%-6.2f", static_cast<double>(kept.rate));
+    refiYears = format("%-2d", kept.years);
+    refiMonthlyPayment = money(kept.payment);
+    closingCosts = format("%-12.2f", static_cast<double>(kept.closingCosts));
+    points = format("%-12.2f", static_cast<double>(kept.points));
+    includeClosingCosts = kept.includeClosingCosts != 0;
+    includePoints = kept.includePoints != 0;
 }
 
 void RefinanceAnalysis::ok() {

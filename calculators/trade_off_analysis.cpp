@@ -12,19 +12,19 @@
 
 namespace finplan {
 
-TradeOffAnalysis::TradeOffAnalysis(TradeOffState& state, Messages& messages, Launcher& launcher,
-                                   float taxRate, std::string folder)
-    : state(state), messages(messages), launcher(launcher), taxRate(taxRate),
-      folder(std::move(folder)) {
-    names = state.names;
+TradeOffAnalysis::TradeOffAnalysis(TradeOffState& kept, Messages& shown, Launcher& programs,
+                                   float rateOfTax, std::string workFolder)
+    : state(kept), messages(shown), launcher(programs), taxRate(rateOfTax),
+      folder(std::move(workFolder)) {
+    names = kept.names;
     for (int k = 0; k < kFieldValues; ++k)
         values[static_cast<std::size_t>(k)] =
-            format("%-6.2f", static_cast<double>(state.values[static_cast<std::size_t>(k)]));
-    periods = format("%3d", tradePeriods(state));
-    useTaxRate = state.values[kTradeUseTaxRate] == 1.0f;
+            format("%-6.2f", static_cast<double>(kept.values[static_cast<std::size_t>(k)]));
+    periods = format("%3d", tradePeriods(kept));
+    useTaxRate = kept.values[kTradeUseTaxRate] == 1.0f;
     // A count too large to compute leaves the results blank without a word here;
     // Calculate says why.
-    if (tradePeriods(state) <= kMaxCalculatedPeriods) show();
+    if (tradePeriods(kept) <= kMaxCalculatedPeriods) show();
 }
 
 std::string TradeOffAnalysis::valuesPath() const {

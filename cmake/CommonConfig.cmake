@@ -1,7 +1,14 @@
 # Flags shared by every target of the project.
 add_library(finplan_flags INTERFACE)
 target_compile_features(finplan_flags INTERFACE cxx_std_20)
-target_compile_options(finplan_flags INTERFACE -Wall -Wextra -ffp-contract=off)
+target_compile_options(finplan_flags INTERFACE -Wall -Wextra -Wshadow -Wold-style-cast
+    -Wnon-virtual-dtor -ffp-contract=off)
+
+# The test build treats every warning as an error, so none creeps back in unnoticed.
+option(FINPLAN_WERROR "Treat compiler warnings as errors" OFF)
+if(FINPLAN_WERROR)
+    target_compile_options(finplan_flags INTERFACE -Werror)
+endif()
 target_include_directories(finplan_flags INTERFACE ${PROJECT_SOURCE_DIR})
 
 if(FINPLAN_SANITIZE)

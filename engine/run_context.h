@@ -46,8 +46,8 @@ struct RunContext {
         if (flags.prepareOnly || !text) return false;
         return state.beforeLoop || state.currentAge >= state.plotStartAge;
     }
-    void emit(std::string_view text, int tag) {
-        if (emitting()) lines.line(text, tag, wholeAge());
+    void emit(std::string_view line, int tag) {
+        if (emitting()) lines.line(line, tag, wholeAge());
     }
     int wholeAge() const { return wholeNumber(state.currentAge); }
     // An amount worked out by a step of the year, held within the largest amount.

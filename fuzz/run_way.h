@@ -7,10 +7,33 @@
 #include <cstdint>
 
 #include "engine/run_driver.h"
+#include "platform/recording_messages.h"
 #include "results/line_sinks.h"
+#include "results/ready_run.h"
 #include "results/tab_export.h"
 
 namespace finplan {
+
+// The run a fuzz target reuses for every input: its tables live across inputs (clearing
+// them is the run's own job, and allocating them for every input would cost more than
+// the run of a small scenario); a fixed time, the plot tables without a file.
+struct FuzzRun {
+    RecordingMessages messages;
+    ReadyRun ready{setup(), messages};
+
+    // Ready for the next input: earlier messages forgotten, the generator seeded anew.
+    ReadyRun& next(uint32_t seed) {
+        messages.entries.clear();
+        ready.random().seed(seed);
+        return ready;
+    }
+    static RunSetup setup() {
+        RunSetup s;
+        s.seed = 1;
+        s.time = LocalTime{2026, 12, 7, 13, 5, 9};
+        return s;
+    }
+};
 
 struct RunWaySinks {
     ResultsList list;

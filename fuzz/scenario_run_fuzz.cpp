@@ -21,14 +21,6 @@ namespace {
 
 using namespace finplan;
 
-// The tables live across inputs: clearing them is the run's own job, and allocating
-// them for every input would cost more than the run of a small scenario.
-struct Tables {
-    Scenario scenario;
-    RunState state;
-    PlotSeries series;
-};
-
 // choice 0 is the Summary, 1.. the graph kinds.
 void draw(const Scenario& s, PlotSeries& series, int choice) {
     if (s.eventCount == 0 || s.accounts.usableCount() == 0) return; // nothing is drawn
@@ -51,26 +43,22 @@ void draw(const Scenario& s, PlotSeries& series, int choice) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static auto* t = new Tables;
-    Scenario& s = t->scenario;
+    static auto* t = new FuzzRun;
+    ReadyRun& run = t->next(static_cast<uint32_t>(size));
+    Scenario& s = run.scenario();
     if (decodeScenario({data, size}, s) != DecodeResult::Ok) return 0;
     sortEvents(s);
     recomputeTotals(s);
     describeEvents(s, true);
     describeEvents(s, false);
 
-    RecordingMessages messages;
-    FixedClock clock(LocalTime{2026, 12, 7, 13, 5, 9});
-    SeededRandom random(static_cast<uint32_t>(size));
-    PlotFileWriter plot(t->series, clock, messages, "");
-    RunRequest request;
-    request.plot = &plot;
+    RunRequest request = run.request();
     RunWaySinks sinks;
     const uint8_t pick = size > 0 ? data[size - 1] : 0;
     pickRunWay(pick, request, sinks);
-    runScenario(s, t->state, request, random, clock);
-    draw(s, t->series, (pick / 16) % (GraphKind::Groups - GraphKind::NetWorth + 2));
+    run.run(request);
+    draw(s, run.series(), (pick / 16) % (GraphKind::Groups - GraphKind::NetWorth + 2));
 
-    if (t->series.plotRowCount >= kMaxPlotRows) __builtin_trap();
+    if (run.series().plotRowCount >= kMaxPlotRows) __builtin_trap();
     return 0;
 }

@@ -13,7 +13,7 @@ namespace finplan {
 
 class DeferredSurface : public Surface {
   public:
-    explicit DeferredSurface(Surface& measuring) : measuring(measuring) {}
+    explicit DeferredSurface(Surface& theMeasuring) : measuring(theMeasuring) {}
 
     // Draws everything kept, in order, on target.
     void replay(Surface& target) const {

@@ -31,42 +31,42 @@ PrinterDevice PdfPrinter::device() const {
 
 bool PdfPrinter::beginDocument(const std::string& name) {
     // Every copy goes into the one file; the first document names it.
-    if (title.empty()) title = name;
-    documentStart = pages.size();
+    if (title_.empty()) title_ = name;
+    documentStart_ = pages_.size();
     return true;
 }
 
 void PdfPrinter::abortDocument() {
-    page.reset();
-    pages.resize(documentStart);
+    page_.reset();
+    pages_.resize(documentStart_);
 }
 
 Surface* PdfPrinter::beginPage() {
-    page = std::make_unique<PdfSurface>(Point{kUnprintable, kUnprintable}, kPageHeight,
-                                        kDefaultFontHeight);
-    return page.get();
+    page_ = std::make_unique<PdfSurface>(Point{kUnprintable, kUnprintable}, kPageHeight,
+                                         kDefaultFontHeight);
+    return page_.get();
 }
 
 bool PdfPrinter::endPage() {
-    if (!page) return false;
-    pages.push_back(page->content());
-    page.reset();
+    if (!page_) return false;
+    pages_.push_back(page_->content());
+    page_.reset();
     return true;
 }
 
 bool PdfPrinter::finish(bool keep) {
-    page.reset();
+    page_.reset();
     if (!keep) {
-        pages.clear();
+        pages_.clear();
         return true;
     }
-    if (pages.empty()) {
-        why = "Nothing was printed, so " + path + " was not written.";
+    if (pages_.empty()) {
+        why_ = "Nothing was printed, so " + path_ + " was not written.";
         return false;
     }
-    if (std::string reason; !write(path, document(), reason)) {
-        why = "Cannot open " + path + " for writing!";
-        if (!reason.empty()) why += "\n" + reason; // the reason on a line of its own
+    if (std::string reason; !write_(path_, document(), reason)) {
+        why_ = "Cannot open " + path_ + " for writing!";
+        if (!reason.empty()) why_ += "\n" + reason; // the reason on a line of its own
         return false;
     }
     return true;
@@ -78,27 +78,27 @@ std::string PdfPrinter::document() const {
     std::vector<std::string> objects;
     std::string kids;
     const int first = 6;
-    for (std::size_t i = 0; i < pages.size(); ++i)
+    for (std::size_t i = 0; i < pages_.size(); ++i)
         kids += std::to_string(first + 2 * static_cast<int>(i)) + " 0 R ";
     objects.push_back("<< /Type /Catalog /Pages 2 0 R >>");
-    objects.push_back("<< /Type /Pages /Count " + std::to_string(pages.size()) + " /Kids [" + kids +
-                      "] >>");
+    objects.push_back("<< /Type /Pages /Count " + std::to_string(pages_.size()) + " /Kids [" +
+                      kids + "] >>");
     objects.push_back("<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding "
                       "/WinAnsiEncoding >>");
     objects.push_back("<< /Type /Font /Subtype /Type1 /BaseFont /Courier-Bold /Encoding "
                       "/WinAnsiEncoding >>");
-    objects.push_back("<< /Title " + literal(title) + " /Producer (finplan) >>");
+    objects.push_back("<< /Title " + literal(title_) + " /Producer (finplan) >>");
     const double points = 72.0 / kPdfUnitsPerInch;
     char box[64];
     std::snprintf(box, sizeof box, "[0 0 %d %d]", static_cast<int>(kPageWidth * points),
                   static_cast<int>(kPageHeight * points));
-    for (std::size_t i = 0; i < pages.size(); ++i) {
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
         const int contents = first + 2 * static_cast<int>(i) + 1;
         objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox " + std::string(box) +
                           " /Resources << /Font << /F1 3 0 R /F2 4 0 R >> >> /Contents " +
                           std::to_string(contents) + " 0 R >>");
-        objects.push_back("<< /Length " + std::to_string(pages[i].size()) + " >>\nstream\n" +
-                          pages[i] + "endstream");
+        objects.push_back("<< /Length " + std::to_string(pages_[i].size()) + " >>\nstream\n" +
+                          pages_[i] + "endstream");
     }
 
     std::string out = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";

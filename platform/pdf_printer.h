@@ -21,7 +21,7 @@ class PdfPrinter : public Printer {
         std::function<bool(const std::string& path, const std::string& bytes, std::string& reason)>;
 
     PdfPrinter(std::string path, FileWriter write)
-        : path(std::move(path)), write(std::move(write)) {}
+        : path_(std::move(path)), write_(std::move(write)) {}
 
     int copies = 1;
     PageSetupMargins margins{1000, 1000, 1000, 1000}; // an inch all round
@@ -36,7 +36,7 @@ class PdfPrinter : public Printer {
     bool endDocument() override { return true; }
     void abortDocument() override;
     bool finish(bool keep) override;
-    std::string failure() const override { return why; }
+    std::string failure() const override { return why_; }
 
     void showProgress(const std::string&) override {}
     bool keepPrinting() override { return true; }
@@ -44,16 +44,16 @@ class PdfPrinter : public Printer {
 
     // The file as it would be written now.
     std::string document() const;
-    int pageCount() const { return static_cast<int>(pages.size()); }
+    int pageCount() const { return static_cast<int>(pages_.size()); }
 
   private:
-    std::string path;
-    FileWriter write;
-    std::string title;
-    std::vector<std::string> pages; // content streams
-    std::size_t documentStart = 0;  // the first page of the document being printed
-    std::unique_ptr<PdfSurface> page;
-    std::string why;
+    std::string path_;
+    FileWriter write_;
+    std::string title_;
+    std::vector<std::string> pages_; // content streams
+    std::size_t documentStart_ = 0;  // the first page of the document being printed
+    std::unique_ptr<PdfSurface> page_;
+    std::string why_;
 };
 
 } // namespace finplan

@@ -43,13 +43,13 @@ std::string pdfString(const std::string& text) {
 
 } // namespace
 
-PdfSurface::PdfSurface(Point origin, int pageHeight, int defaultHeight)
-    : defaultHeight(std::max(defaultHeight, 1)) {
+PdfSurface::PdfSurface(Point origin, int pageHeight, int cellDefault)
+    : defaultHeight(std::max(cellDefault, 1)) {
     // Device units, y down, from the printable corner: one point is 600/72 units.
     const double s = 72.0 / kPdfUnitsPerInch;
     out += num(s) + " 0 0 " + num(-s) + " 0 " + num(pageHeight * s) + " cm\n";
     out += "1 0 0 1 " + num(origin.x) + " " + num(origin.y) + " cm\n2 J 0 j\n";
-    cellHeight = this->defaultHeight;
+    cellHeight = defaultHeight;
 }
 
 void PdfSurface::setFont(const FontSpec& font) {

@@ -54,7 +54,7 @@ std::vector<std::string> resolveCommand(const std::vector<std::string>& argv,
     return {};
 }
 
-PosixLauncher::PosixLauncher(std::string programDir) : programDir(std::move(programDir)) {}
+PosixLauncher::PosixLauncher(std::string dir) : programDir(std::move(dir)) {}
 
 std::string PosixLauncher::runningProgramDir() {
     std::error_code error;

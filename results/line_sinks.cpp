@@ -33,10 +33,10 @@ int ResultsList::ageLine(int wholeAge) const {
     return ageLineIndex[wholeAge];
 }
 
-void TextScheduleSink::line(std::string_view text, int, int) {
-    if (text.starts_with("??")) this->text += "\n\n";
-    this->text.append(text);
-    this->text += '\n';
+void TextScheduleSink::line(std::string_view line, int, int) {
+    if (line.starts_with("??")) text += "\n\n";
+    text.append(line);
+    text += '\n';
 }
 
 } // namespace finplan

@@ -32,8 +32,8 @@ QLineEdit* readOnlyBox(const char* name, QWidget* parent) {
 
 } // namespace
 
-AccountsPage::AccountsPage(AccountsFolderPresenter& presenter, bool idColumn, QWidget* parent)
-    : QWidget(parent), presenter(presenter), idColumn(idColumn) {
+AccountsPage::AccountsPage(AccountsFolderPresenter& thePresenter, bool theIdColumn, QWidget* parent)
+    : QWidget(parent), presenter(thePresenter), idColumn(theIdColumn) {
     makeList();
     byOrder = new QCheckBox("Sort by withdrawal order", this);
     byOrder->setObjectName("Sort by withdrawal order");

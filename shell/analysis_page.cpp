@@ -25,8 +25,8 @@ namespace {
 // The chart drawn through the graphs' Surface, like every graph.
 class ChartView : public QWidget {
   public:
-    ChartView(std::function<void(Surface&, const Rect&)> draw, QWidget* parent)
-        : QWidget(parent), draw(std::move(draw)) {
+    ChartView(std::function<void(Surface&, const Rect&)> theDraw, QWidget* parent)
+        : QWidget(parent), draw(std::move(theDraw)) {
         setObjectName("fanChart");
         setMinimumSize(300, 200);
     }
@@ -50,20 +50,34 @@ QString text(const std::string& s) {
 
 AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(parent), presenter(p) {
     setObjectName("analysisPage");
-    trials = new QLineEdit(text(p.trialsText), this);
+    createFields();
+    createButtons();
+    createResultViews();
+    layOut();
+    connectControls();
+    if (presenter.running()) timer->start(); // a run from an earlier visit goes on
+    showState();
+}
+
+// The trial count, the seed and the analysis mode, as the scenario's side file has them.
+void AnalysisPage::createFields() {
+    trials = new QLineEdit(text(presenter.trialsText), this);
     trials->setObjectName("trials");
     trials->setMaximumWidth(80);
-    seed = new QLineEdit(text(p.seedText), this);
+    seed = new QLineEdit(text(presenter.seedText), this);
     seed->setObjectName("seed");
     seed->setMaximumWidth(110);
     mode = new QComboBox(this);
     mode->setObjectName("mode");
-    p.followScenario();
-    trials->setText(text(p.trialsText));
-    seed->setText(text(p.seedText));
+    presenter.followScenario();
+    trials->setText(text(presenter.trialsText));
+    seed->setText(text(presenter.seedText));
     for (const char* name : kAnalysisModeNames)
         mode->addItem(name);
-    mode->setCurrentIndex(static_cast<int>(p.mode));
+    mode->setCurrentIndex(static_cast<int>(presenter.mode));
+}
+
+void AnalysisPage::createButtons() {
     marketsButton = new QPushButton("Mar&kets...", this);
     marketsButton->setObjectName("markets");
     runButton = new QPushButton("&Run", this);
@@ -72,7 +86,7 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     chartChoice = new QComboBox(this);
     chartChoice->setObjectName("chartChoice");
     chartChoice->addItems({"Net worth", "Total savings"});
-    chartChoice->setCurrentIndex(p.chart == TrialChart::Savings ? 1 : 0);
+    chartChoice->setCurrentIndex(presenter.chart == TrialChart::Savings ? 1 : 0);
     chartButton = new QPushButton("Save C&hart...", this);
     chartButton->setObjectName("saveChart");
     medianButton = new QPushButton("Open &Median Trial", this);
@@ -83,7 +97,11 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     cycleButton->setObjectName("openCycle");
     todaysDollars = new QCheckBox("Today's &dollars", this);
     todaysDollars->setObjectName("todaysDollars");
-    todaysDollars->setChecked(p.todaysDollars);
+    todaysDollars->setChecked(presenter.todaysDollars);
+}
+
+// The progress, the success rate, the failing years and the chart.
+void AnalysisPage::createResultViews() {
     failing = new QListWidget(this);
     failing->setObjectName("failingYears");
     failing->setMaximumHeight(120);
@@ -100,7 +118,11 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     details->setObjectName("details");
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     chart = new ChartView([this](Surface& s, const Rect& area) { drawChart(s, area); }, this);
+}
 
+// Fields and Run on top, then progress, the result, the failing years, the actions and
+// the chart below.
+void AnalysisPage::layOut() {
     auto* fields = new QHBoxLayout;
     auto* trialsLabel = new QLabel("&Trials:", this);
     trialsLabel->setBuddy(trials);
@@ -129,7 +151,9 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     layout->addWidget(failing);
     layout->addLayout(actions);
     layout->addWidget(chart, 1);
+}
 
+void AnalysisPage::connectControls() {
     timer = new QTimer(this);
     timer->setInterval(30);
     connect(timer, &QTimer::timeout, this, [this] { tick(); });
@@ -155,8 +179,6 @@ AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(pare
     connect(medianButton, &QPushButton::clicked, this, [this] { openTrial(TrialPick::Median); });
     connect(worstButton, &QPushButton::clicked, this,
             [this] { openTrial(TrialPick::WorstDecile); });
-    if (presenter.running()) timer->start(); // a run from an earlier visit goes on
-    showState();
 }
 
 void AnalysisPage::start() {

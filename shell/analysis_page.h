@@ -35,6 +35,11 @@ class AnalysisPage : public QWidget {
     std::function<bool(MarketsPresenter&)> onMarkets;
 
   private:
+    void createFields();
+    void createButtons();
+    void createResultViews();
+    void layOut();
+    void connectControls();
     void start();
     void tick();
     void showState();

@@ -21,8 +21,8 @@ class QtCalculatorWindows : public CalculatorWindows {
   public:
     // run shows a window modally, marked open under its name in the tool table.
     using RunTool = std::function<void(QDialog&, const std::string& name)>;
-    QtCalculatorWindows(PlannerParts planner, QWidget* owner, RunTool runTool)
-        : parts(planner), parent(owner), run(std::move(runTool)) {}
+    QtCalculatorWindows(PlannerParts theParts, QWidget* theParent, RunTool theRun)
+        : parts(theParts), parent(theParent), run(std::move(theRun)) {}
     void open(CalculatorTool tool, const Event* editedMortgage = nullptr) override;
 
   private:

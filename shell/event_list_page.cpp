@@ -12,8 +12,8 @@
 
 namespace finplan {
 
-EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
-    : QWidget(parent), presenter(presenter) {
+EventListPage::EventListPage(EventListPresenter& thePresenter, QWidget* parent)
+    : QWidget(parent), presenter(thePresenter) {
     listView = makeTextLineList("eventList", this);
     auto* buttons = new QHBoxLayout;
     auto button = [&](const char* text, std::function<void()> f) {
@@ -54,7 +54,7 @@ EventListPage::EventListPage(EventListPresenter& presenter, QWidget* parent)
         this->presenter.edit(listView->row(item));
         refresh();
     });
-    presenter.refill();
+    thePresenter.refill();
     refresh();
 }
 

@@ -67,12 +67,12 @@ void FolderTabRow::layoutTabs() {
             if (members.empty()) continue;
             const int extra = std::max(0, width - used);
             const int n = static_cast<int>(members.size());
-            int x = 0;
+            int left = 0;
             for (int k = 0; k < n; ++k) {
                 int i = members[k];
                 widthOf[i] += extra / n + (k < extra % n ? 1 : 0);
-                xOf[i] = x;
-                x += widthOf[i];
+                xOf[i] = left;
+                left += widthOf[i];
             }
         }
     }

@@ -62,10 +62,10 @@ QLabel* boldLabel(const std::string& text, QWidget* parent) {
 
 } // namespace
 
-FormDialog::FormDialog(DialogPresenter& shown, QWidget* parent)
-    : QDialog(parent), presenter(shown) {
-    setWindowTitle(qs(presenter.title()));
-    setObjectName(qs(presenter.title()));
+FormDialog::FormDialog(DialogPresenter& thePresenter, QWidget* parent)
+    : QDialog(parent), presenter(thePresenter) {
+    setWindowTitle(qs(thePresenter.title()));
+    setObjectName(qs(thePresenter.title()));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     const bool calculator = presenter.style() == FormStyle::Calculator;

@@ -43,12 +43,12 @@ GraphKey graphKey(int key) {
 // showing the kept drawing again.
 class GraphPage : public QWidget {
   public:
-    GraphPage(PlannerParts& parts, GraphInteraction& graphs, int kind, int firstAccount,
+    GraphPage(PlannerParts& theParts, GraphInteraction& theGraphs, int kind, int firstAccount,
               int accountCount, QWidget* parent)
-        : QWidget(parent), parts(parts), graphs(graphs) {
+        : QWidget(parent), parts(theParts), graphs(theGraphs) {
         const bool summary = kind == GraphKind::None;
         setObjectName(summary ? "summary" : "graph");
-        graphs.enterFolder(summary, kind, firstAccount, firstAccount + accountCount);
+        theGraphs.enterFolder(summary, kind, firstAccount, firstAccount + accountCount);
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
     }

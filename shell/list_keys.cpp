@@ -27,7 +27,7 @@ ListKey listKeyOf(const QKeyEvent& e) {
 
 class ListKeyFilter : public QObject {
   public:
-    ListKeyFilter(QObject* parent, ListButtons buttons) : QObject(parent), buttons(buttons) {}
+    ListKeyFilter(QObject* parent, ListButtons theButtons) : QObject(parent), buttons(theButtons) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);

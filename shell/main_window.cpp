@@ -40,14 +40,16 @@ namespace {
 const std::vector<QAction*> kNoActions;
 } // namespace
 
-MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent)
-    : QMainWindow(parent), parts(parts), options(options), presenter(parts, *this),
-      resultsPresenter(parts.runner, parts.scenario, parts.messages),
-      eventList(parts.scenario, &presenter.editing()),
-      accountsFolder(parts.scenario, parts.accountSort),
-      analysis(parts.session, parts.clock, parts.messages, parts.chooser, &parts.files),
+MainWindow::MainWindow(PlannerParts theParts, ShellOptions theOptions, QWidget* parent)
+    : QMainWindow(parent), parts(theParts), options(theOptions), presenter(theParts, *this),
+      resultsPresenter(theParts.runner, theParts.scenario, theParts.messages),
+      eventList(theParts.scenario, &presenter.editing()),
+      accountsFolder(theParts.scenario, theParts.accountSort),
+      analysis(theParts.session, theParts.clock, theParts.messages, theParts.chooser,
+               &theParts.files),
       // Every change of the plan raises the session's revision.
-      liveRate(parts.scenario, parts.clock, [&s = parts.session] { return s.revision(); }) {
+      liveRate(theParts.scenario, theParts.clock,
+               [&s = theParts.session] { return s.revision(); }) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     setAcceptDrops(true);
@@ -73,12 +75,12 @@ MainWindow::MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent
     });
 
     calculatorWindows = std::make_unique<QtCalculatorWindows>(
-        parts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
+        theParts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
     presenter.attachCalculators(*calculatorWindows);
-    presenter.startUp(options.scenario);
-    liveRate.options = readUserOptions(options.userOptionsFile);
+    presenter.startUp(theOptions.scenario);
+    liveRate.options = readUserOptions(theOptions.userOptionsFile);
     liveRate.setup = [this] { return analysis.liveTrialsSetup(); };
-    successRate = new SuccessRateLabel(liveRate, options.userOptionsFile, statusBar());
+    successRate = new SuccessRateLabel(liveRate, theOptions.userOptionsFile, statusBar());
     successRate->dialogOpen = [this] { return shownDialog != nullptr; };
     successRate->onOpen = [this] { openLiveTrials(); };
     parts.session.setChangeListener([this](uint64_t) { successRate->followChange(); });

@@ -23,8 +23,8 @@ std::optional<std::string> droppedFile(const QMimeData* data) {
 
 } // namespace
 
-bool MainWindow::takesDrop(const QMimeData* data) const {
-    auto path = droppedFile(data);
+bool MainWindow::takesDrop(const QMimeData* theData) const {
+    auto path = droppedFile(theData);
     return path && dropKindOf(*path, tabIndex == tab::kAccounts) != DropKind::None;
 }
 

@@ -17,9 +17,9 @@ constexpr int kMargin = 10;
 constexpr int kBottomMargin = 30;
 } // namespace
 
-MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& parts, const Event* mortgage,
+MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& theParts, const Event* mortgage,
                                                QWidget* parent)
-    : QDialog(parent), parts(parts) {
+    : QDialog(parent), parts(theParts) {
     setWindowTitle(toolTitle(CalculatorTool::Schedule));
     setWindowIcon(programIcon());
     setSizeGripEnabled(true);

@@ -14,7 +14,7 @@ namespace finplan {
 class QtFileChooser : public FileChooser {
   public:
     // owner() gives the window the dialogs belong to (the current folder page).
-    explicit QtFileChooser(std::function<QWidget*()> owner = {}) : owner(std::move(owner)) {}
+    explicit QtFileChooser(std::function<QWidget*()> theOwner = {}) : owner(std::move(theOwner)) {}
     std::optional<std::string> openFile(const FileChoice& choice) override;
     std::optional<std::string> saveFile(const FileChoice& choice) override;
 

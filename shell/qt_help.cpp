@@ -13,8 +13,9 @@ std::string helpAnchor(int context) {
     return "ctx" + std::to_string(context);
 }
 
-QtHelp::QtHelp(std::string helpFile, std::string fallbackFile, QWidget* parent)
-    : helpFile(std::move(helpFile)), fallbackFile(std::move(fallbackFile)), parent(parent) {}
+QtHelp::QtHelp(std::string theHelpFile, std::string theFallbackFile, QWidget* theParent)
+    : helpFile(std::move(theHelpFile)), fallbackFile(std::move(theFallbackFile)),
+      parent(theParent) {}
 
 QtHelp::~QtHelp() {
     if (dialog && !dialog->parent()) delete dialog.data();
@@ -31,8 +32,8 @@ namespace {
 // and given back to its owner when the dialog goes, still open.
 class LentHelpWindow : public QObject {
   public:
-    LentHelpWindow(QDialog* help, QWidget* owner, QWidget* host)
-        : QObject(help), help(help), owner(owner) {
+    LentHelpWindow(QDialog* helpPort, QWidget* theOwner, QWidget* host)
+        : QObject(helpPort), help(helpPort), owner(theOwner) {
         host->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {

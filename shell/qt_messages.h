@@ -9,7 +9,7 @@ namespace finplan {
 
 class QtMessages : public Messages {
   public:
-    explicit QtMessages(QWidget* parent = nullptr) : parent(parent) {}
+    explicit QtMessages(QWidget* theParent = nullptr) : parent(theParent) {}
     void setParent(QWidget* p) { parent = p; }
     void show(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;

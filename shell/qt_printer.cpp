@@ -16,7 +16,7 @@
 
 namespace finplan {
 
-QtPrinter::QtPrinter(std::function<QWidget*()> owner) : owner(std::move(owner)) {}
+QtPrinter::QtPrinter(std::function<QWidget*()> theOwner) : owner(std::move(theOwner)) {}
 
 QtPrinter::~QtPrinter() {
     endPainting();

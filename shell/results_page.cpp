@@ -23,10 +23,11 @@ namespace {
 // amounts each followed by a blank.
 class ResultsHeadings : public QWidget {
   public:
-    ResultsHeadings(QListWidget* list, QWidget* parent) : QWidget(parent), list(list) {
+    ResultsHeadings(QListWidget* theList, QWidget* parent) : QWidget(parent), list(theList) {
         setObjectName("resultsHeadings");
-        setFixedHeight(2 * QFontMetrics(list->font()).height() + 6);
-        connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { update(); });
+        setFixedHeight(2 * QFontMetrics(theList->font()).height() + 6);
+        connect(theList->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+                [this] { update(); });
     }
 
     // Left edge, in this widget, of text column c of the list's lines.
@@ -81,8 +82,8 @@ class ResultsHeadings : public QWidget {
 
 } // namespace
 
-ResultsPage::ResultsPage(ResultsPresenter& presenter, QWidget* parent)
-    : QWidget(parent), presenter(presenter) {
+ResultsPage::ResultsPage(ResultsPresenter& thePresenter, QWidget* parent)
+    : QWidget(parent), presenter(thePresenter) {
     listView = makeTextLineList("resultsList", this);
     headings = new ResultsHeadings(listView, this);
     details = new QCheckBox("Show detailed results", this);

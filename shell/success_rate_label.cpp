@@ -16,15 +16,16 @@ constexpr int kPollMilliseconds = 15;
 
 } // namespace
 
-SuccessRateLabel::SuccessRateLabel(LiveSuccessRate& live, std::string optionsFile, QStatusBar* bar)
-    : QLabel(bar), live(live), optionsFile(std::move(optionsFile)), bar(bar) {
+SuccessRateLabel::SuccessRateLabel(LiveSuccessRate& theLive, std::string theOptionsFile,
+                                   QStatusBar* theBar)
+    : QLabel(theBar), live(theLive), optionsFile(std::move(theOptionsFile)), bar(theBar) {
     setObjectName("successRate");
     setToolTip("Random trials of the plan as it is now: click to see them in the Analysis "
-               "folder; right-click the status bar to turn this off or set the warning level.");
+               "folder; right-click the status theBar to turn this off or set the warning level.");
     setCursor(Qt::PointingHandCursor);
-    bar->addPermanentWidget(this);
-    bar->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(bar, &QWidget::customContextMenuRequested, this,
+    theBar->addPermanentWidget(this);
+    theBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(theBar, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { contextMenu(at); });
     // Queued: a finished run is taken in on the view's thread, right away.
     live.runEnded = [this] {

@@ -78,8 +78,8 @@ QByteArray svgOf(const GraphDrawing& draw, QSize size, const QFont& font) {
 
 } // namespace
 
-GraphCanvas::GraphCanvas(GraphDrawing draw, QWidget* parent)
-    : QWidget(parent), draw(std::move(draw)) {
+GraphCanvas::GraphCanvas(GraphDrawing theDraw, QWidget* parent)
+    : QWidget(parent), draw(std::move(theDraw)) {
     setObjectName("graph");
     setMinimumSize(320, 240);
 }

@@ -14,8 +14,8 @@ namespace finplan {
 
 class AccountsFolderPresenter {
   public:
-    AccountsFolderPresenter(Scenario& scenario, AccountListSort& sort)
-        : scenario(scenario), sort(sort) {}
+    AccountsFolderPresenter(Scenario& plan, AccountListSort& listSort)
+        : scenario(plan), sort(listSort) {}
 
     // "Account" ... "Order", and "ID" when the program was started with "IDON".
     static std::vector<std::string> headers(bool idColumn);

@@ -19,10 +19,10 @@ class DesktopRunner : public ScenarioRunner {
     // plot fills the graph tables and the plot file; files names the scenario in it.
     // A completed run tells the scenario session its results are up to date.
     DesktopRunner(ScenarioSession& tracking, RunState& state, ViewSettings& view, Random& random,
-                  const Clock& clock, Messages& messages, FileChooser& chooser,
-                  PlotFileWriter* plot = nullptr, const ScenarioFiles* files = nullptr)
-        : session{tracking.scenario, state, view, random, clock, messages, plot}, changes(tracking),
-          chooser(chooser), plot(plot), files(files) {}
+                  const Clock& clock, Messages& messages, FileChooser& resultsChooser,
+                  PlotFileWriter* plotFile = nullptr, const ScenarioFiles* scenarioFiles = nullptr)
+        : session{tracking.scenario, state, view, random, clock, messages, plotFile},
+          changes(tracking), chooser(resultsChooser), plot(plotFile), files(scenarioFiles) {}
 
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
     bool replay(ResultsList* list, const TrialReplay& trial) override;

@@ -130,7 +130,8 @@ void EventEditing::chooseEvents(const std::function<void()>& afterEach) {
     host.runDialog(chooser);
 }
 
-AddEventChooser::AddEventChooser(std::function<void(EventKind)> open) : open(std::move(open)) {
+AddEventChooser::AddEventChooser(std::function<void(EventKind)> theOpen)
+    : open(std::move(theOpen)) {
     dialogTitle = "Add Event";
     for (const ChooserButton& b : kChooserButtons)
         addButton(b.id, b.label);

@@ -18,11 +18,11 @@ namespace finplan {
 
 class EventEditing {
   public:
-    EventEditing(ScenarioSession& tracking, Messages& messages, Help& help,
-                 CalculatorMemory& calculators, UndoStack& undo, const Clock& clock,
-                 DialogHost& host)
-        : session(tracking), scenario(tracking.scenario), messages(messages), help(help),
-          calculators(calculators), undo(undo), clock(clock), host(host) {}
+    EventEditing(ScenarioSession& tracking, Messages& shown, Help& helpPort,
+                 CalculatorMemory& calculatorMemory, UndoStack& steps, const Clock& timeSource,
+                 DialogHost& dialogHost)
+        : session(tracking), scenario(tracking.scenario), messages(shown), help(helpPort),
+          calculators(calculatorMemory), undo(steps), clock(timeSource), host(dialogHost) {}
 
     // The session the changes are told to.
     ScenarioSession& changes() { return session; }

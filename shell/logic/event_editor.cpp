@@ -58,8 +58,8 @@ std::string wholeText(const char* format, int value) {
     return buffer;
 }
 
-EventEditor::EventEditor(EditorContext& context, EventKind kind, const char* title, int helpContext)
-    : ctx(context), kind(kind), helpContext(helpContext) {
+EventEditor::EventEditor(EditorContext& context, EventKind eventKind, const char* title, int help)
+    : ctx(context), kind(eventKind), helpContext(help) {
     dialogTitle = title;
     // A new event starts from a cleared slot; an edit from the slot as it is.
     if (const Event* edited = ctx.session.editedEvent()) event = *edited;

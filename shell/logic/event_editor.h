@@ -47,6 +47,9 @@ class EventEditor : public DialogPresenter {
   public:
     // Checks that the editor can open; the caller has already set up the slot protocol.
     EventEditor(EditorContext& context, EventKind kind, const char* title, int helpContext);
+    // The fields point into the editor's own event: a copy would point into the original.
+    EventEditor(const EventEditor&) = delete;
+    EventEditor& operator=(const EventEditor&) = delete;
 
     Press press(ControlId button) override;
     void toggle(ControlId id) override;

@@ -13,8 +13,8 @@ namespace finplan {
 class EventListPresenter {
   public:
     // Without `editing` (a list that only shows) the buttons do nothing.
-    EventListPresenter(Scenario& scenario, EventEditing* editing)
-        : scenario(scenario), editing(editing) {}
+    EventListPresenter(Scenario& plan, EventEditing* eventEditing)
+        : scenario(plan), editing(eventEditing) {}
 
     // Sorts the events into list order and rebuilds the lines and every listLine.
     void refill();

@@ -85,9 +85,9 @@ bool FundamentalsEditor::readFields() {
     return true;
 }
 
-AccountRateDialog::AccountRateDialog(const std::string& accountName, float& rate,
-                                     Messages& messages)
-    : rate(rate), messages(messages) {
+AccountRateDialog::AccountRateDialog(const std::string& accountName, float& accountRate,
+                                     Messages& shown)
+    : rate(accountRate), messages(shown) {
     dialogTitle = "Account Rate";
     addReadOnly(R::Name, "Account Name", accountName);
     addEdit(R::Rate, "Rate", numberText("%-8.3f", rate), "%");

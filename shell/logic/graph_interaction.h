@@ -49,8 +49,8 @@ struct ShownGraph {
 
 class GraphInteraction {
   public:
-    GraphInteraction(const PlotSeries& series, const Scenario& scenario)
-        : series(series), scenario(scenario) {}
+    GraphInteraction(const PlotSeries& plotSeries, const Scenario& plan)
+        : series(plotSeries), scenario(plan) {}
 
     // A graph folder of that kind and account page, or (summary) the Summary folder,
     // which starts with the net worth graphs drawn as lines.

@@ -65,10 +65,10 @@ const TotalRow kTotalRows[] = {
 
 } // namespace
 
-InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messages& messages,
-                                               Help& help, const Clock& clock)
-    : session(tracking), scenario(tracking.scenario), messages(messages), help(help), clock(clock),
-      atOpening(tracking.scenario.initial) {
+InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messages& shown,
+                                               Help& helpPort, const Clock& timeSource)
+    : session(tracking), scenario(tracking.scenario), messages(shown), help(helpPort),
+      clock(timeSource), atOpening(tracking.scenario.initial) {
     dialogTitle = "Initial Data";
     // The totals come from the accounts as they are now (worked out on a copy).
     auto copy = std::make_unique<Scenario>(scenario);

@@ -79,8 +79,9 @@ const char* const kAcceleratedTitle = "Additional Monthly Amount Error";
 
 } // namespace
 
-LoanEditor::LoanEditor(EditorContext& context, EventKind kind)
-    : EventEditor(context, kind, idsOf(kind).title, idsOf(kind).helpContext), ids(idsOf(kind)) {
+LoanEditor::LoanEditor(EditorContext& context, EventKind loanKind)
+    : EventEditor(context, loanKind, idsOf(loanKind).title, idsOf(loanKind).helpContext),
+      ids(idsOf(loanKind)) {
     setButtons(ids.ok, ids.cancel);
     addDescription(ids.description);
     addEdit(ids.startAge, "Start Age", numberText("%-6.2f", event.startAge));

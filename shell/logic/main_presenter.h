@@ -56,10 +56,10 @@ bool isAlwaysCommand(int id);
 
 class MainPresenter {
   public:
-    MainPresenter(PlannerParts parts, ShellView& view)
-        : p(parts), view(view), events(parts.session, parts.messages, parts.help, parts.calculators,
-                                       parts.undo, parts.clock, view),
-          accountEditing(parts.session, parts.messages, parts.help, view, parts.undo) {}
+    MainPresenter(PlannerParts parts, ShellView& shellView)
+        : p(parts), view(shellView), events(parts.session, parts.messages, parts.help,
+                                            parts.calculators, parts.undo, parts.clock, shellView),
+          accountEditing(parts.session, parts.messages, parts.help, shellView, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.

@@ -13,7 +13,9 @@ namespace {
 // Marks printing busy for as long as it lives.
 class Busy {
   public:
-    explicit Busy(ToolWindows& tools) : tools(tools) { tools.open(kPrintingTool); }
+    explicit Busy(ToolWindows& toolWindows) : tools(toolWindows) {
+        toolWindows.open(kPrintingTool);
+    }
     ~Busy() { tools.close(kPrintingTool); }
     Busy(const Busy&) = delete;
     Busy& operator=(const Busy&) = delete;

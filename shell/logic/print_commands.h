@@ -12,7 +12,7 @@ inline constexpr const char* kPrintingTool = "printing";
 
 class PrintCommands {
   public:
-    PrintCommands(PlannerParts& parts, ShellView& view) : p(parts), view(view) {}
+    PrintCommands(PlannerParts& parts, ShellView& shellView) : p(parts), view(shellView) {}
 
     // Runs the scenario into the print file, cuts it into pages and prints them; then
     // runs the Results folder again.

@@ -9,8 +9,7 @@ namespace finplan {
 
 class ReportingLauncher : public Launcher {
   public:
-    ReportingLauncher(Launcher& launcher, Messages& messages)
-        : launcher(launcher), messages(messages) {}
+    ReportingLauncher(Launcher& programs, Messages& shown) : launcher(programs), messages(shown) {}
 
     bool launch(const std::vector<std::string>& argv) override {
         if (launcher.launch(argv)) return true;

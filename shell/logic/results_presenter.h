@@ -20,8 +20,8 @@ struct DoubleClickAction {
 
 class ResultsPresenter {
   public:
-    ResultsPresenter(ScenarioRunner& runner, Scenario& scenario, Messages& messages)
-        : runner(runner), scenario(scenario), messages(messages) {}
+    ResultsPresenter(ScenarioRunner& scenarioRunner, Scenario& plan, Messages& shown)
+        : runner(scenarioRunner), scenario(plan), messages(shown) {}
 
     // The buttons; each leaves the list filled and selectedLine() updated.
     void show(); // the folder opens

@@ -79,9 +79,9 @@ const SpanEventEditor::Layout& layoutOf(EventKind kind) {
 
 } // namespace
 
-SpanEventEditor::SpanEventEditor(EditorContext& context, EventKind kind)
-    : EventEditor(context, kind, layoutOf(kind).title, layoutOf(kind).helpContext),
-      layout(layoutOf(kind)) {
+SpanEventEditor::SpanEventEditor(EditorContext& context, EventKind spanKind)
+    : EventEditor(context, spanKind, layoutOf(spanKind).title, layoutOf(spanKind).helpContext),
+      layout(layoutOf(spanKind)) {
     const Layout& l = layout;
     addDescription(l.description);
     addEdit(l.startAge, "Start Age", numberText("%-6.2f", event.startAge));

@@ -37,7 +37,7 @@ std::string eventChangeName(const std::string& verb, const Event& e);
 class UndoStack {
   public:
     static constexpr std::size_t kDefaultDepth = 100;
-    explicit UndoStack(std::size_t depth = kDefaultDepth) : depth(depth) {}
+    explicit UndoStack(std::size_t maxSteps = kDefaultDepth) : depth(maxSteps) {}
 
     // A change was made: its name and the scenario as it was before. Nothing is kept
     // when the contents did not change (a cancelled dialog). A new change drops the

@@ -246,15 +246,15 @@ TEST_F(ScenarioFileTest, TotalsBeyondTheLargestAmountStillSaveAFileThatOpens) {
 TEST_F(ScenarioFileTest, SaveWritesTheDocumentedSizeAndIsRepeatable) {
     auto plan = samplePlan(3);
     files.scenarioPath = files.displayName = dir.file("three.ret");
-    ScenarioSession tracked(*plan);
-    tracked.changed(ScenarioChange::EventStored);
-    tracked.changed(ScenarioChange::AccountEdited);
-    ASSERT_TRUE(saveScenario(tracked, files, messages));
+    ScenarioSession plannedSession(*plan);
+    plannedSession.changed(ScenarioChange::EventStored);
+    plannedSession.changed(ScenarioChange::AccountEdited);
+    ASSERT_TRUE(saveScenario(plannedSession, files, messages));
     const std::string first = readBytes(files.scenarioPath);
     EXPECT_EQ(first.size(), 5424u);
     EXPECT_EQ(first[0], 3);
-    EXPECT_FALSE(tracked.accountsModified());
-    EXPECT_TRUE(tracked.scenarioModified()); // only Save As and Open clear it
+    EXPECT_FALSE(plannedSession.accountsModified());
+    EXPECT_TRUE(plannedSession.scenarioModified()); // only Save As and Open clear it
     ASSERT_TRUE(writeScenario(*plan, files, messages));
     EXPECT_EQ(readBytes(files.scenarioPath), first);
 

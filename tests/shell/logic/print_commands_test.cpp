@@ -68,7 +68,7 @@ class PrintFileRunner : public ScenarioRunner {
 // Notes whether printing was marked busy when its dialog came up.
 class WatchedPrinter : public RecordingPrinter<RecordingSurface> {
   public:
-    explicit WatchedPrinter(ToolWindows& tools) : tools(tools) {}
+    explicit WatchedPrinter(ToolWindows& toolWindows) : tools(toolWindows) {}
     std::optional<PrintChoice> printDialog() override {
         busyInDialog = tools.isOpen(kPrintingTool);
         return RecordingPrinter::printDialog();
