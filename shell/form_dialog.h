@@ -20,7 +20,8 @@ class FormDialog : public QDialog {
     Q_OBJECT
   public:
     FormDialog(DialogPresenter& presenter, QWidget* parent = nullptr);
-    // The widget of a field or button ("field101", "button1" as object names).
+    // The widget of a field or button ("field101", "button1" as object names, or the
+    // name the presenter gave it).
     QWidget* widgetOf(ControlId id) const;
     QAbstractButton* buttonOf(ControlId id) const;
     // Presses a presenter button as a click would (Enter, tests).
