@@ -124,6 +124,12 @@ void FormDialog::fillGrid(QGridLayout* grid, int section) {
             grid->addWidget(new QLabel(qs(f.label), this), row, column++);
             continue;
         }
+        if (f.kind == FieldKind::Note) {
+            auto* note = new QLabel(qs(f.label), this);
+            note->setWordWrap(f.wrap);
+            grid->addWidget(note, row, column, 1, -1);
+            continue;
+        }
         if (f.kind == FieldKind::Check) {
             // Beside other fields it takes the columns left (-1: to the grid's edge).
             grid->addWidget(makeWidget(f), row, column, 1, f.sameRow ? -1 : 3);

@@ -29,7 +29,6 @@
 #include "shell/logic/command_ids.h"
 #include "shell/logic/folder_tabs.h"
 #include "shell/logic/menu_model.h"
-#include "shell/markets_dialog.h"
 #include "shell/results_page.h"
 #include "shell/screen_fit.h"
 #include "shell/success_rate_label.h"
@@ -322,8 +321,8 @@ QWidget* MainWindow::createPage(int t) {
         };
         a->onChartShown = [this](bool shown) { setGraphPrintEnabled(shown); };
         a->onMarkets = [this](MarketsPresenter& dialog) {
-            MarketsDialog box(
-                dialog, [this] { parts.help.showContext(help::kGroups); }, this);
+            dialog.helpWith(parts.help);
+            FormDialog box(dialog, this);
             return runTool(box, "Markets");
         };
         setGraphPrintEnabled(analysis.results() != nullptr);

@@ -262,4 +262,19 @@ constexpr TradeOffField tradeOffField(TradeOffField first, int index) {
     return static_cast<TradeOffField>(static_cast<int>(first) + index);
 }
 
+// A row a named group (at most ten): the market it follows, the stocks share of a mix,
+// the adjustment; then the dialog's own controls.
+enum class MarketsField {
+    FirstMarket = 1,
+    FirstShare = 11,
+    FirstAdjustment = 21,
+    HistoricalInflation = 31,
+    Ok,
+    Cancel,
+    Help,
+};
+constexpr MarketsField marketsField(MarketsField first, int row) {
+    return static_cast<MarketsField>(static_cast<int>(first) + row);
+}
+
 } // namespace finplan

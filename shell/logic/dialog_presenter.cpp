@@ -64,6 +64,12 @@ void DialogPresenter::addHeading(const std::string& text, bool sameRow) {
     formFields.push_back(f);
 }
 
+void DialogPresenter::addNote(const std::string& text, bool wrap) {
+    addHeading(text, false);
+    formFields.back().kind = FieldKind::Note;
+    formFields.back().wrap = wrap;
+}
+
 int DialogPresenter::lastSection() const {
     return formSections.empty() ? 0 : static_cast<int>(formSections.size()) - 1;
 }

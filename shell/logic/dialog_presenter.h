@@ -33,8 +33,9 @@ class ControlId {
 };
 
 // Heading: a text above a column of a table of fields (Groups), or a piece of a
-// sentence row. Spin: an edit box with up-down arrows that report steps.
-enum class FieldKind { Edit, ReadOnly, Check, Combo, Heading, Spin };
+// sentence row. Spin: an edit box with up-down arrows that report steps. Note: a text
+// across the rest of its row.
+enum class FieldKind { Edit, ReadOnly, Check, Combo, Heading, Spin, Note };
 
 // How wide an edit box is: a description takes a line of text.
 enum class FieldWidth { Number, Text };
@@ -54,6 +55,7 @@ struct FormField {
     bool sameRow = false; // to the right of the field before it, not on a row of its own
     int section = 0;      // the box it sits in (an index into the dialog's sections)
     std::string name;     // the widget's object name, when not the one made from the id
+    bool wrap = false;    // Note: broken into lines to the dialog's width
 };
 
 struct FormButton {
@@ -134,6 +136,7 @@ class DialogPresenter {
     FormField& addCombo(ControlId id, const std::string& label, std::vector<std::string> items,
                         int selected);
     void addHeading(const std::string& text, bool sameRow);
+    void addNote(const std::string& text, bool wrap);
     FormButton& addButton(ControlId id, const std::string& label, bool enabled = true);
     // The fields added after it go into this box.
     void addSection(FormSection section);

@@ -1,7 +1,8 @@
 // The Markets dialog without its widgets: one row per named group (the market it
 // follows, the stocks share of a mix, the adjustment in points a year) and the
 // historical-inflation check box. OK checks every row before anything is stored, so a
-// refused row or Cancel leaves the settings as they were.
+// refused row or Cancel leaves the settings as they were. The rows' texts are the
+// model; the form's fields show them.
 #pragma once
 
 #include <string>
@@ -9,7 +10,9 @@
 
 #include "model/market_file.h"
 #include "model/scenario.h"
+#include "platform/help.h"
 #include "platform/messages.h"
+#include "shell/logic/dialog_presenter.h"
 
 namespace finplan {
 
@@ -24,9 +27,14 @@ struct MarketRowTexts {
     std::string adjustment;  // points a year
 };
 
-class MarketsPresenter {
+class MarketsPresenter : public DialogPresenter {
   public:
     MarketsPresenter(const Scenario& scenario, MarketSettings& settings, Messages& messages);
+    // Where the Help button leads (the desktop's help; nothing without it).
+    void helpWith(Help& help) { help_ = &help; }
+
+    Press press(ControlId button) override;
+    void choose(ControlId id, int index) override;
 
     std::vector<MarketRowTexts> rows; // the named groups, in slot order
     bool historicalInflation = true;
@@ -39,8 +47,13 @@ class MarketsPresenter {
     Field refusedField = Field::StocksShare;
 
   private:
+    void addRowFields(int row);
+    void enableRow(int row); // the share of a mix; the adjustment of any market
+    void readFields();
+
     MarketSettings& settings_;
     Messages& messages_;
+    Help* help_ = nullptr;
 };
 
 } // namespace finplan

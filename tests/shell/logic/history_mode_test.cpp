@@ -79,6 +79,25 @@ TEST(MarketsPresenter, ListsTheNamedGroupsAndStoresOnlyRowsThatPass) {
     EXPECT_FALSE(settings.historicalInflation);
 }
 
+// The form's side: a market chosen opens its fields; OK reads them, and a refused
+// share is the field the form goes back to.
+TEST(MarketsPresenter, FieldsFollowTheMarketAndARefusedShareIsGoneBackTo) {
+    auto s = stockPlan();
+    RecordingMessages messages;
+    MarketSettings settings;
+    MarketsPresenter p(*s, settings, messages);
+    const ControlId share = MarketsField::FirstShare;
+    EXPECT_FALSE(p.field(share).enabled);
+    p.choose(MarketsField::FirstMarket, static_cast<int>(Market::Mix));
+    EXPECT_TRUE(p.field(share).enabled);
+    p.text(share) = "120";
+    EXPECT_EQ(p.press(MarketsField::Ok), Press::Stay);
+    EXPECT_TRUE(p.takeRefusedField() == share);
+    p.text(share) = "60";
+    EXPECT_EQ(p.press(MarketsField::Ok), Press::Accept);
+    EXPECT_EQ(settings.choiceOf("Stocks"), (MarketChoice{Market::Mix, 60, 0}));
+}
+
 TEST(AnalysisPresenter, HistoricalSequencesListFailingYearsThatOpenAndKeepTheChoices) {
     auto s = stockPlan();
     FixedClock clock{LocalTime{2026, 12, 7, 13, 5, 9}};
