@@ -88,8 +88,12 @@ bool totalsInRange(const RunState& st) {
 }
 
 bool eventInRange(const Event& e) {
-    return inRange(e.assetValue) & inRange(e.principalPaid) & inRange(e.interestPaidTotal) &
-           inRange(e.monthlyPayment);
+    // Every test made, without a branch between them.
+    unsigned in = inRange(e.assetValue);
+    in &= inRange(e.principalPaid);
+    in &= inRange(e.interestPaidTotal);
+    in &= inRange(e.monthlyPayment);
+    return in != 0;
 }
 
 bool holdEvent(Event& e) {
