@@ -28,57 +28,57 @@ AcceleratedPaymentAnalysis::AcceleratedPaymentAnalysis(AcceleratedMemory& kept, 
       additionalPayment(format("%-13.2f", static_cast<double>(kept.additionalPayment))),
       investedAmount(formatMoney(additionalPayment)),
       investmentRate(rateText(kDefaultInvestmentRate)), taxRate(rateText(initial.taxRate)),
-      inflationRate(rateText(initial.inflationRate)), memory(kept), messages(shown) {}
+      inflationRate(rateText(initial.inflationRate)), memory_(kept), messages_(shown) {}
 
 bool AcceleratedPaymentAnalysis::readFields(float& investRate, float& tax, float& inflation) {
     const float amount = readFieldNumber(loanAmount);
     if (!(amount > 0.0f && amount <= 10000000.0f))
-        return warn(messages,
+        return warn(messages_,
                     "The mortgage amount must be greater than $0.00 and less than $10,000,000.00.",
                     "Amount Error!");
-    memory.loanAmount = amount;
+    memory_.loanAmount = amount;
 
     const int n = readFieldWhole(numberOfYears);
     if (!(n >= 1 && n <= 50))
-        return warn(messages, "The number of years must be greater than 0 and less than 50.",
+        return warn(messages_, "The number of years must be greater than 0 and less than 50.",
                     "Number of Years Error!");
-    memory.years = n;
+    memory_.years = n;
 
     const int left = readFieldWhole(yearsLeft);
-    if (!(left >= 1 && left <= memory.years))
-        return warn(messages,
+    if (!(left >= 1 && left <= memory_.years))
+        return warn(messages_,
                     "The number of years left must be greater than 0 and less than the life of "
                     "the mortgage.",
                     "Number of Years Left Error!");
-    memory.yearsLeft = left;
+    memory_.yearsLeft = left;
 
     const float r = readFieldNumber(rate);
     if (!(r > 0.0f && r <= 50.0f))
-        return warn(messages, "The mortgage rate must be greater than 0.0% and less than 50.0%",
+        return warn(messages_, "The mortgage rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
-    memory.rate = r;
-    memory.monthlyRate = monthlyRate(memory.rate);
+    memory_.rate = r;
+    memory_.monthlyRate = monthlyRate(memory_.rate);
 
     const float extra = readFieldNumber(additionalPayment);
     if (!(extra >= 0.0f && extra <= 100000.0f))
-        return warn(messages,
+        return warn(messages_,
                     "The addition monthly payment must be greater than $0.00 and less than "
                     "$100,000.00",
                     "Additional Amount Error!");
-    memory.additionalPayment = extra;
+    memory_.additionalPayment = extra;
     investedAmount = money(extra);
 
     investRate = readFieldNumber(investmentRate);
     if (!(investRate >= 0.0f && investRate <= 50.0f))
-        return warn(messages, "The investment rate must be greater than 0.0% and less than 50.0%",
+        return warn(messages_, "The investment rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
     tax = readFieldNumber(taxRate);
     if (!(tax >= 0.0f && tax <= 50.0f))
-        return warn(messages, "The tax rate must be greater than 0.0% and less than 50.0%",
+        return warn(messages_, "The tax rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
     inflation = readFieldNumber(inflationRate);
     if (!(inflation >= 0.0f && inflation <= 50.0f))
-        return warn(messages, "The inflation rate must be greater than 0.0% and less than 50.0%",
+        return warn(messages_, "The inflation rate must be greater than 0.0% and less than 50.0%",
                     "Rate Error!");
     return true;
 }
@@ -152,18 +152,18 @@ bool AcceleratedPaymentAnalysis::calculate() {
     float investRate = 0, tax = 0, inflation = 0;
     if (!readFields(investRate, tax, inflation)) return false;
 
-    const float a = memory.loanAmount;
-    const float x = memory.additionalPayment;
-    const float mr = memory.monthlyRate;
-    const int n = memory.years * 12;
+    const float a = memory_.loanAmount;
+    const float x = memory_.additionalPayment;
+    const float mr = memory_.monthlyRate;
+    const int n = memory_.years * 12;
     const float p = loanPayment(a, mr, n);
-    const int paidBefore = (memory.years - memory.yearsLeft) * 12;
+    const int paidBefore = (memory_.years - memory_.yearsLeft) * 12;
     const BothMortgages both = amortiseBoth(a, x, mr, n, p, paidBefore);
     const float interestExisting = both.interestExisting;
     const float interestAccelerated = both.interestAccelerated;
     const int payoffMonth = both.payoffMonth;
 
-    if (!checkFiniteResults(messages, {p, interestExisting, interestAccelerated})) return false;
+    if (!checkFiniteResults(messages_, {p, interestExisting, interestAccelerated})) return false;
     monthlyPayment = money(p);
     totalPayments = money(interestExisting + a);
     totalInterest = money(interestExisting);
@@ -175,7 +175,7 @@ bool AcceleratedPaymentAnalysis::calculate() {
 
     const int wholeYears = payoffMonth / 12;
     const float w = investedWorth(x, wholeYears, investRate, tax, inflation);
-    if (!checkFiniteResults(messages, {w})) return false;
+    if (!checkFiniteResults(messages_, {w})) return false;
     worth = money(w);
     worthYears = format("%3d", wholeYears);
     return true;

@@ -50,8 +50,8 @@ class AcceleratedPaymentAnalysis {
   private:
     bool readFields(float& investRate, float& tax, float& inflation);
 
-    AcceleratedMemory& memory;
-    Messages& messages;
+    AcceleratedMemory& memory_;
+    Messages& messages_;
 };
 
 // The Mortgage event editor's texts the hand-over is made from.

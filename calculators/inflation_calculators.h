@@ -24,8 +24,8 @@ class InflationCalculator {
     std::string inflatedAmount; // read-only result
 
   private:
-    InflationMemory& memory;
-    Messages& messages;
+    InflationMemory& memory_;
+    Messages& messages_;
 };
 
 // What an invested amount is worth after taxed yearly returns, in today's money.
@@ -51,8 +51,8 @@ class InvestmentCalculator {
     std::string effectiveRate;
 
   private:
-    InvestmentMemory& memory;
-    Messages& messages;
+    InvestmentMemory& memory_;
+    Messages& messages_;
 };
 
 } // namespace finplan

@@ -27,68 +27,70 @@ float paymentFor(float amount, float downPayment, float rate, int years) {
 
 MortgageCalculator::MortgageCalculator(MortgageCalculatorMemory& kept, Messages& shown)
     : amount(kept.amountText), downPayment(kept.downPaymentText), rate(kept.rateText),
-      years(kept.yearsText), monthlyPayment(kept.paymentText), memory(kept), messages(shown) {
+      years(kept.yearsText), monthlyPayment(kept.paymentText), memory_(kept), messages_(shown) {
     kept.handOver = false;
 }
 
 bool MortgageCalculator::calculate() {
     // Each text is kept as it is read, so a refused field shows again next time.
-    memory.rateText = cutText(rate, kFieldChars);
-    const float r = readFieldNumber(memory.rateText);
+    memory_.rateText = cutText(rate, kFieldChars);
+    const float r = readFieldNumber(memory_.rateText);
     // The lower bound is 1.0 although the message speaks of 0.0.
-    if (!checkRange(messages, r, kLowestRate, kHighestRate, text_id::kLoanRate, "RATE ERROR"))
+    if (!checkRange(messages_, r, kLowestRate, kHighestRate, text_id::kLoanRate, "RATE ERROR"))
         return false;
-    memory.rate = r;
+    memory_.rate = r;
 
-    memory.amountText = cutText(amount, kFieldChars);
-    const float a = readFieldNumber(memory.amountText);
-    if (!checkRange(messages, a, kLowestAmount, kHighestAmount, text_id::kAmount, "AMOUNT ERROR"))
+    memory_.amountText = cutText(amount, kFieldChars);
+    const float a = readFieldNumber(memory_.amountText);
+    if (!checkRange(messages_, a, kLowestAmount, kHighestAmount, text_id::kAmount, "AMOUNT ERROR"))
         return false;
-    memory.amount = a;
+    memory_.amount = a;
 
-    memory.downPaymentText = cutText(downPayment, kFieldChars);
-    const float d = readFieldNumber(memory.downPaymentText);
-    if (!checkRange(messages, d, kLowestDown, kHighestDown, text_id::kAmount, "DOWN PAYMENT ERROR"))
+    memory_.downPaymentText = cutText(downPayment, kFieldChars);
+    const float d = readFieldNumber(memory_.downPaymentText);
+    if (!checkRange(messages_, d, kLowestDown, kHighestDown, text_id::kAmount,
+                    "DOWN PAYMENT ERROR"))
         return false;
     if (d > a)
-        return refuseField(messages, kDownPaymentAboveAmount, "DOWN PAYMENT ERROR",
+        return refuseField(messages_, kDownPaymentAboveAmount, "DOWN PAYMENT ERROR",
                            MessageIcon::Error);
-    memory.downPayment = d;
+    memory_.downPayment = d;
 
-    memory.yearsText = cutText(years, kFieldChars);
-    const int n = readFieldWhole(memory.yearsText);
-    if (!checkWholeRange(messages, n, kFewestYears, kMostYears, text_id::kYears,
+    memory_.yearsText = cutText(years, kFieldChars);
+    const int n = readFieldWhole(memory_.yearsText);
+    if (!checkWholeRange(messages_, n, kFewestYears, kMostYears, text_id::kYears,
                          "NO OF YEARS ERROR"))
         return false;
-    memory.years = n;
+    memory_.years = n;
 
-    const float payment = paymentFor(memory.amount, memory.downPayment, memory.rate, memory.years);
-    if (!checkFiniteResults(messages, {payment})) return false;
-    memory.payment = payment;
-    memory.paymentText = format("%-9.2f", static_cast<double>(memory.payment));
-    monthlyPayment = memory.paymentText;
+    const float payment =
+        paymentFor(memory_.amount, memory_.downPayment, memory_.rate, memory_.years);
+    if (!checkFiniteResults(messages_, {payment})) return false;
+    memory_.payment = payment;
+    memory_.paymentText = format("%-9.2f", static_cast<double>(memory_.payment));
+    monthlyPayment = memory_.paymentText;
     return true;
 }
 
 void MortgageCalculator::useInPlan() {
-    memory.rateText = cutText(rate, kFieldChars);
-    memory.yearsText = cutText(years, kFieldChars);
-    memory.amountText = cutText(amount, kFieldChars);
-    memory.downPaymentText = cutText(downPayment, kFieldChars);
+    memory_.rateText = cutText(rate, kFieldChars);
+    memory_.yearsText = cutText(years, kFieldChars);
+    memory_.amountText = cutText(amount, kFieldChars);
+    memory_.downPaymentText = cutText(downPayment, kFieldChars);
     // The payment handed over is the one of the fields handed over, never one left from
     // an earlier Calculate of other values; fields that make no mortgage hand over none.
-    const float r = readFieldNumber(memory.rateText);
-    const float a = readFieldNumber(memory.amountText);
-    const float d = readFieldNumber(memory.downPaymentText);
-    const int n = readFieldWhole(memory.yearsText);
+    const float r = readFieldNumber(memory_.rateText);
+    const float a = readFieldNumber(memory_.amountText);
+    const float d = readFieldNumber(memory_.downPaymentText);
+    const int n = readFieldWhole(memory_.yearsText);
     const bool valid = r >= kLowestRate && r <= kHighestRate && a >= kLowestAmount &&
                        a <= kHighestAmount && d >= kLowestDown && d <= kHighestDown && d <= a &&
                        n >= kFewestYears && n <= kMostYears;
     const float payment = valid ? paymentFor(a, d, r, n) : 0.0f;
-    memory.paymentText = valid && std::isfinite(payment)
-                             ? format("%-9.2f", static_cast<double>(payment))
-                             : std::string("0.0");
-    memory.handOver = true;
+    memory_.paymentText = valid && std::isfinite(payment)
+                              ? format("%-9.2f", static_cast<double>(payment))
+                              : std::string("0.0");
+    memory_.handOver = true;
 }
 
 std::optional<MortgageHandOver> takeMortgageHandOver(MortgageCalculatorMemory& memory) {

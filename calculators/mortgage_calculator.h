@@ -41,8 +41,8 @@ class MortgageCalculator {
     std::string monthlyPayment;
 
   private:
-    MortgageCalculatorMemory& memory;
-    Messages& messages;
+    MortgageCalculatorMemory& memory_;
+    Messages& messages_;
 };
 
 // What the Mortgage event editor puts into its No Of Years, Amount, Down Payment, Rate

@@ -60,20 +60,20 @@ int MortgageSchedule::columnWidth(int column, int clientWidth) {
 
 std::string MortgageSchedule::cell(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= kColumnCount) return {};
-    return rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 void MortgageSchedule::fill(Event& e, const InitialValues& initial) {
-    rows.clear();
+    rows_.clear();
     if (!validMortgage(e)) return;
-    rows.reserve(kExpectedRows);
+    rows_.reserve(kExpectedRows);
 
     e.monthsElapsed = 0;
     e.principalPaid = 0;
     e.interestPaidTotal = 0;
     float value = e.amount;
     const int firstAge = wholeNumber(e.startAge);
-    rows.push_back(makeRow(firstAge, 0.0f, 0.0f, e, value));
+    rows_.push_back(makeRow(firstAge, 0.0f, 0.0f, e, value));
 
     const int planStart = wholeNumber(initial.startAge);
     int accelerationStart = (planStart - firstAge) * 12;
@@ -101,7 +101,7 @@ void MortgageSchedule::fill(Event& e, const InitialValues& initial) {
         e.monthsElapsed = static_cast<int16_t>(e.monthsElapsed + 12);
         e.principalPaid += year.principal;
         e.interestPaidTotal += year.interest;
-        rows.push_back(makeRow(y + 1, year.principal, year.interest, e, value));
+        rows_.push_back(makeRow(y + 1, year.principal, year.interest, e, value));
         if ((e.sellAge != 0.0f && static_cast<float>(y + 1) >= e.sellAge) ||
             (e.endAge != 0.0f && static_cast<float>(y + 1) >= e.endAge))
             break;

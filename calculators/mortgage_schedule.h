@@ -27,13 +27,13 @@ class MortgageSchedule {
     // totals as the schedule goes. A mortgage outside the limits gives no rows.
     void fill(Event& mortgage, const InitialValues& initial);
 
-    int rowCount() const { return static_cast<int>(rows.size()); }
+    int rowCount() const { return static_cast<int>(rows_.size()); }
     // Empty text for a cell outside the table.
     std::string cell(int row, int column) const;
-    const std::vector<Row>& allRows() const { return rows; }
+    const std::vector<Row>& allRows() const { return rows_; }
 
   private:
-    std::vector<Row> rows;
+    std::vector<Row> rows_;
 };
 
 // The window's width bookkeeping: resizing wider than the remembered width asks for

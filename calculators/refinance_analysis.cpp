@@ -34,15 +34,15 @@ struct ExistingMortgage {
 };
 
 bool readExisting(const std::string& startAge, const std::string& amount, const std::string& rate,
-                  const std::string& years, Messages& messages, ExistingMortgage& out) {
+                  const std::string& years, Messages& messages_, ExistingMortgage& out) {
     out.startAge = readFieldWhole(startAge);
-    if (!checkWholeRange(messages, out.startAge, 1, 120, text_id::kAgeDecimal, "AGE ERROR"))
+    if (!checkWholeRange(messages_, out.startAge, 1, 120, text_id::kAgeDecimal, "AGE ERROR"))
         return false;
     out.amount = readFieldNumber(amount);
-    if (!checkRange(messages, out.amount, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
+    if (!checkRange(messages_, out.amount, 1.0f, 100000000.0f, text_id::kAmount, "AMOUNT ERROR"))
         return false;
     const float oldRate = readFieldNumber(rate);
-    if (!checkRange(messages, oldRate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
+    if (!checkRange(messages_, oldRate, 1.0f, 1000.0f, text_id::kLoanRate, "RATE ERROR"))
         return false;
     out.years = readIntText(years, RefinanceAnalysis::kFieldChars);
     out.monthlyRate = monthlyRate(oldRate);
@@ -87,7 +87,7 @@ float refinanceTaxRate(float taxRateInEffect) {
 
 RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& kept, Messages& shown,
                                      const Event* editedMortgage)
-    : memory(kept), messages(shown) {
+    : memory_(kept), messages_(shown) {
     if (editedMortgage == nullptr) return;
     const Event& e = *editedMortgage;
     startAge = format("%-6.2f", static_cast<double>(e.startAge));
@@ -107,14 +107,14 @@ RefinanceAnalysis::RefinanceAnalysis(RefinanceMemory& kept, Messages& shown,
 }
 
 void RefinanceAnalysis::ok() {
-    memory.age = readFloatText(refiAge, kFieldChars);
-    memory.amount = readFloatText(refiAmount, kFieldChars);
-    memory.rate = readFloatText(refiRate, kFieldChars);
-    memory.years = readIntText(refiYears, kFieldChars);
-    memory.closingCosts = readFloatText(closingCosts, kFieldChars);
-    memory.points = readFloatText(points, kFieldChars);
-    memory.includeClosingCosts = includeClosingCosts ? 1 : 0;
-    memory.includePoints = includePoints ? 1 : 0;
+    memory_.age = readFloatText(refiAge, kFieldChars);
+    memory_.amount = readFloatText(refiAmount, kFieldChars);
+    memory_.rate = readFloatText(refiRate, kFieldChars);
+    memory_.years = readIntText(refiYears, kFieldChars);
+    memory_.closingCosts = readFloatText(closingCosts, kFieldChars);
+    memory_.points = readFloatText(points, kFieldChars);
+    memory_.includeClosingCosts = includeClosingCosts ? 1 : 0;
+    memory_.includePoints = includePoints ? 1 : 0;
 }
 
 // The refinancing month: settles the refinanced amount, the up-front cost C and the
@@ -122,55 +122,56 @@ void RefinanceAnalysis::ok() {
 void RefinanceAnalysis::refinance(float existingAmount, float paidOnExisting, float& cost,
                                   float& advantage, float& newPayment, float newMonthlyRate,
                                   int newYears) {
-    if (memory.amount == 0.0f) {
-        memory.amount = existingAmount - paidOnExisting;
-        refiAmount = format("%-12.2f", static_cast<double>(memory.amount));
+    if (memory_.amount == 0.0f) {
+        memory_.amount = existingAmount - paidOnExisting;
+        refiAmount = format("%-12.2f", static_cast<double>(memory_.amount));
     }
     if (includeClosingCosts) {
-        memory.amount = memory.amount + memory.closingCosts;
-        advantage = advantage + memory.closingCosts;
-        memory.includeClosingCosts = 1;
+        memory_.amount = memory_.amount + memory_.closingCosts;
+        advantage = advantage + memory_.closingCosts;
+        memory_.includeClosingCosts = 1;
     } else {
-        memory.includeClosingCosts = 0;
+        memory_.includeClosingCosts = 0;
     }
-    cost = static_cast<float>(memory.points * 0.01 * memory.amount) + memory.closingCosts;
+    cost = static_cast<float>(memory_.points * 0.01 * memory_.amount) + memory_.closingCosts;
     totalMortgageCosts = money(cost);
     if (includePoints) {
-        memory.amount = memory.amount + static_cast<float>(memory.points * 0.01 * memory.amount);
-        advantage = advantage + static_cast<float>(memory.points * 0.01 * memory.amount);
-        memory.includePoints = 1;
+        memory_.amount =
+            memory_.amount + static_cast<float>(memory_.points * 0.01 * memory_.amount);
+        advantage = advantage + static_cast<float>(memory_.points * 0.01 * memory_.amount);
+        memory_.includePoints = 1;
     } else {
-        memory.includePoints = 0;
+        memory_.includePoints = 0;
     }
-    newPayment = loanPayment(memory.amount, newMonthlyRate, monthsOf(newYears));
-    memory.payment = newPayment;
+    newPayment = loanPayment(memory_.amount, newMonthlyRate, monthsOf(newYears));
+    memory_.payment = newPayment;
     refiMonthlyPayment = money(newPayment);
-    refinancedAmount = money(memory.amount);
+    refinancedAmount = money(memory_.amount);
 }
 
 // The refinanced age and rate are kept as read, before they are checked, so a
 // refused one is what the dialog shows when it opens again.
 bool RefinanceAnalysis::readRefinancing() {
-    memory.age = readFloatText(refiAge, kFieldChars);
-    if (!checkRange(messages, readFieldNumber(refiAge), 1.0f, 120.0f, text_id::kAgeDecimal,
+    memory_.age = readFloatText(refiAge, kFieldChars);
+    if (!checkRange(messages_, readFieldNumber(refiAge), 1.0f, 120.0f, text_id::kAgeDecimal,
                     "AGE ERROR"))
         return false;
-    memory.amount = readFloatText(refiAmount, kFieldChars);
-    memory.rate = readFloatText(refiRate, kFieldChars);
-    if (!checkRange(messages, readFieldNumber(refiRate), 1.0f, 1000.0f, text_id::kLoanRate,
+    memory_.amount = readFloatText(refiAmount, kFieldChars);
+    memory_.rate = readFloatText(refiRate, kFieldChars);
+    if (!checkRange(messages_, readFieldNumber(refiRate), 1.0f, 1000.0f, text_id::kLoanRate,
                     "RATE ERROR"))
         return false;
-    memory.years = readIntText(refiYears, kFieldChars);
-    memory.closingCosts = readFloatText(closingCosts, kFieldChars);
-    memory.points = readFloatText(points, kFieldChars);
+    memory_.years = readIntText(refiYears, kFieldChars);
+    memory_.closingCosts = readFloatText(closingCosts, kFieldChars);
+    memory_.points = readFloatText(points, kFieldChars);
     // Points are a percentage of the refinanced amount paid up front; far beyond any
     // (1e38 %) the costs and the payment are no number at all.
-    return checkRange(messages, memory.points, 0.0f, 1000.0f, text_id::kRate, "POINTS ERROR");
+    return checkRange(messages_, memory_.points, 0.0f, 1000.0f, text_id::kRate, "POINTS ERROR");
 }
 
 bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     ExistingMortgage old;
-    if (!readExisting(startAge, amount, rate, years, messages, old)) return false;
+    if (!readExisting(startAge, amount, rate, years, messages_, old)) return false;
     const int a0 = old.startAge;
     const float oldAmount = old.amount;
     const int oldYears = old.years;
@@ -178,13 +179,13 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     const float oldPayment = old.payment;
 
     if (!readRefinancing()) return false;
-    const float newRate = memory.rate;
+    const float newRate = memory_.rate;
 
     const float i = monthlyRate(kReinvestmentRate);
     const float t = monthlyRate(refinanceTaxRate(taxRateInEffect));
     const float newMonthlyRate = monthlyRate(newRate);
-    const int r = wholeNumber(memory.age);
-    const int n = memory.years;
+    const int r = wholeNumber(memory_.age);
+    const int n = memory_.years;
 
     int mo = 0, mn = 0, months = 0;
     float paidOld = 0, newPayment = 0, cost = 0, advantage = 0;
@@ -204,7 +205,7 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
             if (a < r) continue;
 
             const float pn =
-                amortiseYear(memory.amount, newMonthlyRate, monthsOf(n), mn, mn, 0, 0).principal;
+                amortiseYear(memory_.amount, newMonthlyRate, monthsOf(n), mn, mn, 0, 0).principal;
             ++mn;
             const float in = newPayment - pn;
             const bool oldRunning = a < static_cast<long long>(a0) + oldYears;
@@ -213,7 +214,7 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
 
             if (advantage >= cost) {
                 monthsToBreakEven = format("%-4d", months);
-                refiAmount = format("%-12.2f", static_cast<double>(memory.amount));
+                refiAmount = format("%-12.2f", static_cast<double>(memory_.amount));
                 break;
             }
             ++months;
@@ -222,7 +223,7 @@ bool RefinanceAnalysis::doAnalysis(float taxRateInEffect) {
     monthsToBreakEven = format("%-4d", months);
     // Amounts beyond the float range (a refinanced amount near the largest float) are
     // refused too, never shown as "inf".
-    return checkFiniteResults(messages, {memory.amount, memory.payment, cost});
+    return checkFiniteResults(messages_, {memory_.amount, memory_.payment, cost});
 }
 
 } // namespace finplan

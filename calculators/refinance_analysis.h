@@ -60,8 +60,8 @@ class RefinanceAnalysis {
     void refinance(float existingAmount, float paidOnExisting, float& cost, float& advantage,
                    float& newPayment, float newMonthlyRate, int newYears);
 
-    RefinanceMemory& memory;
-    Messages& messages;
+    RefinanceMemory& memory_;
+    Messages& messages_;
 };
 
 } // namespace finplan

@@ -14,8 +14,8 @@ namespace finplan {
 
 TradeOffAnalysis::TradeOffAnalysis(TradeOffState& kept, Messages& shown, Launcher& programs,
                                    float rateOfTax, std::string workFolder)
-    : state(kept), messages(shown), launcher(programs), taxRate(rateOfTax),
-      folder(std::move(workFolder)) {
+    : state_(kept), messages_(shown), launcher_(programs), taxRate_(rateOfTax),
+      folder_(std::move(workFolder)) {
     names = kept.names;
     for (int k = 0; k < kFieldValues; ++k)
         values[static_cast<std::size_t>(k)] =
@@ -28,39 +28,39 @@ TradeOffAnalysis::TradeOffAnalysis(TradeOffState& kept, Messages& shown, Launche
 }
 
 std::string TradeOffAnalysis::valuesPath() const {
-    return folder.empty() ? files::kTradeOffValues : folder + "/" + files::kTradeOffValues;
+    return folder_.empty() ? files::kTradeOffValues : folder_ + "/" + files::kTradeOffValues;
 }
 
 std::string TradeOffAnalysis::graphPath() const {
-    return folder.empty() ? files::kTradeOffGraphData : folder + "/" + files::kTradeOffGraphData;
+    return folder_.empty() ? files::kTradeOffGraphData : folder_ + "/" + files::kTradeOffGraphData;
 }
 
 int TradeOffAnalysis::spinPosition() const {
-    return tradePeriods(state);
+    return tradePeriods(state_);
 }
 
 void TradeOffAnalysis::readDialog() {
     for (int j = 0; j < kTradeOptions; ++j)
-        state.names[static_cast<std::size_t>(j)] =
+        state_.names[static_cast<std::size_t>(j)] =
             cutText(names[static_cast<std::size_t>(j)], kNameChars);
     for (int k = 0; k < kFieldValues; ++k)
-        state.values[static_cast<std::size_t>(k)] =
+        state_.values[static_cast<std::size_t>(k)] =
             readFloatText(values[static_cast<std::size_t>(k)], kValueChars);
-    state.values[kTradePeriods] = readFloatText(periods, kValueChars);
-    state.values[kTradeUseTaxRate] = useTaxRate ? 1.0f : 0.0f;
+    state_.values[kTradePeriods] = readFloatText(periods, kValueChars);
+    state_.values[kTradeUseTaxRate] = useTaxRate ? 1.0f : 0.0f;
 }
 
 bool TradeOffAnalysis::show() {
     endAmounts = {};
     differences = {};
-    if (tradePeriods(state) > kMaxCalculatedPeriods)
-        return refuseField(messages,
+    if (tradePeriods(state_) > kMaxCalculatedPeriods)
+        return refuseField(messages_,
                            format("The number of periods must not be more than %d.\nPlease try "
                                   "again.",
                                   kMaxCalculatedPeriods),
                            "No of Periods Error!", MessageIcon::Error);
-    const auto e = tradeEndAmounts(state, tradeTaxFactor(state, taxRate));
-    if (!checkFiniteResults(messages, {e[0], e[1], e[2], e[0] - e[1], e[1] - e[2], e[0] - e[2]}))
+    const auto e = tradeEndAmounts(state_, tradeTaxFactor(state_, taxRate_));
+    if (!checkFiniteResults(messages_, {e[0], e[1], e[2], e[0] - e[1], e[1] - e[2], e[0] - e[2]}))
         return false;
     for (std::size_t j = 0; j < e.size(); ++j)
         endAmounts[j] = format("%-10.2f", static_cast<double>(e[j]));
@@ -77,13 +77,13 @@ bool TradeOffAnalysis::calculate() {
 
 void TradeOffAnalysis::setUseTaxRate(bool checked) {
     useTaxRate = checked;
-    state.values[kTradeUseTaxRate] = checked ? 1.0f : 0.0f;
+    state_.values[kTradeUseTaxRate] = checked ? 1.0f : 0.0f;
     readDialog();
     show();
 }
 
 void TradeOffAnalysis::spinTo(int position) {
-    state.values[kTradePeriods] = static_cast<float>(position);
+    state_.values[kTradePeriods] = static_cast<float>(position);
     periods = format("%d", position);
     show();
 }
@@ -91,13 +91,13 @@ void TradeOffAnalysis::spinTo(int position) {
 bool TradeOffAnalysis::graph() {
     readDialog();
     if (!show()) return false;
-    if (!writeTradeGraph(graphPath(), state, taxRate, messages)) return false;
-    return launcher.launch({files::kTradeOffGrapher, graphPath()});
+    if (!writeTradeGraph(graphPath(), state_, taxRate_, messages_)) return false;
+    return launcher_.launch({files::kTradeOffGrapher, graphPath()});
 }
 
 bool TradeOffAnalysis::ok() {
     readDialog();
-    return saveTradeOff(valuesPath(), state, messages);
+    return saveTradeOff(valuesPath(), state_, messages_);
 }
 
 } // namespace finplan

@@ -54,11 +54,11 @@ class TradeOffAnalysis {
     void readDialog();
     bool show();
 
-    TradeOffState& state;
-    Messages& messages;
-    Launcher& launcher;
-    float taxRate;
-    std::string folder;
+    TradeOffState& state_;
+    Messages& messages_;
+    Launcher& launcher_;
+    float taxRate_;
+    std::string folder_;
 };
 
 } // namespace finplan

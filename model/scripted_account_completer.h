@@ -16,7 +16,7 @@ class ScriptedAccountCompleter : public AccountCompleter {
         offered.emplace_back(fieldText(s.accounts.accounts[slot].name));
         const bool ok = answers.empty() || answers.front();
         if (!answers.empty()) answers.pop_front();
-        if (ok) accept.complete(s, slot);
+        if (ok) accept_.complete(s, slot);
         return ok;
     }
 
@@ -24,7 +24,7 @@ class ScriptedAccountCompleter : public AccountCompleter {
     std::vector<std::string> offered;
 
   private:
-    AcceptDefaultsCompleter accept;
+    AcceptDefaultsCompleter accept_;
 };
 
 } // namespace finplan

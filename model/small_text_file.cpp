@@ -54,18 +54,18 @@ std::string textFileProblem(TextFileStatus status, const std::string& path) {
 }
 
 bool TextLineCursor::next(std::string& line, const std::string& what) {
-    if (!readTextLine(in, line)) return fail("it ends before " + what + ".");
-    ++number;
+    if (!readTextLine(in_, line)) return fail("it ends before " + what + ".");
+    ++number_;
     return true;
 }
 
 bool TextLineCursor::fail(const std::string& reason) {
-    if (why.empty()) why = reason;
+    if (why_.empty()) why_ = reason;
     return false;
 }
 
 bool TextLineCursor::failHere(const std::string& reason) {
-    return fail("line " + std::to_string(number) + " " + reason);
+    return fail("line " + std::to_string(number_) + " " + reason);
 }
 
 bool onlyBlanksLeft(const char* at) {

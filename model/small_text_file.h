@@ -20,20 +20,20 @@ std::string textFileProblem(TextFileStatus status, const std::string& path);
 // Walks the lines of such a file for its reader, counting them for the messages.
 class TextLineCursor {
   public:
-    explicit TextLineCursor(const std::string& text) : in(text) {}
+    explicit TextLineCursor(const std::string& text) : in_(text) {}
 
     // The next line; false, noting "it ends before <what>.", when the text has ended.
     bool next(std::string& line, const std::string& what);
     // Notes why the text was refused (the first reason stays) and gives false.
-    bool fail(const std::string& why);
+    bool fail(const std::string& reason);
     // The same, naming the line read last.
-    bool failHere(const std::string& why);
-    const std::string& error() const { return why; }
+    bool failHere(const std::string& reason);
+    const std::string& error() const { return why_; }
 
   private:
-    std::istringstream in;
-    int number = 0;
-    std::string why;
+    std::istringstream in_;
+    int number_ = 0;
+    std::string why_;
 };
 
 // True when only blanks and tabs remain at `at`.

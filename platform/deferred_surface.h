@@ -13,7 +13,7 @@ namespace finplan {
 
 class DeferredSurface : public Surface {
   public:
-    explicit DeferredSurface(Surface& theMeasuring) : measuring(theMeasuring) {}
+    explicit DeferredSurface(Surface& theMeasuring) : measuring_(theMeasuring) {}
 
     // Draws everything kept, in order, on target.
     void replay(Surface& target) const {
@@ -22,11 +22,11 @@ class DeferredSurface : public Surface {
     }
 
     void setFont(const FontSpec& font) override {
-        measuring.setFont(font);
+        measuring_.setFont(font);
         keep([font](Surface& s) { s.setFont(font); });
     }
-    FontMetrics metrics() const override { return measuring.metrics(); }
-    int textWidth(const std::string& text) const override { return measuring.textWidth(text); }
+    FontMetrics metrics() const override { return measuring_.metrics(); }
+    int textWidth(const std::string& text) const override { return measuring_.textWidth(text); }
 
     void line(Point from, Point to, const Pen& pen) override {
         keep([=](Surface& s) { s.line(from, to, pen); });
@@ -55,7 +55,7 @@ class DeferredSurface : public Surface {
   private:
     void keep(std::function<void(Surface&)> op) { ops.push_back(std::move(op)); }
 
-    Surface& measuring;
+    Surface& measuring_;
     std::vector<std::function<void(Surface&)>> ops;
 };
 

@@ -44,26 +44,26 @@ std::string pdfString(const std::string& text) {
 } // namespace
 
 PdfSurface::PdfSurface(Point origin, int pageHeight, int cellDefault)
-    : defaultHeight(std::max(cellDefault, 1)) {
+    : defaultHeight_(std::max(cellDefault, 1)) {
     // Device units, y down, from the printable corner: one point is 600/72 units.
     const double s = 72.0 / kPdfUnitsPerInch;
-    out += num(s) + " 0 0 " + num(-s) + " 0 " + num(pageHeight * s) + " cm\n";
-    out += "1 0 0 1 " + num(origin.x) + " " + num(origin.y) + " cm\n2 J 0 j\n";
-    cellHeight = defaultHeight;
+    out_ += num(s) + " 0 0 " + num(-s) + " 0 " + num(pageHeight * s) + " cm\n";
+    out_ += "1 0 0 1 " + num(origin.x) + " " + num(origin.y) + " cm\n2 J 0 j\n";
+    cellHeight_ = defaultHeight_;
 }
 
 void PdfSurface::setFont(const FontSpec& font) {
-    cellHeight = font.height > 0 ? font.height : defaultHeight;
-    charWidth = std::max(font.charWidth, 0);
-    bold = font.bold;
+    cellHeight_ = font.height > 0 ? font.height : defaultHeight_;
+    charWidth_ = std::max(font.charWidth, 0);
+    bold_ = font.bold;
 }
 
 double PdfSurface::charAdvance() const {
-    return charWidth > 0 ? charWidth : kCourierAdvance * cellHeight;
+    return charWidth_ > 0 ? charWidth_ : kCourierAdvance * cellHeight_;
 }
 
 FontMetrics PdfSurface::metrics() const {
-    return FontMetrics{cellHeight, 0, static_cast<int>(std::lround(charAdvance()))};
+    return FontMetrics{cellHeight_, 0, static_cast<int>(std::lround(charAdvance()))};
 }
 
 int PdfSurface::textWidth(const std::string& text) const {
@@ -71,22 +71,22 @@ int PdfSurface::textWidth(const std::string& text) const {
 }
 
 void PdfSurface::stroke(const Pen& pen) {
-    out += colour(pen.color) + " RG " + num(std::max(pen.width, 1)) + " w\n";
+    out_ += colour(pen.color) + " RG " + num(std::max(pen.width, 1)) + " w\n";
 }
 
 void PdfSurface::fill(Color c) {
-    out += colour(c) + " rg\n";
+    out_ += colour(c) + " rg\n";
 }
 
 void PdfSurface::line(Point from, Point to, const Pen& pen) {
     stroke(pen);
-    out += num(from.x) + " " + num(from.y) + " m " + num(to.x) + " " + num(to.y) + " l S\n";
+    out_ += num(from.x) + " " + num(from.y) + " m " + num(to.x) + " " + num(to.y) + " l S\n";
 }
 
 void PdfSurface::fillRect(const Rect& r, Color c) {
     if (r.width() <= 0 || r.height() <= 0) return;
     fill(c);
-    out +=
+    out_ +=
         num(r.left) + " " + num(r.top) + " " + num(r.width()) + " " + num(r.height()) + " re f\n";
 }
 
@@ -96,8 +96,8 @@ void PdfSurface::rect(const Rect& r, const Pen& pen, std::optional<Color> c) {
     stroke(pen);
     // The outline stays inside the box, as on the screen.
     const double half = std::max(pen.width, 1) / 2.0;
-    out += num(r.left + half) + " " + num(r.top + half) + " " + num(r.width() - 2 * half) + " " +
-           num(r.height() - 2 * half) + " re S\n";
+    out_ += num(r.left + half) + " " + num(r.top + half) + " " + num(r.width() - 2 * half) + " " +
+            num(r.height() - 2 * half) + " re S\n";
 }
 
 // Bezier pieces of at most a quarter turn from angle a0 to a1 (clockwise, y down),
@@ -113,8 +113,8 @@ void PdfSurface::arc(double cx, double cy, double rx, double ry, double a0, doub
         const double x3 = cx + rx * std::cos(e), y3 = cy + ry * std::sin(e);
         const double x1 = x0 - k * rx * std::sin(s), y1 = y0 + k * ry * std::cos(s);
         const double x2 = x3 + k * rx * std::sin(e), y2 = y3 - k * ry * std::cos(e);
-        out += num(x1) + " " + num(y1) + " " + num(x2) + " " + num(y2) + " " + num(x3) + " " +
-               num(y3) + " c\n";
+        out_ += num(x1) + " " + num(y1) + " " + num(x2) + " " + num(y2) + " " + num(x3) + " " +
+                num(y3) + " c\n";
     }
 }
 
@@ -124,9 +124,9 @@ void PdfSurface::ellipse(const Rect& box, const Pen& pen, std::optional<Color> c
     if (rx <= 0 || ry <= 0) return;
     stroke(pen);
     if (c) fill(*c);
-    out += num(cx + rx) + " " + num(cy) + " m\n";
+    out_ += num(cx + rx) + " " + num(cy) + " m\n";
     arc(cx, cy, rx, ry, 0, 2 * std::numbers::pi);
-    out += c ? "b\n" : "s\n";
+    out_ += c ? "b\n" : "s\n";
 }
 
 void PdfSurface::polygon(const std::vector<Point>& corners, const Pen& pen, Color c) {
@@ -134,8 +134,8 @@ void PdfSurface::polygon(const std::vector<Point>& corners, const Pen& pen, Colo
     stroke(pen);
     fill(c);
     for (std::size_t i = 0; i < corners.size(); ++i)
-        out += num(corners[i].x) + " " + num(corners[i].y) + (i == 0 ? " m\n" : " l\n");
-    out += "b\n";
+        out_ += num(corners[i].x) + " " + num(corners[i].y) + (i == 0 ? " m\n" : " l\n");
+    out_ += "b\n";
 }
 
 void PdfSurface::pie(const Rect& box, double startAngle, double endAngle, const Pen& pen, Color c) {
@@ -144,10 +144,10 @@ void PdfSurface::pie(const Rect& box, double startAngle, double endAngle, const 
     if (rx <= 0 || ry <= 0 || !(endAngle > startAngle)) return;
     stroke(pen);
     fill(c);
-    out += num(cx) + " " + num(cy) + " m " + num(cx + rx * std::cos(startAngle)) + " " +
-           num(cy + ry * std::sin(startAngle)) + " l\n";
+    out_ += num(cx) + " " + num(cy) + " m " + num(cx + rx * std::cos(startAngle)) + " " +
+            num(cy + ry * std::sin(startAngle)) + " l\n";
     arc(cx, cy, rx, ry, startAngle, endAngle);
-    out += "b\n";
+    out_ += "b\n";
 }
 
 void PdfSurface::text(Point at, const std::string& text, Color color, TextAlign align,
@@ -156,14 +156,14 @@ void PdfSurface::text(Point at, const std::string& text, Color color, TextAlign 
     int left = at.x;
     if (align == TextAlign::Centre) left -= w / 2;
     if (align == TextAlign::Right) left -= w;
-    if (background) fillRect(Rect{left, at.y, left + w, at.y + cellHeight}, *background);
+    if (background) fillRect(Rect{left, at.y, left + w, at.y + cellHeight_}, *background);
     // The font size is the cell height; a set character width stretches the glyphs.
-    const double size = cellHeight;
+    const double size = cellHeight_;
     const double scale = charAdvance() / (kCourierAdvance * size) * 100.0;
     fill(color);
-    out += "BT /" + std::string(bold ? "F2" : "F1") + " " + num(size) + " Tf " + num(scale) +
-           " Tz 1 0 0 -1 " + num(left) + " " + num(at.y + kAscent * size) + " Tm " +
-           pdfString(text) + " Tj ET\n";
+    out_ += "BT /" + std::string(bold_ ? "F2" : "F1") + " " + num(size) + " Tf " + num(scale) +
+            " Tz 1 0 0 -1 " + num(left) + " " + num(at.y + kAscent * size) + " Tm " +
+            pdfString(text) + " Tj ET\n";
 }
 
 } // namespace finplan

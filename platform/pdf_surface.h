@@ -34,7 +34,7 @@ class PdfSurface : public Surface {
               std::optional<Color> background) override;
 
     // The page's content stream.
-    const std::string& content() const { return out; }
+    const std::string& content() const { return out_; }
 
   private:
     void stroke(const Pen& pen);
@@ -42,11 +42,11 @@ class PdfSurface : public Surface {
     void arc(double cx, double cy, double rx, double ry, double a0, double a1);
     double charAdvance() const;
 
-    std::string out;
-    int cellHeight = 0;
-    int charWidth = 0; // 0: 0.6 of the cell height
-    bool bold = false;
-    int defaultHeight = 100;
+    std::string out_;
+    int cellHeight_ = 0;
+    int charWidth_ = 0; // 0: 0.6 of the cell height
+    bool bold_ = false;
+    int defaultHeight_ = 100;
 };
 
 } // namespace finplan

@@ -54,7 +54,7 @@ std::vector<std::string> resolveCommand(const std::vector<std::string>& argv,
     return {};
 }
 
-PosixLauncher::PosixLauncher(std::string dir) : programDir(std::move(dir)) {}
+PosixLauncher::PosixLauncher(std::string dir) : programDir_(std::move(dir)) {}
 
 std::string PosixLauncher::runningProgramDir() {
     std::error_code error;
@@ -63,7 +63,7 @@ std::string PosixLauncher::runningProgramDir() {
 }
 
 bool PosixLauncher::launch(const std::vector<std::string>& requested) {
-    std::vector<std::string> argv = resolveCommand(requested, programDir);
+    std::vector<std::string> argv = resolveCommand(requested, programDir_);
     if (argv.empty() || !onPath(argv[0])) return false;
     std::vector<char*> args;
     for (auto& a : argv)

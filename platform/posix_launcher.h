@@ -20,7 +20,7 @@ class PosixLauncher : public Launcher {
     static std::string runningProgramDir();
 
   private:
-    std::string programDir;
+    std::string programDir_;
 };
 
 // Desktop calculators tried, in order, for "calc.exe".

@@ -18,15 +18,15 @@ class Random {
 class SeededRandom : public Random {
   public:
     explicit SeededRandom(uint32_t s = 1) { seed(s); }
-    void seed(uint32_t s) override { state = (s % 2147483646u) + 1u; }
+    void seed(uint32_t s) override { state_ = (s % 2147483646u) + 1u; }
     int32_t next() override {
         // 64-bit multiply keeps it exact; the result is 1..2147483646.
-        state = static_cast<uint32_t>((static_cast<uint64_t>(state) * 48271u) % 2147483647u);
-        return static_cast<int32_t>(state);
+        state_ = static_cast<uint32_t>((static_cast<uint64_t>(state_) * 48271u) % 2147483647u);
+        return static_cast<int32_t>(state_);
     }
 
   private:
-    uint32_t state = 1;
+    uint32_t state_ = 1;
 };
 
 } // namespace finplan
