@@ -45,15 +45,15 @@ class AccountEditing {
   private:
     class DialogCompleter;
 
-    ScenarioSession& session;
-    Scenario& scenario;
-    Messages& messages;
-    Help& help;
-    DialogHost& host;
-    UndoStack& undo;
-    std::unique_ptr<DialogCompleter> completer;
-    AccountDialogMode mode = AccountDialogMode::Add;
-    int selected = 0;
+    ScenarioSession& session_;
+    Scenario& scenario_;
+    Messages& messages_;
+    Help& help_;
+    DialogHost& host_;
+    UndoStack& undo_;
+    std::unique_ptr<DialogCompleter> completer_;
+    AccountDialogMode mode_ = AccountDialogMode::Add;
+    int selected_ = 0;
 };
 
 } // namespace finplan

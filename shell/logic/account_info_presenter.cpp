@@ -41,29 +41,29 @@ using F = AccountInfoField;
 
 AccountInfoPresenter::AccountInfoPresenter(ScenarioSession& tracking, AccountDialogMode mode,
                                            int selected, Messages& shown, Help& manual)
-    : session(tracking), scenario(tracking.scenario), messages(shown), help(manual),
-      dialogMode(mode), slot(selected) {
+    : session_(tracking), scenario_(tracking.scenario), messages_(shown), help_(manual),
+      dialogMode_(mode), slot_(selected) {
     dialogTitle = "Account Information";
-    repairAccountCount(scenario);
-    const int count = scenario.accounts.accountCount;
+    repairAccountCount(scenario_);
+    const int count = scenario_.accounts.accountCount;
     // An edit names an account in use; a new account always takes the next free slot.
     if (mode != AccountDialogMode::Edit)
-        slot = count;
+        slot_ = count;
     else if (selected < 0 || selected >= count)
-        slot = -1;
-    if (slot >= 0 && slot < kMaxAccounts) draft = scenario.accounts.accounts[slot];
+        slot_ = -1;
+    if (slot_ >= 0 && slot_ < kMaxAccounts) draft_ = scenario_.accounts.accounts[slot_];
 
     for (int g = 0; g < kMaxGroups; ++g)
-        if (scenario.groups.exists(g)) groupOfChoice.push_back(g);
-    std::stable_sort(groupOfChoice.begin(), groupOfChoice.end(), [&](int a, int b) {
-        return std::strcmp(scenario.groups.groupName[a], scenario.groups.groupName[b]) < 0;
+        if (scenario_.groups.exists(g)) groupOfChoice_.push_back(g);
+    std::stable_sort(groupOfChoice_.begin(), groupOfChoice_.end(), [&](int a, int b) {
+        return std::strcmp(scenario_.groups.groupName[a], scenario_.groups.groupName[b]) < 0;
     });
     if (mode == AccountDialogMode::Add) {
-        draft.type = static_cast<int16_t>(AccountType::Asset);
-        draft.penaltyFlag = 0;
+        draft_.type = static_cast<int16_t>(AccountType::Asset);
+        draft_.penaltyFlag = 0;
         // A freed slot still holds the deleted account's bytes; its group must not
         // pass silently to the new account.
-        draft.groupIndex = 0;
+        draft_.groupIndex = 0;
     }
     addFields();
     addButton(StandardButton::Ok, "OK");
@@ -77,24 +77,24 @@ AccountInfoPresenter::AccountInfoPresenter(ScenarioSession& tracking, AccountDia
 
 void AccountInfoPresenter::addFields() {
     // A new account starts with empty fields.
-    const bool blank = dialogMode == AccountDialogMode::Add;
+    const bool blank = dialogMode_ == AccountDialogMode::Add;
     auto shownIf = [blank](const char* fmt, float v) { return blank ? "" : shown(fmt, v); };
-    addEdit(F::Name, "Account Name", blank ? "" : std::string(fieldText(draft.name))).maxLength =
+    addEdit(F::Name, "Account Name", blank ? "" : std::string(fieldText(draft_.name))).maxLength =
         static_cast<int>(kNameChars);
-    addCombo(F::Type, "Select Account Type", typeNames(), draft.type);
-    addEdit(F::InitialAmount, "Initial Amount", shownIf("%-13.2f", draft.initialAmount)).maxLength =
-        12;
-    addEdit(F::Rate, "Rate %", shownIf("%-8.3f", draft.rate));
-    addEdit(F::RandomMinimumRate, "Random Minimum Rate %", shownIf("%-8.3f", draft.randomMinRate));
-    addEdit(F::RandomMaximumRate, "Random Maximum Rate %", shownIf("%-8.3f", draft.randomMaxRate));
-    addEdit(F::AccessOrder, "Access Order", blank ? "" : std::string(fieldText(draft.accessOrder)))
+    addCombo(F::Type, "Select Account Type", typeNames(), draft_.type);
+    addEdit(F::InitialAmount, "Initial Amount", shownIf("%-13.2f", draft_.initialAmount))
+        .maxLength = 12;
+    addEdit(F::Rate, "Rate %", shownIf("%-8.3f", draft_.rate));
+    addEdit(F::RandomMinimumRate, "Random Minimum Rate %", shownIf("%-8.3f", draft_.randomMinRate));
+    addEdit(F::RandomMaximumRate, "Random Maximum Rate %", shownIf("%-8.3f", draft_.randomMaxRate));
+    addEdit(F::AccessOrder, "Access Order", blank ? "" : std::string(fieldText(draft_.accessOrder)))
         .maxLength = static_cast<int>(kAccessOrderChars);
     std::vector<std::string> groups;
-    for (int g : groupOfChoice)
-        groups.emplace_back(fieldText(scenario.groups.groupName[g]));
-    const auto at = std::find(groupOfChoice.begin(), groupOfChoice.end(), draft.groupIndex);
+    for (int g : groupOfChoice_)
+        groups.emplace_back(fieldText(scenario_.groups.groupName[g]));
+    const auto at = std::find(groupOfChoice_.begin(), groupOfChoice_.end(), draft_.groupIndex);
     addCombo(F::Group, "Assign Group to Account", groups,
-             at == groupOfChoice.end() ? -1 : static_cast<int>(at - groupOfChoice.begin()));
+             at == groupOfChoice_.end() ? -1 : static_cast<int>(at - groupOfChoice_.begin()));
     addCheck(F::Penalty, "Early withdrawals subject to penalty", false);
     showPenalty();
 }
@@ -117,25 +117,25 @@ std::vector<std::string> AccountInfoPresenter::typeNames() {
 
 void AccountInfoPresenter::chooseType(int code) {
     if (code < 0 || code >= kAccountTypeCount) return;
-    draft.type = static_cast<int16_t>(code);
-    if (!penaltyUsable()) draft.penaltyFlag = 0;
+    draft_.type = static_cast<int16_t>(code);
+    if (!penaltyUsable()) draft_.penaltyFlag = 0;
     field(F::Type).selected = code;
     showPenalty();
 }
 
 void AccountInfoPresenter::chooseGroup(int position) {
-    if (position < 0 || position >= static_cast<int>(groupOfChoice.size())) return;
-    draft.groupIndex = static_cast<int16_t>(groupOfChoice[position]);
+    if (position < 0 || position >= static_cast<int>(groupOfChoice_.size())) return;
+    draft_.groupIndex = static_cast<int16_t>(groupOfChoice_[position]);
     field(F::Group).selected = position;
 }
 
 bool AccountInfoPresenter::penaltyUsable() const {
-    return isPenaltyType(draft.type);
+    return isPenaltyType(draft_.type);
 }
 
 void AccountInfoPresenter::toggle(ControlId id) {
     if (id != F::Penalty) return DialogPresenter::toggle(id);
-    draft.penaltyFlag = penaltyUsable() && draft.penaltyFlag != 1 ? 1 : 0;
+    draft_.penaltyFlag = penaltyUsable() && draft_.penaltyFlag != 1 ? 1 : 0;
     showPenalty();
 }
 
@@ -148,22 +148,22 @@ void AccountInfoPresenter::choose(ControlId id, int index) {
 Press AccountInfoPresenter::press(ControlId button) {
     if (button == StandardButton::Ok) return ok() ? Press::Accept : Press::Stay;
     if (button == StandardButton::Cancel) return Press::Reject;
-    if (button == StandardButton::Help) help.showContext(help::kAccountInformation);
+    if (button == StandardButton::Help) help_.showContext(help::kAccountInformation);
     return Press::Stay;
 }
 
 bool AccountInfoPresenter::ok() {
-    const bool adding = dialogMode != AccountDialogMode::Edit;
-    if (slot < 0) return false; // nothing to edit
-    if (slot >= kMaxAccounts || (adding && scenario.accounts.accountCount >= kMaxAccounts)) {
-        messages.show("Maximum number of accounts reached!", "Account Warning",
-                      MessageIcon::Warning);
+    const bool adding = dialogMode_ != AccountDialogMode::Edit;
+    if (slot_ < 0) return false; // nothing to edit
+    if (slot_ >= kMaxAccounts || (adding && scenario_.accounts.accountCount >= kMaxAccounts)) {
+        messages_.show("Maximum number of accounts reached!", "Account Warning",
+                       MessageIcon::Warning);
         return false;
     }
-    Account a = draft;
+    Account a = draft_;
     storeFieldText(a.name, text(F::Name), kNameChars);
     auto check = [this](F id, float& out, const FieldRule& rule) {
-        return passed(id, validateText(messages, text(id), out, rule));
+        return passed(id, validateText(messages_, text(id), out, rule));
     };
     if (!check(F::InitialAmount, a.initialAmount, kAmountRule)) return false;
     a.balance = a.initialAmount;
@@ -174,15 +174,15 @@ bool AccountInfoPresenter::ok() {
         return false;
     storeFieldText(a.accessOrder, text(F::AccessOrder), kAccessOrderChars);
 
-    scenario.accounts.accounts[slot] = a;
-    if (adding) assignAccountId(scenario);
-    session.changed(ScenarioChange::AccountEdited);
+    scenario_.accounts.accounts[slot_] = a;
+    if (adding) assignAccountId(scenario_);
+    session_.changed(ScenarioChange::AccountEdited);
     return true;
 }
 
 std::string AccountInfoPresenter::changeLabel() const {
     const std::string name = utf8Cut(field(F::Name).text, kNameChars);
-    return std::string(dialogMode == AccountDialogMode::Edit ? "Edit" : "Add") + " Account '" +
+    return std::string(dialogMode_ == AccountDialogMode::Edit ? "Edit" : "Add") + " Account '" +
            name + "'";
 }
 

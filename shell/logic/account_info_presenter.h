@@ -24,21 +24,21 @@ class AccountInfoPresenter : public DialogPresenter {
     AccountInfoPresenter(ScenarioSession& session, AccountDialogMode mode, int slot,
                          Messages& messages, Help& help);
 
-    AccountDialogMode mode() const { return dialogMode; }
+    AccountDialogMode mode() const { return dialogMode_; }
     Press press(ControlId button) override;
     void toggle(ControlId id) override;
     void choose(ControlId id, int index) override;
 
     // The type combo: the five display names in code order, so an entry is a type code.
     static std::vector<std::string> typeNames();
-    int type() const { return draft.type; }
+    int type() const { return draft_.type; }
     void chooseType(int code);
     // The group combo: the existing groups by name (byte-wise); -1 when none is chosen.
     void chooseGroup(int position);
 
     // "Early withdrawals subject to penalty": usable only for Retirement Savings and
     // Tax Free Savings.
-    bool penaltyChecked() const { return draft.penaltyFlag == 1; }
+    bool penaltyChecked() const { return draft_.penaltyFlag == 1; }
     bool penaltyUsable() const;
 
     // OK: checks the fields in order; the first failure shows its message and keeps
@@ -53,14 +53,14 @@ class AccountInfoPresenter : public DialogPresenter {
     void addFields();
     void showPenalty();
 
-    ScenarioSession& session;
-    Scenario& scenario;
-    Messages& messages;
-    Help& help;
-    AccountDialogMode dialogMode;
-    int slot;
-    Account draft;
-    std::vector<int> groupOfChoice; // group index of each combo position
+    ScenarioSession& session_;
+    Scenario& scenario_;
+    Messages& messages_;
+    Help& help_;
+    AccountDialogMode dialogMode_;
+    int slot_;
+    Account draft_;
+    std::vector<int> groupOfChoice_; // group index of each combo position
 };
 
 } // namespace finplan

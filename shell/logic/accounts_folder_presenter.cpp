@@ -13,47 +13,47 @@ std::vector<std::string> AccountsFolderPresenter::headers(bool idColumn) {
 }
 
 std::vector<AccountRow> AccountsFolderPresenter::rows() {
-    return accountListRows(scenario, sort);
+    return accountListRows(scenario_, sort_);
 }
 
 std::string AccountsFolderPresenter::countText() const {
-    const int n = scenario.accounts.usableCount();
+    const int n = scenario_.accounts.usableCount();
     return n == 0 ? std::string() : format("%2d", n);
 }
 
 std::string AccountsFolderPresenter::totalText() const {
-    if (scenario.accounts.usableCount() == 0) return {};
-    return money13(accountTotal(scenario));
+    if (scenario_.accounts.usableCount() == 0) return {};
+    return money13(accountTotal(scenario_));
 }
 
 void AccountsFolderPresenter::clickHeader(int column) {
     if (column == kAccessOrderColumn) {
-        sort.byAccessOrder = !sort.byAccessOrder;
+        sort_.byAccessOrder = !sort_.byAccessOrder;
     } else if (column >= 0 && column < kAccessOrderColumn) {
-        sort.ascending[column] = !sort.ascending[column];
+        sort_.ascending[column] = !sort_.ascending[column];
     } else {
         return; // the ID column does not sort
     }
-    sort.column = column;
+    sort_.column = column;
 }
 
 void AccountsFolderPresenter::setWithdrawalOrder(bool checked) {
-    sort.byAccessOrder = checked;
+    sort_.byAccessOrder = checked;
     if (checked) {
-        sort.column = kAccessOrderColumn;
+        sort_.column = kAccessOrderColumn;
     } else {
-        sort.ascending[0] = true;
-        sort.column = 0;
+        sort_.ascending[0] = true;
+        sort_.column = 0;
     }
 }
 
 AccountsFolderPresenter::SortMark AccountsFolderPresenter::sortMark() const {
-    const int column = sort.column >= 0 && sort.column <= kAccessOrderColumn ? sort.column : 0;
-    return {column, column == kAccessOrderColumn ? sort.byAccessOrder : sort.ascending[column]};
+    const int column = sort_.column >= 0 && sort_.column <= kAccessOrderColumn ? sort_.column : 0;
+    return {column, column == kAccessOrderColumn ? sort_.byAccessOrder : sort_.ascending[column]};
 }
 
 bool AccountsFolderPresenter::withdrawalOrderChecked() const {
-    return sort.column == kAccessOrderColumn && sort.byAccessOrder;
+    return sort_.column == kAccessOrderColumn && sort_.byAccessOrder;
 }
 
 } // namespace finplan

@@ -15,7 +15,7 @@ namespace finplan {
 class AccountsFolderPresenter {
   public:
     AccountsFolderPresenter(Scenario& plan, AccountListSort& listSort)
-        : scenario(plan), sort(listSort) {}
+        : scenario_(plan), sort_(listSort) {}
 
     // "Account" ... "Order", and "ID" when the program was started with "IDON".
     static std::vector<std::string> headers(bool idColumn);
@@ -40,8 +40,8 @@ class AccountsFolderPresenter {
     SortMark sortMark() const;
 
   private:
-    Scenario& scenario;
-    AccountListSort& sort;
+    Scenario& scenario_;
+    AccountListSort& sort_;
 };
 
 } // namespace finplan

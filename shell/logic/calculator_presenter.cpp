@@ -9,7 +9,7 @@ CalculatorPresenter::CalculatorPresenter(CalculatorTool tool) {
 
 FormField& CalculatorPresenter::bound(FormField& f, std::string& text, const char* name) {
     f.name = name;
-    texts.emplace_back(f.id, &text);
+    texts_.emplace_back(f.id, &text);
     return f;
 }
 
@@ -31,7 +31,7 @@ void CalculatorPresenter::bindSpin(ControlId id, const char* label, std::string&
 void CalculatorPresenter::bindCheck(ControlId id, const char* label, bool& value, const char* name,
                                     std::function<void()> onClick) {
     addCheck(id, label, value).name = name;
-    flags.emplace_back(id, &value);
+    flags_.emplace_back(id, &value);
     if (onClick)
         actions[id] = [onClick = std::move(onClick)] {
             onClick();
@@ -90,16 +90,16 @@ void CalculatorPresenter::act(const std::function<void()>& action) {
 }
 
 void CalculatorPresenter::readTexts() {
-    for (auto& [id, text] : texts)
+    for (auto& [id, text] : texts_)
         if (field(id).kind != FieldKind::ReadOnly) *text = field(id).text;
-    for (auto& [id, value] : flags)
+    for (auto& [id, value] : flags_)
         *value = field(id).checked;
 }
 
 void CalculatorPresenter::showTexts() {
-    for (auto& [id, text] : texts)
+    for (auto& [id, text] : texts_)
         field(id).text = *text;
-    for (auto& [id, value] : flags)
+    for (auto& [id, value] : flags_)
         field(id).checked = *value;
 }
 

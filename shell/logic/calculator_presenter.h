@@ -51,8 +51,8 @@ class CalculatorPresenter : public DialogPresenter {
     void readTexts();
     void showTexts();
 
-    std::vector<std::pair<ControlId, std::string*>> texts;
-    std::vector<std::pair<ControlId, bool*>> flags;
+    std::vector<std::pair<ControlId, std::string*>> texts_;
+    std::vector<std::pair<ControlId, bool*>> flags_;
     std::map<ControlId, std::function<Press()>> actions;
 };
 

@@ -6,25 +6,25 @@ namespace finplan {
 
 InflationPresenter::InflationPresenter(PlannerParts& parts)
     : CalculatorPresenter(CalculatorTool::Inflation),
-      calculator(parts.calculators.inflation, parts.messages) {
+      calculator_(parts.calculators.inflation, parts.messages) {
     using F = InflationField;
     addSection({.title = "", .layout = SectionLayout::Form});
-    bindEdit(F::StartAge, "Start Age", calculator.startAge, "startAge");
-    bindEdit(F::EndAge, "End Age", calculator.endAge, "endAge");
-    bindEdit(F::Amount, "Start Age Amount", calculator.amount, "amount");
-    bindEdit(F::Rate, "Inflation Rate", calculator.rate, "rate", "%");
-    bindResult(F::InflatedAmount, "Inflated Amount", calculator.inflatedAmount, "inflatedAmount");
+    bindEdit(F::StartAge, "Start Age", calculator_.startAge, "startAge");
+    bindEdit(F::EndAge, "End Age", calculator_.endAge, "endAge");
+    bindEdit(F::Amount, "Start Age Amount", calculator_.amount, "amount");
+    bindEdit(F::Rate, "Inflation Rate", calculator_.rate, "rate", "%");
+    bindResult(F::InflatedAmount, "Inflated Amount", calculator_.inflatedAmount, "inflatedAmount");
 
-    stayButton(F::Calculate, "Calculate", "calculate", [this] { calculator.calculate(); });
+    stayButton(F::Calculate, "Calculate", "calculate", [this] { calculator_.calculate(); });
     button(F::Ok, "OK", "OK", [] { return Press::Accept; });
     defaultId = F::Calculate;
 }
 
 InvestmentPresenter::InvestmentPresenter(PlannerParts& parts)
     : CalculatorPresenter(CalculatorTool::Investment),
-      calculator(parts.calculators.investment, parts.messages) {
+      calculator_(parts.calculators.investment, parts.messages) {
     using F = InvestmentField;
-    InvestmentCalculator& c = calculator;
+    InvestmentCalculator& c = calculator_;
     addSection({.title = "", .layout = SectionLayout::Form});
     bindEdit(F::Amount, "Amount invested", c.amount, "amount");
     bindEdit(F::Years, "Number of years amount is invested", c.years, "years");
@@ -60,7 +60,7 @@ InvestmentPresenter::InvestmentPresenter(PlannerParts& parts)
     });
     words("yearly rate of return on your investment.");
 
-    stayButton(F::Calculate, "Calculate", "calculate", [this] { calculator.calculate(); });
+    stayButton(F::Calculate, "Calculate", "calculate", [this] { calculator_.calculate(); });
     button(F::Ok, "OK", "OK", [] { return Press::Accept; });
     helpButton(F::Help, parts.help, InvestmentCalculator::kHelpContext);
     defaultId = F::Calculate;

@@ -20,7 +20,7 @@ class MortgageCalculatorPresenter : public CalculatorPresenter {
     explicit MortgageCalculatorPresenter(PlannerParts& parts);
 
   private:
-    MortgageCalculator calculator;
+    MortgageCalculator calculator_;
 };
 
 class RefinancePresenter : public CalculatorPresenter {
@@ -28,7 +28,7 @@ class RefinancePresenter : public CalculatorPresenter {
     RefinancePresenter(PlannerParts& parts, const Event* editedMortgage);
 
   private:
-    RefinanceAnalysis analysis;
+    RefinanceAnalysis analysis_;
 };
 
 class AcceleratedPresenter : public CalculatorPresenter {
@@ -36,7 +36,7 @@ class AcceleratedPresenter : public CalculatorPresenter {
     explicit AcceleratedPresenter(PlannerParts& parts);
 
   private:
-    AcceleratedPaymentAnalysis analysis;
+    AcceleratedPaymentAnalysis analysis_;
 };
 
 class InflationPresenter : public CalculatorPresenter {
@@ -44,7 +44,7 @@ class InflationPresenter : public CalculatorPresenter {
     explicit InflationPresenter(PlannerParts& parts);
 
   private:
-    InflationCalculator calculator;
+    InflationCalculator calculator_;
 };
 
 class InvestmentPresenter : public CalculatorPresenter {
@@ -52,7 +52,7 @@ class InvestmentPresenter : public CalculatorPresenter {
     explicit InvestmentPresenter(PlannerParts& parts);
 
   private:
-    InvestmentCalculator calculator;
+    InvestmentCalculator calculator_;
 };
 
 class TradeOffPresenter : public CalculatorPresenter {
@@ -61,8 +61,8 @@ class TradeOffPresenter : public CalculatorPresenter {
     void step(ControlId id, int steps) override;
 
   private:
-    ReportingLauncher launcher; // a grapher that cannot be started is reported
-    TradeOffAnalysis analysis;
+    ReportingLauncher launcher_; // a grapher that cannot be started is reported
+    TradeOffAnalysis analysis_;
 };
 
 // The presenter of a calculator dialog; none for the Mortgage Schedule, a window of

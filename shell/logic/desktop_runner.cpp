@@ -8,59 +8,59 @@ namespace finplan {
 
 void DesktopRunner::beforeRun() {
     // The totals and working balances follow the accounts as they are now.
-    recomputeTotals(session.scenario);
-    if (plot && files) plot->setFileTitle(files->displayName);
+    recomputeTotals(session_.scenario);
+    if (plot_ && files_) plot_->setFileTitle(files_->displayName);
 }
 
 bool DesktopRunner::run(ResultsList* list, RunMode mode, const RunFlags& flags) {
-    Scenario& s = session.scenario;
+    Scenario& s = session_.scenario;
     beforeRun();
     if (flags.prepareOnly) {
-        prepareRun(session, flags);
+        prepareRun(session_, flags);
         return false;
     }
     bool ok = false;
     switch (mode) {
     case RunMode::List:
         if (list) {
-            ok = runToList(session, *list, flags);
+            ok = runToList(session_, *list, flags);
         } else {
-            RunRequest request{flags, session.view, nullptr, session.plot, nullptr};
-            ok = runScenario(s, session.state, request, session.random, session.clock);
+            RunRequest request{flags, session_.view, nullptr, session_.plot, nullptr};
+            ok = runScenario(s, session_.state, request, session_.random, session_.clock);
         }
         break;
     case RunMode::ResultsFile:
         // The Save button: the file dialog, the file, then the preparing run.
-        return saveResults(session, chooser);
+        return saveResults(session_, chooser_);
     case RunMode::PrintFile:
-        ok = writePrintFile(session, flags, files::kPrintFile);
+        ok = writePrintFile(session_, flags, files::kPrintFile);
         break;
     }
-    if (ok) changes.changed(ScenarioChange::RunCompleted);
+    if (ok) changes_.changed(ScenarioChange::RunCompleted);
     return ok;
 }
 
 bool DesktopRunner::replay(ResultsList* list, const TrialReplay& trial) {
     beforeRun();
     RunRequest request;
-    request.view = session.view;
+    request.view = session_.view;
     request.lines = list;
-    request.plot = session.plot;
-    const bool ok = replayTrial(session.scenario, session.state, trial, request);
-    if (ok) changes.changed(ScenarioChange::RunCompleted);
+    request.plot = session_.plot;
+    const bool ok = replayTrial(session_.scenario, session_.state, trial, request);
+    if (ok) changes_.changed(ScenarioChange::RunCompleted);
     return ok;
 }
 
 uint32_t DesktopRunner::freshSeed() {
-    const auto seed = static_cast<uint32_t>(session.random.next());
-    session.random.seed(seed);
+    const auto seed = static_cast<uint32_t>(session_.random.next());
+    session_.random.seed(seed);
     return seed;
 }
 
 bool DesktopRunner::exportResults() {
     beforeRun();
     ResultsList scratch;
-    return finplan::exportResults(session, scratch, chooser);
+    return finplan::exportResults(session_, scratch, chooser_);
 }
 
 } // namespace finplan

@@ -21,27 +21,27 @@ class DesktopRunner : public ScenarioRunner {
     DesktopRunner(ScenarioSession& tracking, RunState& state, ViewSettings& view, Random& random,
                   const Clock& clock, Messages& messages, FileChooser& resultsChooser,
                   PlotFileWriter* plotFile = nullptr, const ScenarioFiles* scenarioFiles = nullptr)
-        : session{tracking.scenario, state, view, random, clock, messages, plotFile},
-          changes(tracking), chooser(resultsChooser), plot(plotFile), files(scenarioFiles) {}
+        : session_{tracking.scenario, state, view, random, clock, messages, plotFile},
+          changes_(tracking), chooser_(resultsChooser), plot_(plotFile), files_(scenarioFiles) {}
 
     bool run(ResultsList* list, RunMode mode, const RunFlags& flags) override;
     bool replay(ResultsList* list, const TrialReplay& trial) override;
     bool exportResults() override;
     uint32_t freshSeed() override;
-    ViewSettings& viewSettings() override { return session.view; }
+    ViewSettings& viewSettings() override { return session_.view; }
     void setGraphKind(int kind) override {
-        if (plot) plot->setGraphKind(kind);
+        if (plot_) plot_->setGraphKind(kind);
     }
-    float plotStartAge() const override { return session.state.plotStartAge; }
-    float taxRateInEffect() const override { return session.state.taxRateInEffect; }
+    float plotStartAge() const override { return session_.state.plotStartAge; }
+    float taxRateInEffect() const override { return session_.state.taxRateInEffect; }
 
   private:
     void beforeRun();
-    RunSession session;
-    ScenarioSession& changes;
-    FileChooser& chooser;
-    PlotFileWriter* plot;
-    const ScenarioFiles* files;
+    RunSession session_;
+    ScenarioSession& changes_;
+    FileChooser& chooser_;
+    PlotFileWriter* plot_;
+    const ScenarioFiles* files_;
 };
 
 } // namespace finplan

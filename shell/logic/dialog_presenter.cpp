@@ -5,7 +5,7 @@
 namespace finplan {
 
 FormField& DialogPresenter::field(ControlId id) {
-    for (FormField& f : formFields)
+    for (FormField& f : formFields_)
         if (f.id == id) return f;
     throw std::out_of_range("no field " + std::to_string(id.number()) + " in " + dialogTitle);
 }
@@ -15,7 +15,7 @@ const FormField& DialogPresenter::field(ControlId id) const {
 }
 
 bool DialogPresenter::hasField(ControlId id) const {
-    for (const FormField& f : formFields)
+    for (const FormField& f : formFields_)
         if (f.id == id) return true;
     return false;
 }
@@ -28,8 +28,8 @@ FormField& DialogPresenter::addEdit(ControlId id, const std::string& label, cons
     f.text = text;
     f.unit = unit;
     f.section = lastSection();
-    formFields.push_back(f);
-    return formFields.back();
+    formFields_.push_back(f);
+    return formFields_.back();
 }
 
 FormField& DialogPresenter::addReadOnly(ControlId id, const std::string& label,
@@ -61,26 +61,26 @@ void DialogPresenter::addHeading(const std::string& text, bool sameRow) {
     f.label = text;
     f.sameRow = sameRow;
     f.section = lastSection();
-    formFields.push_back(f);
+    formFields_.push_back(f);
 }
 
 void DialogPresenter::addNote(const std::string& text, bool wrap) {
     addHeading(text, false);
-    formFields.back().kind = FieldKind::Note;
-    formFields.back().wrap = wrap;
+    formFields_.back().kind = FieldKind::Note;
+    formFields_.back().wrap = wrap;
 }
 
 int DialogPresenter::lastSection() const {
-    return formSections.empty() ? 0 : static_cast<int>(formSections.size()) - 1;
+    return formSections_.empty() ? 0 : static_cast<int>(formSections_.size()) - 1;
 }
 
 void DialogPresenter::addSection(FormSection section) {
-    formSections.push_back(std::move(section));
+    formSections_.push_back(std::move(section));
 }
 
 FormButton& DialogPresenter::addButton(ControlId id, const std::string& label, bool enabled) {
-    formButtons.push_back({id, label, enabled, ""});
-    return formButtons.back();
+    formButtons_.push_back({id, label, enabled, ""});
+    return formButtons_.back();
 }
 
 } // namespace finplan

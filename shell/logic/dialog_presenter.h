@@ -89,8 +89,8 @@ class DialogPresenter {
     virtual ~DialogPresenter() = default;
 
     const std::string& title() const { return dialogTitle; }
-    std::vector<FormField>& fields() { return formFields; }
-    const std::vector<FormButton>& buttons() const { return formButtons; }
+    std::vector<FormField>& fields() { return formFields_; }
+    const std::vector<FormButton>& buttons() const { return formButtons_; }
     FormField& field(ControlId id);
     const FormField& field(ControlId id) const;
     // Shorthands for tests and for the views.
@@ -116,16 +116,16 @@ class DialogPresenter {
     ControlId firstField() const { return startId; }
     // The field whose check refused the last press, none when none: the view puts the
     // focus back there with its text selected. Taking it clears it.
-    ControlId takeRefusedField() { return std::exchange(refusedId, ControlId{}); }
+    ControlId takeRefusedField() { return std::exchange(refusedId_, ControlId{}); }
     // The layout: no sections is one grid of every field.
-    const std::vector<FormSection>& sections() const { return formSections; }
+    const std::vector<FormSection>& sections() const { return formSections_; }
     const std::string& headline() const { return boldLine; } // a bold line above the boxes
     FormStyle style() const { return look; }
 
   protected:
     // Passes `ok` on; when the check failed, remembers `id` as the field to go back to.
     bool passed(ControlId id, bool ok) {
-        if (!ok) refusedId = id;
+        if (!ok) refusedId_ = id;
         return ok;
     }
     FormField& addEdit(ControlId id, const std::string& label, const std::string& text,
@@ -151,10 +151,10 @@ class DialogPresenter {
   private:
     int lastSection() const;
 
-    ControlId refusedId;
-    std::vector<FormField> formFields;
-    std::vector<FormButton> formButtons;
-    std::vector<FormSection> formSections;
+    ControlId refusedId_;
+    std::vector<FormField> formFields_;
+    std::vector<FormButton> formButtons_;
+    std::vector<FormSection> formSections_;
 };
 
 // What the event editors hand to a calculator window.

@@ -47,79 +47,79 @@ EventKind EventEditing::kindOfCommand(int id) {
 }
 
 bool EventEditing::refuseWhenFull() {
-    if (!eventTableFull(scenario)) return false;
-    messages.show(kTableFullText, "Event Limit", MessageIcon::Warning);
+    if (!eventTableFull(scenario_)) return false;
+    messages_.show(kTableFullText, "Event Limit", MessageIcon::Warning);
     return true;
 }
 
 bool EventEditing::runEditor(EventKind kind) {
-    EditorContext context{session, scenario, messages, help, calculators, host};
+    EditorContext context{session_, scenario_, messages_, help_, calculators_, host_};
     auto editor = makeEventEditor(context, kind);
     if (!editor) return false;
-    session.editorOpened();
-    return host.runDialog(*editor) && !session.cancelledEdit();
+    session_.editorOpened();
+    return host_.runDialog(*editor) && !session_.cancelledEdit();
 }
 
 bool EventEditing::addEvent(EventKind kind) {
     if (refuseWhenFull()) return false;
-    ScenarioSnapshot before(scenario);
-    session.beginAddEvent();
+    ScenarioSnapshot before(scenario_);
+    session_.beginAddEvent();
     if (!runEditor(kind)) return false;
-    const Event added = scenario.events[session.currentEvent()];
-    sortEvents(scenario);
-    undo.record(eventChangeName("Add", added), before, scenario);
+    const Event added = scenario_.events[session_.currentEvent()];
+    sortEvents(scenario_);
+    undo_.record(eventChangeName("Add", added), before, scenario_);
     return true;
 }
 
 bool EventEditing::editEvent(int index) {
-    if (index < 0 || index >= scenario.usedEventCount()) return false;
-    ScenarioSnapshot before(scenario);
-    const int saved = session.beginEditEvent(index);
-    const bool stored = runEditor(scenario.events[index].eventKind());
-    session.endEditEvent(saved);
+    if (index < 0 || index >= scenario_.usedEventCount()) return false;
+    ScenarioSnapshot before(scenario_);
+    const int saved = session_.beginEditEvent(index);
+    const bool stored = runEditor(scenario_.events[index].eventKind());
+    session_.endEditEvent(saved);
     if (!stored) return false;
-    const Event edited = scenario.events[index];
-    sortEvents(scenario);
-    undo.record(eventChangeName("Edit", edited), before, scenario);
+    const Event edited = scenario_.events[index];
+    sortEvents(scenario_);
+    undo_.record(eventChangeName("Edit", edited), before, scenario_);
     return true;
 }
 
 bool EventEditing::copyEvent(int index) {
-    if (index < 0 || index >= scenario.usedEventCount()) return false;
+    if (index < 0 || index >= scenario_.usedEventCount()) return false;
     if (refuseWhenFull()) return false;
-    ScenarioSnapshot before(scenario);
-    const Event original = scenario.events[index];
-    session.beginCopy();
-    finplan::copyEvent(scenario, index);
-    const int saved = session.beginEditEvent(index);
+    ScenarioSnapshot before(scenario_);
+    const Event original = scenario_.events[index];
+    session_.beginCopy();
+    finplan::copyEvent(scenario_, index);
+    const int saved = session_.beginEditEvent(index);
     runEditor(original.eventKind());
-    session.endEditEvent(saved);
-    if (session.copyPending()) {
+    session_.endEditEvent(saved);
+    if (session_.copyPending()) {
         // Not left with OK: the scenario goes back to exactly what it was.
-        session.dropCopy();
-        before.restoreInto(scenario);
+        session_.dropCopy();
+        before.restoreInto(scenario_);
         return false;
     }
-    sortEvents(scenario);
-    undo.record(eventChangeName("Copy", original), before, scenario);
+    sortEvents(scenario_);
+    undo_.record(eventChangeName("Copy", original), before, scenario_);
     return true;
 }
 
 bool EventEditing::deleteEvent(int index) {
-    if (index < 0 || index >= scenario.usedEventCount()) return false;
-    ScenarioSnapshot before(scenario);
-    const Event removed = scenario.events[index];
-    finplan::deleteEvent(scenario, index);
-    session.changed(ScenarioChange::EventDeleted);
-    undo.record(eventChangeName("Delete", removed), before, scenario);
+    if (index < 0 || index >= scenario_.usedEventCount()) return false;
+    ScenarioSnapshot before(scenario_);
+    const Event removed = scenario_.events[index];
+    finplan::deleteEvent(scenario_, index);
+    session_.changed(ScenarioChange::EventDeleted);
+    undo_.record(eventChangeName("Delete", removed), before, scenario_);
     return true;
 }
 
 bool EventEditing::editInitialValues() {
-    ScenarioSnapshot before(scenario);
-    InitialValuesPresenter dialog(session, messages, help, clock);
-    if (!host.runDialog(dialog)) return false;
-    undo.record("Edit Initial Values", before, scenario);
+    ScenarioSnapshot before(scenario_);
+    InitialValuesPresenter dialog(session_, messages_, help_, clock_);
+    if (!host_.runDialog(dialog)) return false;
+    undo_.record("Edit Initial Values", before, scenario_);
     return true;
 }
 
@@ -127,7 +127,7 @@ void EventEditing::chooseEvents(const std::function<void()>& afterEach) {
     AddEventChooser chooser([this, &afterEach](EventKind kind) {
         if (addEvent(kind) && afterEach) afterEach();
     });
-    host.runDialog(chooser);
+    host_.runDialog(chooser);
 }
 
 AddEventChooser::AddEventChooser(std::function<void(EventKind)> theOpen)

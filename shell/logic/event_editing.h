@@ -21,11 +21,11 @@ class EventEditing {
     EventEditing(ScenarioSession& tracking, Messages& shown, Help& helpPort,
                  CalculatorMemory& calculatorMemory, UndoStack& steps, const Clock& timeSource,
                  DialogHost& dialogHost)
-        : session(tracking), scenario(tracking.scenario), messages(shown), help(helpPort),
-          calculators(calculatorMemory), undo(steps), clock(timeSource), host(dialogHost) {}
+        : session_(tracking), scenario_(tracking.scenario), messages_(shown), help_(helpPort),
+          calculators_(calculatorMemory), undo_(steps), clock_(timeSource), host_(dialogHost) {}
 
     // The session the changes are told to.
-    ScenarioSession& changes() { return session; }
+    ScenarioSession& changes() { return session_; }
 
     // A new event of that kind (menu, chooser, the mortgage calculator's hand-over).
     // True when the editor stored it; the 150th event is the last one accepted.
@@ -48,14 +48,14 @@ class EventEditing {
     bool refuseWhenFull();
     bool runEditor(EventKind kind);
 
-    ScenarioSession& session;
-    Scenario& scenario;
-    Messages& messages;
-    Help& help;
-    CalculatorMemory& calculators;
-    UndoStack& undo;
-    const Clock& clock;
-    DialogHost& host;
+    ScenarioSession& session_;
+    Scenario& scenario_;
+    Messages& messages_;
+    Help& help_;
+    CalculatorMemory& calculators_;
+    UndoStack& undo_;
+    const Clock& clock_;
+    DialogHost& host_;
 };
 
 // The Add Event chooser's buttons.

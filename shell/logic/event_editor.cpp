@@ -59,7 +59,7 @@ std::string wholeText(const char* format, int value) {
 }
 
 EventEditor::EventEditor(EditorContext& context, EventKind eventKind, const char* title, int help)
-    : ctx(context), kind(eventKind), helpContext(help) {
+    : ctx(context), kind(eventKind), helpContext_(help) {
     dialogTitle = title;
     // A new event starts from a cleared slot; an edit from the slot as it is.
     if (const Event* edited = ctx.session.editedEvent()) event = *edited;
@@ -67,13 +67,13 @@ EventEditor::EventEditor(EditorContext& context, EventKind eventKind, const char
 }
 
 void EventEditor::setButtons(ControlId ok, ControlId cancel) {
-    okId = ok;
+    okId_ = ok;
     cancelId = cancel;
     defaultId = ok;
 }
 
 Press EventEditor::press(ControlId button) {
-    if (button == okId) {
+    if (button == okId_) {
         readDescription();
         if (!readFields()) return Press::Stay;
         commit();
@@ -84,54 +84,55 @@ Press EventEditor::press(ControlId button) {
         return Press::Reject;
     }
     if (button == StandardButton::Help) {
-        ctx.help.showContext(helpContext);
+        ctx.help.showContext(helpContext_);
         return Press::Stay;
     }
     return pressOther(button);
 }
 
 void EventEditor::toggle(ControlId id) {
-    auto it = flags.find(id);
-    if (it == flags.end()) return DialogPresenter::toggle(id);
+    auto it = flags_.find(id);
+    if (it == flags_.end()) return DialogPresenter::toggle(id);
     *it->second = *it->second ? 0 : 1;
     field(id).checked = *it->second != 0;
 }
 
 void EventEditor::choose(ControlId id, int index) {
     DialogPresenter::choose(id, index);
-    auto it = combos.find(id);
-    if (it == combos.end() || index < 0 || index >= static_cast<int>(it->second.ids.size())) return;
-    comboIds[id] = it->second.ids[static_cast<std::size_t>(index)];
+    auto it = combos_.find(id);
+    if (it == combos_.end() || index < 0 || index >= static_cast<int>(it->second.ids.size()))
+        return;
+    comboIds_[id] = it->second.ids[static_cast<std::size_t>(index)];
 }
 
 void EventEditor::addDescription(ControlId id) {
     addEdit(id, "Description", std::string(fieldText(event.description))).width = FieldWidth::Text;
-    descriptionId = id;
+    descriptionId_ = id;
 }
 
 void EventEditor::readDescription() {
     // At most 49 characters; the rest of the field is cleared.
-    const std::string text = cutText(field(descriptionId).text, kDescriptionWidth - 1);
+    const std::string text = cutText(field(descriptionId_).text, kDescriptionWidth - 1);
     std::memset(event.description, 0, sizeof event.description);
     std::memcpy(event.description, text.data(), text.size());
 }
 
 void EventEditor::addFlag(ControlId id, const std::string& label, int16_t& flag) {
     addCheck(id, label, flag != 0);
-    flags[id] = &flag;
+    flags_[id] = &flag;
 }
 
 void EventEditor::addAccountCombo(ControlId id, const std::string& label, int accountId,
                                   bool withNoSelection) {
     AccountChoices c = fillAccountCombo(ctx.scenario, withNoSelection);
     addCombo(id, label, c.names, c.entryOf(accountId));
-    comboIds[id] = accountId;
-    combos[id] = std::move(c);
+    comboIds_[id] = accountId;
+    combos_[id] = std::move(c);
 }
 
 int EventEditor::chosenAccount(ControlId comboId) const {
-    auto it = comboIds.find(comboId);
-    return it == comboIds.end() ? 0 : it->second;
+    auto it = comboIds_.find(comboId);
+    return it == comboIds_.end() ? 0 : it->second;
 }
 
 bool EventEditor::accountChosen(ControlId comboId) const {

@@ -95,12 +95,12 @@ class EventEditor : public DialogPresenter {
     EventKind kind;
 
   private:
-    int helpContext;
-    ControlId okId = StandardButton::Ok;
-    ControlId descriptionId;
-    std::map<ControlId, int16_t*> flags;
-    std::map<ControlId, AccountChoices> combos;
-    std::map<ControlId, int> comboIds; // the account id each combo holds
+    int helpContext_;
+    ControlId okId_ = StandardButton::Ok;
+    ControlId descriptionId_;
+    std::map<ControlId, int16_t*> flags_;
+    std::map<ControlId, AccountChoices> combos_;
+    std::map<ControlId, int> comboIds_; // the account id each combo holds
 };
 
 } // namespace finplan

@@ -23,7 +23,7 @@ class SpanEventEditor : public EventEditor {
 
   private:
     bool readEndAge();
-    const Layout& layout;
+    const Layout& layout_;
 };
 
 // Loan and Mortgage: a payment computed from amount, down payment, rate and years.
@@ -45,7 +45,7 @@ class LoanEditor : public EventEditor {
     void showPayment();
     Press acceleratedAnalysis();
     void notAvailable(const char* what);
-    const Ids& ids;
+    const Ids& ids_;
 };
 
 class FundamentalsEditor : public EventEditor {
@@ -59,8 +59,8 @@ class FundamentalsEditor : public EventEditor {
 
   private:
     void changeRate();
-    bool rateChanged = false;
-    std::map<int, float> rates; // account id -> rate typed in the Account Rate dialog
+    bool rateChanged_ = false;
+    std::map<int, float> rates_; // account id -> rate typed in the Account Rate dialog
 };
 
 // "Account Rate": the rate a Fundamentals event gives one account.
@@ -70,8 +70,8 @@ class AccountRateDialog : public DialogPresenter {
     Press press(ControlId button) override;
 
   private:
-    float& rate;
-    Messages& messages;
+    float& rate_;
+    Messages& messages_;
 };
 
 } // namespace finplan

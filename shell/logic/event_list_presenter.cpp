@@ -7,55 +7,56 @@ namespace finplan {
 
 void EventListPresenter::refill() {
     // The list form sorts the events and sets every listLine.
-    texts = describeEvents(scenario, true);
+    texts_ = describeEvents(scenario_, true);
 }
 
 int EventListPresenter::eventOfLine(int line) const {
-    if (line <= 0 || line >= static_cast<int>(texts.size())) return -1;
-    const int n = std::min(scenario.eventCount, kMaxEvents);
+    if (line <= 0 || line >= static_cast<int>(texts_.size())) return -1;
+    const int n = std::min(scenario_.eventCount, kMaxEvents);
     for (int i = 0; i < n; ++i) {
-        int next = i + 1 < kMaxEvents ? scenario.events[i + 1].listLine : 1000;
+        int next = i + 1 < kMaxEvents ? scenario_.events[i + 1].listLine : 1000;
         if (i + 1 >= n) next = 1000; // the slot after the last event
-        if (line == scenario.events[i].listLine || line < next) return i;
+        if (line == scenario_.events[i].listLine || line < next) return i;
     }
     return -1;
 }
 
 void EventListPresenter::keepSelection() {
     refill();
-    if (selected >= static_cast<int>(texts.size())) selected = static_cast<int>(texts.size()) - 1;
-    if (selected < 0) selected = 0;
+    if (selected_ >= static_cast<int>(texts_.size()))
+        selected_ = static_cast<int>(texts_.size()) - 1;
+    if (selected_ < 0) selected_ = 0;
 }
 
 void EventListPresenter::edit(int line) {
-    selected = line;
-    if (!editing) return;
+    selected_ = line;
+    if (!editing_) return;
     if (line == 0) {
-        editing->editInitialValues();
+        editing_->editInitialValues();
         keepSelection();
         return;
     }
     const int i = eventOfLine(line);
     if (i < 0) return;
-    editing->editEvent(i);
-    editing->changes().changed(ScenarioChange::EventEditorClosed);
+    editing_->editEvent(i);
+    editing_->changes().changed(ScenarioChange::EventEditorClosed);
     keepSelection();
 }
 
 void EventListPresenter::copy(int line) {
-    selected = line;
+    selected_ = line;
     const int i = eventOfLine(line);
-    if (i < 0 || !editing) return;
+    if (i < 0 || !editing_) return;
     // Only an editor left with OK adds the copy; anything else changes nothing.
-    editing->copyEvent(i);
+    editing_->copyEvent(i);
     keepSelection();
 }
 
 void EventListPresenter::remove(int line) {
-    selected = line;
+    selected_ = line;
     const int i = eventOfLine(line);
-    if (i < 0 || !editing) return;
-    editing->deleteEvent(i);
+    if (i < 0 || !editing_) return;
+    editing_->deleteEvent(i);
     keepSelection();
 }
 

@@ -14,11 +14,11 @@ class EventListPresenter {
   public:
     // Without `editing` (a list that only shows) the buttons do nothing.
     EventListPresenter(Scenario& plan, EventEditing* eventEditing)
-        : scenario(plan), editing(eventEditing) {}
+        : scenario_(plan), editing_(eventEditing) {}
 
     // Sorts the events into list order and rebuilds the lines and every listLine.
     void refill();
-    const std::vector<std::string>& lines() const { return texts; }
+    const std::vector<std::string>& lines() const { return texts_; }
 
     // Event of a list line: -1 for line 0 (the initial-values line) and for lines
     // that belong to no event.
@@ -29,15 +29,15 @@ class EventListPresenter {
     void edit(int line);
     void copy(int line);
     void remove(int line);
-    int selectedLine() const { return selected; }
+    int selectedLine() const { return selected_; }
 
   private:
     void keepSelection();
 
-    Scenario& scenario;
-    EventEditing* editing;
-    std::vector<std::string> texts;
-    int selected = 0;
+    Scenario& scenario_;
+    EventEditing* editing_;
+    std::vector<std::string> texts_;
+    int selected_ = 0;
 };
 
 } // namespace finplan

@@ -57,8 +57,8 @@ void FundamentalsEditor::changeRate() {
     const int slot = findAccountIndex(ctx.scenario, id);
     if (field(F::AccountCombo).selected <= 0 || slot < 0) return; // no account chosen
     const Account& account = ctx.scenario.accounts.accounts[slot];
-    rateChanged = true;
-    auto it = rates.try_emplace(id, account.currentRate).first;
+    rateChanged_ = true;
+    auto it = rates_.try_emplace(id, account.currentRate).first;
     AccountRateDialog dialog(std::string(fieldText(account.name)), it->second, ctx.messages);
     ctx.host.runDialog(dialog);
 }
@@ -66,14 +66,14 @@ void FundamentalsEditor::changeRate() {
 bool FundamentalsEditor::readFields() {
     if (field(F::AccountCombo).selected <= 0) {
         event.rateAccountId = -1;
-    } else if (rateChanged) {
+    } else if (rateChanged_) {
         const int id = chosenAccount(F::AccountCombo);
         const int slot = findAccountIndex(ctx.scenario, id);
-        auto it = rates.find(id);
+        auto it = rates_.find(id);
         event.rateAccountId = static_cast<int16_t>(id);
-        event.newAccountRate = it != rates.end() ? it->second
-                               : slot >= 0       ? ctx.scenario.accounts.accounts[slot].currentRate
-                                                 : event.newAccountRate;
+        event.newAccountRate = it != rates_.end() ? it->second
+                               : slot >= 0        ? ctx.scenario.accounts.accounts[slot].currentRate
+                                                  : event.newAccountRate;
     }
     if (!checkAge(F::StartAge, event.startAge, "START AGE ERROR", true)) return false;
     if (!check(F::TaxRate, event.newTaxRate, {0, 1000, text_id::kRate, "TAX RATE ERROR"}))
@@ -87,10 +87,10 @@ bool FundamentalsEditor::readFields() {
 
 AccountRateDialog::AccountRateDialog(const std::string& accountName, float& accountRate,
                                      Messages& shown)
-    : rate(accountRate), messages(shown) {
+    : rate_(accountRate), messages_(shown) {
     dialogTitle = "Account Rate";
     addReadOnly(R::Name, "Account Name", accountName);
-    addEdit(R::Rate, "Rate", numberText("%-8.3f", rate), "%");
+    addEdit(R::Rate, "Rate", numberText("%-8.3f", rate_), "%");
     addButton(R::Ok, "OK");
     addButton(R::Cancel, "Cancel");
     cancelId = R::Cancel;
@@ -100,7 +100,7 @@ AccountRateDialog::AccountRateDialog(const std::string& accountName, float& acco
 Press AccountRateDialog::press(ControlId button) {
     if (button == R::Cancel) return Press::Reject;
     if (button != R::Ok) return Press::Stay;
-    if (!passed(R::Rate, validateText(messages, text(R::Rate), rate,
+    if (!passed(R::Rate, validateText(messages_, text(R::Rate), rate_,
                                       {-99, 99, text_id::kAccountRate, "RATE ERROR"})))
         return Press::Stay;
     return Press::Accept;

@@ -95,23 +95,23 @@ struct GraphInteraction::Target {
 
 GraphInteraction::Target GraphInteraction::targetAt(Point p) const {
     Target t;
-    if (!inSummary) {
+    if (!inSummary_) {
         if (pieShown()) {
-            if (overPie(state.pie, p)) t.pie = &state.pie;
-            t.legendEntry = legendEntryAt(state.pie, p);
-        } else if (overPlot(state.plot, p)) {
-            t.plot = &state.plot;
+            if (overPie(state_.pie, p)) t.pie = &state_.pie;
+            t.legendEntry = legendEntryAt(state_.pie, p);
+        } else if (overPlot(state_.plot, p)) {
+            t.plot = &state_.plot;
         }
         return t;
     }
     for (int q = 1; q <= 3; ++q) {
         const auto i = static_cast<std::size_t>(q - 1);
-        if (pieShown() ? overPie(state.quarterPies[i], p) : overPlot(state.quarterPlots[i], p)) {
+        if (pieShown() ? overPie(state_.quarterPies[i], p) : overPlot(state_.quarterPlots[i], p)) {
             t.quarter = q;
             if (pieShown())
-                t.pie = &state.quarterPies[i];
+                t.pie = &state_.quarterPies[i];
             else
-                t.plot = &state.quarterPlots[i];
+                t.plot = &state_.quarterPlots[i];
         }
     }
     return t;
@@ -124,13 +124,13 @@ std::vector<std::string> GraphInteraction::hoverText(Point p) const {
     // The Summary's quarters draw the net worth, incoming and outgoing graphs.
     static constexpr int kQuarterKinds[] = {GraphKind::NetWorth, GraphKind::Incoming,
                                             GraphKind::Outgoing};
-    const int kind = t.quarter > 0 ? kQuarterKinds[t.quarter - 1] : state.graphKind;
-    const GraphSeriesSet set = collectSeries(kind, firstAccount, lastAccount, series.plotRowCount,
-                                             GraphSource{series, scenario});
-    const int row = rowAtX(*t.plot, p.x, state.options.lineStyle == 0);
+    const int kind = t.quarter > 0 ? kQuarterKinds[t.quarter - 1] : state_.graphKind;
+    const GraphSeriesSet set = collectSeries(kind, firstAccount_, lastAccount_,
+                                             series_.plotRowCount, GraphSource{series_, scenario_});
+    const int row = rowAtX(*t.plot, p.x, state_.options.lineStyle == 0);
     if (row >= set.rowsDrawn || row >= rowCount()) return {};
     std::vector<std::string> lines = {
-        format("Age %d", wholeNumber(series.rows[static_cast<std::size_t>(row)].age))};
+        format("Age %d", wholeNumber(series_.rows[static_cast<std::size_t>(row)].age))};
     for (std::size_t i = 0; i < set.names.size() && i < set.values.size(); ++i)
         lines.push_back(set.names[i] + ": " +
                         groupedValue(set.values[i][static_cast<std::size_t>(row)]));
@@ -138,22 +138,22 @@ std::vector<std::string> GraphInteraction::hoverText(Point p) const {
 }
 
 void GraphInteraction::enterFolder(bool summary, int kind, int first, int last) {
-    inSummary = summary;
-    firstAccount = first;
-    lastAccount = last;
-    state.popupKind = 0;
-    state.hoveredQuarter = 0;
-    cross = false;
-    mouseKnown = false;
+    inSummary_ = summary;
+    firstAccount_ = first;
+    lastAccount_ = last;
+    state_.popupKind = 0;
+    state_.hoveredQuarter = 0;
+    cross_ = false;
+    mouseKnown_ = false;
     if (summary) {
-        state.layoutMode = 4;
-        state.graphKind = GraphKind::NetWorth;
-        state.previousKind = GraphKind::NetWorth;
-        state.options.lineStyle = 1;
-        state.options.barStyle = 0;
+        state_.layoutMode = 4;
+        state_.graphKind = GraphKind::NetWorth;
+        state_.previousKind = GraphKind::NetWorth;
+        state_.options.lineStyle = 1;
+        state_.options.barStyle = 0;
     } else {
-        state.layoutMode = 0;
-        state.graphKind = kind;
+        state_.layoutMode = 0;
+        state_.graphKind = kind;
     }
 }
 
@@ -163,13 +163,13 @@ GraphResponse GraphInteraction::handleGraphInput(const GraphInput& input) {
     case GraphInputKind::MouseMove:
         return mouseMove(input.at);
     case GraphInputKind::ButtonDown:
-        mouse = input.at;
-        mouseKnown = true;
+        mouse_ = input.at;
+        mouseKnown_ = true;
         return buttonDown(input.at);
     case GraphInputKind::ButtonUp: {
         GraphResponse r;
-        r.hidePopup = state.popupKind != 0;
-        state.popupKind = 0;
+        r.hidePopup = state_.popupKind != 0;
+        state_.popupKind = 0;
         return r;
     }
     case GraphInputKind::DoubleClick:
@@ -181,43 +181,43 @@ GraphResponse GraphInteraction::handleGraphInput(const GraphInput& input) {
 }
 
 GraphResponse GraphInteraction::mouseMove(Point p) {
-    mouse = p;
-    mouseKnown = true;
+    mouse_ = p;
+    mouseKnown_ = true;
     const Target t = targetAt(p);
-    if (inSummary) state.hoveredQuarter = t.quarter;
-    cross = t.any();
+    if (inSummary_) state_.hoveredQuarter = t.quarter;
+    cross_ = t.any();
     return {};
 }
 
 GraphResponse GraphInteraction::buttonDown(Point p) {
     GraphResponse r;
     // Three-dimensional bars stand in front of their columns: only a pie answers there.
-    if (state.options.barStyle == 2 && !pieShown()) return r;
+    if (state_.options.barStyle == 2 && !pieShown()) return r;
     const Target t = targetAt(p);
     if (t.plot) {
-        const bool flatBars = state.options.lineStyle == 0;
-        state.selectedRow = rowAtX(*t.plot, p.x, flatBars);
-        state.popupKind = 1;
+        const bool flatBars = state_.options.lineStyle == 0;
+        state_.selectedRow = rowAtX(*t.plot, p.x, flatBars);
+        state_.popupKind = 1;
         r.popup = ValuePopup{p, {groupedValue(valueAtHeight(*t.plot, p.y))}};
-        if (inSummary) {
-            state.hoveredQuarter = t.quarter;
+        if (inSummary_) {
+            state_.hoveredQuarter = t.quarter;
             r.redrawLegendQuarter = true;
         }
     } else if (t.pie) {
         const int slice = sliceAt(*t.pie, p);
         if (slice < 0) return r;
-        state.popupKind = 1;
+        state_.popupKind = 1;
         r.popup = ValuePopup{
             p, {componentName(*t.pie, slice), groupedValue(componentValue(*t.pie, slice))}};
     } else if (t.legendEntry >= 0) {
-        state.popupKind = 2;
-        r.popup = ValuePopup{p, {groupedValue(componentValue(state.pie, t.legendEntry))}};
+        state_.popupKind = 2;
+        r.popup = ValuePopup{p, {groupedValue(componentValue(state_.pie, t.legendEntry))}};
     }
     return r;
 }
 
 void GraphInteraction::advanceStyle() {
-    GraphOptions& o = state.options;
+    GraphOptions& o = state_.options;
     if (rowCount() < 3) {
         o.lineStyle = 1;
         o.barStyle = 0;
@@ -235,35 +235,35 @@ void GraphInteraction::advanceStyle() {
 GraphResponse GraphInteraction::doubleClick(Point p, MouseButton button) {
     GraphResponse r;
     if (button == MouseButton::Right) {
-        if (pieShown()) state.graphKind = state.previousKind;
+        if (pieShown()) state_.graphKind = state_.previousKind;
         advanceStyle();
         r.redraw = true;
         return r;
     }
     if (pieShown()) {
-        state.graphKind = state.previousKind;
+        state_.graphKind = state_.previousKind;
         r.redraw = true;
         return r;
     }
     const Target t = targetAt(p);
     if (!t.plot) return r;
-    state.selectedRow = rowAtX(*t.plot, p.x, state.options.lineStyle == 0);
-    state.previousKind = state.graphKind;
-    state.graphKind = GraphKind::Pie;
+    state_.selectedRow = rowAtX(*t.plot, p.x, state_.options.lineStyle == 0);
+    state_.previousKind = state_.graphKind;
+    state_.graphKind = GraphKind::Pie;
     r.redraw = true;
     return r;
 }
 
 GraphResponse GraphInteraction::key(GraphKey k) {
     GraphResponse r;
-    if (inSummary) return summaryArrow(k);
+    if (inSummary_) return summaryArrow(k);
     if (pieShown()) return r;
     if (k == GraphKey::L) {
-        state.options.legendHidden = false;
-        state.options.legendAfter = state.options.legendAfter == 0 ? 1 : 0;
+        state_.options.legendHidden = false;
+        state_.options.legendAfter = state_.options.legendAfter == 0 ? 1 : 0;
         r.redraw = true;
     } else if (k == GraphKey::N) {
-        state.options.legendHidden = true;
+        state_.options.legendHidden = true;
         r.redraw = true;
     }
     return r;
@@ -271,31 +271,31 @@ GraphResponse GraphInteraction::key(GraphKey k) {
 
 GraphResponse GraphInteraction::summaryArrow(GraphKey k) {
     GraphResponse r;
-    if (!mouseKnown || state.hoveredQuarter < 1 || state.hoveredQuarter > 3) return r;
-    const int q = state.hoveredQuarter;
-    const PlotGeometry& plot = state.quarterPlots[static_cast<std::size_t>(q - 1)];
+    if (!mouseKnown_ || state_.hoveredQuarter < 1 || state_.hoveredQuarter > 3) return r;
+    const int q = state_.hoveredQuarter;
+    const PlotGeometry& plot = state_.quarterPlots[static_cast<std::size_t>(q - 1)];
     const int rows = rowCount();
-    const int row = std::clamp(state.selectedRow, 0, std::max(rows - 1, 0));
-    auto ageOf = [&](int i) { return series.rows[static_cast<std::size_t>(i)].age; };
+    const int row = std::clamp(state_.selectedRow, 0, std::max(rows - 1, 0));
+    auto ageOf = [&](int i) { return series_.rows[static_cast<std::size_t>(i)].age; };
     if (k == GraphKey::Right || k == GraphKey::Left) {
         if (pieShown()) return r;
         const int next = k == GraphKey::Right ? row + 1 : row - 1;
         const bool ok = k == GraphKey::Right
-                            ? next < rows && ageOf(next) <= scenario.initial.endAge
-                            : next >= 0 && ageOf(next) >= std::trunc(scenario.initial.startAge);
+                            ? next < rows && ageOf(next) <= scenario_.initial.endAge
+                            : next >= 0 && ageOf(next) >= std::trunc(scenario_.initial.startAge);
         if (ok) {
-            state.selectedRow = next;
+            state_.selectedRow = next;
             const int step = k == GraphKey::Right ? plot.columnWidth : -plot.columnWidth;
-            mouse.x += step;
-            r.moveMouse = mouse;
+            mouse_.x += step;
+            r.moveMouse = mouse_;
         }
     } else if (k == GraphKey::Down || k == GraphKey::Up) {
         const int to = k == GraphKey::Down ? q % 3 + 1 : (q + 1) % 3 + 1;
-        const Rect from = graphArea(windowRect, q, state.options);
-        const Rect dest = graphArea(windowRect, to, state.options);
-        mouse = Point{mouse.x + dest.left - from.left, mouse.y + dest.top - from.top};
-        state.hoveredQuarter = to;
-        r.moveMouse = mouse;
+        const Rect from = graphArea(windowRect_, q, state_.options);
+        const Rect dest = graphArea(windowRect_, to, state_.options);
+        mouse_ = Point{mouse_.x + dest.left - from.left, mouse_.y + dest.top - from.top};
+        state_.hoveredQuarter = to;
+        r.moveMouse = mouse_;
     } else {
         return r;
     }

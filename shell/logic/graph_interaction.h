@@ -50,13 +50,13 @@ struct ShownGraph {
 class GraphInteraction {
   public:
     GraphInteraction(const PlotSeries& plotSeries, const Scenario& plan)
-        : series(plotSeries), scenario(plan) {}
+        : series_(plotSeries), scenario_(plan) {}
 
     // A graph folder of that kind and account page, or (summary) the Summary folder,
     // which starts with the net worth graphs drawn as lines.
     void enterFolder(bool summary, int kind, int firstAccount = 0, int lastAccount = 0);
     // The window's client rectangle, for the Summary quarters.
-    void setWindow(const Rect& window) { windowRect = window; }
+    void setWindow(const Rect& window) { windowRect_ = window; }
     // Input is ignored while this says so (a tool window is open, a print is running).
     std::function<bool()> inputBlocked;
 
@@ -67,11 +67,13 @@ class GraphInteraction {
     std::vector<std::string> hoverText(Point p) const;
 
     // The cross cursor is shown and the mouse captured.
-    bool crossCursor() const { return cross; }
-    bool summary() const { return inSummary; }
-    ShownGraph shownGraph() const { return ShownGraph{state.graphKind, firstAccount, lastAccount}; }
-    GraphWindowState& windowState() { return state; }
-    const GraphWindowState& windowState() const { return state; }
+    bool crossCursor() const { return cross_; }
+    bool summary() const { return inSummary_; }
+    ShownGraph shownGraph() const {
+        return ShownGraph{state_.graphKind, firstAccount_, lastAccount_};
+    }
+    GraphWindowState& windowState() { return state_; }
+    const GraphWindowState& windowState() const { return state_; }
 
   private:
     struct Target; // what lies under the mouse
@@ -83,19 +85,19 @@ class GraphInteraction {
     GraphResponse key(GraphKey k);
     GraphResponse summaryArrow(GraphKey k);
     void advanceStyle();
-    int rowCount() const { return series.rowsFilled(); }
-    bool pieShown() const { return state.graphKind == GraphKind::Pie; }
+    int rowCount() const { return series_.rowsFilled(); }
+    bool pieShown() const { return state_.graphKind == GraphKind::Pie; }
 
-    const PlotSeries& series;
-    const Scenario& scenario;
-    GraphWindowState state;
-    Rect windowRect;
-    bool inSummary = false;
-    int firstAccount = 0;
-    int lastAccount = 0;
-    bool cross = false;
-    Point mouse;
-    bool mouseKnown = false;
+    const PlotSeries& series_;
+    const Scenario& scenario_;
+    GraphWindowState state_;
+    Rect windowRect_;
+    bool inSummary_ = false;
+    int firstAccount_ = 0;
+    int lastAccount_ = 0;
+    bool cross_ = false;
+    Point mouse_;
+    bool mouseKnown_ = false;
 };
 
 // The value at height y of a plot drawn with that geometry.

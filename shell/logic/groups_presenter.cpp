@@ -40,13 +40,13 @@ bool checkBound(Messages& messages, const std::string& text, float& out) {
 } // namespace
 
 GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& shown, Help& manual)
-    : session(tracking), scenario(tracking.scenario), messages(shown), help(manual) {
+    : session_(tracking), scenario_(tracking.scenario), messages_(shown), help_(manual) {
     dialogTitle = "Groups";
     addHeading("Group Name", false);
     addHeading("Random Minimum\nRate", true);
     addHeading("Random Maximum\nRate", true);
     // Rows of groups without a name start blank.
-    const GroupTable& g = scenario.groups;
+    const GroupTable& g = scenario_.groups;
     for (int i = 0; i < kMaxGroups; ++i) {
         const bool named = g.groupName[i][0] != 0;
         addEdit(groupNameField(i), "", named ? std::string(fieldText(g.groupName[i])) : "")
@@ -66,12 +66,12 @@ GroupsPresenter::GroupsPresenter(ScenarioSession& tracking, Messages& shown, Hel
 Press GroupsPresenter::press(ControlId button) {
     if (button == StandardButton::Ok) return ok() ? Press::Accept : Press::Stay;
     if (button == StandardButton::Cancel) return Press::Reject;
-    if (button == StandardButton::Help) help.showContext(help::kGroups);
+    if (button == StandardButton::Help) help_.showContext(help::kGroups);
     return Press::Stay;
 }
 
 bool GroupsPresenter::ok() {
-    GroupTable g = scenario.groups;
+    GroupTable g = scenario_.groups;
     for (int i = 0; i < kMaxGroups; ++i) {
         storeFieldText(g.groupName[i], text(groupNameField(i)), kGroupNameChars);
         if (!g.exists(i)) {
@@ -80,16 +80,16 @@ bool GroupsPresenter::ok() {
             continue;
         }
         const ControlId minimum = groupMinimumField(i), maximum = groupMaximumField(i);
-        if (!passed(minimum, checkBound(messages, text(minimum), g.groupRandomMinRate[i])) ||
-            !passed(maximum, checkBound(messages, text(maximum), g.groupRandomMaxRate[i])))
+        if (!passed(minimum, checkBound(messages_, text(minimum), g.groupRandomMinRate[i])) ||
+            !passed(maximum, checkBound(messages_, text(maximum), g.groupRandomMaxRate[i])))
             return false;
         if (g.groupRandomMinRate[i] > g.groupRandomMaxRate[i]) {
-            rateError(messages, "The minimum rate must be less than the maximum rate.");
+            rateError(messages_, "The minimum rate must be less than the maximum rate.");
             return passed(minimum, false);
         }
     }
-    scenario.groups = g;
-    session.changed(ScenarioChange::AccountEdited);
+    scenario_.groups = g;
+    session_.changed(ScenarioChange::AccountEdited);
     return true;
 }
 

@@ -19,10 +19,10 @@ class GroupsPresenter : public DialogPresenter {
     bool ok();
 
   private:
-    ScenarioSession& session;
-    Scenario& scenario;
-    Messages& messages;
-    Help& help;
+    ScenarioSession& session_;
+    Scenario& scenario_;
+    Messages& messages_;
+    Help& help_;
 };
 
 } // namespace finplan

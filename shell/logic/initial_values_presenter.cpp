@@ -67,16 +67,16 @@ const TotalRow kTotalRows[] = {
 
 InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messages& shown,
                                                Help& helpPort, const Clock& timeSource)
-    : session(tracking), scenario(tracking.scenario), messages(shown), help(helpPort),
-      clock(timeSource), atOpening(tracking.scenario.initial) {
+    : session_(tracking), scenario_(tracking.scenario), messages_(shown), help_(helpPort),
+      clock_(timeSource), atOpening_(tracking.scenario.initial) {
     dialogTitle = "Initial Data";
     // The totals come from the accounts as they are now (worked out on a copy).
-    auto copy = std::make_unique<Scenario>(scenario);
+    auto copy = std::make_unique<Scenario>(scenario_);
     recomputeTotals(*copy);
-    values = copy->initial;
+    values_ = copy->initial;
     applyBirthdayRule();
     keepBirthday();
-    const InitialValues& v = values;
+    const InitialValues& v = values_;
     // The column of edit boxes has always been as wide as a line of text.
     addEdit(F::StartAge, "Start Age", numberText("%-6.3f", v.startAge)).width = FieldWidth::Text;
     addEdit(F::EndAge, "End Age", numberText("%-6.2f", v.endAge));
@@ -104,110 +104,110 @@ InitialValuesPresenter::InitialValuesPresenter(ScenarioSession& tracking, Messag
 
 void InitialValuesPresenter::applyBirthdayRule() {
     // With the rule on, the start age carries the part of a year since the birthday.
-    const float whole = static_cast<float>(wholeNumber(values.startAge));
-    values.startAge =
-        values.useBirthday == 1 ? whole + birthdayFraction(values, clock.now()) : whole;
+    const float whole = static_cast<float>(wholeNumber(values_.startAge));
+    values_.startAge =
+        values_.useBirthday == 1 ? whole + birthdayFraction(values_, clock_.now()) : whole;
 }
 
 void InitialValuesPresenter::keepBirthday() {
-    InitialValues& kept = scenario.initial;
-    kept.startAge = values.startAge;
-    kept.birthMonth = values.birthMonth;
-    kept.birthDay = values.birthDay;
-    kept.useBirthday = values.useBirthday;
+    InitialValues& kept = scenario_.initial;
+    kept.startAge = values_.startAge;
+    kept.birthMonth = values_.birthMonth;
+    kept.birthDay = values_.birthDay;
+    kept.useBirthday = values_.useBirthday;
 }
 
 void InitialValuesPresenter::toggle(ControlId id) {
     if (id != F::UseBirthday) return DialogPresenter::toggle(id);
-    if (values.useBirthday == 1) {
-        values.useBirthday = 0;
+    if (values_.useBirthday == 1) {
+        values_.useBirthday = 0;
     } else {
         if (!readBirthday()) return; // the box stays as it was
-        values.useBirthday = 1;
+        values_.useBirthday = 1;
     }
-    field(F::UseBirthday).checked = values.useBirthday == 1;
+    field(F::UseBirthday).checked = values_.useBirthday == 1;
     applyBirthdayRule();
     keepBirthday();
-    text(F::StartAge) = numberText("%-6.3f", values.startAge);
+    text(F::StartAge) = numberText("%-6.3f", values_.startAge);
 }
 
 bool InitialValuesPresenter::readBirthday() {
     // Each passes on its own: a month that passed stays when the day is refused.
     const FieldRule monthRule{1, 12, text_id::kBirthMonth, "BIRTH MONTH ERROR"};
     if (!passed(F::BirthMonth,
-                validateText(messages, text(F::BirthMonth), values.birthMonth, monthRule)))
+                validateText(messages_, text(F::BirthMonth), values_.birthMonth, monthRule)))
         return false;
-    scenario.initial.birthMonth = values.birthMonth;
+    scenario_.initial.birthMonth = values_.birthMonth;
     const FieldRule dayRule{1, 31, text_id::kBirthDay, "BIRTH DAY ERROR"};
-    if (!passed(F::BirthDay, validateText(messages, text(F::BirthDay), values.birthDay, dayRule)))
+    if (!passed(F::BirthDay, validateText(messages_, text(F::BirthDay), values_.birthDay, dayRule)))
         return false;
-    scenario.initial.birthDay = values.birthDay;
+    scenario_.initial.birthDay = values_.birthDay;
     return true;
 }
 
 bool InitialValuesPresenter::readFields() {
     if (!readBirthday()) return false;
     float start = 0, end = 0;
-    if (!passed(F::StartAge, validateText(messages, text(F::StartAge), start,
+    if (!passed(F::StartAge, validateText(messages_, text(F::StartAge), start,
                                           {1, 120, text_id::kAgeDecimal, "START AGE ERROR"})) ||
-        !passed(F::EndAge, validateText(messages, text(F::EndAge), end,
+        !passed(F::EndAge, validateText(messages_, text(F::EndAge), end,
                                         {1, 120, text_id::kAgeDecimal, "END AGE ERROR"})))
         return false;
     if (end < start) {
-        messages.show("The End Age must not be less than the Start Age!", "Age Range Error!",
-                      MessageIcon::Error);
+        messages_.show("The End Age must not be less than the Start Age!", "Age Range Error!",
+                       MessageIcon::Error);
         return passed(F::EndAge, false);
     }
     if (end - start > 100) {
-        messages.show("The age range must be less than 100!", "Age Range Error!",
-                      MessageIcon::Error);
+        messages_.show("The age range must be less than 100!", "Age Range Error!",
+                       MessageIcon::Error);
         return passed(F::EndAge, false);
     }
     float inflation = 0, tax = 0, penaltyAge = 0, penaltyRate = 0;
     const float typedInflation = readFieldNumber(text(F::InflationRate));
     if (!(typedInflation >= -20 && typedInflation <= 20)) {
-        messages.show(kInflationText, "INFLATION RATE ERROR", MessageIcon::Error);
+        messages_.show(kInflationText, "INFLATION RATE ERROR", MessageIcon::Error);
         return passed(F::InflationRate, false);
     }
     inflation = typedInflation;
-    if (!passed(F::TaxRate, validateText(messages, text(F::TaxRate), tax,
+    if (!passed(F::TaxRate, validateText(messages_, text(F::TaxRate), tax,
                                          {0, 1000, text_id::kRate, "TAX RATE ERROR"})) ||
-        !passed(F::PenaltyAge, validateText(messages, text(F::PenaltyAge), penaltyAge,
+        !passed(F::PenaltyAge, validateText(messages_, text(F::PenaltyAge), penaltyAge,
                                             {1, 120, text_id::kAgeDecimal, "PENALTY AGE ERROR"})) ||
-        !passed(F::PenaltyRate, validateText(messages, text(F::PenaltyRate), penaltyRate,
+        !passed(F::PenaltyRate, validateText(messages_, text(F::PenaltyRate), penaltyRate,
                                              {0, 1000, text_id::kRate, "PENALTY RATE ERROR"})))
         return false;
-    values.penaltyRate = penaltyRate;
-    values.penaltyAge = penaltyAge;
-    values.inflationRate = inflation;
-    values.taxRate = tax;
-    values.endAge = end;
-    values.startAge = start;
+    values_.penaltyRate = penaltyRate;
+    values_.penaltyAge = penaltyAge;
+    values_.inflationRate = inflation;
+    values_.taxRate = tax;
+    values_.endAge = end;
+    values_.startAge = start;
     return true;
 }
 
 Press InitialValuesPresenter::press(ControlId button) {
     if (button == F::Help) {
-        help.showContext(help::kInitialValues);
+        help_.showContext(help::kInitialValues);
         return Press::Stay;
     }
     if (button == F::Cancel) {
         // Only the birthday rule's changes were kept: the results are stale when they
         // changed the plan, and a birthday the user typed asks to be saved.
-        const InitialValues& now = scenario.initial;
-        const bool birthday = now.birthMonth != atOpening.birthMonth ||
-                              now.birthDay != atOpening.birthDay ||
-                              now.useBirthday != atOpening.useBirthday;
+        const InitialValues& now = scenario_.initial;
+        const bool birthday = now.birthMonth != atOpening_.birthMonth ||
+                              now.birthDay != atOpening_.birthDay ||
+                              now.useBirthday != atOpening_.useBirthday;
         if (birthday)
-            session.changed(ScenarioChange::BirthdayKept);
-        else if (now.startAge != atOpening.startAge)
-            session.changed(ScenarioChange::StartAgeMoved);
+            session_.changed(ScenarioChange::BirthdayKept);
+        else if (now.startAge != atOpening_.startAge)
+            session_.changed(ScenarioChange::StartAgeMoved);
         return Press::Reject;
     }
     if (button != F::Ok || !readFields()) return Press::Stay;
-    recomputeTotals(scenario);
-    scenario.initial = values;
-    session.changed(ScenarioChange::InitialValuesStored);
+    recomputeTotals(scenario_);
+    scenario_.initial = values_;
+    session_.changed(ScenarioChange::InitialValuesStored);
     return Press::Accept;
 }
 

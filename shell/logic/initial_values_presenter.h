@@ -16,7 +16,7 @@ namespace finplan {
 class InitialValuesPresenter : public DialogPresenter {
   public:
     InitialValuesPresenter(ScenarioSession& session, Messages& messages, Help& help,
-                           const Clock& clock);
+                           const Clock& clock_);
     Press press(ControlId button) override;
     void toggle(ControlId id) override;
 
@@ -26,13 +26,13 @@ class InitialValuesPresenter : public DialogPresenter {
     void applyBirthdayRule();
     void keepBirthday(); // what the rule changed goes into the scenario at once
 
-    ScenarioSession& session;
-    Scenario& scenario;
-    Messages& messages;
-    Help& help;
-    const Clock& clock;
-    InitialValues values;    // what OK stores
-    InitialValues atOpening; // before the rule changed anything
+    ScenarioSession& session_;
+    Scenario& scenario_;
+    Messages& messages_;
+    Help& help_;
+    const Clock& clock_;
+    InitialValues values_;    // what OK stores
+    InitialValues atOpening_; // before the rule changed anything
 };
 
 } // namespace finplan

@@ -81,27 +81,28 @@ const char* const kAcceleratedTitle = "Additional Monthly Amount Error";
 
 LoanEditor::LoanEditor(EditorContext& context, EventKind loanKind)
     : EventEditor(context, loanKind, idsOf(loanKind).title, idsOf(loanKind).helpContext),
-      ids(idsOf(loanKind)) {
-    setButtons(ids.ok, ids.cancel);
-    addDescription(ids.description);
-    addEdit(ids.startAge, "Start Age", numberText("%-6.2f", event.startAge));
-    addEdit(ids.payoffAge, "Payoff Age", numberText("%-6.2f", event.endAge));
-    addEdit(ids.rate, "Rate", numberText("%-6.2f", event.loanRate), "%");
-    addEdit(ids.amount, ids.amountLabel, numberText("%-12.2f", event.amount));
+      ids_(idsOf(loanKind)) {
+    setButtons(ids_.ok, ids_.cancel);
+    addDescription(ids_.description);
+    addEdit(ids_.startAge, "Start Age", numberText("%-6.2f", event.startAge));
+    addEdit(ids_.payoffAge, "Payoff Age", numberText("%-6.2f", event.endAge));
+    addEdit(ids_.rate, "Rate", numberText("%-6.2f", event.loanRate), "%");
+    addEdit(ids_.amount, ids_.amountLabel, numberText("%-12.2f", event.amount));
     if (isMortgage()) {
         addEdit(M::Taxes, "Taxes", numberText("%-6.2f", event.yearlyPropertyTax));
         addEdit(M::ClosingCosts, "Closing Costs", numberText("%-6.2f", event.closingCosts));
     }
-    addEdit(ids.downPayment, ids.downPaymentLabel, numberText("%-12.2f", event.downPayment));
-    if (!isMortgage()) addEdit(ids.sellAge, ids.sellAgeLabel, numberText("%-6.2f", event.sellAge));
-    addEdit(ids.years, ids.yearsLabel, wholeText("%-2d", event.years));
+    addEdit(ids_.downPayment, ids_.downPaymentLabel, numberText("%-12.2f", event.downPayment));
+    if (!isMortgage())
+        addEdit(ids_.sellAge, ids_.sellAgeLabel, numberText("%-6.2f", event.sellAge));
+    addEdit(ids_.years, ids_.yearsLabel, wholeText("%-2d", event.years));
     if (isMortgage()) addMortgageFields();
     const std::string payment = numberText("%-11.2f", event.monthlyPayment);
-    addReadOnly(ids.payment, "Monthly Payment", isMortgage() ? formatMoney(payment) : payment);
+    addReadOnly(ids_.payment, "Monthly Payment", isMortgage() ? formatMoney(payment) : payment);
     if (!isMortgage()) addAccountCombo(L::DepositTo, "Deposit To:", event.toAccountId, false);
-    addButton(ids.ok, "OK");
-    addButton(ids.cancel, "Cancel");
-    addButton(ids.calculate, "Calculate");
+    addButton(ids_.ok, "OK");
+    addButton(ids_.cancel, "Cancel");
+    addButton(ids_.calculate, "Calculate");
     if (isMortgage()) {
         const bool existing = ctx.session.editingEvent();
         addButton(M::Schedule, "Schedule");
@@ -115,7 +116,7 @@ LoanEditor::LoanEditor(EditorContext& context, EventKind loanKind)
 void LoanEditor::addMortgageFields() {
     addEdit(M::AppreciationRate, "Appreciation Rate", numberText("%-6.2f", event.appreciationRate),
             "%");
-    addEdit(ids.sellAge, ids.sellAgeLabel, numberText("%-6.2f", event.sellAge));
+    addEdit(ids_.sellAge, ids_.sellAgeLabel, numberText("%-6.2f", event.sellAge));
     addFlag(M::TaxInflation, "Apply inflation rate to taxes", event.applyInflation);
     addCheck(M::AcceleratedFromStart,
              "Apply accelerated monthly payment starting at Mortgage Start Age",
@@ -132,11 +133,11 @@ void LoanEditor::takeHandOver() {
     // "Use this mortgage in plan" left its texts for a new mortgage.
     auto handOver = takeMortgageHandOver(ctx.calculators.mortgage);
     if (!handOver) return;
-    text(ids.years) = handOver->years;
-    text(ids.amount) = handOver->amount;
-    text(ids.downPayment) = handOver->downPayment;
-    text(ids.rate) = handOver->rate;
-    text(ids.payment) = handOver->monthlyPayment;
+    text(ids_.years) = handOver->years;
+    text(ids_.amount) = handOver->amount;
+    text(ids_.downPayment) = handOver->downPayment;
+    text(ids_.rate) = handOver->rate;
+    text(ids_.payment) = handOver->monthlyPayment;
 }
 
 void LoanEditor::toggle(ControlId id) {
@@ -150,28 +151,29 @@ void LoanEditor::toggle(ControlId id) {
 }
 
 bool LoanEditor::readFields() {
-    if (!checkAge(ids.startAge, event.startAge, "START AGE ERROR", true)) return false;
-    if (!checkAge(ids.payoffAge, event.endAge, "PAYOFF AGE ERROR", true)) return false;
+    if (!checkAge(ids_.startAge, event.startAge, "START AGE ERROR", true)) return false;
+    if (!checkAge(ids_.payoffAge, event.endAge, "PAYOFF AGE ERROR", true)) return false;
     if (event.endAge < event.startAge)
-        return refuse(ids.payoffAge, "The Payoff Age must not be less than the Start Age.",
+        return refuse(ids_.payoffAge, "The Payoff Age must not be less than the Start Age.",
                       "PAYOFF AGE ERROR");
-    if (!check(ids.rate, event.loanRate, {1, 1000, text_id::kLoanRate, "RATE ERROR"})) return false;
+    if (!check(ids_.rate, event.loanRate, {1, 1000, text_id::kLoanRate, "RATE ERROR"}))
+        return false;
     const FieldRule amount{1, 100000000, text_id::kAmount, "AMOUNT ERROR"};
-    if (!check(ids.amount, event.amount, amount)) return false;
+    if (!check(ids_.amount, event.amount, amount)) return false;
     if (isMortgage()) {
         const FieldRule cost{0, 100000000, text_id::kAmount, "AMOUNT ERROR"};
         if (!check(M::Taxes, event.yearlyPropertyTax, cost)) return false;
         if (!check(M::ClosingCosts, event.closingCosts, cost)) return false;
     }
     const char* downTitle = isMortgage() ? "DOWN PAYMENT ERROR" : "AMOUNT ERROR";
-    if (!check(ids.downPayment, event.downPayment, {0, 100000000, text_id::kAmount, downTitle}))
+    if (!check(ids_.downPayment, event.downPayment, {0, 100000000, text_id::kAmount, downTitle}))
         return false;
     if (event.downPayment > event.amount)
-        return refuse(ids.downPayment, kDownPaymentAboveAmount, downTitle);
+        return refuse(ids_.downPayment, kDownPaymentAboveAmount, downTitle);
     if (!isMortgage() &&
-        !check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
+        !check(ids_.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
         return false;
-    if (!check(ids.years, event.years, {1, 100, text_id::kYears, "NO OF YEARS ERROR"}))
+    if (!check(ids_.years, event.years, {1, 100, text_id::kYears, "NO OF YEARS ERROR"}))
         return false;
     if (isMortgage() && !readMortgageExtras()) return false;
     event.sellAge = static_cast<float>(wholeNumber(event.sellAge));
@@ -189,7 +191,8 @@ bool LoanEditor::readMortgageExtras() {
     if (!check(M::AppreciationRate, event.appreciationRate,
                {-1000, 1000, text_id::kLoanRate, "RATE ERROR"}))
         return false;
-    if (!check(ids.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"})) return false;
+    if (!check(ids_.sellAge, event.sellAge, {0, 120, text_id::kAge, "SELL AGE ERROR"}))
+        return false;
     const float extra = readFieldNumber(text(M::AcceleratedAmount));
     if (!(extra >= 0 && extra <= 100000))
         return passed(M::AcceleratedAmount, refuseField(ctx.messages, kAcceleratedText,
@@ -202,7 +205,7 @@ void LoanEditor::showPayment() {
     event.monthlyPayment = loanPayment(event.amount - event.downPayment,
                                        monthlyRate(event.loanRate), event.years * 12);
     const std::string payment = numberText("%-11.2f", event.monthlyPayment);
-    text(ids.payment) = isMortgage() ? formatMoney(payment) : payment;
+    text(ids_.payment) = isMortgage() ? formatMoney(payment) : payment;
 }
 
 void LoanEditor::notAvailable(const char* what) {
@@ -211,7 +214,7 @@ void LoanEditor::notAvailable(const char* what) {
 }
 
 Press LoanEditor::pressOther(ControlId button) {
-    if (button == ids.calculate) {
+    if (button == ids_.calculate) {
         readFields(); // shows the payment when every check passed; counts nothing
         return Press::Stay;
     }
@@ -237,15 +240,15 @@ Press LoanEditor::acceleratedAnalysis() {
         refuseField(ctx.messages, kAcceleratedText, kAcceleratedTitle, MessageIcon::Error);
         return Press::Stay;
     }
-    const int years = readIntText(text(ids.years), kFieldBuffer - 1);
-    const int start = wholeNumber(parse(ids.startAge));
+    const int years = readIntText(text(ids_.years), kFieldBuffer - 1);
+    const int start = wholeNumber(parse(ids_.startAge));
     const int planStart = wholeNumber(ctx.scenario.initial.startAge);
-    m.loanAmount = parse(ids.amount) - parse(ids.downPayment);
+    m.loanAmount = parse(ids_.amount) - parse(ids_.downPayment);
     m.years = years;
-    m.rate = parse(ids.rate);
+    m.rate = parse(ids_.rate);
     m.monthlyRate = m.rate / 12 * 0.01f;
     m.yearsLeft =
-        parse(ids.startAge) >= ctx.scenario.initial.startAge ? years : years + start - planStart;
+        parse(ids_.startAge) >= ctx.scenario.initial.startAge ? years : years + start - planStart;
     if (extra != 0) m.additionalPayment = extra;
     Event typed = event;
     if (!ctx.host.openCalculator({CalculatorKind::Accelerated, typed}))

@@ -52,57 +52,57 @@ bool isAlwaysCommand(int id) {
 }
 
 void MainPresenter::notInBuild(const std::string& feature) {
-    missing.insert(feature);
-    p.messages.show(feature + " is not available in this build of the planner.", "Not Available",
-                    MessageIcon::Information);
+    missing_.insert(feature);
+    p_.messages.show(feature + " is not available in this build of the planner.", "Not Available",
+                     MessageIcon::Information);
 }
 
 void MainPresenter::runScenario() {
-    p.runner.run(nullptr, RunMode::List, {});
+    p_.runner.run(nullptr, RunMode::List, {});
 }
 
 bool MainPresenter::startUp(const std::string& requested) {
-    loadTradeOff(files::kTradeOffValues, p.calculators.tradeOff);
+    loadTradeOff(files::kTradeOffValues, p_.calculators.tradeOff);
     bool opened = false;
-    bool settingsRead = loadSettings(p.settings) == 1;
+    bool settingsRead = loadSettings(p_.settings) == 1;
     if (settingsRead) {
-        view.rebuildRecentMenu(p.settings.recent.menu());
-        p.files.displayName = p.settings.lastScenario;
+        view_.rebuildRecentMenu(p_.settings.recent.menu());
+        p_.files.displayName = p_.settings.lastScenario;
     }
-    if (!requested.empty()) p.files.displayName = requested;
-    if ((settingsRead || !requested.empty()) && !p.files.displayName.empty()) {
-        opened = readScenario(p.scenario, p.files, p.messages);
-        p.session.changed(ScenarioChange::FileRead);
+    if (!requested.empty()) p_.files.displayName = requested;
+    if ((settingsRead || !requested.empty()) && !p_.files.displayName.empty()) {
+        opened = readScenario(p_.scenario, p_.files, p_.messages);
+        p_.session.changed(ScenarioChange::FileRead);
     }
     // A file the user named that is not there would otherwise be replaced without a word.
-    if (!opened && !requested.empty() && p.files.displayName == requested)
-        showFileError(p.messages, format("Cannot open %s", requested.c_str()));
+    if (!opened && !requested.empty() && p_.files.displayName == requested)
+        showFileError(p_.messages, format("Cannot open %s", requested.c_str()));
     if (opened) {
-        sortEvents(p.scenario);
-        p.files.windowTitle = windowTitleFor(p.files.displayName);
+        sortEvents(p_.scenario);
+        p_.files.windowTitle = windowTitleFor(p_.files.displayName);
         runScenario();
     } else {
         // Nothing usable was open last time: a fresh scenario under the fallback name.
-        p.files.scenarioPath = p.files.displayName = files::kFallbackScenario;
-        p.files.windowTitle = windowTitleFor(files::kFallbackScenario);
+        p_.files.scenarioPath = p_.files.displayName = files::kFallbackScenario;
+        p_.files.windowTitle = windowTitleFor(files::kFallbackScenario);
     }
-    view.setTitle(p.files.windowTitle);
-    view.setMenuState(false);
+    view_.setTitle(p_.files.windowTitle);
+    view_.setMenuState(false);
     return opened;
 }
 
 bool MainPresenter::closing() {
     if (!saveChangesFirst()) return false;
     // However the window is closed, the session's recent files and last scenario are kept.
-    saveSettings(p.settings, p.files.displayName);
+    saveSettings(p_.settings, p_.files.displayName);
     return true;
 }
 
 bool MainPresenter::execute(int id) {
     using namespace cmd;
     // Print Results shows the Results folder before anything else.
-    if (id == kPrintResults) view.switchFolder(tab::kResults);
-    if (!isAlwaysCommand(id) && p.tools.bringToFront()) return false;
+    if (id == kPrintResults) view_.switchFolder(tab::kResults);
+    if (!isAlwaysCommand(id) && p_.tools.bringToFront()) return false;
 
     int recent = recentIndex(id);
     if (recent >= 0) {
@@ -144,7 +144,7 @@ bool MainPresenter::execute(int id) {
         exit();
         break;
     case kAbout:
-        view.showAbout();
+        view_.showAbout();
         break;
     case kInitialValues:
         initialValues();
@@ -161,8 +161,8 @@ bool MainPresenter::execute(int id) {
         chooseEvents();
         break;
     case kEventListEditor:
-        view.closeScenarioPages();
-        view.switchFolder(tab::kScenario);
+        view_.closeScenarioPages();
+        view_.switchFolder(tab::kScenario);
         break;
     case kGroupNames:
         editGroups();
@@ -171,7 +171,7 @@ bool MainPresenter::execute(int id) {
         editAccount();
         break;
     case kEditAccounts:
-        view.switchFolder(tab::kAccounts);
+        view_.switchFolder(tab::kAccounts);
         break;
     case kMortgageCalculator:
     case kRefinance:
@@ -197,28 +197,28 @@ bool MainPresenter::execute(int id) {
         print(id);
         break;
     case kTipImport:
-        p.help.showContext(help::kTipImport);
+        p_.help.showContext(help::kTipImport);
         break;
     case kTipExport:
-        p.help.showContext(help::kTipExport);
+        p_.help.showContext(help::kTipExport);
         break;
     case kTipGraphs:
-        p.help.showContext(help::kTipGraphs);
+        p_.help.showContext(help::kTipGraphs);
         break;
     case kTipAccounts:
-        p.help.showContext(help::kTipAccounts);
+        p_.help.showContext(help::kTipAccounts);
         break;
     case kTipResults:
-        p.help.showContext(help::kTipResults);
+        p_.help.showContext(help::kTipResults);
         break;
     case kTipSummary:
-        p.help.showContext(help::kTipSummary);
+        p_.help.showContext(help::kTipSummary);
         break;
     case kHelpContents:
-        p.help.showContents();
+        p_.help.showContents();
         break;
     case kHelpOnHelp:
-        p.help.showHelpOnHelp();
+        p_.help.showHelpOnHelp();
         break;
     case kFolderHelp:
         folderHelp();
@@ -230,13 +230,13 @@ bool MainPresenter::execute(int id) {
         stepHistory(false);
         break;
     case kToggleToolbar:
-        view.toggleToolbar();
+        view_.toggleToolbar();
         break;
     case kRandomRun:
         runScenario();
         break;
     case kShowSplashTab:
-        view.switchFolder(tab::kSummary);
+        view_.switchFolder(tab::kSummary);
         break;
     default:
         break;
@@ -245,19 +245,19 @@ bool MainPresenter::execute(int id) {
 }
 
 void MainPresenter::folderHelp() {
-    const int accounts = p.scenario.accounts.usableCount();
-    if (auto topic = folderHelpContext(view.currentTab(), analysisTab(accounts)))
-        p.help.showContext(*topic);
+    const int accounts = p_.scenario.accounts.usableCount();
+    if (auto topic = folderHelpContext(view_.currentTab(), analysisTab(accounts)))
+        p_.help.showContext(*topic);
     else
-        p.help.showContents();
+        p_.help.showContents();
 }
 
 void MainPresenter::print(int id) {
-    if (!p.printer) {
+    if (!p_.printer) {
         notInBuild("Printing");
         return;
     }
-    PrintCommands printing(p, view);
+    PrintCommands printing(p_, view_);
     if (id == cmd::kPrintResults)
         printing.printResults();
     else if (id == cmd::kPrintSetup)
@@ -268,101 +268,103 @@ void MainPresenter::print(int id) {
 
 void MainPresenter::newScenario() {
     if (!saveChangesFirst()) return;
-    int number = wholeNumber(p.settings.scenarioNumber());
-    const bool created = startNewScenario(p.session, p.files, p.messages, number);
-    p.undo.clear(); // the old scenario's history does not apply to the new one
+    int number = wholeNumber(p_.settings.scenarioNumber());
+    const bool created = startNewScenario(p_.session, p_.files, p_.messages, number);
+    p_.undo.clear(); // the old scenario's history does not apply to the new one
     if (!created) return;
-    view.scenarioReplaced();
-    view.closeScenarioPages();
-    view.setTitle(p.files.windowTitle);
-    view.setMenuState(false);
-    view.switchFolder(tab::kSummary);
-    const bool read = accountEditing.recorded("Import Account Data", [this] {
-        return offerTabAccountsAfterNew(p.scenario, accountEditing.importCompleter(), p.chooser,
-                                        p.messages);
+    view_.scenarioReplaced();
+    view_.closeScenarioPages();
+    view_.setTitle(p_.files.windowTitle);
+    view_.setMenuState(false);
+    view_.switchFolder(tab::kSummary);
+    const bool read = accountEditing_.recorded("Import Account Data", [this] {
+        return offerTabAccountsAfterNew(p_.scenario, accountEditing_.importCompleter(), p_.chooser,
+                                        p_.messages);
     });
     // The accounts just added are what the user looks at next.
-    if (read) view.switchFolder(tab::kAccounts);
+    if (read) view_.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::afterOpen(const OpenResult& r) {
-    p.undo.clear(); // a new history for the scenario now shown
-    view.scenarioReplaced();
+    p_.undo.clear(); // a new history for the scenario now shown
+    view_.scenarioReplaced();
     if (r.ok) {
-        p.settings.recent.add(r.previousDisplayName);
-        view.rebuildRecentMenu(p.settings.recent.menu());
-        if (r.closeEditors) view.closeScenarioPages();
+        p_.settings.recent.add(r.previousDisplayName);
+        view_.rebuildRecentMenu(p_.settings.recent.menu());
+        if (r.closeEditors) view_.closeScenarioPages();
     }
-    view.setTitle(p.files.windowTitle);
-    view.setMenuState(false);
-    view.switchFolder(r.ok && r.folder == FolderToShow::Scenario ? tab::kScenario : tab::kSummary);
+    view_.setTitle(p_.files.windowTitle);
+    view_.setMenuState(false);
+    view_.switchFolder(r.ok && r.folder == FolderToShow::Scenario ? tab::kScenario : tab::kSummary);
 }
 
 void MainPresenter::openScenarioCommand() {
     if (!saveChangesFirst()) return;
-    auto path = p.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
+    auto path = p_.chooser.openFile(choice("Open a Scenario", kScenarioFilter, "ret"));
     // Marks cleared first, so the folder switch after the open is not held back.
-    p.tools.clearMarks();
-    if (path) afterOpen(openScenario(*path, p.session, p.files, p.messages));
+    p_.tools.clearMarks();
+    if (path) afterOpen(openScenario(*path, p_.session, p_.files, p_.messages));
     runScenario();
 }
 
 void MainPresenter::openPath(const std::string& path) {
-    afterOpen(openScenario(path, p.session, p.files, p.messages));
+    afterOpen(openScenario(path, p_.session, p_.files, p_.messages));
     runScenario();
 }
 
 void MainPresenter::openRecent(int index) {
     if (!saveChangesFirst()) return;
-    const std::string* name = p.settings.recent.fileForCommand(cmd::recentCommand(index));
+    const std::string* name = p_.settings.recent.fileForCommand(cmd::recentCommand(index));
     if (!name || name->empty()) return;
     std::string path = *name; // the list changes below
-    afterOpen(openScenario(path, p.session, p.files, p.messages));
+    afterOpen(openScenario(path, p_.session, p_.files, p_.messages));
     runScenario();
 }
 
 void MainPresenter::save() {
     // A scenario without a name of the user's choosing gets one, as Save As asks.
-    if (p.files.untitled)
+    if (p_.files.untitled)
         saveAs();
     else
-        saveScenario(p.session, p.files, p.messages);
+        saveScenario(p_.session, p_.files, p_.messages);
 }
 
 void MainPresenter::saveAs() {
     saveUnderNewName();
-    p.tools.clearMarks();
+    p_.tools.clearMarks();
     runScenario();
 }
 
 bool MainPresenter::saveUnderNewName() {
-    auto path = p.chooser.saveFile(choice("Save Scenario With a New Name", kScenarioFilter, "ret"));
+    auto path =
+        p_.chooser.saveFile(choice("Save Scenario With a New Name", kScenarioFilter, "ret"));
     if (!path) return false;
-    SaveAsResult r = saveScenarioAs(*path, p.session, p.files, p.messages);
+    SaveAsResult r = saveScenarioAs(*path, p_.session, p_.files, p_.messages);
     if (r.ok) {
-        p.settings.recent.add(r.previousDisplayName);
-        view.rebuildRecentMenu(p.settings.recent.menu());
+        p_.settings.recent.add(r.previousDisplayName);
+        view_.rebuildRecentMenu(p_.settings.recent.menu());
     }
-    view.setTitle(p.files.windowTitle);
+    view_.setTitle(p_.files.windowTitle);
     return r.ok;
 }
 
 bool MainPresenter::saveChangesFirst() {
     // Yes saves as Save does: a temporary name would be taken by the next New.
-    return askToSaveChanges(p.session, p.files, p.messages, [this] {
-        return p.files.untitled ? saveUnderNewName() : saveScenario(p.session, p.files, p.messages);
+    return askToSaveChanges(p_.session, p_.files, p_.messages, [this] {
+        return p_.files.untitled ? saveUnderNewName()
+                                 : saveScenario(p_.session, p_.files, p_.messages);
     });
 }
 
 bool MainPresenter::dropFile(const std::string& path) {
-    switch (dropKindOf(path, view.currentTab() == tab::kAccounts)) {
+    switch (dropKindOf(path, view_.currentTab() == tab::kAccounts)) {
     case DropKind::Scenario:
         if (!saveChangesFirst()) return true;
-        p.tools.clearMarks();
+        p_.tools.clearMarks();
         openPath(path);
         return true;
     case DropKind::TabAccounts:
-        if (!p.tools.bringToFront()) importAccounts(path);
+        if (!p_.tools.bringToFront()) importAccounts(path);
         return true;
     case DropKind::None:
         break;
@@ -371,131 +373,131 @@ bool MainPresenter::dropFile(const std::string& path) {
 }
 
 void MainPresenter::importAccounts(const std::string& dropped) {
-    const bool imported = accountEditing.recorded("Import Account Data", [this, &dropped] {
-        AccountCompleter& completer = accountEditing.importCompleter();
-        const bool read =
-            dropped.empty()
-                ? importAccountDataCommand(p.scenario, p.accountSort, completer, p.chooser,
-                                           p.messages)
-                : importAccountDataFile(p.scenario, p.accountSort, completer, dropped, p.messages);
+    const bool imported = accountEditing_.recorded("Import Account Data", [this, &dropped] {
+        AccountCompleter& completer = accountEditing_.importCompleter();
+        const bool read = dropped.empty()
+                              ? importAccountDataCommand(p_.scenario, p_.accountSort, completer,
+                                                         p_.chooser, p_.messages)
+                              : importAccountDataFile(p_.scenario, p_.accountSort, completer,
+                                                      dropped, p_.messages);
         if (!read) return false;
-        p.session.changed(ScenarioChange::AccountsRead);
+        p_.session.changed(ScenarioChange::AccountsRead);
         return true;
     });
     if (!imported) return;
-    if (view.resultsPageShown() || view.currentTab() == tab::kSummary) {
-        view.dropResultsPage();
-        view.switchFolder(tab::kResults);
+    if (view_.resultsPageShown() || view_.currentTab() == tab::kSummary) {
+        view_.dropResultsPage();
+        view_.switchFolder(tab::kResults);
     } else {
-        view.showAccountsChanged();
+        view_.showAccountsChanged();
     }
 }
 
 void MainPresenter::editAccount() {
-    if (accountEditing.openAccountInfo()) view.switchFolder(tab::kAccounts);
+    if (accountEditing_.openAccountInfo()) view_.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::editGroups() {
-    accountEditing.editGroups();
-    view.switchFolder(tab::kAccounts);
+    accountEditing_.editGroups();
+    view_.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::exportResults() {
-    p.runner.exportResults();
+    p_.runner.exportResults();
 }
 
 void MainPresenter::saveAccounts() {
-    saveAccountsCommand(p.scenario, accountsFile, p.chooser, p.messages);
+    saveAccountsCommand(p_.scenario, accountsFile_, p_.chooser, p_.messages);
 }
 
 void MainPresenter::readAccounts() {
-    ScenarioSnapshot before(p.scenario);
-    if (!readAccountsCommand(p.scenario, accountsFile, p.chooser, p.messages)) return;
-    p.session.changed(ScenarioChange::AccountsRead);
-    p.undo.record("Read Accounts", before, p.scenario);
-    view.dropResultsPage();
-    view.switchFolder(tab::kAccounts);
+    ScenarioSnapshot before(p_.scenario);
+    if (!readAccountsCommand(p_.scenario, accountsFile_, p_.chooser, p_.messages)) return;
+    p_.session.changed(ScenarioChange::AccountsRead);
+    p_.undo.record("Read Accounts", before, p_.scenario);
+    view_.dropResultsPage();
+    view_.switchFolder(tab::kAccounts);
 }
 
 void MainPresenter::reindex() {
-    ScenarioSnapshot before(p.scenario);
-    if (!reindexAccounts(p.scenario, p.messages)) return;
-    p.session.changed(ScenarioChange::AccountsReindexed);
-    p.undo.record("Re-Index Accounts", before, p.scenario);
-    view.switchFolder(tab::kScenario);
+    ScenarioSnapshot before(p_.scenario);
+    if (!reindexAccounts(p_.scenario, p_.messages)) return;
+    p_.session.changed(ScenarioChange::AccountsReindexed);
+    p_.undo.record("Re-Index Accounts", before, p_.scenario);
+    view_.switchFolder(tab::kScenario);
 }
 
 void MainPresenter::initialValues() {
-    events.editInitialValues();
+    events_.editInitialValues();
     // The folder shown follows the values as they now are (a graph or the summary reruns).
-    const int t = view.currentTab();
-    if (view.resultsPageShown()) {
-        view.dropResultsPage();
-        view.switchFolder(tab::kResults);
+    const int t = view_.currentTab();
+    if (view_.resultsPageShown()) {
+        view_.dropResultsPage();
+        view_.switchFolder(tab::kResults);
     } else if (t == tab::kSummary || t >= tab::kNetWorth) {
-        view.switchFolder(t);
+        view_.switchFolder(t);
     }
 }
 
 void MainPresenter::addEvent(EventKind kind) {
-    if (!events.addEvent(kind)) return;
-    if (view.resultsPageShown()) {
-        view.dropResultsPage(); // runs again in the Results folder
-        view.switchFolder(tab::kResults);
+    if (!events_.addEvent(kind)) return;
+    if (view_.resultsPageShown()) {
+        view_.dropResultsPage(); // runs again in the Results folder
+        view_.switchFolder(tab::kResults);
     } else {
-        view.switchFolder(tab::kScenario);
+        view_.switchFolder(tab::kScenario);
     }
 }
 
 void MainPresenter::chooseEvents() {
-    events.chooseEvents([this] { view.switchFolder(tab::kScenario); });
-    view.switchFolder(tab::kScenario);
+    events_.chooseEvents([this] { view_.switchFolder(tab::kScenario); });
+    view_.switchFolder(tab::kScenario);
 }
 
 void MainPresenter::editEventFromResults(int index) {
-    if (!events.editEvent(index)) return;
-    view.dropResultsPage();
-    view.switchFolder(tab::kResults);
+    if (!events_.editEvent(index)) return;
+    view_.dropResultsPage();
+    view_.switchFolder(tab::kResults);
 }
 
 void MainPresenter::stepHistory(bool back) {
-    if (!(back ? p.undo.undo(p.session) : p.undo.redo(p.session))) return;
+    if (!(back ? p_.undo.undo(p_.session) : p_.undo.redo(p_.session))) return;
     // The folder shown is made again from the plan as it now is (and reruns it).
-    view.switchFolder(view.currentTab());
+    view_.switchFolder(view_.currentTab());
 }
 
 void MainPresenter::saveGraphs() {
-    finplan::saveGraphs(p.chooser, p.messages, files::kPlotFile);
+    finplan::saveGraphs(p_.chooser, p_.messages, files::kPlotFile);
 }
 
 void MainPresenter::exit() {
-    view.requestClose(); // closing() writes "finance.dat"
+    view_.requestClose(); // closing() writes "finance.dat"
 }
 
 void MainPresenter::openCalculator(CalculatorTool tool) {
-    if (!calculatorWindows) {
+    if (!calculatorWindows_) {
         notInBuild(std::string("The ") + toolTitle(tool));
         return;
     }
-    calculatorWindows->open(tool);
+    calculatorWindows_->open(tool);
     // "Use this mortgage in plan": the Mortgage event editor opens on the calculator's
     // values, then the Scenario folder shows the new list.
-    if (tool == CalculatorTool::Mortgage && p.calculators.mortgage.handOver) {
+    if (tool == CalculatorTool::Mortgage && p_.calculators.mortgage.handOver) {
         execute(cmd::kAddMortgage);
-        if (view.currentTab() == tab::kScenario) view.switchFolder(tab::kScenario);
+        if (view_.currentTab() == tab::kScenario) view_.switchFolder(tab::kScenario);
     }
 }
 
 void MainPresenter::startProgram(const char* program, bool withPlotFile) {
     std::vector<std::string> argv = {program};
     if (withPlotFile) argv.push_back(files::kPlotFile);
-    ReportingLauncher(p.launcher, p.messages).launch(argv);
+    ReportingLauncher(p_.launcher, p_.messages).launch(argv);
 }
 
 void MainPresenter::desktopCalculator() {
-    if (!p.launcher.launch({files::kCalculator}))
-        p.messages.show("The Window's Calculator could not be found in the path.",
-                        "Execution Error", MessageIcon::Error);
+    if (!p_.launcher.launch({files::kCalculator}))
+        p_.messages.show("The Window's Calculator could not be found in the path.",
+                         "Execution Error", MessageIcon::Error);
 }
 
 } // namespace finplan

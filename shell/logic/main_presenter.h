@@ -57,9 +57,10 @@ bool isAlwaysCommand(int id);
 class MainPresenter {
   public:
     MainPresenter(PlannerParts parts, ShellView& shellView)
-        : p(parts), view(shellView), events(parts.session, parts.messages, parts.help,
-                                            parts.calculators, parts.undo, parts.clock, shellView),
-          accountEditing(parts.session, parts.messages, parts.help, shellView, parts.undo) {}
+        : p_(parts), view_(shellView),
+          events_(parts.session, parts.messages, parts.help, parts.calculators, parts.undo,
+                  parts.clock, shellView),
+          accountEditing_(parts.session, parts.messages, parts.help, shellView, parts.undo) {}
 
     // Start-up after the window exists: "finance.dat", the last scenario and its run.
     // A scenario named on the command line is opened in place of the last one.
@@ -78,20 +79,20 @@ class MainPresenter {
     bool closing();
 
     // The editors of events and initial values (the event list and Results use them).
-    EventEditing& editing() { return events; }
+    EventEditing& editing() { return events_; }
     // An event edited from the Results folder: OK reruns into the Results folder.
     void editEventFromResults(int index);
     // The calculators' windows; until they are attached their commands say they are
     // not in this build.
-    void attachCalculators(CalculatorWindows& windows) { calculatorWindows = &windows; }
+    void attachCalculators(CalculatorWindows& windows) { calculatorWindows_ = &windows; }
 
     // The message shown by commands whose feature this build does not have.
     void notInBuild(const std::string& feature);
     // Features reported missing so far (for the About box and tests).
-    const std::set<std::string>& missingFeatures() const { return missing; }
+    const std::set<std::string>& missingFeatures() const { return missing_; }
 
     // Add, Edit, Delete and Groups of the Accounts folder, and the import's dialog.
-    AccountEditing& accounts() { return accountEditing; }
+    AccountEditing& accounts() { return accountEditing_; }
 
   private:
     void newScenario();
@@ -123,13 +124,13 @@ class MainPresenter {
     void print(int id);
     void folderHelp(); // F1: the help of the folder on show
 
-    PlannerParts p;
-    CalculatorWindows* calculatorWindows = nullptr;
-    ShellView& view;
-    EventEditing events;
-    std::set<std::string> missing;
-    KnownFile accountsFile; // last accounts file chosen, as it was read or written
-    AccountEditing accountEditing;
+    PlannerParts p_;
+    CalculatorWindows* calculatorWindows_ = nullptr;
+    ShellView& view_;
+    EventEditing events_;
+    std::set<std::string> missing_;
+    KnownFile accountsFile_; // last accounts file chosen, as it was read or written
+    AccountEditing accountEditing_;
 };
 
 } // namespace finplan

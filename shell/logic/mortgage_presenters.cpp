@@ -6,23 +6,23 @@ namespace finplan {
 
 MortgageCalculatorPresenter::MortgageCalculatorPresenter(PlannerParts& parts)
     : CalculatorPresenter(CalculatorTool::Mortgage),
-      calculator(parts.calculators.mortgage, parts.messages) {
+      calculator_(parts.calculators.mortgage, parts.messages) {
     using F = MortgageCalculatorField;
     addSection({.title = "", .layout = SectionLayout::Form});
-    bindEdit(F::Amount, "Amount ", calculator.amount, "amount");
-    bindEdit(F::DownPayment, "Down Payment", calculator.downPayment, "downPayment");
-    bindEdit(F::Rate, "Rate", calculator.rate, "rate", "%");
-    bindEdit(F::Years, "No Of Years", calculator.years, "years");
-    bindResult(F::MonthlyPayment, "Monthly Payment", calculator.monthlyPayment, "monthlyPayment");
+    bindEdit(F::Amount, "Amount ", calculator_.amount, "amount");
+    bindEdit(F::DownPayment, "Down Payment", calculator_.downPayment, "downPayment");
+    bindEdit(F::Rate, "Rate", calculator_.rate, "rate", "%");
+    bindEdit(F::Years, "No Of Years", calculator_.years, "years");
+    bindResult(F::MonthlyPayment, "Monthly Payment", calculator_.monthlyPayment, "monthlyPayment");
 
     // Calculate and OK both close the dialog once the payment has been worked out.
-    auto calculate = [this] { return calculator.calculate() ? Press::Accept : Press::Stay; };
+    auto calculate = [this] { return calculator_.calculate() ? Press::Accept : Press::Stay; };
     button(F::Calculate, "Calculate", "calculate", calculate);
     button(F::Ok, "OK", "OK", calculate);
     button(F::Cancel, "Cancel", "cancel", [] { return Press::Reject; });
     helpButton(F::Help, parts.help, MortgageCalculator::kHelpContext);
     button(F::UseInPlan, "Use this mortgage in plan", "useInPlan", [this] {
-        calculator.useInPlan();
+        calculator_.useInPlan();
         return Press::Accept;
     });
     defaultId = F::UseInPlan;
@@ -31,9 +31,9 @@ MortgageCalculatorPresenter::MortgageCalculatorPresenter(PlannerParts& parts)
 
 RefinancePresenter::RefinancePresenter(PlannerParts& parts, const Event* editedMortgage)
     : CalculatorPresenter(CalculatorTool::Refinance),
-      analysis(parts.calculators.refinance, parts.messages, editedMortgage) {
+      analysis_(parts.calculators.refinance, parts.messages, editedMortgage) {
     using F = RefinanceField;
-    RefinanceAnalysis& a = analysis;
+    RefinanceAnalysis& a = analysis_;
     boldLine = "Refinance Calculator";
     addSection({.title = "Existing Mortgage", .layout = SectionLayout::Form});
     bindEdit(F::StartAge, "Start Age of Mortgage", a.startAge, "startAge");
@@ -64,9 +64,9 @@ RefinancePresenter::RefinancePresenter(PlannerParts& parts, const Event* editedM
 
     ScenarioRunner& runner = parts.runner;
     stayButton(F::DoAnalysis, "Do Analysis", "doAnalysis",
-               [this, &runner] { analysis.doAnalysis(runner.taxRateInEffect()); });
+               [this, &runner] { analysis_.doAnalysis(runner.taxRateInEffect()); });
     button(F::Ok, "OK", "OK", [this] {
-        analysis.ok();
+        analysis_.ok();
         return Press::Accept;
     });
     button(F::Cancel, "Cancel", "cancel", [] { return Press::Reject; });
@@ -77,9 +77,9 @@ RefinancePresenter::RefinancePresenter(PlannerParts& parts, const Event* editedM
 
 AcceleratedPresenter::AcceleratedPresenter(PlannerParts& parts)
     : CalculatorPresenter(CalculatorTool::Accelerated),
-      analysis(parts.calculators.accelerated, parts.messages, parts.scenario.initial) {
+      analysis_(parts.calculators.accelerated, parts.messages, parts.scenario.initial) {
     using F = AcceleratedField;
-    AcceleratedPaymentAnalysis& a = analysis;
+    AcceleratedPaymentAnalysis& a = analysis_;
     addSection({.title = "Existing Mortgage", .layout = SectionLayout::Form});
     bindEdit(F::LoanAmount, "Loan Amount", a.loanAmount, "loanAmount");
     bindEdit(F::NumberOfYears, "Number of Years", a.numberOfYears, "numberOfYears");
@@ -125,7 +125,7 @@ AcceleratedPresenter::AcceleratedPresenter(PlannerParts& parts)
         words(" years.");
     });
 
-    stayButton(F::Calculate, "Calculate", "calculate", [this] { analysis.calculate(); });
+    stayButton(F::Calculate, "Calculate", "calculate", [this] { analysis_.calculate(); });
     button(F::Ok, "OK", "OK", [] { return Press::Accept; });
     helpButton(F::Help, parts.help, AcceleratedPaymentAnalysis::kHelpContext);
     defaultId = F::Calculate;

@@ -28,47 +28,47 @@ class Busy {
 
 void PrintCommands::printResults() {
     {
-        Busy busy(p.tools);
-        if (!p.runner.run(nullptr, RunMode::PrintFile, {})) return;
-        const int pages = paginate(files::kPrintFile, "", p.messages);
+        Busy busy(p_.tools);
+        if (!p_.runner.run(nullptr, RunMode::PrintFile, {})) return;
+        const int pages = paginate(files::kPrintFile, "", p_.messages);
         if (pages < 1) {
-            p.messages.show("Cannot print file!", "Print Results", MessageIcon::Error);
+            p_.messages.show("Cannot print file!", "Print Results", MessageIcon::Error);
         } else {
             // The print run has just written the date and time it ran into the tables.
-            const PageHeading heading{p.files.displayName, p.plots.dateText, p.plots.timeText};
-            printPages(*p.printer, pages, heading, "", p.messages);
+            const PageHeading heading{p_.files.displayName, p_.plots.dateText, p_.plots.timeText};
+            printPages(*p_.printer, pages, heading, "", p_.messages);
         }
     }
     // The Results folder runs again to show the list as it was.
-    view.dropResultsPage();
-    view.switchFolder(tab::kResults);
+    view_.dropResultsPage();
+    view_.switchFolder(tab::kResults);
 }
 
 void PrintCommands::printCurrentGraph() {
-    if (const auto chart = view.shownFanChart()) {
-        Busy busy(p.tools);
-        if (const auto setup = pageSetup(*p.printer))
-            printFanChart(*p.printer, *setup, *chart, p.messages);
+    if (const auto chart = view_.shownFanChart()) {
+        Busy busy(p_.tools);
+        if (const auto setup = pageSetup(*p_.printer))
+            printFanChart(*p_.printer, *setup, *chart, p_.messages);
         return;
     }
-    if (!p.graphs || graphTab(view.currentTab()).kind == GraphKind::None) return;
-    Busy busy(p.tools);
-    const auto setup = pageSetup(*p.printer);
+    if (!p_.graphs || graphTab(view_.currentTab()).kind == GraphKind::None) return;
+    Busy busy(p_.tools);
+    const auto setup = pageSetup(*p_.printer);
     if (!setup) return; // the graph window repaints itself once the dialog is gone
-    const GraphInteraction& graphs = *p.graphs;
+    const GraphInteraction& graphs = *p_.graphs;
     const ShownGraph shown = graphs.shownGraph();
-    const Scenario& s = p.scenario;
+    const Scenario& s = p_.scenario;
     const PrintedGraph graph{shown.kind, shown.firstAccount, shown.lastAccount,
-                             p.plots.plotRowCount,
+                             p_.plots.plotRowCount,
                              graphHasData(s.accounts.usableCount(), s.eventCount)};
-    printGraph(*p.printer, *setup, graphs.windowState(), graph, GraphSource{p.plots, s},
-               p.messages);
-    view.dropResultsPage();
+    printGraph(*p_.printer, *setup, graphs.windowState(), graph, GraphSource{p_.plots, s},
+               p_.messages);
+    view_.dropResultsPage();
 }
 
 void PrintCommands::printSetup() {
-    Busy busy(p.tools);
-    pageSetup(*p.printer);
+    Busy busy(p_.tools);
+    pageSetup(*p_.printer);
 }
 
 } // namespace finplan

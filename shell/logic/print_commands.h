@@ -12,7 +12,7 @@ inline constexpr const char* kPrintingTool = "printing";
 
 class PrintCommands {
   public:
-    PrintCommands(PlannerParts& parts, ShellView& shellView) : p(parts), view(shellView) {}
+    PrintCommands(PlannerParts& parts, ShellView& shellView) : p_(parts), view_(shellView) {}
 
     // Runs the scenario into the print file, cuts it into pages and prints them; then
     // runs the Results folder again.
@@ -24,8 +24,8 @@ class PrintCommands {
     void printSetup();
 
   private:
-    PlannerParts& p;
-    ShellView& view;
+    PlannerParts& p_;
+    ShellView& view_;
 };
 
 } // namespace finplan

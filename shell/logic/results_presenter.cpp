@@ -11,17 +11,17 @@
 namespace finplan {
 
 void ResultsPresenter::listRun(const RunFlags& flags, std::string caption) {
-    shownCaption = std::move(caption);
-    results.beginRun();
-    runner.run(&results, RunMode::List, flags);
-    ++runs;
+    shownCaption_ = std::move(caption);
+    results_.beginRun();
+    runner_.run(&results_, RunMode::List, flags);
+    ++runs_;
     applyPlace();
 }
 
 void ResultsPresenter::prepare(const RunFlags& flags) {
     RunFlags prepareOnly = flags;
     prepareOnly.prepareOnly = true;
-    runner.run(nullptr, RunMode::PrintFile, prepareOnly);
+    runner_.run(nullptr, RunMode::PrintFile, prepareOnly);
 }
 
 void ResultsPresenter::prepareThenList(const RunFlags& flags, std::string caption) {
@@ -34,7 +34,7 @@ void ResultsPresenter::show() {
 }
 
 void ResultsPresenter::runAgain() {
-    runner.setGraphKind(GraphKind::NetWorth);
+    runner_.setGraphKind(GraphKind::NetWorth);
     prepareThenList({});
 }
 
@@ -45,7 +45,7 @@ void ResultsPresenter::runRandom(bool groupRates) {
     prepare(flags);
     // The listed run gets a seed of its own, so the caption can name it and the
     // command line repeat it.
-    const uint32_t seed = runner.freshSeed();
+    const uint32_t seed = runner_.freshSeed();
     listRun(flags, format("Random %s rates, seed %u", groupRates ? "group" : "account",
                           static_cast<unsigned>(seed)));
 }
@@ -55,20 +55,20 @@ void ResultsPresenter::showRun(const RunFlags& flags, std::string caption) {
 }
 
 void ResultsPresenter::showTrial(const TrialReplay& trial, std::string caption) {
-    shownCaption = std::move(caption);
-    results.beginRun();
-    runner.replay(&results, trial);
-    ++runs;
+    shownCaption_ = std::move(caption);
+    results_.beginRun();
+    runner_.replay(&results_, trial);
+    ++runs_;
     applyPlace();
 }
 
 void ResultsPresenter::toggleDetails() {
-    runner.viewSettings().showDetails = !runner.viewSettings().showDetails;
+    runner_.viewSettings().showDetails = !runner_.viewSettings().showDetails;
     listRun({});
 }
 
 void ResultsPresenter::toggleAccounts() {
-    runner.viewSettings().showAccounts = !runner.viewSettings().showAccounts;
+    runner_.viewSettings().showAccounts = !runner_.viewSettings().showAccounts;
     listRun({});
 }
 
@@ -76,16 +76,16 @@ void ResultsPresenter::save() {
     // The runner asks for the file, writes it and makes the preparing run after it.
     RunFlags flags;
     flags.savingResults = true;
-    runner.run(nullptr, RunMode::ResultsFile, flags);
+    runner_.run(nullptr, RunMode::ResultsFile, flags);
 }
 
 void ResultsPresenter::top() {
-    remembered = ResultsPlace::Top;
+    remembered_ = ResultsPlace::Top;
     applyPlace();
 }
 
 void ResultsPresenter::bottom() {
-    remembered = ResultsPlace::Bottom;
+    remembered_ = ResultsPlace::Bottom;
     applyPlace();
 }
 
@@ -93,66 +93,66 @@ bool ResultsPresenter::goTo(const std::string& ageText) {
     // Read like every dialog field: a text that is not a number is refused.
     const float age = readFieldNumber(ageText);
     if (!(age >= 1.0f && age <= 120.0f)) {
-        messages.show("This age must be between 1.0 and 120.0.", "AGE ERROR", MessageIcon::Error);
+        messages_.show("This age must be between 1.0 and 120.0.", "AGE ERROR", MessageIcon::Error);
         return false;
     }
-    remembered = ResultsPlace::GoToAge;
-    goToAge = wholeNumber(age);
+    remembered_ = ResultsPlace::GoToAge;
+    goToAge_ = wholeNumber(age);
     applyPlace();
     return true;
 }
 
 void ResultsPresenter::forgetPlace() {
-    remembered = ResultsPlace::Bottom;
-    goToAge = 0;
-    ageBox.clear();
-    selected = -1;
+    remembered_ = ResultsPlace::Bottom;
+    goToAge_ = 0;
+    ageBox_.clear();
+    selected_ = -1;
 }
 
 void ResultsPresenter::applyPlace() {
-    int count = static_cast<int>(results.lines.size());
+    int count = static_cast<int>(results_.lines.size());
     if (count == 0) {
-        selected = -1;
+        selected_ = -1;
         return;
     }
-    switch (remembered) {
+    switch (remembered_) {
     case ResultsPlace::Top:
-        selected = 0;
+        selected_ = 0;
         return;
     case ResultsPlace::Bottom:
-        selected = count - 1;
+        selected_ = count - 1;
         return;
     case ResultsPlace::GoToAge:
         break;
     }
-    if (goToAge < wholeNumber(runner.plotStartAge())) {
-        selected = 0;
-    } else if (static_cast<float>(goToAge) > scenario.initial.endAge) {
-        selected = count - 1;
+    if (goToAge_ < wholeNumber(runner_.plotStartAge())) {
+        selected_ = 0;
+    } else if (static_cast<float>(goToAge_) > scenario_.initial.endAge) {
+        selected_ = count - 1;
     } else {
-        int line = results.ageLine(goToAge);
-        selected = line == -1 ? count - 1 : line;
+        int line = results_.ageLine(goToAge_);
+        selected_ = line == -1 ? count - 1 : line;
     }
 }
 
 DoubleClickAction ResultsPresenter::doubleClick(int line) {
-    const auto& lines = results.lines;
+    const auto& lines = results_.lines;
     if (line < 0 || line >= static_cast<int>(lines.size())) return {};
     const std::string& text = lines[line];
     if (text.size() > 1 && std::isdigit(static_cast<unsigned char>(text[1]))) {
         int age = std::atoi(text.c_str());
-        if (age >= wholeNumber(scenario.initial.startAge) &&
-            static_cast<float>(age) <= scenario.initial.endAge) {
-            remembered = ResultsPlace::GoToAge;
-            goToAge = age;
-            ageBox = format("%3d", age);
+        if (age >= wholeNumber(scenario_.initial.startAge) &&
+            static_cast<float>(age) <= scenario_.initial.endAge) {
+            remembered_ = ResultsPlace::GoToAge;
+            goToAge_ = age;
+            ageBox_ = format("%3d", age);
             applyPlace();
             return {DoubleClickAction::ShowAge, age};
         }
         return {};
     }
     int tag = 0;
-    if (results.tagOf(line, tag) && tag >= 0 && tag < kMaxEvents && tag < scenario.eventCount)
+    if (results_.tagOf(line, tag) && tag >= 0 && tag < kMaxEvents && tag < scenario_.eventCount)
         return {DoubleClickAction::EditEvent, tag};
     return {};
 }

@@ -21,7 +21,7 @@ struct DoubleClickAction {
 class ResultsPresenter {
   public:
     ResultsPresenter(ScenarioRunner& scenarioRunner, Scenario& plan, Messages& shown)
-        : runner(scenarioRunner), scenario(plan), messages(shown) {}
+        : runner_(scenarioRunner), scenario_(plan), messages_(shown) {}
 
     // The buttons; each leaves the list filled and selectedLine() updated.
     void show(); // the folder opens
@@ -45,17 +45,17 @@ class ResultsPresenter {
     // no Go To age, so the age box and the selected line agree.
     void forgetPlace();
 
-    const ResultsList& list() const { return results; }
+    const ResultsList& list() const { return results_; }
     // Counts the list runs, so a view knows when its copy of the lines is old.
-    int listRuns() const { return runs; }
-    int selectedLine() const { return selected; }
+    int listRuns() const { return runs_; }
+    int selectedLine() const { return selected_; }
     // What the list shows when it is not the plain run; empty for the plain run.
-    const std::string& caption() const { return shownCaption; }
-    ResultsPlace place() const { return remembered; }
-    bool showDetails() const { return runner.viewSettings().showDetails; }
-    bool showAccounts() const { return runner.viewSettings().showAccounts; }
+    const std::string& caption() const { return shownCaption_; }
+    ResultsPlace place() const { return remembered_; }
+    bool showDetails() const { return runner_.viewSettings().showDetails; }
+    bool showAccounts() const { return runner_.viewSettings().showAccounts; }
     // Text of the age box ("%3d" of the remembered age once one was chosen).
-    const std::string& ageBoxText() const { return ageBox; }
+    const std::string& ageBoxText() const { return ageBox_; }
 
   private:
     void listRun(const RunFlags& flags, std::string caption = {});
@@ -63,16 +63,16 @@ class ResultsPresenter {
     void prepareThenList(const RunFlags& flags, std::string caption = {});
     void applyPlace();
 
-    ScenarioRunner& runner;
-    Scenario& scenario;
-    Messages& messages;
-    ResultsList results;
-    ResultsPlace remembered = ResultsPlace::Bottom;
-    int goToAge = 0;
-    int selected = -1;
-    int runs = 0;
-    std::string ageBox;
-    std::string shownCaption;
+    ScenarioRunner& runner_;
+    Scenario& scenario_;
+    Messages& messages_;
+    ResultsList results_;
+    ResultsPlace remembered_ = ResultsPlace::Bottom;
+    int goToAge_ = 0;
+    int selected_ = -1;
+    int runs_ = 0;
+    std::string ageBox_;
+    std::string shownCaption_;
 };
 
 } // namespace finplan

@@ -81,8 +81,8 @@ const SpanEventEditor::Layout& layoutOf(EventKind kind) {
 
 SpanEventEditor::SpanEventEditor(EditorContext& context, EventKind spanKind)
     : EventEditor(context, spanKind, layoutOf(spanKind).title, layoutOf(spanKind).helpContext),
-      layout(layoutOf(spanKind)) {
-    const Layout& l = layout;
+      layout_(layoutOf(spanKind)) {
+    const Layout& l = layout_;
     addDescription(l.description);
     addEdit(l.startAge, "Start Age", numberText("%-6.2f", event.startAge));
     addEdit(l.endAge, "End Age", numberText("%-6.2f", event.endAge));
@@ -111,14 +111,14 @@ SpanEventEditor::SpanEventEditor(EditorContext& context, EventKind spanKind)
 bool SpanEventEditor::readEndAge() {
     // A one-time event has no span: whatever is typed is read without a check.
     if (event.oneTime) {
-        event.endAge = static_cast<float>(wholeNumber(parse(layout.endAge)));
+        event.endAge = static_cast<float>(wholeNumber(parse(layout_.endAge)));
         return true;
     }
-    return checkAge(layout.endAge, event.endAge, "END AGE ERROR", layout.truncateCheckedEndAge);
+    return checkAge(layout_.endAge, event.endAge, "END AGE ERROR", layout_.truncateCheckedEndAge);
 }
 
 bool SpanEventEditor::readFields() {
-    const Layout& l = layout;
+    const Layout& l = layout_;
     if (!checkAge(l.startAge, event.startAge, "START AGE ERROR", true)) return false;
     if (!readEndAge()) return false;
     if (!event.oneTime && event.endAge < event.startAge)

@@ -26,11 +26,11 @@ std::size_t at(int i) {
 } // namespace
 
 TradeOffPresenter::TradeOffPresenter(PlannerParts& parts)
-    : CalculatorPresenter(CalculatorTool::TradeOff), launcher(parts.launcher, parts.messages),
-      analysis(parts.calculators.tradeOff, parts.messages, launcher,
-               parts.scenario.initial.taxRate) {
+    : CalculatorPresenter(CalculatorTool::TradeOff), launcher_(parts.launcher, parts.messages),
+      analysis_(parts.calculators.tradeOff, parts.messages, launcher_,
+                parts.scenario.initial.taxRate) {
     using F = TradeOffField;
-    TradeOffAnalysis& t = analysis;
+    TradeOffAnalysis& t = analysis_;
     addSection({.title = "", .layout = SectionLayout::Grid});
     // Each option a column, each of the analysis's texts a cell: "Option Name", the
     // Outgoing and Incoming rows, the End Amounts.
@@ -63,7 +63,7 @@ TradeOffPresenter::TradeOffPresenter(PlannerParts& parts)
     line([&] {
         bindSpin(F::Periods, "No of Periods", t.periods, "periods");
         bindCheck(F::UseTaxRate, "Use Initial Values Tax Rate", t.useTaxRate, "useTaxRate",
-                  [this] { analysis.setUseTaxRate(analysis.useTaxRate); });
+                  [this] { analysis_.setUseTaxRate(analysis_.useTaxRate); });
     });
 
     addSection({.title = "Differences", .layout = SectionLayout::Grid});
@@ -77,11 +77,11 @@ TradeOffPresenter::TradeOffPresenter(PlannerParts& parts)
                        cellName("difference", k).c_str());
     });
 
-    stayButton(F::Calculate, "Calculate", "calculate", [this] { analysis.calculate(); });
-    stayButton(F::Graph, "Graph", "graph", [this] { analysis.graph(); });
+    stayButton(F::Calculate, "Calculate", "calculate", [this] { analysis_.calculate(); });
+    stayButton(F::Graph, "Graph", "graph", [this] { analysis_.graph(); });
     // The dialog closes even when the values could not be saved (the user was told).
     button(F::Ok, "OK", "OK", [this] {
-        analysis.ok();
+        analysis_.ok();
         return Press::Accept;
     });
     helpButton(F::Help, parts.help, TradeOffAnalysis::kHelpContext);
@@ -89,7 +89,7 @@ TradeOffPresenter::TradeOffPresenter(PlannerParts& parts)
 }
 
 void TradeOffPresenter::step(ControlId /*id*/, int steps) {
-    act([this, steps] { analysis.spinTo(tradeOffSpinPosition(analysis.periods, steps)); });
+    act([this, steps] { analysis_.spinTo(tradeOffSpinPosition(analysis_.periods, steps)); });
 }
 
 } // namespace finplan

@@ -14,24 +14,24 @@ void appendAccounts(const Scenario& s, std::vector<uint8_t>& out) {
 
 } // namespace
 
-ScenarioSnapshot::ScenarioSnapshot(const Scenario& s) : copy(std::make_shared<Scenario>(s)) {}
+ScenarioSnapshot::ScenarioSnapshot(const Scenario& s) : copy_(std::make_shared<Scenario>(s)) {}
 
 void ScenarioSnapshot::restoreInto(Scenario& s) const {
-    s.initial = copy->initial;
-    s.eventCount = copy->eventCount;
+    s.initial = copy_->initial;
+    s.eventCount = copy_->eventCount;
     for (int i = 0; i < kMaxEvents; ++i)
-        s.events[i] = copy->events[i];
-    s.accounts = copy->accounts;
-    s.groups = copy->groups;
+        s.events[i] = copy_->events[i];
+    s.accounts = copy_->accounts;
+    s.groups = copy_->groups;
 }
 
 bool ScenarioSnapshot::sameContents(const Scenario& s) const {
-    return scenarioContentBytes(*copy) == scenarioContentBytes(s);
+    return scenarioContentBytes(*copy_) == scenarioContentBytes(s);
 }
 
 bool ScenarioSnapshot::sameAccounts(const Scenario& s) const {
     std::vector<uint8_t> a, b;
-    appendAccounts(*copy, a);
+    appendAccounts(*copy_, a);
     appendAccounts(s, b);
     return a == b;
 }
@@ -54,19 +54,19 @@ std::string eventChangeName(const std::string& verb, const Event& e) {
 bool UndoStack::record(const std::string& name, const ScenarioSnapshot& before,
                        const Scenario& after) {
     if (before.sameContents(after)) return false;
-    redos.clear();
-    undos.push_back({name, before});
-    while (undos.size() > depth)
-        undos.pop_front();
+    redos_.clear();
+    undos_.push_back({name, before});
+    while (undos_.size() > depth_)
+        undos_.pop_front();
     return true;
 }
 
 std::string UndoStack::undoText() const {
-    return undos.empty() ? "Undo" : "Undo " + undos.back().name;
+    return undos_.empty() ? "Undo" : "Undo " + undos_.back().name;
 }
 
 std::string UndoStack::redoText() const {
-    return redos.empty() ? "Redo" : "Redo " + redos.back().name;
+    return redos_.empty() ? "Redo" : "Redo " + redos_.back().name;
 }
 
 void UndoStack::swapIn(Step& step, ScenarioSession& session, std::deque<Step>& other) {
@@ -79,24 +79,24 @@ void UndoStack::swapIn(Step& step, ScenarioSession& session, std::deque<Step>& o
 }
 
 bool UndoStack::undo(ScenarioSession& session) {
-    if (undos.empty()) return false;
-    Step step = std::move(undos.back());
-    undos.pop_back();
-    swapIn(step, session, redos);
+    if (undos_.empty()) return false;
+    Step step = std::move(undos_.back());
+    undos_.pop_back();
+    swapIn(step, session, redos_);
     return true;
 }
 
 bool UndoStack::redo(ScenarioSession& session) {
-    if (redos.empty()) return false;
-    Step step = std::move(redos.back());
-    redos.pop_back();
-    swapIn(step, session, undos);
+    if (redos_.empty()) return false;
+    Step step = std::move(redos_.back());
+    redos_.pop_back();
+    swapIn(step, session, undos_);
     return true;
 }
 
 void UndoStack::clear() {
-    undos.clear();
-    redos.clear();
+    undos_.clear();
+    redos_.clear();
 }
 
 } // namespace finplan

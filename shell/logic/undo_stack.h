@@ -25,7 +25,7 @@ class ScenarioSnapshot {
     bool sameAccounts(const Scenario& s) const; // account table and groups
 
   private:
-    std::shared_ptr<const Scenario> copy;
+    std::shared_ptr<const Scenario> copy_;
 };
 
 // The stored bytes of the scenario's contents in file order (events in use only).
@@ -37,15 +37,15 @@ std::string eventChangeName(const std::string& verb, const Event& e);
 class UndoStack {
   public:
     static constexpr std::size_t kDefaultDepth = 100;
-    explicit UndoStack(std::size_t maxSteps = kDefaultDepth) : depth(maxSteps) {}
+    explicit UndoStack(std::size_t maxSteps = kDefaultDepth) : depth_(maxSteps) {}
 
     // A change was made: its name and the scenario as it was before. Nothing is kept
     // when the contents did not change (a cancelled dialog). A new change drops the
     // redo steps; beyond the depth the oldest step goes. True when recorded.
     bool record(const std::string& name, const ScenarioSnapshot& before, const Scenario& after);
 
-    bool canUndo() const { return !undos.empty(); }
-    bool canRedo() const { return !redos.empty(); }
+    bool canUndo() const { return !undos_.empty(); }
+    bool canRedo() const { return !redos_.empty(); }
     // Menu texts: "Undo <name>" / "Redo <name>", or "Undo" / "Redo" when empty.
     std::string undoText() const;
     std::string redoText() const;
@@ -58,8 +58,8 @@ class UndoStack {
 
     // New and Open start a fresh history.
     void clear();
-    std::size_t undoCount() const { return undos.size(); }
-    std::size_t redoCount() const { return redos.size(); }
+    std::size_t undoCount() const { return undos_.size(); }
+    std::size_t redoCount() const { return redos_.size(); }
 
   private:
     struct Step {
@@ -68,9 +68,9 @@ class UndoStack {
     };
     static void swapIn(Step& step, ScenarioSession& session, std::deque<Step>& other);
 
-    std::size_t depth;
-    std::deque<Step> undos;
-    std::deque<Step> redos;
+    std::size_t depth_;
+    std::deque<Step> undos_;
+    std::deque<Step> redos_;
 };
 
 } // namespace finplan
