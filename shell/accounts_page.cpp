@@ -33,23 +33,23 @@ QLineEdit* readOnlyBox(const char* name, QWidget* parent) {
 } // namespace
 
 AccountsPage::AccountsPage(AccountsFolderPresenter& thePresenter, bool theIdColumn, QWidget* parent)
-    : QWidget(parent), presenter(thePresenter), idColumn(theIdColumn) {
+    : QWidget(parent), presenter_(thePresenter), idColumn_(theIdColumn) {
     makeList();
-    byOrder = new QCheckBox("Sort by withdrawal order", this);
-    byOrder->setObjectName("Sort by withdrawal order");
-    connect(byOrder, &QCheckBox::clicked, this, [this](bool checked) {
-        this->presenter.setWithdrawalOrder(checked);
+    byOrder_ = new QCheckBox("Sort by withdrawal order", this);
+    byOrder_->setObjectName("Sort by withdrawal order");
+    connect(byOrder_, &QCheckBox::clicked, this, [this](bool checked) {
+        presenter_.setWithdrawalOrder(checked);
         refill();
     });
-    count = readOnlyBox("Number of Accounts", this);
-    total = readOnlyBox("Total", this);
+    count_ = readOnlyBox("Number of Accounts", this);
+    total_ = readOnlyBox("Total", this);
     QLayout* buttons = buttonRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 0, 10, 4);
     QLayout* totals = totalsRow();
     layout->addWidget(new QLabel("Double click an account to edit.", this));
-    layout->addWidget(tree, 1);
+    layout->addWidget(tree_, 1);
     layout->addLayout(totals);
     layout->addLayout(buttons);
     refill();
@@ -58,27 +58,27 @@ AccountsPage::AccountsPage(AccountsFolderPresenter& thePresenter, bool theIdColu
 
 // The account list with its headings; a click on a heading sorts by that column.
 void AccountsPage::makeList() {
-    tree = new QTreeWidget(this);
-    tree->setObjectName("accountsList");
-    tree->setRootIsDecorated(false);
-    tree->setAlternatingRowColors(true);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName("accountsList");
+    tree_->setRootIsDecorated(false);
+    tree_->setAlternatingRowColors(true);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     QStringList headers;
-    for (const auto& h : AccountsFolderPresenter::headers(idColumn))
+    for (const auto& h : AccountsFolderPresenter::headers(idColumn_))
         headers << QString::fromStdString(h);
-    tree->setHeaderLabels(headers);
+    tree_->setHeaderLabels(headers);
     for (int c = kFirstRightAligned; c < headers.size(); ++c)
-        tree->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-    tree->header()->setSectionsClickable(true);
+        tree_->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    tree_->header()->setSectionsClickable(true);
     // In a wide window the room right of the last column stays empty, so the Order
     // (or ID) column stays beside the amounts instead of at the far edge.
-    tree->header()->setStretchLastSection(false);
-    connect(tree->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        this->presenter.clickHeader(column);
+    tree_->header()->setStretchLastSection(false);
+    connect(tree_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        presenter_.clickHeader(column);
         refill();
     });
-    connect(tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        if (onEdit) onEdit(tree->indexOfTopLevelItem(item));
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        if (onEdit) onEdit(tree_->indexOfTopLevelItem(item));
     });
 }
 
@@ -106,7 +106,7 @@ QLayout* AccountsPage::buttonRow() {
     keys.remove = button("&Delete", [this] {
         if (onDelete && selectedRow() >= 0) onDelete(selectedRow());
     });
-    pressButtonsOnListKeys(tree, keys);
+    pressButtonsOnListKeys(tree_, keys);
     button("Help", [this] {
         if (onHelp) onHelp();
     });
@@ -116,47 +116,47 @@ QLayout* AccountsPage::buttonRow() {
 
 QLayout* AccountsPage::totalsRow() {
     auto* totals = new QHBoxLayout;
-    totals->addWidget(byOrder);
+    totals->addWidget(byOrder_);
     totals->addStretch();
     totals->addWidget(new QLabel("Number of Accounts", this));
-    totals->addWidget(count);
+    totals->addWidget(count_);
     totals->addWidget(new QLabel("Total", this));
-    totals->addWidget(total);
-    count->setMaximumWidth(40);
-    total->setMaximumWidth(130);
+    totals->addWidget(total_);
+    count_->setMaximumWidth(40);
+    total_->setMaximumWidth(130);
     return totals;
 }
 
 // Each column as wide as its longest text, so no account type is cut short.
 void AccountsPage::fitColumns() {
-    for (int c = 0; c < tree->columnCount(); ++c) {
-        tree->resizeColumnToContents(c);
-        tree->setColumnWidth(c, tree->columnWidth(c) + 6);
+    for (int c = 0; c < tree_->columnCount(); ++c) {
+        tree_->resizeColumnToContents(c);
+        tree_->setColumnWidth(c, tree_->columnWidth(c) + 6);
     }
 }
 
 void AccountsPage::refill() {
-    tree->clear();
-    for (const AccountRow& r : presenter.rows()) {
+    tree_->clear();
+    for (const AccountRow& r : presenter_.rows()) {
         QStringList cells = {cell(r.name), cell(r.group),  cell(r.penalty), cell(r.type),
                              cell(r.rate), cell(r.amount), cell(r.order)};
-        if (idColumn) cells << cell(r.id);
-        auto* item = new QTreeWidgetItem(tree, cells);
+        if (idColumn_) cells << cell(r.id);
+        auto* item = new QTreeWidgetItem(tree_, cells);
         for (int c = kFirstRightAligned; c < cells.size(); ++c)
             item->setTextAlignment(c, Qt::AlignRight);
     }
-    byOrder->setChecked(presenter.withdrawalOrderChecked());
-    const auto mark = presenter.sortMark();
-    tree->header()->setSortIndicatorShown(true);
-    tree->header()->setSortIndicator(mark.column,
-                                     mark.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-    count->setText(QString::fromStdString(presenter.countText()));
-    total->setText(QString::fromStdString(presenter.totalText()));
+    byOrder_->setChecked(presenter_.withdrawalOrderChecked());
+    const auto mark = presenter_.sortMark();
+    tree_->header()->setSortIndicatorShown(true);
+    tree_->header()->setSortIndicator(mark.column,
+                                      mark.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    count_->setText(QString::fromStdString(presenter_.countText()));
+    total_->setText(QString::fromStdString(presenter_.totalText()));
 }
 
 int AccountsPage::selectedRow() const {
-    QTreeWidgetItem* item = tree->currentItem();
-    return item ? tree->indexOfTopLevelItem(item) : -1;
+    QTreeWidgetItem* item = tree_->currentItem();
+    return item ? tree_->indexOfTopLevelItem(item) : -1;
 }
 
 } // namespace finplan

@@ -21,10 +21,10 @@ class AccountsPage : public QWidget {
     // Sorts and fills the list, the checkbox, the count and the total.
     void refill();
 
-    QTreeWidget* list() const { return tree; }
-    QCheckBox* withdrawalOrder() const { return byOrder; }
-    QLineEdit* countBox() const { return count; }
-    QLineEdit* totalBox() const { return total; }
+    QTreeWidget* list() const { return tree_; }
+    QCheckBox* withdrawalOrder() const { return byOrder_; }
+    QLineEdit* countBox() const { return count_; }
+    QLineEdit* totalBox() const { return total_; }
 
     // The buttons; a row is a list row (= account slot), -1 when none is selected.
     std::function<void()> onAdd;
@@ -39,12 +39,12 @@ class AccountsPage : public QWidget {
     QLayout* buttonRow();
     QLayout* totalsRow();
     void fitColumns();
-    AccountsFolderPresenter& presenter;
-    bool idColumn;
-    QTreeWidget* tree;
-    QCheckBox* byOrder;
-    QLineEdit* count;
-    QLineEdit* total;
+    AccountsFolderPresenter& presenter_;
+    bool idColumn_;
+    QTreeWidget* tree_;
+    QCheckBox* byOrder_;
+    QLineEdit* count_;
+    QLineEdit* total_;
 };
 
 } // namespace finplan

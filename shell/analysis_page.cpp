@@ -48,76 +48,76 @@ QString text(const std::string& s) {
 
 } // namespace
 
-AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(parent), presenter(p) {
+AnalysisPage::AnalysisPage(AnalysisPresenter& p, QWidget* parent) : QWidget(parent), presenter_(p) {
     setObjectName("analysisPage");
     createFields();
     createButtons();
     createResultViews();
     layOut();
     connectControls();
-    if (presenter.running()) timer->start(); // a run from an earlier visit goes on
+    if (presenter_.running()) timer_->start(); // a run from an earlier visit goes on
     showState();
 }
 
 // The trial count, the seed and the analysis mode, as the scenario's side file has them.
 void AnalysisPage::createFields() {
-    trials = new QLineEdit(text(presenter.trialsText), this);
-    trials->setObjectName("trials");
-    trials->setMaximumWidth(80);
-    seed = new QLineEdit(text(presenter.seedText), this);
-    seed->setObjectName("seed");
-    seed->setMaximumWidth(110);
-    mode = new QComboBox(this);
-    mode->setObjectName("mode");
-    presenter.followScenario();
-    trials->setText(text(presenter.trialsText));
-    seed->setText(text(presenter.seedText));
+    trials_ = new QLineEdit(text(presenter_.trialsText), this);
+    trials_->setObjectName("trials");
+    trials_->setMaximumWidth(80);
+    seed_ = new QLineEdit(text(presenter_.seedText), this);
+    seed_->setObjectName("seed");
+    seed_->setMaximumWidth(110);
+    mode_ = new QComboBox(this);
+    mode_->setObjectName("mode");
+    presenter_.followScenario();
+    trials_->setText(text(presenter_.trialsText));
+    seed_->setText(text(presenter_.seedText));
     for (const char* name : kAnalysisModeNames)
-        mode->addItem(name);
-    mode->setCurrentIndex(static_cast<int>(presenter.mode));
+        mode_->addItem(name);
+    mode_->setCurrentIndex(static_cast<int>(presenter_.mode));
 }
 
 void AnalysisPage::createButtons() {
-    marketsButton = new QPushButton("Mar&kets...", this);
-    marketsButton->setObjectName("markets");
-    runButton = new QPushButton("&Run", this);
-    cancelButton = new QPushButton("&Cancel", this);
-    exportButton = new QPushButton("&Export...", this);
-    chartChoice = new QComboBox(this);
-    chartChoice->setObjectName("chartChoice");
-    chartChoice->addItems({"Net worth", "Total savings"});
-    chartChoice->setCurrentIndex(presenter.chart == TrialChart::Savings ? 1 : 0);
-    chartButton = new QPushButton("Save C&hart...", this);
-    chartButton->setObjectName("saveChart");
-    medianButton = new QPushButton("Open &Median Trial", this);
-    medianButton->setObjectName("openMedian");
-    worstButton = new QPushButton("Open &Worst-Decile Trial", this);
-    worstButton->setObjectName("openWorst");
-    cycleButton = new QPushButton("&Open Cycle", this);
-    cycleButton->setObjectName("openCycle");
-    todaysDollars = new QCheckBox("Today's &dollars", this);
-    todaysDollars->setObjectName("todaysDollars");
-    todaysDollars->setChecked(presenter.todaysDollars);
+    marketsButton_ = new QPushButton("Mar&kets...", this);
+    marketsButton_->setObjectName("markets");
+    runButton_ = new QPushButton("&Run", this);
+    cancelButton_ = new QPushButton("&Cancel", this);
+    exportButton_ = new QPushButton("&Export...", this);
+    chartChoice_ = new QComboBox(this);
+    chartChoice_->setObjectName("chartChoice");
+    chartChoice_->addItems({"Net worth", "Total savings"});
+    chartChoice_->setCurrentIndex(presenter_.chart == TrialChart::Savings ? 1 : 0);
+    chartButton_ = new QPushButton("Save C&hart...", this);
+    chartButton_->setObjectName("saveChart");
+    medianButton_ = new QPushButton("Open &Median Trial", this);
+    medianButton_->setObjectName("openMedian");
+    worstButton_ = new QPushButton("Open &Worst-Decile Trial", this);
+    worstButton_->setObjectName("openWorst");
+    cycleButton_ = new QPushButton("&Open Cycle", this);
+    cycleButton_->setObjectName("openCycle");
+    todaysDollars_ = new QCheckBox("Today's &dollars", this);
+    todaysDollars_->setObjectName("todaysDollars");
+    todaysDollars_->setChecked(presenter_.todaysDollars);
 }
 
 // The progress, the success rate, the failing years and the chart.
 void AnalysisPage::createResultViews() {
-    failing = new QListWidget(this);
-    failing->setObjectName("failingYears");
-    failing->setMaximumHeight(120);
-    progress = new QProgressBar(this);
-    status = new QLabel(this);
-    status->setObjectName("status");
-    successRate = new QLabel(this);
-    successRate->setObjectName("successRate");
-    QFont big = successRate->font();
+    failing_ = new QListWidget(this);
+    failing_->setObjectName("failingYears");
+    failing_->setMaximumHeight(120);
+    progress_ = new QProgressBar(this);
+    status_ = new QLabel(this);
+    status_->setObjectName("status");
+    successRate_ = new QLabel(this);
+    successRate_->setObjectName("successRate");
+    QFont big = successRate_->font();
     big.setPointSize(big.pointSize() * 2 + 4);
     big.setBold(true);
-    successRate->setFont(big);
-    details = new QLabel(this);
-    details->setObjectName("details");
-    details->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    chart = new ChartView([this](Surface& s, const Rect& area) { drawChart(s, area); }, this);
+    successRate_->setFont(big);
+    details_ = new QLabel(this);
+    details_->setObjectName("details");
+    details_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    chart_ = new ChartView([this](Surface& s, const Rect& area) { drawChart(s, area); }, this);
 }
 
 // Fields and Run on top, then progress, the result, the failing years, the actions and
@@ -125,157 +125,157 @@ void AnalysisPage::createResultViews() {
 void AnalysisPage::layOut() {
     auto* fields = new QHBoxLayout;
     auto* trialsLabel = new QLabel("&Trials:", this);
-    trialsLabel->setBuddy(trials);
+    trialsLabel->setBuddy(trials_);
     auto* seedLabel = new QLabel("&Seed:", this);
-    seedLabel->setBuddy(seed);
-    for (QWidget* w : std::initializer_list<QWidget*>{trialsLabel, trials, seedLabel, seed, mode,
-                                                      marketsButton, runButton, cancelButton})
+    seedLabel->setBuddy(seed_);
+    for (QWidget* w : std::initializer_list<QWidget*>{trialsLabel, trials_, seedLabel, seed_, mode_,
+                                                      marketsButton_, runButton_, cancelButton_})
         fields->addWidget(w);
     fields->addStretch(1);
     auto* actions = new QHBoxLayout;
     for (QWidget* w :
-         std::initializer_list<QWidget*>{exportButton, chartChoice, todaysDollars, chartButton,
-                                         medianButton, worstButton, cycleButton})
+         std::initializer_list<QWidget*>{exportButton_, chartChoice_, todaysDollars_, chartButton_,
+                                         medianButton_, worstButton_, cycleButton_})
         actions->addWidget(w);
     actions->addStretch(1);
     auto* summary = new QHBoxLayout;
-    summary->addWidget(successRate);
-    summary->addWidget(details, 1);
+    summary->addWidget(successRate_);
+    summary->addWidget(details_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(progress, 1);
-    bar->addWidget(status, 2);
+    bar->addWidget(progress_, 1);
+    bar->addWidget(status_, 2);
     layout->addLayout(bar);
     layout->addLayout(summary);
-    layout->addWidget(failing);
+    layout->addWidget(failing_);
     layout->addLayout(actions);
-    layout->addWidget(chart, 1);
+    layout->addWidget(chart_, 1);
 }
 
 void AnalysisPage::connectControls() {
-    timer = new QTimer(this);
-    timer->setInterval(30);
-    connect(timer, &QTimer::timeout, this, [this] { tick(); });
-    connect(runButton, &QPushButton::clicked, this, [this] { start(); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { presenter.cancel(); });
-    connect(exportButton, &QPushButton::clicked, this, [this] { presenter.exportResults(); });
-    connect(chartButton, &QPushButton::clicked, this, [this] { saveChart(); });
-    connect(chartChoice, &QComboBox::currentIndexChanged, this, [this](int index) {
-        presenter.chart = index == 1 ? TrialChart::Savings : TrialChart::NetWorth;
-        chart->update();
+    timer_ = new QTimer(this);
+    timer_->setInterval(30);
+    connect(timer_, &QTimer::timeout, this, [this] { tick(); });
+    connect(runButton_, &QPushButton::clicked, this, [this] { start(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { presenter_.cancel(); });
+    connect(exportButton_, &QPushButton::clicked, this, [this] { presenter_.exportResults(); });
+    connect(chartButton_, &QPushButton::clicked, this, [this] { saveChart(); });
+    connect(chartChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        presenter_.chart = index == 1 ? TrialChart::Savings : TrialChart::NetWorth;
+        chart_->update();
     });
-    connect(todaysDollars, &QCheckBox::toggled, this, [this](bool on) {
-        presenter.todaysDollars = on;
-        chart->update();
+    connect(todaysDollars_, &QCheckBox::toggled, this, [this](bool on) {
+        presenter_.todaysDollars = on;
+        chart_->update();
     });
-    connect(mode, &QComboBox::currentIndexChanged, this, [this](int index) {
-        presenter.mode = static_cast<AnalysisMode>(index);
+    connect(mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        presenter_.mode = static_cast<AnalysisMode>(index);
         showState();
     });
-    connect(marketsButton, &QPushButton::clicked, this, [this] { editMarkets(); });
-    connect(cycleButton, &QPushButton::clicked, this, [this] { openCycle(); });
-    connect(failing, &QListWidget::itemDoubleClicked, this, [this] { openCycle(); });
-    connect(medianButton, &QPushButton::clicked, this, [this] { openTrial(TrialPick::Median); });
-    connect(worstButton, &QPushButton::clicked, this,
+    connect(marketsButton_, &QPushButton::clicked, this, [this] { editMarkets(); });
+    connect(cycleButton_, &QPushButton::clicked, this, [this] { openCycle(); });
+    connect(failing_, &QListWidget::itemDoubleClicked, this, [this] { openCycle(); });
+    connect(medianButton_, &QPushButton::clicked, this, [this] { openTrial(TrialPick::Median); });
+    connect(worstButton_, &QPushButton::clicked, this,
             [this] { openTrial(TrialPick::WorstDecile); });
 }
 
 void AnalysisPage::start() {
-    presenter.trialsText = trials->text().toStdString();
-    presenter.seedText = seed->text().toStdString();
-    presenter.mode = static_cast<AnalysisMode>(mode->currentIndex());
-    if (presenter.run()) timer->start();
+    presenter_.trialsText = trials_->text().toStdString();
+    presenter_.seedText = seed_->text().toStdString();
+    presenter_.mode = static_cast<AnalysisMode>(mode_->currentIndex());
+    if (presenter_.run()) timer_->start();
     showState();
 }
 
 void AnalysisPage::tick() {
-    if (presenter.poll()) timer->stop();
+    if (presenter_.poll()) timer_->stop();
     showState();
 }
 
 void AnalysisPage::openTrial(TrialPick pick) {
-    if (const auto trial = presenter.trialToOpen(pick); trial && onOpenTrial)
-        onOpenTrial(*trial, presenter.trialCaption(pick));
+    if (const auto trial = presenter_.trialToOpen(pick); trial && onOpenTrial)
+        onOpenTrial(*trial, presenter_.trialCaption(pick));
 }
 
 void AnalysisPage::openCycle() {
-    const int row = failing->currentRow();
-    const std::vector<int> years = presenter.failingYears();
+    const int row = failing_->currentRow();
+    const std::vector<int> years = presenter_.failingYears();
     if (row < 0 || row >= static_cast<int>(years.size())) return;
-    if (const auto cycle = presenter.cycleToOpen(years[row]); cycle && onOpenTrial)
+    if (const auto cycle = presenter_.cycleToOpen(years[row]); cycle && onOpenTrial)
         onOpenTrial(*cycle, "Historical cycle starting " + std::to_string(years[row]));
 }
 
 void AnalysisPage::editMarkets() {
-    presenter.followScenario();
-    MarketsPresenter dialog(presenter.scenario(), presenter.markets, presenter.messages());
-    if (onMarkets && onMarkets(dialog)) presenter.saveMarkets();
+    presenter_.followScenario();
+    MarketsPresenter dialog(presenter_.scenario(), presenter_.markets, presenter_.messages());
+    if (onMarkets && onMarkets(dialog)) presenter_.saveMarkets();
 }
 
 void AnalysisPage::drawChart(Surface& s, const Rect& area) const {
-    if (presenter.historyResults() != nullptr)
-        drawCycleChart(s, area, presenter.cycleChart());
+    if (presenter_.historyResults() != nullptr)
+        drawCycleChart(s, area, presenter_.cycleChart());
     else
-        drawFanChart(s, area, presenter.fanChart());
+        drawFanChart(s, area, presenter_.fanChart());
 }
 
 void AnalysisPage::saveChart() {
-    const auto path = presenter.chooseChartFile();
+    const auto path = presenter_.chooseChartFile();
     if (!path) return;
     const std::string problem =
         exportGraph([this](Surface& s, const Rect& area) { drawChart(s, area); },
-                    QString::fromStdString(*path), chart->size(), chart->font());
-    if (!problem.empty()) presenter.chartNotSaved(problem);
+                    QString::fromStdString(*path), chart_->size(), chart_->font());
+    if (!problem.empty()) presenter_.chartNotSaved(problem);
 }
 
 void AnalysisPage::showState() {
-    const bool busy = presenter.running();
-    runButton->setEnabled(!busy);
-    cancelButton->setEnabled(busy);
-    const TrialResults* r = presenter.results();
-    const HistoryResults* h = presenter.historyResults();
-    exportButton->setEnabled(!busy && (r != nullptr || h != nullptr));
-    chartButton->setEnabled(r != nullptr || h != nullptr);
-    const bool cycles = presenter.mode == AnalysisMode::HistoricalSequences;
-    trials->setEnabled(!cycles);
-    seed->setEnabled(!cycles);
-    marketsButton->setEnabled(!busy);
-    failing->setVisible(h != nullptr);
-    cycleButton->setVisible(h != nullptr);
-    cycleButton->setEnabled(h != nullptr && !presenter.failingYears().empty() &&
-                            presenter.cycleToOpen(presenter.failingYears().front()).has_value());
-    medianButton->setEnabled(presenter.trialToOpen(TrialPick::Median).has_value());
-    worstButton->setEnabled(presenter.trialToOpen(TrialPick::WorstDecile).has_value());
-    progress->setRange(0, std::max(1, busy ? presenter.total() : 1));
+    const bool busy = presenter_.running();
+    runButton_->setEnabled(!busy);
+    cancelButton_->setEnabled(busy);
+    const TrialResults* r = presenter_.results();
+    const HistoryResults* h = presenter_.historyResults();
+    exportButton_->setEnabled(!busy && (r != nullptr || h != nullptr));
+    chartButton_->setEnabled(r != nullptr || h != nullptr);
+    const bool cycles = presenter_.mode == AnalysisMode::HistoricalSequences;
+    trials_->setEnabled(!cycles);
+    seed_->setEnabled(!cycles);
+    marketsButton_->setEnabled(!busy);
+    failing_->setVisible(h != nullptr);
+    cycleButton_->setVisible(h != nullptr);
+    cycleButton_->setEnabled(h != nullptr && !presenter_.failingYears().empty() &&
+                             presenter_.cycleToOpen(presenter_.failingYears().front()).has_value());
+    medianButton_->setEnabled(presenter_.trialToOpen(TrialPick::Median).has_value());
+    worstButton_->setEnabled(presenter_.trialToOpen(TrialPick::WorstDecile).has_value());
+    progress_->setRange(0, std::max(1, busy ? presenter_.total() : 1));
     // Full once an analysis completed, empty before the first and after a Cancel.
-    const bool complete = !busy && (r != nullptr || h != nullptr) && !presenter.cancelledLast();
-    progress->setValue(busy ? presenter.done() : (complete ? 1 : 0));
-    status->setText(text(presenter.statusText()));
+    const bool complete = !busy && (r != nullptr || h != nullptr) && !presenter_.cancelledLast();
+    progress_->setValue(busy ? presenter_.done() : (complete ? 1 : 0));
+    status_->setText(text(presenter_.statusText()));
     if (h != nullptr) {
-        successRate->setText(text(format("%.1f%% succeed", 100.0 * h->successRate())));
-        details->setText(text(historySuccessText(*h)) +
-                         (h->failed > 0 ? "\nFailing start years (double-click one to open it):"
-                                        : "\nNo start year ran out of savings."));
-        if (listed != h) {
-            listed = h;
-            failing->clear();
+        successRate_->setText(text(format("%.1f%% succeed", 100.0 * h->successRate())));
+        details_->setText(text(historySuccessText(*h)) +
+                          (h->failed > 0 ? "\nFailing start years (double-click one to open it):"
+                                         : "\nNo start year ran out of savings."));
+        if (listed_ != h) {
+            listed_ = h;
+            failing_->clear();
             for (const std::string& line : failingYearLines(*h))
-                failing->addItem(text(line));
-            if (failing->count() > 0) failing->setCurrentRow(0);
+                failing_->addItem(text(line));
+            if (failing_->count() > 0) failing_->setCurrentRow(0);
         }
     } else if (r == nullptr) {
-        successRate->setText("");
-        details->setText("");
+        successRate_->setText("");
+        details_->setText("");
     } else {
-        successRate->setText(text(successRateText(*r)) + " succeed");
+        successRate_->setText(text(successRateText(*r)) + " succeed");
         QString lines = text(failureAgesText(*r));
         if (!r->causes.empty()) lines += "\nWhy plans fail:";
         for (const std::string& line : whyLines(*r))
             lines += "\n" + text(line);
-        details->setText(lines);
+        details_->setText(lines);
     }
-    chart->update();
+    chart_->update();
     if (onChartShown) onChartShown(r != nullptr);
 }
 

@@ -49,28 +49,28 @@ class AnalysisPage : public QWidget {
     void saveChart();
     void drawChart(Surface& surface, const Rect& area) const;
 
-    AnalysisPresenter& presenter;
-    QLineEdit* trials = nullptr;
-    QLineEdit* seed = nullptr;
-    QComboBox* mode = nullptr;
-    QComboBox* chartChoice = nullptr;
-    QPushButton* runButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QPushButton* exportButton = nullptr;
-    QPushButton* chartButton = nullptr;
-    QPushButton* medianButton = nullptr;
-    QPushButton* worstButton = nullptr;
-    QPushButton* marketsButton = nullptr;
-    QPushButton* cycleButton = nullptr;
-    QCheckBox* todaysDollars = nullptr;
-    QListWidget* failing = nullptr;
-    const HistoryResults* listed = nullptr; // the result whose failing years are listed
-    QProgressBar* progress = nullptr;
-    QLabel* status = nullptr;
-    QLabel* successRate = nullptr;
-    QLabel* details = nullptr;
-    QWidget* chart = nullptr;
-    QTimer* timer = nullptr;
+    AnalysisPresenter& presenter_;
+    QLineEdit* trials_ = nullptr;
+    QLineEdit* seed_ = nullptr;
+    QComboBox* mode_ = nullptr;
+    QComboBox* chartChoice_ = nullptr;
+    QPushButton* runButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPushButton* chartButton_ = nullptr;
+    QPushButton* medianButton_ = nullptr;
+    QPushButton* worstButton_ = nullptr;
+    QPushButton* marketsButton_ = nullptr;
+    QPushButton* cycleButton_ = nullptr;
+    QCheckBox* todaysDollars_ = nullptr;
+    QListWidget* failing_ = nullptr;
+    const HistoryResults* listed_ = nullptr; // the result whose failing years are listed
+    QProgressBar* progress_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* successRate_ = nullptr;
+    QLabel* details_ = nullptr;
+    QWidget* chart_ = nullptr;
+    QTimer* timer_ = nullptr;
 };
 
 } // namespace finplan

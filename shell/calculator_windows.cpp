@@ -20,15 +20,15 @@ int execAsTool(QDialog& dialog, ToolWindows& tools, const std::string& name,
 
 void QtCalculatorWindows::open(CalculatorTool tool, const Event* editedMortgage) {
     if (tool == CalculatorTool::Schedule) {
-        MortgageScheduleWindow window(parts, editedMortgage, parent);
-        run(window, toolTitle(tool));
+        MortgageScheduleWindow window(parts_, editedMortgage, parent_);
+        run_(window, toolTitle(tool));
         return;
     }
     // The presenter outlives the form that shows it.
     const std::unique_ptr<CalculatorPresenter> presenter =
-        makeCalculatorPresenter(tool, parts, editedMortgage);
-    FormDialog form(*presenter, parent);
-    run(form, toolTitle(tool));
+        makeCalculatorPresenter(tool, parts_, editedMortgage);
+    FormDialog form(*presenter, parent_);
+    run_(form, toolTitle(tool));
 }
 
 } // namespace finplan

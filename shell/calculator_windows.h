@@ -22,13 +22,13 @@ class QtCalculatorWindows : public CalculatorWindows {
     // run shows a window modally, marked open under its name in the tool table.
     using RunTool = std::function<void(QDialog&, const std::string& name)>;
     QtCalculatorWindows(PlannerParts theParts, QWidget* theParent, RunTool theRun)
-        : parts(theParts), parent(theParent), run(std::move(theRun)) {}
+        : parts_(theParts), parent_(theParent), run_(std::move(theRun)) {}
     void open(CalculatorTool tool, const Event* editedMortgage = nullptr) override;
 
   private:
-    PlannerParts parts;
-    QWidget* parent;
-    RunTool run;
+    PlannerParts parts_;
+    QWidget* parent_;
+    RunTool run_;
 };
 
 } // namespace finplan

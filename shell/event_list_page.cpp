@@ -13,8 +13,8 @@
 namespace finplan {
 
 EventListPage::EventListPage(EventListPresenter& thePresenter, QWidget* parent)
-    : QWidget(parent), presenter(thePresenter) {
-    listView = makeTextLineList("eventList", this);
+    : QWidget(parent), presenter_(thePresenter) {
+    listView_ = makeTextLineList("eventList", this);
     auto* buttons = new QHBoxLayout;
     auto button = [&](const char* text, std::function<void()> f) {
         auto* b = new QPushButton(text, this);
@@ -28,30 +28,30 @@ EventListPage::EventListPage(EventListPresenter& thePresenter, QWidget* parent)
         if (onCommand) onCommand(cmd::kAddEventChooser);
     });
     keys.edit = button("Edit", [this] {
-        this->presenter.edit(selectedLine());
+        presenter_.edit(selectedLine());
         refresh();
     });
     button("Copy", [this] {
-        this->presenter.copy(selectedLine());
+        presenter_.copy(selectedLine());
         refresh();
     });
     keys.remove = button("Delete", [this] {
-        this->presenter.remove(selectedLine());
+        presenter_.remove(selectedLine());
         refresh();
     });
     button("Help", [this] {
         if (onHelp) onHelp();
     });
     buttons->addStretch();
-    pressButtonsOnListKeys(listView, keys);
+    pressButtonsOnListKeys(listView_, keys);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 4);
     layout->addWidget(new QLabel("Double click an event to edit it.", this));
-    layout->addWidget(listView, 1);
+    layout->addWidget(listView_, 1);
     layout->addLayout(buttons);
-    connect(listView, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        this->presenter.edit(listView->row(item));
+    connect(listView_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        presenter_.edit(listView_->row(item));
         refresh();
     });
     thePresenter.refill();
@@ -59,15 +59,15 @@ EventListPage::EventListPage(EventListPresenter& thePresenter, QWidget* parent)
 }
 
 int EventListPage::selectedLine() const {
-    return listView->currentRow();
+    return listView_->currentRow();
 }
 
 void EventListPage::refresh() {
-    listView->clear();
-    for (const auto& l : presenter.lines())
-        listView->addItem(QString::fromStdString(l));
-    int sel = std::min(presenter.selectedLine(), listView->count() - 1);
-    if (sel >= 0) listView->setCurrentRow(sel);
+    listView_->clear();
+    for (const auto& l : presenter_.lines())
+        listView_->addItem(QString::fromStdString(l));
+    int sel = std::min(presenter_.selectedLine(), listView_->count() - 1);
+    if (sel >= 0) listView_->setCurrentRow(sel);
 }
 
 } // namespace finplan

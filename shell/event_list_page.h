@@ -15,15 +15,15 @@ class EventListPage : public QWidget {
   public:
     EventListPage(EventListPresenter& presenter, QWidget* parent = nullptr);
     void refresh();
-    QListWidget* list() const { return listView; }
+    QListWidget* list() const { return listView_; }
 
     std::function<void(int command)> onCommand; // Add opens the Add Event chooser
     std::function<void()> onHelp;
 
   private:
     int selectedLine() const;
-    EventListPresenter& presenter;
-    QListWidget* listView;
+    EventListPresenter& presenter_;
+    QListWidget* listView_;
 };
 
 } // namespace finplan

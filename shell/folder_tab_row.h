@@ -16,10 +16,10 @@ class FolderTabRow : public QWidget {
 
     explicit FolderTabRow(QWidget* parent = nullptr);
     void setLabels(const QStringList& labels);
-    const QStringList& labels() const { return texts; }
+    const QStringList& labels() const { return texts_; }
     void setCurrent(int index);
-    int current() const { return selected; }
-    int rowCount() const { return rows; }
+    int current() const { return selected_; }
+    int rowCount() const { return rows_; }
     QRect tabRect(int index) const;
     QSize sizeHint() const override;
 
@@ -33,10 +33,10 @@ class FolderTabRow : public QWidget {
 
   private:
     void layoutTabs();
-    QStringList texts;
-    std::vector<QRect> rects;
-    int selected = 0;
-    int rows = 1;
+    QStringList texts_;
+    std::vector<QRect> rects_;
+    int selected_ = 0;
+    int rows_ = 1;
 };
 
 } // namespace finplan

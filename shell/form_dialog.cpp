@@ -63,20 +63,20 @@ QLabel* boldLabel(const std::string& text, QWidget* parent) {
 } // namespace
 
 FormDialog::FormDialog(DialogPresenter& thePresenter, QWidget* parent)
-    : QDialog(parent), presenter(thePresenter) {
+    : QDialog(parent), presenter_(thePresenter) {
     setWindowTitle(qs(thePresenter.title()));
     setObjectName(qs(thePresenter.title()));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    const bool calculator = presenter.style() == FormStyle::Calculator;
+    const bool calculator = presenter_.style() == FormStyle::Calculator;
     if (calculator) {
         setWindowIcon(programIcon());
         // A fixed-size tool window: no minimise or maximise box.
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
     }
-    if (!presenter.headline().empty()) layout->addWidget(boldLabel(presenter.headline(), this));
-    if (presenter.sections().empty()) {
+    if (!presenter_.headline().empty()) layout->addWidget(boldLabel(presenter_.headline(), this));
+    if (presenter_.sections().empty()) {
         auto* grid = new QGridLayout;
         fillGrid(grid, 0);
         layout->addLayout(grid);
@@ -86,7 +86,7 @@ FormDialog::FormDialog(DialogPresenter& thePresenter, QWidget* parent)
     if (calculator) layout->addSpacing(6);
     buildButtons();
     copyOut();
-    if (QWidget* first = widgetOf(presenter.firstField())) first->setFocus();
+    if (QWidget* first = widgetOf(presenter_.firstField())) first->setFocus();
     startTyping(*this);
 }
 
@@ -94,7 +94,7 @@ FormDialog::FormDialog(DialogPresenter& thePresenter, QWidget* parent)
 void FormDialog::buildSections() {
     auto* body = static_cast<QVBoxLayout*>(layout());
     QHBoxLayout* row = nullptr;
-    const auto& sections = presenter.sections();
+    const auto& sections = presenter_.sections();
     for (std::size_t i = 0; i < sections.size(); ++i) {
         const FormSection& s = sections[i];
         QWidget* box = s.title.empty() ? new QWidget(this) : new QGroupBox(qs(s.title), this);
@@ -114,7 +114,7 @@ void FormDialog::buildSections() {
 // one before it, as the Groups table's do; a check box spans the row.
 void FormDialog::fillGrid(QGridLayout* grid, int section) {
     int row = -1, column = 0;
-    for (FormField& f : presenter.fields()) {
+    for (FormField& f : presenter_.fields()) {
         if (f.section != section) continue;
         if (!f.sameRow) {
             ++row;
@@ -145,7 +145,7 @@ void FormDialog::fillGrid(QGridLayout* grid, int section) {
 // Labels in a column, each box beside its label with its unit after it.
 void FormDialog::fillForm(QWidget* box, int section) {
     auto* form = new QFormLayout(box);
-    for (FormField& f : presenter.fields()) {
+    for (FormField& f : presenter_.fields()) {
         if (f.section != section) continue;
         QWidget* w = makeWidget(f);
         if (f.kind == FieldKind::Check) {
@@ -165,7 +165,7 @@ void FormDialog::fillForm(QWidget* box, int section) {
 void FormDialog::fillSentences(QWidget* box, int section) {
     auto* lines = new QVBoxLayout(box);
     QHBoxLayout* line = nullptr;
-    for (FormField& f : presenter.fields()) {
+    for (FormField& f : presenter_.fields()) {
         if (f.section != section) continue;
         if (!f.sameRow || !line) {
             if (line) line->addStretch(1);
@@ -184,7 +184,7 @@ QWidget* FormDialog::makeWidget(const FormField& f) {
         auto* box = new QCheckBox(qs(f.label), this);
         connect(box, &QCheckBox::clicked, this, [this, id = f.id] {
             copyIn();
-            presenter.toggle(id);
+            presenter_.toggle(id);
             copyOut();
             backToRefusedField();
         });
@@ -192,9 +192,9 @@ QWidget* FormDialog::makeWidget(const FormField& f) {
     } else if (f.kind == FieldKind::Combo) {
         auto* combo = new QComboBox(this);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, id = f.id](int i) {
-            if (syncing) return;
+            if (syncing_) return;
             copyIn(); // a choice may change other fields (the penalty box of a type)
-            presenter.choose(id, i);
+            presenter_.choose(id, i);
             copyOut();
         });
         w = combo;
@@ -202,24 +202,24 @@ QWidget* FormDialog::makeWidget(const FormField& f) {
         auto* spin = new UpDownField(this);
         spin->onStep = [this, id = f.id](int steps) {
             copyIn();
-            presenter.step(id, steps);
+            presenter_.step(id, steps);
             copyOut();
         };
         spin->edit()->setObjectName(widgetName(f.name, "field", f.id) + "Text");
-        textWidgets[f.id] = spin->edit();
+        textWidgets_[f.id] = spin->edit();
         w = spin;
     } else {
         w = makeEdit(f);
     }
     w->setObjectName(widgetName(f.name, "field", f.id));
-    fieldWidgets[f.id] = w;
+    fieldWidgets_[f.id] = w;
     return w;
 }
 
 QLineEdit* FormDialog::makeEdit(const FormField& f) {
     auto* edit = new QLineEdit(this);
     edit->setReadOnly(f.kind == FieldKind::ReadOnly);
-    if (presenter.style() == FormStyle::Calculator) {
+    if (presenter_.style() == FormStyle::Calculator) {
         edit->setMinimumWidth(fontMetrics().horizontalAdvance(QString(12, QLatin1Char('0'))));
         if (edit->isReadOnly()) {
             // Results look like labels in a box, not like something to type into.
@@ -231,26 +231,26 @@ QLineEdit* FormDialog::makeEdit(const FormField& f) {
         edit->setMinimumWidth(f.width == FieldWidth::Text ? 260 : 120);
     }
     if (f.maxLength > 0) edit->setMaxLength(f.maxLength);
-    textWidgets[f.id] = edit;
+    textWidgets_[f.id] = edit;
     return edit;
 }
 
 void FormDialog::buildButtons() {
     std::vector<QPushButton*> made;
     std::vector<int> widths;
-    for (const FormButton& b : presenter.buttons()) {
+    for (const FormButton& b : presenter_.buttons()) {
         auto* button = new QPushButton(qs(b.label), this);
         button->setObjectName(widgetName(b.name, "button", b.id));
         button->setEnabled(b.enabled);
         // A calculator's button takes Enter while it has the focus.
-        button->setAutoDefault(presenter.style() == FormStyle::Calculator);
-        if (b.id == presenter.defaultButton()) button->setDefault(true);
+        button->setAutoDefault(presenter_.style() == FormStyle::Calculator);
+        if (b.id == presenter_.defaultButton()) button->setDefault(true);
         connect(button, &QPushButton::clicked, this, [this, id = b.id] { pressButton(id); });
         made.push_back(button);
         widths.push_back(button->sizeHint().width());
-        buttonWidgets[b.id] = button;
+        buttonWidgets_[b.id] = button;
     }
-    if (presenter.style() == FormStyle::Calculator) {
+    if (presenter_.style() == FormStyle::Calculator) {
         // One row from the left, the buttons sharing the dialog's width.
         auto* row = new QHBoxLayout;
         for (QPushButton* button : made)
@@ -280,29 +280,29 @@ int FormDialog::screenWidth() const {
 }
 
 QWidget* FormDialog::widgetOf(ControlId id) const {
-    auto it = fieldWidgets.find(id);
-    return it == fieldWidgets.end() ? nullptr : it->second;
+    auto it = fieldWidgets_.find(id);
+    return it == fieldWidgets_.end() ? nullptr : it->second;
 }
 
 QAbstractButton* FormDialog::buttonOf(ControlId id) const {
-    auto it = buttonWidgets.find(id);
-    return it == buttonWidgets.end() ? nullptr : it->second;
+    auto it = buttonWidgets_.find(id);
+    return it == buttonWidgets_.end() ? nullptr : it->second;
 }
 
 QLineEdit* FormDialog::editOf(ControlId id) const {
-    auto it = textWidgets.find(id);
-    return it == textWidgets.end() ? nullptr : it->second;
+    auto it = textWidgets_.find(id);
+    return it == textWidgets_.end() ? nullptr : it->second;
 }
 
 void FormDialog::copyIn() {
-    for (FormField& f : presenter.fields())
+    for (FormField& f : presenter_.fields())
         if (QLineEdit* edit = editOf(f.id); edit && !edit->isReadOnly())
             f.text = edit->text().toStdString();
 }
 
 void FormDialog::copyOut() {
-    syncing = true;
-    for (FormField& f : presenter.fields()) {
+    syncing_ = true;
+    for (FormField& f : presenter_.fields()) {
         QWidget* w = widgetOf(f.id);
         if (!w) continue; // a heading
         w->setEnabled(f.enabled);
@@ -319,12 +319,12 @@ void FormDialog::copyOut() {
             combo->setCurrentIndex(f.selected);
         }
     }
-    syncing = false;
+    syncing_ = false;
 }
 
 void FormDialog::pressButton(ControlId id) {
     copyIn();
-    const Press result = presenter.press(id);
+    const Press result = presenter_.press(id);
     copyOut();
     backToRefusedField();
     finish(result);
@@ -332,7 +332,7 @@ void FormDialog::pressButton(ControlId id) {
 
 // After a refused check the user retypes the field the message was about.
 void FormDialog::backToRefusedField() {
-    QLineEdit* edit = editOf(presenter.takeRefusedField());
+    QLineEdit* edit = editOf(presenter_.takeRefusedField());
     if (!edit) return;
     edit->setFocus();
     edit->selectAll();
@@ -344,7 +344,7 @@ void FormDialog::finish(Press result) {
 }
 
 void FormDialog::reject() {
-    pressButton(presenter.cancelButton());
+    pressButton(presenter_.cancelButton());
 }
 
 } // namespace finplan

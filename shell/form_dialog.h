@@ -27,7 +27,7 @@ class FormDialog : public QDialog {
     // Presses a presenter button as a click would (Enter, tests).
     void pressButton(ControlId id);
     // The dialog's OK (its default button), as Enter would.
-    void pressDefault() { pressButton(presenter.defaultButton()); }
+    void pressDefault() { pressButton(presenter_.defaultButton()); }
     void reject() override; // Escape and the close button press the cancel button
 
   private:
@@ -47,11 +47,11 @@ class FormDialog : public QDialog {
     void backToRefusedField();
     void finish(Press result);
 
-    DialogPresenter& presenter;
-    std::map<ControlId, QWidget*> fieldWidgets;
-    std::map<ControlId, QAbstractButton*> buttonWidgets;
-    std::map<ControlId, QLineEdit*> textWidgets; // edit boxes, the up-down field's too
-    bool syncing = false;
+    DialogPresenter& presenter_;
+    std::map<ControlId, QWidget*> fieldWidgets_;
+    std::map<ControlId, QAbstractButton*> buttonWidgets_;
+    std::map<ControlId, QLineEdit*> textWidgets_; // edit boxes, the up-down field's too
+    bool syncing_ = false;
 };
 
 } // namespace finplan

@@ -40,15 +40,15 @@ const std::vector<QAction*> kNoActions;
 } // namespace
 
 MainWindow::MainWindow(PlannerParts theParts, ShellOptions theOptions, QWidget* parent)
-    : QMainWindow(parent), parts(theParts), options(theOptions), presenter(theParts, *this),
-      resultsPresenter(theParts.runner, theParts.scenario, theParts.messages),
-      eventList(theParts.scenario, &presenter.editing()),
-      accountsFolder(theParts.scenario, theParts.accountSort),
-      analysis(theParts.session, theParts.clock, theParts.messages, theParts.chooser,
-               &theParts.files),
+    : QMainWindow(parent), parts_(theParts), options_(theOptions), presenter_(theParts, *this),
+      resultsPresenter_(theParts.runner, theParts.scenario, theParts.messages),
+      eventList_(theParts.scenario, &presenter_.editing()),
+      accountsFolder_(theParts.scenario, theParts.accountSort),
+      analysis_(theParts.session, theParts.clock, theParts.messages, theParts.chooser,
+                &theParts.files),
       // Every change of the plan raises the session's revision.
-      liveRate(theParts.scenario, theParts.clock,
-               [&s = theParts.session] { return s.revision(); }) {
+      liveRate_(theParts.scenario, theParts.clock,
+                [&s = theParts.session] { return s.revision(); }) {
     setWindowTitle("Financial Planner");
     setWindowIcon(programIcon());
     setAcceptDrops(true);
@@ -61,66 +61,66 @@ MainWindow::MainWindow(PlannerParts theParts, ShellOptions theOptions, QWidget* 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    tabs = new FolderTabRow(central);
-    folder = new QStackedWidget(central);
-    layout->addWidget(tabs);
+    tabs_ = new FolderTabRow(central);
+    folder_ = new QStackedWidget(central);
+    layout->addWidget(tabs_);
     layout->addSpacing(10);
-    layout->addWidget(folder, 1);
+    layout->addWidget(folder_, 1);
     setCentralWidget(central);
-    connect(tabs, &FolderTabRow::tabClicked, this, [this](int t) { switchFolder(t); });
+    connect(tabs_, &FolderTabRow::tabClicked, this, [this](int t) { switchFolder(t); });
     // Log-off or shutdown: the same save question as closing, then let it go on.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
-        if (!presenter.closing()) session.cancel();
+        if (!presenter_.closing()) session.cancel();
     });
 
-    calculatorWindows = std::make_unique<QtCalculatorWindows>(
+    calculatorWindows_ = std::make_unique<QtCalculatorWindows>(
         theParts, this, [this](QDialog& d, const std::string& name) { runTool(d, name); });
-    presenter.attachCalculators(*calculatorWindows);
-    presenter.startUp(theOptions.scenario);
-    liveRate.options = readUserOptions(theOptions.userOptionsFile);
-    liveRate.setup = [this] { return analysis.liveTrialsSetup(); };
-    successRate = new SuccessRateLabel(liveRate, theOptions.userOptionsFile, statusBar());
-    successRate->dialogOpen = [this] { return shownDialog != nullptr; };
-    successRate->onOpen = [this] { openLiveTrials(); };
-    parts.session.setChangeListener([this](uint64_t) { successRate->followChange(); });
+    presenter_.attachCalculators(*calculatorWindows_);
+    presenter_.startUp(theOptions.scenario);
+    liveRate_.options = readUserOptions(theOptions.userOptionsFile);
+    liveRate_.setup = [this] { return analysis_.liveTrialsSetup(); };
+    successRate_ = new SuccessRateLabel(liveRate_, theOptions.userOptionsFile, statusBar());
+    successRate_->dialogOpen = [this] { return shownDialog_ != nullptr; };
+    successRate_->onOpen = [this] { openLiveTrials(); };
+    parts_.session.setChangeListener([this](uint64_t) { successRate_->followChange(); });
     rebuildTabs();
     setMenuState(false);
     setGraphPrintEnabled(false);
-    page = makeSplashPage(folder);
-    folder->addWidget(page);
-    tabs->setCurrent(tab::kSummary);
+    page_ = makeSplashPage(folder_);
+    folder_->addWidget(page_);
+    tabs_->setCurrent(tab::kSummary);
     switchFolder(tab::kSummary);
 }
 
 MainWindow::~MainWindow() {
-    parts.session.setChangeListener(nullptr); // the session may outlive the window
+    parts_.session.setChangeListener(nullptr); // the session may outlive the window
 }
 
 // The status bar's trials, shown in the Analysis folder as if it had run them.
 void MainWindow::openLiveTrials() {
-    const TrialResults* r = liveRate.results();
+    const TrialResults* r = liveRate_.results();
     if (r == nullptr) return;
-    analysis.adopt(*r, liveRate.resultRevision());
-    switchFolder(analysisTab(parts.scenario.accounts.usableCount()));
+    analysis_.adopt(*r, liveRate_.resultRevision());
+    switchFolder(analysisTab(parts_.scenario.accounts.usableCount()));
 }
 
 const std::vector<QAction*>& MainWindow::actionsOf(int id) const {
-    auto it = actions.find(id);
-    return it == actions.end() ? kNoActions : it->second;
+    auto it = actions_.find(id);
+    return it == actions_.end() ? kNoActions : it->second;
 }
 
 GraphInteraction& MainWindow::graphWindow() {
-    if (parts.graphs) return *parts.graphs;
-    if (!ownGraphs) ownGraphs = std::make_unique<GraphInteraction>(parts.plots, parts.scenario);
-    return *ownGraphs;
+    if (parts_.graphs) return *parts_.graphs;
+    if (!ownGraphs_) ownGraphs_ = std::make_unique<GraphInteraction>(parts_.plots, parts_.scenario);
+    return *ownGraphs_;
 }
 
 EventListPage* MainWindow::eventListView() const {
-    return qobject_cast<EventListPage*>(page);
+    return qobject_cast<EventListPage*>(page_);
 }
 
 void MainWindow::runsCommand(QAction* action, int id) {
-    connect(action, &QAction::triggered, this, [this, id] { presenter.execute(id); });
+    connect(action, &QAction::triggered, this, [this, id] { presenter_.execute(id); });
 }
 
 void MainWindow::addMenuEntries(QMenu* menu, const MenuEntry& popup) {
@@ -132,8 +132,8 @@ void MainWindow::addMenuEntries(QMenu* menu, const MenuEntry& popup) {
         } else {
             QAction* a = menu->addAction(QString::fromStdString(e.text));
             runsCommand(a, e.id);
-            actions[e.id].push_back(a);
-            if (e.id == cmd::kAbout) aboutAction = a;
+            actions_[e.id].push_back(a);
+            if (e.id == cmd::kAbout) aboutAction_ = a;
         }
     }
 }
@@ -141,7 +141,7 @@ void MainWindow::addMenuEntries(QMenu* menu, const MenuEntry& popup) {
 void MainWindow::buildMenu() {
     for (const MenuEntry& popup : retireMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromStdString(popup.text));
-        if (popup.text == "&File") file = menu;
+        if (popup.text == "&File") file_ = menu;
         addMenuEntries(menu, popup);
         if (popup.text == "&Edit") setUpUndoActions(menu);
     }
@@ -170,8 +170,8 @@ void MainWindow::setUpUndoActions(QMenu* edit) {
                 a->setEnabled(can);
             }
         };
-        show(cmd::kUndo, parts.undo.undoText(), parts.undo.canUndo());
-        show(cmd::kRedo, parts.undo.redoText(), parts.undo.canRedo());
+        show(cmd::kUndo, parts_.undo.undoText(), parts_.undo.canUndo());
+        show(cmd::kRedo, parts_.undo.redoText(), parts_.undo.canRedo());
     });
     connect(edit, &QMenu::aboutToHide, this, [this] {
         for (int id : {cmd::kUndo, cmd::kRedo})
@@ -181,23 +181,23 @@ void MainWindow::setUpUndoActions(QMenu* edit) {
 }
 
 void MainWindow::buildToolbar() {
-    toolbar = addToolBar("Tools");
-    toolbar->setObjectName("toolbar");
-    toolbar->setMovable(false);
-    toolbar->setIconSize(QSize(16, 16));
+    toolbar_ = addToolBar("Tools");
+    toolbar_->setObjectName("toolbar");
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(16, 16));
     // Thirty-three buttons fit the fixed window only with tight buttons and separators.
-    toolbar->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; }"
-                           "QToolBar::separator { width: 3px; }"
-                           "QToolButton { padding: 1px; margin: 0px; }");
+    toolbar_->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; }"
+                            "QToolBar::separator { width: 3px; }"
+                            "QToolButton { padding: 1px; margin: 0px; }");
     for (const ToolButton& b : toolbarButtons()) {
         if (b.image < 0) {
-            toolbar->addSeparator();
+            toolbar_->addSeparator();
             continue;
         }
-        QAction* a = toolbar->addAction(QIcon(toolbarImage(b.image)), b.tooltip);
+        QAction* a = toolbar_->addAction(QIcon(toolbarImage(b.image)), b.tooltip);
         a->setToolTip(b.tooltip);
         runsCommand(a, b.command);
-        actions[b.command].push_back(a);
+        actions_[b.command].push_back(a);
     }
 }
 
@@ -206,7 +206,7 @@ void MainWindow::setTitle(const std::string& title) {
 }
 
 void MainWindow::setMenuState(bool noScenario) {
-    for (auto& [id, list] : actions)
+    for (auto& [id, list] : actions_)
         for (QAction* a : list)
             a->setEnabled(true);
     const std::vector<int> grey =
@@ -224,65 +224,65 @@ void MainWindow::setGraphPrintEnabled(bool on) {
 }
 
 void MainWindow::rebuildRecentMenu(const RecentMenu& menu) {
-    for (QAction* a : recentActions) {
-        file->removeAction(a);
+    for (QAction* a : recentActions_) {
+        file_->removeAction(a);
         delete a;
     }
-    recentActions.clear();
+    recentActions_.clear();
     for (const RecentMenuItem& item : menu.items) {
-        auto* a = new QAction(QString::fromStdString(item.label), file);
+        auto* a = new QAction(QString::fromStdString(item.label), file_);
         runsCommand(a, item.id);
-        file->insertAction(aboutAction, a);
-        recentActions.push_back(a);
+        file_->insertAction(aboutAction_, a);
+        recentActions_.push_back(a);
     }
     if (menu.separator) {
-        QAction* sep = file->insertSeparator(aboutAction);
-        recentActions.push_back(sep);
+        QAction* sep = file_->insertSeparator(aboutAction_);
+        recentActions_.push_back(sep);
     }
 }
 
 void MainWindow::rebuildTabs() {
     QStringList labels;
-    for (const auto& l : folderTabLabels(parts.scenario.accounts.usableCount(), summaryShown))
+    for (const auto& l : folderTabLabels(parts_.scenario.accounts.usableCount(), summaryShown_))
         labels << QString::fromStdString(l);
-    tabs->setLabels(labels);
-    tabs->setCurrent(tabIndex < labels.size() ? tabIndex : 0);
+    tabs_->setLabels(labels);
+    tabs_->setCurrent(tabIndex_ < labels.size() ? tabIndex_ : 0);
 }
 
 std::optional<FanChart> MainWindow::shownFanChart() const {
-    if (tabIndex != analysisTab(parts.scenario.accounts.usableCount()) || !analysis.results())
+    if (tabIndex_ != analysisTab(parts_.scenario.accounts.usableCount()) || !analysis_.results())
         return std::nullopt;
-    return analysis.fanChart();
+    return analysis_.fanChart();
 }
 
 bool MainWindow::resultsPageShown() const {
-    return resultsPage && page == resultsPage;
+    return resultsPage_ && page_ == resultsPage_;
 }
 
 void MainWindow::dropResultsPage() {
-    if (!resultsPage) return;
-    if (page == resultsPage) page = nullptr;
-    folder->removeWidget(resultsPage);
-    resultsPage->deleteLater();
-    resultsPage = nullptr;
+    if (!resultsPage_) return;
+    if (page_ == resultsPage_) page_ = nullptr;
+    folder_->removeWidget(resultsPage_);
+    resultsPage_->deleteLater();
+    resultsPage_ = nullptr;
 }
 
 void MainWindow::closeScenarioPages() {
-    resultsPresenter.forgetPlace();
+    resultsPresenter_.forgetPlace();
     dropResultsPage();
-    if (page) {
-        folder->removeWidget(page);
-        page->deleteLater();
-        page = nullptr;
+    if (page_) {
+        folder_->removeWidget(page_);
+        page_->deleteLater();
+        page_ = nullptr;
     }
 }
 
 void MainWindow::scenarioReplaced() {
-    analysis.clear();
+    analysis_.clear();
 }
 
 void MainWindow::showAccountsChanged() {
-    if (tabIndex == tab::kAccounts) {
+    if (tabIndex_ == tab::kAccounts) {
         switchFolder(tab::kAccounts); // rebuilt from the accounts as they are now
     } else {
         rebuildTabs();
@@ -291,135 +291,137 @@ void MainWindow::showAccountsChanged() {
 
 QWidget* MainWindow::createPage(int t) {
     if (t == tab::kSummary) {
-        if (!summaryShown) return makeSplashPage(folder);
-        return makeGraphPage(parts, graphWindow(), GraphKind::None, 0, 0, folder);
+        if (!summaryShown_) return makeSplashPage(folder_);
+        return makeGraphPage(parts_, graphWindow(), GraphKind::None, 0, 0, folder_);
     }
     if (t == tab::kAccounts) return createAccountsPage();
     if (t == tab::kScenario) {
-        auto* p = new EventListPage(eventList, folder);
-        p->onCommand = [this](int id) { presenter.execute(id); };
-        p->onHelp = [this] { parts.help.showContext(help::kScenarioFolder); };
+        auto* p = new EventListPage(eventList_, folder_);
+        p->onCommand = [this](int id) { presenter_.execute(id); };
+        p->onHelp = [this] { parts_.help.showContext(help::kScenarioFolder); };
         return p;
     }
     if (t == tab::kResults) {
-        if (!resultsPage) {
-            resultsPage = new ResultsPage(resultsPresenter, folder);
-            resultsPage->onCommand = [this](int id) { presenter.execute(id); };
-            resultsPage->onEditEvent = [this](int index) { presenter.editEventFromResults(index); };
-            resultsPresenter.show();
+        if (!resultsPage_) {
+            resultsPage_ = new ResultsPage(resultsPresenter_, folder_);
+            resultsPage_->onCommand = [this](int id) { presenter_.execute(id); };
+            resultsPage_->onEditEvent = [this](int index) {
+                presenter_.editEventFromResults(index);
+            };
+            resultsPresenter_.show();
         }
-        resultsPage->refresh();
-        return resultsPage;
+        resultsPage_->refresh();
+        return resultsPage_;
     }
-    if (t == analysisTab(parts.scenario.accounts.usableCount())) {
-        auto* a = new AnalysisPage(analysis, folder);
+    if (t == analysisTab(parts_.scenario.accounts.usableCount())) {
+        auto* a = new AnalysisPage(analysis_, folder_);
         a->onOpenTrial = [this](const TrialReplay& trial, const std::string& caption) {
             switchFolder(tab::kResults);
-            if (tabIndex != tab::kResults || !resultsPage) return;
-            resultsPresenter.showTrial(trial, caption);
-            resultsPage->refresh();
+            if (tabIndex_ != tab::kResults || !resultsPage_) return;
+            resultsPresenter_.showTrial(trial, caption);
+            resultsPage_->refresh();
         };
         a->onChartShown = [this](bool shown) { setGraphPrintEnabled(shown); };
         a->onMarkets = [this](MarketsPresenter& dialog) {
-            dialog.helpWith(parts.help);
+            dialog.helpWith(parts_.help);
             FormDialog box(dialog, this);
             return runTool(box, "Markets");
         };
-        setGraphPrintEnabled(analysis.results() != nullptr);
+        setGraphPrintEnabled(analysis_.results() != nullptr);
         return a;
     }
     GraphTab g = graphTab(t);
-    AccountRange r = accountTabRange(t, parts.scenario.accounts.usableCount());
-    return makeGraphPage(parts, graphWindow(), g.kind, r.first, r.count, folder);
+    AccountRange r = accountTabRange(t, parts_.scenario.accounts.usableCount());
+    return makeGraphPage(parts_, graphWindow(), g.kind, r.first, r.count, folder_);
 }
 
 void MainWindow::switchFolder(int t) {
-    if (t < 0 || t >= static_cast<int>(tabs->labels().size())) t = tab::kSummary;
-    if (parts.tools.bringToFront()) {
-        tabs->setCurrent(tabIndex);
+    if (t < 0 || t >= static_cast<int>(tabs_->labels().size())) t = tab::kSummary;
+    if (parts_.tools.bringToFront()) {
+        tabs_->setCurrent(tabIndex_);
         return;
     }
-    tabs->setCurrent(t);
-    Scenario& s = parts.scenario;
+    tabs_->setCurrent(t);
+    Scenario& s = parts_.scenario;
     const bool analysisFolder = t == analysisTab(s.accounts.usableCount());
-    FolderSwitchPlan plan = planFolderSwitch(t, parts.session.resultsStale(),
-                                             resultsPage != nullptr, summaryShown, analysisFolder);
-    QWidget* previous = page;
+    FolderSwitchPlan plan = planFolderSwitch(
+        t, parts_.session.resultsStale(), resultsPage_ != nullptr, summaryShown_, analysisFolder);
+    QWidget* previous = page_;
     if (plan.dropResultsPage) {
-        if (previous == resultsPage) previous = nullptr;
+        if (previous == resultsPage_) previous = nullptr;
         dropResultsPage();
     }
     if (const int kind = graphTab(t).kind; kind != GraphKind::None && !analysisFolder)
-        parts.runner.setGraphKind(kind);
-    if (plan.runFirst) parts.runner.run(nullptr, RunMode::List, {});
+        parts_.runner.setGraphKind(kind);
+    if (plan.runFirst) parts_.runner.run(nullptr, RunMode::List, {});
     setGraphPrintEnabled(plan.graphPrintEnabled);
-    if (t != tab::kSummary) summaryShown = true;
-    tabIndex = t;
+    if (t != tab::kSummary) summaryShown_ = true;
+    tabIndex_ = t;
     // The Scenario folder keeps the tab row, unless it names accounts of another scenario.
     std::vector<std::string> shown;
-    for (const QString& l : tabs->labels())
+    for (const QString& l : tabs_->labels())
         shown.push_back(l.toStdString());
     if (plan.rebuildTabs || accountTabsDiffer(shown, s.accounts.usableCount())) rebuildTabs();
-    page = createPage(t);
-    if (folder->indexOf(page) < 0) folder->addWidget(page);
-    folder->setCurrentWidget(page);
-    if (previous && previous != page && previous != resultsPage) {
-        folder->removeWidget(previous);
+    page_ = createPage(t);
+    if (folder_->indexOf(page_) < 0) folder_->addWidget(page_);
+    folder_->setCurrentWidget(page_);
+    if (previous && previous != page_ && previous != resultsPage_) {
+        folder_->removeWidget(previous);
         previous->deleteLater();
     }
 }
 
 bool MainWindow::runDialog(DialogPresenter& dialog) {
     // A dialog opened from another one sits on top of it.
-    QWidget* owner = shownDialog ? static_cast<QWidget*>(shownDialog) : this;
+    QWidget* owner = shownDialog_ ? static_cast<QWidget*>(shownDialog_) : this;
     FormDialog box(dialog, owner);
-    FormDialog* outer = shownDialog;
-    shownDialog = &box;
+    FormDialog* outer = shownDialog_;
+    shownDialog_ = &box;
     const std::string mark = "dialog " + dialog.title();
-    if (dialog.isToolWindow()) parts.tools.open(mark, [&box] { box.raise(); });
+    if (dialog.isToolWindow()) parts_.tools.open(mark, [&box] { box.raise(); });
     const bool accepted = box.exec() == QDialog::Accepted;
-    parts.tools.close(mark);
-    shownDialog = outer;
+    parts_.tools.close(mark);
+    shownDialog_ = outer;
     return accepted;
 }
 
 bool MainWindow::openCalculator(const CalculatorRequest& request) {
-    if (!calculatorWindows) return false;
+    if (!calculatorWindows_) return false;
     // The Mortgage event editor's buttons: the schedule and the refinance analysis start
     // from its mortgage as validated; the accelerated analysis from the values it left.
     switch (request.kind) {
     case CalculatorKind::MortgageSchedule:
-        calculatorWindows->open(CalculatorTool::Schedule, &request.mortgage);
+        calculatorWindows_->open(CalculatorTool::Schedule, &request.mortgage);
         break;
     case CalculatorKind::Refinance:
-        calculatorWindows->open(CalculatorTool::Refinance, &request.mortgage);
+        calculatorWindows_->open(CalculatorTool::Refinance, &request.mortgage);
         break;
     case CalculatorKind::Accelerated:
-        calculatorWindows->open(CalculatorTool::Accelerated);
+        calculatorWindows_->open(CalculatorTool::Accelerated);
         break;
     }
     return true;
 }
 
 QWidget* MainWindow::createAccountsPage() {
-    auto* p = new AccountsPage(accountsFolder, options.idColumn, folder);
-    AccountEditing& editing = presenter.accounts();
+    auto* p = new AccountsPage(accountsFolder_, options_.idColumn, folder_);
+    AccountEditing& editing = presenter_.accounts();
     p->onAdd = [this, &editing] {
-        if (editing.requestAdd()) presenter.execute(cmd::kAccountInfo);
+        if (editing.requestAdd()) presenter_.execute(cmd::kAccountInfo);
     };
     p->onEdit = [this, &editing](int row) {
-        if (editing.requestEdit(row)) presenter.execute(cmd::kAccountInfo);
+        if (editing.requestEdit(row)) presenter_.execute(cmd::kAccountInfo);
     };
     p->onDelete = [this, &editing](int row) {
         if (editing.deleteRow(row)) switchFolder(tab::kAccounts);
     };
-    p->onImport = [this] { presenter.execute(cmd::kImportAccounts); };
-    p->onHelp = [this] { parts.help.showContext(help::kAccountsFolder); };
+    p->onImport = [this] { presenter_.execute(cmd::kImportAccounts); };
+    p->onHelp = [this] { parts_.help.showContext(help::kAccountsFolder); };
     return p;
 }
 
 bool MainWindow::runTool(QDialog& dialog, const std::string& name) {
-    return execAsTool(dialog, parts.tools, name, dialogRunner) == QDialog::Accepted;
+    return execAsTool(dialog, parts_.tools, name, dialogRunner) == QDialog::Accepted;
 }
 
 void MainWindow::showAbout() {
@@ -442,13 +444,13 @@ void MainWindow::showAbout() {
     layout->addLayout(row);
     layout->addWidget(credit);
     layout->addWidget(ok);
-    parts.tools.open("about", [&box] { box.raise(); });
+    parts_.tools.open("about", [&box] { box.raise(); });
     box.exec();
-    parts.tools.close("about");
+    parts_.tools.close("about");
 }
 
 void MainWindow::toggleToolbar() {
-    toolbar->setVisible(!toolbar->isVisible());
+    toolbar_->setVisible(!toolbar_->isVisible());
 }
 
 void MainWindow::requestClose() {
@@ -456,7 +458,7 @@ void MainWindow::requestClose() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (!presenter.closing()) {
+    if (!presenter_.closing()) {
         e->ignore(); // Cancel: back to the plan, changes and all
         return;
     }

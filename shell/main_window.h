@@ -43,23 +43,23 @@ class MainWindow : public QMainWindow, public ShellView {
     MainWindow(PlannerParts parts, ShellOptions options, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    MainPresenter& commands() { return presenter; }
-    ResultsPresenter& results() { return resultsPresenter; }
-    FolderTabRow* tabRow() const { return tabs; }
-    QToolBar* toolBar() const { return toolbar; }
-    LiveSuccessRate& liveSuccessRate() { return liveRate; }
+    MainPresenter& commands() { return presenter_; }
+    ResultsPresenter& results() { return resultsPresenter_; }
+    FolderTabRow* tabRow() const { return tabs_; }
+    QToolBar* toolBar() const { return toolbar_; }
+    LiveSuccessRate& liveSuccessRate() { return liveRate_; }
     class SuccessRateLabel* successRateLabel() const {
-        return successRate;
+        return successRate_;
     }
-    QWidget* currentPage() const { return page; }
-    ResultsPage* resultsView() const { return resultsPage; }
+    QWidget* currentPage() const { return page_; }
+    ResultsPage* resultsView() const { return resultsPage_; }
     EventListPage* eventListView() const;
     // Every action of a command id (some commands appear twice in the menu).
     const std::vector<QAction*>& actionsOf(int id) const;
-    QMenu* fileMenu() const { return file; }
+    QMenu* fileMenu() const { return file_; }
     // The graph window's state, kept while the program runs.
     GraphInteraction& graphWindow();
-    bool summaryFlag() const { return summaryShown; }
+    bool summaryFlag() const { return summaryShown_; }
     // Runs the account and group dialogs (exec() when unset); tests answer them here.
     std::function<int(QDialog&)> dialogRunner;
 
@@ -68,7 +68,7 @@ class MainWindow : public QMainWindow, public ShellView {
     void setMenuState(bool noScenario) override;
     void rebuildRecentMenu(const RecentMenu& menu) override;
     void switchFolder(int tab) override;
-    int currentTab() const override { return tabIndex; }
+    int currentTab() const override { return tabIndex_; }
     bool resultsPageShown() const override;
     void dropResultsPage() override;
     void closeScenarioPages() override;
@@ -81,7 +81,7 @@ class MainWindow : public QMainWindow, public ShellView {
     bool openCalculator(const CalculatorRequest& request) override;
     // The dialog runDialog is showing, if any (tests reach its widgets through it).
     class FormDialog* openDialog() const {
-        return shownDialog;
+        return shownDialog_;
     }
     std::optional<FanChart> shownFanChart() const override;
 
@@ -114,32 +114,32 @@ class MainWindow : public QMainWindow, public ShellView {
     // Runs a modal dialog marked in the table of open tool windows; true after OK.
     bool runTool(QDialog& dialog, const std::string& name);
 
-    PlannerParts parts;
-    ShellOptions options;
-    QPoint normalFrameOffset; // client corner less frame corner of the unmaximised window
-    MainPresenter presenter;
-    ResultsPresenter resultsPresenter;
-    EventListPresenter eventList;
-    AccountsFolderPresenter accountsFolder;
-    AnalysisPresenter analysis; // its worker and last result outlive the page
-    LiveSuccessRate liveRate;   // the status bar's success rate
-    class SuccessRateLabel* successRate = nullptr;
+    PlannerParts parts_;
+    ShellOptions options_;
+    QPoint normalFrameOffset_; // client corner less frame corner of the unmaximised window
+    MainPresenter presenter_;
+    ResultsPresenter resultsPresenter_;
+    EventListPresenter eventList_;
+    AccountsFolderPresenter accountsFolder_;
+    AnalysisPresenter analysis_; // its worker and last result outlive the page
+    LiveSuccessRate liveRate_;   // the status bar's success rate
+    class SuccessRateLabel* successRate_ = nullptr;
     void openLiveTrials();
 
-    QMenu* file = nullptr;
-    QAction* aboutAction = nullptr;
-    std::vector<QAction*> recentActions;
-    std::map<int, std::vector<QAction*>> actions;
-    QToolBar* toolbar = nullptr;
-    FolderTabRow* tabs = nullptr;
-    QStackedWidget* folder = nullptr;
-    QWidget* page = nullptr;
-    ResultsPage* resultsPage = nullptr;
-    std::unique_ptr<GraphInteraction> ownGraphs; // when the parts bring none
-    int tabIndex = 0;
-    bool summaryShown = false;
-    class FormDialog* shownDialog = nullptr;
-    std::unique_ptr<QtCalculatorWindows> calculatorWindows;
+    QMenu* file_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    std::map<int, std::vector<QAction*>> actions_;
+    QToolBar* toolbar_ = nullptr;
+    FolderTabRow* tabs_ = nullptr;
+    QStackedWidget* folder_ = nullptr;
+    QWidget* page_ = nullptr;
+    ResultsPage* resultsPage_ = nullptr;
+    std::unique_ptr<GraphInteraction> ownGraphs_; // when the parts bring none
+    int tabIndex_ = 0;
+    bool summaryShown_ = false;
+    class FormDialog* shownDialog_ = nullptr;
+    std::unique_ptr<QtCalculatorWindows> calculatorWindows_;
 };
 
 } // namespace finplan

@@ -25,7 +25,7 @@ std::optional<std::string> droppedFile(const QMimeData* data) {
 
 bool MainWindow::takesDrop(const QMimeData* theData) const {
     auto path = droppedFile(theData);
-    return path && dropKindOf(*path, tabIndex == tab::kAccounts) != DropKind::None;
+    return path && dropKindOf(*path, tabIndex_ == tab::kAccounts) != DropKind::None;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
@@ -40,7 +40,7 @@ void MainWindow::dropEvent(QDropEvent* e) {
     auto path = droppedFile(e->mimeData());
     if (!path || !takesDrop(e->mimeData())) return;
     e->acceptProposedAction();
-    presenter.dropFile(*path);
+    presenter_.dropFile(*path);
 }
 
 } // namespace finplan

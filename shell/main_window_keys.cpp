@@ -48,7 +48,7 @@ void MainWindow::installStandardKeys() {
                 if (!keys.contains(back)) keys << back;
         a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, [this, step = step] {
-            switchFolder(steppedFolder(tabIndex, step, static_cast<int>(tabs->labels().size())));
+            switchFolder(steppedFolder(tabIndex_, step, static_cast<int>(tabs_->labels().size())));
         });
         addAction(a);
     }

@@ -32,13 +32,13 @@ WindowPlacement MainWindow::currentPlacement() {
     const bool whole = isMaximized() || isFullScreen();
     if (!whole) noteFrameOffset();
     const QRect inside = whole ? normalGeometry() : geometry();
-    const QPoint corner = inside.topLeft() - normalFrameOffset;
+    const QPoint corner = inside.topLeft() - normalFrameOffset_;
     return {corner.x(), corner.y(), inside.width(), inside.height()};
 }
 
 void MainWindow::noteFrameOffset() {
     if (windowState() == Qt::WindowNoState)
-        normalFrameOffset = geometry().topLeft() - frameGeometry().topLeft();
+        normalFrameOffset_ = geometry().topLeft() - frameGeometry().topLeft();
 }
 
 void MainWindow::moveEvent(QMoveEvent* e) {

@@ -19,24 +19,24 @@ constexpr int kBottomMargin = 30;
 
 MortgageScheduleWindow::MortgageScheduleWindow(PlannerParts& theParts, const Event* mortgage,
                                                QWidget* parent)
-    : QDialog(parent), parts(theParts) {
+    : QDialog(parent), parts_(theParts) {
     setWindowTitle(toolTitle(CalculatorTool::Schedule));
     setWindowIcon(programIcon());
     setSizeGripEnabled(true);
-    table = new QTreeWidget(this);
-    table->setObjectName("schedule");
-    table->setRootIsDecorated(false);
-    table->setUniformRowHeights(true);
-    table->setAlternatingRowColors(false);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    table->header()->setStretchLastSection(false);
+    table_ = new QTreeWidget(this);
+    table_->setObjectName("schedule");
+    table_->setRootIsDecorated(false);
+    table_->setUniformRowHeights(true);
+    table_->setAlternatingRowColors(false);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table_->header()->setStretchLastSection(false);
     QStringList headers;
     for (int c = 0; c < MortgageSchedule::kColumnCount; ++c)
         headers << MortgageSchedule::header(c);
-    table->setHeaderLabels(headers);
+    table_->setHeaderLabels(headers);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kBottomMargin);
-    layout->addWidget(table);
+    layout->addWidget(table_);
     resize(860, 440);
     fill(mortgage);
 }
@@ -46,16 +46,16 @@ void MortgageScheduleWindow::fill(const Event* mortgage) {
         // The schedule's month counter and running totals go to a copy: the editor's
         // values stay as they were, and a run resets those fields anyway.
         Event copy = *mortgage;
-        schedule.fill(copy, parts.scenario.initial);
+        schedule_.fill(copy, parts_.scenario.initial);
     } else {
         // The slot the Mortgage editor has just stored; no slot gives no rows.
         Event none;
-        Event* slot = parts.session.currentSlot();
-        schedule.fill(slot ? *slot : none, parts.scenario.initial);
+        Event* slot = parts_.session.currentSlot();
+        schedule_.fill(slot ? *slot : none, parts_.scenario.initial);
     }
-    table->clear();
+    table_->clear();
     QList<QTreeWidgetItem*> items;
-    for (const auto& row : schedule.allRows()) {
+    for (const auto& row : schedule_.allRows()) {
         auto* item = new QTreeWidgetItem;
         for (int c = 0; c < MortgageSchedule::kColumnCount; ++c) {
             item->setText(c, QString::fromStdString(row[static_cast<std::size_t>(c)]));
@@ -63,27 +63,27 @@ void MortgageScheduleWindow::fill(const Event* mortgage) {
         }
         items << item;
     }
-    table->addTopLevelItems(items);
+    table_->addTopLevelItems(items);
 }
 
 void MortgageScheduleWindow::setColumnWidths() {
     // Each column takes its share of the width, but never so little that a figure or
     // a heading is cut short: the list scrolls sideways instead.
-    const QAbstractItemView* view = table;
+    const QAbstractItemView* view = table_;
     for (int c = 0; c < MortgageSchedule::kColumnCount; ++c)
-        table->setColumnWidth(
+        table_->setColumnWidth(
             c, std::max({MortgageSchedule::columnWidth(c, width()), view->sizeHintForColumn(c),
-                         table->header()->sectionSizeHint(c)}));
+                         table_->header()->sectionSizeHint(c)}));
 }
 
 void MortgageScheduleWindow::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
     // Widths follow a wider window; a narrower one keeps them and scrolls.
-    if (scheduleNeedsNewWidths(parts.calculators.schedule, width())) setColumnWidths();
+    if (scheduleNeedsNewWidths(parts_.calculators.schedule, width())) setColumnWidths();
 }
 
 void MortgageScheduleWindow::done(int result) {
-    scheduleWindowClosed(parts.calculators.schedule);
+    scheduleWindowClosed(parts_.calculators.schedule);
     QDialog::done(result);
 }
 

@@ -16,7 +16,7 @@ class MortgageScheduleWindow : public QDialog {
   public:
     // The mortgage given, else the event in slot currentEvent.
     MortgageScheduleWindow(PlannerParts& parts, const Event* mortgage, QWidget* parent);
-    QTreeWidget* list() const { return table; }
+    QTreeWidget* list() const { return table_; }
     void done(int result) override;
 
   protected:
@@ -26,9 +26,9 @@ class MortgageScheduleWindow : public QDialog {
     void fill(const Event* mortgage);
     void setColumnWidths();
 
-    PlannerParts& parts;
-    MortgageSchedule schedule;
-    QTreeWidget* table;
+    PlannerParts& parts_;
+    MortgageSchedule schedule_;
+    QTreeWidget* table_;
 };
 
 } // namespace finplan

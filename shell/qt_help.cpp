@@ -14,11 +14,11 @@ std::string helpAnchor(int context) {
 }
 
 QtHelp::QtHelp(std::string theHelpFile, std::string theFallbackFile, QWidget* theParent)
-    : helpFile(std::move(theHelpFile)), fallbackFile(std::move(theFallbackFile)),
-      parent(theParent) {}
+    : helpFile_(std::move(theHelpFile)), fallbackFile_(std::move(theFallbackFile)),
+      parent_(theParent) {}
 
 QtHelp::~QtHelp() {
-    if (dialog && !dialog->parent()) delete dialog.data();
+    if (dialog_ && !dialog_->parent()) delete dialog_.data();
 }
 
 void QtHelp::showContext(int context) {
@@ -56,37 +56,37 @@ class LentHelpWindow : public QObject {
 
 void QtHelp::lendToModalDialog() {
     QWidget* host = QApplication::activeModalWidget();
-    if (!host || host == dialog.data() || dialog->parentWidget() == host) return;
-    dialog->setParent(host, dialog->windowFlags());
-    new LentHelpWindow(dialog.data(), parent, host);
+    if (!host || host == dialog_.data() || dialog_->parentWidget() == host) return;
+    dialog_->setParent(host, dialog_->windowFlags());
+    new LentHelpWindow(dialog_.data(), parent_, host);
 }
 
 void QtHelp::showAnchor(const std::string& name) {
-    anchor = name;
-    if (!dialog) {
-        dialog = new QDialog(parent);
-        dialog->setWindowTitle("Financial Planner Help");
-        dialog->resize(560, 480);
-        auto* layout = new QVBoxLayout(dialog.data());
-        browser = new QTextBrowser(dialog.data());
-        browser->setOpenLinks(true);
-        layout->addWidget(browser);
+    anchor_ = name;
+    if (!dialog_) {
+        dialog_ = new QDialog(parent_);
+        dialog_->setWindowTitle("Financial Planner Help");
+        dialog_->resize(560, 480);
+        auto* layout = new QVBoxLayout(dialog_.data());
+        browser_ = new QTextBrowser(dialog_.data());
+        browser_->setOpenLinks(true);
+        layout->addWidget(browser_);
     }
     // Read the file each time so an edited help file shows without a restart.
-    QFile file(QString::fromStdString(helpFile));
-    if (!file.exists() && !fallbackFile.empty())
-        file.setFileName(QString::fromStdString(fallbackFile));
+    QFile file(QString::fromStdString(helpFile_));
+    if (!file.exists() && !fallbackFile_.empty())
+        file.setFileName(QString::fromStdString(fallbackFile_));
     if (file.open(QIODevice::ReadOnly)) {
-        browser->setHtml(QString::fromUtf8(file.readAll()));
+        browser_->setHtml(QString::fromUtf8(file.readAll()));
     } else {
-        browser->setPlainText(
-            QString("The help file %1 could not be opened.").arg(QString::fromStdString(helpFile)));
+        browser_->setPlainText(QString("The help file %1 could not be opened.")
+                                   .arg(QString::fromStdString(helpFile_)));
     }
-    browser->scrollToAnchor(QString::fromStdString(name));
+    browser_->scrollToAnchor(QString::fromStdString(name));
     lendToModalDialog();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    dialog_->show();
+    dialog_->raise();
+    dialog_->activateWindow();
 }
 
 } // namespace finplan

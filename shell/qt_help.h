@@ -19,26 +19,26 @@ class QtHelp : public Help {
     // fallbackFile is read when helpFile is missing (the copy beside the program).
     explicit QtHelp(std::string helpFile, std::string fallbackFile = {}, QWidget* parent = nullptr);
     ~QtHelp() override;
-    void setParent(QWidget* p) { parent = p; }
+    void setParent(QWidget* p) { parent_ = p; }
     void showContents() override { showAnchor("contents"); }
     void showContext(int context) override;
     void showHelpOnHelp() override { showAnchor("helponhelp"); }
 
     // The anchor last shown (tests).
-    const std::string& lastAnchor() const { return anchor; }
-    QDialog* window() const { return dialog.data(); }
+    const std::string& lastAnchor() const { return anchor_; }
+    QDialog* window() const { return dialog_.data(); }
 
   private:
     void showAnchor(const std::string& name);
     void lendToModalDialog();
-    std::string helpFile;
-    std::string fallbackFile;
-    QWidget* parent;
+    std::string helpFile_;
+    std::string fallbackFile_;
+    QWidget* parent_;
     // The window belongs to its Qt parent (the main window) and goes with it; without
     // a parent it is ours to delete. QPointer notices either way.
-    QPointer<QDialog> dialog;
-    QTextBrowser* browser = nullptr;
-    std::string anchor;
+    QPointer<QDialog> dialog_;
+    QTextBrowser* browser_ = nullptr;
+    std::string anchor_;
 };
 
 // Anchor name of a context number.

@@ -24,20 +24,20 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 
 void QtMessages::show(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Ok, parent);
+                    QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool QtMessages::ask(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+                    QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
 }
 
 Answer QtMessages::askOrCancel(const std::string& text, const std::string& title,
                                MessageIcon icon) {
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes:

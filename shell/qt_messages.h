@@ -9,15 +9,15 @@ namespace finplan {
 
 class QtMessages : public Messages {
   public:
-    explicit QtMessages(QWidget* theParent = nullptr) : parent(theParent) {}
-    void setParent(QWidget* p) { parent = p; }
+    explicit QtMessages(QWidget* theParent = nullptr) : parent_(theParent) {}
+    void setParent(QWidget* p) { parent_ = p; }
     void show(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool ask(const std::string& text, const std::string& title, MessageIcon icon) override;
     Answer askOrCancel(const std::string& text, const std::string& title,
                        MessageIcon icon) override;
 
   private:
-    QWidget* parent;
+    QWidget* parent_;
 };
 
 } // namespace finplan

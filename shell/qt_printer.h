@@ -42,7 +42,7 @@ class QtPrinter : public Printer {
     bool endDocument() override;
     void abortDocument() override;
     bool finish(bool keep) override;
-    std::string failure() const override { return why; }
+    std::string failure() const override { return why_; }
 
     void showProgress(const std::string& text) override;
     bool keepPrinting() override;
@@ -56,24 +56,24 @@ class QtPrinter : public Printer {
     Surface& measuring();
 
     std::function<QWidget*()> owner;
-    std::unique_ptr<QPrinter> printer;
-    QString target; // the PDF file the dialog chose, written at finish()
-    std::unique_ptr<QTemporaryFile> scratch;
-    QPainter painter;
-    std::unique_ptr<QtSurface> surface;
+    std::unique_ptr<QPrinter> printer_;
+    QString target_; // the PDF file the dialog chose, written at finish()
+    std::unique_ptr<QTemporaryFile> scratch_;
+    QPainter painter_;
+    std::unique_ptr<QtSurface> surface_;
     // The document's pages until it ends, measured at the printer's resolution.
     std::vector<std::unique_ptr<DeferredSurface>> kept;
-    QImage measureImage;
-    QPainter measurePainter;
-    std::unique_ptr<QtSurface> measure;
-    bool pageOpen = false;
-    bool firstPage = true;
-    bool painterFailed = false;
-    std::string why;
+    QImage measureImage_;
+    QPainter measurePainter_;
+    std::unique_ptr<QtSurface> measure_;
+    bool pageOpen_ = false;
+    bool firstPage_ = true;
+    bool painterFailed_ = false;
+    std::string why_;
 
-    QDialog* abortDialog = nullptr;
-    QLabel* abortText = nullptr;
-    bool aborted = false;
+    QDialog* abortDialog_ = nullptr;
+    QLabel* abortText_ = nullptr;
+    bool aborted_ = false;
 };
 
 } // namespace finplan

@@ -83,38 +83,38 @@ class ResultsHeadings : public QWidget {
 } // namespace
 
 ResultsPage::ResultsPage(ResultsPresenter& thePresenter, QWidget* parent)
-    : QWidget(parent), presenter(thePresenter) {
-    listView = makeTextLineList("resultsList", this);
-    headings = new ResultsHeadings(listView, this);
-    details = new QCheckBox("Show detailed results", this);
-    accounts = new QCheckBox("Show accounts", this);
-    connect(details, &QCheckBox::clicked, this,
-            [this] { act([this] { this->presenter.toggleDetails(); }); });
-    connect(accounts, &QCheckBox::clicked, this,
-            [this] { act([this] { this->presenter.toggleAccounts(); }); });
-    ageEdit = new QLineEdit(this);
-    ageEdit->setObjectName("ageBox");
-    ageEdit->setMaximumWidth(48);
+    : QWidget(parent), presenter_(thePresenter) {
+    listView_ = makeTextLineList("resultsList", this);
+    headings_ = new ResultsHeadings(listView_, this);
+    details_ = new QCheckBox("Show detailed results", this);
+    accounts_ = new QCheckBox("Show accounts", this);
+    connect(details_, &QCheckBox::clicked, this,
+            [this] { act([this] { presenter_.toggleDetails(); }); });
+    connect(accounts_, &QCheckBox::clicked, this,
+            [this] { act([this] { presenter_.toggleAccounts(); }); });
+    ageEdit_ = new QLineEdit(this);
+    ageEdit_->setObjectName("ageBox");
+    ageEdit_->setMaximumWidth(48);
     // Says what the list shows when it is not the plain run of the scenario.
-    captionLabel = new QLabel(this);
-    captionLabel->setObjectName("resultsCaption");
-    QFont bold = captionLabel->font();
+    captionLabel_ = new QLabel(this);
+    captionLabel_->setObjectName("resultsCaption");
+    QFont bold = captionLabel_->font();
     bold.setBold(true);
-    captionLabel->setFont(bold);
-    captionLabel->hide();
+    captionLabel_->setFont(bold);
+    captionLabel_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 4);
     layout->setSpacing(3);
-    layout->addWidget(captionLabel);
-    layout->addWidget(headings);
-    layout->addWidget(listView, 1);
+    layout->addWidget(captionLabel_);
+    layout->addWidget(headings_);
+    layout->addWidget(listView_, 1);
     layout->addLayout(runButtons());
     layout->addLayout(navigationRow());
 
     // Enter in the age box does what the Go To button does.
-    connect(ageEdit, &QLineEdit::returnPressed, this, [this] { act([this] { goTo(); }); });
-    connect(listView, &QListWidget::itemDoubleClicked, this,
+    connect(ageEdit_, &QLineEdit::returnPressed, this, [this] { act([this] { goTo(); }); });
+    connect(listView_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { doubleClicked(item); });
 }
 
@@ -130,12 +130,12 @@ QLayout* ResultsPage::runButtons() {
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(3);
-    grid->addWidget(button("Run Again", [this] { presenter.runAgain(); }), 0, 0);
-    grid->addWidget(button("Run with random account rates", [this] { presenter.runRandom(false); }),
-                    0, 1);
-    grid->addWidget(button("Run with random group rates", [this] { presenter.runRandom(true); }), 0,
-                    2);
-    grid->addWidget(button("Save", [this] { presenter.save(); }), 1, 0);
+    grid->addWidget(button("Run Again", [this] { presenter_.runAgain(); }), 0, 0);
+    grid->addWidget(
+        button("Run with random account rates", [this] { presenter_.runRandom(false); }), 0, 1);
+    grid->addWidget(button("Run with random group rates", [this] { presenter_.runRandom(true); }),
+                    0, 2);
+    grid->addWidget(button("Save", [this] { presenter_.save(); }), 1, 0);
     grid->addWidget(button("Print",
                            [this] {
                                if (onCommand) onCommand(cmd::kPrintResults);
@@ -153,24 +153,24 @@ QLayout* ResultsPage::runButtons() {
 QLayout* ResultsPage::navigationRow() {
     auto* nav = new QHBoxLayout;
     nav->setSpacing(3);
-    nav->addWidget(button("Top", [this] { presenter.top(); }));
-    nav->addWidget(button("Bottom", [this] { presenter.bottom(); }));
+    nav->addWidget(button("Top", [this] { presenter_.top(); }));
+    nav->addWidget(button("Bottom", [this] { presenter_.bottom(); }));
     nav->addWidget(button("Go To", [this] { goTo(); }));
-    nav->addWidget(ageEdit);
+    nav->addWidget(ageEdit_);
     nav->addStretch();
-    nav->addWidget(details);
-    nav->addWidget(accounts);
+    nav->addWidget(details_);
+    nav->addWidget(accounts_);
     return nav;
 }
 
 void ResultsPage::goTo() {
-    presenter.goTo(ageEdit->text().toStdString());
+    presenter_.goTo(ageEdit_->text().toStdString());
 }
 
 void ResultsPage::doubleClicked(QListWidgetItem* item) {
-    DoubleClickAction a = presenter.doubleClick(listView->row(item));
+    DoubleClickAction a = presenter_.doubleClick(listView_->row(item));
     if (a.kind == DoubleClickAction::ShowAge) {
-        ageEdit->setText(QString::fromStdString(presenter.ageBoxText()));
+        ageEdit_->setText(QString::fromStdString(presenter_.ageBoxText()));
         refresh();
     } else if (a.kind == DoubleClickAction::EditEvent && onEditEvent) {
         onEditEvent(a.value);
@@ -183,26 +183,26 @@ void ResultsPage::act(const std::function<void()>& f) {
 }
 
 void ResultsPage::refresh() {
-    const auto& lines = presenter.list().lines;
-    if (shownRuns != presenter.listRuns()) {
-        shownRuns = presenter.listRuns();
-        listView->clear();
+    const auto& lines = presenter_.list().lines;
+    if (shownRuns_ != presenter_.listRuns()) {
+        shownRuns_ = presenter_.listRuns();
+        listView_->clear();
         QStringList items;
         items.reserve(static_cast<int>(lines.size()));
         for (const auto& l : lines)
             items << QString::fromStdString(l);
-        listView->addItems(items);
+        listView_->addItems(items);
     }
-    captionLabel->setText(QString::fromStdString(presenter.caption()));
-    captionLabel->setVisible(!presenter.caption().empty());
-    details->setChecked(presenter.showDetails());
-    accounts->setChecked(presenter.showAccounts());
-    int sel = presenter.selectedLine();
-    if (sel >= 0 && sel < listView->count()) {
-        listView->setCurrentRow(sel);
-        listView->scrollToItem(listView->item(sel), presenter.place() == ResultsPlace::Bottom
-                                                        ? QAbstractItemView::PositionAtBottom
-                                                        : QAbstractItemView::PositionAtTop);
+    captionLabel_->setText(QString::fromStdString(presenter_.caption()));
+    captionLabel_->setVisible(!presenter_.caption().empty());
+    details_->setChecked(presenter_.showDetails());
+    accounts_->setChecked(presenter_.showAccounts());
+    int sel = presenter_.selectedLine();
+    if (sel >= 0 && sel < listView_->count()) {
+        listView_->setCurrentRow(sel);
+        listView_->scrollToItem(listView_->item(sel), presenter_.place() == ResultsPlace::Bottom
+                                                          ? QAbstractItemView::PositionAtBottom
+                                                          : QAbstractItemView::PositionAtTop);
     }
 }
 

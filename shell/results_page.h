@@ -23,9 +23,9 @@ class ResultsPage : public QWidget {
     ResultsPage(ResultsPresenter& presenter, QWidget* parent = nullptr);
     // Shows the presenter's lines and selection.
     void refresh();
-    QListWidget* list() const { return listView; }
-    QLineEdit* ageBox() const { return ageEdit; }
-    QLabel* caption() const { return captionLabel; }
+    QListWidget* list() const { return listView_; }
+    QLineEdit* ageBox() const { return ageEdit_; }
+    QLabel* caption() const { return captionLabel_; }
 
     // Buttons that belong to the main window's commands (Print, Initial Values) and
     // the event editor asked for by a double-click.
@@ -39,14 +39,14 @@ class ResultsPage : public QWidget {
     QLayout* navigationRow();
     void goTo();
     void doubleClicked(QListWidgetItem* item);
-    ResultsPresenter& presenter;
-    QListWidget* listView;
-    QWidget* headings;
-    QLabel* captionLabel;
-    QCheckBox* details;
-    QCheckBox* accounts;
-    QLineEdit* ageEdit;
-    int shownRuns = -1;
+    ResultsPresenter& presenter_;
+    QListWidget* listView_;
+    QWidget* headings_;
+    QLabel* captionLabel_;
+    QCheckBox* details_;
+    QCheckBox* accounts_;
+    QLineEdit* ageEdit_;
+    int shownRuns_ = -1;
 };
 
 } // namespace finplan

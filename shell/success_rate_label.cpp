@@ -18,7 +18,7 @@ constexpr int kPollMilliseconds = 15;
 
 SuccessRateLabel::SuccessRateLabel(LiveSuccessRate& theLive, std::string theOptionsFile,
                                    QStatusBar* theBar)
-    : QLabel(theBar), live(theLive), optionsFile(std::move(theOptionsFile)), bar(theBar) {
+    : QLabel(theBar), live_(theLive), optionsFile_(std::move(theOptionsFile)), bar_(theBar) {
     setObjectName("successRate");
     setToolTip("Random trials of the plan as it is now: click to see them in the Analysis "
                "folder; right-click the status theBar to turn this off or set the warning level.");
@@ -28,19 +28,19 @@ SuccessRateLabel::SuccessRateLabel(LiveSuccessRate& theLive, std::string theOpti
     connect(theBar, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { contextMenu(at); });
     // Queued: a finished run is taken in on the view's thread, right away.
-    live.runEnded = [this] {
+    live_.runEnded = [this] {
         QMetaObject::invokeMethod(
             this, [this] { tick(); }, Qt::QueuedConnection);
     };
-    timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this] { tick(); });
-    timer->start(kPollMilliseconds);
+    timer_ = new QTimer(this);
+    connect(timer_, &QTimer::timeout, this, [this] { tick(); });
+    timer_->start(kPollMilliseconds);
 }
 
 void SuccessRateLabel::tick() {
     const bool open = QApplication::activeModalWidget() != nullptr ||
                       QApplication::activePopupWidget() != nullptr || (dialogOpen && dialogOpen());
-    if (live.poll(open)) showFigure();
+    if (live_.poll(open)) showFigure();
 }
 
 void SuccessRateLabel::followChange() {
@@ -50,12 +50,12 @@ void SuccessRateLabel::followChange() {
 }
 
 void SuccessRateLabel::showFigure() {
-    setText(QString::fromStdString(live.text()));
-    setStyleSheet(live.belowThreshold() ? "color: #c00000; font-weight: bold;" : "");
+    setText(QString::fromStdString(live_.text()));
+    setStyleSheet(live_.belowThreshold() ? "color: #c00000; font-weight: bold;" : "");
 }
 
 void SuccessRateLabel::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && live.results() != nullptr && onOpen) {
+    if (e->button() == Qt::LeftButton && live_.results() != nullptr && onOpen) {
         onOpen();
         return;
     }
@@ -63,21 +63,21 @@ void SuccessRateLabel::mousePressEvent(QMouseEvent* e) {
 }
 
 void SuccessRateLabel::contextMenu(const QPoint& at) {
-    QMenu menu(bar);
+    QMenu menu(bar_);
     QAction* shown = menu.addAction("Show Success Rate");
     shown->setCheckable(true);
-    shown->setChecked(live.options.liveSuccessRate);
+    shown->setChecked(live_.options.liveSuccessRate);
     QAction* level = menu.addAction("Success Rate Warning Level...");
-    QAction* chosen = menu.exec(bar->mapToGlobal(at));
+    QAction* chosen = menu.exec(bar_->mapToGlobal(at));
     if (chosen == shown) {
-        live.options.liveSuccessRate = !live.options.liveSuccessRate;
+        live_.options.liveSuccessRate = !live_.options.liveSuccessRate;
     } else if (chosen == level) {
         bool ok = false;
-        const int v = QInputDialog::getInt(bar, "Success Rate Warning Level",
+        const int v = QInputDialog::getInt(bar_, "Success Rate Warning Level",
                                            "Show the success rate in red below (%):",
-                                           live.options.successThreshold, 0, 100, 1, &ok);
+                                           live_.options.successThreshold, 0, 100, 1, &ok);
         if (!ok) return;
-        live.options.successThreshold = v;
+        live_.options.successThreshold = v;
     } else {
         return;
     }
@@ -86,9 +86,9 @@ void SuccessRateLabel::contextMenu(const QPoint& at) {
 }
 
 void SuccessRateLabel::saveOptions() {
-    if (optionsFile.empty()) return;
-    const std::string problem = writeUserOptions(optionsFile, live.options);
-    if (!problem.empty()) bar->showMessage(QString::fromStdString(problem), 10000);
+    if (optionsFile_.empty()) return;
+    const std::string problem = writeUserOptions(optionsFile_, live_.options);
+    if (!problem.empty()) bar_->showMessage(QString::fromStdString(problem), 10000);
 }
 
 } // namespace finplan

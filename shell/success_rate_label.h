@@ -37,10 +37,10 @@ class SuccessRateLabel : public QLabel {
     void contextMenu(const QPoint& at);
     void saveOptions();
 
-    LiveSuccessRate& live;
-    std::string optionsFile;
-    QStatusBar* bar;
-    QTimer* timer = nullptr;
+    LiveSuccessRate& live_;
+    std::string optionsFile_;
+    QStatusBar* bar_;
+    QTimer* timer_ = nullptr;
 };
 
 } // namespace finplan
