@@ -79,7 +79,7 @@ QByteArray svgOf(const GraphDrawing& draw, QSize size, const QFont& font) {
 } // namespace
 
 GraphCanvas::GraphCanvas(GraphDrawing theDraw, QWidget* parent)
-    : QWidget(parent), draw(std::move(theDraw)) {
+    : QWidget(parent), draw_(std::move(theDraw)) {
     setObjectName("graph");
     setMinimumSize(320, 240);
 }
@@ -89,7 +89,7 @@ void GraphCanvas::paintEvent(QPaintEvent*) {
     QtSurface surface(painter);
     const Rect window{0, 0, width(), height()};
     surface.fillRect(window, kDefaultButtonFace);
-    draw(surface, window);
+    draw_(surface, window);
 }
 
 std::string exportGraph(const GraphDrawing& draw, const QString& path, QSize size,

@@ -30,7 +30,7 @@ class GraphCanvas : public QWidget {
     void paintEvent(QPaintEvent*) override;
 
   private:
-    GraphDrawing draw;
+    GraphDrawing draw_;
 };
 
 // Writes the drawing, size device units large, to path as PNG, SVG or PDF (chosen by the

@@ -23,13 +23,13 @@ class ControlId {
     // Implicit, so a dialog's enum value reads as the control wherever one is asked for.
     template <typename Enum>
     requires std::is_enum_v<Enum>
-    constexpr ControlId(Enum e) : value(static_cast<int>(e)) {}
-    constexpr int number() const { return value; }
-    constexpr explicit operator bool() const { return value != 0; }
+    constexpr ControlId(Enum e) : value_(static_cast<int>(e)) {}
+    constexpr int number() const { return value_; }
+    constexpr explicit operator bool() const { return value_ != 0; }
     friend constexpr auto operator<=>(ControlId, ControlId) = default;
 
   private:
-    int value = 0;
+    int value_ = 0;
 };
 
 // Heading: a text above a column of a table of fields (Groups), or a piece of a
