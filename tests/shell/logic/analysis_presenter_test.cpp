@@ -14,30 +14,18 @@
 #include "shell/logic/analysis_presenter.h"
 #include "shell/logic/desktop_runner.h"
 #include "shell/logic/results_presenter.h"
+#include "tests/engine/scenario_builder.h"
 #include "text/money_text.h"
 
 namespace finplan {
 namespace {
 
 std::unique_ptr<Scenario> plan(float endAge) {
-    auto s = std::make_unique<Scenario>();
-    resetScenario(*s);
-    s->eventCount = 0;
-    s->initial.startAge = 60;
-    s->initial.endAge = endAge;
-    s->initial.useBirthday = 0;
-    Account& a = s->accounts.accounts[0];
-    std::snprintf(a.name, sizeof a.name, "Savings");
-    a.type = static_cast<int16_t>(AccountType::InvestmentSavings);
-    a.initialAmount = 300000;
+    auto s = test::newScenario(60, endAge, 15);
+    Account& a = test::addAccount(*s, "Savings", test::kInvestment, 300000, 0, "");
     a.randomMinRate = -5;
     a.randomMaxRate = 10;
-    assignAccountId(*s);
-    Event& e = s->events[s->eventCount++];
-    e.kind = static_cast<int16_t>(EventKind::Withdrawal);
-    e.startAge = 60;
-    e.endAge = endAge;
-    e.amount = 20000;
+    Event& e = test::addEvent(*s, EventKind::Withdrawal, "", 60, endAge, 20000);
     e.toAccountId = static_cast<int16_t>(a.id);
     return s;
 }

@@ -12,33 +12,19 @@
 #include "platform/scripted_file_chooser.h"
 #include "shell/logic/analysis_presenter.h"
 #include "shell/logic/markets_presenter.h"
+#include "tests/engine/scenario_builder.h"
 
 namespace finplan {
 namespace {
 
 // One stock fund paying a withdrawal too large for some of history's sequences.
 std::unique_ptr<Scenario> stockPlan() {
-    auto s = std::make_unique<Scenario>();
-    resetScenario(*s);
-    s->eventCount = 0;
-    s->initial.startAge = 60;
-    s->initial.endAge = 90;
-    s->initial.useBirthday = 0;
-    s->initial.taxRate = 0;
+    auto s = test::newScenario(60, 90, 0);
     std::strcpy(s->groups.groupName[0], "Stocks");
     std::strcpy(s->groups.groupName[2], "Cash");
-    Account& a = s->accounts.accounts[0];
-    std::strcpy(a.name, "Fund");
-    a.type = static_cast<int16_t>(AccountType::TaxFreeSavings);
-    a.initialAmount = 1000000;
-    a.rate = 7;
+    Account& a = test::addAccount(*s, "Fund", test::kTaxFree, 1000000, 7, "");
     a.groupIndex = 0;
-    assignAccountId(*s);
-    Event& e = s->events[s->eventCount++];
-    e.kind = static_cast<int16_t>(EventKind::Withdrawal);
-    e.startAge = 60;
-    e.endAge = 89;
-    e.amount = 50000;
+    Event& e = test::addEvent(*s, EventKind::Withdrawal, "", 60, 89, 50000);
     e.applyInflation = 1;
     e.toAccountId = static_cast<int16_t>(a.id);
     return s;

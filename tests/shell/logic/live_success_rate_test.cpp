@@ -11,29 +11,17 @@
 
 #include "model/scenario_ops.h"
 #include "shell/logic/live_success_rate.h"
+#include "tests/engine/scenario_builder.h"
 
 namespace finplan {
 namespace {
 
 std::unique_ptr<Scenario> plan(float withdrawal) {
-    auto s = std::make_unique<Scenario>();
-    resetScenario(*s);
-    s->eventCount = 0;
-    s->initial.startAge = 60;
-    s->initial.endAge = 95;
-    s->initial.useBirthday = 0;
-    Account& a = s->accounts.accounts[0];
-    std::snprintf(a.name, sizeof a.name, "Savings");
-    a.type = static_cast<int16_t>(AccountType::InvestmentSavings);
-    a.initialAmount = 500000;
+    auto s = test::newScenario(60, 95, 15);
+    Account& a = test::addAccount(*s, "Savings", test::kInvestment, 500000, 0, "");
     a.randomMinRate = -8;
     a.randomMaxRate = 14;
-    assignAccountId(*s);
-    Event& e = s->events[s->eventCount++];
-    e.kind = static_cast<int16_t>(EventKind::Withdrawal);
-    e.startAge = 60;
-    e.endAge = 94;
-    e.amount = withdrawal;
+    Event& e = test::addEvent(*s, EventKind::Withdrawal, "", 60, 94, withdrawal);
     e.applyInflation = 1;
     e.toAccountId = static_cast<int16_t>(a.id);
     recomputeTotals(*s);
