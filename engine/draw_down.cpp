@@ -17,12 +17,12 @@ void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) 
     if (!taxable) return;
     // The tallies take the unrounded tax: only the sums are stored as floats.
     if (isRetirement(a)) {
-        st.tallies.taxes += st.taxRateInEffect * 0.01 * v;
-        st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * v;
+        st.add(st.tallies.taxes, st.taxRateInEffect * 0.01 * v);
+        st.add(st.tallies.taxesOnWithdrawals, st.taxRateInEffect * 0.01 * v);
     }
     const bool penaltyType = isRetirement(a) || a.accountType() == AccountType::TaxFreeSavings;
     if (penaltyType && st.currentAge < st.penaltyAge && a.penaltyFlag != 0) {
-        st.tallies.penalties += v * st.penaltyRate * 0.01;
+        st.add(st.tallies.penalties, v * st.penaltyRate * 0.01);
     }
 }
 
@@ -73,7 +73,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     if (a > 0 && plan.firstInvestment >= 0) {
         Account& acc = ctx.scenario.accounts.accounts[plan.firstInvestment];
         acc.balance -= a;
-        st.investmentTotal -= a;
+        st.subtract(st.investmentTotal, a);
         if (details && ctx.emitting())
             ctx.emit(format("      Savings depleted -- %s withdrawn from %s.", money(a).c_str(),
                             accountName(acc).c_str()),
@@ -97,8 +97,8 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
         return;
     }
     if (isRetirement(*f) && !isRetirement(*t)) {
-        st.tallies.taxes += st.taxRateInEffect * 0.01 * a;
-        st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * a;
+        st.add(st.tallies.taxes, st.taxRateInEffect * 0.01 * a);
+        st.add(st.tallies.taxesOnWithdrawals, st.taxRateInEffect * 0.01 * a);
     }
     f->balance -= a;
     t->balance += a;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/amount_checkpoint.h"
 #include "engine/event_processing.h"
 #include "engine/plot_rows.h"
 #include "engine/year_end.h"
@@ -45,6 +46,7 @@ void prepare(RunContext& ctx) {
     st.penaltyAge = iv.penaltyAge;
     st.penaltyRate = iv.penaltyRate;
     st.amountHeld = false;
+    st.totalMayBeBeyond = false;
     st.heldAmountShown = false;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
@@ -125,11 +127,11 @@ void simulateYear(RunContext& ctx) {
         st.currentAge == st.plotStartAge ? 1 - (s.initial.startAge - st.plotStartAge) : 1.0f;
     st.tallies.resetPerYear();
     if (st.currentAge == st.plotStartAge) {
-        st.investmentTotal = s.initial.initialInvestmentSavings;
-        st.taxFreeTotal = s.initial.initialTaxFreeSavings;
-        st.retirementTotal = s.initial.initialRetirementSavings;
-        st.equityTotal += s.initial.initialEquity;
-        st.assetTotal += s.initial.initialAssets;
+        st.set(st.investmentTotal, s.initial.initialInvestmentSavings);
+        st.set(st.taxFreeTotal, s.initial.initialTaxFreeSavings);
+        st.set(st.retirementTotal, s.initial.initialRetirementSavings);
+        st.add(st.equityTotal, s.initial.initialEquity);
+        st.add(st.assetTotal, s.initial.initialAssets);
         const int n = ctx.accountCount();
         for (int i = 0; i < n; ++i) {
             Account& a = s.accounts.accounts[i];

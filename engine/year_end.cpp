@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/amount_checkpoint.h"
 #include "engine/draw_down.h"
 #include "engine/event_processing.h"
 #include "engine/plot_rows.h"
@@ -42,33 +43,33 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
         const float i = ctx.held(b * q * 0.01 * f);
         if (i > 0) {
             const float tax = ctx.held(i * st.taxRateInEffect * 0.01);
-            t.taxOnSavingsInterest += tax;
-            t.taxes += tax;
+            st.add(t.taxOnSavingsInterest, tax);
+            st.add(t.taxes, tax);
         }
         acc.balance = ctx.held(acc.balance + i);
-        st.investmentTotal += i;
-        t.totalIncoming += i;
-        t.taxableIncome += i;
+        st.add(st.investmentTotal, i);
+        st.add(t.totalIncoming, i);
+        st.add(t.taxableIncome, i);
         break;
     }
     case AccountType::TaxFreeSavings:
     case AccountType::RetirementSavings: {
         const float i = ctx.held(b * q * 0.01 * f);
         acc.balance = ctx.held(acc.balance + i);
-        *st.typeTotal(acc.accountType()) += i;
-        t.totalIncoming += i;
-        t.nonTaxableIncome += i;
+        st.add(*st.typeTotal(acc.accountType()), i);
+        st.add(t.totalIncoming, i);
+        st.add(t.nonTaxableIncome, i);
         break;
     }
     case AccountType::Asset:
     case AccountType::Equity: {
         const float g = ctx.held(b * q * 0.01 * f);
         if (q > 0) {
-            t.appreciation += g;
-            t.totalIncoming += g;
+            st.add(t.appreciation, g);
+            st.add(t.totalIncoming, g);
         }
-        if (q < 0) t.depreciation += g;
-        *st.typeTotal(acc.accountType()) += g;
+        if (q < 0) st.add(t.depreciation, g);
+        st.add(*st.typeTotal(acc.accountType()), g);
         acc.balance = ctx.held((q * 0.01 * f + 1) * b);
         break;
     }
@@ -182,13 +183,13 @@ void growLoanAssets(RunContext& ctx) {
             }
         } else if (e.is(EventKind::Mortgage)) {
             const float a = e.appreciationRate;
-            st.equityTotal += a * 0.01 * e.assetValue;
+            st.add(st.equityTotal, a * 0.01 * e.assetValue);
             const float g = ctx.held(a * 0.01 * e.assetValue * st.yearFraction);
             if (a > 0) {
-                st.tallies.appreciation += g;
-                st.tallies.totalIncoming += g;
+                st.add(st.tallies.appreciation, g);
+                st.add(st.tallies.totalIncoming, g);
             }
-            if (a < 0) st.tallies.depreciation += g;
+            if (a < 0) st.add(st.tallies.depreciation, g);
             e.assetValue = ctx.held(e.assetValue + g);
             holdAmounts(ctx, AmountSource{plan.loans[i], -1});
         }
