@@ -148,6 +148,28 @@ bool timedAmount(RunContext& ctx, Event& e, float& amount) {
     return true;
 }
 
+// The lines of a deposit and a withdrawal, apart from the arithmetic: most runs
+// write none.
+[[gnu::noinline]] void depositLine(RunContext& ctx, int idx, float amount, float tax,
+                                   const Account& a) {
+    const Event& e = ctx.scenario.events[idx];
+    if (e.taxDeposit == 1)
+        ctx.emit(format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
+                        eventDescription(e).c_str(), money(amount).c_str(), accountName(a).c_str(),
+                        money(tax).c_str()),
+                 idx);
+    else
+        ctx.emit(format("  %s - Deposit %s to %s", eventDescription(e).c_str(),
+                        money(amount).c_str(), accountName(a).c_str()),
+                 idx);
+}
+
+[[gnu::noinline]] void withdrawLine(RunContext& ctx, int idx, float amount) {
+    ctx.emit(format("  %s - Withdraw %s", eventDescription(ctx.scenario.events[idx]).c_str(),
+                    money(amount).c_str()),
+             idx);
+}
+
 void deposit(RunContext& ctx, int idx, float amount) {
     Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
@@ -166,16 +188,7 @@ void deposit(RunContext& ctx, int idx, float amount) {
         ctx.balanceRaised(*a);
         addToTypeTotal(st, a->accountType(), amount);
     }
-    if (!ctx.emitting()) return;
-    if (e.taxDeposit == 1)
-        ctx.emit(format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
-                        eventDescription(e).c_str(), money(amount).c_str(), accountName(*a).c_str(),
-                        money(tax).c_str()),
-                 idx);
-    else
-        ctx.emit(format("  %s - Deposit %s to %s", eventDescription(e).c_str(),
-                        money(amount).c_str(), accountName(*a).c_str()),
-                 idx);
+    if (ctx.emitting()) depositLine(ctx, idx, amount, tax, *a);
 }
 
 void withdraw(RunContext& ctx, int idx, float amount) {
@@ -196,9 +209,7 @@ void withdraw(RunContext& ctx, int idx, float amount) {
         if (amount > unreduced) amount = unreduced;
     }
     st.add(st.tallies.withdrawals, amount);
-    if (ctx.emitting())
-        ctx.emit(format("  %s - Withdraw %s", eventDescription(e).c_str(), money(amount).c_str()),
-                 idx);
+    if (ctx.emitting()) withdrawLine(ctx, idx, amount);
     drawDown(ctx, 0, idx, amount, true);
 }
 

@@ -59,7 +59,7 @@ struct RunContext {
         int i = accountIndex(id);
         return i < 0 ? nullptr : &scenario.accounts.accounts[i];
     }
-    int accountCount() const;
+    int accountCount() const { return scenario.accounts.usableCount(); }
 
     // What stays the same for the whole run. A run given a plan uses it; otherwise
     // one is worked out the first time it is needed, once the accounts and events are
