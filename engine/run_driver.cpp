@@ -1,6 +1,7 @@
 #include "engine/run_driver.h"
 
 #include <cmath>
+#include <typeinfo>
 
 #include "engine/amount_checkpoint.h"
 #include "engine/event_processing.h"
@@ -312,6 +313,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     ctx.drawDowns = request.drawDowns;
     ctx.plan = request.plan;
     ctx.market = request.market;
+    if (typeid(random) == typeid(SeededRandom)) ctx.seeded = static_cast<SeededRandom*>(&random);
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();
 

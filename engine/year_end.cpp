@@ -14,15 +14,7 @@
 
 namespace finplan {
 
-float drawRandomRate(float min, float max, Random& random) {
-    const float span = max - min;
-    // Ranges come from the editors (-99..99); a damaged file cannot overflow.
-    const long long d = wholeNumber(span);
-    if (d == -1) return min;
-    const long long r = random.next();
-    // The same remainder in 32 bits where both fit: a 64-bit division costs more.
-    if (r >= 0 && d >= 0 && d < INT32_MAX)
-        return min + static_cast<float>(static_cast<uint32_t>(r) % static_cast<uint32_t>(d + 1));
+float drawnRateOf(float min, long long r, long long d) {
     return min + static_cast<float>(r % (d + 1));
 }
 
@@ -116,7 +108,7 @@ float yearRate(RunContext& ctx, const YearRates& rates, Account& acc, bool& draw
     }
     if (!rates.byAccount || (acc.randomMinRate == 0 && acc.randomMaxRate == 0))
         return acc.currentRate;
-    const float q = drawRandomRate(acc.randomMinRate, acc.randomMaxRate, ctx.random);
+    const float q = drawRandomRate(ctx, acc.randomMinRate, acc.randomMaxRate);
     drawn = true;
     if (acc.balance > 0) {
         acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
@@ -300,8 +292,8 @@ void yearEnd(RunContext& ctx) {
     const RunPlan& plan = ctx.runPlan();
     for (int i = 0; i < plan.rangedGroupCount; ++i) {
         const int g = plan.rangedGroups[i];
-        st.groupDrawnRate[g] = drawRandomRate(s.groups.groupRandomMinRate[g],
-                                              s.groups.groupRandomMaxRate[g], ctx.random);
+        st.groupDrawnRate[g] =
+            drawRandomRate(ctx, s.groups.groupRandomMinRate[g], s.groups.groupRandomMaxRate[g]);
     }
     if (rates.market != nullptr)
         for (int g = 0; g < kMaxGroups; ++g)
