@@ -128,16 +128,17 @@ void startEvent(RunContext& ctx, int idx) {
 // Transfer; false when the event does nothing this year.
 bool timedAmount(RunContext& ctx, Event& e, float& amount) {
     const RunState& st = ctx.state;
-    const int wholeStart = wholeNumber(e.startAge);
-    const int wholeNow = wholeNumber(st.currentAge);
-    if (e.oneTime == 0) {
+    // The whole ages matter only to a one-time event.
+    const bool oneTime = e.oneTime != 0;
+    const bool sameWholeAge = oneTime && wholeNumber(e.startAge) == wholeNumber(st.currentAge);
+    if (!oneTime) {
         if (e.endAge <= st.currentAge) e.setState(EventState::Finished);
     } else if (e.is(EventKind::Deposit)) {
-        if (wholeStart >= wholeNow) e.setState(EventState::Finished);
+        if (wholeNumber(e.startAge) >= wholeNumber(st.currentAge)) e.setState(EventState::Finished);
     } else if (st.currentAge <= e.startAge) {
         e.setState(EventState::Finished);
     }
-    if (e.endAge < st.currentAge && !(e.oneTime != 0 && wholeStart == wholeNow)) return false;
+    if (e.endAge < st.currentAge && !sameWholeAge) return false;
 
     amount = (e.applyRate == 0 && e.applyInflation == 0) ? e.amount : e.assetValue;
     float g = 0;

@@ -164,6 +164,11 @@ void simulateYear(RunContext& ctx) {
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
         if (e.state() == EventState::Finished) continue; // it does nothing more
+        // An event still waiting for its start age does nothing either; only the
+        // first event of a year and the first year look at it (see above).
+        if (settled && !firstYear && e.state() == EventState::NotStarted &&
+            !(e.startAge <= st.currentAge))
+            continue;
         if (processEvent(ctx, k) || !settled)
             holdAmounts(ctx, AmountSource{k, -1});
         else if (firstYear)
