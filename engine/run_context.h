@@ -26,8 +26,8 @@ struct RunContext {
     Random& random;
     RunFlags flags;
     ViewSettings view;
-    bool text = true;                      // the sink wants lines (cached: asked once per run)
-    bool rows = true;                      // the plot or export sink wants plot rows (cached)
+    bool text = true; // a run that writes lines: the sink wants them, not a preparing run
+    bool rows = true; // the plot or export sink wants plot rows (cached)
     DrawDownObserver* drawDowns = nullptr; // nullptr: nobody watches
     const MarketRates* market = nullptr;   // nullptr: the scenario's own rates
     // The same generator when it is the seeded one (every trial's): its draws inline.
@@ -45,7 +45,7 @@ struct RunContext {
     // True when a line written now would reach the sink (the age gate of the
     // schedule), so callers build their texts only then.
     bool emitting() const {
-        if (flags.prepareOnly || !text) return false;
+        if (!text) return false;
         return state.beforeLoop || state.currentAge >= state.plotStartAge;
     }
     void emit(std::string_view line, int tag) {

@@ -313,7 +313,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
                    random,
                    request.flags,
                    request.view};
-    ctx.text = ctx.lines.wantsText();
+    ctx.text = !prepareOnly && ctx.lines.wantsText();
     ctx.rows = ctx.tabExport != nullptr || (ctx.plot != nullptr && ctx.plot->wantsRows());
     ctx.drawDowns = request.drawDowns;
     ctx.plan = request.plan;
