@@ -8,8 +8,6 @@
 
 namespace finplan {
 
-struct RunContext;
-
 inline constexpr float kLargestAmount = std::numeric_limits<float>::max();
 
 // v held within -kLargestAmount..kLargestAmount; NaN (no amount at all) becomes 0.
@@ -25,27 +23,5 @@ inline float heldAmount(double v, bool& held) {
     if (!(v >= -kLargestAmount && v <= kLargestAmount)) held = true;
     return heldAmount(v);
 }
-
-// What a checkpoint blames when it finds an amount beyond the largest.
-struct AmountSource {
-    int eventIndex = -1;   // the event that just acted
-    int accountIndex = -1; // the account that was just credited
-};
-
-// Checkpoint of the year loop, cheap when every amount is in range (the usual case):
-// holds the running totals, the tallies and the source's own amounts and, when one
-// of them was beyond the largest, every account balance and event amount too. The
-// first time in a run that the schedule shows it, a line names the event or account
-// that went beyond. True when something was held.
-bool holdAmounts(RunContext& ctx, AmountSource source);
-
-// The checkpoint after an event that changed nothing, right after another checkpoint:
-// only the event's own amounts can be beyond the largest (a damaged file), so only they
-// are looked at before the whole checkpoint runs. True when something was held.
-bool holdAmountsOfIdleEvent(RunContext& ctx, int eventIndex);
-
-// Every balance and event amount as well as the totals: before the year-end lines
-// and the plot row, which show them all.
-bool holdAllAmounts(RunContext& ctx);
 
 } // namespace finplan

@@ -17,13 +17,34 @@ void chargeWithdrawal(RunContext& ctx, const Account& a, float v, bool taxable) 
     if (!taxable) return;
     // The tallies take the unrounded tax: only the sums are stored as floats.
     if (isRetirement(a)) {
-        st.tallies.taxes += st.taxRateInEffect * 0.01 * v;
-        st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * v;
+        st.add(st.tallies.taxes, st.taxRateInEffect * 0.01 * v);
+        st.add(st.tallies.taxesOnWithdrawals, st.taxRateInEffect * 0.01 * v);
     }
     const bool penaltyType = isRetirement(a) || a.accountType() == AccountType::TaxFreeSavings;
     if (penaltyType && st.currentAge < st.penaltyAge && a.penaltyFlag != 0) {
-        st.tallies.penalties += v * st.penaltyRate * 0.01;
+        st.add(st.tallies.penalties, v * st.penaltyRate * 0.01);
     }
+}
+
+// The lines of a draw-down, apart from the arithmetic: most runs write none, and
+// formatting them inside the loop would weigh on every payment.
+[[gnu::noinline]] void instalmentLine(RunContext& ctx, int tag, float a, float principal) {
+    const float f = ctx.state.yearFraction;
+    const Event& e = ctx.scenario.events[tag];
+    ctx.emit(format("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
+                    eventDescription(e).c_str(), money(a * f).c_str(), money(principal * f).c_str(),
+                    money((a - principal) * f).c_str()),
+             tag);
+}
+
+[[gnu::noinline]] void paidLine(RunContext& ctx, int tag, float paid, const Account& acc) {
+    ctx.emit(format("      %s from %s", money(paid).c_str(), accountName(acc).c_str()), tag);
+}
+
+[[gnu::noinline]] void depletedLine(RunContext& ctx, int tag, float a, const Account& acc) {
+    ctx.emit(format("      Savings depleted -- %s withdrawn from %s.", money(a).c_str(),
+                    accountName(acc).c_str()),
+             tag);
 }
 
 } // namespace
@@ -33,15 +54,8 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     if (st.currentAge < st.plotStartAge) return;
     float a = amount;
     if (principal > 0) {
-        const float f = st.yearFraction;
-        if (ctx.emitting()) {
-            const Event& e = ctx.scenario.events[tag];
-            ctx.emit(format("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
-                            eventDescription(e).c_str(), money(a * f).c_str(),
-                            money(principal * f).c_str(), money((a - principal) * f).c_str()),
-                     tag);
-        }
-        a = a * f;
+        if (ctx.emitting()) instalmentLine(ctx, tag, a, principal);
+        a = a * st.yearFraction;
     }
     const bool details = ctx.view.showDetails;
     const RunPlan& plan = ctx.runPlan();
@@ -61,9 +75,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         chargeWithdrawal(ctx, acc, paid, taxable);
         if (ctx.drawDowns != nullptr)
             ctx.drawDowns->paid(ctx.wholeAge(), plan.savings[k], tag, paid, !covers);
-        if (details && ctx.emitting())
-            ctx.emit(format("      %s from %s", money(paid).c_str(), accountName(acc).c_str()),
-                     tag);
+        if (details && ctx.emitting()) paidLine(ctx, tag, paid, acc);
         if (covers) return;
         a -= b;
         if (k == ctx.savingsHint) ++ctx.savingsHint;
@@ -73,11 +85,8 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     if (a > 0 && plan.firstInvestment >= 0) {
         Account& acc = ctx.scenario.accounts.accounts[plan.firstInvestment];
         acc.balance -= a;
-        st.investmentTotal -= a;
-        if (details && ctx.emitting())
-            ctx.emit(format("      Savings depleted -- %s withdrawn from %s.", money(a).c_str(),
-                            accountName(acc).c_str()),
-                     tag);
+        st.subtract(st.investmentTotal, a);
+        if (details && ctx.emitting()) depletedLine(ctx, tag, a, acc);
     }
 }
 
@@ -97,8 +106,8 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
         return;
     }
     if (isRetirement(*f) && !isRetirement(*t)) {
-        st.tallies.taxes += st.taxRateInEffect * 0.01 * a;
-        st.tallies.taxesOnWithdrawals += st.taxRateInEffect * 0.01 * a;
+        st.add(st.tallies.taxes, st.taxRateInEffect * 0.01 * a);
+        st.add(st.tallies.taxesOnWithdrawals, st.taxRateInEffect * 0.01 * a);
     }
     f->balance -= a;
     t->balance += a;

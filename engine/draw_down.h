@@ -14,7 +14,7 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount);
 
 // Adds to the running total of the account's type.
 inline void addToTypeTotal(RunState& st, AccountType type, float amount) {
-    if (float* total = st.typeTotal(type)) *total += amount;
+    if (float* total = st.typeTotal(type)) st.add(*total, amount);
 }
 
 } // namespace finplan

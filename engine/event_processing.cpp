@@ -48,7 +48,7 @@ void startLoan(RunContext& ctx, int idx) {
         ctx.balanceRaised(*a);
         // unknown type (damaged file): no total, no line
         float* total = st.typeTotal(a->accountType());
-        if (total != nullptr) *total += e.amount;
+        if (total != nullptr) st.add(*total, e.amount);
         const bool savings = isSavings(*a);
         if (savings) e.appreciationRate = 0;
         if (total != nullptr && ctx.emitting())
@@ -57,17 +57,17 @@ void startLoan(RunContext& ctx, int idx) {
                             accountName(*a).c_str()),
                      idx);
     }
-    st.tallies.totalIncoming += e.amount;
-    st.tallies.loans += e.amount;
-    st.liabilities += e.amount;
+    st.add(st.tallies.totalIncoming, e.amount);
+    st.add(st.tallies.loans, e.amount);
+    st.add(st.liabilities, e.amount);
     if (e.downPayment > 0) {
         if (ctx.emitting())
             ctx.emit(format("  %s - Withdraw %s for down payment", desc.c_str(),
                             money(e.downPayment).c_str()),
                      idx);
-        st.liabilities -= e.downPayment;
-        st.tallies.totalIncoming -= e.downPayment;
-        st.tallies.loans -= e.downPayment;
+        st.subtract(st.liabilities, e.downPayment);
+        st.subtract(st.tallies.totalIncoming, e.downPayment);
+        st.subtract(st.tallies.loans, e.downPayment);
         drawDown(ctx, 0, idx, e.downPayment, true);
     }
 }
@@ -77,10 +77,10 @@ void startMortgage(RunContext& ctx, int idx) {
     RunState& st = ctx.state;
     const std::string desc = ctx.emitting() ? eventDescription(e) : std::string();
     const float financed = e.amount - e.downPayment;
-    st.liabilities += financed;
-    st.assetTotal += financed;
+    st.add(st.liabilities, financed);
+    st.add(st.assetTotal, financed);
     if (e.downPayment > 0) {
-        st.equityTotal += e.downPayment;
+        st.add(st.equityTotal, e.downPayment);
         if (e.isRefinance == 0) {
             if (ctx.emitting())
                 ctx.emit(format("  %s - Withdraw %s for down payment", desc.c_str(),
@@ -97,7 +97,7 @@ void startMortgage(RunContext& ctx, int idx) {
             ctx.emit(format("  %s - Withdraw %s for closing costs", desc.c_str(),
                             money(e.closingCosts).c_str()),
                      idx);
-        st.tallies.closingCosts += e.closingCosts;
+        st.add(st.tallies.closingCosts, e.closingCosts);
         drawDown(ctx, 0, idx, e.closingCosts, true);
     }
 }
@@ -128,16 +128,17 @@ void startEvent(RunContext& ctx, int idx) {
 // Transfer; false when the event does nothing this year.
 bool timedAmount(RunContext& ctx, Event& e, float& amount) {
     const RunState& st = ctx.state;
-    const int wholeStart = wholeNumber(e.startAge);
-    const int wholeNow = wholeNumber(st.currentAge);
-    if (e.oneTime == 0) {
+    // The whole ages matter only to a one-time event.
+    const bool oneTime = e.oneTime != 0;
+    const bool sameWholeAge = oneTime && wholeNumber(e.startAge) == wholeNumber(st.currentAge);
+    if (!oneTime) {
         if (e.endAge <= st.currentAge) e.setState(EventState::Finished);
     } else if (e.is(EventKind::Deposit)) {
-        if (wholeStart >= wholeNow) e.setState(EventState::Finished);
+        if (wholeNumber(e.startAge) >= wholeNumber(st.currentAge)) e.setState(EventState::Finished);
     } else if (st.currentAge <= e.startAge) {
         e.setState(EventState::Finished);
     }
-    if (e.endAge < st.currentAge && !(e.oneTime != 0 && wholeStart == wholeNow)) return false;
+    if (e.endAge < st.currentAge && !sameWholeAge) return false;
 
     amount = (e.applyRate == 0 && e.applyInflation == 0) ? e.amount : e.assetValue;
     float g = 0;
@@ -148,17 +149,39 @@ bool timedAmount(RunContext& ctx, Event& e, float& amount) {
     return true;
 }
 
+// The lines of a deposit and a withdrawal, apart from the arithmetic: most runs
+// write none.
+[[gnu::noinline]] void depositLine(RunContext& ctx, int idx, float amount, float tax,
+                                   const Account& a) {
+    const Event& e = ctx.scenario.events[idx];
+    if (e.taxDeposit == 1)
+        ctx.emit(format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
+                        eventDescription(e).c_str(), money(amount).c_str(), accountName(a).c_str(),
+                        money(tax).c_str()),
+                 idx);
+    else
+        ctx.emit(format("  %s - Deposit %s to %s", eventDescription(e).c_str(),
+                        money(amount).c_str(), accountName(a).c_str()),
+                 idx);
+}
+
+[[gnu::noinline]] void withdrawLine(RunContext& ctx, int idx, float amount) {
+    ctx.emit(format("  %s - Withdraw %s", eventDescription(ctx.scenario.events[idx]).c_str(),
+                    money(amount).c_str()),
+             idx);
+}
+
 void deposit(RunContext& ctx, int idx, float amount) {
     Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
     float tax = 0;
     if (e.taxDeposit != 0) {
         tax = ctx.held(st.taxRateInEffect * 0.01 * amount);
-        st.tallies.depositTaxes += tax;
+        st.add(st.tallies.depositTaxes, tax);
         amount = ctx.held((1 - st.taxRateInEffect * 0.01) * amount);
     }
-    st.tallies.totalIncoming += amount;
-    st.tallies.deposits += amount;
+    st.add(st.tallies.totalIncoming, amount);
+    st.add(st.tallies.deposits, amount);
     Account* a = ctx.account(e.toAccountId);
     if (a == nullptr) return; // deleted account: the money is counted, not placed
     if (st.currentAge >= st.plotStartAge) {
@@ -166,16 +189,7 @@ void deposit(RunContext& ctx, int idx, float amount) {
         ctx.balanceRaised(*a);
         addToTypeTotal(st, a->accountType(), amount);
     }
-    if (!ctx.emitting()) return;
-    if (e.taxDeposit == 1)
-        ctx.emit(format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
-                        eventDescription(e).c_str(), money(amount).c_str(), accountName(*a).c_str(),
-                        money(tax).c_str()),
-                 idx);
-    else
-        ctx.emit(format("  %s - Deposit %s to %s", eventDescription(e).c_str(),
-                        money(amount).c_str(), accountName(*a).c_str()),
-                 idx);
+    if (ctx.emitting()) depositLine(ctx, idx, amount, tax, *a);
 }
 
 void withdraw(RunContext& ctx, int idx, float amount) {
@@ -195,10 +209,8 @@ void withdraw(RunContext& ctx, int idx, float amount) {
         if (amount < e.minSmartWithdrawal) amount = e.minSmartWithdrawal;
         if (amount > unreduced) amount = unreduced;
     }
-    st.tallies.withdrawals += amount;
-    if (ctx.emitting())
-        ctx.emit(format("  %s - Withdraw %s", eventDescription(e).c_str(), money(amount).c_str()),
-                 idx);
+    st.add(st.tallies.withdrawals, amount);
+    if (ctx.emitting()) withdrawLine(ctx, idx, amount);
     drawDown(ctx, 0, idx, amount, true);
 }
 

@@ -40,12 +40,12 @@ void payInstalment(RunContext& ctx, int idx) {
     e.monthsElapsed = static_cast<int16_t>(e.monthsElapsed + 12);
     e.principalPaid += p;
     if (e.years + e.startAge != st.currentAge) e.interestPaidTotal += i;
-    st.tallies.interestPaid += i * st.yearFraction;
-    st.liabilities -= p;
+    st.add(st.tallies.interestPaid, i * st.yearFraction);
+    st.subtract(st.liabilities, p);
     if (e.is(EventKind::Mortgage)) {
-        st.mortgagePrincipalThisYear += p;
-        st.equityTotal += p;
-        st.assetTotal -= p;
+        st.add(st.mortgagePrincipalThisYear, p);
+        st.add(st.equityTotal, p);
+        st.subtract(st.assetTotal, p);
     }
     drawDown(ctx, p, idx, ctx.held(p + i), true);
 }
@@ -76,8 +76,8 @@ void payPropertyTaxes(RunContext& ctx, int idx) {
         t = value;
     }
     if (ctx.emitting()) ctx.emit(format("  Withdraw %s for property taxes", money(t).c_str()), idx);
-    st.tallies.propertyTaxes += t;
-    st.tallies.taxes += t;
+    st.add(st.tallies.propertyTaxes, t);
+    st.add(st.tallies.taxes, t);
     drawDown(ctx, 0, idx, t, true);
 }
 
@@ -95,10 +95,10 @@ void payOff(RunContext& ctx, int idx) {
     e.paidOff = 1;
     const float r = ctx.held((e.amount - e.downPayment) - e.principalPaid);
     const bool mortgage = e.is(EventKind::Mortgage);
-    st.liabilities -= r;
+    st.subtract(st.liabilities, r);
     if (mortgage) {
-        st.assetTotal -= r;
-        st.equityTotal += r;
+        st.subtract(st.assetTotal, r);
+        st.add(st.equityTotal, r);
     }
     if (ctx.emitting())
         ctx.emit(
@@ -114,7 +114,7 @@ void payOff(RunContext& ctx, int idx) {
 // The sale money goes to the first Investment Savings account in access order.
 void depositSale(RunContext& ctx, int idx, float v) {
     RunState& st = ctx.state;
-    st.investmentTotal += v;
+    st.add(st.investmentTotal, v);
     const int n = ctx.accountCount();
     for (int i = 0; i < n; ++i) {
         Account& a = ctx.scenario.accounts.accounts[i];
@@ -143,29 +143,29 @@ void sell(RunContext& ctx, int idx) {
     const std::string desc = ctx.emitting() ? eventDescription(e) : std::string();
     if (mortgage) {
         e.propertySold = 1;
-        st.liabilities -= r;
-        st.equityTotal -= (e.principalPaid + e.downPayment) + (v - e.amount);
-        st.assetTotal -= r;
+        st.subtract(st.liabilities, r);
+        st.subtract(st.equityTotal, (e.principalPaid + e.downPayment) + (v - e.amount));
+        st.subtract(st.assetTotal, r);
         if (ctx.emitting())
             ctx.emit(format("  %s - Sold property for %s", desc.c_str(), money(v).c_str()), idx);
         if (v - e.amount > 0) {
-            st.tallies.totalIncoming += v - r;
-            st.tallies.equitySales += v - r;
+            st.add(st.tallies.totalIncoming, v - r);
+            st.add(st.tallies.equitySales, v - r);
         }
         depositSale(ctx, idx, v);
         e.assetValue = 0;
     } else if (assetLoan) {
         if (ctx.emitting())
             ctx.emit(format("  %s - Sold asset for %s", desc.c_str(), money(v).c_str()), idx);
-        st.assetTotal -= v;
-        st.liabilities -= r;
+        st.subtract(st.assetTotal, v);
+        st.subtract(st.liabilities, r);
         depositSale(ctx, idx, v);
         a->balance -= v;
         e.assetValue = 0;
     } else if (a != nullptr && a->is(AccountType::Equity)) {
         if (ctx.emitting())
             ctx.emit(format("  %s - Sold equity for %s", desc.c_str(), money(v).c_str()), idx);
-        st.equityTotal -= v;
+        st.subtract(st.equityTotal, v);
         depositSale(ctx, idx, v);
         a->balance -= v;
         e.assetValue = 0;
@@ -173,7 +173,7 @@ void sell(RunContext& ctx, int idx) {
     if (e.paidOff == 0) {
         e.paidOff = 1;
         // Other loans keep their debt on the books until here; settle it once.
-        if (!mortgage && !assetLoan) st.liabilities -= r;
+        if (!mortgage && !assetLoan) st.subtract(st.liabilities, r);
         if (ctx.emitting())
             ctx.emit(format(mortgage ? "   Paid off mortgage with %s" : "   Paid off loan with %s",
                             money(r).c_str()),

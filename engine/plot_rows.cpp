@@ -40,16 +40,10 @@ void PlotRow::setField(int series, float value) {
     this->*kFields[series] = value;
 }
 
-void storeRowStart(RunContext& ctx) {
+void writeRowStart(RunContext& ctx) {
     RunState& st = ctx.state;
     const Scenario& s = ctx.scenario;
     const int n = ctx.accountCount();
-    // Rows beyond the table (more than a 100-year span) are not stored.
-    st.rowOpen = false;
-    if (st.plotRowIndex + 1 >= kMaxPlotRows) return;
-    st.rowOpen = true;
-    st.plotRowIndex += 1;
-    if (!ctx.rows) return;
     float balances[kMaxAccounts];
     float assets = 0;
     for (int i = 0; i < n; ++i) {
@@ -72,11 +66,8 @@ void storeRowStart(RunContext& ctx) {
     if (ctx.tabExport != nullptr) ctx.tabExport->row(st.currentAge, s, st.equityTotal);
 }
 
-void storeRowEnd(RunContext& ctx) {
+void writeRowEnd(RunContext& ctx) {
     RunState& st = ctx.state;
-    if (!st.rowOpen) return;
-    st.rowOpen = false;
-    if (!ctx.rows) return;
     const YearTallies& t = st.tallies;
     PlotRow& row = st.row;
     row.totalIncoming = t.totalIncoming;

@@ -4,10 +4,6 @@
 
 namespace finplan {
 
-int RunContext::accountCount() const {
-    return scenario.accounts.usableCount();
-}
-
 int RunContext::accountIndex(int id) const {
     if (plan != nullptr) return plan->accountIndex(id);
     if (accountCount() == 0) return -1;

@@ -30,6 +30,8 @@ struct RunContext {
     bool rows = true;                      // the plot or export sink wants plot rows (cached)
     DrawDownObserver* drawDowns = nullptr; // nullptr: nobody watches
     const MarketRates* market = nullptr;   // nullptr: the scenario's own rates
+    // The same generator when it is the seeded one (every trial's): its draws inline.
+    SeededRandom* seeded = nullptr;
 
     bool randomMode() const { return flags.randomAccountRates || flags.randomGroupRates; }
     // The plan year in progress: 0 for the start age's year, negative before it.
@@ -59,7 +61,7 @@ struct RunContext {
         int i = accountIndex(id);
         return i < 0 ? nullptr : &scenario.accounts.accounts[i];
     }
-    int accountCount() const;
+    int accountCount() const { return scenario.accounts.usableCount(); }
 
     // What stays the same for the whole run. A run given a plan uses it; otherwise
     // one is worked out the first time it is needed, once the accounts and events are

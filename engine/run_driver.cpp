@@ -1,7 +1,9 @@
 #include "engine/run_driver.h"
 
 #include <cmath>
+#include <typeinfo>
 
+#include "engine/amount_checkpoint.h"
 #include "engine/event_processing.h"
 #include "engine/plot_rows.h"
 #include "engine/year_end.h"
@@ -45,6 +47,7 @@ void prepare(RunContext& ctx) {
     st.penaltyAge = iv.penaltyAge;
     st.penaltyRate = iv.penaltyRate;
     st.amountHeld = false;
+    st.totalMayBeBeyond = false;
     st.heldAmountShown = false;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
@@ -83,8 +86,9 @@ float loopStart(const Scenario& s) {
     return result < s.initial.startAge ? result : whole(s.initial.startAge);
 }
 
+// Without a branch: the year loop clears six totals a year.
 void clearSmall(float& v) {
-    if (v > -1.0f && v < 1.0f) v = 0.0f;
+    v = (v > -1.0f && v < 1.0f) ? 0.0f : v;
 }
 
 // Clears totals strictly between -1 and 1, stores the age's totals, writes the row.
@@ -125,11 +129,11 @@ void simulateYear(RunContext& ctx) {
         st.currentAge == st.plotStartAge ? 1 - (s.initial.startAge - st.plotStartAge) : 1.0f;
     st.tallies.resetPerYear();
     if (st.currentAge == st.plotStartAge) {
-        st.investmentTotal = s.initial.initialInvestmentSavings;
-        st.taxFreeTotal = s.initial.initialTaxFreeSavings;
-        st.retirementTotal = s.initial.initialRetirementSavings;
-        st.equityTotal += s.initial.initialEquity;
-        st.assetTotal += s.initial.initialAssets;
+        st.set(st.investmentTotal, s.initial.initialInvestmentSavings);
+        st.set(st.taxFreeTotal, s.initial.initialTaxFreeSavings);
+        st.set(st.retirementTotal, s.initial.initialRetirementSavings);
+        st.add(st.equityTotal, s.initial.initialEquity);
+        st.add(st.assetTotal, s.initial.initialAssets);
         const int n = ctx.accountCount();
         for (int i = 0; i < n; ++i) {
             Account& a = s.accounts.accounts[i];
@@ -160,6 +164,11 @@ void simulateYear(RunContext& ctx) {
     for (int k = 0; k < n; ++k) {
         Event& e = s.events[k];
         if (e.state() == EventState::Finished) continue; // it does nothing more
+        // An event still waiting for its start age does nothing either; only the
+        // first event of a year and the first year look at it (see above).
+        if (settled && !firstYear && e.state() == EventState::NotStarted &&
+            !(e.startAge <= st.currentAge))
+            continue;
         if (processEvent(ctx, k) || !settled)
             holdAmounts(ctx, AmountSource{k, -1});
         else if (firstYear)
@@ -309,6 +318,7 @@ bool runScenario(Scenario& s, RunState& st, const RunRequest& request, Random& r
     ctx.drawDowns = request.drawDowns;
     ctx.plan = request.plan;
     ctx.market = request.market;
+    if (typeid(random) == typeid(SeededRandom)) ctx.seeded = static_cast<SeededRandom*>(&random);
     st.beforeLoop = true;
     if (!prepareOnly) ctx.lines.beginRun();
 

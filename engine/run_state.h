@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 #include "engine/amount_limit.h"
 #include "engine/loan_amortiser.h"
@@ -116,8 +117,31 @@ struct RunState {
     bool beforeLoop = true;
     // An amount was held since the last checkpoint (engine/amount_limit.h).
     bool amountHeld = false;
+    // A running total or tally may be beyond the largest amount since the last
+    // checkpoint. Every change of one goes through add, subtract or set below, so a
+    // checkpoint reads this flag instead of all 25 of them after every step.
+    bool totalMayBeBeyond = false;
     // The schedule has said that an amount went beyond the largest (once a run).
     bool heldAmountShown = false;
+
+    // total += v, total -= v and total = v for a running total or tally (v a float or
+    // a double, worked out exactly as the plain operator would), noting an amount
+    // beyond the largest for the next checkpoint.
+    template <class T> void add(float& total, T v) {
+        total += v;
+        watch(total);
+    }
+    template <class T> void subtract(float& total, T v) {
+        total -= v;
+        watch(total);
+    }
+    void set(float& total, float v) {
+        total = v;
+        watch(total);
+    }
+    void watch(float total) {
+        if (!(std::fabs(total) <= kLargestAmount)) totalMayBeBeyond = true;
+    }
 
     // Totals each within the largest amount may still add up beyond it.
     float netWorth() const {

@@ -1,8 +1,10 @@
 #include "engine/year_end.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
+#include "engine/amount_checkpoint.h"
 #include "engine/draw_down.h"
 #include "engine/event_processing.h"
 #include "engine/plot_rows.h"
@@ -12,15 +14,7 @@
 
 namespace finplan {
 
-float drawRandomRate(float min, float max, Random& random) {
-    const float span = max - min;
-    // Ranges come from the editors (-99..99); a damaged file cannot overflow.
-    const long long d = wholeNumber(span);
-    if (d == -1) return min;
-    const long long r = random.next();
-    // The same remainder in 32 bits where both fit: a 64-bit division costs more.
-    if (r >= 0 && d >= 0 && d < INT32_MAX)
-        return min + static_cast<float>(static_cast<uint32_t>(r) % static_cast<uint32_t>(d + 1));
+float drawnRateOf(float min, long long r, long long d) {
     return min + static_cast<float>(r % (d + 1));
 }
 
@@ -42,33 +36,33 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
         const float i = ctx.held(b * q * 0.01 * f);
         if (i > 0) {
             const float tax = ctx.held(i * st.taxRateInEffect * 0.01);
-            t.taxOnSavingsInterest += tax;
-            t.taxes += tax;
+            st.add(t.taxOnSavingsInterest, tax);
+            st.add(t.taxes, tax);
         }
         acc.balance = ctx.held(acc.balance + i);
-        st.investmentTotal += i;
-        t.totalIncoming += i;
-        t.taxableIncome += i;
+        st.add(st.investmentTotal, i);
+        st.add(t.totalIncoming, i);
+        st.add(t.taxableIncome, i);
         break;
     }
     case AccountType::TaxFreeSavings:
     case AccountType::RetirementSavings: {
         const float i = ctx.held(b * q * 0.01 * f);
         acc.balance = ctx.held(acc.balance + i);
-        *st.typeTotal(acc.accountType()) += i;
-        t.totalIncoming += i;
-        t.nonTaxableIncome += i;
+        st.add(*st.typeTotal(acc.accountType()), i);
+        st.add(t.totalIncoming, i);
+        st.add(t.nonTaxableIncome, i);
         break;
     }
     case AccountType::Asset:
     case AccountType::Equity: {
         const float g = ctx.held(b * q * 0.01 * f);
         if (q > 0) {
-            t.appreciation += g;
-            t.totalIncoming += g;
+            st.add(t.appreciation, g);
+            st.add(t.totalIncoming, g);
         }
-        if (q < 0) t.depreciation += g;
-        *st.typeTotal(acc.accountType()) += g;
+        if (q < 0) st.add(t.depreciation, g);
+        st.add(*st.typeTotal(acc.accountType()), g);
         acc.balance = ctx.held((q * 0.01 * f + 1) * b);
         break;
     }
@@ -77,37 +71,44 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     }
 }
 
-// Group rates drawn at random or taken from market history this year (the same path,
-// so the rate statistics and the smart-withdrawal signal see both).
-bool groupRates(const RunContext& ctx) {
-    return (ctx.flags.randomGroupRates && !ctx.flags.randomAccountRates) ||
-           ctx.marketGroupRates() != nullptr;
-}
+// How the accounts find this year's rates, worked out once at the year end.
+struct YearRates {
+    const float* market = nullptr; // this year's market group rates, or nullptr
+    // Group rates drawn at random or taken from market history this year (the same
+    // path, so the rate statistics and the smart-withdrawal signal see both).
+    bool byGroup = false;
+    bool byAccount = false; // each account draws its own rate
+    // With byGroup: whether group g has a rate of the year in groupDrawnRate.
+    std::array<bool, kMaxGroups> drawn{};
+};
 
-// Whether group g has a rate of the year in groupDrawnRate.
-bool groupDrawn(const RunContext& ctx, int g) {
-    if (ctx.marketGroupRates() != nullptr)
-        return ctx.scenario.groups.exists(g) && ctx.market->follows[g];
-    return groupHasRange(ctx.scenario, g);
-}
-
-bool accountRates(const RunContext& ctx) {
-    return ctx.flags.randomAccountRates;
+YearRates yearRates(const RunContext& ctx) {
+    YearRates rates;
+    rates.market = ctx.marketGroupRates();
+    rates.byGroup =
+        (ctx.flags.randomGroupRates && !ctx.flags.randomAccountRates) || rates.market != nullptr;
+    rates.byAccount = ctx.flags.randomAccountRates;
+    if (rates.byGroup)
+        for (int g = 0; g < kMaxGroups; ++g)
+            rates.drawn[g] = rates.market != nullptr
+                                 ? ctx.scenario.groups.exists(g) && ctx.market->follows[g]
+                                 : groupHasRange(ctx.scenario, g);
+    return rates;
 }
 
 // The rate acc earns this year: its group's draw, its own draw (counted in its rate
 // statistics while it has money) or its current rate when nothing is drawn for it.
-float yearRate(RunContext& ctx, Account& acc, bool& drawn) {
+float yearRate(RunContext& ctx, const YearRates& rates, Account& acc, bool& drawn) {
     drawn = false;
     const int g = acc.groupIndex;
-    if (groupRates(ctx)) {
-        if (!groupDrawn(ctx, g)) return acc.currentRate;
+    if (rates.byGroup) {
+        if (g < 0 || g >= kMaxGroups || !rates.drawn[g]) return acc.currentRate;
         drawn = true;
         return ctx.state.groupDrawnRate[g];
     }
-    if (!accountRates(ctx) || (acc.randomMinRate == 0 && acc.randomMaxRate == 0))
+    if (!rates.byAccount || (acc.randomMinRate == 0 && acc.randomMaxRate == 0))
         return acc.currentRate;
-    const float q = drawRandomRate(acc.randomMinRate, acc.randomMaxRate, ctx.random);
+    const float q = drawRandomRate(ctx, acc.randomMinRate, acc.randomMaxRate);
     drawn = true;
     if (acc.balance > 0) {
         acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
@@ -118,19 +119,29 @@ float yearRate(RunContext& ctx, Account& acc, bool& drawn) {
     return q;
 }
 
+// The rate lines, apart from the arithmetic: most runs write none.
+[[gnu::noinline]] void rateLine(RunContext& ctx, const std::string& name, float q) {
+    ctx.emit(formatPercent(format("      %s%s", name.c_str(), " rate="), q), kTagRateLine);
+}
+
+[[gnu::noinline]] void ratesInEffectLine(RunContext& ctx, const YearRates& rates) {
+    if (rates.byAccount)
+        ctx.emit("  Account random interest rates in effect.", kTagDriver);
+    else if (rates.byGroup && rates.market == nullptr)
+        ctx.emit("  Group random interest rates in effect.", kTagDriver);
+}
+
 // A drawn rate of an account with money: its line (a group's once a year), the
 // group's statistics and the savings sums of the smart-withdrawal signal.
-void noteDrawnRate(RunContext& ctx, const Account& acc, float q, SignalSums& sums) {
-    Scenario& s = ctx.scenario;
+void noteDrawnRate(RunContext& ctx, const YearRates& rates, const Account& acc, float q,
+                   SignalSums& sums) {
     RunState& st = ctx.state;
     const bool details = ctx.view.showDetails;
     const int g = acc.groupIndex;
-    if (groupRates(ctx)) {
+    if (rates.byGroup) {
         if (!st.groupReported[g]) {
             st.groupReported[g] = true;
-            if (details && ctx.emitting())
-                ctx.emit(formatPercent(format("      %s%s", groupName(s, g).c_str(), " rate="), q),
-                         kTagRateLine);
+            if (details && ctx.emitting()) rateLine(ctx, groupName(ctx.scenario, g), q);
             GroupRateStats& gs = st.groupStats[g];
             gs.count += 1;
             gs.sum += q;
@@ -138,8 +149,7 @@ void noteDrawnRate(RunContext& ctx, const Account& acc, float q, SignalSums& sum
             if (q > gs.max) gs.max = q;
         }
     } else if (details && ctx.emitting()) {
-        ctx.emit(formatPercent(format("      %s%s", accountName(acc).c_str(), " rate="), q),
-                 kTagRateLine);
+        rateLine(ctx, accountName(acc), q);
     }
     if (isSavings(acc)) {
         sums.n += 1;
@@ -148,20 +158,15 @@ void noteDrawnRate(RunContext& ctx, const Account& acc, float q, SignalSums& sum
     }
 }
 
-void interestAndGrowth(RunContext& ctx, SignalSums& sums) {
-    if (ctx.view.showDetails && ctx.emitting()) {
-        if (accountRates(ctx))
-            ctx.emit("  Account random interest rates in effect.", kTagDriver);
-        else if (groupRates(ctx) && ctx.marketGroupRates() == nullptr)
-            ctx.emit("  Group random interest rates in effect.", kTagDriver);
-    }
+void interestAndGrowth(RunContext& ctx, const YearRates& rates, SignalSums& sums) {
+    if (ctx.view.showDetails && ctx.emitting()) ratesInEffectLine(ctx, rates);
     const int n = ctx.accountCount();
     for (int i = 0; i < n; ++i) {
         Account& acc = ctx.scenario.accounts.accounts[i];
         bool drawn = false;
-        const float q = yearRate(ctx, acc, drawn);
+        const float q = yearRate(ctx, rates, acc, drawn);
         if (!(acc.balance > 0)) continue;
-        if (drawn) noteDrawnRate(ctx, acc, q, sums);
+        if (drawn) noteDrawnRate(ctx, rates, acc, q, sums);
         creditAccount(ctx, acc, q);
         holdAmounts(ctx, AmountSource{-1, i});
     }
@@ -182,13 +187,13 @@ void growLoanAssets(RunContext& ctx) {
             }
         } else if (e.is(EventKind::Mortgage)) {
             const float a = e.appreciationRate;
-            st.equityTotal += a * 0.01 * e.assetValue;
+            st.add(st.equityTotal, a * 0.01 * e.assetValue);
             const float g = ctx.held(a * 0.01 * e.assetValue * st.yearFraction);
             if (a > 0) {
-                st.tallies.appreciation += g;
-                st.tallies.totalIncoming += g;
+                st.add(st.tallies.appreciation, g);
+                st.add(st.tallies.totalIncoming, g);
             }
-            if (a < 0) st.tallies.depreciation += g;
+            if (a < 0) st.add(st.tallies.depreciation, g);
             e.assetValue = ctx.held(e.assetValue + g);
             holdAmounts(ctx, AmountSource{plan.loans[i], -1});
         }
@@ -277,23 +282,28 @@ void yearEnd(RunContext& ctx) {
     t.depreciation = 0;
     st.mortgagePrincipalThisYear = 0;
 
-    st.groupReported.fill(false);
-    st.groupDrawnRate.fill(-1000.0f);
+    const YearRates rates = yearRates(ctx);
+    if (rates.byGroup) {
+        st.groupReported.fill(false);
+        st.groupDrawnRate.fill(-1000.0f);
+    }
+    // Every ranged group draws, whoever reads the rate: the draws keep their places in
+    // the generator's sequence.
     const RunPlan& plan = ctx.runPlan();
     for (int i = 0; i < plan.rangedGroupCount; ++i) {
         const int g = plan.rangedGroups[i];
-        st.groupDrawnRate[g] = drawRandomRate(s.groups.groupRandomMinRate[g],
-                                              s.groups.groupRandomMaxRate[g], ctx.random);
+        st.groupDrawnRate[g] =
+            drawRandomRate(ctx, s.groups.groupRandomMinRate[g], s.groups.groupRandomMaxRate[g]);
     }
-    if (const float* market = ctx.marketGroupRates())
+    if (rates.market != nullptr)
         for (int g = 0; g < kMaxGroups; ++g)
-            if (ctx.market->follows[g]) st.groupDrawnRate[g] = market[g];
+            if (ctx.market->follows[g]) st.groupDrawnRate[g] = rates.market[g];
 
     const bool plotted = st.currentAge >= st.plotStartAge;
     SignalSums sums;
-    if (plotted) interestAndGrowth(ctx, sums);
+    if (plotted) interestAndGrowth(ctx, rates, sums);
     growLoanAssets(ctx);
-    if ((ctx.randomMode() || ctx.marketGroupRates() != nullptr) && plotted) smartSignal(st, sums);
+    if ((ctx.randomMode() || rates.market != nullptr) && plotted) smartSignal(st, sums);
     holdAllAmounts(ctx);
 
     payYearEnd(ctx, "  Pay %s Tax On Savings Interest", t.taxOnSavingsInterest, true);

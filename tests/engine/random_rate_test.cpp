@@ -47,5 +47,18 @@ TEST(DrawRandomRate, MinimumAboveMaximumGivesFiveOrSix) {
     EXPECT_EQ(seen, (std::set<float>{5.0f, 6.0f}));
 }
 
+// The generator's remainder by 2^31 - 1 is worked out without a division: the same
+// sequence as the plain remainder, from seeds at both ends of the range.
+TEST(SeededRandom, SameSequenceAsThePlainRemainder) {
+    for (uint32_t seed : {0u, 1u, 2147483645u, 2147483646u, 4294967295u, 123456789u}) {
+        SeededRandom random(seed);
+        uint64_t state = (seed % 2147483646u) + 1u;
+        for (int i = 0; i < 200000; ++i) {
+            state = state * 48271u % 2147483647u;
+            ASSERT_EQ(random.next(), static_cast<int32_t>(state)) << seed << " step " << i;
+        }
+    }
+}
+
 } // namespace
 } // namespace finplan

@@ -1,13 +1,7 @@
-#include "engine/amount_limit.h"
+#include "engine/amount_checkpoint.h"
 
-#include <cmath>
-#include <cstddef>
-#include <cstring>
-#include <iterator>
 #include <string>
-#include <type_traits>
 
-#include "engine/run_context.h"
 #include "text/format.h"
 #include "text/money_text.h"
 
@@ -51,11 +45,6 @@ constexpr float YearTallies::*kTallies[] = {
     &YearTallies::closingCosts,
 };
 
-// Whether v is an amount at all and within the largest.
-inline bool inRange(float v) {
-    return std::fabs(v) <= kLargestAmount;
-}
-
 bool hold(float& v) {
     const float h = heldAmount(v);
     if (h == v) return false;
@@ -63,38 +52,17 @@ bool hold(float& v) {
     return true;
 }
 
-// The running totals and all but the last tally each lie side by side in the run
-// state (checked here): copied out as one array, the compiler tests them four at a
-// time, where one test after another would cost a checkpoint more than the step
-// before it.
-constexpr std::size_t kTotalsAt = offsetof(RunState, investmentTotal);
-constexpr std::size_t kTalliesAt =
-    offsetof(RunState, tallies) + offsetof(YearTallies, totalIncoming);
-static_assert(std::is_standard_layout_v<RunState> && std::is_standard_layout_v<YearTallies>);
-static_assert(offsetof(RunState, startNetWorth) - kTotalsAt == 7 * sizeof(float) &&
-              std::size(kTotals) == 8);
-static_assert(offsetof(YearTallies, closingCosts) == 16 * sizeof(float) &&
-              std::size(kTallies) == 17);
+} // namespace
 
 bool totalsInRange(const RunState& st) {
-    float v[24];
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&st);
-    std::memcpy(v, bytes + kTotalsAt, 8 * sizeof(float));
-    std::memcpy(v + 8, bytes + kTalliesAt, 16 * sizeof(float));
-    unsigned out = !inRange(st.tallies.closingCosts);
-    for (float x : v)
-        out |= !inRange(x);
-    return out == 0;
+    for (const Total& t : kTotals)
+        if (!inRange(st.*t.field)) return false;
+    for (auto field : kTallies)
+        if (!inRange(st.tallies.*field)) return false;
+    return true;
 }
 
-bool eventInRange(const Event& e) {
-    // Every test made, without a branch between them.
-    unsigned in = inRange(e.assetValue);
-    in &= inRange(e.principalPaid);
-    in &= inRange(e.interestPaidTotal);
-    in &= inRange(e.monthlyPayment);
-    return in != 0;
-}
+namespace {
 
 bool holdEvent(Event& e) {
     bool held = hold(e.assetValue);
@@ -108,6 +76,7 @@ void holdEverything(RunContext& ctx, AmountSource source) {
     RunState& st = ctx.state;
     Scenario& s = ctx.scenario;
     st.amountHeld = false;
+    st.totalMayBeBeyond = false;
     const char* heldTotal = nullptr;
     for (const Total& t : kTotals)
         if (hold(st.*t.field) && heldTotal == nullptr) heldTotal = t.label;
@@ -146,34 +115,31 @@ void holdEverything(RunContext& ctx, AmountSource source) {
 
 } // namespace
 
-bool holdAmounts(RunContext& ctx, AmountSource source) {
+bool holdAmountsFully(RunContext& ctx, AmountSource source) {
     Scenario& s = ctx.scenario;
+    RunState& st = ctx.state;
     const bool event = source.eventIndex >= 0 && source.eventIndex < kMaxEvents;
     const bool account = source.accountIndex >= 0 && source.accountIndex < kMaxAccounts;
     if (!event) source.eventIndex = -1;
     if (!account) source.accountIndex = -1;
-    bool ok = totalsInRange(ctx.state);
+    bool ok = !st.totalMayBeBeyond || totalsInRange(st);
+    st.totalMayBeBeyond = false;
     if (event) ok &= eventInRange(s.events[source.eventIndex]);
     if (account) ok &= inRange(s.accounts.accounts[source.accountIndex].balance);
-    if (ok && !ctx.state.amountHeld) return false;
+    if (ok && !st.amountHeld) return false;
     holdEverything(ctx, source);
     return true;
 }
 
-bool holdAmountsOfIdleEvent(RunContext& ctx, int eventIndex) {
-    if (eventIndex >= 0 && eventIndex < kMaxEvents &&
-        eventInRange(ctx.scenario.events[eventIndex]) && !ctx.state.amountHeld)
-        return false;
-    return holdAmounts(ctx, AmountSource{eventIndex, -1});
-}
-
-bool holdAllAmounts(RunContext& ctx) {
+bool holdAllAmountsFully(RunContext& ctx) {
     const Scenario& s = ctx.scenario;
-    bool ok = totalsInRange(ctx.state);
+    RunState& st = ctx.state;
+    bool ok = !st.totalMayBeBeyond || totalsInRange(st);
+    st.totalMayBeBeyond = false;
     const int accounts = ctx.accountCount();
     for (int i = 0; i < accounts; ++i)
         ok &= inRange(s.accounts.accounts[i].balance);
-    if (ok && !ctx.state.amountHeld) return false;
+    if (ok && !st.amountHeld) return false;
     holdEverything(ctx, AmountSource{});
     return true;
 }
