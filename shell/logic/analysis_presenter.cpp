@@ -157,10 +157,12 @@ void AnalysisPresenter::startWorker(std::function<void()> work, int total) {
     finished_.store(false);
     total_ = total;
     lastCancelled_ = false;
-    worker_ = std::thread([this, work = std::move(work)] {
-        work();
-        finished_.store(true);
-    });
+    worker_ = std::thread(
+        [this, work = std::move(work), starting = runStarting, control = control_.get()] {
+            if (starting) starting(*control);
+            work();
+            finished_.store(true);
+        });
 }
 
 bool AnalysisPresenter::run() {

@@ -47,6 +47,9 @@ class AnalysisPresenter {
     TrialChart chart = TrialChart::NetWorth; // what the chart shows
     bool todaysDollars = false;              // charts and tables in the start year's dollars
     MarketSettings markets;                  // the side file's, read again for another scenario
+    // Called on the worker thread with the analysis's control just before it starts;
+    // empty in the program (a test holds an analysis in flight with it).
+    std::function<void(TrialControl&)> runStarting;
 
     // Reads the side file when the scenario is another than last time: the markets and
     // the folder's last choices (a damaged file: a message and the defaults).

@@ -33,7 +33,9 @@ void LiveSuccessRate::start(uint64_t revision) {
     runningRevision_ = revision;
     const LocalTime today = clock_.now();
     TrialControl* control = control_.get();
-    worker_ = std::thread([this, copy, settings, today, control, ended = runEnded] {
+    worker_ = std::thread([this, copy, settings, today, control, starting = runStarting,
+                           ended = runEnded] {
+        if (starting) starting(*control);
         pending_ = std::make_unique<TrialResults>(runTrials(*copy, settings, *control, 0, today));
         finished_.store(true);
         if (ended) ended();

@@ -41,6 +41,9 @@ class LiveSuccessRate {
     // Called on the worker thread as a run ends, so the view can poll at once instead of
     // at its next tick; set before the first poll.
     std::function<void()> runEnded;
+    // Called on the worker thread with the run's control just before its trials start;
+    // empty in the program (a test holds a run in flight with it).
+    std::function<void(TrialControl&)> runStarting;
 
     // From a timer on the view's thread: takes in a finished run and starts one for a
     // scenario not worked out yet; a run for an older scenario, or while a dialog is

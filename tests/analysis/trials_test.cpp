@@ -3,7 +3,6 @@
 // worked out by hand, the sample trials replayed, and Cancel.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <map>
 
 #include "analysis/trials.h"
@@ -221,10 +220,9 @@ TEST(Trials, CancelBeforeTheStartRunsNothingAndShowsNoResult) {
     EXPECT_TRUE(r.causes.empty());
 }
 
-TEST(Trials, CancelStopsALongAnalysisAtOnce) {
-    // A hundred years of 30 accounts and 60 payments: 100,000 trials would take many
-    // seconds. Cancel at the first progress report ends it within one trial per
-    // thread; the bound allows for a busy machine.
+TEST(Trials, CancelFromProgressStopsALongAnalysisAndKeepsNoPartialResult) {
+    // A hundred years of 30 accounts and 60 payments: 100,000 trials take seconds, far
+    // longer than the 50 ms to the first progress report, where it is cancelled.
     auto s = test::newScenario(20, 120, 20);
     for (int i = 0; i < 30; ++i) {
         Account& a = addAccount(*s, ("Account " + std::to_string(i)).c_str(), test::kInvestment,
@@ -235,37 +233,18 @@ TEST(Trials, CancelStopsALongAnalysisAtOnce) {
     for (int i = 0; i < 60; ++i)
         addEvent(*s, EventKind::Withdrawal, "Costs", 20 + i, 120, 1000).toAccountId = 1;
     TrialControl control;
-    std::chrono::steady_clock::time_point cancelledAt;
-    control.progress = [&](int, int) {
-        if (control.cancelled()) return;
-        cancelledAt = std::chrono::steady_clock::now();
-        control.cancel();
-    };
-    const TrialResults r = runTrials(*s, settings(kMaxTrials, 3, 2), control, 0, kToday);
-    const auto took = std::chrono::steady_clock::now() - cancelledAt;
-    EXPECT_EQ(r.status, TrialStatus::Cancelled);
-    EXPECT_LT(r.trialsRun, kMaxTrials / 2);
-    EXPECT_LT(took, std::chrono::seconds(1));
-    EXPECT_TRUE(r.netWorth.empty());
-}
-
-TEST(Trials, CancelFromProgressStopsTheThreadsAndKeepsNoPartialResult) {
-    // Long enough that the first progress report comes well before the end.
-    auto s = unevenPlan();
-    s->initial.startAge = 20;
-    s->initial.endAge = 120;
-    TrialControl control;
     int reports = 0;
     control.progress = [&](int done, int total) {
         ++reports;
         EXPECT_LE(done, total);
         control.cancel();
     };
-    const TrialResults r = runTrials(*s, settings(kMaxTrials, 1, 2), control, 0, kToday);
+    const TrialResults r = runTrials(*s, settings(kMaxTrials, 3, 2), control, 0, kToday);
     EXPECT_EQ(r.status, TrialStatus::Cancelled);
     EXPECT_GE(reports, 1);
-    EXPECT_LT(r.trialsRun, kMaxTrials);
+    EXPECT_LT(r.trialsRun, kMaxTrials / 2); // stopped long before the end
     EXPECT_TRUE(r.netWorth.empty());
+    EXPECT_TRUE(r.causes.empty());
     EXPECT_EQ(r.median.trial, -1);
 }
 

@@ -9,6 +9,7 @@
 #include "calculators/trade_off_files.h"
 #include "model/whole_number.h"
 #include "platform/recording_messages.h"
+#include "tests/model/files_test_support.h"
 
 namespace finplan {
 namespace {
@@ -24,14 +25,7 @@ std::string readAll(const fs::path& p) {
 
 class TradeOffTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder =
-            fs::temp_directory_path() /
-            ("finplan_trade_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    void SetUp() override { folder = test::freshTempFolder(); }
     void TearDown() override { fs::remove_all(folder); }
 
     TradeOffAnalysis open(float taxRate = 15.0f) {

@@ -5,24 +5,34 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 namespace finplan::test {
 
+// A new, empty folder under the system's temporary folder for the running test. Test
+// processes run side by side, and so may two whole suites: the name holds the process
+// id and a count as well as the test's name.
+inline std::filesystem::path freshTempFolder() {
+    static std::atomic<int> made{0};
+    std::string name = "finplan_" + std::to_string(::getpid()) + "_" + std::to_string(made++);
+    if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info())
+        name += std::string("_") + info->test_suite_name() + "_" + info->name();
+    std::replace(name.begin(), name.end(), '/', '_'); // parameterised tests' names
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(path); // left by an earlier process of the same id
+    std::filesystem::create_directories(path);
+    return path;
+}
+
 class ScratchDir {
   public:
-    ScratchDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("finplan_" + std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
+    ScratchDir() : path_(freshTempFolder()) {}
     ~ScratchDir() { std::filesystem::remove_all(path_); }
 
     std::string file(const std::string& name) const { return (path_ / name).string(); }
@@ -31,17 +41,10 @@ class ScratchDir {
     std::filesystem::path path_;
 };
 
-// A scratch folder of this test process that is the working folder while the test runs
-// (ctest runs test processes side by side, so the name holds the process id).
+// A scratch folder that is the working folder while the test runs.
 class WorkingFolder {
   public:
-    WorkingFolder() : old_(std::filesystem::current_path()) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("finplan_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" +
-                 info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+    WorkingFolder() : old_(std::filesystem::current_path()), path_(freshTempFolder()) {
         std::filesystem::current_path(path_);
     }
     ~WorkingFolder() {

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/posix_launcher.h"
+#include "tests/model/files_test_support.h"
 
 namespace finplan {
 namespace {
@@ -20,11 +21,7 @@ namespace fs = std::filesystem;
 class LauncherTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // One folder per test: the tests run side by side as separate processes.
-        dir = fs::temp_directory_path() /
-              ("finplan_launcher_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
+        dir = test::freshTempFolder();
         fs::create_directories(dir / "empty");
         oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
         setenv("PATH", (dir / "empty").c_str(), 1);

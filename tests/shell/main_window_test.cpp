@@ -29,6 +29,7 @@
 #include "shell/standard_keys.h"
 #include "shell/success_rate_label.h"
 #include "shell_fixture.h"
+#include "tests/shell/logic/held_runs.h"
 
 using namespace finplan;
 
@@ -445,8 +446,9 @@ void MainWindowTest::scenarioFolderFollowsTheOpenedAccounts() {
 }
 
 // The status bar's success rate follows the scenario: an edit brings the figure of the
-// edited plan, and an edit made while a run is in flight discards that run.
+// edited plan, and an edit made while a run is in flight cancels that run.
 void MainWindowTest::statusBarSuccessRateFollowsEdits() {
+    test::HeldRuns held; // the run of the undone plan, until the Redo cancels it
     ShellFixture f;
     MainWindow& w = f.open();
     w.commands().openPath(copyExample().toStdString());
@@ -475,13 +477,15 @@ void MainWindowTest::statusBarSuccessRateFollowsEdits() {
     QTRY_VERIFY_WITH_TIMEOUT(live.resultRevision() == afterDelete, 10000);
     QCOMPARE(label->text(), expected());
 
-    // Undo, and Redo while the trials of the undone plan run: they are dropped unseen.
+    // Undo, and Redo while the trials of the undone plan run: they are cancelled unseen.
     w.commands().execute(cmd::kUndo);
+    live.runStarting = held.hook();
     live.poll(false); // as the status bar's timer does: the run starts
     QVERIFY(live.running());
     const int cancelled = live.cancelledRuns();
     w.commands().execute(cmd::kRedo);
     QTRY_VERIFY_WITH_TIMEOUT(live.resultRevision() == f.session.revision(), 10000);
+    QCOMPARE(held.cancelled(), 1);
     QCOMPARE(live.cancelledRuns(), cancelled + 1);
     QCOMPARE(label->text(), expected());
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -15,6 +14,8 @@
 #include "shell/logic/desktop_runner.h"
 #include "shell/logic/results_presenter.h"
 #include "tests/engine/scenario_builder.h"
+#include "tests/model/files_test_support.h"
+#include "tests/shell/logic/held_runs.h"
 #include "text/money_text.h"
 
 namespace finplan {
@@ -85,30 +86,31 @@ TEST(AnalysisPresenter, RunsOnAWorkerAndExportsTabOrCommaSeparated) {
     EXPECT_EQ(f.presenter.fanChart().title, "TOTAL SAVINGS IN 200 TRIALS");
     EXPECT_EQ(f.presenter.fanChart().bands, f.presenter.results()->savings);
 
-    const std::string dir = ::testing::TempDir();
-    std::remove((dir + "/bands.csv").c_str());
-    std::remove((dir + "/bands.txt").c_str());
-    f.chooser.answers = {dir + "/bands.csv", dir + "/bands.txt"};
+    const test::ScratchDir scratch;
+    const std::string csv = scratch.file("bands.csv"), txt = scratch.file("bands.txt");
+    f.chooser.answers = {csv, txt};
     ASSERT_TRUE(f.presenter.exportResults());
     ASSERT_TRUE(f.presenter.exportResults());
     EXPECT_TRUE(f.messages.entries.empty()); // new files: nothing asked
-    EXPECT_EQ(fileText(dir + "/bands.csv").substr(0, 11), "Age,Failed,");
-    EXPECT_EQ(fileText(dir + "/bands.txt").substr(0, 11), "Age\tFailed\t");
+    EXPECT_EQ(fileText(csv).substr(0, 11), "Age,Failed,");
+    EXPECT_EQ(fileText(txt).substr(0, 11), "Age\tFailed\t");
 
     // A file that is there is replaced only when the user says so.
-    { std::ofstream(dir + "/bands.txt") << "keep me"; }
-    f.chooser.answers = {dir + "/bands.txt", dir + "/bands.txt"};
+    { std::ofstream(txt) << "keep me"; }
+    f.chooser.answers = {txt, txt};
     f.messages.answers = {false, true};
     EXPECT_FALSE(f.presenter.exportResults());
-    EXPECT_EQ(f.messages.last()->text, dir + "/bands.txt exists - Overwrite anyway?");
-    EXPECT_EQ(fileText(dir + "/bands.txt"), "keep me");
+    EXPECT_EQ(f.messages.last()->text, txt + " exists - Overwrite anyway?");
+    EXPECT_EQ(fileText(txt), "keep me");
     ASSERT_TRUE(f.presenter.exportResults());
-    EXPECT_EQ(fileText(dir + "/bands.txt").substr(0, 11), "Age\tFailed\t");
+    EXPECT_EQ(fileText(txt).substr(0, 11), "Age\tFailed\t");
 }
 
 TEST(AnalysisPresenter, CancelKeepsThePreviousResultAndShowsNoPartialOne) {
+    test::HeldRuns held(2); // the long analyses wait for their Cancel
     Fixture f(120);
     // Cancelled with no earlier result: nothing is said to be below.
+    f.presenter.runStarting = held.hook();
     f.presenter.trialsText = "100000";
     ASSERT_TRUE(f.presenter.run());
     f.presenter.cancel();
@@ -116,16 +118,19 @@ TEST(AnalysisPresenter, CancelKeepsThePreviousResultAndShowsNoPartialOne) {
     EXPECT_EQ(f.presenter.results(), nullptr);
     EXPECT_EQ(f.presenter.statusText(), "Cancelled.");
 
+    f.presenter.runStarting = nullptr;
     f.presenter.trialsText = "20";
     ASSERT_TRUE(f.presenter.run());
     f.waitForEnd();
     const TrialResults* before = f.presenter.results();
     ASSERT_NE(before, nullptr);
 
+    f.presenter.runStarting = held.hook();
     f.presenter.trialsText = "100000";
     ASSERT_TRUE(f.presenter.run());
     f.presenter.cancel();
     f.waitForEnd();
+    EXPECT_EQ(held.cancelled(), 2);
     EXPECT_FALSE(f.presenter.running());
     EXPECT_EQ(f.presenter.results(), before);
     EXPECT_EQ(f.presenter.results()->trialsRun, 20);
@@ -179,8 +184,8 @@ TEST(AnalysisPresenter, AResultNamesItsScenarioAndGoesWithIt) {
     f.waitForEnd();
     EXPECT_EQ(f.presenter.statusText(), "40 trials of retire.ret, random account rates, seed 3");
     EXPECT_EQ(f.presenter.fanChart().title, "NET WORTH IN 40 TRIALS - retire.ret");
-    const std::string path = ::testing::TempDir() + "/named.csv";
-    std::remove(path.c_str());
+    const test::ScratchDir scratch;
+    const std::string path = scratch.file("named.csv");
     f.chooser.answers = {path};
     ASSERT_TRUE(f.presenter.exportResults());
     EXPECT_EQ(fileText(path).substr(0, 31), "Scenario,retire.ret\nAge,Failed,");

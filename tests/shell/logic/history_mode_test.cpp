@@ -13,6 +13,7 @@
 #include "shell/logic/analysis_presenter.h"
 #include "shell/logic/markets_presenter.h"
 #include "tests/engine/scenario_builder.h"
+#include "tests/model/files_test_support.h"
 
 namespace finplan {
 namespace {
@@ -91,8 +92,8 @@ TEST(AnalysisPresenter, HistoricalSequencesListFailingYearsThatOpenAndKeepTheCho
     ScriptedFileChooser chooser;
     ScenarioSession session(*s);
     ScenarioFiles files;
-    files.scenarioPath = files.displayName = ::testing::TempDir() + "/history_plan.ret";
-    std::remove(marketFilePath(files.scenarioPath).c_str());
+    const test::ScratchDir scratch;
+    files.scenarioPath = files.displayName = scratch.file("history_plan.ret");
     {
         AnalysisPresenter p(session, clock, messages, chooser, &files);
         p.followScenario();

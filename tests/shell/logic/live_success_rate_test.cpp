@@ -1,17 +1,17 @@
 // The status bar's success rate: a change starts 1,000 trials whose figure is the
-// analysis's own, a change during a run discards it, nothing runs while a dialog is
+// analysis's own, a change during a run cancels it, nothing runs while a dialog is
 // open or when turned off; the figure's text; the per-user options file.
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "model/scenario_ops.h"
 #include "shell/logic/live_success_rate.h"
 #include "tests/engine/scenario_builder.h"
+#include "tests/model/files_test_support.h"
+#include "tests/shell/logic/held_runs.h"
 
 namespace finplan {
 namespace {
@@ -83,20 +83,25 @@ TEST(LiveSuccessRate, TheTrialsDrawTheirRatesAsTheSetupSays) {
               successText(runTrials(*f.scenario, settings, control, 0, f.clock.now())));
 }
 
-TEST(LiveSuccessRate, AChangeDuringARunDiscardsItAndTheNewestScenarioIsShown) {
+TEST(LiveSuccessRate, AChangeDuringARunCancelsItAndTheNewestScenarioIsShown) {
+    test::HeldRuns held; // the first run is still in flight at the change
     Fixture f;
+    f.live.runStarting = held.hook();
     f.live.poll(false);
     ASSERT_TRUE(f.live.running());
     f.scenario->events[0].amount = 45000;
     ++f.revision;
     ASSERT_TRUE(f.waitForFigure());
+    EXPECT_EQ(held.cancelled(), 1);
     EXPECT_EQ(f.live.cancelledRuns(), 1);
     EXPECT_EQ(f.live.resultRevision(), 2u);
     EXPECT_EQ(f.live.text(), f.analysisText());
 }
 
 TEST(LiveSuccessRate, NothingRunsWhileADialogIsOpenOrWhenTurnedOff) {
+    test::HeldRuns held; // the first run is still in flight when the dialog opens
     Fixture f;
+    f.live.runStarting = held.hook();
     f.live.poll(true);
     EXPECT_FALSE(f.live.running());
     f.live.poll(false);
@@ -107,6 +112,7 @@ TEST(LiveSuccessRate, NothingRunsWhileADialogIsOpenOrWhenTurnedOff) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     EXPECT_FALSE(f.live.running());
+    EXPECT_EQ(held.cancelled(), 1);
     EXPECT_EQ(f.live.text(), "");
     ASSERT_TRUE(f.waitForFigure()); // the dialog closed: the figure comes
 
@@ -140,9 +146,8 @@ TEST(UserOptions, KeptInTheConfigFolderAndReadBackWithDefaultsForWhatIsNotUnders
     EXPECT_EQ(userOptionsPath("relative", "/home/u"), "/home/u/.config/finplanner/options");
     EXPECT_EQ(userOptionsPath(nullptr, nullptr), "");
 
-    const auto folder = std::filesystem::temp_directory_path() / "finplan_user_options_test";
-    std::filesystem::remove_all(folder);
-    const std::string path = (folder / "finplanner" / "options").string();
+    const test::ScratchDir folder;
+    const std::string path = folder.file("finplanner/options");
     EXPECT_TRUE(readUserOptions(path).liveSuccessRate); // no file: the defaults
     ASSERT_EQ(writeUserOptions(path, UserOptions{false, 65}), "");
     const UserOptions back = readUserOptions(path);
@@ -153,7 +158,6 @@ TEST(UserOptions, KeptInTheConfigFolderAndReadBackWithDefaultsForWhatIsNotUnders
     const UserOptions odd = readUserOptions(path);
     EXPECT_TRUE(odd.liveSuccessRate);
     EXPECT_EQ(odd.successThreshold, kDefaultSuccessThreshold);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
