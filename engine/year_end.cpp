@@ -34,11 +34,11 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     switch (acc.accountType()) {
     case AccountType::InvestmentSavings: {
         const float i = ctx.held(b * q * 0.01 * f);
-        if (i > 0) {
-            const float tax = ctx.held(i * st.taxRateInEffect * 0.01);
-            st.add(t.taxOnSavingsInterest, tax);
-            st.add(t.taxes, tax);
-        }
+        // Tax only on a gain. A random year's sign cannot be foreseen, so instead of a
+        // branch a loss adds a tax of 0 (to tallies that are never -0: the same sums).
+        const float tax = ctx.held(i > 0 ? i * st.taxRateInEffect * 0.01 : 0.0);
+        st.add(t.taxOnSavingsInterest, tax);
+        st.add(t.taxes, tax);
         acc.balance = ctx.held(acc.balance + i);
         st.add(st.investmentTotal, i);
         st.add(t.totalIncoming, i);
@@ -112,8 +112,8 @@ float yearRate(RunContext& ctx, const YearRates& rates, Account& acc, bool& draw
     drawn = true;
     if (acc.balance > 0) {
         acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
-        if (q < acc.rateStatMin) acc.rateStatMin = q;
-        if (q > acc.rateStatMax) acc.rateStatMax = q;
+        acc.rateStatMin = q < acc.rateStatMin ? q : acc.rateStatMin;
+        acc.rateStatMax = q > acc.rateStatMax ? q : acc.rateStatMax;
         acc.rateStatSum += q;
     }
     return q;
@@ -207,15 +207,11 @@ void smartSignal(RunState& st, const SignalSums& sums) {
         ownAverage = sums.own / sums.n;
         drawnAverage = sums.drawn / sums.n;
     }
-    if (ownAverage > drawnAverage) {
-        st.badYear = 1;
-        st.rateShortfall = ownAverage - drawnAverage;
-        st.badYearRun += 1;
-    } else {
-        st.badYear = 0;
-        st.rateShortfall = 0;
-        st.badYearRun = 0;
-    }
+    // Selected, not branched on: a random year's signal cannot be foreseen.
+    const bool bad = ownAverage > drawnAverage;
+    st.badYear = bad ? 1 : 0;
+    st.rateShortfall = bad ? ownAverage - drawnAverage : 0.0f;
+    st.badYearRun = bad ? st.badYearRun + 1 : 0;
 }
 
 void payYearEndLine(RunContext& ctx, const char* fmt, float amount) {
