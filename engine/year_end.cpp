@@ -57,11 +57,12 @@ void creditAccount(RunContext& ctx, Account& acc, float q) {
     case AccountType::Asset:
     case AccountType::Equity: {
         const float g = ctx.held(b * q * 0.01 * f);
-        if (q > 0) {
-            st.add(t.appreciation, g);
-            st.add(t.totalIncoming, g);
-        }
-        if (q < 0) st.add(t.depreciation, g);
+        // Selected, not branched on, as the tax on interest above: a growth adds 0 to the
+        // depreciation, a loss 0 to the appreciation and the incoming total.
+        const float growth = q > 0 ? g : 0.0f;
+        st.add(t.appreciation, growth);
+        st.add(t.totalIncoming, growth);
+        st.add(t.depreciation, q < 0 ? g : 0.0f);
         st.add(*st.typeTotal(acc.accountType()), g);
         acc.balance = ctx.held((q * 0.01 * f + 1) * b);
         break;
