@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/fast_remainder.h"
 #include "engine/market_rates.h"
 #include "engine/run_plan.h"
 #include "engine/run_sinks.h"
@@ -33,7 +32,6 @@ struct RunContext {
     const MarketRates* market = nullptr;   // nullptr: the scenario's own rates
     // The same generator when it is the seeded one (every trial's): its draws inline.
     SeededRandom* seeded = nullptr;
-    FastRemainder remainder{}; // its draws' remainders
 
     bool randomMode() const { return flags.randomAccountRates || flags.randomGroupRates; }
     // The plan year in progress: 0 for the start age's year, negative before it.

@@ -86,9 +86,9 @@ float loopStart(const Scenario& s) {
     return result < s.initial.startAge ? result : whole(s.initial.startAge);
 }
 
-// Without a branch: the year loop clears six totals a year.
+// Without a branch: the year loop clears six totals a year. NaN stays, -0 becomes 0.
 void clearSmall(float& v) {
-    v = (v > -1.0f && v < 1.0f) ? 0.0f : v;
+    v = std::fabs(v) < 1.0f ? 0.0f : v;
 }
 
 // Clears totals strictly between -1 and 1, stores the age's totals, writes the row.

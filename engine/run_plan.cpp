@@ -93,9 +93,16 @@ bool RunPlan::instalment(int event, int monthsElapsed, float extra, int extraFro
 void planRun(const Scenario& s, RunPlan& plan) {
     planAccounts(s, plan);
     plan.rangedGroupCount = 0;
-    for (int g = 0; g < kMaxGroups; ++g)
+    for (int g = 0; g < kMaxGroups; ++g) {
         if (groupHasRange(s, g))
             plan.rangedGroups[plan.rangedGroupCount++] = static_cast<int8_t>(g);
+        plan.groupRanges[g] =
+            RateRange(s.groups.groupRandomMinRate[g], s.groups.groupRandomMaxRate[g]);
+    }
+    for (int i = 0; i < plan.accountCount; ++i) {
+        const Account& a = s.accounts.accounts[i];
+        plan.accountRanges[i] = RateRange(a.randomMinRate, a.randomMaxRate);
+    }
     plan.loanCount = 0;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {

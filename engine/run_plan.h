@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/loan_maths.h"
+#include "engine/rate_range.h"
 #include "model/scenario.h"
 
 namespace finplan {
@@ -29,6 +30,10 @@ struct RunPlan {
     // Groups whose random range is not 0 to 0 (they draw a rate every year).
     int rangedGroupCount = 0;
     std::array<int8_t, kMaxGroups> rangedGroups{};
+    // Each account's and each group's random-rate range, ready to draw (accounts by
+    // index in run order).
+    std::array<RateRange, kMaxAccounts> accountRanges{};
+    std::array<RateRange, kMaxGroups> groupRanges{};
 
     // Loans and mortgages, in run order, and each one's monthly payment from its terms.
     int loanCount = 0;

@@ -14,10 +14,6 @@
 
 namespace finplan {
 
-float drawnRateOf(float min, long long r, long long d) {
-    return min + static_cast<float>(r % (d + 1));
-}
-
 namespace {
 
 struct SignalSums {
@@ -99,7 +95,8 @@ YearRates yearRates(const RunContext& ctx) {
 
 // The rate acc earns this year: its group's draw, its own draw (counted in its rate
 // statistics while it has money) or its current rate when nothing is drawn for it.
-float yearRate(RunContext& ctx, const YearRates& rates, Account& acc, bool& drawn) {
+float yearRate(RunContext& ctx, const YearRates& rates, int i, bool& drawn) {
+    Account& acc = ctx.scenario.accounts.accounts[i];
     drawn = false;
     const int g = acc.groupIndex;
     if (rates.byGroup) {
@@ -109,7 +106,7 @@ float yearRate(RunContext& ctx, const YearRates& rates, Account& acc, bool& draw
     }
     if (!rates.byAccount || (acc.randomMinRate == 0 && acc.randomMaxRate == 0))
         return acc.currentRate;
-    const float q = drawRandomRate(ctx, acc.randomMinRate, acc.randomMaxRate);
+    const float q = drawRandomRate(ctx, ctx.runPlan().accountRanges[i]);
     drawn = true;
     if (acc.balance > 0) {
         acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
@@ -165,7 +162,7 @@ void interestAndGrowth(RunContext& ctx, const YearRates& rates, SignalSums& sums
     for (int i = 0; i < n; ++i) {
         Account& acc = ctx.scenario.accounts.accounts[i];
         bool drawn = false;
-        const float q = yearRate(ctx, rates, acc, drawn);
+        const float q = yearRate(ctx, rates, i, drawn);
         if (!(acc.balance > 0)) continue;
         if (drawn) noteDrawnRate(ctx, rates, acc, q, sums);
         creditAccount(ctx, acc, q);
@@ -271,7 +268,6 @@ void accountBlock(RunContext& ctx) {
 } // namespace
 
 void yearEnd(RunContext& ctx) {
-    Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
     YearTallies& t = st.tallies;
     t.taxOnSavingsInterest = 0;
@@ -289,8 +285,7 @@ void yearEnd(RunContext& ctx) {
     const RunPlan& plan = ctx.runPlan();
     for (int i = 0; i < plan.rangedGroupCount; ++i) {
         const int g = plan.rangedGroups[i];
-        st.groupDrawnRate[g] =
-            drawRandomRate(ctx, s.groups.groupRandomMinRate[g], s.groups.groupRandomMaxRate[g]);
+        st.groupDrawnRate[g] = drawRandomRate(ctx, plan.groupRanges[g]);
     }
     if (rates.market != nullptr)
         for (int g = 0; g < kMaxGroups; ++g)

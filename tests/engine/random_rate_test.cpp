@@ -3,6 +3,7 @@
 #include <set>
 
 #include "engine/fast_remainder.h"
+#include "engine/rate_range.h"
 #include "engine/year_end.h"
 
 namespace finplan {
@@ -67,15 +68,14 @@ TEST(FastRemainder, SameAsTheDivisionForEveryKindOfOperand) {
                                 2147483648u, 4294967294u, 4294967295u};
     const uint32_t divisors[] = {1u,   2u,   3u,     7u,          18u,        27u,
                                  100u, 199u, 65537u, 2147483647u, 4294967295u};
-    FastRemainder remainder;
     for (uint32_t d : divisors)
         for (uint32_t n : numbers)
-            ASSERT_EQ(remainder.of(n, d), n % d) << n << " mod " << d;
+            ASSERT_EQ(FastRemainder(d).of(n), n % d) << n << " mod " << d;
     SeededRandom random(99);
     for (int i = 0; i < 100000; ++i) {
         const auto n = static_cast<uint32_t>(random.next());
         const uint32_t d = 1u + static_cast<uint32_t>(i % 200);
-        ASSERT_EQ(remainder.of(n, d), n % d) << n << " mod " << d;
+        ASSERT_EQ(FastRemainder(d).of(n), n % d) << n << " mod " << d;
     }
 }
 
