@@ -13,6 +13,7 @@ void FailureTracker::reset() {
     failureAge_ = -1;
     causeAccount_ = -1;
     causeCount_ = 0;
+    setWatching(true);
 }
 
 void FailureTracker::startYear(int wholeAge) {
@@ -37,6 +38,7 @@ void FailureTracker::exhausted(int wholeAge, int tag, float remainder, int short
     if (failed_) return;
     startYear(wholeAge);
     failed_ = true;
+    setWatching(false); // only the first failure is explained
     failureAge_ = wholeAge;
     // The account that ran dry this year; when all were empty before the year began,
     // the one that ran dry last, or else the account the schedule names as depleted.

@@ -59,6 +59,8 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     }
     const bool details = ctx.view.showDetails;
     const RunPlan& plan = ctx.runPlan();
+    DrawDownObserver* const watch =
+        ctx.drawDowns != nullptr && ctx.drawDowns->watching() ? ctx.drawDowns : nullptr;
     // Only savings accounts pay; asset and equity accounts are passed over.
     for (int k = ctx.savingsHint; k < plan.savingsCount; ++k) {
         Account& acc = ctx.scenario.accounts.accounts[plan.savings[k]];
@@ -73,15 +75,13 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         acc.balance = covers ? b - a : 0;
         addToTypeTotal(st, acc.accountType(), -paid);
         chargeWithdrawal(ctx, acc, paid, taxable);
-        if (ctx.drawDowns != nullptr)
-            ctx.drawDowns->paid(ctx.wholeAge(), plan.savings[k], tag, paid, !covers);
+        if (watch != nullptr) watch->paid(ctx.wholeAge(), plan.savings[k], tag, paid, !covers);
         if (details && ctx.emitting()) paidLine(ctx, tag, paid, acc);
         if (covers) return;
         a -= b;
         if (k == ctx.savingsHint) ++ctx.savingsHint;
     }
-    if (a > 0 && ctx.drawDowns != nullptr)
-        ctx.drawDowns->exhausted(ctx.wholeAge(), tag, a, plan.firstInvestment);
+    if (a > 0 && watch != nullptr) watch->exhausted(ctx.wholeAge(), tag, a, plan.firstInvestment);
     if (a > 0 && plan.firstInvestment >= 0) {
         Account& acc = ctx.scenario.accounts.accounts[plan.firstInvestment];
         acc.balance -= a;

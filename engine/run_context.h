@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,7 +52,10 @@ struct RunContext {
     void emit(std::string_view line, int tag) {
         if (emitting()) lines.line(line, tag, wholeAge());
     }
-    int wholeAge() const { return wholeNumber(state.currentAge); }
+    int wholeAge() const {
+        assert(state.wholeCurrentAge == wholeNumber(state.currentAge)); // set by setAge
+        return state.wholeCurrentAge;
+    }
     // An amount worked out by a step of the year, held within the largest amount.
     float held(double v) { return heldAmount(v, state.amountHeld); }
 

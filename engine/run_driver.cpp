@@ -269,8 +269,8 @@ void simulateYears(RunContext& ctx) {
     // The loop counter is a float stepped by 1.0; a span is at most 120 years, the
     // bound only guards against damaged ages.
     int guard = 0;
-    for (st.currentAge = st.loopStartAge; st.currentAge < st.endAge && guard < 1000;
-         st.currentAge += 1.0f, ++guard)
+    for (st.setAge(st.loopStartAge); st.currentAge < st.endAge && guard < 1000;
+         st.setAge(st.currentAge + 1.0f), ++guard)
         simulateYear(ctx);
 }
 

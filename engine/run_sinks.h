@@ -66,6 +66,15 @@ class DrawDownObserver {
     // The savings were exhausted with remainder still owed; shortfallAccount is the
     // account that takes it (-1: none, the remainder is dropped).
     virtual void exhausted(int wholeAge, int tag, float remainder, int shortfallAccount) = 0;
+    // False once the observer has all it wants of this run: the draw-downs stop telling
+    // it (a trial explains only its first failure, and most trials that fail do early).
+    bool watching() const { return watching_; }
+
+  protected:
+    void setWatching(bool watching) { watching_ = watching; }
+
+  private:
+    bool watching_ = true;
 };
 
 // The tab-delimited export: one row of balances per plotted year and the final age.

@@ -10,6 +10,7 @@
 #include "engine/loan_amortiser.h"
 #include "engine/plot_row.h"
 #include "model/records.h"
+#include "model/whole_number.h"
 
 namespace finplan {
 
@@ -75,7 +76,14 @@ struct PropertyTaxMemo {
 };
 
 struct RunState {
+    // Set through setAge, which keeps its whole number beside it (asked for by every
+    // payment a trial watches and every age row).
     float currentAge = 0;
+    int wholeCurrentAge = 0;
+    void setAge(float age) {
+        currentAge = age;
+        wholeCurrentAge = wholeNumber(age);
+    }
     float loopStartAge = 0;
     float plotStartAge = 0;
     float endAge = 0;

@@ -17,7 +17,7 @@ struct Harness {
 
     Harness(float age) {
         st->beforeLoop = false;
-        st->currentAge = age;
+        st->setAge(age);
         st->plotStartAge = 50;
         st->taxRateInEffect = 15;
         st->penaltyAge = 59;

@@ -63,7 +63,7 @@ struct EventHarness {
     SeededRandom random{1};
     EventHarness() {
         st->beforeLoop = false;
-        st->currentAge = 60;
+        st->setAge(60);
         st->plotStartAge = 60;
         st->taxRateInEffect = 0;
     }

@@ -23,7 +23,7 @@ struct YearEndHarness {
     ViewSettings view{true, false};
     YearEndHarness() {
         st->beforeLoop = false;
-        st->currentAge = 60;
+        st->setAge(60);
         st->plotStartAge = 60;
         st->taxRateInEffect = 20;
     }
