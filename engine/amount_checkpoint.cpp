@@ -62,6 +62,15 @@ bool totalsInRange(const RunState& st) {
     return true;
 }
 
+bool balancesInRange(const RunContext& ctx) {
+    const Account* accounts = ctx.scenario.accounts.accounts;
+    const int n = ctx.accountCount();
+    bool ok = true;
+    for (int i = 0; i < n; ++i)
+        ok &= inRange(accounts[i].balance);
+    return ok;
+}
+
 namespace {
 
 bool holdEvent(Event& e) {
@@ -77,6 +86,7 @@ void holdEverything(RunContext& ctx, AmountSource source) {
     Scenario& s = ctx.scenario;
     st.amountHeld = false;
     st.totalMayBeBeyond = false;
+    st.balanceMayBeBeyond = false; // every balance is held below
     const char* heldTotal = nullptr;
     for (const Total& t : kTotals)
         if (hold(st.*t.field) && heldTotal == nullptr) heldTotal = t.label;
@@ -132,13 +142,12 @@ bool holdAmountsFully(RunContext& ctx, AmountSource source) {
 }
 
 bool holdAllAmountsFully(RunContext& ctx) {
-    const Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
     bool ok = !st.totalMayBeBeyond || totalsInRange(st);
     st.totalMayBeBeyond = false;
-    const int accounts = ctx.accountCount();
-    for (int i = 0; i < accounts; ++i)
-        ok &= inRange(s.accounts.accounts[i].balance);
+    const bool balances = balancesInRange(ctx);
+    if (balances) st.balanceMayBeBeyond = false;
+    ok &= balances;
     if (ok && !st.amountHeld) return false;
     holdEverything(ctx, AmountSource{});
     return true;

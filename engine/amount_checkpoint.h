@@ -34,6 +34,16 @@ inline bool eventInRange(const Event& e) {
 // the checkpoints read RunState::totalMayBeBeyond instead).
 bool totalsInRange(const RunState& st);
 
+// Whether every balance of the accounts in use is within the largest amount (the
+// checkpoints read RunState::balanceMayBeBeyond instead).
+bool balancesInRange(const RunContext& ctx);
+
+// Notes a balance beyond the largest that no step has written this run (a damaged file,
+// or the balances an earlier run left before this one's plan starts).
+inline void watchBalances(RunContext& ctx) {
+    ctx.state.balanceMayBeBeyond = !balancesInRange(ctx);
+}
+
 // The whole checkpoint: holds the running totals, the tallies and the source's own
 // amounts and, when one of them was beyond the largest, every account balance and
 // event amount too. The first time in a run that the schedule shows it, a line names
@@ -55,7 +65,9 @@ inline bool holdAmounts(RunContext& ctx, AmountSource source) {
         bool ok = true;
         if (source.eventIndex >= 0 && source.eventIndex < kMaxEvents)
             ok = eventInRange(s.events[source.eventIndex]);
-        if (source.accountIndex >= 0 && source.accountIndex < kMaxAccounts)
+        assert(ctx.state.balanceMayBeBeyond || balancesInRange(ctx));
+        if (source.accountIndex >= 0 && source.accountIndex < kMaxAccounts &&
+            ctx.state.balanceMayBeBeyond)
             ok &= inRange(s.accounts.accounts[source.accountIndex].balance);
         if (ok) return false;
     }
@@ -75,13 +87,14 @@ inline bool holdAmountsOfIdleEvent(RunContext& ctx, int eventIndex) {
 // Every balance and event amount as well as the totals: before the year-end lines
 // and the plot row, which show them all.
 inline bool holdAllAmounts(RunContext& ctx) {
-    if (nothingHeldSinceCheckpoint(ctx.state)) {
-        const Account* accounts = ctx.scenario.accounts.accounts;
-        const int n = ctx.accountCount();
-        bool ok = true;
-        for (int i = 0; i < n; ++i)
-            ok &= inRange(accounts[i].balance);
-        if (ok) return false;
+    RunState& st = ctx.state;
+    if (nothingHeldSinceCheckpoint(st)) {
+        assert(st.balanceMayBeBeyond || balancesInRange(ctx));
+        if (!st.balanceMayBeBeyond) return false;
+        if (balancesInRange(ctx)) {
+            st.balanceMayBeBeyond = false;
+            return false;
+        }
     }
     return holdAllAmountsFully(ctx);
 }

@@ -72,7 +72,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
         const float b = acc.balance;
         const bool covers = b - a > 0;
         const float paid = covers ? a : b;
-        acc.balance = covers ? b - a : 0;
+        st.setBalance(acc.balance, covers ? b - a : 0);
         addToTypeTotal(st, acc.accountType(), -paid);
         chargeWithdrawal(ctx, acc, paid, taxable);
         if (watch != nullptr) watch->paid(ctx.wholeAge(), plan.savings[k], tag, paid, !covers);
@@ -84,7 +84,7 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     if (a > 0 && watch != nullptr) watch->exhausted(ctx.wholeAge(), tag, a, plan.firstInvestment);
     if (a > 0 && plan.firstInvestment >= 0) {
         Account& acc = ctx.scenario.accounts.accounts[plan.firstInvestment];
-        acc.balance -= a;
+        st.subtractFromBalance(acc.balance, a);
         st.subtract(st.investmentTotal, a);
         if (details && ctx.emitting()) depletedLine(ctx, tag, a, acc);
     }
@@ -109,8 +109,8 @@ void transferBetweenAccounts(RunContext& ctx, int eventIndex, float amount) {
         st.add(st.tallies.taxes, st.taxRateInEffect * 0.01 * a);
         st.add(st.tallies.taxesOnWithdrawals, st.taxRateInEffect * 0.01 * a);
     }
-    f->balance -= a;
-    t->balance += a;
+    st.subtractFromBalance(f->balance, a);
+    st.addToBalance(t->balance, a);
     ctx.balanceRaised(*t);
     addToTypeTotal(st, f->accountType(), -a);
     addToTypeTotal(st, t->accountType(), a);

@@ -44,7 +44,7 @@ void startLoan(RunContext& ctx, int idx) {
     // A loan whose account was deleted still counts as a debt; only the deposit of
     // its money into the account (and its line) is left out.
     if (Account* a = ctx.account(e.toAccountId)) {
-        a->balance += e.amount;
+        st.addToBalance(a->balance, e.amount);
         ctx.balanceRaised(*a);
         // unknown type (damaged file): no total, no line
         float* total = st.typeTotal(a->accountType());
@@ -185,7 +185,7 @@ void deposit(RunContext& ctx, int idx, float amount) {
     Account* a = ctx.account(e.toAccountId);
     if (a == nullptr) return; // deleted account: the money is counted, not placed
     if (st.currentAge >= st.plotStartAge) {
-        a->balance += amount;
+        st.addToBalance(a->balance, amount);
         ctx.balanceRaised(*a);
         addToTypeTotal(st, a->accountType(), amount);
     }

@@ -119,7 +119,7 @@ void depositSale(RunContext& ctx, int idx, float v) {
     for (int i = 0; i < n; ++i) {
         Account& a = ctx.scenario.accounts.accounts[i];
         if (!a.is(AccountType::InvestmentSavings)) continue;
-        a.balance += v;
+        st.addToBalance(a.balance, v);
         ctx.balanceRaised(a);
         if (ctx.emitting())
             ctx.emit(format("      Deposited %s to %s", money(v).c_str(), accountName(a).c_str()),
@@ -160,14 +160,14 @@ void sell(RunContext& ctx, int idx) {
         st.subtract(st.assetTotal, v);
         st.subtract(st.liabilities, r);
         depositSale(ctx, idx, v);
-        a->balance -= v;
+        st.subtractFromBalance(a->balance, v);
         e.assetValue = 0;
     } else if (a != nullptr && a->is(AccountType::Equity)) {
         if (ctx.emitting())
             ctx.emit(format("  %s - Sold equity for %s", desc.c_str(), money(v).c_str()), idx);
         st.subtract(st.equityTotal, v);
         depositSale(ctx, idx, v);
-        a->balance -= v;
+        st.subtractFromBalance(a->balance, v);
         e.assetValue = 0;
     }
     if (e.paidOff == 0) {

@@ -48,6 +48,7 @@ void prepare(RunContext& ctx) {
     st.penaltyRate = iv.penaltyRate;
     st.amountHeld = false;
     st.totalMayBeBeyond = false;
+    watchBalances(ctx);
     st.heldAmountShown = false;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
@@ -137,7 +138,7 @@ void simulateYear(RunContext& ctx) {
         const int n = ctx.accountCount();
         for (int i = 0; i < n; ++i) {
             Account& a = s.accounts.accounts[i];
-            a.balance = a.initialAmount;
+            st.setBalance(a.balance, a.initialAmount);
             a.currentRate = a.rate;
         }
         ctx.savingsHint = 0;

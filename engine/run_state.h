@@ -129,6 +129,11 @@ struct RunState {
     // checkpoint. Every change of one goes through add, subtract or set below, so a
     // checkpoint reads this flag instead of all 25 of them after every step.
     bool totalMayBeBeyond = false;
+    // An account balance may be beyond the largest amount since the last checkpoint
+    // that looked at them all. Every change of a balance goes through addToBalance,
+    // subtractFromBalance or setBalance (a credit of interest is held instead), so the
+    // checkpoints need not read up to 50 balances twice a year.
+    bool balanceMayBeBeyond = false;
     // The schedule has said that an amount went beyond the largest (once a run).
     bool heldAmountShown = false;
 
@@ -149,6 +154,22 @@ struct RunState {
     }
     void watch(float total) {
         if (!(std::fabs(total) <= kLargestAmount)) totalMayBeBeyond = true;
+    }
+    // The same for an account balance.
+    template <class T> void addToBalance(float& balance, T v) {
+        balance += v;
+        watchBalance(balance);
+    }
+    template <class T> void subtractFromBalance(float& balance, T v) {
+        balance -= v;
+        watchBalance(balance);
+    }
+    void setBalance(float& balance, float v) {
+        balance = v;
+        watchBalance(balance);
+    }
+    void watchBalance(float balance) {
+        if (!(std::fabs(balance) <= kLargestAmount)) balanceMayBeBeyond = true;
     }
 
     // Totals each within the largest amount may still add up beyond it.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The amount checkpoints trust RunState's flag: every change of a running total or a
-# tally goes through RunState::add, subtract or set, never a plain += or -= (which the
-# flag would not see, so a total beyond the largest amount could slip past).
+# The amount checkpoints trust RunState's flags: every change of a running total or a
+# tally goes through RunState::add, subtract or set, and every change of an account
+# balance through addToBalance, subtractFromBalance or setBalance (or is held by
+# ctx.held), never a plain assignment the flags would not see, so an amount beyond the
+# largest could slip past.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 totals='investmentTotal|taxFreeTotal|retirementTotal|equityTotal|assetTotal|liabilities'
@@ -14,4 +16,9 @@ if grep -rnE "$pattern" --include='*.cpp' --include='*.h' engine; then
     echo "FAIL: a running total or tally changed without RunState::add, subtract or set"
     exit 1
 fi
-echo "total writes check: every total and tally change goes through RunState"
+balance="(\\.|->)balance[[:space:]]*(\\+=|-=|\\*=|/=|=[^=])"
+if grep -rnE "$balance" --include='*.cpp' --include='*.h' engine | grep -v "= ctx\\.held("; then
+    echo "FAIL: a balance changed without RunState::addToBalance, subtractFromBalance or setBalance"
+    exit 1
+fi
+echo "total writes check: every total, tally and balance change goes through RunState"
