@@ -5,32 +5,11 @@
 namespace finplan {
 
 void FailureTracker::reset() {
-    logCount_ = 0;
-    logAge_ = -1;
-    emptiedThisYear_ = -1;
-    lastEmptied_ = -1;
+    resetLog();
     failed_ = false;
     failureAge_ = -1;
     causeAccount_ = -1;
     causeCount_ = 0;
-    setWatching(true);
-}
-
-void FailureTracker::startYear(int wholeAge) {
-    if (wholeAge == logAge_) return;
-    if (emptiedThisYear_ >= 0) lastEmptied_ = emptiedThisYear_;
-    logAge_ = wholeAge;
-    logCount_ = 0;
-    emptiedThisYear_ = -1;
-}
-
-void FailureTracker::paid(int wholeAge, int accountIndex, int tag, float amount, bool emptied) {
-    if (failed_) return; // only the first failure is explained
-    startYear(wholeAge);
-    if (emptied && emptiedThisYear_ < 0) emptiedThisYear_ = accountIndex;
-    if (logCount_ < kLogSize)
-        log_[logCount_++] =
-            Draw{static_cast<int16_t>(accountIndex), static_cast<int16_t>(tag), amount};
 }
 
 void FailureTracker::exhausted(int wholeAge, int tag, float remainder, int shortfallAccount) {
@@ -38,13 +17,13 @@ void FailureTracker::exhausted(int wholeAge, int tag, float remainder, int short
     if (failed_) return;
     startYear(wholeAge);
     failed_ = true;
-    setWatching(false); // only the first failure is explained
+    stopWatching(); // only the first failure is explained
     failureAge_ = wholeAge;
     // The account that ran dry this year; when all were empty before the year began,
     // the one that ran dry last, or else the account the schedule names as depleted.
-    causeAccount_ = emptiedThisYear_ >= 0 ? emptiedThisYear_
-                    : lastEmptied_ >= 0   ? lastEmptied_
-                                          : shortfallAccount;
+    causeAccount_ = emptiedThisYear() >= 0 ? emptiedThisYear()
+                    : lastEmptied() >= 0   ? lastEmptied()
+                                           : shortfallAccount;
     settleCauses(tag);
 }
 
@@ -57,8 +36,8 @@ void FailureTracker::settleCauses(int failingTag) {
     std::array<double, kCauseTags> sums;
     int tagCount = 0;
     double total = 0;
-    for (int i = 0; i < logCount_; ++i) {
-        const Draw& d = log_[i];
+    for (int i = 0; i < logCount(); ++i) {
+        const Draw& d = log()[i];
         if (d.account != causeAccount_ || d.tag < kTagDriver || d.tag >= kMaxEvents) continue;
         int at = 0;
         while (at < tagCount && tags[at] < d.tag)

@@ -26,7 +26,6 @@ struct CauseShare {
 class FailureTracker : public DrawDownObserver {
   public:
     void reset();
-    void paid(int wholeAge, int accountIndex, int tag, float amount, bool emptied) override;
     void exhausted(int wholeAge, int tag, float remainder, int shortfallAccount) override;
 
     bool failed() const { return failed_; }
@@ -38,20 +37,7 @@ class FailureTracker : public DrawDownObserver {
     int causeCount() const { return causeCount_; }
 
   private:
-    struct Draw {
-        int16_t account;
-        int16_t tag;
-        float amount;
-    };
-    void startYear(int wholeAge);
     void settleCauses(int failingTag);
-
-    static constexpr int kLogSize = 4096; // draws kept for the current year
-    std::array<Draw, kLogSize> log_{};
-    int logCount_ = 0;
-    int logAge_ = -1;
-    int emptiedThisYear_ = -1; // first account emptied in the current year
-    int lastEmptied_ = -1;     // latest account emptied in an earlier year
 
     bool failed_ = false;
     int failureAge_ = -1;

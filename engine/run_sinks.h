@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "engine/draw_down_observer.h"
 #include "engine/plot_row.h"
 #include "model/scenario.h"
 
@@ -53,28 +54,6 @@ class PlotSink {
     // Start-of-year totals of one whole age.
     virtual void ageTotals(int wholeAge, const float (&values)[7]) = 0;
     virtual void end(const Scenario& scenario) = 0;
-};
-
-// Watches where the draw-downs of a run take their money (a many-trial analysis
-// asks which account ran dry and which payments drew on it).
-class DrawDownObserver {
-  public:
-    virtual ~DrawDownObserver() = default;
-    // Savings account accountIndex paid amount for the payment tagged tag (an event
-    // index or kTagDriver); emptied when it paid all it held.
-    virtual void paid(int wholeAge, int accountIndex, int tag, float amount, bool emptied) = 0;
-    // The savings were exhausted with remainder still owed; shortfallAccount is the
-    // account that takes it (-1: none, the remainder is dropped).
-    virtual void exhausted(int wholeAge, int tag, float remainder, int shortfallAccount) = 0;
-    // False once the observer has all it wants of this run: the draw-downs stop telling
-    // it (a trial explains only its first failure, and most trials that fail do early).
-    bool watching() const { return watching_; }
-
-  protected:
-    void setWatching(bool watching) { watching_ = watching; }
-
-  private:
-    bool watching_ = true;
 };
 
 // The tab-delimited export: one row of balances per plotted year and the final age.
