@@ -102,7 +102,8 @@ void startMortgage(RunContext& ctx, int idx) {
     }
 }
 
-void startEvent(RunContext& ctx, int idx) {
+// Apart from the yearly path: an event starts once a run.
+[[gnu::noinline]] void startEvent(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     e.assetValue = e.amount;
     e.setState(EventState::Active);
