@@ -125,6 +125,59 @@ void marketInflation(RunContext& ctx) {
         ctx.emit(formatPercent("      Inflation rate=", rate), kTagRateLine);
 }
 
+// After an event acted: one that ran past its end age is done (a loan ends itself).
+void finishEnded(RunContext& ctx, Event& e) {
+    if (e.state() == EventState::Active && e.endAge < ctx.state.currentAge && !isLoanOrMortgage(e))
+        e.setState(EventState::Finished);
+}
+
+// Every event of the first year in run order, each followed by a checkpoint: whether
+// the last thing that ran was a checkpoint ("settled"), every amount it looked at is
+// still within the largest while the events after it do nothing. An event waiting to
+// start keeps its own amounts, so they need a look only in the first year.
+void firstYearEvents(RunContext& ctx) {
+    Scenario& s = ctx.scenario;
+    const int n = s.usedEventCount();
+    bool settled = false;
+    for (int k = 0; k < n; ++k) {
+        Event& e = s.events[k];
+        if (e.state() == EventState::Finished) continue; // it does nothing more
+        if (processEvent(ctx, k) || !settled)
+            holdAmounts(ctx, AmountSource{k, -1});
+        else
+            holdAmountsOfIdleEvent(ctx, k);
+        settled = true;
+        finishEnded(ctx, e);
+    }
+    ctx.state.schedule.start(s.events, n);
+}
+
+// A later year: the events started and those due, in run order. An event still waiting
+// for its start age does nothing; only the year's first checkpoint looks at it, when
+// it comes before every event that acts (as in the first year).
+void yearEvents(RunContext& ctx) {
+    Scenario& s = ctx.scenario;
+    EventSchedule& schedule = ctx.state.schedule;
+    int waitingFirst = -1;
+    const int visits = schedule.visits(s.events, ctx.state.currentAge, waitingFirst);
+    bool settled = false;
+    if (waitingFirst >= 0) {
+        holdAmounts(ctx, AmountSource{waitingFirst, -1}); // it waits: it would do nothing
+        settled = true;
+    }
+    bool anyFinished = false;
+    for (int i = 0; i < visits; ++i) {
+        const int k = schedule.visit(i);
+        Event& e = s.events[k];
+        if (e.state() == EventState::Finished) continue;
+        if (processEvent(ctx, k) || !settled) holdAmounts(ctx, AmountSource{k, -1});
+        settled = true;
+        finishEnded(ctx, e);
+        anyFinished |= e.state() != EventState::Active;
+    }
+    schedule.keepActive(s.events, anyFinished);
+}
+
 void simulateYear(RunContext& ctx) {
     Scenario& s = ctx.scenario;
     RunState& st = ctx.state;
@@ -158,28 +211,10 @@ void simulateYear(RunContext& ctx) {
 
     if (ctx.marketInflation()) marketInflation(ctx);
 
-    const int n = s.usedEventCount();
-    // Whether the last thing that ran was a checkpoint: every amount it looked at is
-    // still within the largest while the events after it do nothing. An event waiting
-    // to start keeps its own amounts, so they need a look only in the first year.
-    bool settled = false;
-    const bool firstYear = st.currentAge == st.loopStartAge;
-    for (int k = 0; k < n; ++k) {
-        Event& e = s.events[k];
-        if (e.state() == EventState::Finished) continue; // it does nothing more
-        // An event still waiting for its start age does nothing either; only the
-        // first event of a year and the first year look at it (see above).
-        if (settled && !firstYear && e.state() == EventState::NotStarted &&
-            !(e.startAge <= st.currentAge))
-            continue;
-        if (processEvent(ctx, k) || !settled)
-            holdAmounts(ctx, AmountSource{k, -1});
-        else if (firstYear)
-            holdAmountsOfIdleEvent(ctx, k);
-        settled = true;
-        if (e.state() == EventState::Active && e.endAge < st.currentAge && !isLoanOrMortgage(e))
-            e.setState(EventState::Finished);
-    }
+    if (st.currentAge == st.loopStartAge)
+        firstYearEvents(ctx);
+    else
+        yearEvents(ctx);
     yearEnd(ctx);
     if (st.liabilities < 1.0f) st.liabilities = 0;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/amount_limit.h"
+#include "engine/event_schedule.h"
 #include "engine/loan_amortiser.h"
 #include "engine/plot_row.h"
 #include "model/records.h"
@@ -116,6 +117,9 @@ struct RunState {
     int plotRowIndex = -1;
     PlotRow row;          // the plotted year in progress
     bool rowOpen = false; // row stored at the year start, awaiting its year-end values
+
+    // The events each year after the first visits.
+    EventSchedule schedule;
 
     // Each loan's amortisation carried from year to year, by event slot.
     std::array<LoanAmortiser, kMaxEvents> amortisers{};

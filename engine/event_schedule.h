@@ -1,0 +1,70 @@
+// The events a year of a run visits after its first: those started and not finished,
+// and those whose start age has come, in run order. The events still waiting are kept
+// by start age, so a year looks at one only when it is due; a finished event is not
+// looked at again. With 150 events over 100 years most of them wait or are done in
+// any one year, and passing over each cost a trial more than the events that act.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/records.h"
+
+namespace finplan {
+
+class EventSchedule {
+  public:
+    // After the first year, which visits every event: the started ones (in run
+    // order) and the waiting ones (by start age; one that never comes stays out).
+    void start(const Event* events, int count);
+
+    // This year's visits in run order, the events due at `age` joining the started
+    // ones; `waitingFirst` is the waiting event that comes before every visit in run
+    // order, -1 when the first visit comes first. Returns the visit count.
+    int visits(const Event* events, float age, int& waitingFirst) {
+        // Most years nothing comes due: the started events are the visits.
+        if (nextDue_ < waitingCount_ && events[waiting_[nextDue_]].startAge <= age) [[unlikely]]
+            takeDue(events, age);
+        waitingFirst = -1;
+        if (firstWaiting_ < count_) {
+            findFirstWaiting();
+            if (firstWaiting_ < count_ && (visitCount_ == 0 || firstWaiting_ < list_[0]))
+                waitingFirst = firstWaiting_;
+        }
+        return visitCount_;
+    }
+    int visit(int i) const { return list_[i]; }
+
+    // After the year: the visited events still active stay started, in run order
+    // (only a year in which events came due or one finished changes them).
+    void keepActive(const Event* events, bool anyFinished) {
+        if (!anyFinished && list_ == started_.data()) return;
+        int kept = 0;
+        for (int i = 0; i < visitCount_; ++i)
+            if (events[list_[i]].state() == EventState::Active) started_[kept++] = list_[i];
+        startedCount_ = kept;
+        visitCount_ = kept;
+        list_ = started_.data();
+    }
+
+  private:
+    void takeDue(const Event* events, float age);
+    void findFirstWaiting() {
+        while (firstWaiting_ < count_ && !isWaiting_[firstWaiting_])
+            ++firstWaiting_;
+    }
+
+    int count_ = 0;
+    std::array<int16_t, kMaxEvents> started_{};
+    int startedCount_ = 0;
+    std::array<int16_t, kMaxEvents> waiting_{}; // by start age, then run order
+    int waitingCount_ = 0;
+    int nextDue_ = 0;                          // in waiting_
+    std::array<bool, kMaxEvents> isWaiting_{}; // by event index
+    int firstWaiting_ = 0;                     // no waiting event before this index
+    std::array<int16_t, kMaxEvents> merged_{}; // a year with events due: both kinds
+    const int16_t* list_ = started_.data();    // this year's visits
+    int visitCount_ = 0;
+};
+
+} // namespace finplan
