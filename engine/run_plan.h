@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -49,9 +50,25 @@ struct RunPlan {
     std::vector<AmortisedYear> instalmentYears;
 
     // The instalment year of a loan whose months run from monthsElapsed, with that
-    // extra payment from month extraFrom; false when it was not worked out.
-    bool instalment(int event, int monthsElapsed, float extra, int extraFrom,
-                    AmortisedYear& out) const;
+    // extra payment from month extraFrom; nullptr when it was not worked out. Inline:
+    // every loan asks once a year.
+    const AmortisedYear* instalment(int event, int monthsElapsed, float extra,
+                                    int extraFrom) const {
+        if (static_cast<unsigned>(event) >= static_cast<unsigned>(kMaxEvents)) return nullptr;
+        const Instalments& in = instalments[static_cast<std::size_t>(event)];
+        // Unsigned: a negative count of months is beyond every table.
+        const unsigned months = static_cast<unsigned>(monthsElapsed);
+        const unsigned year = months / 12;
+        if (year * 12 != months || year >= static_cast<unsigned>(in.years) ||
+            extraFrom != in.extraFrom)
+            return nullptr;
+        // Bitwise: the table holds exactly the payments it was worked out with.
+        const uint32_t bits = std::bit_cast<uint32_t>(extra);
+        for (int v = 0; v < in.variants; ++v)
+            if (std::bit_cast<uint32_t>(in.extra[v]) == bits)
+                return &instalmentYears[static_cast<std::size_t>(in.start + v * in.years) + year];
+        return nullptr;
+    }
 
     // Index of the account with that id, or -1.
     int accountIndex(int id) const {
