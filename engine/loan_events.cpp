@@ -82,7 +82,9 @@ void instalmentExtra(const RunContext& ctx, const Event& e, float& extra, int& e
 float inflatedPropertyTax(RunContext& ctx, int idx, float t) {
     const Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
-    const int years = wholeNumber(st.currentAge) - wholeNumber(e.startAge);
+    const int start =
+        ctx.plan != nullptr ? ctx.plan->loanWholeStartAges[idx] : wholeNumber(e.startAge);
+    const int years = wholeNumber(st.currentAge) - start;
     const float rate = st.inflationRateInEffect;
     PropertyTaxMemo& memo = st.propertyTax[idx];
     int done = 0;

@@ -89,6 +89,7 @@ void planRun(const Scenario& s, RunPlan& plan) {
         // the loan starts.
         plan.loanPayments[k] =
             loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
+        plan.loanWholeStartAges[k] = wholeNumber(e.startAge);
     }
     planInstalments(s, plan);
 }

@@ -35,6 +35,8 @@ struct RunPlan {
     int loanCount = 0;
     std::array<int16_t, kMaxEvents> loans{};
     std::array<float, kMaxEvents> loanPayments{}; // by event index
+    // And each one's whole start age, from which its property taxes grow.
+    std::array<int, kMaxEvents> loanWholeStartAges{}; // by event index
 
     // Each loan's years of instalments, worked out once: they follow from its terms
     // alone (every trial pays the same), for the extra payment of each stretch of the
