@@ -105,7 +105,7 @@ float inflatedPropertyTax(RunContext& ctx, int idx, float t) {
 }
 
 // The tax t out of savings, with or without its line.
-void chargePropertyTaxes(RunContext& ctx, int idx, float t) {
+[[gnu::always_inline]] inline void chargePropertyTaxes(RunContext& ctx, int idx, float t) {
     RunState& st = ctx.state;
     st.add(st.tallies.propertyTaxes, t);
     st.add(st.tallies.taxes, t);

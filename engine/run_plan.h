@@ -64,12 +64,15 @@ struct RunPlan {
         if (year * 12 != months || year >= static_cast<unsigned>(in.years) ||
             extraFrom != in.extraFrom)
             return nullptr;
-        // Bitwise: the table holds exactly the payments it was worked out with.
+        // Bitwise: the table holds exactly the payments it was worked out with. A loan
+        // with years has its first extra payment's years at least.
         const uint32_t bits = std::bit_cast<uint32_t>(extra);
-        for (int v = 0; v < in.variants; ++v)
-            if (std::bit_cast<uint32_t>(in.extra[v]) == bits)
-                return &instalmentYears[static_cast<std::size_t>(in.start + v * in.years) + year];
-        return nullptr;
+        std::size_t at = static_cast<std::size_t>(in.start) + year;
+        if (std::bit_cast<uint32_t>(in.extra[0]) != bits) {
+            if (in.variants < 2 || std::bit_cast<uint32_t>(in.extra[1]) != bits) return nullptr;
+            at += static_cast<std::size_t>(in.years);
+        }
+        return instalmentYears.data() + at;
     }
 
     // Index of the account with that id, or -1.
