@@ -269,7 +269,7 @@ void processLoanYear(RunContext& ctx, int idx) {
         if (taxes) payPropertyTaxes(ctx, idx);
         return;
     }
-    // Within the term no payoff is due; the year of the sale age pays nothing.
+    // Past the term (a payoff due) or at the sale age (nothing paid): the whole year.
     if (!(age < e.endAge) || age == e.sellAge) return loanYear(ctx, idx);
     if (!taxes) return payInstalment(ctx, idx);
     payMortgageYear(ctx, idx);

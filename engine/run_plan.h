@@ -64,8 +64,8 @@ struct RunPlan {
         if (year * 12 != months || year >= static_cast<unsigned>(in.years) ||
             extraFrom != in.extraFrom)
             return nullptr;
-        // Bitwise: the table holds exactly the payments it was worked out with. A loan
-        // with years has its first extra payment's years at least.
+        // Bitwise: the table holds exactly the payments it was worked out with. Every
+        // loan with planned years has those of its first extra payment.
         const uint32_t bits = std::bit_cast<uint32_t>(extra);
         std::size_t at = static_cast<std::size_t>(in.start) + year;
         if (std::bit_cast<uint32_t>(in.extra[0]) != bits) {
