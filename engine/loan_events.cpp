@@ -15,34 +15,36 @@ bool isAssetLoan(RunContext& ctx, const Event& e) {
     return e.is(EventKind::Loan) && a != nullptr && a->is(AccountType::Asset);
 }
 
-void payInstalment(RunContext& ctx, int idx) {
-    Event& e = ctx.scenario.events[idx];
-    RunState& st = ctx.state;
-    const Scenario& s = ctx.scenario;
-    int extraFrom = 0;
-    float extra = 0;
+// The extra principal of this year's instalments and the month it starts from.
+void instalmentExtra(const RunContext& ctx, const Event& e, float& extra, int& extraFrom) {
+    extraFrom = 0;
+    extra = 0;
     if (e.acceleratedMode == 2) {
+        const Scenario& s = ctx.scenario;
         const int offset = (wholeNumber(s.initial.startAge) - wholeNumber(e.startAge)) * 12;
         extraFrom = offset > 0 ? offset : 0;
         extra = e.acceleratedPayment;
-        if (wholeNumber(st.currentAge) < wholeNumber(s.initial.startAge)) extra = 0;
+        if (wholeNumber(ctx.state.currentAge) < wholeNumber(s.initial.startAge)) extra = 0;
     } else if (e.acceleratedMode == 1) {
         extra = e.acceleratedPayment;
     }
-    // monthlyPayment was set from these very terms when the loan started this run.
-    AmortisedYear y;
-    if (!ctx.runPlan().instalment(idx, e.monthsElapsed, extra, extraFrom, y))
-        y = st.amortisers[idx].year(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12,
-                                    e.monthsElapsed, e.monthsElapsed + 11, extra, extraFrom,
-                                    e.monthlyPayment);
+}
+
+// Pays one year of instalments, y, out of savings. The event's terms are read before
+// the totals change, so they are not read again after every store.
+[[gnu::always_inline]] inline void settleInstalment(RunContext& ctx, int idx, AmortisedYear y) {
+    Event& e = ctx.scenario.events[idx];
+    RunState& st = ctx.state;
     const float p = y.principal;
     const float i = y.interest;
+    const bool mortgage = e.is(EventKind::Mortgage);
+    const bool lastYear = e.years + e.startAge == st.currentAge;
     e.monthsElapsed = static_cast<int16_t>(e.monthsElapsed + 12);
     e.principalPaid += p;
-    if (e.years + e.startAge != st.currentAge) e.interestPaidTotal += i;
+    if (!lastYear) e.interestPaidTotal += i;
     st.add(st.tallies.interestPaid, i * st.yearFraction);
     st.subtract(st.liabilities, p);
-    if (e.is(EventKind::Mortgage)) {
+    if (mortgage) {
         st.add(st.mortgagePrincipalThisYear, p);
         st.add(st.equityTotal, p);
         st.subtract(st.assetTotal, p);
@@ -50,35 +52,79 @@ void payInstalment(RunContext& ctx, int idx) {
     drawDown(ctx, p, idx, ctx.held(p + i), true);
 }
 
-void payPropertyTaxes(RunContext& ctx, int idx) {
-    Event& e = ctx.scenario.events[idx];
+// A year the plan did not work out (a loan beyond its years), carried on by the
+// loan's own amortiser.
+[[gnu::noinline]] void payUnplannedInstalment(RunContext& ctx, int idx, float extra,
+                                              int extraFrom) {
+    const Event& e = ctx.scenario.events[idx];
+    // monthlyPayment was set from these very terms when the loan started this run.
+    const AmortisedYear y = ctx.state.amortisers[idx].year(
+        e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12, e.monthsElapsed,
+        e.monthsElapsed + 11, extra, extraFrom, e.monthlyPayment);
+    settleInstalment(ctx, idx, y);
+}
+
+// Every call ends in a tail call, so the planned year needs no stack frame.
+[[gnu::noinline]] void payInstalment(RunContext& ctx, int idx) {
+    const Event& e = ctx.scenario.events[idx];
+    float extra = 0;
+    int extraFrom = 0;
+    instalmentExtra(ctx, e, extra, extraFrom);
+    // The year loop runs with a plan; without one the amortiser gives the same years.
+    const AmortisedYear* planned =
+        ctx.plan != nullptr ? ctx.plan->instalment(idx, e.monthsElapsed, extra, extraFrom)
+                            : nullptr;
+    if (planned == nullptr) return payUnplannedInstalment(ctx, idx, extra, extraFrom);
+    settleInstalment(ctx, idx, *planned);
+}
+
+// The property tax t of this year grown by inflation since the mortgage started.
+float inflatedPropertyTax(RunContext& ctx, int idx, float t) {
+    const Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
-    if (!(e.yearlyPropertyTax * st.yearFraction >= 1.0f)) return;
-    float t = e.yearlyPropertyTax * st.yearFraction;
-    if (e.applyInflation != 0) {
-        const int years = wholeNumber(st.currentAge) - wholeNumber(e.startAge);
-        const float rate = st.inflationRateInEffect;
-        PropertyTaxMemo& memo = st.propertyTax[idx];
-        int done = 0;
-        float value = t;
-        if (ctx.marketInflation() && memo.base == t && memo.years >= 0 && memo.years == years - 1) {
-            // History: each year grows by the inflation of the year before, as an
-            // amount that follows inflation does, not by this year's rate compounded.
-            done = years;
-            value = memo.value * (1 + memo.rate * 0.01);
-        } else if (memo.base == t && memo.rate == rate && memo.years >= 0 && memo.years <= years) {
-            done = memo.years;
-            value = memo.value;
-        }
-        for (; done < years; ++done)
-            value = ctx.held(value * (1 + rate * 0.01));
-        memo = PropertyTaxMemo{t, rate, years < 0 ? 0 : years, value};
-        t = value;
+    const int start =
+        ctx.plan != nullptr ? ctx.plan->loanWholeStartAges[idx] : wholeNumber(e.startAge);
+    const int years = wholeNumber(st.currentAge) - start;
+    const float rate = st.inflationRateInEffect;
+    PropertyTaxMemo& memo = st.propertyTax[idx];
+    int done = 0;
+    float value = t;
+    if (ctx.marketInflation() && memo.base == t && memo.years >= 0 && memo.years == years - 1) {
+        // History: each year grows by the inflation of the year before, as an
+        // amount that follows inflation does, not by this year's rate compounded.
+        done = years;
+        value = memo.value * (1 + memo.rate * 0.01);
+    } else if (memo.base == t && memo.rate == rate && memo.years >= 0 && memo.years <= years) {
+        done = memo.years;
+        value = memo.value;
     }
-    if (ctx.emitting()) ctx.emit(format("  Withdraw %s for property taxes", money(t).c_str()), idx);
+    for (; done < years; ++done)
+        value = ctx.held(value * (1 + rate * 0.01));
+    memo = PropertyTaxMemo{t, rate, years < 0 ? 0 : years, value};
+    return value;
+}
+
+// The tax t out of savings, with or without its line.
+[[gnu::always_inline]] inline void chargePropertyTaxes(RunContext& ctx, int idx, float t) {
+    RunState& st = ctx.state;
     st.add(st.tallies.propertyTaxes, t);
     st.add(st.tallies.taxes, t);
     drawDown(ctx, 0, idx, t, true);
+}
+
+[[gnu::noinline]] void payPropertyTaxesWithLine(RunContext& ctx, int idx, float t) {
+    ctx.emit(format("  Withdraw %s for property taxes", money(t).c_str()), idx);
+    chargePropertyTaxes(ctx, idx, t);
+}
+
+// Without a line to write, every call ends in a tail call and needs no stack frame.
+[[gnu::noinline]] void payPropertyTaxes(RunContext& ctx, int idx) {
+    const Event& e = ctx.scenario.events[idx];
+    float t = e.yearlyPropertyTax * ctx.state.yearFraction;
+    if (!(t >= 1.0f)) return;
+    if (e.applyInflation != 0) t = inflatedPropertyTax(ctx, idx, t);
+    if (ctx.emitting()) return payPropertyTaxesWithLine(ctx, idx, t);
+    chargePropertyTaxes(ctx, idx, t);
 }
 
 void totalsLine(RunContext& ctx, int idx) {
@@ -89,7 +135,7 @@ void totalsLine(RunContext& ctx, int idx) {
                  idx);
 }
 
-void payOff(RunContext& ctx, int idx) {
+[[gnu::noinline]] void payOff(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
     e.paidOff = 1;
@@ -130,7 +176,11 @@ void depositSale(RunContext& ctx, int idx, float v) {
         ctx.emit(format("      Deposited %s to Investment Savings", money(v).c_str()), idx);
 }
 
-void sell(RunContext& ctx, int idx) {
+bool isSaleYear(const Event& e, float age) {
+    return e.sellAge > 0 && e.sellAge <= age && e.sellAge > e.startAge;
+}
+
+[[gnu::noinline]] void sell(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     RunState& st = ctx.state;
     e.setState(EventState::Finished);
@@ -185,18 +235,44 @@ void sell(RunContext& ctx, int idx) {
     if (assetLoan) e.principalPaid = principal;
 }
 
-} // namespace
-
-void processLoanYear(RunContext& ctx, int idx) {
-    Event& e = ctx.scenario.events[idx];
-    RunState& st = ctx.state;
-    if (e.years + e.startAge <= st.currentAge) e.paidOff = 1;
-    if (st.currentAge != e.sellAge) {
-        if (st.currentAge < e.endAge && e.paidOff == 0) payInstalment(ctx, idx);
+// The whole loan year, in its order: instalments, property taxes, payoff, sale.
+[[gnu::noinline]] void loanYear(RunContext& ctx, int idx) {
+    const Event& e = ctx.scenario.events[idx];
+    // The age stays the same through the whole loan year.
+    const float age = ctx.state.currentAge;
+    if (age != e.sellAge) {
+        if (e.paidOff == 0 && age < e.endAge) payInstalment(ctx, idx);
         if (e.is(EventKind::Mortgage) && e.propertySold == 0) payPropertyTaxes(ctx, idx);
     }
-    if (e.endAge <= st.currentAge && e.paidOff == 0) payOff(ctx, idx);
-    if (e.sellAge > 0 && e.sellAge <= st.currentAge && e.sellAge > e.startAge) sell(ctx, idx);
+    if (e.paidOff == 0 && e.endAge <= age) payOff(ctx, idx);
+    if (isSaleYear(e, age)) sell(ctx, idx);
+}
+
+// Instalments and then property taxes, the usual year of a mortgage being paid.
+[[gnu::noinline]] void payMortgageYear(RunContext& ctx, int idx) {
+    payInstalment(ctx, idx);
+    payPropertyTaxes(ctx, idx);
+}
+
+} // namespace
+
+// The loan year in its order: instalments, property taxes, payoff, sale. Nearly every
+// year of a run is one of three kinds, settled by a tail call without a stack frame:
+// paid off (at most the property taxes), paying a loan, paying a mortgage.
+void processLoanYear(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    const float age = ctx.state.currentAge;
+    if (e.years + e.startAge <= age) e.paidOff = 1;
+    if (isSaleYear(e, age)) return loanYear(ctx, idx);
+    const bool taxes = age != e.sellAge && e.is(EventKind::Mortgage) && e.propertySold == 0;
+    if (e.paidOff != 0) {
+        if (taxes) payPropertyTaxes(ctx, idx);
+        return;
+    }
+    // Past the term (a payoff due) or at the sale age (nothing paid): the whole year.
+    if (!(age < e.endAge) || age == e.sellAge) return loanYear(ctx, idx);
+    if (!taxes) return payInstalment(ctx, idx);
+    payMortgageYear(ctx, idx);
 }
 
 } // namespace finplan

@@ -1,7 +1,6 @@
 #include "engine/run_plan.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "engine/loan_amortiser.h"
 #include "engine/loan_maths.h"
@@ -74,22 +73,6 @@ void planInstalments(const Scenario& s, RunPlan& plan) {
 
 } // namespace
 
-bool RunPlan::instalment(int event, int monthsElapsed, float extra, int extraFrom,
-                         AmortisedYear& out) const {
-    if (event < 0 || event >= kMaxEvents || monthsElapsed < 0 || monthsElapsed % 12 != 0)
-        return false;
-    const Instalments& in = instalments[event];
-    const int year = monthsElapsed / 12;
-    if (year >= in.years || extraFrom != in.extraFrom) return false;
-    for (int v = 0; v < in.variants; ++v) {
-        // Bitwise: the table holds exactly the payments it was worked out with.
-        if (std::memcmp(&in.extra[v], &extra, sizeof extra) != 0) continue;
-        out = instalmentYears[static_cast<std::size_t>(in.start + v * in.years + year)];
-        return true;
-    }
-    return false;
-}
-
 void planRun(const Scenario& s, RunPlan& plan) {
     planAccounts(s, plan);
     plan.rangedGroupCount = 0;
@@ -113,6 +96,7 @@ void planRun(const Scenario& s, RunPlan& plan) {
         // the loan starts.
         plan.loanPayments[k] =
             loanPayment(e.amount - e.downPayment, monthlyRate(e.loanRate), e.years * 12);
+        plan.loanWholeStartAges[k] = wholeNumber(e.startAge);
     }
     planInstalments(s, plan);
 }

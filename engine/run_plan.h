@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -39,6 +40,8 @@ struct RunPlan {
     int loanCount = 0;
     std::array<int16_t, kMaxEvents> loans{};
     std::array<float, kMaxEvents> loanPayments{}; // by event index
+    // And each one's whole start age, from which its property taxes grow.
+    std::array<int, kMaxEvents> loanWholeStartAges{}; // by event index
 
     // Each loan's years of instalments, worked out once: they follow from its terms
     // alone (every trial pays the same), for the extra payment of each stretch of the
@@ -54,9 +57,28 @@ struct RunPlan {
     std::vector<AmortisedYear> instalmentYears;
 
     // The instalment year of a loan whose months run from monthsElapsed, with that
-    // extra payment from month extraFrom; false when it was not worked out.
-    bool instalment(int event, int monthsElapsed, float extra, int extraFrom,
-                    AmortisedYear& out) const;
+    // extra payment from month extraFrom; nullptr when it was not worked out. Inline:
+    // every loan asks once a year.
+    const AmortisedYear* instalment(int event, int monthsElapsed, float extra,
+                                    int extraFrom) const {
+        if (static_cast<unsigned>(event) >= static_cast<unsigned>(kMaxEvents)) return nullptr;
+        const Instalments& in = instalments[static_cast<std::size_t>(event)];
+        // Unsigned: a negative count of months is beyond every table.
+        const unsigned months = static_cast<unsigned>(monthsElapsed);
+        const unsigned year = months / 12;
+        if (year * 12 != months || year >= static_cast<unsigned>(in.years) ||
+            extraFrom != in.extraFrom)
+            return nullptr;
+        // Bitwise: the table holds exactly the payments it was worked out with. Every
+        // loan with planned years has those of its first extra payment.
+        const uint32_t bits = std::bit_cast<uint32_t>(extra);
+        std::size_t at = static_cast<std::size_t>(in.start) + year;
+        if (std::bit_cast<uint32_t>(in.extra[0]) != bits) {
+            if (in.variants < 2 || std::bit_cast<uint32_t>(in.extra[1]) != bits) return nullptr;
+            at += static_cast<std::size_t>(in.years);
+        }
+        return instalmentYears.data() + at;
+    }
 
     // Index of the account with that id, or -1.
     int accountIndex(int id) const {
