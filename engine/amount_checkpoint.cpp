@@ -71,6 +71,15 @@ bool balancesInRange(const RunContext& ctx) {
     return ok;
 }
 
+bool eventsInRange(const RunContext& ctx) {
+    const Scenario& s = ctx.scenario;
+    const int n = s.usedEventCount();
+    bool ok = true;
+    for (int k = 0; k < n; ++k)
+        ok &= eventInRange(s.events[k]);
+    return ok;
+}
+
 namespace {
 
 bool holdEvent(Event& e) {
@@ -86,7 +95,8 @@ void holdEverything(RunContext& ctx, AmountSource source) {
     Scenario& s = ctx.scenario;
     st.amountHeld = false;
     st.totalMayBeBeyond = false;
-    st.balanceMayBeBeyond = false; // every balance is held below
+    st.balanceMayBeBeyond = false;     // every balance is held below
+    st.eventAmountMayBeBeyond = false; // and every event's amounts
     const char* heldTotal = nullptr;
     for (const Total& t : kTotals)
         if (hold(st.*t.field) && heldTotal == nullptr) heldTotal = t.label;

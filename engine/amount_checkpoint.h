@@ -38,10 +38,19 @@ bool totalsInRange(const RunState& st);
 // checkpoints read RunState::balanceMayBeBeyond instead).
 bool balancesInRange(const RunContext& ctx);
 
+// Whether every amount of the events in use is within the largest (the checkpoints
+// read RunState::eventAmountMayBeBeyond instead).
+bool eventsInRange(const RunContext& ctx);
+
 // Notes a balance beyond the largest that no step has written this run (a damaged file,
 // or the balances an earlier run left before this one's plan starts).
 inline void watchBalances(RunContext& ctx) {
     ctx.state.balanceMayBeBeyond = !balancesInRange(ctx);
+}
+
+// The same for the events' amounts (after a run's start has cleared those it keeps).
+inline void watchEventAmounts(RunContext& ctx) {
+    ctx.state.eventAmountMayBeBeyond = !eventsInRange(ctx);
 }
 
 // The whole checkpoint: holds the running totals, the tallies and the source's own
@@ -63,7 +72,9 @@ inline bool holdAmounts(RunContext& ctx, AmountSource source) {
     if (nothingHeldSinceCheckpoint(ctx.state)) {
         const Scenario& s = ctx.scenario;
         bool ok = true;
-        if (source.eventIndex >= 0 && source.eventIndex < kMaxEvents)
+        assert(ctx.state.eventAmountMayBeBeyond || eventsInRange(ctx));
+        if (source.eventIndex >= 0 && source.eventIndex < kMaxEvents &&
+            ctx.state.eventAmountMayBeBeyond)
             ok = eventInRange(s.events[source.eventIndex]);
         assert(ctx.state.balanceMayBeBeyond || balancesInRange(ctx));
         if (source.accountIndex >= 0 && source.accountIndex < kMaxAccounts &&
@@ -78,8 +89,10 @@ inline bool holdAmounts(RunContext& ctx, AmountSource source) {
 // only the event's own amounts can be beyond the largest (a damaged file), so only they
 // are looked at before the whole checkpoint runs. True when something was held.
 inline bool holdAmountsOfIdleEvent(RunContext& ctx, int eventIndex) {
+    assert(ctx.state.eventAmountMayBeBeyond || eventsInRange(ctx));
     if (eventIndex >= 0 && eventIndex < kMaxEvents &&
-        eventInRange(ctx.scenario.events[eventIndex]) && !ctx.state.amountHeld)
+        (!ctx.state.eventAmountMayBeBeyond || eventInRange(ctx.scenario.events[eventIndex])) &&
+        !ctx.state.amountHeld)
         return false;
     return holdAmounts(ctx, AmountSource{eventIndex, -1});
 }

@@ -105,7 +105,7 @@ void startMortgage(RunContext& ctx, int idx) {
 // Apart from the yearly path: an event starts once a run.
 [[gnu::noinline]] void startEvent(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
-    e.assetValue = e.amount;
+    ctx.state.setEventAmount(e.assetValue, e.amount);
     e.setState(EventState::Active);
     e.propertySold = 0;
     switch (e.eventKind()) {
@@ -114,7 +114,7 @@ void startMortgage(RunContext& ctx, int idx) {
         break;
     case EventKind::Loan:
     case EventKind::Mortgage:
-        e.monthlyPayment = ctx.runPlan().loanPayments[idx];
+        ctx.state.setEventAmount(e.monthlyPayment, ctx.runPlan().loanPayments[idx]);
         if (e.is(EventKind::Loan))
             startLoan(ctx, idx);
         else

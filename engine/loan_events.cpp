@@ -40,8 +40,8 @@ void instalmentExtra(const RunContext& ctx, const Event& e, float& extra, int& e
     const bool mortgage = e.is(EventKind::Mortgage);
     const bool lastYear = e.years + e.startAge == st.currentAge;
     e.monthsElapsed = static_cast<int16_t>(e.monthsElapsed + 12);
-    e.principalPaid += p;
-    if (!lastYear) e.interestPaidTotal += i;
+    st.addToEventAmount(e.principalPaid, p);
+    if (!lastYear) st.addToEventAmount(e.interestPaidTotal, i);
     st.add(st.tallies.interestPaid, i * st.yearFraction);
     st.subtract(st.liabilities, p);
     if (mortgage) {
@@ -154,7 +154,8 @@ void totalsLine(RunContext& ctx, int idx) {
     drawDown(ctx, 0, idx, r, true);
     totalsLine(ctx, idx);
     // Nothing is left to pay: a later sale must not lower the debt a second time.
-    if (mortgage || isAssetLoan(ctx, e)) e.principalPaid = e.amount - e.downPayment;
+    if (mortgage || isAssetLoan(ctx, e))
+        ctx.state.setEventAmount(e.principalPaid, e.amount - e.downPayment);
 }
 
 // The sale money goes to the first Investment Savings account in access order.
@@ -232,7 +233,7 @@ bool isSaleYear(const Event& e, float age) {
     }
     if (e.principalPaid < principal) totalsLine(ctx, idx);
     e.paidOff = 1;
-    if (assetLoan) e.principalPaid = principal;
+    if (assetLoan) ctx.state.setEventAmount(e.principalPaid, principal);
 }
 
 // The whole loan year, in its order: instalments, property taxes, payoff, sale.

@@ -63,6 +63,7 @@ void prepare(RunContext& ctx) {
             e.interestPaidTotal = 0;
         }
     }
+    watchEventAmounts(ctx);
 }
 
 void initialRates(RunContext& ctx) {

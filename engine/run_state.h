@@ -138,6 +138,10 @@ struct RunState {
     // subtractFromBalance or setBalance (a credit of interest is held instead), so the
     // checkpoints need not read up to 50 balances twice a year.
     bool balanceMayBeBeyond = false;
+    // The same for the amounts of an event (its value, principal and interest paid and
+    // monthly payment): changed through addToEventAmount or setEventAmount (or held by
+    // ctx.held), so the checkpoint after each event need not read them.
+    bool eventAmountMayBeBeyond = false;
     // The schedule has said that an amount went beyond the largest (once a run).
     bool heldAmountShown = false;
 
@@ -174,6 +178,18 @@ struct RunState {
     }
     void watchBalance(float balance) {
         if (!(std::fabs(balance) <= kLargestAmount)) balanceMayBeBeyond = true;
+    }
+    // The same for an event's amount.
+    template <class T> void addToEventAmount(float& amount, T v) {
+        amount += v;
+        watchEventAmount(amount);
+    }
+    void setEventAmount(float& amount, float v) {
+        amount = v;
+        watchEventAmount(amount);
+    }
+    void watchEventAmount(float amount) {
+        if (!(std::fabs(amount) <= kLargestAmount)) eventAmountMayBeBeyond = true;
     }
 
     // Totals each within the largest amount may still add up beyond it.

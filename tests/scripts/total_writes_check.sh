@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The amount checkpoints trust RunState's flags: every change of a running total or a
-# tally goes through RunState::add, subtract or set, and every change of an account
-# balance through addToBalance, subtractFromBalance or setBalance (or is held by
-# ctx.held), never a plain assignment the flags would not see, so an amount beyond the
-# largest could slip past.
+# tally goes through RunState::add, subtract or set, every change of an account balance
+# through addToBalance, subtractFromBalance or setBalance and every change of an
+# event's amounts through addToEventAmount or setEventAmount (or is held by ctx.held,
+# or clears it to 0), never a plain assignment the flags would not see, so an amount
+# beyond the largest could slip past.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 totals='investmentTotal|taxFreeTotal|retirementTotal|equityTotal|assetTotal|liabilities'
@@ -21,4 +22,10 @@ if grep -rnE "$balance" --include='*.cpp' --include='*.h' engine | grep -v "= ct
     echo "FAIL: a balance changed without RunState::addToBalance, subtractFromBalance or setBalance"
     exit 1
 fi
-echo "total writes check: every total, tally and balance change goes through RunState"
+amounts="\\b(assetValue|principalPaid|interestPaidTotal|monthlyPayment)"
+amounts+="[[:space:]]*(\\+=|-=|\\*=|/=|=[^=])"
+if grep -rnE "$amounts" --include='*.cpp' --include='*.h' engine | grep -vE "= (ctx\\.held\\(|0;)"; then
+    echo "FAIL: an event's amount changed without RunState::addToEventAmount or setEventAmount"
+    exit 1
+fi
+echo "total writes check: every total, tally, balance and event amount change goes through RunState"
