@@ -15,56 +15,51 @@ namespace finplan {
 class EventSchedule {
   public:
     // After the first year, which visits every event: the started ones (in run
-    // order) and the waiting ones (by start age; one that never comes stays out).
-    void start(const Event* events, int count);
+    // order) and the waiting ones in `byStartAge` order (the run's events by start
+    // age, then run order; one whose start age never comes is not among them).
+    void start(const Event* events, int count, const int16_t* byStartAge, int byStartAgeCount);
 
     // This year's visits in run order, the events due at `age` joining the started
     // ones; `waitingFirst` is the waiting event that comes before every visit in run
     // order, -1 when the first visit comes first. Returns the visit count.
     int visits(const Event* events, float age, int& waitingFirst) {
-        // Most years nothing comes due: the started events are the visits.
-        if (nextDue_ < waitingCount_ && events[waiting_[nextDue_]].startAge <= age) [[unlikely]]
-            takeDue(events, age);
+        // Most years nothing comes due.
+        while (nextDue_ < waitingCount_ && events[waiting_[nextDue_]].startAge <= age)
+            [[unlikely]] takeDue(waiting_[nextDue_++]);
         waitingFirst = -1;
         if (firstWaiting_ < count_) {
             findFirstWaiting();
-            if (firstWaiting_ < count_ && (visitCount_ == 0 || firstWaiting_ < list_[0]))
+            if (firstWaiting_ < count_ && (startedCount_ == 0 || firstWaiting_ < started_[0]))
                 waitingFirst = firstWaiting_;
         }
-        return visitCount_;
+        return startedCount_;
     }
-    int visit(int i) const { return list_[i]; }
+    int visit(int i) const { return started_[i]; }
 
-    // After the year: the visited events still active stay started, in run order
-    // (only a year in which events came due or one finished changes them).
+    // After the year: the visited events still active stay started, in run order.
     void keepActive(const Event* events, bool anyFinished) {
-        if (!anyFinished && list_ == started_.data()) return;
+        if (!anyFinished) return;
         int kept = 0;
-        for (int i = 0; i < visitCount_; ++i)
-            if (events[list_[i]].state() == EventState::Active) started_[kept++] = list_[i];
+        for (int i = 0; i < startedCount_; ++i)
+            if (events[started_[i]].state() == EventState::Active) started_[kept++] = started_[i];
         startedCount_ = kept;
-        visitCount_ = kept;
-        list_ = started_.data();
     }
 
   private:
-    void takeDue(const Event* events, float age);
+    void takeDue(int16_t k);
     void findFirstWaiting() {
         while (firstWaiting_ < count_ && !isWaiting_[firstWaiting_])
             ++firstWaiting_;
     }
 
     int count_ = 0;
-    std::array<int16_t, kMaxEvents> started_{};
+    std::array<int16_t, kMaxEvents> started_{}; // in run order: this year's visits
     int startedCount_ = 0;
     std::array<int16_t, kMaxEvents> waiting_{}; // by start age, then run order
     int waitingCount_ = 0;
     int nextDue_ = 0;                          // in waiting_
     std::array<bool, kMaxEvents> isWaiting_{}; // by event index
     int firstWaiting_ = 0;                     // no waiting event before this index
-    std::array<int16_t, kMaxEvents> merged_{}; // a year with events due: both kinds
-    const int16_t* list_ = started_.data();    // this year's visits
-    int visitCount_ = 0;
 };
 
 } // namespace finplan

@@ -150,7 +150,8 @@ void firstYearEvents(RunContext& ctx) {
         settled = true;
         finishEnded(ctx, e);
     }
-    ctx.state.schedule.start(s.events, n);
+    const RunPlan& plan = ctx.runPlan();
+    ctx.state.schedule.start(s.events, n, plan.byStartAge.data(), plan.byStartAgeCount);
 }
 
 // A later year: the events started and those due, in run order. An event still waiting

@@ -1,6 +1,7 @@
 #include "engine/run_plan.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/loan_amortiser.h"
 #include "engine/loan_maths.h"
@@ -73,6 +74,24 @@ void planInstalments(const Scenario& s, RunPlan& plan) {
 
 } // namespace
 
+namespace {
+
+void planStartAges(const Scenario& s, RunPlan& plan) {
+    plan.byStartAgeCount = 0;
+    const int n = s.usedEventCount();
+    for (int k = 0; k < n; ++k)
+        if (!std::isnan(s.events[k].startAge))
+            plan.byStartAge[plan.byStartAgeCount++] = static_cast<int16_t>(k);
+    std::sort(plan.byStartAge.begin(), plan.byStartAge.begin() + plan.byStartAgeCount,
+              [&s](int16_t a, int16_t b) {
+                  const float x = s.events[a].startAge;
+                  const float y = s.events[b].startAge;
+                  return x < y || (x == y && a < b);
+              });
+}
+
+} // namespace
+
 void planRun(const Scenario& s, RunPlan& plan) {
     planAccounts(s, plan);
     plan.rangedGroupCount = 0;
@@ -99,6 +118,7 @@ void planRun(const Scenario& s, RunPlan& plan) {
         plan.loanWholeStartAges[k] = wholeNumber(e.startAge);
     }
     planInstalments(s, plan);
+    planStartAges(s, plan);
 }
 
 } // namespace finplan

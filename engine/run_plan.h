@@ -35,6 +35,10 @@ struct RunPlan {
     // index in run order).
     std::array<RateRange, kMaxAccounts> accountRanges{};
     std::array<RateRange, kMaxGroups> groupRanges{};
+    // The events by start age, then run order, for the years that wait for them
+    // (EventSchedule); an event whose start age is no number never starts.
+    int byStartAgeCount = 0;
+    std::array<int16_t, kMaxEvents> byStartAge{};
 
     // Loans and mortgages, in run order, and each one's monthly payment from its terms.
     int loanCount = 0;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "engine/event_schedule.h"
+#include "engine/run_plan.h"
 #include "platform/random.h"
 
 namespace finplan {
@@ -32,16 +34,21 @@ TEST(EventSchedule, VisitsWhatLookingAtEveryEventWouldVisit) {
     SeededRandom random(11);
     for (int plan = 0; plan < 300; ++plan) {
         const int n = 1 + random.next() % kMaxEvents;
-        std::vector<Event> events(n);
+        auto s = std::make_unique<Scenario>();
+        s->eventCount = n;
         const float firstAge = 40;
-        for (Event& e : events) {
+        for (int k = 0; k < n; ++k) {
+            Event& e = s->events[k];
             e.startAge =
                 random.next() % 10 == 0 ? NAN : 30.0f + static_cast<float>(random.next() % 60);
             e.setState(e.startAge <= firstAge ? EventState::Active : EventState::NotStarted);
             if (random.next() % 5 == 0) e.setState(EventState::Finished);
         }
+        RunPlan runPlan;
+        planRun(*s, runPlan);
+        std::vector<Event> events(s->events, s->events + n);
         EventSchedule schedule;
-        schedule.start(events.data(), n);
+        schedule.start(events.data(), n, runPlan.byStartAge.data(), runPlan.byStartAgeCount);
         std::vector<int> expected;
         for (float age = firstAge + 1; age < 100; age += 1) {
             int expectedFirst = -1;
