@@ -4,8 +4,7 @@
 
 namespace finplan {
 
-int RunContext::accountIndex(int id) const {
-    if (plan != nullptr) return plan->accountIndex(id);
+int RunContext::accountIndexUnplanned(int id) const {
     if (accountCount() == 0) return -1;
     const int i = findAccountIndex(scenario, id);
     return (i >= 0 && i < accountCount()) ? i : -1;

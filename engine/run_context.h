@@ -59,8 +59,14 @@ struct RunContext {
     // An amount worked out by a step of the year, held within the largest amount.
     float held(double v) { return heldAmount(v, state.amountHeld); }
 
-    // Index of the account with that id among the accounts in use, or -1.
-    int accountIndex(int id) const;
+    // Index of the account with that id among the accounts in use, or -1. Inline: a
+    // transfer or deposit looks its accounts up every year.
+    int accountIndex(int id) const {
+        if (plan != nullptr) [[likely]]
+            return plan->accountIndex(id);
+        return accountIndexUnplanned(id);
+    }
+    int accountIndexUnplanned(int id) const;
     Account* account(int id) {
         int i = accountIndex(id);
         return i < 0 ? nullptr : &scenario.accounts.accounts[i];
