@@ -147,49 +147,24 @@ struct RunState {
 
     // total += v, total -= v and total = v for a running total or tally (v a float or
     // a double, worked out exactly as the plain operator would), noting an amount
-    // beyond the largest for the next checkpoint.
-    template <class T> void add(float& total, T v) {
-        total += v;
-        watch(total);
-    }
-    template <class T> void subtract(float& total, T v) {
-        total -= v;
-        watch(total);
-    }
-    void set(float& total, float v) {
-        total = v;
-        watch(total);
-    }
-    void watch(float total) {
-        if (!(std::fabs(total) <= kLargestAmount)) totalMayBeBeyond = true;
-    }
-    // The same for an account balance.
+    // beyond the largest for the next checkpoint; the same for an account balance and
+    // an event's amount, each with its own flag.
+    template <class T> void add(float& total, T v) { note(total += v, totalMayBeBeyond); }
+    template <class T> void subtract(float& total, T v) { note(total -= v, totalMayBeBeyond); }
+    void set(float& total, float v) { note(total = v, totalMayBeBeyond); }
     template <class T> void addToBalance(float& balance, T v) {
-        balance += v;
-        watchBalance(balance);
+        note(balance += v, balanceMayBeBeyond);
     }
     template <class T> void subtractFromBalance(float& balance, T v) {
-        balance -= v;
-        watchBalance(balance);
+        note(balance -= v, balanceMayBeBeyond);
     }
-    void setBalance(float& balance, float v) {
-        balance = v;
-        watchBalance(balance);
-    }
-    void watchBalance(float balance) {
-        if (!(std::fabs(balance) <= kLargestAmount)) balanceMayBeBeyond = true;
-    }
-    // The same for an event's amount.
+    void setBalance(float& balance, float v) { note(balance = v, balanceMayBeBeyond); }
     template <class T> void addToEventAmount(float& amount, T v) {
-        amount += v;
-        watchEventAmount(amount);
+        note(amount += v, eventAmountMayBeBeyond);
     }
-    void setEventAmount(float& amount, float v) {
-        amount = v;
-        watchEventAmount(amount);
-    }
-    void watchEventAmount(float amount) {
-        if (!(std::fabs(amount) <= kLargestAmount)) eventAmountMayBeBeyond = true;
+    void setEventAmount(float& amount, float v) { note(amount = v, eventAmountMayBeBeyond); }
+    static void note(float amount, bool& mayBeBeyond) {
+        if (!(std::fabs(amount) <= kLargestAmount)) mayBeBeyond = true;
     }
 
     // Totals each within the largest amount may still add up beyond it.
