@@ -20,6 +20,22 @@ void EventSchedule::start(const Event* events, int count, const int16_t* byStart
         if (isWaiting_[byStartAge[i]]) waiting_[waitingCount_++] = byStartAge[i];
 }
 
+bool EventSchedule::agreesWithEvents(const Event* events, float age, int waitingFirst) const {
+    int visits = 0;
+    int firstWaiting = -1;
+    for (int k = 0; k < count_; ++k) {
+        const Event& e = events[k];
+        if (e.state() == EventState::Finished) continue;
+        if (e.state() == EventState::Active || e.startAge <= age) {
+            if (visits >= startedCount_ || started_[visits] != k) return false;
+            ++visits;
+        } else if (visits == 0 && firstWaiting < 0) {
+            firstWaiting = k;
+        }
+    }
+    return visits == startedCount_ && firstWaiting == waitingFirst;
+}
+
 // A due event joins the started ones in its place in run order.
 void EventSchedule::takeDue(int16_t k) {
     isWaiting_[k] = false;

@@ -36,6 +36,11 @@ class EventSchedule {
     }
     int visit(int i) const { return started_[i]; }
 
+    // Whether this year's visits and waitingFirst are what looking at every event in
+    // run order would give: a Debug build checks it every year, since the schedule
+    // relies on an event changing only its own state.
+    bool agreesWithEvents(const Event* events, float age, int waitingFirst) const;
+
     // After the year: the visited events still active stay started, in run order.
     void keepActive(const Event* events, bool anyFinished) {
         if (!anyFinished) return;

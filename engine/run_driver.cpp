@@ -162,6 +162,7 @@ void yearEvents(RunContext& ctx) {
     EventSchedule& schedule = ctx.state.schedule;
     int waitingFirst = -1;
     const int visits = schedule.visits(s.events, ctx.state.currentAge, waitingFirst);
+    assert(schedule.agreesWithEvents(s.events, ctx.state.currentAge, waitingFirst));
     bool settled = false;
     if (waitingFirst >= 0) {
         holdAmounts(ctx, AmountSource{waitingFirst, -1}); // it waits: it would do nothing
