@@ -42,17 +42,6 @@ bool balancesInRange(const RunContext& ctx);
 // read RunState::eventAmountMayBeBeyond instead).
 bool eventsInRange(const RunContext& ctx);
 
-// Notes a balance beyond the largest that no step has written this run (a damaged file,
-// or the balances an earlier run left before this one's plan starts).
-inline void watchBalances(RunContext& ctx) {
-    ctx.state.balanceMayBeBeyond = !balancesInRange(ctx);
-}
-
-// The same for the events' amounts (after a run's start has cleared those it keeps).
-inline void watchEventAmounts(RunContext& ctx) {
-    ctx.state.eventAmountMayBeBeyond = !eventsInRange(ctx);
-}
-
 // The whole checkpoint: holds the running totals, the tallies and the source's own
 // amounts and, when one of them was beyond the largest, every account balance and
 // event amount too. The first time in a run that the schedule shows it, a line names

@@ -48,7 +48,9 @@ void prepare(RunContext& ctx) {
     st.penaltyRate = iv.penaltyRate;
     st.amountHeld = false;
     st.totalMayBeBeyond = false;
-    watchBalances(ctx);
+    // A balance or event amount beyond the largest that no step has written this run:
+    // from a damaged file, or left by an earlier run before this one's plan starts.
+    st.balanceMayBeBeyond = !balancesInRange(ctx);
     st.heldAmountShown = false;
     const int n = s.usedEventCount();
     for (int k = 0; k < n; ++k) {
@@ -63,7 +65,7 @@ void prepare(RunContext& ctx) {
             e.interestPaidTotal = 0;
         }
     }
-    watchEventAmounts(ctx);
+    st.eventAmountMayBeBeyond = !eventsInRange(ctx); // those kept after the clearing above
 }
 
 void initialRates(RunContext& ctx) {
