@@ -225,20 +225,22 @@ void withdraw(RunContext& ctx, int idx, float amount) {
     transferBetweenAccounts(ctx, idx, amount);
 }
 
-// The year of an active event, ending in a tail call: the visits of a year (most of
-// them to loans) need no stack frame here.
-void activeYear(RunContext& ctx, int idx) {
+// The year of an active event; false when it had nothing left to do (a loan paid
+// off). Without a stack frame here for a loan's year, most of the visits of a year.
+bool activeYear(RunContext& ctx, int idx) {
     switch (ctx.scenario.events[idx].eventKind()) {
     case EventKind::Deposit:
     case EventKind::Withdrawal:
     case EventKind::Transfer:
-        return timedYear(ctx, idx);
+        timedYear(ctx, idx);
+        break;
     case EventKind::Loan:
     case EventKind::Mortgage:
         return processLoanYear(ctx, idx);
     default:
         break;
     }
+    return true;
 }
 
 // An event not active when its visit began: it starts if its age has come.
@@ -256,8 +258,7 @@ void activeYear(RunContext& ctx, int idx) {
 bool processEvent(RunContext& ctx, int idx) {
     if (idx < 0 || idx >= kMaxEvents) return false;
     if (ctx.scenario.events[idx].state() != EventState::Active) return startIfDue(ctx, idx);
-    activeYear(ctx, idx);
-    return true;
+    return activeYear(ctx, idx);
 }
 
 } // namespace finplan

@@ -277,22 +277,30 @@ bool isSaleYear(const Event& e, float age) {
 } // namespace
 
 // The loan year in its order: instalments, property taxes, payoff, sale. Nearly every
-// year of a run is one of three kinds, settled by a tail call without a stack frame:
-// paid off (at most the property taxes), paying a loan, paying a mortgage.
-void processLoanYear(RunContext& ctx, int idx) {
+// year of a run is one of four kinds: paid off with nothing to pay (false), paid off
+// with property taxes, paying a loan, paying a mortgage.
+bool processLoanYear(RunContext& ctx, int idx) {
     Event& e = ctx.scenario.events[idx];
     const float age = ctx.state.currentAge;
     if (e.years + e.startAge <= age) e.paidOff = 1;
-    if (isSaleYear(e, age)) return loanYear(ctx, idx);
+    if (isSaleYear(e, age)) {
+        loanYear(ctx, idx);
+        return true;
+    }
     const bool taxes = age != e.sellAge && e.is(EventKind::Mortgage) && e.propertySold == 0;
     if (e.paidOff != 0) {
-        if (taxes) payPropertyTaxes(ctx, idx);
-        return;
+        if (!taxes) return false;
+        payPropertyTaxes(ctx, idx);
+        return true;
     }
     // Past the term (a payoff due) or at the sale age (nothing paid): the whole year.
-    if (!(age < e.endAge) || age == e.sellAge) return loanYear(ctx, idx);
-    if (!taxes) return payInstalment(ctx, idx);
-    payMortgageYear(ctx, idx);
+    if (!(age < e.endAge) || age == e.sellAge)
+        loanYear(ctx, idx);
+    else if (!taxes)
+        payInstalment(ctx, idx);
+    else
+        payMortgageYear(ctx, idx);
+    return true;
 }
 
 } // namespace finplan

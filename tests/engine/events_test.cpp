@@ -319,5 +319,36 @@ TEST(Mortgage, PropertyTaxesGrowWithTheInflationInForce) {
                                         "  Withdraw $1,000.00 for property taxes"}));
 }
 
+// A year with nothing left to pay changes no amount and says so, so the run needs no
+// checkpoint after it; property taxes still to pay make it a year that acts.
+TEST(Loan, AYearWithNothingLeftToPayActsOnlyForPropertyTaxes) {
+    struct Row {
+        EventKind kind;
+        float propertyTax;
+        bool acts; // at 62, after the two years of instalments
+    } rows[] = {
+        {EventKind::Loan, 0, false},
+        {EventKind::Mortgage, 1200, true},
+    };
+    for (const Row& row : rows) {
+        EventHarness h;
+        addAccount(*h.s, "Savings", kInvestment, 100000, 0, "1");
+        Event& e = addEvent(*h.s, row.kind, "Debt", 60, 62, 20000);
+        e.toAccountId = 1;
+        e.loanRate = 5;
+        e.years = 2;
+        e.yearlyPropertyTax = row.propertyTax;
+        RunContext ctx = h.ctx();
+        for (int age = 60; age <= 61; ++age) {
+            h.st->setAge(static_cast<float>(age));
+            EXPECT_TRUE(processEvent(ctx, 0)) << age;
+        }
+        h.st->setAge(62);
+        const float balance = h.s->accounts.accounts[0].balance;
+        EXPECT_EQ(processEvent(ctx, 0), row.acts) << static_cast<int>(row.kind);
+        EXPECT_EQ(h.s->accounts.accounts[0].balance == balance, !row.acts);
+    }
+}
+
 } // namespace
 } // namespace finplan::test
