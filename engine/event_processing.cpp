@@ -215,32 +215,48 @@ void withdraw(RunContext& ctx, int idx, float amount) {
     drawDown(ctx, 0, idx, amount, true);
 }
 
+// The year of a Deposit, Withdrawal or Transfer.
+[[gnu::noinline]] void timedYear(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    float amount = 0;
+    if (!timedAmount(ctx, e, amount)) return;
+    if (e.is(EventKind::Deposit)) return deposit(ctx, idx, amount);
+    if (e.is(EventKind::Withdrawal)) return withdraw(ctx, idx, amount);
+    transferBetweenAccounts(ctx, idx, amount);
+}
+
+// The year of an active event, ending in a tail call: the visits of a year (most of
+// them to loans) need no stack frame here.
+void activeYear(RunContext& ctx, int idx) {
+    switch (ctx.scenario.events[idx].eventKind()) {
+    case EventKind::Deposit:
+    case EventKind::Withdrawal:
+    case EventKind::Transfer:
+        return timedYear(ctx, idx);
+    case EventKind::Loan:
+    case EventKind::Mortgage:
+        return processLoanYear(ctx, idx);
+    default:
+        break;
+    }
+}
+
+// An event not active when its visit began: it starts if its age has come.
+[[gnu::noinline]] bool startIfDue(RunContext& ctx, int idx) {
+    Event& e = ctx.scenario.events[idx];
+    const bool starts = e.state() == EventState::NotStarted && e.startAge <= ctx.state.currentAge;
+    if (!starts) return false;
+    startEvent(ctx, idx);
+    if (e.state() == EventState::Active) activeYear(ctx, idx);
+    return true;
+}
+
 } // namespace
 
 bool processEvent(RunContext& ctx, int idx) {
     if (idx < 0 || idx >= kMaxEvents) return false;
-    Event& e = ctx.scenario.events[idx];
-    const bool starts = e.state() == EventState::NotStarted && e.startAge <= ctx.state.currentAge;
-    if (starts) startEvent(ctx, idx);
-    if (e.state() != EventState::Active) return starts;
-    float amount = 0;
-    switch (e.eventKind()) {
-    case EventKind::Deposit:
-        if (timedAmount(ctx, e, amount)) deposit(ctx, idx, amount);
-        break;
-    case EventKind::Withdrawal:
-        if (timedAmount(ctx, e, amount)) withdraw(ctx, idx, amount);
-        break;
-    case EventKind::Transfer:
-        if (timedAmount(ctx, e, amount)) transferBetweenAccounts(ctx, idx, amount);
-        break;
-    case EventKind::Loan:
-    case EventKind::Mortgage:
-        processLoanYear(ctx, idx);
-        break;
-    default:
-        break;
-    }
+    if (ctx.scenario.events[idx].state() != EventState::Active) return startIfDue(ctx, idx);
+    activeYear(ctx, idx);
     return true;
 }
 

@@ -78,13 +78,17 @@ void instalmentExtra(const RunContext& ctx, const Event& e, float& extra, int& e
     settleInstalment(ctx, idx, *planned);
 }
 
+// The whole years since the mortgage started, by which its property tax has grown.
+int propertyTaxYears(RunContext& ctx, int idx) {
+    const int start = ctx.plan != nullptr ? ctx.plan->loanWholeStartAges[idx]
+                                          : wholeNumber(ctx.scenario.events[idx].startAge);
+    return ctx.wholeAge() - start;
+}
+
 // The property tax t of this year grown by inflation since the mortgage started.
-float inflatedPropertyTax(RunContext& ctx, int idx, float t) {
-    const Event& e = ctx.scenario.events[idx];
+[[gnu::noinline]] float inflatedPropertyTax(RunContext& ctx, int idx, float t) {
     RunState& st = ctx.state;
-    const int start =
-        ctx.plan != nullptr ? ctx.plan->loanWholeStartAges[idx] : wholeNumber(e.startAge);
-    const int years = wholeNumber(st.currentAge) - start;
+    const int years = propertyTaxYears(ctx, idx);
     const float rate = st.inflationRateInEffect;
     PropertyTaxMemo& memo = st.propertyTax[idx];
     int done = 0;
@@ -102,6 +106,21 @@ float inflatedPropertyTax(RunContext& ctx, int idx, float t) {
         value = ctx.held(value * (1 + rate * 0.01));
     memo = PropertyTaxMemo{t, rate, years < 0 ? 0 : years, value};
     return value;
+}
+
+// The usual year of inflatedPropertyTax: the same tax and rate as last year, one more
+// year of growth (what its loop does from the memo), without the whole function.
+[[gnu::always_inline]] inline float nextPropertyTax(RunContext& ctx, int idx, float t) {
+    RunState& st = ctx.state;
+    PropertyTaxMemo& memo = st.propertyTax[idx];
+    const int years = propertyTaxYears(ctx, idx);
+    const float rate = st.inflationRateInEffect;
+    if (!(memo.base == t && memo.rate == rate && memo.years >= 0 && memo.years == years - 1) ||
+        ctx.marketInflation())
+        return inflatedPropertyTax(ctx, idx, t);
+    memo.years = years;
+    memo.value = ctx.held(memo.value * (1 + rate * 0.01));
+    return memo.value;
 }
 
 // The tax t out of savings, with or without its line.
@@ -122,7 +141,7 @@ float inflatedPropertyTax(RunContext& ctx, int idx, float t) {
     const Event& e = ctx.scenario.events[idx];
     float t = e.yearlyPropertyTax * ctx.state.yearFraction;
     if (!(t >= 1.0f)) return;
-    if (e.applyInflation != 0) t = inflatedPropertyTax(ctx, idx, t);
+    if (e.applyInflation != 0) t = nextPropertyTax(ctx, idx, t);
     if (ctx.emitting()) return payPropertyTaxesWithLine(ctx, idx, t);
     chargePropertyTaxes(ctx, idx, t);
 }
