@@ -62,25 +62,32 @@ void drawDown(RunContext& ctx, float principal, int tag, float amount, bool taxa
     DrawDownObserver* const watch =
         ctx.drawDowns != nullptr && ctx.drawDowns->watching() ? ctx.drawDowns : nullptr;
     // Only savings accounts pay; asset and equity accounts are passed over.
-    for (int k = ctx.savingsHint; k < plan.savingsCount; ++k) {
-        Account& acc = ctx.scenario.accounts.accounts[plan.savings[k]];
-        if (!(acc.balance > 0)) {
-            if (k == ctx.savingsHint) ++ctx.savingsHint; // an empty prefix stays empty
+    Account* const accounts = ctx.scenario.accounts.accounts;
+    int hint = ctx.savingsHint; // where the savings with money may start
+    for (int k = hint; k < plan.savingsCount; ++k) {
+        const int i = plan.savings[k];
+        Account& acc = accounts[i];
+        const float b = acc.balance;
+        if (!(b > 0)) {
+            if (k == hint) ++hint; // an empty prefix stays empty
             continue;
         }
         // The account pays what is still owed, or all it holds.
-        const float b = acc.balance;
         const bool covers = b - a > 0;
         const float paid = covers ? a : b;
         st.setBalance(acc.balance, covers ? b - a : 0);
         addToTypeTotal(st, acc.accountType(), -paid);
         chargeWithdrawal(ctx, acc, paid, taxable);
-        if (watch != nullptr) watch->paid(ctx.wholeAge(), plan.savings[k], tag, paid, !covers);
+        if (watch != nullptr) watch->paid(ctx.wholeAge(), i, tag, paid, !covers);
         if (details && ctx.emitting()) paidLine(ctx, tag, paid, acc);
-        if (covers) return;
+        if (covers) {
+            ctx.savingsHint = hint;
+            return;
+        }
         a -= b;
-        if (k == ctx.savingsHint) ++ctx.savingsHint;
+        if (k == hint) ++hint;
     }
+    ctx.savingsHint = hint;
     if (a > 0 && watch != nullptr) watch->exhausted(ctx.wholeAge(), tag, a, plan.firstInvestment);
     if (a > 0 && plan.firstInvestment >= 0) {
         Account& acc = ctx.scenario.accounts.accounts[plan.firstInvestment];

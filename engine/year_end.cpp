@@ -93,20 +93,22 @@ YearRates yearRates(const RunContext& ctx) {
     return rates;
 }
 
-// The rate acc earns this year: its group's draw, its own draw (counted in its rate
-// statistics while it has money) or its current rate when nothing is drawn for it.
+// The rate acc (account i) earns this year: its group's draw, its own draw (counted in
+// its rate statistics while it has money) or its current rate when nothing is drawn for
+// it. A ranged account draws its own whether it has money or not: the draws keep their
+// places in the generator's sequence.
 float yearRate(RunContext& ctx, const YearRates& rates, int i, bool& drawn) {
     Account& acc = ctx.scenario.accounts.accounts[i];
     drawn = false;
-    const int g = acc.groupIndex;
     if (rates.byGroup) {
+        const int g = acc.groupIndex;
         if (g < 0 || g >= kMaxGroups || !rates.drawn[g]) return acc.currentRate;
         drawn = true;
         return ctx.state.groupDrawnRate[g];
     }
-    if (!rates.byAccount || (acc.randomMinRate == 0 && acc.randomMaxRate == 0))
-        return acc.currentRate;
-    const float q = drawRandomRate(ctx, ctx.runPlan().accountRanges[i]);
+    const RunPlan& plan = ctx.runPlan();
+    if (!rates.byAccount || !plan.accountRanged[i]) return acc.currentRate;
+    const float q = drawRandomRate(ctx, plan.accountRanges[i]);
     drawn = true;
     if (acc.balance > 0) {
         acc.rateStatCount = static_cast<int16_t>(acc.rateStatCount + 1);
