@@ -67,6 +67,11 @@ void instalmentExtra(const RunContext& ctx, const Event& e, float& extra, int& e
 // Every call ends in a tail call, so the planned year needs no stack frame.
 [[gnu::noinline]] void payInstalment(RunContext& ctx, int idx) {
     const Event& e = ctx.scenario.events[idx];
+    // Without an accelerated payment from the start age, the extra payment is the
+    // terms' own every year: the plan's first table holds the loan's years.
+    if (e.acceleratedMode != 2 && ctx.plan != nullptr)
+        if (const AmortisedYear* y = ctx.plan->firstInstalment(idx, e.monthsElapsed))
+            return settleInstalment(ctx, idx, *y);
     float extra = 0;
     int extraFrom = 0;
     instalmentExtra(ctx, e, extra, extraFrom);

@@ -65,28 +65,34 @@ struct RunPlan {
     std::array<Instalments, kMaxEvents> instalments{}; // by event index
     std::vector<AmortisedYear> instalmentYears;
 
-    // The instalment year of a loan whose months run from monthsElapsed, with that
-    // extra payment from month extraFrom; nullptr when it was not worked out. Inline:
+    // The instalment year of a loan whose months run from monthsElapsed, with its first
+    // extra payment (its terms' own, or none before the plan's start age); nullptr when
+    // it was not worked out. A loan whose terms' payment holds all along (accelerated
+    // mode 0 or 1) asks only this: it was worked out with exactly that payment. Inline:
     // every loan asks once a year.
-    const AmortisedYear* instalment(int event, int monthsElapsed, float extra,
-                                    int extraFrom) const {
+    const AmortisedYear* firstInstalment(int event, int monthsElapsed) const {
         if (static_cast<unsigned>(event) >= static_cast<unsigned>(kMaxEvents)) return nullptr;
         const Instalments& in = instalments[static_cast<std::size_t>(event)];
         // Unsigned: a negative count of months is beyond every table.
         const unsigned months = static_cast<unsigned>(monthsElapsed);
         const unsigned year = months / 12;
-        if (year * 12 != months || year >= static_cast<unsigned>(in.years) ||
-            extraFrom != in.extraFrom)
-            return nullptr;
+        if (year * 12 != months || year >= static_cast<unsigned>(in.years)) return nullptr;
+        return instalmentYears.data() + static_cast<std::size_t>(in.start) + year;
+    }
+
+    // The same with that extra payment from month extraFrom.
+    const AmortisedYear* instalment(int event, int monthsElapsed, float extra,
+                                    int extraFrom) const {
+        const AmortisedYear* first = firstInstalment(event, monthsElapsed);
+        if (first == nullptr) return nullptr;
+        const Instalments& in = instalments[static_cast<std::size_t>(event)];
+        if (extraFrom != in.extraFrom) return nullptr;
         // Bitwise: the table holds exactly the payments it was worked out with. Every
         // loan with planned years has those of its first extra payment.
         const uint32_t bits = std::bit_cast<uint32_t>(extra);
-        std::size_t at = static_cast<std::size_t>(in.start) + year;
-        if (std::bit_cast<uint32_t>(in.extra[0]) != bits) {
-            if (in.variants < 2 || std::bit_cast<uint32_t>(in.extra[1]) != bits) return nullptr;
-            at += static_cast<std::size_t>(in.years);
-        }
-        return instalmentYears.data() + at;
+        if (std::bit_cast<uint32_t>(in.extra[0]) == bits) return first;
+        if (in.variants < 2 || std::bit_cast<uint32_t>(in.extra[1]) != bits) return nullptr;
+        return first + in.years;
     }
 
     // Index of the account with that id, or -1.

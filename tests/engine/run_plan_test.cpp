@@ -60,12 +60,16 @@ TEST(RunPlan, InstalmentTableGivesWhatTheLoanGivesAndNothingElse) {
             for (int y = 0; y < c.years; ++y) {
                 const AmortisedYear* planned = plan.instalment(k, y * 12, extras[v], c.extraFrom);
                 ASSERT_NE(planned, nullptr) << "year " << y;
+                if (v == 0) {
+                    EXPECT_EQ(plan.firstInstalment(k, y * 12), planned) << "year " << y;
+                }
                 EXPECT_TRUE(sameBits(*planned, amortiseYear(200000, r, c.years * 12, y * 12,
                                                             y * 12 + 11, extras[v], c.extraFrom)))
                     << "year " << y << " extra " << extras[v];
             }
         }
         EXPECT_EQ(plan.instalment(k, c.years * 12, extras[0], c.extraFrom), nullptr);
+        EXPECT_EQ(plan.firstInstalment(k, c.years * 12), nullptr);
         EXPECT_EQ(plan.instalment(k, 6, extras[0], c.extraFrom), nullptr);
         EXPECT_EQ(plan.instalment(k, -12, extras[0], c.extraFrom), nullptr);
         EXPECT_EQ(plan.instalment(k, 0, extras[0] + 1, c.extraFrom), nullptr);
