@@ -41,11 +41,12 @@ class EventSchedule {
     // relies on an event changing only its own state.
     bool agreesWithEvents(const Event* events, float age, int waitingFirst) const;
 
-    // After the year: the visited events still active stay started, in run order.
-    void keepActive(const Event* events, bool anyFinished) {
-        if (!anyFinished) return;
-        int kept = 0;
-        for (int i = 0; i < startedCount_; ++i)
+    // After the year: the visited events still active stay started, in run order. Those
+    // visited before firstFinished are still active (nothing finished: the count of
+    // visits), so only the rest are looked at.
+    void keepActive(const Event* events, int firstFinished) {
+        int kept = firstFinished;
+        for (int i = firstFinished; i < startedCount_; ++i)
             if (events[started_[i]].state() == EventState::Active) started_[kept++] = started_[i];
         startedCount_ = kept;
     }

@@ -170,7 +170,7 @@ void yearEvents(RunContext& ctx) {
         holdAmounts(ctx, AmountSource{waitingFirst, -1}); // it waits: it would do nothing
         settled = true;
     }
-    bool anyFinished = false;
+    int firstFinished = visits;
     for (int i = 0; i < visits; ++i) {
         const int k = schedule.visit(i);
         Event& e = s.events[k];
@@ -178,9 +178,9 @@ void yearEvents(RunContext& ctx) {
         if (processEvent(ctx, k) || !settled) holdAmounts(ctx, AmountSource{k, -1});
         settled = true;
         finishEnded(ctx, e);
-        anyFinished |= e.state() != EventState::Active;
+        if (firstFinished == visits && e.state() != EventState::Active) firstFinished = i;
     }
-    schedule.keepActive(s.events, anyFinished);
+    schedule.keepActive(s.events, firstFinished);
 }
 
 void simulateYear(RunContext& ctx) {

@@ -61,13 +61,15 @@ TEST(EventSchedule, VisitsWhatLookingAtEveryEventWouldVisit) {
             ASSERT_EQ(got, expected) << "plan " << plan << " age " << age;
             ASSERT_EQ(waitingFirst, expectedFirst) << "plan " << plan << " age " << age;
             // The year: each visited event starts, and some finish.
-            bool anyFinished = false;
-            for (int k : got) {
+            int firstFinished = count;
+            for (int i = 0; i < count; ++i) {
+                const int k = got[static_cast<std::size_t>(i)];
                 events[k].setState(random.next() % 7 == 0 ? EventState::Finished
                                                           : EventState::Active);
-                anyFinished |= events[k].state() == EventState::Finished;
+                if (firstFinished == count && events[k].state() == EventState::Finished)
+                    firstFinished = i;
             }
-            schedule.keepActive(events.data(), anyFinished);
+            schedule.keepActive(events.data(), firstFinished);
         }
     }
 }
