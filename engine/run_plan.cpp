@@ -101,14 +101,11 @@ void planRun(const Scenario& s, RunPlan& plan) {
         plan.groupRanges[g] =
             RateRange(s.groups.groupRandomMinRate[g], s.groups.groupRandomMaxRate[g]);
     }
-    plan.rangedAccountCount = 0;
     plan.accountRanged.fill(false);
     for (int i = 0; i < plan.accountCount; ++i) {
         const Account& a = s.accounts.accounts[i];
         plan.accountRanges[i] = RateRange(a.randomMinRate, a.randomMaxRate);
         plan.accountRanged[i] = !(a.randomMinRate == 0 && a.randomMaxRate == 0);
-        if (plan.accountRanged[i])
-            plan.rangedAccounts[plan.rangedAccountCount++] = static_cast<int8_t>(i);
     }
     plan.loanCount = 0;
     const int n = s.usedEventCount();

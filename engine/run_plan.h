@@ -35,10 +35,8 @@ struct RunPlan {
     // index in run order).
     std::array<RateRange, kMaxAccounts> accountRanges{};
     std::array<RateRange, kMaxGroups> groupRanges{};
-    // Accounts whose random range is not 0 to 0, in run order (they draw a rate every
-    // year when the accounts draw their own), and the same by account index.
-    int rangedAccountCount = 0;
-    std::array<int8_t, kMaxAccounts> rangedAccounts{};
+    // By account index: whether its random range is not 0 to 0 (it draws a rate every
+    // year when the accounts draw their own).
     std::array<bool, kMaxAccounts> accountRanged{};
     // The events by start age, then run order, for the years that wait for them
     // (EventSchedule); an event whose start age is no number never starts.
